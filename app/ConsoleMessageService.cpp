@@ -1,0 +1,28 @@
+#include "app/ConsoleMessageService.h"
+
+#include <iostream>
+
+namespace {
+
+std::string PlainLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+ConsoleMessageService::ConsoleMessageService() : m_out(std::cerr) {}
+
+ConsoleMessageService::ConsoleMessageService(std::ostream& out) : m_out(out) {}
+
+void ConsoleMessageService::ShowMessage(const std::string& text, MsgIcon, const std::string& title) {
+    if (!title.empty())
+        m_out << PlainLineEnds(title) << '\n';
+    m_out << PlainLineEnds(text) << std::endl;
+}

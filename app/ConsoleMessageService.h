@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/MessageService.h"
+
+#include <iosfwd>
+
+/// Message boxes for headless programs: the title (if any) on its own line, then the text,
+/// written to a stream (standard error by default). CR LF inside texts becomes a plain line end.
+class ConsoleMessageService : public MessageService {
+public:
+    ConsoleMessageService();
+    explicit ConsoleMessageService(std::ostream& out);
+    void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) override;
+
+private:
+    std::ostream& m_out;
+};

@@ -1,0 +1,93 @@
+#include "app/NumberText.h"
+
+#include "app/Platform.h"
+
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// Parses C-locale number text whatever locale the process runs in.
+double ParseCNumber(const std::string& text) {
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+/// Copies a run of digits; returns how many there were.
+std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out) {
+    std::size_t start = pos;
+    while (pos < text.size() && IsDigit(text[pos]))
+        out += text[pos++];
+    return pos - start;
+}
+
+bool TakeSeparator(std::string_view text, std::size_t& pos, const std::string& regional) {
+    if (!regional.empty() && text.substr(pos, regional.size()) == regional) {
+        pos += regional.size();
+        return true;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string NumberToText(double value) {
+    if (value == 0)
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.7G", value);
+    std::string text = buffer;
+    const std::string separator = Platform::Regional().DecimalSeparator();
+    if (auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
+std::optional<double> TextToNumber(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    std::string normal;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        normal += text[pos++];
+    std::size_t digits = TakeDigits(text, pos, normal);
+    if (TakeSeparator(text, pos, Platform::Regional().DecimalSeparator())) {
+        normal += '.';
+        digits += TakeDigits(text, pos, normal);
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
+        normal += text[pos++];
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+            normal += text[pos++];
+        if (TakeDigits(text, pos, normal) == 0)
+            return std::nullopt;
+    }
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    if (pos != text.size())
+        return std::nullopt;
+    double value = ParseCNumber(normal);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> ToSingle(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return std::nullopt;
+    return static_cast<float>(value);
+}

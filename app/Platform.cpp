@@ -1,0 +1,45 @@
+#include "app/Platform.h"
+
+#include "app/ConsoleMessageService.h"
+#include "app/StandardRegionalSettings.h"
+#include "app/SystemClock.h"
+
+namespace {
+
+class NoWindowEvents : public EventPump {
+public:
+    void ProcessEvents() override {}
+};
+
+struct Services {
+    std::unique_ptr<MessageService> messages = std::make_unique<ConsoleMessageService>();
+    std::unique_ptr<EventPump> events = std::make_unique<NoWindowEvents>();
+    std::unique_ptr<RegionalSettings> regional = std::make_unique<StandardRegionalSettings>();
+    std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    ProgramInfo program = ProgramInfo::OfRunningExecutable();
+};
+
+Services& Current() {
+    static Services services;
+    return services;
+}
+
+} // namespace
+
+MessageService& Platform::Messages() { return *Current().messages; }
+EventPump& Platform::Events() { return *Current().events; }
+RegionalSettings& Platform::Regional() { return *Current().regional; }
+Clock& Platform::Clocks() { return *Current().clock; }
+const ProgramInfo& Platform::Program() { return Current().program; }
+
+void Platform::Install(std::unique_ptr<MessageService> service) {
+    Current().messages = std::move(service);
+}
+void Platform::Install(std::unique_ptr<EventPump> pump) { Current().events = std::move(pump); }
+void Platform::Install(std::unique_ptr<RegionalSettings> settings) {
+    Current().regional = std::move(settings);
+}
+void Platform::Install(std::unique_ptr<Clock> clock) { Current().clock = std::move(clock); }
+void Platform::Install(ProgramInfo info) { Current().program = std::move(info); }
+
+void Platform::Reset() { Current() = Services(); }

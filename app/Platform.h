@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Clock.h"
+#include "app/EventPump.h"
+#include "app/MessageService.h"
+#include "app/ProgramInfo.h"
+#include "app/RegionalSettings.h"
+
+#include <memory>
+
+/// The platform services the core uses. Programs install the real ones at start and tests
+/// install recorders; until then headless defaults serve (stderr messages, no window events,
+/// "." as decimal separator with ISO dates, the system clocks, the running executable).
+class Platform {
+public:
+    static MessageService& Messages();
+    static EventPump& Events();
+    static RegionalSettings& Regional();
+    static Clock& Clocks();
+    static const ProgramInfo& Program();
+
+    static void Install(std::unique_ptr<MessageService> service);
+    static void Install(std::unique_ptr<EventPump> pump);
+    static void Install(std::unique_ptr<RegionalSettings> settings);
+    static void Install(std::unique_ptr<Clock> clock);
+    static void Install(ProgramInfo info);
+
+    /// Puts every service back to its default.
+    static void Reset();
+};
+
+/// Shorthand for the message box service.
+inline void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title = "") {
+    Platform::Messages().ShowMessage(text, icon, title);
+}
+
+/// Shorthand for letting pending window events run.
+inline void DoEvents() { Platform::Events().ProcessEvents(); }

@@ -1,0 +1,27 @@
+#include "app/ProgramInfo.h"
+
+#include <filesystem>
+#include <system_error>
+
+std::string ProgramInfo::VersionText() const {
+    return std::to_string(versionMajor) + "." + std::to_string(versionMinor) + "." +
+           std::to_string(versionRevision);
+}
+
+std::string ProgramInfo::PathInFolder(const std::string& fileName) const {
+    return (std::filesystem::path(folder) / fileName).string();
+}
+
+ProgramInfo ProgramInfo::OfRunningExecutable() {
+    std::error_code error;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    ProgramInfo info;
+    if (error) {
+        info.folder = std::filesystem::current_path(error).string();
+        info.name = "NivoConfig";
+    } else {
+        info.folder = exe.parent_path().string();
+        info.name = exe.stem().string();
+    }
+    return info;
+}

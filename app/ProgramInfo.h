@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+/// Where the running program lives and what it is called.
+struct ProgramInfo {
+    std::string folder;  ///< folder of the executable, without a trailing separator
+    std::string name;    ///< file name of the executable without its extension
+    int versionMajor = NIVO_VERSION_MAJOR;
+    int versionMinor = NIVO_VERSION_MINOR;
+    int versionRevision = NIVO_VERSION_PATCH;
+
+    /// "major.minor.revision", each a plain decimal number ("1.0.5").
+    std::string VersionText() const;
+    /// The path of a file in the program's folder.
+    std::string PathInFolder(const std::string& fileName) const;
+
+    /// Folder and name of the executable of this process.
+    static ProgramInfo OfRunningExecutable();
+};

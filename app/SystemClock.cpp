@@ -1,0 +1,17 @@
+#include "app/SystemClock.h"
+
+#include <chrono>
+#include <ctime>
+
+DateTime SystemClock::Now() const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+double SystemClock::MonotonicSeconds() const {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/Clock.h"
+
+/// The operating system's clocks.
+class SystemClock : public Clock {
+public:
+    DateTime Now() const override;
+    double MonotonicSeconds() const override;
+};

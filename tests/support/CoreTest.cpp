@@ -1,0 +1,105 @@
+#include "support/CoreTest.h"
+
+#include "app/Platform.h"
+#include "app/StandardRegionalSettings.h"
+#include "app/SystemClock.h"
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+class FixedClock : public SystemClock {
+public:
+    explicit FixedClock(DateTime now) : m_now(now) {}
+    DateTime Now() const override { return m_now; }
+
+private:
+    DateTime m_now;
+};
+
+const char* IconName(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information: return "Information";
+    case MsgIcon::Critical: return "Critical";
+    case MsgIcon::Exclamation: return "Exclamation";
+    default: return "None";
+    }
+}
+
+std::string Describe(const RecordingMessageService::Message& m) {
+    return "[" + std::string(IconName(m.icon)) + "] title '" + m.title + "': " + m.text;
+}
+
+} // namespace
+
+void CoreTest::SetUp() {
+    auto recorder = std::make_unique<RecordingMessageService>();
+    m_recorder = recorder.get();
+    Platform::Install(std::move(recorder));
+    Platform::Install(std::make_unique<FixedClock>(kNow));
+    UseGerman();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_dir = std::filesystem::temp_directory_path() /
+            ("nivo-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+             std::to_string(::getpid()));
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir);
+    ProgramInfo program;
+    program.folder = m_dir.string();
+    program.name = "NivoConfig";
+    Platform::Install(program);
+}
+
+void CoreTest::TearDown() {
+    VerifyMessages();
+    Platform::Reset();
+    std::filesystem::remove_all(m_dir);
+}
+
+void CoreTest::UseGerman() {
+    Platform::Install(std::make_unique<StandardRegionalSettings>(
+        ",", StandardRegionalSettings::DateOrder::DayMonthYear));
+}
+
+void CoreTest::UseEnglish() { Platform::Install(std::make_unique<StandardRegionalSettings>(".")); }
+
+void CoreTest::ExpectMessage(const std::string& text, MsgIcon icon, const std::string& title) {
+    m_expected.push_back({text, icon, title});
+}
+
+void CoreTest::VerifyMessages() {
+    const auto& shown = m_recorder->Messages();
+    std::size_t common = std::min(shown.size(), m_expected.size());
+    for (std::size_t i = 0; i < common; ++i)
+        EXPECT_EQ(Describe(m_expected[i]), Describe(shown[i])) << "message box " << i + 1;
+    for (std::size_t i = common; i < shown.size(); ++i)
+        ADD_FAILURE() << "unexpected message box: " << Describe(shown[i]);
+    for (std::size_t i = common; i < m_expected.size(); ++i)
+        ADD_FAILURE() << "expected message box never shown: " << Describe(m_expected[i]);
+    m_recorder->Clear();
+    m_expected.clear();
+}
+
+std::string CoreTest::WriteSettings(const std::vector<std::string>& units,
+                                    const std::string& firmware) {
+    std::string text = "[Einheiten]\r\nAnzahl=" + std::to_string(units.size()) + "\r\n";
+    for (std::size_t i = 0; i < units.size(); ++i)
+        text += "Einheit" + std::to_string(i) + "=" + units[i] + "\r\n";
+    text += "[ID]\r\nFirmware=" + firmware + "\r\n";
+    std::string path = PathOf("NivoConfig.ini");
+    WriteBytes(path, text);
+    return path;
+}
+
+std::string CoreTest::ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void CoreTest::WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
