@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 #include "app/StandardRegionalSettings.h"
 #include "app/SystemClock.h"
+#include "files/Cp1252.h"
 
 #include <fstream>
 #include <sstream>
@@ -89,7 +90,7 @@ std::string CoreTest::WriteSettings(const std::vector<std::string>& units,
         text += "Einheit" + std::to_string(i) + "=" + units[i] + "\r\n";
     text += "[ID]\r\nFirmware=" + firmware + "\r\n";
     std::string path = PathOf("NivoConfig.ini");
-    WriteBytes(path, text);
+    WriteBytes(path, Utf8ToCp1252(text)); // settings files are Windows-1252
     return path;
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+/// Replaces a file's whole content so that readers see either the old or the new file, never a
+/// half-written one: the bytes go to a temporary file in the same folder, which is then renamed
+/// over the target. Returns an empty text on success, else a German description of the failure
+/// (the target is then untouched).
+std::string ReplaceFileContent(const std::string& path, const std::string& bytes);

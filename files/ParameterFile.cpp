@@ -1,0 +1,84 @@
+#include "files/ParameterFile.h"
+
+#include "app/NumberText.h"
+#include "app/Platform.h"
+#include "app/cNivolantis.h"
+
+#include <exception>
+
+namespace {
+const char* const kDescriptionSection = "Gerätebeschreibung";
+const char* const kPlantKey = "Anlagenkennzeichen";
+constexpr int kDescriptionLines = 4;
+} // namespace
+
+bool ParameterFile::Write(const std::string& fileName) {
+    if (fileName.empty()) {
+        ShowMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.",
+                    MsgIcon::Critical);
+        return false;
+    }
+    cIniFile& ini = m_app.IniFile();
+    if (ini.Open(fileName, true) == cIniFile::OpenResult::Failed)
+        return false;
+
+    std::vector<cIniFile::Entry> entries;
+    m_app.ForEachParameter([&entries](cDataGroup& group, cParameter& parameter) {
+        entries.push_back({group.GroupName(), parameter.ParName(), NumberToText(parameter.Value())});
+    });
+    for (int line = 0; line < kDescriptionLines; ++line)
+        entries.push_back({kDescriptionSection, "Zeile" + std::to_string(line + 1),
+                           m_app.GetDescription(line)});
+    entries.push_back({kDescriptionSection, kPlantKey, m_app.GetDescription(kDescriptionLines)});
+    const ProgramInfo& program = Platform::Program();
+    entries.push_back({"Programm", "Name", program.name});
+    entries.push_back({"Programm", "Version", program.VersionText()});
+
+    if (std::string failure = ini.setKeys(entries); !failure.empty()) {
+        ShowMessage("Fehler beim Speichern der Datei '" + fileName + "': " + failure,
+                    MsgIcon::Critical);
+        return false;
+    }
+    m_app.setFileName(fileName);
+    return true;
+}
+
+bool ParameterFile::Read(const std::string& fileName) {
+    cIniFile& ini = m_app.IniFile();
+    m_app.setFileName(ini.getName());
+    if (fileName.empty() || !ini.OpenIni(fileName, false)) {
+        ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
+        return false;
+    }
+    m_app.setEnableNotify(false);
+    m_app.setEnableTestData(false);
+    try {
+        LoadValues();
+    } catch (const std::exception& error) {
+        ShowMessage("Fehler beim Öffnen der Datei '" + fileName + "'.\r\n" + error.what(),
+                    MsgIcon::Critical);
+        FinishLoading();
+        return false;
+    }
+    m_app.setFileName(fileName);
+    FinishLoading();
+    return true;
+}
+
+void ParameterFile::LoadValues() {
+    cIniFile& ini = m_app.IniFile();
+    m_app.ForEachParameter([&ini](cDataGroup& group, cParameter& parameter) {
+        parameter.setValue(ini.getKey(group.GroupName(), parameter.ParName()));
+    });
+    for (int line = 0; line < kDescriptionLines; ++line)
+        m_app.SetDescription(line, ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
+    m_app.SetDescription(kDescriptionLines, ini.getKey(kDescriptionSection, kPlantKey));
+}
+
+/// The factors must follow the loaded decimal places before anything is coded for the device.
+void ParameterFile::FinishLoading() {
+    m_app.UpdateLimits();
+    m_app.setEnableNotify(true);
+    m_app.setEnableTestData(true);
+    m_app.Notify();
+}

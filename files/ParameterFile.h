@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+class cNivolantis;
+
+/// A parameter file: one section per group with a key per parameter in walk order,
+/// then "Gerätebeschreibung" and "Programm". Values are numbers under the regional settings.
+class ParameterFile {
+public:
+    explicit ParameterFile(cNivolantis& app) : m_app(app) {}
+
+    /// Saves the model as one replacement of the file; keys the model does not write survive.
+    /// False, after one message, when nothing was saved (no name, the file cannot be created
+    /// or written); the application's FileName then stays as it was.
+    bool Write(const std::string& fileName);
+
+    /// Loads every value without limit tests and one refresh at the end; a missing or
+    /// non-numeric value shows its "nicht numerisch." message and keeps the old value.
+    /// False, after a message, when the file does not exist or loading failed part-way
+    /// (values loaded so far stay; checks and notification are on again either way).
+    bool Read(const std::string& fileName);
+
+private:
+    void LoadValues();
+    void FinishLoading();
+
+    cNivolantis& m_app;
+};

@@ -1,0 +1,73 @@
+#include "files/cIniFile.h"
+
+#include "app/ErrorText.h"
+#include "app/Platform.h"
+#include "files/AtomicFile.h"
+#include "files/Cp1252.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+} // namespace
+
+bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
+    return Open(Dateiname, Create) == OpenResult::Existed;
+}
+
+cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(Dateiname, error)) {
+        m_fileName = Dateiname;
+        return OpenResult::Existed;
+    }
+    if (!Create) {
+        m_fileName.clear();
+        return OpenResult::Missing;
+    }
+    errno = 0;
+    std::ofstream created(Dateiname, std::ios::app | std::ios::binary);
+    if (!created) {
+        const int cause = errno != 0 ? errno : ENOENT;
+        ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + ErrorText(cause),
+                    MsgIcon::Critical);
+        return OpenResult::Failed;
+    }
+    m_fileName = Dateiname;
+    return OpenResult::Created;
+}
+
+bool cIniFile::setKey(const std::string& section, const std::string& key, const std::string& value) {
+    return setKeys({{section, key, value}}).empty();
+}
+
+std::string cIniFile::setKeys(const std::vector<Entry>& entries) {
+    if (m_fileName.empty())
+        return "Kein Dateiname angegeben.";
+    IniDocument document = Load();
+    for (const auto& entry : entries)
+        document.Set(Utf8ToCp1252(entry.section), Utf8ToCp1252(entry.key),
+                     Utf8ToCp1252(entry.value));
+    return ReplaceFileContent(m_fileName, document.Bytes());
+}
+
+std::string cIniFile::getKey(const std::string& section, const std::string& key) const {
+    auto value = Load().Get(Utf8ToCp1252(section), Utf8ToCp1252(key));
+    return value ? Cp1252ToUtf8(*value) : "";
+}
+
+IniDocument cIniFile::Load() const {
+    if (m_fileName.empty())
+        return {};
+    return IniDocument(ReadFileBytes(m_fileName));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "files/IniDocument.h"
+
+#include <string>
+#include <vector>
+
+/// Reads and writes keys of one INI file at a time (Windows-1252 on disk, UTF-8 here).
+/// There is no close: the object remembers the file it was last pointed at.
+class cIniFile {
+public:
+    enum class OpenResult { Existed, Created, Missing, Failed };
+
+    /// Points the object at a file. True only when an ordinary file of that name already existed.
+    /// A missing file is created empty when `Create` is true (the result is still false) or else
+    /// forgets the file name. A failure shows "Fehler beim Öffnen der Datei '…': …" and keeps the
+    /// previous file name.
+    bool OpenIni(const std::string& Dateiname, bool Create);
+    /// The same, telling the four outcomes apart.
+    OpenResult Open(const std::string& Dateiname, bool Create);
+
+    /// Writes one key; false when the file cannot be written. No message.
+    bool setKey(const std::string& section, const std::string& key, const std::string& value);
+
+    struct Entry {
+        std::string section, key, value;
+    };
+    /// Writes many keys as one replacement of the file (nothing is half written). Returns an empty
+    /// text on success, else a description of the failure.
+    std::string setKeys(const std::vector<Entry>& entries);
+
+    /// The value of the key; "" for a missing file, section or key. Never fails.
+    std::string getKey(const std::string& section, const std::string& key) const;
+    const std::string& getName() const { return m_fileName; }
+
+private:
+    /// The whole file as it is now (empty when it cannot be read).
+    IniDocument Load() const;
+
+    std::string m_fileName;
+};

@@ -1,0 +1,133 @@
+#include "model/Catalogue.h"
+
+#include "app/cNivolantis.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+constexpr double kScaleFactor = 10000; ///< four decimal places until the limit update runs
+
+void AddTexts(cParameter& parameter, std::initializer_list<const char*> texts) {
+    int key = 0;
+    for (const char* text : texts)
+        parameter.AddDescription(text, std::to_string(key++));
+}
+
+std::unique_ptr<cDataGroup> NewGroup(const std::string& name) {
+    auto group = std::make_unique<cDataGroup>();
+    group->setGroupName(name);
+    return group;
+}
+
+void CreateEingang(cNivolantis& app) {
+    auto group = NewGroup("Eingang");
+    group->AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000})
+        .setUnit("mA");
+    group->AddRange("Sondenstörung", false, {22, 0, 2, 183, 2, 1000}, {22, 0, 22, 185, 2, 1000})
+        .setUnit("mA");
+    group->AddRange("Skalierung", true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
+                    {9.9999, -9.9999, 1, 191, 4, kScaleFactor})
+        .setUnit("bar");
+    cParameter& unit = group->AddParameter("Skaleneinheit", app.MaxUnits(), 0, 0, 195, 1, 1);
+    for (int i = 0; i < app.MaxUnits(); ++i)
+        unit.AddDescription(app.IniFile().getKey("Einheiten", "Einheit" + std::to_string(i)),
+                            std::to_string(i));
+    AddTexts(group->AddParameter("Skalenkomma", 4, 0, 4, 196, 1, 1),
+             {"00000", "0000.0", "000.00", "00.000", "0.0000"});
+    group->AddParameter("Filter", 255, 0, 2, 182, 1, 1);
+    group->setOwner(&app);
+    app.AddGroup(std::move(group));
+}
+
+void CreateAusgang(cNivolantis& app) {
+    auto group = NewGroup("Ausgang");
+    group->AddRange("Stellbereich", true, {20, 0, 4, 198, 2, 1000}, {20, 0, 20, 200, 2, 1000})
+        .setUnit("mA");
+    group->AddParameter("Fehlerwert", 21, 0, 0, 202, 2, 1000).setUnit("mA");
+    group->setOwner(&app);
+    app.AddGroup(std::move(group));
+}
+
+void CreateGrenzwerte(cNivolantis& app) {
+    auto group = NewGroup("Grenzwerte");
+    for (int k = 0; k < 4; ++k) {
+        const std::string c(1, static_cast<char>('A' + k));
+        const int slot = 14 * k; ///< each channel has a 14-byte slot from address 204
+        AddTexts(group->AddParameter("Pumpentausch " + c, 1, 0, 0, 204 + slot, 1, 1),
+                 {"Nein", "Ja"});
+        AddTexts(group->AddParameter("Grenzwertfunktion " + c, 4, 0, 1, 205 + slot, 1, 1),
+                 {"Keine Bearbeitung", "Grenzwert", "Pumpentausch*", "Trend steigend",
+                  "Trend fallend"});
+        AddTexts(group->AddParameter("Relaisfunktion " + c, 1, 0, 0, 206 + slot, 1, 1),
+                 {"Arbeitsstrom", "Ruhestrom"});
+        // The lower limit value sits four bytes above the upper one.
+        cRange& limits = group->AddRange("Grenzwert" + std::to_string(k + 1), false,
+                                         {1, 0, 0.1, 211.0 + slot, 4, kScaleFactor},
+                                         {1, 0, 0.9, 207.0 + slot, 4, kScaleFactor});
+        limits.RangeBegin().setParName("Unterer Grenzwert " + c);
+        limits.RangeEnd().setParName("Oberer Grenzwert " + c);
+        limits.setUnit("bar");
+        group->AddParameter("Verzögerung " + c, 255, 0, 0, 215 + slot, 1, 1).setUnit("s");
+        AddTexts(group->AddParameter("BeiFehler " + c, 1, 0, 0, 216 + slot, 1, 1),
+                 {"Relais aus", "Relais ein"});
+    }
+    group->setOwner(&app);
+    app.AddGroup(std::move(group));
+}
+
+void CreateLinearisierung(cNivolantis& app) {
+    auto group = NewGroup("Linearisierung");
+    AddTexts(group->AddParameter("Modus", 3, 0, 0, 197, 1, 1),
+             {"Keine Linearisierung", "Tabelle", "Venturi", "Rundtank"});
+    group->AddParameter("Stützpunkte", 24, 3, 24, 31, 1, 1);
+    for (int n = 1; n <= 24; ++n) {
+        const cRange& input = app.Data("Eingang").Ranges("Messbereich");
+        const cRange& scale = app.Data("Eingang").Ranges("Skalierung");
+        const double xb = input.GetRangeBegin(), xe = input.GetRangeEnd();
+        const double yb = scale.GetRangeBegin(), ye = scale.GetRangeEnd();
+        const double step = (n - 1) / 23.0;
+        const double adress = 32 + 6 * (n - 1); ///< six bytes per point from address 32
+        group->AddParameter("X" + std::to_string(n), xe, xb, xb + (xe - xb) * step, adress, 2, 1000)
+            .setUnit("mA");
+        group->AddParameter("Y" + std::to_string(n), ye, yb, yb + (ye - yb) * step, adress + 2, 4,
+                            kScaleFactor)
+            .setUnit("bar");
+    }
+    group->setOwner(&app);
+    app.AddGroup(std::move(group));
+}
+
+void CreateSonstiges(cNivolantis& app) {
+    auto group = NewGroup("Sonstiges");
+    const cRange& scale = app.Data("Eingang").Ranges("Skalierung");
+    const double b = scale.GetRangeBegin(), e = scale.GetRangeEnd();
+    group->AddParameter("Passwort", 99999, 0, 27460, 15, 5, 1);
+    AddTexts(group->AddParameter("PasswortAktiv", 1, 0, 0, 176, 1, 1),
+             {"Passwortabfrage nicht aktivieren", "Passwortabfrage aktivieren"});
+    group->AddParameter("Trendintervall", 65535, 0, 60, 260, 2, 1).setUnit("s");
+    group->AddParameter("TrendSteigend", e, b, (e - b) / 10, 262, 4, kScaleFactor).setUnit("bar");
+    group->AddParameter("TrendFallend", e, b, (e - b) / 10, 266, 4, kScaleFactor).setUnit("bar");
+    group->AddRange("Simulationsbereich", true, {e, b, b, 271, 4, kScaleFactor},
+                    {e, b, e, 275, 4, kScaleFactor})
+        .setUnit("bar");
+    group->AddParameter("Simulationsschrittweite", e - b, -(e - b), (e - b) / 100, 279, 4,
+                        kScaleFactor)
+        .setUnit("bar");
+    group->AddParameter("Simulationszeitraster", 255, 1, 1, 283, 1, 1).setUnit("s");
+    AddTexts(group->AddParameter("Simulationsmodus", 2, 0, 0, 270, 1, 1),
+             {"Aus", "Ein", "Ständig ein"});
+    group->setOwner(&app);
+    app.AddGroup(std::move(group));
+}
+
+} // namespace
+
+void Catalogue::Create(cNivolantis& app) {
+    CreateEingang(app);
+    CreateAusgang(app);
+    CreateGrenzwerte(app);
+    CreateLinearisierung(app);
+    CreateSonstiges(app);
+}

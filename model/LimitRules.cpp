@@ -1,0 +1,80 @@
+#include "model/LimitRules.h"
+
+#include "app/cNivolantis.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr float kMaxScaled = 99999; ///< five decimal digits in the device
+
+/// Upper limit, then lower limit, then factor: the order decides where reversed pairs end.
+void Follow(cParameter& parameter, float lower, float upper, float factor) {
+    parameter.setUpperLimit(upper);
+    parameter.setLowerLimit(lower);
+    parameter.setFactor(factor);
+}
+
+std::string Letter(int k) { return std::string(1, static_cast<char>('A' + k)); }
+
+} // namespace
+
+void LimitRules::UpdateLimits(cNivolantis& app) {
+    app.setEnableNotify(false);
+    cDataGroup& input = app.Data("Eingang");
+    cRange& scale = input.Ranges("Skalierung");
+    scale.RangeEnd().setFactor(
+        static_cast<float>(std::pow(10.0, input.Parameters("Skalenkomma").Value())));
+    scale.RangeBegin().setFactor(scale.RangeEnd().Factor());
+    const float limit = kMaxScaled / scale.RangeEnd().Factor();
+    for (cParameter* end : {&scale.RangeBegin(), &scale.RangeEnd()}) {
+        end->setUpperLimit(limit);
+        end->setLowerLimit(-limit);
+    }
+
+    const float b = scale.GetRangeBegin(), e = scale.GetRangeEnd(), f = scale.RangeEnd().Factor();
+    cDataGroup& relays = app.Data("Grenzwerte");
+    for (int i = 1; i <= 4; ++i) {
+        cRange& range = relays.Ranges("Grenzwert" + std::to_string(i));
+        Follow(range.RangeEnd(), b, e, f);
+        Follow(range.RangeBegin(), b, e, f);
+    }
+    cDataGroup& table = app.Data("Linearisierung");
+    const cRange& measuring = input.Ranges("Messbereich");
+    for (int i = 1; i <= 24; ++i) {
+        cParameter& x = table.Parameters("X" + std::to_string(i));
+        x.setUpperLimit(measuring.GetRangeEnd());
+        x.setLowerLimit(measuring.GetRangeBegin());
+        Follow(table.Parameters("Y" + std::to_string(i)), b, e, f);
+    }
+    cDataGroup& other = app.Data("Sonstiges");
+    Follow(other.Parameters("TrendSteigend"), b, e, f);
+    Follow(other.Parameters("TrendFallend"), b, e, f);
+    cRange& simulation = other.Ranges("Simulationsbereich");
+    Follow(simulation.RangeEnd(), b, e, f);
+    Follow(simulation.RangeBegin(), b, e, f);
+    cParameter& step = other.Parameters("Simulationsschrittweite");
+    step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end
+    step.setUpperLimit(e);
+    step.setFactor(f);
+    app.setEnableNotify(true);
+}
+
+void LimitRules::ApplyVariant(cNivolantis& app, std::uint8_t variant) {
+    float functions, pumpSwap;
+    if (variant == 7) {
+        functions = 4;
+        pumpSwap = 1;
+    } else if (variant == 1 || variant == 0) {
+        functions = 1;
+        pumpSwap = 0;
+    } else {
+        return;
+    }
+    cDataGroup& relays = app.Data("Grenzwerte");
+    for (int k = 0; k < 4; ++k)
+        relays.Parameters("Grenzwertfunktion " + Letter(k)).setUpperLimit(functions);
+    for (int k = 0; k < 4; ++k)
+        relays.Parameters("Pumpentausch " + Letter(k)).setUpperLimit(pumpSwap);
+}

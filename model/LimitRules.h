@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+class cNivolantis;
+
+/// The limits and factors that follow the scaling, and the relay choices of the device variants.
+class LimitRules {
+public:
+    /// Factor 10^"Skalenkomma" for every scaled value; the scaling limited to ±99999 ÷ factor;
+    /// relay limits, Y points, trend thresholds and simulation values limited to the scaling
+    /// range, X points to the measuring range. Values outside a new limit move onto it; the
+    /// order of the assignments decides where reversed pairs end. Leaves notification on.
+    static void UpdateLimits(cNivolantis& app);
+
+    /// Variant 7 widens the relay functions and pump alternation, 1 and 0 narrow them (values
+    /// beyond move onto the new limit); other variants change nothing.
+    static void ApplyVariant(cNivolantis& app, std::uint8_t variant);
+};

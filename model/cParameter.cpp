@@ -1,0 +1,98 @@
+#include "model/cParameter.h"
+
+#include "app/NumberText.h"
+#include "app/Platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+const char* const kInputErrorTitle = "Eingabefehler";
+}
+
+void cParameter::setParName(const std::string& name) {
+    m_parName = name;
+    Notify();
+}
+
+void cParameter::setValue(double value) {
+    if (auto single = ToSingle(value)) {
+        if (TestData(*single))
+            RefuseOutOfRange(*single);
+        else
+            m_value = *single;
+    } else {
+        RefuseNotNumeric(NumberToText(value));
+    }
+    Notify();
+}
+
+void cParameter::setValue(const std::string& text) {
+    auto number = TextToNumber(text);
+    if (!number || !ToSingle(*number)) {
+        RefuseNotNumeric(text);
+        Notify();
+        return;
+    }
+    setValue(*number);
+}
+
+void cParameter::RefuseOutOfRange(float value) {
+    ShowMessage(m_parName + " '" + NumberToText(value) + "' ausserhalb " +
+                    NumberToText(m_lowerLimit) + ".." + NumberToText(m_upperLimit),
+                MsgIcon::Information, kInputErrorTitle);
+}
+
+void cParameter::RefuseNotNumeric(const std::string& given) {
+    ShowMessage(m_parName + " '" + given + "' nicht numerisch.", MsgIcon::Information,
+                kInputErrorTitle);
+}
+
+void cParameter::setLowerLimit(float limit) {
+    m_lowerLimit = limit;
+    if (m_value < limit)
+        m_value = limit;
+    Notify();
+}
+
+void cParameter::setUpperLimit(float limit) {
+    m_upperLimit = limit;
+    if (m_value > limit)
+        m_value = limit;
+    Notify();
+}
+
+std::int16_t cParameter::AddDescription(const std::string& text, const std::string& key) {
+    for (const auto& entry : m_descriptions)
+        if (entry.first == key)
+            throw std::invalid_argument("Schlüssel '" + key + "' ist bereits vorhanden.");
+    m_descriptions.emplace_back(key, text);
+    return 0;
+}
+
+std::string cParameter::Description(const std::string& key) const {
+    for (const auto& entry : m_descriptions)
+        if (entry.first == key)
+            return entry.second;
+    return "";
+}
+
+void cParameter::SetDefault() { m_value = static_cast<float>(m_defaultValue); }
+
+void cParameter::Notify() {
+    if (!m_owner)
+        return;
+    try {
+        m_owner->Notify();
+    } catch (...) {
+        // A failing view must not turn an accepted entry into an error.
+    }
+}
+
+bool cParameter::TestData(double value) const {
+    if (!m_enableTestData)
+        return false;
+    const float lo = std::min(m_lowerLimit, m_upperLimit);
+    const float hi = std::max(m_lowerLimit, m_upperLimit);
+    return value < lo || value > hi;
+}

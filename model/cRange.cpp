@@ -1,0 +1,52 @@
+#include "model/cRange.h"
+
+#include "app/NumberText.h"
+#include "app/Platform.h"
+
+cRange::cRange() : m_begin(std::make_unique<cParameter>()), m_end(std::make_unique<cParameter>()) {}
+
+void cRange::setUnit(const std::string& unit) {
+    m_end->setUnit(unit);
+    m_begin->setUnit(unit);
+}
+
+void cRange::setEnableTestData(bool enable) {
+    m_enableTestData = enable;
+    m_begin->setEnableTestData(enable);
+    m_end->setEnableTestData(enable);
+}
+
+void cRange::Notify() {
+    if (!m_owner)
+        return;
+    try {
+        m_owner->Notify();
+    } catch (...) {
+        // Notification failures stay with the views.
+    }
+}
+
+bool cRange::TestData() {
+    if (!m_enableTestData)
+        return false;
+    bool failed = m_begin->TestData(m_begin->Value()) || m_end->TestData(m_end->Value());
+    if (!m_inverse && m_begin->Value() > m_end->Value()) {
+        ShowMessage(m_begin->ParName() + " > " + m_end->ParName() + ".\r\n" +
+                        "Bitte den Anfangs- oder den Endwert korrigieren.",
+                    MsgIcon::Critical, "Bereichsfehler");
+        failed = true;
+    }
+    return failed;
+}
+
+void cRange::SetIfDiffers(cParameter& parameter, double value) {
+    if (static_cast<double>(parameter.Value()) != value)
+        parameter.setValue(value);
+}
+
+void cRange::SetIfDiffers(cParameter& parameter, const std::string& text) {
+    auto number = TextToNumber(text);
+    auto single = number ? ToSingle(*number) : std::nullopt;
+    if (!single || *single != parameter.Value())
+        parameter.setValue(text);
+}

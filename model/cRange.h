@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/Notifiable.h"
+#include "model/cParameter.h"
+
+#include <memory>
+#include <string>
+
+/// A begin/end pair of parameters describing an interval. Unless it is inverse, the
+/// whole-model check refuses a begin above the end.
+class cRange : public Notifiable {
+public:
+    cRange();
+
+    const std::string& RangeName() const { return m_rangeName; }
+    void setRangeName(const std::string& name) { m_rangeName = name; }
+    bool Inverse() const { return m_inverse; }
+    void setInverse(bool inverse) { m_inverse = inverse; }
+
+    /// The unit of the begin parameter; setting it sets both.
+    const std::string& Unit() const { return m_begin->Unit(); }
+    void setUnit(const std::string& unit);
+
+    bool EnableTestData() const { return m_enableTestData; }
+    /// Passes the switch on to the begin, then the end parameter.
+    void setEnableTestData(bool enable);
+
+    cParameter& RangeBegin() const { return *m_begin; }
+    cParameter& RangeEnd() const { return *m_end; }
+
+    Notifiable* Owner() const { return m_owner; }
+    void setOwner(Notifiable* owner) { m_owner = owner; }
+
+    void Notify() override;
+    /// True when a parameter is outside its limits, or (not inverse) begin > end; the latter
+    /// shows the "Bereichsfehler" message.
+    bool TestData();
+
+    /// Sets the begin value through its setter, unless the entry equals the current value
+    /// (then nothing happens and nobody is notified). Texts are compared as the numbers they read as.
+    void SetRangeBegin(double value) { SetIfDiffers(*m_begin, value); }
+    void SetRangeBegin(const std::string& text) { SetIfDiffers(*m_begin, text); }
+    void SetRangeEnd(double value) { SetIfDiffers(*m_end, value); }
+    void SetRangeEnd(const std::string& text) { SetIfDiffers(*m_end, text); }
+    float GetRangeBegin() const { return m_begin->Value(); }
+    float GetRangeEnd() const { return m_end->Value(); }
+
+private:
+    static void SetIfDiffers(cParameter& parameter, double value);
+    static void SetIfDiffers(cParameter& parameter, const std::string& text);
+
+    std::string m_rangeName;
+    std::unique_ptr<cParameter> m_begin;
+    std::unique_ptr<cParameter> m_end;
+    bool m_inverse = false;
+    bool m_enableTestData = false;
+    Notifiable* m_owner = nullptr;
+};

@@ -1,0 +1,147 @@
+#include "app/cNivolantis.h"
+#include "support/CoreTest.h"
+#include "support/RecordingView.h"
+
+#include <cmath>
+
+namespace {
+
+class CatalogueTest : public CoreTest {
+protected:
+    std::unique_ptr<cNivolantis> Build(const std::vector<std::string>& units = {"bar", "mbar", "m"}) {
+        return std::make_unique<cNivolantis>(WriteSettings(units));
+    }
+};
+
+} // namespace
+
+TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrder) {
+    auto app = Build();
+    std::vector<std::string> names;
+    std::vector<std::pair<std::size_t, std::size_t>> counts;
+    for (const cDataGroup& group : app->Data()) {
+        names.push_back(group.GroupName());
+        counts.emplace_back(group.Parameters().Count(), group.Ranges().Count());
+    }
+    EXPECT_EQ((std::vector<std::string>{"Eingang", "Ausgang", "Grenzwerte", "Linearisierung", "Sonstiges"}), names);
+    EXPECT_EQ((std::vector<std::pair<std::size_t, std::size_t>>{{3, 3}, {1, 1}, {20, 4}, {50, 0}, {8, 1}}), counts);
+    EXPECT_EQ(253, app->TotalByteCount());
+
+    const cRange& c = app->Data("Grenzwerte").Ranges("Grenzwert3");
+    EXPECT_EQ("Unterer Grenzwert C", c.RangeBegin().ParName());
+    EXPECT_EQ(239, c.RangeBegin().Adress());
+    EXPECT_EQ(235, c.RangeEnd().Adress());
+    EXPECT_EQ("bar", c.RangeEnd().Unit());
+
+    const cDataGroup& table = app->Data("Linearisierung");
+    EXPECT_EQ(98, table.Parameters("X12").Adress());
+    EXPECT_FLOAT_EQ(4 + 16.0 * 11 / 23, table.Parameters("X12").Value());
+    EXPECT_EQ(172, table.Parameters("Y24").Adress());
+    EXPECT_EQ(1.0f, table.Parameters("Y24").Value());
+    EXPECT_EQ("Sondenstörung.Ende", app->Data("Eingang").Ranges("Sondenstörung").RangeEnd().ParName());
+    EXPECT_EQ("Ständig ein", app->Data("Sonstiges").Parameters("Simulationsmodus").Description("2"));
+}
+
+TEST_F(CatalogueTest, EveryByteOfTheMapBelongsToOneParameter) {
+    auto app = Build();
+    std::vector<int> owners(512, 0);
+    app->ForEachParameter([&](cDataGroup&, cParameter& p) {
+        for (int i = 0; i < p.Size(); ++i)
+            ++owners.at(p.Adress() + i);
+    });
+    for (int a = 0; a < 512; ++a)
+        EXPECT_LE(owners[a], 1) << "address " << a << " used twice";
+    EXPECT_EQ(1, owners[15 + 4]) << "the password takes five bytes";
+    EXPECT_EQ(1, owners[283]);
+    EXPECT_EQ(0, owners[7]) << "the variant byte is no parameter";
+    EXPECT_EQ(0, owners[217]);
+    EXPECT_EQ(0, owners[259]);
+}
+
+TEST_F(CatalogueTest, UnitListComesFromTheSettingsFile) {
+    auto app = Build({"bar", "m", "m³"});
+    EXPECT_EQ(3, app->MaxUnits());
+    EXPECT_EQ("K417 V2.1", app->FirmwareID());
+    cParameter& unit = app->Data("Eingang").Parameters("Skaleneinheit");
+    EXPECT_EQ("m³", unit.Description("2"));
+    EXPECT_EQ("", unit.Description("3"));
+    unit.setValue(3.0);
+    EXPECT_EQ(3.0f, unit.Value()) << "the upper limit is the unit count itself";
+
+    auto none = Build({});
+    EXPECT_EQ(0, none->Data("Eingang").Parameters("Skaleneinheit").DescriptionCount());
+}
+
+TEST_F(CatalogueTest, BrokenSettingsFilesStopConstruction) {
+    EXPECT_THROW(cNivolantis(PathOf("missing.ini")), std::runtime_error);
+    for (const char* count : {"", "drei", "-1", "1001", "1E9"}) {
+        WriteBytes(PathOf("bad.ini"), std::string("[Einheiten]\r\nAnzahl=") + count + "\r\n");
+        EXPECT_THROW(cNivolantis(PathOf("bad.ini")), std::runtime_error) << count;
+    }
+}
+
+TEST_F(CatalogueTest, EachEditNotifiesEveryViewOnceInOrder) {
+    auto app = Build();
+    std::vector<std::string> log;
+    RecordingProgressView main("main", log);
+    RecordingView options("options", log);
+    app->AddView(main);
+    app->AddView(options);
+
+    app->Data("Eingang").Parameters("Filter").setValue(7.0);
+    EXPECT_EQ((std::vector<std::string>{"main:Update", "options:Update"}), log);
+    log.clear();
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
+    app->Data("Eingang").Parameters("Filter").setValue(300.0);
+    EXPECT_EQ(2u, log.size()) << "a refused entry refreshes too";
+    log.clear();
+
+    app->setEnableNotify(false);
+    app->Data("Ausgang").Ranges("Stellbereich").SetRangeEnd(19.0);
+    app->setEnableNotify(true);
+    EXPECT_TRUE(log.empty());
+
+    app->NotifyProgress(50);
+    EXPECT_EQ((std::vector<std::string>{"main:Progress 50"}), log);
+    log.clear();
+
+    app->SetDescription(5, "x");
+    EXPECT_EQ("", app->GetDescription(5));
+    EXPECT_EQ("Messung1", app->GetDescription(4));
+    app->setBenutzername("");
+    EXPECT_EQ("Benutzername", app->Benutzername());
+    app->setParametrierdatum("31.02.2026");
+    EXPECT_EQ("06.12.2026 14:05:09", app->ParametrierdatumText());
+    app->setParametrierdatum("01.03.2026 08:30");
+    EXPECT_EQ("01.03.2026 08:30:00", app->ParametrierdatumText());
+    EXPECT_EQ(8u, log.size()) << "each of the four calls notifies both views";
+}
+
+TEST_F(CatalogueTest, AFailingViewDoesNotStopTheOthers) {
+    struct Throwing : View, ProgressView {
+        void Update() override { throw std::runtime_error("kaputt"); }
+        void UpdateProgress(int) override { throw std::runtime_error("kaputt"); }
+    } broken;
+    std::vector<std::string> log;
+    RecordingProgressView main("main", log);
+    auto app = Build();
+    app->AddView(broken);
+    app->AddView(main);
+    app->Data("Eingang").Parameters("Filter").setValue(3.0);
+    app->NotifyProgress(10);
+    EXPECT_EQ((std::vector<std::string>{"main:Update", "main:Progress 10"}), log);
+}
+
+TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
+    auto app = Build();
+    EXPECT_FALSE(app->TestData());
+    app->setEnableTestData(false);
+    app->Data("Eingang").Ranges("Sondenstörung").SetRangeEnd(1.0);
+    app->Data("Grenzwerte").Ranges("Grenzwert2").SetRangeBegin(0.95);
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+                  MsgIcon::Critical, "Bereichsfehler");
+    ExpectMessage("Unterer Grenzwert B > Oberer Grenzwert B.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+                  MsgIcon::Critical, "Bereichsfehler");
+    EXPECT_TRUE(app->TestData());
+    EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
+}

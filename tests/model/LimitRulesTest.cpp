@@ -1,0 +1,118 @@
+#include "app/cNivolantis.h"
+#include "support/CoreTest.h"
+#include "support/RecordingView.h"
+
+namespace {
+
+class LimitRulesTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        app = std::make_unique<cNivolantis>(WriteSettings());
+    }
+    cParameter& P(const std::string& group, const std::string& name) {
+        return app->Data(group).Parameters(name);
+    }
+    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
+
+    std::unique_ptr<cNivolantis> app;
+};
+
+} // namespace
+
+TEST_F(LimitRulesTest, AfterConstructionTheTablesHold) {
+    const cRange& scale = R("Eingang", "Skalierung");
+    EXPECT_EQ(10000.0f, scale.RangeBegin().Factor());
+    EXPECT_FLOAT_EQ(-9.9999f, scale.RangeBegin().LowerLimit());
+    const cParameter& step = P("Sonstiges", "Simulationsschrittweite");
+    EXPECT_EQ(0.0f, step.LowerLimit());
+    EXPECT_EQ(1.0f, step.UpperLimit());
+    EXPECT_FLOAT_EQ(0.01f, step.Value());
+    EXPECT_EQ(20.0f, P("Linearisierung", "X5").UpperLimit());
+}
+
+TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
+    P("Eingang", "Skalenkomma").setValue(2.0);
+    app->UpdateLimits();
+    EXPECT_TRUE(app->EnableNotify());
+    const cRange& scale = R("Eingang", "Skalierung");
+    EXPECT_EQ(100.0f, scale.RangeBegin().Factor());
+    EXPECT_FLOAT_EQ(-999.99f, scale.RangeEnd().LowerLimit());
+    EXPECT_FLOAT_EQ(999.99f, scale.RangeBegin().UpperLimit());
+    for (cParameter* p : {&P("Linearisierung", "Y7"), &R("Grenzwerte", "Grenzwert4").RangeBegin(),
+                          &P("Sonstiges", "TrendFallend"), &R("Sonstiges", "Simulationsbereich").RangeEnd(),
+                          &P("Sonstiges", "Simulationsschrittweite")}) {
+        EXPECT_EQ(100.0f, p->Factor()) << p->ParName();
+        EXPECT_EQ(0.0f, p->LowerLimit()) << p->ParName();
+        EXPECT_EQ(1.0f, p->UpperLimit()) << p->ParName();
+    }
+
+    P("Eingang", "Skalenkomma").setValue(0.0);
+    app->UpdateLimits();
+    EXPECT_EQ(0.0f, scale.GetRangeBegin());
+    EXPECT_EQ(1.0f, scale.GetRangeEnd());
+    EXPECT_EQ(99999.0f, scale.RangeEnd().UpperLimit());
+    EXPECT_EQ(1.0f, P("Linearisierung", "Y1").UpperLimit());
+}
+
+TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
+    R("Eingang", "Skalierung").SetRangeEnd(0.5);
+    app->UpdateLimits();
+    EXPECT_EQ(0.5f, R("Grenzwerte", "Grenzwert1").GetRangeEnd()) << "0.9 pulled down";
+    EXPECT_EQ(0.5f, P("Linearisierung", "Y24").Value());
+
+    R("Eingang", "Messbereich").SetRangeBegin(10.0);
+    app->UpdateLimits();
+    EXPECT_EQ(10.0f, P("Linearisierung", "X1").Value());
+    EXPECT_EQ(10.0f, P("Linearisierung", "X1").LowerLimit());
+}
+
+TEST_F(LimitRulesTest, AReversedScalingLeavesValuesAtItsBeginExceptTheStep) {
+    R("Eingang", "Skalierung").SetRangeBegin(1.0);
+    R("Eingang", "Skalierung").SetRangeEnd(0.0);
+    app->UpdateLimits();
+    EXPECT_EQ(1.0f, R("Grenzwerte", "Grenzwert1").GetRangeBegin());
+    EXPECT_EQ(1.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
+    EXPECT_EQ(1.0f, P("Linearisierung", "Y1").Value());
+    EXPECT_EQ(1.0f, P("Sonstiges", "TrendSteigend").Value());
+    EXPECT_EQ(0.0f, P("Sonstiges", "Simulationsschrittweite").Value());
+}
+
+TEST_F(LimitRulesTest, ReducedVariantsNarrowTheRelayChoicesWithOneRefresh) {
+    P("Grenzwerte", "Grenzwertfunktion B").setValue(3.0);
+    P("Grenzwerte", "Pumpentausch B").setValue(1.0);
+    std::vector<std::string> log;
+    RecordingView view("v", log);
+    app->AddView(view);
+
+    app->setHardwareVariante(1);
+    EXPECT_EQ(1, app->HardwareVariante());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value());
+    EXPECT_EQ(0.0f, P("Grenzwerte", "Pumpentausch B").Value());
+    EXPECT_EQ(1u, log.size());
+    ExpectMessage("Grenzwertfunktion D '2' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
+    P("Grenzwerte", "Grenzwertfunktion D").setValue(2.0);
+    VerifyMessages();
+
+    app->setHardwareVariante(5);
+    EXPECT_EQ(5, app->HardwareVariante());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
+
+    app->setHardwareVariante(7);
+    EXPECT_EQ(4.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value()) << "widening changes no value";
+}
+
+TEST_F(LimitRulesTest, DefaultsRestoreValuesAndDescriptionsButNotUserData) {
+    P("Eingang", "Skalenkomma").setValue(1.0);
+    app->UpdateLimits();
+    app->SetDescription(0, "Tank 3");
+    app->setBenutzername("Müller");
+    app->setHardwareVariante(0);
+    app->SetDefaults();
+    EXPECT_EQ(4.0f, P("Eingang", "Skalenkomma").Value());
+    EXPECT_EQ(10000.0f, P("Linearisierung", "Y3").Factor());
+    EXPECT_EQ("Beschreibung1", app->GetDescription(0));
+    EXPECT_EQ("Müller", app->Benutzername());
+    EXPECT_EQ(0, app->HardwareVariante());
+}

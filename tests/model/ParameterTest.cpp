@@ -1,0 +1,125 @@
+#include "model/cDataGroup.h"
+#include "support/CoreTest.h"
+
+namespace {
+
+/// Counts the notifications that reach the top of the owner chain.
+struct CountingOwner : Notifiable {
+    int count = 0;
+    void Notify() override { ++count; }
+};
+
+class ParameterTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        group.setOwner(&owner);
+    }
+    CountingOwner owner;
+    cDataGroup group;
+};
+
+} // namespace
+
+TEST_F(ParameterTest, LimitsInEitherOrderAreInclusive) {
+    cParameter& p = group.AddParameter("Strom", 4, 20, 10, 0, 2, 1000); // upper 4, lower 20
+    p.setValue(20.0);
+    p.setValue(4.0);
+    EXPECT_EQ(4.0f, p.Value());
+    p.setValue("10");
+    EXPECT_EQ(10.0f, p.Value());
+    ExpectMessage("Strom '21' ausserhalb 20..4", MsgIcon::Information, "Eingabefehler");
+    p.setValue(21.0);
+    ExpectMessage("Strom '3' ausserhalb 20..4", MsgIcon::Information, "Eingabefehler");
+    p.setValue("3");
+    EXPECT_EQ(10.0f, p.Value());
+    EXPECT_EQ(5, owner.count) << "accepted and refused entries notify once each";
+}
+
+TEST_F(ParameterTest, NonNumericAndHugeEntriesAreRefusedEvenWithoutTesting) {
+    cParameter& p = group.AddParameter("Filter", 255, 0, 2, 182, 1, 1);
+    ExpectMessage("Filter 'abc' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    p.setValue("abc");
+    ExpectMessage("Filter '' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    p.setValue("");
+    ExpectMessage("Filter '1E39' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    p.setValue("1E39");
+    ExpectMessage("Filter '1E+39' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    p.setValue(1e39);
+    VerifyMessages();
+
+    p.setEnableTestData(false);
+    p.setValue("300,5");
+    EXPECT_EQ(300.5f, p.Value()) << "out of range is stored without tests";
+    ExpectMessage("Filter 'x' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    p.setValue("x");
+    EXPECT_EQ(300.5f, p.Value());
+}
+
+TEST_F(ParameterTest, LimitSettersPullTheValueAndDefaultRestoresSilently) {
+    cParameter& p = group.AddParameter("Wert", 10, 0, 5, 0, 1, 1);
+    p.setUpperLimit(3);
+    EXPECT_EQ(3.0f, p.Value());
+    p.setLowerLimit(4);
+    EXPECT_EQ(4.0f, p.Value());
+    // Reversed limits set upper first, then lower: the value ends at the lower one.
+    p.setUpperLimit(1);
+    p.setLowerLimit(2);
+    EXPECT_EQ(2.0f, p.Value());
+    const int before = owner.count;
+    p.SetDefault();
+    EXPECT_EQ(5.0f, p.Value());
+    EXPECT_EQ(before, owner.count);
+}
+
+TEST_F(ParameterTest, DescriptionsAreKeyedAndUnique) {
+    cParameter& p = group.AddParameter("Modus", 3, 0, 0, 197, 1, 1);
+    p.AddDescription("Aus", "0");
+    p.AddDescription("Ein", "1");
+    EXPECT_EQ("Ein", p.Description("1"));
+    EXPECT_EQ("", p.Description("7"));
+    EXPECT_EQ(2, p.DescriptionCount());
+    EXPECT_THROW(p.AddDescription("Doppelt", "1"), std::invalid_argument);
+    EXPECT_THROW(group.AddParameter("Modus", 1, 0, 0, 0, 1, 1), std::invalid_argument);
+    EXPECT_THROW(group.Parameters("Unbekannt"), std::out_of_range);
+}
+
+TEST_F(ParameterTest, RangeChecksBeginAgainstEndUnlessInverse) {
+    cRange& r = group.AddRange("Grenzwert1", false, {1, 0, 0.9, 211, 4, 10000}, {1, 0, 0.1, 207, 4, 10000});
+    EXPECT_EQ("Grenzwert1.Anfang", r.RangeBegin().ParName());
+    EXPECT_EQ(211, r.RangeBegin().Adress());
+    r.RangeBegin().setParName("Unterer Grenzwert A");
+    r.RangeEnd().setParName("Oberer Grenzwert A");
+    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+                  MsgIcon::Critical, "Bereichsfehler");
+    EXPECT_TRUE(r.TestData());
+    VerifyMessages();
+
+    r.setInverse(true);
+    EXPECT_FALSE(r.TestData());
+    r.setInverse(false);
+    r.SetRangeEnd(0.9);
+    EXPECT_FALSE(r.TestData()) << "equal begin and end pass";
+
+    r.RangeBegin().setEnableTestData(false);
+    r.RangeBegin().setValue(-1.0);
+    r.RangeBegin().setEnableTestData(true);
+    EXPECT_TRUE(r.TestData()) << "a begin outside its own limits fails silently";
+
+    group.setEnableTestData(false);
+    EXPECT_FALSE(r.TestData());
+    EXPECT_FALSE(r.RangeEnd().EnableTestData());
+}
+
+TEST_F(ParameterTest, SetRangeWithTheCurrentValueDoesNotNotify) {
+    cRange& r = group.AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000});
+    const int before = owner.count;
+    r.SetRangeBegin(4.0);
+    r.SetRangeBegin("4,0");
+    EXPECT_EQ(before, owner.count);
+    r.SetRangeBegin("5");
+    EXPECT_EQ(5.0f, r.GetRangeBegin());
+    EXPECT_EQ(before + 1, owner.count);
+    r.setUnit("mA");
+    EXPECT_EQ("mA", r.RangeEnd().Unit());
+}
