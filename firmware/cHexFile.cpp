@@ -1,0 +1,159 @@
+#include "firmware/cHexFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::int64_t kSegmentUnit = 16;      // extended segment address: paragraphs
+constexpr std::int64_t kLinearUnit = 65536;    // extended linear address: 64 KiB pages
+constexpr std::int64_t kUnplaced = std::int64_t{1} << 40;  // base of data with no known place
+
+bool InImage(std::int64_t adr) { return adr >= 0 && adr <= cHexFile::kImageEnd; }
+
+std::out_of_range OutsideImage(std::int64_t adr) {
+    return std::out_of_range("Adresse " + std::to_string(adr) +
+                             " liegt außerhalb des Speicherabbilds (0 bis " +
+                             std::to_string(cHexFile::kImageEnd) + ").");
+}
+
+} // namespace
+
+cHexFile::cHexFile() { ClearData(); }
+
+void cHexFile::ClearData() { m_hexData.assign(kImageEnd + 1, HexByte{}); }
+
+bool cHexFile::GetByte(std::int32_t NewAdr, std::uint8_t& ByteVal) const {
+    if (!InImage(NewAdr)) throw OutsideImage(NewAdr);
+    const HexByte& cell = m_hexData[static_cast<std::size_t>(NewAdr)];
+    ByteVal = cell.Value;
+    return !cell.Empty;
+}
+
+bool cHexFile::SetByte(std::int32_t NewAdr, std::uint8_t ByteVal) {
+    if (!InImage(NewAdr)) return false;
+    m_hexData[static_cast<std::size_t>(NewAdr)] = HexByte{false, ByteVal};
+    return true;
+}
+
+cHexRecord cHexFile::GetRecord(std::int32_t NewStartAdr, std::uint8_t NewSize) const {
+    cHexRecord record;
+    record.setRecordLength(NewSize);
+    record.setOffset(NewStartAdr);
+    record.FillRecordData(0xFF);
+    std::int64_t last = std::int64_t{NewStartAdr} + NewSize - 1;
+    if (!InImage(NewStartAdr)) throw OutsideImage(NewStartAdr);
+    if (!InImage(last)) throw OutsideImage(last);
+    for (std::uint8_t i = 0; i < NewSize; ++i) {
+        std::uint8_t value = 0;
+        if (!GetByte(NewStartAdr + i, value)) return record;  // the rest stays 0xFF
+        record.SetRecordData(i, value);
+    }
+    record.Filled = false;
+    return record;
+}
+
+void cHexFile::ResetPlacement() {
+    m_base = 0;
+    m_highestDataAddress = -1;
+    m_dataOutsideImage = false;
+}
+
+bool cHexFile::OpenHexText(const std::string& text) {
+    ClearRecords();
+    ResetPlacement();
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        if (!ParseRecord(text.substr(pos, end - pos))) break;
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r') ++pos;
+        if (pos < text.size() && text[pos] == '\n') ++pos;
+    }
+    return !m_hexRecords.empty();
+}
+
+bool cHexFile::OpenHexFile(const std::string& NewFileName) {
+    std::ifstream file(NewFileName, std::ios::binary);
+    std::string text;
+    if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    // An unreadable file reads as one without records: the list is emptied all the same.
+    return OpenHexText(file.bad() ? std::string() : text);
+}
+
+bool cHexFile::ParseRecord(const std::string& line) {
+    cHexRecord record;
+    if (!record.InitByString(line)) return false;
+    AddRecord(record);
+    return true;
+}
+
+bool cHexFile::AddRecord(const cHexRecord& NewRecord) {
+    m_hexRecords.push_back(NewRecord);
+    StoreRecord(NewRecord);
+    return true;
+}
+
+bool cHexFile::StoreRecord(const cHexRecord& record) {
+    if (record.RecordTyp() == cHexRecord::kExtendedSegment ||
+        record.RecordTyp() == cHexRecord::kExtendedLinear) {
+        std::int64_t unit =
+            record.RecordTyp() == cHexRecord::kExtendedSegment ? kSegmentUnit : kLinearUnit;
+        m_base = record.RecordLength() == 2
+                     ? (record.GetRecordData(0) * 256 + record.GetRecordData(1)) * unit
+                     : kUnplaced;
+        return true;
+    }
+    if (record.RecordTyp() != cHexRecord::kData || record.RecordLength() == 0) return true;
+    std::int64_t first = m_base + record.Offset();
+    m_highestDataAddress = std::max(m_highestDataAddress, first + record.RecordLength() - 1);
+    for (std::uint8_t i = 0; i < record.RecordLength(); ++i) {
+        if (!InImage(first + i)) {
+            m_dataOutsideImage = true;
+            return false;
+        }
+        m_hexData[static_cast<std::size_t>(first + i)] = HexByte{false, record.GetRecordData(i)};
+    }
+    return true;
+}
+
+std::string cHexFile::HexText() const {
+    std::string text;
+    for (const cHexRecord& record : m_hexRecords) text += record.RecordStr() + "\r\n";
+    return text;
+}
+
+bool cHexFile::SaveHexFile(const std::string& NewFileName) const {
+    std::ofstream file(NewFileName, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file << HexText();
+    file.close();
+    return !file.fail();
+}
+
+bool cHexFile::ReStructHexData(std::int16_t NewRecordSize, std::int32_t NewByteSize) {
+    ClearRecords();
+    if (NewRecordSize < 1 || NewRecordSize > 255) return false;
+    auto size = static_cast<std::uint8_t>(NewRecordSize);
+    for (std::int32_t a = 0; a < NewByteSize; a += size) {
+        if (a + size - 1 > kImageEnd) return false;
+        cHexRecord record;
+        record.setRecordLength(size);
+        record.FillRecordData(0xFF);
+        record.setOffset(a);
+        for (std::uint8_t i = 0; i < size; ++i)
+            record.SetRecordData(i, m_hexData[static_cast<std::size_t>(a + i)].Value);
+        m_hexRecords.push_back(record);
+    }
+    return true;
+}
+
+std::int32_t cHexFile::ByteSize() const {
+    std::int32_t size = 0;
+    for (const cHexRecord& record : m_hexRecords)
+        if (record.RecordTyp() == cHexRecord::kData) size += record.RecordLength();
+    return size;
+}
