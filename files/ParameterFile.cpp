@@ -5,6 +5,7 @@
 #include "app/cNivolantis.h"
 
 #include <exception>
+#include <vector>
 
 namespace {
 const char* const kDescriptionSection = "Gerätebeschreibung";
@@ -75,9 +76,15 @@ void ParameterFile::LoadValues() {
     m_app.SetDescription(kDescriptionLines, ini.getKey(kDescriptionSection, kPlantKey));
 }
 
-/// The factors must follow the loaded decimal places before anything is coded for the device.
+/// The factors and limits must follow the loaded decimal places and scaling before anything is
+/// coded for the device; the loaded values themselves stay exactly as the file has them.
 void ParameterFile::FinishLoading() {
+    std::vector<float> loaded;
+    m_app.ForEachParameter([&loaded](cDataGroup&, cParameter& p) { loaded.push_back(p.Value()); });
     m_app.UpdateLimits();
+    m_app.setEnableNotify(false);
+    auto value = loaded.begin();
+    m_app.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
     m_app.setEnableNotify(true);
     m_app.setEnableTestData(true);
     m_app.Notify();

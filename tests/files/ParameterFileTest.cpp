@@ -1,0 +1,210 @@
+#include "app/NumberText.h"
+#include "app/cNivolantis.h"
+#include "files/Cp1252.h"
+#include "support/CoreTest.h"
+#include "support/RecordingView.h"
+
+#include <filesystem>
+
+namespace {
+
+class ParameterFileTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        app = std::make_unique<cNivolantis>(WriteSettings());
+    }
+    cParameter& P(const std::string& group, const std::string& name) { return app->Data(group).Parameters(name); }
+    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
+
+    /// A configuration away from every default, with decimals, a reversed range and two decimal places.
+    void Customise() {
+        P("Eingang", "Skalenkomma").setValue(2.0);
+        app->UpdateLimits();
+        R("Eingang", "Skalierung").SetRangeBegin(-12.5);
+        R("Eingang", "Skalierung").SetRangeEnd(-250.25);
+        R("Eingang", "Messbereich").SetRangeBegin(20.0);
+        R("Eingang", "Messbereich").SetRangeEnd(4.0);
+        app->UpdateLimits();
+        P("Linearisierung", "Y5").setValue(-100.5);
+        P("Sonstiges", "Passwort").setValue(99999.0);
+        P("Ausgang", "Fehlerwert").setValue(3.6);
+        app->SetDescription(0, "Tank 3 – Füllstand");
+        app->SetDescription(4, "LT-417");
+    }
+
+    /// Every value in the file's seven-digit form (a float needs nine digits, so this is what survives).
+    std::vector<std::string> Values() const {
+        std::vector<std::string> values;
+        app->ForEachParameter([&](cDataGroup&, cParameter& p) { values.push_back(NumberToText(p.Value())); });
+        return values;
+    }
+
+    std::unique_ptr<cNivolantis> app;
+};
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        auto end = bytes.find("\r\n", pos);
+        lines.push_back(bytes.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST_F(ParameterFileTest, NewFileHasSectionsAndKeysInWalkOrder) {
+    const std::string path = PathOf("d.par");
+    ASSERT_TRUE(app->WriteIni(path));
+    EXPECT_EQ(path, app->FileName());
+    const std::string bytes = ReadBytes(path);
+    std::vector<std::string> lines = Lines(bytes);
+    std::vector<std::string> expected;
+    std::string section;
+    app->ForEachParameter([&](cDataGroup& g, cParameter& p) {
+        if (g.GroupName() != section)
+            expected.push_back("[" + Utf8ToCp1252(section = g.GroupName()) + "]");
+        expected.push_back(Utf8ToCp1252(p.ParName()) + "=" + Utf8ToCp1252(NumberToText(p.Value())));
+    });
+    for (const char* line : {"[Ger\xE4tebeschreibung]", "Zeile1=Beschreibung1", "Zeile2=Beschreibung2",
+                             "Zeile3=Beschreibung3", "Zeile4=Beschreibung4", "Anlagenkennzeichen=Messung1",
+                             "[Programm]", "Name=NivoConfig", "Version=1.0.5"})
+        expected.push_back(line);
+    EXPECT_EQ(expected, lines);
+    EXPECT_EQ("Messbereich.Anfang=4", lines[1]);
+    EXPECT_EQ("Skalierung.Ende=1", lines[6]);
+    EXPECT_NE(std::string::npos, bytes.find("X2=4,695652\r\n"));
+}
+
+TEST_F(ParameterFileTest, RoundTripInGermanAndEnglishSettings) {
+    for (bool german : {true, false}) {
+        german ? UseGerman() : UseEnglish();
+        app->SetDefaults();
+        Customise();
+        const auto saved = Values();
+        const std::string path = PathOf(german ? "de.par" : "en.par");
+        ASSERT_TRUE(app->WriteIni(path));
+        EXPECT_NE(std::string::npos, ReadBytes(path).find(german ? "Ende=-250,25\r\n" : "Ende=-250.25\r\n"));
+
+        app->SetDefaults();
+        ASSERT_TRUE(app->ReadIni(path));
+        const auto loaded = Values();
+        for (std::size_t i = 0; i < saved.size(); ++i)
+            EXPECT_EQ(saved[i], loaded[i]) << "value " << i;
+        EXPECT_EQ("Tank 3 – Füllstand", app->GetDescription(0));
+        EXPECT_EQ(100.0f, R("Eingang", "Skalierung").RangeBegin().Factor()) << "factors follow the loaded decimals";
+        EXPECT_FALSE(app->TestData());
+    }
+}
+
+TEST_F(ParameterFileTest, FilesFromTheOtherSeparatorNeverLoadSilentlyWrong) {
+    P("Ausgang", "Fehlerwert").setValue(3.5);
+    ASSERT_TRUE(app->WriteIni(PathOf("de.par")));
+    UseEnglish();
+    app->SetDefaults();
+    app->ReadIni(PathOf("de.par"));
+    EXPECT_EQ(0.0f, P("Ausgang", "Fehlerwert").Value()) << "kept, not read as 35";
+    const auto& shown = Recorder().Messages();
+    EXPECT_NE(shown.end(), std::find_if(shown.begin(), shown.end(), [](const auto& m) {
+                  return m.text == "Fehlerwert '3,5' nicht numerisch.";
+              }));
+    Recorder().Clear();
+}
+
+TEST_F(ParameterFileTest, SavingOverAFileKeepsForeignKeysAndReplacesInPlace) {
+    const std::string path = PathOf("alt.par");
+    WriteBytes(path, "[Eingang]\r\nFilter=99\r\nAlt=bleibt\r\n[Fremd]\r\nk=v\r\n");
+    ASSERT_TRUE(app->WriteIni(path));
+    std::vector<std::string> lines = Lines(ReadBytes(path));
+    EXPECT_EQ("[Eingang]", lines[0]);
+    EXPECT_EQ("Filter=2", lines[1]);
+    EXPECT_EQ("Alt=bleibt", lines[2]);
+    EXPECT_EQ("Messbereich.Anfang=4", lines[3]);
+    EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), "[Fremd]"));
+    EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), "k=v"));
+}
+
+TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
+    const std::string path = PathOf("teil.par");
+    ASSERT_TRUE(app->WriteIni(path));
+    std::string bytes = ReadBytes(path);
+    bytes.replace(bytes.find("Filter=2"), 8, "Filter=300");
+    bytes.replace(bytes.find("Sondenst\xF6rung.Anfang=2"), 22, "Sondenst\xF6rung.Anfang=22,5");
+    bytes.replace(bytes.find("Oberer Grenzwert A=0,9"), 22, "Oberer Grenzwert A=5");
+    bytes.erase(bytes.find("Trendintervall=60\r\n"), 19);
+    bytes.erase(bytes.find("[Ger\xE4tebeschreibung]"));
+    WriteBytes(path, bytes);
+
+    std::vector<std::string> log;
+    RecordingView view("v", log);
+    app->AddView(view);
+    app->Data("Sonstiges").Parameters("Trendintervall").setValue(90.0);
+    log.clear();
+    ExpectMessage("Trendintervall '' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    ASSERT_TRUE(app->ReadIni(path));
+    EXPECT_EQ(1u, log.size()) << "one refresh for the whole load";
+    EXPECT_EQ(300.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ(5.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd()) << "not pulled onto the scaling end";
+    EXPECT_EQ(90.0f, P("Sonstiges", "Trendintervall").Value());
+    EXPECT_EQ("", app->GetDescription(0));
+    EXPECT_EQ("", app->GetDescription(4));
+    EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
+    VerifyMessages();
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+                  MsgIcon::Critical, "Bereichsfehler");
+    EXPECT_TRUE(app->TestData());
+}
+
+TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {
+    P("Eingang", "Filter").setValue(9.0);
+    ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden", MsgIcon::Information);
+    EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
+    ExpectMessage("Datei '' ist nicht vorhanden", MsgIcon::Information);
+    EXPECT_FALSE(app->ReadIni(""));
+    ExpectMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.", MsgIcon::Critical);
+    EXPECT_FALSE(app->WriteIni(""));
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+    EXPECT_TRUE(app->EnableNotify());
+}
+
+TEST_F(ParameterFileTest, ASaveThatCannotOpenItsFileWritesNothingAnywhere) {
+    const std::string settings = PathOf("NivoConfig.ini");
+    const std::string before = ReadBytes(settings);
+    ASSERT_TRUE(app->WriteIni(PathOf("gut.par")));
+    const std::string good = ReadBytes(PathOf("gut.par"));
+    const std::string bad = PathOf("fehlt/x.par");
+    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.", MsgIcon::Critical);
+    P("Eingang", "Filter").setValue(5.0);
+    EXPECT_FALSE(app->WriteIni(bad));
+    EXPECT_EQ(PathOf("gut.par"), app->FileName());
+    EXPECT_EQ(good, ReadBytes(PathOf("gut.par"))) << "the previous file stays untouched";
+    EXPECT_EQ(before, ReadBytes(settings));
+}
+
+TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
+    const std::string path = PathOf("p.par");
+    ASSERT_TRUE(app->WriteIni(path));
+    std::string bytes = ReadBytes(path);
+    bytes.replace(bytes.find("Filter=2"), 8, "Filter=7");
+    bytes.replace(bytes.find("Fehlerwert=0"), 12, "Fehlerwert=kaputt");
+    WriteBytes(path, bytes);
+    // The message service fails on the refusal, aborting the load in the middle.
+    Recorder().onShow = [this](const auto& m) {
+        if (m.text.find("Fehlerwert") == 0) {
+            Recorder().onShow = nullptr;
+            throw std::runtime_error("Anzeige gestört");
+        }
+    };
+    std::vector<std::string> log;
+    RecordingView view("v", log);
+    app->AddView(view);
+    ExpectMessage("Fehlerwert 'kaputt' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "'.\r\nAnzeige gestört", MsgIcon::Critical);
+    EXPECT_FALSE(app->ReadIni(path));
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "values before the failure stay";
+    EXPECT_TRUE(app->EnableNotify());
+    EXPECT_TRUE(P("Ausgang", "Fehlerwert").EnableTestData());
+    EXPECT_EQ(1u, log.size()) << "the views were refreshed";
+}
