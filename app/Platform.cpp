@@ -4,11 +4,30 @@
 #include "app/StandardRegionalSettings.h"
 #include "app/SystemClock.h"
 
+#include <stdexcept>
+
 namespace {
 
 class NoWindowEvents : public EventPump {
 public:
     void ProcessEvents() override {}
+};
+
+class NoPrinter : public Printer {
+public:
+    void BeginDoc() override { Fail(); }
+    void setFontSize(int) override { Fail(); }
+    void PrintLine(const std::string&) override { Fail(); }
+    void PrintEmptyLine() override { Fail(); }
+    int CurrentX() const override { Fail(); }
+    void setCurrentX(int) override { Fail(); }
+    int CurrentY() const override { Fail(); }
+    void setCurrentY(int) override { Fail(); }
+    void DrawBox(int, int, int, int) override { Fail(); }
+    void EndDoc() override { Fail(); }
+
+private:
+    [[noreturn]] static void Fail() { throw std::runtime_error("Kein Drucker eingerichtet."); }
 };
 
 struct Services {
@@ -17,6 +36,7 @@ struct Services {
     std::unique_ptr<RegionalSettings> regional = std::make_unique<StandardRegionalSettings>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     ProgramInfo program = ProgramInfo::OfRunningExecutable();
+    std::unique_ptr<Printer> printer = std::make_unique<NoPrinter>();
 };
 
 Services& Current() {
@@ -31,6 +51,7 @@ EventPump& Platform::Events() { return *Current().events; }
 RegionalSettings& Platform::Regional() { return *Current().regional; }
 Clock& Platform::Clocks() { return *Current().clock; }
 const ProgramInfo& Platform::Program() { return Current().program; }
+Printer& Platform::Printing() { return *Current().printer; }
 
 void Platform::Install(std::unique_ptr<MessageService> service) {
     Current().messages = std::move(service);
@@ -41,5 +62,6 @@ void Platform::Install(std::unique_ptr<RegionalSettings> settings) {
 }
 void Platform::Install(std::unique_ptr<Clock> clock) { Current().clock = std::move(clock); }
 void Platform::Install(ProgramInfo info) { Current().program = std::move(info); }
+void Platform::Install(std::unique_ptr<Printer> printer) { Current().printer = std::move(printer); }
 
 void Platform::Reset() { Current() = Services(); }

@@ -5,6 +5,7 @@
 #include "app/MessageService.h"
 #include "app/ProgramInfo.h"
 #include "app/RegionalSettings.h"
+#include "report/Printer.h"
 
 #include <memory>
 
@@ -18,12 +19,16 @@ public:
     static RegionalSettings& Regional();
     static Clock& Clocks();
     static const ProgramInfo& Program();
+    /// The printer reports go to. Until one is installed, every operation on it throws
+    /// std::runtime_error "Kein Drucker eingerichtet.".
+    static Printer& Printing();
 
     static void Install(std::unique_ptr<MessageService> service);
     static void Install(std::unique_ptr<EventPump> pump);
     static void Install(std::unique_ptr<RegionalSettings> settings);
     static void Install(std::unique_ptr<Clock> clock);
     static void Install(ProgramInfo info);
+    static void Install(std::unique_ptr<Printer> printer);
 
     /// Puts every service back to its default.
     static void Reset();

@@ -6,6 +6,7 @@
 #include "files/ParameterFile.h"
 #include "model/Catalogue.h"
 #include "model/LimitRules.h"
+#include "report/ConfigurationReport.h"
 
 #include <stdexcept>
 
@@ -152,3 +153,5 @@ bool cNivolantis::WriteIni(const std::string& NewFileName) {
 bool cNivolantis::ReadIni(const std::string& NewFileName) {
     return ParameterFile(*this).Read(NewFileName);
 }
+
+bool cNivolantis::PrintAll() { return ConfigurationReport(*this).Print(Platform::Printing()); }

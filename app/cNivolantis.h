@@ -105,6 +105,10 @@ public:
     /// Loads a parameter file into the model; false (after a message) when it could not be read.
     bool ReadIni(const std::string& NewFileName);
 
+    /// Prints the configuration report on the platform printer; false (after a message) when the
+    /// whole-model check refused it. Printer errors reach the caller.
+    bool PrintAll();
+
 private:
     void ReadSettings(const std::string& settingsFile);
     void CreateData();
