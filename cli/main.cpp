@@ -1,0 +1,31 @@
+#include "app/Platform.h"
+#include "app/basMain.h"
+#include "cli/CliContext.h"
+#include "cli/CliMessageService.h"
+#include "cli/ModelCommands.h"
+#include "platform/QtRegionalSettings.h"
+
+#include <CLI/CLI.hpp>
+
+int main(int argc, char** argv) {
+    auto messages = std::make_unique<CliMessageService>();
+    CliContext context(*messages);
+    Platform::Install(std::move(messages));
+    Platform::Install(std::make_unique<QtRegionalSettings>());
+
+    CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
+                 "nivoconfig-cli"};
+    cli.require_subcommand(1);
+    context.settingsFile = cNivolantis::DefaultSettingsFile();
+    cli.add_option("--settings", context.settingsFile, "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
+    AddModelCommands(cli, context);
+
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::Error& error) {
+        const int code = cli.exit(error);
+        return code == 0 ? kExitOk : kExitUsage;
+    }
+    MyNivolantis.reset();
+    return context.exitCode;
+}

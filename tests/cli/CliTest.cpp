@@ -1,0 +1,81 @@
+#include "CliRunner.h"
+#include "support/CoreTest.h"
+
+namespace {
+
+class CliTest : public CoreTest {
+protected:
+    std::string Quote(const std::string& path) const { return "'" + path + "'"; }
+};
+
+} // namespace
+
+TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
+    const std::string file = PathOf("d.par");
+    CliResult result = RunCli("defaults -o " + Quote(file));
+    ASSERT_EQ(0, result.exitCode) << result.err;
+    const std::string bytes = ReadBytes(file);
+    std::vector<std::size_t> sections;
+    for (const char* name : {"[Eingang]\r\n", "[Ausgang]\r\n", "[Grenzwerte]\r\n", "[Linearisierung]\r\n",
+                             "[Sonstiges]\r\n", "[Ger\xE4tebeschreibung]\r\n", "[Programm]\r\n"})
+        sections.push_back(bytes.find(name));
+    EXPECT_EQ(0u, sections[0]);
+    EXPECT_EQ(sections.end(), std::find(sections.begin(), sections.end(), std::string::npos));
+    EXPECT_TRUE(std::is_sorted(sections.begin(), sections.end()));
+    EXPECT_NE(std::string::npos, bytes.find("\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n"));
+    EXPECT_NE(std::string::npos, bytes.find("\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n"));
+    EXPECT_NE(std::string::npos, bytes.find("\r\nX2=4,695652\r\n"));
+    for (std::size_t lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
+        ASSERT_EQ('\r', bytes[lf - 1]) << "line ends are CR LF";
+
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file), "LANG=C").exitCode);
+    EXPECT_NE(std::string::npos, ReadBytes(file).find("\r\nX2=4.695652\r\n"));
+}
+
+TEST_F(CliTest, SetAppliesLikeTheFieldsAndGetPrintsOnePerLine) {
+    const std::string file = PathOf("d.par"), out = PathOf("s.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    CliResult set = RunCli("set " + Quote(file) + " -o " + Quote(out) +
+                           " Eingang/Skalenkomma=2 Eingang/Skalierung.Ende=500,5 'Grenzwerte/Oberer Grenzwert A=400'"
+                           " Gerätebeschreibung/Zeile2='Tank 7'");
+    ASSERT_EQ(0, set.exitCode) << set.err;
+    CliResult get = RunCli("get " + Quote(out) +
+                           " Eingang/Skalierung.Ende 'Grenzwerte/Oberer Grenzwert A' Linearisierung/Y24 Gerätebeschreibung/Zeile2");
+    EXPECT_EQ(0, get.exitCode) << get.err;
+    EXPECT_EQ("500,5\n400\n1\nTank 7\n", get.out);
+}
+
+TEST_F(CliTest, RefusalsFailAndWriteNothing) {
+    const std::string file = PathOf("d.par"), out = PathOf("x.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+
+    CliResult outOfRange = RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Filter=300");
+    EXPECT_EQ(1, outOfRange.exitCode);
+    EXPECT_NE(std::string::npos, outOfRange.err.find("Eingabefehler\nFilter '300' ausserhalb 0..255\n"));
+
+    CliResult reversed = RunCli("set " + Quote(file) + " -o " + Quote(out) + " 'Grenzwerte/Unterer Grenzwert A=0,95'");
+    EXPECT_EQ(1, reversed.exitCode);
+    EXPECT_NE(std::string::npos,
+              reversed.err.find("Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n"));
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    EXPECT_EQ(1, RunCli("check " + Quote(PathOf("fehlt.par"))).exitCode);
+    EXPECT_EQ(2, RunCli("get " + Quote(file) + " Eingang/Unbekannt").exitCode);
+    EXPECT_EQ(2, RunCli("").exitCode);
+
+    CliResult noSettings = RunCli("--settings " + Quote(PathOf("keine.ini")) + " defaults -o " + Quote(out));
+    EXPECT_EQ(1, noSettings.exitCode);
+    EXPECT_EQ(0u, noSettings.err.find("Fehler beim Programmstart in Modul 'basMain': \n"));
+}
+
+TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
+    const std::string file = PathOf("d.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    EXPECT_EQ(0, RunCli("check " + Quote(file)).exitCode);
+    std::string bytes = ReadBytes(file);
+    bytes.replace(bytes.find("Oberer Grenzwert B=0,9"), 22, "Oberer Grenzwert B=0,05");
+    WriteBytes(file, bytes);
+    CliResult check = RunCli("check " + Quote(file));
+    EXPECT_EQ(1, check.exitCode);
+    EXPECT_NE(std::string::npos, check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
+}
