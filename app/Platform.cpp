@@ -62,6 +62,8 @@ void Platform::Install(std::unique_ptr<RegionalSettings> settings) {
 }
 void Platform::Install(std::unique_ptr<Clock> clock) { Current().clock = std::move(clock); }
 void Platform::Install(ProgramInfo info) { Current().program = std::move(info); }
-void Platform::Install(std::unique_ptr<Printer> printer) { Current().printer = std::move(printer); }
+void Platform::Install(std::unique_ptr<Printer> printer) {
+    Current().printer = printer ? std::move(printer) : std::make_unique<NoPrinter>();
+}
 
 void Platform::Reset() { Current() = Services(); }

@@ -28,6 +28,7 @@ public:
     static void Install(std::unique_ptr<RegionalSettings> settings);
     static void Install(std::unique_ptr<Clock> clock);
     static void Install(ProgramInfo info);
+    /// nullptr takes the installed printer away again.
     static void Install(std::unique_ptr<Printer> printer);
 
     /// Puts every service back to its default.
