@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"
 #include "cli/ModelCommands.h"
+#include "cli/ReportCommand.h"
 #include "platform/QtRegionalSettings.h"
 
 #include <CLI/CLI.hpp>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     context.settingsFile = cNivolantis::DefaultSettingsFile();
     cli.add_option("--settings", context.settingsFile, "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
     AddModelCommands(cli, context);
+    AddReportCommand(cli, context);
 
     try {
         cli.parse(argc, argv);
