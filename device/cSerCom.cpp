@@ -1,0 +1,295 @@
+#include "device/cSerCom.h"
+
+#include "app/Platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <stdexcept>
+
+namespace {
+
+constexpr double kEventSliceS = 0.008;    ///< longest wait between two event runs (10 ms promised)
+constexpr double kTransmitGraceS = 1.0;   ///< beyond a command's line time, to empty the queue
+constexpr char kReadEepromCommand = 'c';  ///< "c", address high, low → 1 byte: the EEPROM byte
+constexpr char kWriteEepromCommand = 'L'; ///< "L", address high, low, value → 1 byte: stored byte
+constexpr char kReadFlashCommand = 's';   ///< "s", address high, low → 1 byte: the flash byte
+constexpr std::int32_t kAddressCount = 65536; ///< addresses travel as two bytes
+constexpr char kProbeSettings[] = "19200,n,8,1";
+constexpr char kAlreadyOpen[] = "Schnittstelle bereits geöffnet.";
+constexpr char kAvailable[] = "Anschluß vorhanden.";
+constexpr char kInvalidPort[] = "Ungültige Schnittstellennummer.";
+
+double Now() {
+    return Platform::Clocks().MonotonicSeconds();
+}
+
+/// A memory command: the letter, then the address high byte first.
+std::string Frame(char letter, std::int32_t adress) {
+    return {letter, static_cast<char>(adress / 256), static_cast<char>(adress % 256)};
+}
+
+void CheckAddresses(std::int32_t first, std::int32_t count, const char* what) {
+    if (first < 0 || first + count > kAddressCount)
+        throw std::out_of_range(std::string(what) + "-Adresse außerhalb 0 bis 65535.");
+}
+
+void CheckPortNumber(std::int16_t comNr) {
+    if (comNr < 1 || comNr > cSerCom::kPortCount)
+        throw std::out_of_range("Schnittstellennummer außerhalb 1 bis 16.");
+}
+
+std::array<std::string, cSerCom::kPortCount>& OverriddenPaths() {
+    static std::array<std::string, cSerCom::kPortCount> paths;
+    return paths;
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    const auto sameLetter = [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) ==
+               std::toupper(static_cast<unsigned char>(b));
+    };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), sameLetter) !=
+           text.end();
+}
+
+/// Up to `count` bytes, least significant first.
+std::uint32_t LittleEndian(std::string_view bytes, std::size_t count) {
+    std::uint32_t value = 0;
+    for (std::size_t k = 0; k < std::min(count, bytes.size()); ++k)
+        value |= std::uint32_t{static_cast<unsigned char>(bytes[k])} << (8 * k);
+    return value;
+}
+
+} // namespace
+
+/// Marks the channel busy for the lifetime of one public operation.
+class cSerCom::BusyScope {
+public:
+    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~BusyScope() { m_busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_busy;
+};
+
+cSerCom::cSerCom() {
+    for (auto& port : m_ports)
+        port = MakeSerialPort();
+}
+
+cSerCom::~cSerCom() {
+    for (auto& port : m_ports)
+        port->Close();
+}
+
+std::int16_t cSerCom::OpenCom(std::int16_t comNr, const std::string& conSettings) {
+    return m_busy ? 0 : Open(comNr, conSettings);
+}
+
+std::int16_t cSerCom::CloseCom(std::int16_t comNr) {
+    return m_busy ? 0 : Close(comNr);
+}
+
+std::int16_t cSerCom::Open(std::int16_t comNr, const std::string& settings) {
+    m_current = 0;
+    if (!ValidPort(comNr) || !Port(comNr).Open(PortPath(comNr), settings))
+        return 0;
+    m_current = comNr;
+    return comNr;
+}
+
+std::int16_t cSerCom::Close(std::int16_t comNr) {
+    if (!ValidPort(comNr))
+        return 0;
+    Port(comNr).Close();
+    m_current = 0;
+    return comNr;
+}
+
+std::string cSerCom::GetStatus(std::int16_t comNr) {
+    if (!ValidPort(comNr))
+        return kInvalidPort;
+    SerialPort& port = Port(comNr);
+    if (port.IsOpen())
+        return kAlreadyOpen;
+    if (!port.Open(PortPath(comNr), kProbeSettings))
+        return port.ErrorDescription();
+    port.Close();
+    return kAvailable;
+}
+
+std::optional<std::int16_t> cSerCom::Connect(std::int16_t conPort, std::string_view conCommand,
+                                             std::string_view conReturn,
+                                             const std::string& conSettings, double conTimeout) {
+    if (m_busy)
+        return 0;
+    BusyScope scope(m_busy);
+    if (Open(conPort, conSettings) != conPort)
+        return std::nullopt;
+    // A failed exchange leaves the buffer as it was: an earlier answer must not count.
+    m_buffer.clear();
+    Exchange(conCommand, -1, conTimeout);
+    if (ContainsIgnoringCase(m_buffer, conReturn))
+        return conPort;
+    Close(conPort);
+    return 0;
+}
+
+std::int16_t cSerCom::Command(std::string_view command, std::int16_t expectedLength,
+                              double timeoutSeconds) {
+    if (m_busy)
+        return 0;
+    BusyScope scope(m_busy);
+    return Exchange(command, expectedLength, timeoutSeconds);
+}
+
+std::int16_t cSerCom::Exchange(std::string_view command, std::int16_t expectedLength,
+                               double timeoutSeconds) {
+    if (!ValidPort(m_current))
+        return 0;
+    SerialPort& port = Port(m_current);
+    port.ReadAll(); // stale bytes from an earlier, abandoned answer
+    if (!Transmit(port, command))
+        return 0;
+    m_buffer.clear();
+    if (expectedLength < 0)
+        return ReceiveText(port, timeoutSeconds);
+    return ReceiveFixed(port, static_cast<std::size_t>(expectedLength), timeoutSeconds);
+}
+
+bool cSerCom::Transmit(SerialPort& port, std::string_view command) {
+    if (!port.Write(command))
+        return false;
+    // Bounded, so that a vanished USB adapter cannot hold the program here.
+    const double deadline = Now() + command.size() * port.CharacterSeconds() + kTransmitGraceS;
+    for (;;) {
+        const SerialWait wait = port.WaitTransmitted(std::min(kEventSliceS, deadline - Now()));
+        if (wait != SerialWait::Timeout)
+            return wait == SerialWait::Done;
+        if (Now() > deadline)
+            return false;
+        DoEvents();
+    }
+}
+
+std::int16_t cSerCom::ReceiveText(SerialPort& port, double timeoutSeconds) {
+    const double start = Now();
+    std::string text;
+    for (;;) {
+        DoEvents();
+        text += port.ReadAll();
+        if (!text.empty() && text.back() == '\0')
+            break;
+        const double left = timeoutSeconds - (Now() - start);
+        if (left < 0)
+            break;
+        if (port.WaitReadable(std::min(left, kEventSliceS)) == SerialWait::Failed)
+            return 0;
+    }
+    if (text.empty())
+        return 0;
+    text.pop_back(); // the closing zero byte, or after a time-out the last byte received
+    m_buffer = std::move(text);
+    return BufferLength();
+}
+
+std::int16_t cSerCom::ReceiveFixed(SerialPort& port, std::size_t expectedLength,
+                                   double timeoutSeconds) {
+    const double start = Now();
+    for (;;) {
+        DoEvents();
+        const double left = timeoutSeconds - (Now() - start);
+        if (left < 0 || port.BytesWaiting() == expectedLength)
+            break;
+        if (port.WaitReadable(std::min(left, kEventSliceS)) == SerialWait::Failed)
+            return 0;
+    }
+    m_buffer = port.ReadAll();
+    return BufferLength();
+}
+
+std::int16_t cSerCom::BufferLength() const {
+    return static_cast<std::int16_t>(std::min<std::size_t>(m_buffer.size(), INT16_MAX));
+}
+
+std::int16_t cSerCom::ReadEEPROM(std::int32_t adress, std::uint8_t size) {
+    if (m_busy)
+        return 0;
+    CheckAddresses(adress, size, "EEPROM");
+    BusyScope scope(m_busy);
+    m_buffer.clear();
+    std::string bytes;
+    std::int16_t result = 0;
+    for (int i = 1; i <= size; ++i, ++adress) {
+        if (Exchange(Frame(kReadEepromCommand, adress), 1, kByteTimeoutS) != 1) {
+            result = 0;
+            break;
+        }
+        bytes += m_buffer;
+        result = static_cast<std::int16_t>(i);
+    }
+    m_buffer = std::move(bytes);
+    return result;
+}
+
+std::int16_t cSerCom::WriteEEPROM(std::int32_t adress, std::uint8_t size, std::int32_t value) {
+    if (m_busy)
+        return 0;
+    CheckAddresses(adress, size, "EEPROM");
+    BusyScope scope(m_busy);
+    for (int i = 1; i <= size; ++i, ++adress) {
+        const auto byte = static_cast<char>(value & 0xFF);
+        if (Exchange(Frame(kWriteEepromCommand, adress) + byte, 1, kByteTimeoutS) != 1 ||
+            m_buffer.front() != byte)
+            return 0;
+        value >>= 8; // arithmetic shift: a negative value goes on with FF bytes
+    }
+    return size;
+}
+
+std::int16_t cSerCom::ReadFLASH(std::int32_t adress) {
+    if (m_busy)
+        return 0;
+    CheckAddresses(adress, 1, "Flash");
+    BusyScope scope(m_busy);
+    m_buffer.clear();
+    return Exchange(Frame(kReadFlashCommand, adress), 1, kByteTimeoutS);
+}
+
+std::uint8_t cSerCom::getBufferByte() const {
+    return static_cast<std::uint8_t>(LittleEndian(m_buffer, 1));
+}
+
+std::int32_t cSerCom::getBufferLong() const {
+    return static_cast<std::int32_t>(LittleEndian(m_buffer, 4));
+}
+
+std::int16_t cSerCom::getBufferInt() const {
+    return static_cast<std::int16_t>(LittleEndian(m_buffer, 2));
+}
+
+void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
+    CheckPortNumber(comNr);
+    OverriddenPaths()[comNr - 1] = std::move(path);
+}
+
+std::string cSerCom::PortPath(std::int16_t comNr) {
+    CheckPortNumber(comNr);
+    const std::string& path = OverriddenPaths()[comNr - 1];
+    return path.empty() ? "/dev/ttyS" + std::to_string(comNr - 1) : path;
+}
+
+std::int16_t cSerCom::PortNumber(std::string_view name) {
+    if (name.size() < 4 || !ContainsIgnoringCase(name.substr(0, 3), "COM"))
+        return 0;
+    const std::string_view digits = name.substr(3);
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || number < 1 ||
+        number > kPortCount)
+        return 0;
+    return static_cast<std::int16_t>(number);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "device/SerialPort.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+/// The serial channel to the device: one port object for each of COM1 to COM16, one of them
+/// current, and the answer of the last exchange in a byte buffer. Never shows a message; every
+/// operation reports through its result. Not re-entrant: an operation started while another one
+/// waits (from an event run during the wait) is refused at once with 0 and changes nothing.
+class cSerCom {
+public:
+    static constexpr std::int16_t kPortCount = 16;
+    static constexpr double kByteTimeoutS = 1.0; ///< answer of "c", "L" and "s": 1 byte
+
+    cSerCom();
+    ~cSerCom();
+    cSerCom(const cSerCom&) = delete;
+    cSerCom& operator=(const cSerCom&) = delete;
+
+    /// Opens port comNr (1 to 16) with settings such as "19200,n,8,1", closing it first if it
+    /// is open, and makes it current. comNr on success; 0 on failure, with no port current.
+    std::int16_t OpenCom(std::int16_t comNr, const std::string& conSettings);
+    /// Closes port comNr; no port is current afterwards. comNr, or 0 for a number outside
+    /// 1 to 16 (the current port then stays).
+    std::int16_t CloseCom(std::int16_t comNr);
+    /// Availability of port comNr: "Schnittstelle bereits geöffnet." when this object holds it
+    /// open, "Anschluß vorhanden." when it can be opened (it is closed again at once), else the
+    /// reason it cannot ("Schnittstelle nicht vorhanden.", "Schnittstelle wird bereits
+    /// verwendet.", ...).
+    std::string GetStatus(std::int16_t comNr);
+    /// Opens conPort, sends conCommand and waits up to conTimeout seconds for a text answer
+    /// closed by a zero byte. conPort when the answer contains conReturn (letter case ignored;
+    /// the port stays open and current, the answer in the buffer); 0 when it does not (the port
+    /// is closed again); empty when the port could not be opened.
+    std::optional<std::int16_t> Connect(std::int16_t conPort, std::string_view conCommand,
+                                        std::string_view conReturn, const std::string& conSettings,
+                                        double conTimeout);
+
+    /// Sends `command` to the current port and waits for the answer, letting window events
+    /// run at least every 10 ms. expectedLength >= 0: waits until exactly that many bytes are
+    /// waiting or timeoutSeconds passed, then takes everything received (fewer or more bytes);
+    /// 0 sends without awaiting anything. expectedLength < 0: collects a text until its last
+    /// byte is a zero byte or the time-out passed, and keeps it without its last byte.
+    /// Returns the number of bytes now in the buffer; 0 on failure (no port open, hang-up,
+    /// nothing received in text mode), the buffer then empty, or unchanged when the command
+    /// could not be sent.
+    std::int16_t Command(std::string_view command, std::int16_t expectedLength,
+                         double timeoutSeconds);
+
+    /// Reads `size` EEPROM bytes from address `adress` on (0 to 65535), one "c" exchange per
+    /// byte. `size` on success, 0 at the first byte not answered; the buffer holds the bytes
+    /// read, in address order. Throws std::out_of_range for addresses beyond 65535.
+    std::int16_t ReadEEPROM(std::int32_t adress, std::uint8_t size);
+    /// Writes `value` into `size` EEPROM bytes from `adress` on, least significant byte first,
+    /// negative values as two's complement (sign-extended beyond four bytes), one "L" exchange
+    /// per byte whose echo must match. `size` on success, 0 at the first byte not confirmed
+    /// (the bytes before it stay written). Throws std::out_of_range like ReadEEPROM.
+    std::int16_t WriteEEPROM(std::int32_t adress, std::uint8_t size, std::int32_t value);
+    /// Reads one flash byte with "s". Returns the number of bytes received (1 on success), the
+    /// byte in the buffer. Throws std::out_of_range for an address outside 0 to 65535.
+    std::int16_t ReadFLASH(std::int32_t adress);
+
+    /// The buffer: the answer of the last exchange, one char per byte.
+    std::string getBufferStr() const { return m_buffer; }
+    /// The first byte of the buffer; 0 when it is empty.
+    std::uint8_t getBufferByte() const;
+    /// Up to four bytes, least significant first: four bytes as signed 32-bit two's complement
+    /// (FF FF FF FF is -1), fewer bytes unsigned (FF FF is 65535); empty buffer 0.
+    std::int32_t getBufferLong() const;
+    /// The first two bytes, least significant first, as signed 16-bit two's complement; one
+    /// byte unsigned; empty buffer 0.
+    std::int16_t getBufferInt() const;
+
+    /// True while an operation waits for the device; the user interface disables its device
+    /// commands meanwhile.
+    bool Busy() const { return m_busy; }
+    /// The port commands go to; 0 when none.
+    std::int16_t CurrentPort() const { return m_current; }
+    /// Number of port objects (COM1 to COM16).
+    std::int16_t PortCount() const { return kPortCount; }
+
+    /// The device path of COMn for every channel of this process: by default /dev/ttyS(n-1);
+    /// an empty path restores the default. Throws std::out_of_range for n outside 1 to 16.
+    /// Takes effect at the next opening of the port.
+    static void setPortPath(std::int16_t comNr, std::string path);
+    static std::string PortPath(std::int16_t comNr);
+    /// The number n of a port name "COMn" (any letter case, n from 1 to 16); 0 for other texts.
+    static std::int16_t PortNumber(std::string_view name);
+
+private:
+    class BusyScope;
+
+    static bool ValidPort(std::int16_t comNr) { return comNr >= 1 && comNr <= kPortCount; }
+    SerialPort& Port(std::int16_t comNr) { return *m_ports[comNr - 1]; }
+    std::int16_t Open(std::int16_t comNr, const std::string& settings);
+    std::int16_t Close(std::int16_t comNr);
+    std::int16_t Exchange(std::string_view command, std::int16_t expectedLength,
+                          double timeoutSeconds);
+    bool Transmit(SerialPort& port, std::string_view command);
+    std::int16_t ReceiveText(SerialPort& port, double timeoutSeconds);
+    std::int16_t ReceiveFixed(SerialPort& port, std::size_t expectedLength, double timeoutSeconds);
+    std::int16_t BufferLength() const;
+
+    std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
+    std::int16_t m_current = 0;
+    std::string m_buffer;
+    bool m_busy = false;
+};
