@@ -1,0 +1,123 @@
+#include "device/SerialPort.h"
+#include "device/SerialSettings.h"
+#include "sim/PseudoTerminal.h"
+#include "support/CoreTest.h"
+
+#include <chrono>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+// Bytes a terminal in cooked mode would swallow, translate or act upon.
+const std::string kAwkward("\x0D\x0A\x11\x13\x03\x04\x7F\xFF\x00\x1A\x1C", 11);
+
+std::string AllByteValues() {
+    std::string bytes;
+    for (int value = 0; value < 256; ++value)
+        bytes += static_cast<char>(value);
+    return bytes + kAwkward;
+}
+
+class SerialPortTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        ASSERT_TRUE(port->Open(pty.SlavePath(), "19200,n,8,1")) << port->ErrorDescription();
+    }
+
+    /// Reads from the master side until `count` bytes came or a second passed.
+    std::string ReadMaster(std::size_t count) {
+        std::string bytes;
+        char chunk[512];
+        pollfd entry{pty.MasterFd(), POLLIN, 0};
+        while (bytes.size() < count && ::poll(&entry, 1, 1000) > 0) {
+            const ssize_t got = ::read(pty.MasterFd(), chunk, sizeof chunk);
+            if (got > 0)
+                bytes.append(chunk, static_cast<std::size_t>(got));
+        }
+        return bytes;
+    }
+
+    void WriteMaster(const std::string& bytes) {
+        ASSERT_EQ(static_cast<ssize_t>(bytes.size()),
+                  ::write(pty.MasterFd(), bytes.data(), bytes.size()));
+    }
+
+    PseudoTerminal pty;
+    std::unique_ptr<SerialPort> port = MakeSerialPort();
+};
+
+TEST_F(SerialPortTest, EveryByteValueTravelsUnchangedBothWays) {
+    const std::string bytes = AllByteValues();
+    ASSERT_TRUE(port->Write(bytes));
+    EXPECT_EQ(SerialWait::Done, port->WaitTransmitted(1.0));
+    EXPECT_EQ(bytes, ReadMaster(bytes.size()));
+
+    WriteMaster(bytes);
+    while (port->BytesWaiting() < bytes.size())
+        ASSERT_EQ(SerialWait::Done, port->WaitReadable(1.0));
+    EXPECT_EQ(bytes, port->ReadAll());
+    EXPECT_EQ(0u, port->BytesWaiting());
+}
+
+TEST_F(SerialPortTest, ShortReadMeansTimeOut) {
+    WriteMaster("ab");
+    ASSERT_EQ(SerialWait::Done, port->WaitReadable(1.0));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SerialWait::Timeout, port->WaitReadable(0.05));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ("ab", port->ReadAll());
+}
+
+TEST_F(SerialPortTest, OtherSideClosingFailsAtOnceInsteadOfHanging) {
+    pty.HangUp();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SerialWait::Failed, port->WaitReadable(5.0));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(SerialWait::Failed, port->WaitReadable(5.0));
+    EXPECT_FALSE(port->Write("c"));
+    EXPECT_EQ(SerialWait::Failed, port->WaitTransmitted(5.0));
+    EXPECT_EQ("Verbindung zur Schnittstelle unterbrochen.", port->ErrorDescription());
+    port->Close();
+    EXPECT_FALSE(port->IsOpen());
+}
+
+TEST_F(SerialPortTest, OpeningTellsWhyItFails) {
+    auto other = MakeSerialPort();
+    EXPECT_FALSE(other->Open(pty.SlavePath(), "19200,n,8,1")) << "held by `port`, also for root";
+    EXPECT_EQ("Schnittstelle wird bereits verwendet.", other->ErrorDescription());
+    port->Close();
+    EXPECT_TRUE(other->Open(pty.SlavePath(), "19200,n,8,1"));
+    other->Close();
+
+    EXPECT_FALSE(other->Open("/dev/nivo-no-such-port", "19200,n,8,1"));
+    EXPECT_EQ("Schnittstelle nicht vorhanden.", other->ErrorDescription());
+    EXPECT_FALSE(other->Open(pty.SlavePath(), "19200,x,8,1"));
+    EXPECT_EQ("Ungültige Schnittstellenparameter.", other->ErrorDescription());
+    // A pseudo-terminal keeps 8 data bits without parity whatever it is asked for.
+    EXPECT_FALSE(other->Open(pty.SlavePath(), "19200,e,7,1"));
+    EXPECT_EQ("Schnittstellenparameter werden nicht unterstützt.", other->ErrorDescription());
+    EXPECT_FALSE(other->IsOpen());
+    const std::string plainFile = PathOf("not-a-port");
+    WriteBytes(plainFile, "x");
+    EXPECT_FALSE(other->Open(plainFile, "19200,n,8,1"));
+    EXPECT_EQ("Schnittstelle kann nicht geöffnet werden: keine serielle Schnittstelle.",
+              other->ErrorDescription());
+}
+
+TEST(SerialSettingsTest, ReadsTheSettingsText) {
+    const auto usual = SerialSettings::Parse("19200,n,8,1");
+    ASSERT_TRUE(usual);
+    EXPECT_EQ(19200, usual->baud);
+    EXPECT_DOUBLE_EQ(10.0 / 19200, usual->CharacterSeconds());
+    const auto other = SerialSettings::Parse(" 9600 , E , 7 , 2 ");
+    ASSERT_TRUE(other);
+    EXPECT_EQ('e', other->parity);
+    EXPECT_DOUBLE_EQ(11.0 / 9600, other->CharacterSeconds());
+    for (const char* bad : {"", "19200,n,8", "19200,n,8,1,0", "0,n,8,1", "19200,n,9,1",
+                            "19200,nn,8,1", "19200,n,8,3", "fast,n,8,1"})
+        EXPECT_FALSE(SerialSettings::Parse(bad)) << bad;
+}
+
+} // namespace

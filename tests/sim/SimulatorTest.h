@@ -1,0 +1,47 @@
+#pragma once
+
+#include "device/cSerCom.h"
+#include "sim/K417Simulator.h"
+#include "support/CoreTest.h"
+
+#include <chrono>
+
+/// Core test with a simulated K417 serving on a pseudo-terminal that COM1 maps to, and a
+/// serial channel `serCom`. Other port paths a test sets are restored afterwards.
+class SimulatorTest : public CoreTest {
+protected:
+    static constexpr std::int16_t kSimPort = 1;
+    static constexpr char kSettings[] = "19200,n,8,1";
+
+    void SetUp() override {
+        CoreTest::SetUp();
+        sim.Start();
+        cSerCom::setPortPath(kSimPort, sim.SlavePath());
+    }
+
+    void TearDown() override {
+        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
+            cSerCom::setPortPath(n, "");
+        CoreTest::TearDown();
+    }
+
+    /// Opens COM1 on the simulator.
+    void OpenSim() { ASSERT_EQ(kSimPort, serCom.OpenCom(kSimPort, kSettings)); }
+
+    /// Seconds the call took.
+    template <class Call> static double SecondsOf(Call&& call) {
+        const auto start = std::chrono::steady_clock::now();
+        call();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    static std::string Bytes(std::initializer_list<int> values) {
+        std::string bytes;
+        for (int value : values)
+            bytes += static_cast<char>(value);
+        return bytes;
+    }
+
+    K417Simulator sim;
+    cSerCom serCom;
+};
