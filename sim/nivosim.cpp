@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -40,8 +41,13 @@ std::string HexBytes(const std::string& hex) {
     if (hex.size() % 2 != 0)
         throw std::runtime_error("--garbage: an even number of hex digits is needed");
     std::string bytes;
-    for (std::size_t i = 0; i < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        unsigned value = 0;
+        const auto [end, error] = std::from_chars(&hex[i], &hex[i] + 2, value, 16);
+        if (error != std::errc() || end != &hex[i] + 2)
+            throw std::runtime_error("--garbage: '" + hex + "' is not hexadecimal");
+        bytes += static_cast<char>(value);
+    }
     return bytes;
 }
 
