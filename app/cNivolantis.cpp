@@ -3,6 +3,7 @@
 #include "app/IntegerConversion.h"
 #include "app/NumberText.h"
 #include "app/Platform.h"
+#include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
 #include "model/Catalogue.h"
 #include "model/LimitRules.h"
@@ -38,6 +39,8 @@ void cNivolantis::ReadSettings(const std::string& settingsFile) {
                                  "').");
     m_maxUnits = ToInt16(*number);
     m_firmwareID = m_iniFile.getKey("ID", "Firmware");
+    for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
+        cSerCom::setPortPath(port, m_iniFile.getKey("Schnittstellen", "COM" + std::to_string(port)));
 }
 
 void cNivolantis::CreateData() {
@@ -145,6 +148,10 @@ void cNivolantis::SetDefaults() {
 }
 
 void cNivolantis::UpdateLimits() { LimitRules::UpdateLimits(*this); }
+
+std::int16_t cNivolantis::Connect() { return DeviceTransfer(*this).Connect(); }
+bool cNivolantis::Download() { return DeviceTransfer(*this).Download(); }
+bool cNivolantis::Upload() { return DeviceTransfer(*this).Upload(); }
 
 bool cNivolantis::WriteIni(const std::string& NewFileName) {
     return ParameterFile(*this).Write(NewFileName);

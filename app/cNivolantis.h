@@ -3,6 +3,7 @@
 #include "app/DateTime.h"
 #include "app/ProgressView.h"
 #include "app/View.h"
+#include "device/cSerCom.h"
 #include "files/cIniFile.h"
 #include "model/KeyedCollection.h"
 #include "model/Notifiable.h"
@@ -51,6 +52,7 @@ public:
     void AddView(View& view) { m_views.push_back(&view); }
 
     cIniFile& IniFile() { return m_iniFile; }
+    cSerCom& SerCom() { return m_serCom; }
 
     std::int16_t PortNr() const { return m_portNr; }
     void setPortNr(std::int16_t port) { m_portNr = port; }
@@ -100,6 +102,16 @@ public:
     /// Recomputes the factors and limits that follow the scaling; leaves notification on.
     void UpdateLimits();
 
+    /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.
+    std::int16_t Connect();
+    /// Writes the model into the device ("Gerät schreiben"); false after its failure message.
+    bool Download();
+    /// Reads the device into the model ("Gerät lesen"); false after its failure message.
+    bool Upload();
+    /// True while a device exchange or transfer runs; device commands are refused meanwhile.
+    bool DeviceBusy() const { return m_transferRunning || m_serCom.Busy(); }
+    void setTransferRunning(bool running) { m_transferRunning = running; }
+
     /// Saves the model as a parameter file; false (after a message) when nothing was saved.
     bool WriteIni(const std::string& NewFileName);
     /// Loads a parameter file into the model; false (after a message) when it could not be read.
@@ -110,11 +122,14 @@ public:
     bool PrintAll();
 
 private:
+    friend class DeviceTransfer; // sets FirmwareID, which is read-only for everyone else
+
     void ReadSettings(const std::string& settingsFile);
     void CreateData();
 
     KeyedCollection<cDataGroup> m_data;
     std::vector<View*> m_views;
+    cSerCom m_serCom;
     cIniFile m_iniFile;
     std::int16_t m_portNr = 0;
     std::string m_fileName;
@@ -126,4 +141,5 @@ private:
     DateTime m_parametrierdatum;
     std::array<std::string, kDescriptionCount> m_descriptions;
     int m_totalByteCount = 0;
+    bool m_transferRunning = false;
 };

@@ -3,9 +3,9 @@
 #include "app/NumberText.h"
 #include "app/Platform.h"
 #include "app/cNivolantis.h"
+#include "model/LimitRules.h"
 
 #include <exception>
-#include <vector>
 
 namespace {
 const char* const kDescriptionSection = "Gerätebeschreibung";
@@ -77,15 +77,9 @@ void ParameterFile::LoadValues() {
 }
 
 /// The factors and limits must follow the loaded decimal places and scaling before anything is
-/// coded for the device; the loaded values themselves stay exactly as the file has them.
+/// coded for the device.
 void ParameterFile::FinishLoading() {
-    std::vector<float> loaded;
-    m_app.ForEachParameter([&loaded](cDataGroup&, cParameter& p) { loaded.push_back(p.Value()); });
-    m_app.UpdateLimits();
-    m_app.setEnableNotify(false);
-    auto value = loaded.begin();
-    m_app.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
-    m_app.setEnableNotify(true);
+    LimitRules::UpdateLimitsKeepingValues(m_app);
     m_app.setEnableTestData(true);
     m_app.Notify();
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,6 +59,19 @@ void LimitRules::UpdateLimits(cNivolantis& app) {
     step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end
     step.setUpperLimit(e);
     step.setFactor(f);
+    app.setEnableNotify(true);
+}
+
+void LimitRules::UpdateLimitsKeepingValues(cNivolantis& app) {
+    std::vector<float> values;
+    app.ForEachParameter([&values](cDataGroup&, cParameter& p) { values.push_back(p.Value()); });
+    UpdateLimits(app);
+    app.setEnableNotify(false);
+    const bool testing = app.Data("Eingang").EnableTestData();
+    app.setEnableTestData(false);
+    auto value = values.begin();
+    app.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
+    app.setEnableTestData(testing);
     app.setEnableNotify(true);
 }
 

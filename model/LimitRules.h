@@ -13,6 +13,11 @@ public:
     /// order of the assignments decides where reversed pairs end. Leaves notification on.
     static void UpdateLimits(cNivolantis& app);
 
+    /// The same limits and factors, but every value stays as it is: for values taken from a
+    /// file or the device, which must not be moved (a reversed scaling would otherwise pull
+    /// every dependent value onto its begin).
+    static void UpdateLimitsKeepingValues(cNivolantis& app);
+
     /// Variant 7 widens the relay functions and pump alternation, 1 and 0 narrow them (values
     /// beyond move onto the new limit); other variants change nothing.
     static void ApplyVariant(cNivolantis& app, std::uint8_t variant);

@@ -1,0 +1,282 @@
+#include "app/EventPump.h"
+#include "app/Platform.h"
+#include "app/cNivolantis.h"
+#include "device/EepromCoding.h"
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+#include "support/CoreTest.h"
+#include "support/RecordingView.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const char* const kWriteTitle = "Gerät schreiben";
+const char* const kReadTitle = "Gerät lesen";
+
+/// A model and a simulated device on COM1; every other port leads nowhere.
+class DeviceTransferTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        app = std::make_unique<cNivolantis>(WriteSettings());
+        MapPorts({{1, sim.SlavePath()}});
+        sim.SetEeprom(EepromImageOf(*app));
+        sim.Start();
+        app->AddView(view);
+    }
+    void TearDown() override {
+        app.reset();
+        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
+            cSerCom::setPortPath(n, "");
+        CoreTest::TearDown();
+    }
+
+    void MapPorts(const std::map<int, std::string>& paths) {
+        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
+            cSerCom::setPortPath(n, paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
+    }
+
+    cParameter& P(const std::string& group, const std::string& name) { return app->Data(group).Parameters(name); }
+    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
+
+    std::vector<cParameter*> WalkOrder() {
+        std::vector<cParameter*> order;
+        app->ForEachParameter([&](cDataGroup&, cParameter& p) { order.push_back(&p); });
+        return order;
+    }
+
+    /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
+    std::vector<std::string> DeviceValues() {
+        std::vector<std::string> values;
+        for (cParameter* p : WalkOrder())
+            values.push_back(p->ParName() + "=" + std::to_string(EepromCoding::Raw(*p)));
+        return values;
+    }
+
+    std::uint8_t Byte(int adress) { return sim.Eeprom().at(adress); }
+
+    std::vector<int> Progress() const {
+        std::vector<int> values;
+        for (const auto& entry : log)
+            if (entry.rfind("main:Progress ", 0) == 0)
+                values.push_back(std::stoi(entry.substr(14)));
+        return values;
+    }
+
+    K417Simulator sim;
+    std::unique_ptr<cNivolantis> app;
+    std::vector<std::string> log;
+    RecordingProgressView view{"main", log};
+};
+
+} // namespace
+
+TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
+    R("Eingang", "Skalierung").SetRangeBegin(-9.9999);
+    R("Eingang", "Skalierung").SetRangeEnd(9.9999);
+    R("Eingang", "Messbereich").SetRangeBegin(20.0);
+    R("Eingang", "Messbereich").SetRangeEnd(4.0);
+    app->UpdateLimits();
+    R("Grenzwerte", "Grenzwert2").SetRangeBegin(-5.5);
+    P("Linearisierung", "Y3").setValue(-0.0001);
+    P("Sonstiges", "Passwort").setValue(99999.0);
+    P("Sonstiges", "Trendintervall").setValue(65535.0);
+    const auto written = DeviceValues();
+
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Download());
+    VerifyMessages();
+    EXPECT_EQ(1, app->PortNr());
+    EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
+    // -9.9999 × 10000 as four-byte two's complement, least significant first.
+    EXPECT_EQ((std::vector<int>{0x61, 0x79, 0xFE, 0xFF}),
+              (std::vector<int>{Byte(187), Byte(188), Byte(189), Byte(190)}));
+    EXPECT_EQ(0x9F, Byte(15)) << "99999 = 01 86 9F, five bytes";
+    EXPECT_EQ(0x00, Byte(19));
+    // "a" awaits no answer: give the simulator a moment to take it.
+    for (int i = 0; i < 100 && sim.CommandCount('a') == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(1, sim.CommandCount('a'));
+    EXPECT_EQ(253, sim.CommandCount('L'));
+    EXPECT_EQ(100, Progress().end()[-2]);
+    EXPECT_EQ(0, Progress().back());
+
+    app->SetDefaults();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    const auto read = DeviceValues();
+    for (std::size_t i = 0; i < written.size(); ++i)
+        EXPECT_EQ(written[i], read[i]);
+    EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
+    EXPECT_EQ(10000.0f, P("Linearisierung", "Y3").Factor());
+    EXPECT_NE(std::string::npos, sim.Received().find(std::string("B\xFF", 2)));
+}
+
+TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactors) {
+    P("Eingang", "Skalenkomma").setValue(1.0);
+    app->UpdateLimits();
+    R("Eingang", "Skalierung").SetRangeEnd(2500.5);
+    app->UpdateLimits();
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Download());
+    EXPECT_EQ(25005, Byte(191) | Byte(192) << 8) << "2500.5 × 10";
+
+    app->SetDefaults();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    EXPECT_EQ(2500.5f, R("Eingang", "Skalierung").GetRangeEnd());
+    EXPECT_EQ(10.0f, R("Grenzwerte", "Grenzwert1").RangeEnd().Factor());
+}
+
+TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
+    auto image = sim.Eeprom();
+    image[7] = 0xF9;
+    sim.SetEeprom(image);
+    // The variant is applied only after the closing message.
+    std::uint8_t variantAtMessage = 0;
+    Recorder().onShow = [&](const auto&) { variantAtMessage = app->HardwareVariante(); };
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    EXPECT_EQ(7, variantAtMessage);
+    EXPECT_EQ(1, app->HardwareVariante());
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    EXPECT_TRUE(app->Download());
+    VerifyMessages();
+
+    image[7] = 0x0A;
+    sim.SetEeprom(image);
+    app->setHardwareVariante(2);
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    EXPECT_TRUE(app->Download());
+    VerifyMessages();
+
+    app->setHardwareVariante(7);
+    const int writes = sim.CommandCount('L');
+    ExpectMessage("Falsche Gerätevariante.\r\nBitte unter Optionen die richtige Gerätevariante einstellen.",
+                  MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ(writes, sim.CommandCount('L'));
+}
+
+TEST_F(DeviceTransferTest, AFailedEchoNamesTheParameterAndKeepsTheBytesBefore) {
+    const std::vector<cParameter*> order = WalkOrder();
+    cParameter& twentieth = *order.at(19);
+    sim.SetEeprom(K417Device::BlankEeprom());
+    K417Faults faults;
+    faults.wrongEchoAt = twentieth.Adress();
+    sim.SetFaults(faults);
+
+    ExpectMessage("Schreiben des Gerätes.\r\nParameter '" + twentieth.ParName() + "' konnte nicht geschrieben werden",
+                  MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    const auto image = sim.Eeprom();
+    const auto coded = EepromImageOf(*app);
+    for (std::size_t i = 0; i < order.size(); ++i)
+        for (int b = 0; b < order[i]->Size(); ++b)
+            EXPECT_EQ(i < 19 ? coded[order[i]->Adress() + b] : 0xFF, image[order[i]->Adress() + b])
+                << order[i]->ParName();
+    EXPECT_EQ(0, Progress().back());
+    EXPECT_EQ(0, sim.CommandCount('a'));
+    EXPECT_EQ("main:Update", log.back()) << "the views are refreshed after the failure";
+}
+
+TEST_F(DeviceTransferTest, ReadFailuresNameWhatCouldNotBeRead) {
+    K417Faults faults;
+    faults.noAnswerFrom = 196;
+    sim.SetFaults(faults);
+    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden", MsgIcon::Critical,
+                  kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
+
+    faults.noAnswerFrom = 200; // the end of "Stellbereich", after all of "Eingang"
+    sim.SetFaults(faults);
+    auto image = sim.Eeprom();
+    image[182] = 9; // Filter
+    sim.SetEeprom(image);
+    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Stellbereich.Ende' konnte nicht gelesen werden",
+                  MsgIcon::Critical, kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value()) << "values read before the failure stay";
+    EXPECT_FALSE(P("Eingang", "Filter").EnableTestData()) << "checks stay off until the next check";
+    EXPECT_TRUE(app->EnableNotify());
+    EXPECT_EQ(std::string::npos, sim.Received().find(std::string("B\xFF", 2)));
+}
+
+TEST_F(DeviceTransferTest, AHangUpEndsTheTransferWithItsMessage) {
+    K417Faults faults;
+    faults.hangUpAfter = 400;
+    sim.SetFaults(faults);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(app->Download());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Schreiben des Gerätes.\r\nParameter '"));
+    EXPECT_EQ(kWriteTitle, Recorder().Messages()[0].title);
+    Recorder().Clear();
+}
+
+TEST_F(DeviceTransferTest, AFailingModelIsRefusedBeforeAnyPortOpens) {
+    R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95);
+    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+                  MsgIcon::Critical, "Bereichsfehler");
+    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.", MsgIcon::Critical);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ("", sim.Received());
+    EXPECT_EQ(0, app->SerCom().CurrentPort());
+}
+
+TEST_F(DeviceTransferTest, ProgressCountsBytesInPercent) {
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    const std::vector<int> progress = Progress();
+    ASSERT_GE(progress.size(), 3u);
+    EXPECT_EQ(1, progress[0]) << "2 of 253 bytes";
+    EXPECT_EQ(8, progress[8]) << "after Eingang: 19 of 253 bytes, 7.5 rounds to even";
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
+    EXPECT_EQ(100, progress.end()[-2]);
+    EXPECT_EQ(0, progress.back());
+}
+
+TEST_F(DeviceTransferTest, ATransferStartedFromAWindowEventIsRefused) {
+    struct NestedStart : EventPump {
+        cNivolantis* app = nullptr;
+        int refused = 0;
+        void ProcessEvents() override {
+            if (app && !app->Download() && !app->Upload() && app->Connect() == 0)
+                ++refused;
+        }
+    };
+    auto pump = std::make_unique<NestedStart>();
+    NestedStart& nested = *pump;
+    Platform::Install(std::move(pump));
+    nested.app = app.get();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    EXPECT_TRUE(app->Upload());
+    nested.app = nullptr;
+    EXPECT_GT(nested.refused, 0);
+    EXPECT_EQ(1, sim.CommandCount('I')) << "no second search";
+}
+
+TEST_F(DeviceTransferTest, NoDeviceAnywhere) {
+    MapPorts({});
+    ExpectMessage("Kommunikationsfehler.\r\nGerät konnte nicht gefunden werden.", MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ(0, app->PortNr());
+    EXPECT_EQ("", app->FirmwareID());
+}
+
+// The one test that waits for real time-outs: two silent ports cost 2 s each.
+TEST_F(DeviceTransferTest, SearchFindsTheDeviceBehindSilentPorts) {
+    PseudoTerminal silent1, silent2;
+    MapPorts({{1, silent1.SlavePath()}, {2, silent2.SlavePath()}, {3, sim.SlavePath()}});
+    EXPECT_EQ(3, app->Connect());
+    EXPECT_EQ(3, app->PortNr());
+    EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
+    cSerCom other;
+    EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(1)) << "silent ports are closed again";
+    EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(2));
+    EXPECT_EQ("Schnittstelle bereits geöffnet.", app->SerCom().GetStatus(3));
+}
