@@ -1,14 +1,52 @@
 #include "cli/CliContext.h"
 
 #include "app/basMain.h"
+#include "device/cSerCom.h"
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+
+#include <iostream>
+
+CliContext::CliContext(CliMessageService& messages) : m_messages(messages) {}
+
+CliContext::~CliContext() = default;
 
 bool CliContext::Start() {
     if (MyNivolantis)
         return true;
-    if (CreateApplication(settingsFile))
-        return true;
-    Fail();
-    return false;
+    if (!CreateApplication(settingsFile) || !MapPorts()) {
+        Fail();
+        return false;
+    }
+    return true;
+}
+
+bool CliContext::MapPorts() {
+    for (const std::string& port : ports) {
+        const auto equals = port.find('=');
+        const std::int16_t number = equals == std::string::npos ? 1 : cSerCom::PortNumber(port.substr(0, equals));
+        if (number == 0) {
+            std::cerr << "Unbekannte Schnittstelle in '" << port << "' (erwartet: COM1 bis COM16).\n";
+            return false;
+        }
+        cSerCom::setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
+    }
+    if (demo) {
+        m_demoDevice = std::make_unique<K417Simulator>();
+        m_demoDevice->SetEeprom(EepromImageOf(*MyNivolantis));
+        m_demoDevice->Start();
+        cSerCom::setPortPath(1, m_demoDevice->SlavePath());
+    }
+    return true;
 }
 
 cNivolantis& CliContext::App() { return *MyNivolantis; }
+
+bool CliContext::LoadFile(const std::string& file) {
+    const int before = MessageCount();
+    if (!Start() || !App().ReadIni(file) || MessageCount() != before) {
+        Fail();
+        return false;
+    }
+    return true;
+}

@@ -2,10 +2,12 @@
 
 #include "cli/CliMessageService.h"
 
-#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class cNivolantis;
+class K417Simulator;
 
 /// Exit codes of nivoconfig-cli.
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
@@ -13,13 +15,22 @@ enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 /// What every command shares: the global options and the application object they build.
 class CliContext {
 public:
-    explicit CliContext(CliMessageService& messages) : m_messages(messages) {}
+    explicit CliContext(CliMessageService& messages);
+    ~CliContext();
 
     std::string settingsFile;
+    /// "COMn=PATH" or a bare "PATH" (COM1), applied after the settings file's port names.
+    std::vector<std::string> ports;
+    /// Serve COM1 with the built-in simulated device.
+    bool demo = false;
 
-    /// Builds the application object (once); false after the start-up message when that fails.
+    /// Builds the application object (once) and sets up the ports; false after a message
+    /// when that fails.
     bool Start();
     cNivolantis& App();
+    /// Starts and loads a parameter file; false (and a failed command) when the file could not
+    /// be loaded or a value in it was refused.
+    bool LoadFile(const std::string& file);
 
     /// Message boxes shown so far.
     int MessageCount() const { return m_messages.Count(); }
@@ -29,5 +40,8 @@ public:
     void Fail(int code = kExitFailed) { exitCode = std::max(exitCode, code); }
 
 private:
+    bool MapPorts();
+
     CliMessageService& m_messages;
+    std::unique_ptr<K417Simulator> m_demoDevice;
 };

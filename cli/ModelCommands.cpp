@@ -96,15 +96,6 @@ void Save(CliContext& context, const std::string& file) {
         context.Fail();
 }
 
-bool Load(CliContext& context, const std::string& file) {
-    const int before = context.MessageCount();
-    if (!context.Start() || !context.App().ReadIni(file) || context.MessageCount() != before) {
-        context.Fail();
-        return false;
-    }
-    return true;
-}
-
 void AddDefaults(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("defaults", "Die Werkseinstellungen als Parameterdatei speichern");
     static std::string out;
@@ -120,7 +111,7 @@ void AddCheck(CLI::App& cli, CliContext& context) {
     static std::string file;
     command->add_option("file", file, "Parameterdatei")->required();
     command->callback([&context] {
-        if (Load(context, file) && context.App().TestData())
+        if (context.LoadFile(file) && context.App().TestData())
             context.Fail();
     });
 }
@@ -132,7 +123,7 @@ void AddGet(CLI::App& cli, CliContext& context) {
     command->add_option("file", file, "Parameterdatei")->required();
     command->add_option("names", names, "GRUPPE/NAME, z. B. Eingang/Filter")->required();
     command->callback([&context] {
-        if (!Load(context, file))
+        if (!context.LoadFile(file))
             return;
         std::vector<Target> targets;
         for (const auto& name : names)
@@ -150,7 +141,7 @@ void AddSet(CLI::App& cli, CliContext& context) {
     command->add_option("assignments", assignments, "GRUPPE/NAME=TEXT")->required();
     command->add_option("-o,--output", out, "Ziel (sonst die Datei selbst)");
     command->callback([&context] {
-        if (!Load(context, file))
+        if (!context.LoadFile(file))
             return;
         std::vector<std::pair<Target, std::string>> changes;
         for (const auto& assignment : assignments) {

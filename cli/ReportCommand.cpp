@@ -50,11 +50,7 @@ void AddReportCommand(CLI::App& cli, CliContext& context) {
     command->add_option("file", file, "Parameterdatei")->required();
     command->add_option("-o,--output", pdf, "PDF-Datei (sonst Text auf die Standardausgabe)");
     command->callback([&context] {
-        const int before = context.MessageCount();
-        if (!context.Start() || !context.App().ReadIni(file) || context.MessageCount() != before) {
-            context.Fail();
-            return;
-        }
-        PrintReport(context, pdf);
+        if (context.LoadFile(file))
+            PrintReport(context, pdf);
     });
 }

@@ -2,6 +2,7 @@
 #include "app/basMain.h"
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"
+#include "cli/DeviceCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/ReportCommand.h"
 #include "platform/QtRegionalSettings.h"
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
     cli.require_subcommand(1);
     context.settingsFile = cNivolantis::DefaultSettingsFile();
     cli.add_option("--settings", context.settingsFile, "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
+    cli.add_option("--port", context.ports, "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich)");
+    cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
     AddModelCommands(cli, context);
+    AddDeviceCommands(cli, context);
     AddReportCommand(cli, context);
 
     try {

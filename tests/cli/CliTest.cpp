@@ -79,3 +79,25 @@ TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
     EXPECT_EQ(1, check.exitCode);
     EXPECT_NE(std::string::npos, check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
 }
+
+TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
+    const std::string file = PathOf("d.par"), changed = PathOf("c.par"), back = PathOf("r.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    ASSERT_EQ(0, RunCli("set " + Quote(file) + " -o " + Quote(changed) + " Eingang/Filter=17").exitCode);
+
+    CliResult connect = RunCli("--demo connect");
+    EXPECT_EQ(0, connect.exitCode) << connect.err;
+    EXPECT_EQ(0u, connect.out.find("COM1: NIVOLANTIS"));
+
+    CliResult write = RunCli("--demo write " + Quote(changed));
+    EXPECT_EQ(0, write.exitCode) << write.err;
+    EXPECT_EQ("Gerät schreiben beendet.\n", write.err);
+
+    CliResult read = RunCli("--demo read -o " + Quote(back));
+    EXPECT_EQ(0, read.exitCode) << read.err;
+    EXPECT_EQ("2\n", RunCli("get " + Quote(back) + " Eingang/Filter").out) << "a fresh demo device holds the defaults";
+
+    CliResult badPort = RunCli("--port COM17=/dev/null connect");
+    EXPECT_EQ(1, badPort.exitCode);
+    EXPECT_EQ("Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n", badPort.err);
+}
