@@ -3,10 +3,10 @@
 #include <vector>
 
 /// Cuts a report laid out as one long column into pages. Items are printed lines and frames,
-/// each with its vertical extent in the column (twips from the top of the first page). A line
-/// that would cross the bottom of a page moves to the top of the next one; a frame moves whole,
-/// together with every line it overlaps. A frame higher than a page stays where it falls.
-/// Everything after a moved item moves down by the same amount.
+/// each with its vertical extent in the column (twips from the top of the first page). Going
+/// down the column, an item that would cross the bottom of a page moves to the top of the next
+/// one, and everything below its top moves with it: so a frame moves whole, together with the
+/// lines inside it. A frame higher than a page stays where it falls.
 class PageLayout {
 public:
     /// pageHeight: the printable height of a page in twips (> 0).
@@ -15,6 +15,7 @@ public:
     /// Adds a line covering [top, bottom) of the column; items are numbered from 0 in the order
     /// they were added, lines and frames together.
     void AddLine(int top, int bottom);
+    /// Adds a frame; its corners may come in either order.
     void AddFrame(int top, int bottom);
 
     struct Place {
@@ -27,14 +28,7 @@ public:
 private:
     struct Item {
         int top, bottom;
-        bool frame;
     };
-    struct Block {
-        int top, bottom;
-        std::vector<int> items;
-    };
-    std::vector<Block> Blocks() const;
-    bool Inside(const Item& line, const Item& frame) const;
 
     int m_pageHeight;
     std::vector<Item> m_items;

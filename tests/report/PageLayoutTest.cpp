@@ -33,6 +33,11 @@ TEST(PageLayoutTest, FrameMovesWholeWithTheLinesInside) {
     EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 500}, {1, 50}, {1, 150}, {1, 250}, {1, 350}, {1, 0}, {1, 550}}),
               Places(layout));
 
+    PageLayout straddling(1000); // a line reaching into the frame's top stays above the break
+    straddling.AddLine(850, 950);
+    straddling.AddFrame(900, 1100);
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 850}, {1, 0}}), Places(straddling));
+
     PageLayout fitting(1000); // a frame within its page stays
     fitting.AddLine(300, 400);
     fitting.AddFrame(250, 900);
