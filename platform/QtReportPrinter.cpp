@@ -47,6 +47,8 @@ void QtReportPrinter::BeginDoc() {
     m_y = 0;
     m_font = QFont();
     m_font.setPointSize(kDefaultPoints);
+    // No ligatures: text copied from or searched in a PDF must read as printed ("fi", not "ﬁ").
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
     m_device = m_open();
     if (!m_device)
         throw PrintCancelled();
