@@ -1,6 +1,8 @@
 // nivosim: a simulated K417 on a pseudo-terminal. Prints the device path on the first line of
 // standard output and serves until SIGINT or SIGTERM.
 
+#include "app/cNivolantis.h"
+#include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
 #include <CLI/CLI.hpp>
@@ -32,6 +34,16 @@ K417Device::EepromImage LoadEeprom(const std::string& path) {
     return image;
 }
 
+/// The factory image: the catalogue defaults of the settings file beside the program.
+K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
+    try {
+        return EepromImageOf(cNivolantis(settingsFile));
+    } catch (const std::exception& error) {
+        std::cerr << "nivosim: " << error.what() << " The EEPROM starts blank.\n";
+        return K417Device::BlankEeprom();
+    }
+}
+
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()), image.size());
@@ -54,6 +66,7 @@ std::string HexBytes(const std::string& hex) {
 struct Options {
     std::optional<int> variant;
     std::string eepromFile;
+    std::string settingsFile = cNivolantis::DefaultSettingsFile();
     std::string saveEepromFile;
     std::string identification;
     std::string link;
@@ -67,6 +80,8 @@ void Declare(CLI::App& app, Options& options) {
         ->check(CLI::Range(0, 255));
     app.add_option("--eeprom", options.eepromFile, "raw 512-byte EEPROM image to start with")
         ->check(CLI::ExistingFile);
+    app.add_option("--settings", options.settingsFile,
+                   "settings file whose catalogue defaults fill the factory EEPROM");
     app.add_option("--save-eeprom", options.saveEepromFile, "write the EEPROM image here at exit");
     app.add_option("--id", options.identification, "identification text answered to \"I\"");
     app.add_option("--link", options.link, "also reachable through this symbolic link");
@@ -89,7 +104,7 @@ void Declare(CLI::App& app, Options& options) {
 
 void Configure(K417Simulator& simulator, Options& options) {
     K417Device::EepromImage image =
-        options.eepromFile.empty() ? K417Device::BlankEeprom() : LoadEeprom(options.eepromFile);
+        options.eepromFile.empty() ? FactoryEeprom(options.settingsFile) : LoadEeprom(options.eepromFile);
     if (options.variant)
         image[K417Device::kVariantAddress] = static_cast<std::uint8_t>(*options.variant);
     simulator.SetEeprom(image);

@@ -1,0 +1,98 @@
+// Timing figures of the device transfers against the simulator, one line per figure:
+//   NAME: wall W s, limit L s, ratio R        (with 19200-baud wire timing)
+//   NAME: N exchanges/s                       (without timing)
+#include "app/MessageService.h"
+#include "app/Platform.h"
+#include "app/cNivolantis.h"
+#include "device/cSerCom.h"
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kBaud = 19200;
+constexpr double kBitsPerByte = 10;   ///< start bit, 8 data bits, stop bit
+constexpr double kSearchPauseS = 0.2; ///< the device search pauses before trying COM1
+
+class QuietMessages : public MessageService {
+public:
+    void ShowMessage(const std::string& text, MsgIcon icon, const std::string&) override {
+        if (icon == MsgIcon::Critical)
+            std::fprintf(stderr, "%s\n", text.c_str());
+    }
+};
+
+double Seconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double WireSeconds(std::size_t bytes) { return bytes * kBitsPerByte / kBaud; }
+
+void PrintRatio(const char* name, double wall, double limit) {
+    std::printf("%s: wall %.3f s, limit %.3f s, ratio %.3f\n", name, wall, limit, wall / limit);
+}
+
+/// Bytes the device answers to what it received during a transfer.
+std::size_t AnswerBytes(const K417Simulator& sim, std::size_t identLength) {
+    return sim.CommandCount('c') + sim.CommandCount('L') + sim.CommandCount('B') +
+           sim.CommandCount('I') * (identLength + 1);
+}
+
+void TimedTransfers(cNivolantis& app, K417Simulator& sim) {
+    sim.SetBaudRate(kBaud);
+    const std::size_t ident = std::string("NIVOLANTIS K417 V2.1").size();
+
+    sim.ClearReceived();
+    auto start = std::chrono::steady_clock::now();
+    app.Download();
+    double wall = Seconds(start);
+    std::size_t wire = sim.Received().size() + AnswerBytes(sim, ident);
+    PrintRatio("download_19200", wall, WireSeconds(wire) + kSearchPauseS);
+
+    const int c = sim.CommandCount('c'), l = sim.CommandCount('L'), b = sim.CommandCount('B'),
+              i = sim.CommandCount('I');
+    sim.ClearReceived();
+    start = std::chrono::steady_clock::now();
+    app.Upload();
+    wall = Seconds(start);
+    wire = sim.Received().size() + (sim.CommandCount('c') - c) + (sim.CommandCount('L') - l) +
+           (sim.CommandCount('B') - b) + (sim.CommandCount('I') - i) * (ident + 1);
+    PrintRatio("upload_19200", wall, WireSeconds(wire) + kSearchPauseS);
+    sim.SetBaudRate(0);
+}
+
+void ExchangeRate(cNivolantis& app) {
+    constexpr int kExchanges = 20000;
+    cSerCom& serCom = app.SerCom();
+    serCom.OpenCom(1, "19200,n,8,1");
+    const auto start = std::chrono::steady_clock::now();
+    for (int n = 0; n < kExchanges; ++n)
+        if (serCom.ReadEEPROM(n % 512, 1) != 1)
+            std::fprintf(stderr, "exchange %d failed\n", n);
+    std::printf("eeprom_exchanges: %.0f exchanges/s\n", kExchanges / Seconds(start));
+    serCom.CloseCom(1);
+
+    auto transfer = std::chrono::steady_clock::now();
+    app.Upload();
+    std::printf("upload_untimed: wall %.3f s\n", Seconds(transfer));
+}
+
+} // namespace
+
+int main() {
+    Platform::Install(std::make_unique<QuietMessages>());
+    cNivolantis app;
+    K417Simulator sim;
+    sim.SetIdentification("NIVOLANTIS K417 V2.1");
+    sim.SetEeprom(EepromImageOf(app));
+    sim.Start();
+    cSerCom::setPortPath(1, sim.SlavePath());
+
+    TimedTransfers(app, sim);
+    ExchangeRate(app);
+    return 0;
+}
