@@ -145,3 +145,14 @@ TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
     EXPECT_TRUE(app->TestData());
     EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
 }
+
+TEST_F(CatalogueTest, SettingsFileNamesTheSerialPorts) {
+    const std::string path = WriteSettings();
+    WriteBytes(path, ReadBytes(path) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
+    cSerCom::setPortPath(5, "/dev/alt");
+    cNivolantis app(path);
+    EXPECT_EQ("/dev/ttyUSB0", cSerCom::PortPath(3));
+    EXPECT_EQ("/dev/ttyS0", cSerCom::PortPath(1));
+    EXPECT_EQ("/dev/ttyS4", cSerCom::PortPath(5)) << "the settings file decides every port";
+    cSerCom::setPortPath(3, "");
+}
