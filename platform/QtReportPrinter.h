@@ -31,12 +31,13 @@ public:
     explicit QtReportPrinter(DeviceOpener open) : m_open(std::move(open)) {}
     ~QtReportPrinter() override;
 
-    /// A printer for an A4 PDF file; the file is written when the document ends.
+    /// A printer for an A4 PDF file, created when a document begins and filled when it ends.
     static std::unique_ptr<QtReportPrinter> ForPdfFile(const QString& path);
 
     /// The system's default printer with its own paper size; throws std::runtime_error
     /// "Kein Drucker eingerichtet." when the system has none.
     static std::unique_ptr<QPagedPaintDevice> OpenDefaultPrinter();
+    /// An A4 PDF writer for the file (not opened yet).
     static std::unique_ptr<QPagedPaintDevice> OpenPdf(const QString& path);
 
     /// Opens the device; throws PrintCancelled when the opener gave none, and

@@ -3,56 +3,42 @@
 #include "report/Printer.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
-/// A printer that records every operation with the font size and position it met. A line is
-/// 20 twips per point high and starts at x = 360, so positions are easy to follow in a test
-/// and a frame placed relative to the origin instead of the line start shows.
+/// A printer that logs what it is asked to do: "text @points" for a line ("@points" alone for an
+/// empty one), "box x1 y1 x2 y2", "x=…", "begin", "end", each with the position it met. A line
+/// is 20 twips per point high and starts at x = 360, so that a frame placed relative to the
+/// origin instead of the remembered position would show.
 class RecordingPrinter : public Printer {
 public:
-    enum class Kind { Begin, Font, Line, Empty, SetX, SetY, Box, End };
-    struct Op {
-        Kind kind;
-        std::string text; ///< printed text
-        int points;       ///< font size in effect (the new one for Font)
-        int x, y;         ///< position before the operation (the new one for SetX/SetY)
-        int x2 = 0, y2 = 0; ///< second corner of a box
-    };
-
-    void BeginDoc() override { Record(Kind::Begin); }
-    void setFontSize(int points) override {
-        m_points = points;
-        Record(Kind::Font);
+    void BeginDoc() override { Log("begin"); }
+    void setFontSize(int points) override { m_points = points; }
+    void PrintLine(const std::string& text) override {
+        Log(text + " @" + std::to_string(m_points));
+        m_x = kLineStart;
+        m_y += 20 * m_points;
     }
-    void PrintLine(const std::string& text) override { Advance(Kind::Line, text); }
-    void PrintEmptyLine() override { Advance(Kind::Empty, ""); }
+    void PrintEmptyLine() override { PrintLine(""); }
     int CurrentX() const override { return m_x; }
-    void setCurrentX(int twips) override {
-        m_x = twips;
-        Record(Kind::SetX);
-    }
+    void setCurrentX(int twips) override { Log("x=" + std::to_string(m_x = twips)); }
     int CurrentY() const override { return m_y; }
-    void setCurrentY(int twips) override {
-        m_y = twips;
-        Record(Kind::SetY);
-    }
+    void setCurrentY(int twips) override { Log("y=" + std::to_string(m_y = twips)); }
     void DrawBox(int x1, int y1, int x2, int y2) override {
-        ops.push_back({Kind::Box, "", m_points, x1, y1, x2, y2});
+        Log("box " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
+            std::to_string(y2));
         m_x = x2;
         m_y = y2;
     }
-    void EndDoc() override { Record(Kind::End); }
+    void EndDoc() override { Log("end"); }
 
-    std::vector<Op> ops;
+    std::vector<std::string> log;
+    std::vector<std::pair<int, int>> at; ///< the position before each log entry
 
 private:
-    void Record(Kind kind, const std::string& text = "") {
-        ops.push_back({kind, text, m_points, m_x, m_y});
-    }
-    void Advance(Kind kind, const std::string& text) {
-        Record(kind, text);
-        m_x = kLineStart;
-        m_y += 20 * m_points;
+    void Log(const std::string& entry) {
+        log.push_back(entry);
+        at.emplace_back(m_x, m_y);
     }
 
     static constexpr int kLineStart = 360;

@@ -3,14 +3,12 @@
 #include "app/cNivolantis.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/ReportPrinting.h"
-#include "report/TextPrinter.h"
 #include "support/CoreTest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QTimer>
 
@@ -89,33 +87,10 @@ protected:
         m_app = std::make_unique<cNivolantis>(WriteSettings());
     }
 
-    std::string TextReport() {
-        std::ostringstream text;
-        Platform::Install(std::make_unique<TextPrinter>(text));
-        EXPECT_TRUE(m_app->PrintAll());
-        return text.str();
-    }
-
     std::unique_ptr<cNivolantis> m_app;
 };
 
 } // namespace
-
-TEST_F(ReportPdfTest, PdfHoldsEveryLineOfTheTextReport) {
-    if (!HavePdfToText())
-        GTEST_SKIP() << "pdftotext is not installed";
-    m_app->SetDescription(1, "Halle Nord – Tank 7");
-    m_app->setBenutzername("Jörg Weiß");
-    const auto expected = Lines(TextReport());
-
-    Platform::Install(QtReportPrinter::ForPdfFile(QString::fromStdString(PathOf("r.pdf"))));
-    ASSERT_TRUE(m_app->PrintAll());
-    const auto pdf = PdfLines(PathOf("r.pdf"));
-    for (const std::string& line : expected)
-        EXPECT_NE(pdf.end(), std::find(pdf.begin(), pdf.end(), line)) << line;
-    EXPECT_EQ(2, std::count(pdf.begin(), pdf.end(), "Halle Nord – Tank 7"));
-    EXPECT_FALSE(PdfLines(PathOf("r.pdf"), 2).empty()) << "the report runs onto a second page";
-}
 
 TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
     if (!HavePdfToText())
@@ -126,7 +101,7 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
         pdf->setPageSize(QPageSize(QSizeF(105, 100), QPageSize::Millimeter));
         return pdf;
     });
-    const int pageHeight = (100 - 30) * 1440 / 25.4; // less the top and bottom margins
+    const int pageHeight = static_cast<int>((100 - 30) * 1440 / 25.4); // less the top and bottom margins
     printer.BeginDoc();
     printer.setFontSize(9);
     for (int n = 1; printer.CurrentY() < pageHeight - 1200; ++n)
@@ -143,7 +118,8 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
     printer.EndDoc();
 
     const auto first = PdfLines(path, 1), second = PdfLines(path, 2);
-    EXPECT_EQ("Zeile 1", first.front());
+    ASSERT_FALSE(first.empty());
+    EXPECT_TRUE(first.back().starts_with("Zeile")) << first.back();
     EXPECT_EQ((std::vector<std::string>{"Rahmen 1", "Rahmen 2", "Rahmen 3", "Rahmen 4", "Rahmen 5", "Danach"}),
               second);
 }
@@ -179,11 +155,12 @@ TEST_F(ReportPdfTest, WithoutPrinterTheUserMaySaveAPdfInstead) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("falsch.pdf")));
 }
 
-TEST_F(ReportPdfTest, CommandLineWritesTextOrPdf) {
+TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {
     if (!HavePdfToText())
         GTEST_SKIP() << "pdftotext is not installed";
     const std::string par = "'" + PathOf("d.par") + "'", pdf = PathOf("r.pdf");
     ASSERT_EQ(0, RunCli("defaults -o " + par).exitCode);
+    ASSERT_EQ(0, RunCli("set " + par + " 'Gerätebeschreibung/Zeile2=Halle Nord – Tank 7'").exitCode);
     const CliResult text = RunCli("report " + par);
     ASSERT_EQ(0, text.exitCode) << text.err;
     EXPECT_NE(std::string::npos, text.out.find("\nSkalenkomma : 4 (0.0000)\nFilter : 2 \n\nAusgang\n"));
@@ -191,8 +168,14 @@ TEST_F(ReportPdfTest, CommandLineWritesTextOrPdf) {
     const CliResult rendered = RunCli("report " + par + " -o '" + pdf + "'", "LANG=de_DE.UTF-8 DISPLAY=");
     ASSERT_EQ(0, rendered.exitCode) << rendered.err;
     const auto lines = PdfLines(pdf);
-    for (const std::string& line : Lines(text.out))
-        EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), line)) << line;
+    for (std::string line : Lines(text.out)) {
+        if (line.starts_with("Konfigurationsdaten") || line.starts_with("am: "))
+            line.resize(line.size() - 19); // the date and time of each run's start
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& l) { return l.starts_with(line); }))
+            << line;
+    }
+    EXPECT_EQ(2, std::count(lines.begin(), lines.end(), "Halle Nord – Tank 7"));
+    EXPECT_FALSE(PdfLines(pdf, 2).empty()) << "the report runs onto a second page";
 
     const CliResult unwritable = RunCli("report " + par + " -o /nonexistent/r.pdf");
     EXPECT_EQ(1, unwritable.exitCode);
