@@ -100,6 +100,18 @@ void DeviceTransfer::Fail(const std::string& title, const std::string& heading,
     m_app.Notify();
 }
 
+template <typename Body> bool DeviceTransfer::Guarded(const char* title, Body body) {
+    try {
+        body();
+        return true;
+    } catch (const TransferFailure& failure) {
+        Fail(title, failure.heading, failure.what());
+    } catch (const std::exception& error) {
+        Fail(title, Platform::Program().name, error.what());
+    }
+    return false;
+}
+
 bool DeviceTransfer::Download() {
     if (m_app.DeviceBusy())
         return false;
@@ -109,7 +121,7 @@ bool DeviceTransfer::Download() {
                     MsgIcon::Critical);
         return false;
     }
-    try {
+    const bool written = Guarded(kWriteTitle, [this] {
         if (Search() < 1)
             throw NotFound();
         auto variant = ReadHardwareVariante();
@@ -122,13 +134,9 @@ bool DeviceTransfer::Download() {
         m_app.Notify();
         SendSeriesMark(0);
         WriteAll();
-    } catch (const TransferFailure& failure) {
-        Fail(kWriteTitle, failure.heading, failure.what());
+    });
+    if (!written)
         return false;
-    } catch (const std::exception& error) {
-        Fail(kWriteTitle, Platform::Program().name, error.what());
-        return false;
-    }
     ShowMessage("Gerät schreiben beendet.", MsgIcon::Information);
     m_app.NotifyProgress(0);
     m_app.SerCom().Command("a", 0, kByteTimeoutS);
@@ -158,7 +166,7 @@ bool DeviceTransfer::Upload() {
         return false;
     TransferScope scope(m_app);
     std::optional<std::uint8_t> variant;
-    try {
+    const bool read = Guarded(kReadTitle, [this, &variant] {
         if (Search() < 1)
             throw NotFound();
         m_app.Notify();
@@ -171,13 +179,9 @@ bool DeviceTransfer::Upload() {
         if (!variant)
             throw TransferFailure("Lesen des Gerätes.",
                                   "Gerätevariante konnte nicht gelesen werden");
-    } catch (const TransferFailure& failure) {
-        Fail(kReadTitle, failure.heading, failure.what());
+    });
+    if (!read)
         return false;
-    } catch (const std::exception& error) {
-        Fail(kReadTitle, Platform::Program().name, error.what());
-        return false;
-    }
     m_app.setEnableNotify(true);
     ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
     m_app.setHardwareVariante(*variant & 7);

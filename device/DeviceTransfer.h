@@ -26,6 +26,8 @@ public:
     std::optional<std::uint8_t> ReadHardwareVariante();
 
 private:
+    /// Runs the body of a transfer; a failure ends it with one message box under the title.
+    template <typename Body> bool Guarded(const char* title, Body body);
     std::int16_t Search();
     void WriteAll();
     void ReadAll();

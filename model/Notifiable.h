@@ -7,3 +7,14 @@ public:
     virtual ~Notifiable() = default;
     virtual void Notify() = 0;
 };
+
+/// Passes a change on to an owner; no owner yet, or a failing one, is ignored, so that values can
+/// be set while an object is being built and a broken view never turns an entry into an error.
+inline void NotifyOwner(Notifiable* owner) noexcept {
+    if (!owner)
+        return;
+    try {
+        owner->Notify();
+    } catch (...) {
+    }
+}

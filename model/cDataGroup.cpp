@@ -10,15 +10,7 @@ void cDataGroup::setEnableTestData(bool enable) {
         parameter.setEnableTestData(enable);
 }
 
-void cDataGroup::Notify() {
-    if (!m_owner)
-        return;
-    try {
-        m_owner->Notify();
-    } catch (...) {
-        // Notification failures stay with the views.
-    }
-}
+void cDataGroup::Notify() { NotifyOwner(m_owner); }
 
 void cDataGroup::Build(cParameter& parameter, const Creation& values) {
     parameter.setLowerLimit(static_cast<float>(values.lower));

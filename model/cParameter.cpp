@@ -79,15 +79,7 @@ std::string cParameter::Description(const std::string& key) const {
 
 void cParameter::SetDefault() { m_value = static_cast<float>(m_defaultValue); }
 
-void cParameter::Notify() {
-    if (!m_owner)
-        return;
-    try {
-        m_owner->Notify();
-    } catch (...) {
-        // A failing view must not turn an accepted entry into an error.
-    }
-}
+void cParameter::Notify() { NotifyOwner(m_owner); }
 
 bool cParameter::TestData(double value) const {
     if (!m_enableTestData)

@@ -16,15 +16,7 @@ void cRange::setEnableTestData(bool enable) {
     m_end->setEnableTestData(enable);
 }
 
-void cRange::Notify() {
-    if (!m_owner)
-        return;
-    try {
-        m_owner->Notify();
-    } catch (...) {
-        // Notification failures stay with the views.
-    }
-}
+void cRange::Notify() { NotifyOwner(m_owner); }
 
 bool cRange::TestData() {
     if (!m_enableTestData)
