@@ -1,22 +1,14 @@
 #include "app/NumberText.h"
-#include "app/cNivolantis.h"
 #include "files/Cp1252.h"
-#include "support/CoreTest.h"
+#include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
 #include <filesystem>
 
 namespace {
 
-class ParameterFileTest : public CoreTest {
+class ParameterFileTest : public ModelTest {
 protected:
-    void SetUp() override {
-        CoreTest::SetUp();
-        app = std::make_unique<cNivolantis>(WriteSettings());
-    }
-    cParameter& P(const std::string& group, const std::string& name) { return app->Data(group).Parameters(name); }
-    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
-
     /// A configuration away from every default, with decimals, a reversed range and two decimal places.
     void Customise() {
         P("Eingang", "Skalenkomma").setValue(2.0);
@@ -36,11 +28,10 @@ protected:
     /// Every value in the file's seven-digit form (a float needs nine digits, so this is what survives).
     std::vector<std::string> Values() const {
         std::vector<std::string> values;
-        app->ForEachParameter([&](cDataGroup&, cParameter& p) { values.push_back(NumberToText(p.Value())); });
+        for (cParameter* p : WalkOrder())
+            values.push_back(NumberToText(p->Value()));
         return values;
     }
-
-    std::unique_ptr<cNivolantis> app;
 };
 
 std::vector<std::string> Lines(const std::string& bytes) {

@@ -1,24 +1,7 @@
-#include "app/cNivolantis.h"
-#include "support/CoreTest.h"
+#include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
-namespace {
-
-class LimitRulesTest : public CoreTest {
-protected:
-    void SetUp() override {
-        CoreTest::SetUp();
-        app = std::make_unique<cNivolantis>(WriteSettings());
-    }
-    cParameter& P(const std::string& group, const std::string& name) {
-        return app->Data(group).Parameters(name);
-    }
-    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
-
-    std::unique_ptr<cNivolantis> app;
-};
-
-} // namespace
+using LimitRulesTest = ModelTest;
 
 TEST_F(LimitRulesTest, AfterConstructionTheTablesHold) {
     const cRange& scale = R("Eingang", "Skalierung");
