@@ -1,0 +1,229 @@
+#include "firmware/cFirmwareRW.h"
+
+#include "app/Platform.h"
+#include "device/cSerCom.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::string_view kCallBootloader = "R\0"sv; ///< "R" 0: start the bootloader
+constexpr double kCallTimeoutS = 2.0;                   ///< reply to "R" 0: 1 byte
+constexpr std::string_view kIdentify = "I";             ///< identification: text closed by a zero byte
+constexpr double kWriteIdentTimeoutS = 4.0;             ///< the bootloader's reply to "I"
+constexpr double kReadIdentTimeoutS = 5.0;              ///< the firmware's reply to "I"
+constexpr char kOpenBlock = '#';                        ///< "#", start address high, low
+constexpr std::int16_t kOpenBlockReplyLength = 3;       ///< reply to "#": 3 bytes
+constexpr double kOpenBlockTimeoutS = 5.0;              ///< reply to "#"
+constexpr double kEchoTimeoutS = 1.0;                   ///< echo of data bytes 0 to 126: 1 byte
+constexpr std::int16_t kBlockEndReplyLength = 2;        ///< reply to data byte 127 (not evaluated)
+constexpr double kBlockEndTimeoutS = 6.0;               ///< the block is programmed meanwhile
+constexpr std::string_view kReset = "3\0\0"sv;          ///< "3" 0 0: reset into the firmware
+constexpr std::int16_t kResetReplyLength = 3;           ///< reply to "3" (not evaluated)
+constexpr double kResetTimeoutS = 1.0;                  ///< reply to "3"
+constexpr char kBootloaderName[] = "BOOTLOADER";        ///< in the bootloader's identification
+constexpr char kDeviceName[] = "NIVOLANTIS";            ///< in the firmware's identification
+constexpr std::uint8_t kErased = 0xFF;                  ///< flash byte the file leaves out
+constexpr std::int16_t kRecordSize = 16;                ///< data bytes per saved record
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool Contains(const std::string& text, const char* part) {
+    return Upper(text).find(part) != std::string::npos;
+}
+
+std::string Hex(std::int32_t adress) { return cHexRecord::HexStr(adress, 0); }
+
+std::string DateAndTime() {
+    return Platform::Regional().FormatDateTime(Platform::Clocks().Now());
+}
+
+/// A failure at an operation's boundary: its name, CR LF and the description.
+std::string FailureText(const char* function, const std::exception& error) {
+    return "Fehler in Funktion '" + std::string(function) + "'.\r\n" + error.what();
+}
+
+} // namespace
+
+cSerCom& cFirmwareRW::SerCom() const {
+    if (m_serCom == nullptr)
+        throw std::logic_error("Kein serieller Kanal eingestellt.");
+    return *m_serCom;
+}
+
+bool cFirmwareRW::WriteHexFile(const std::string& FileName) {
+    try {
+        return !RefusedWhileBusy() && Write(FileName);
+    } catch (const std::exception& error) {
+        Report(FailureText("WriteHexFile()", error));
+        return false;
+    }
+}
+
+bool cFirmwareRW::ReadHexFile(std::int32_t Size, const std::string& FileName) {
+    try {
+        return !RefusedWhileBusy() && Read(Size, FileName);
+    } catch (const std::exception& error) {
+        Report(FailureText("ReadHexFile()", error));
+        return false;
+    }
+}
+
+bool cFirmwareRW::RefusedWhileBusy() {
+    if (!SerCom().Busy())
+        return false;
+    Report("Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
+    return true;
+}
+
+bool cFirmwareRW::Write(const std::string& fileName) {
+    if (!m_writeImage.OpenHexFile(fileName)) {
+        Report("Fehler beim Öffnen der Datei '" + fileName +
+               "'. Datei nicht vorhanden oder keine Hex-Datei.");
+        return false;
+    }
+    Report("Datei '" + fileName + "' geöffnet (" + std::to_string(m_writeImage.ByteSize()) +
+           " Bytes).");
+    if (!FitsFlash(fileName) || !CallBootloader() || !IdentifyBootloader())
+        return false;
+    Report("Daten werden geschrieben " + DateAndTime());
+    DoEvents();
+    // Gaps are written as erased bytes, so nothing after a gap is lost; for a file without
+    // gaps the end is its byte count.
+    const auto end = static_cast<std::int32_t>(m_writeImage.HighestDataAddress() + 1);
+    for (std::int32_t a = 0; a < end; a += kBlockSize) {
+        if (!WriteBlock(a))
+            return false;
+        Progress(static_cast<double>(a) / end * 100);
+    }
+    Progress(0);
+    Report("Daten erfolgreich geschrieben " + DateAndTime());
+    Report("Geräte-Reset durchführen.");
+    SerCom().Command(kReset, kResetReplyLength, kResetTimeoutS);
+    return true;
+}
+
+bool cFirmwareRW::FitsFlash(const std::string& fileName) {
+    const std::int64_t highest = m_writeImage.HighestDataAddress();
+    if (highest < 0) {
+        Report("Die Datei '" + fileName + "' enthält keine Daten.");
+        return false;
+    }
+    if (m_writeImage.DataOutsideImage() || highest >= kFlashSize) {
+        Report("Die Datei '" + fileName + "' enthält Daten außerhalb des Flash-Speichers (0 bis " +
+               Hex(kFlashSize - 1) + ").");
+        return false;
+    }
+    return true;
+}
+
+bool cFirmwareRW::CallBootloader() {
+    if (SerCom().Command(kCallBootloader, 1, kCallTimeoutS) != 1) {
+        Report("Fehler beim Aufrufen des Bootloaders.");
+        return false;
+    }
+    Report("Bootloader aufgerufen.");
+    DoEvents();
+    return true;
+}
+
+bool cFirmwareRW::IdentifyBootloader() {
+    if (SerCom().Command(kIdentify, -1, kWriteIdentTimeoutS) < 1)
+        return false;
+    DoEvents();
+    const std::string reply = SerCom().getBufferStr();
+    if (!Contains(reply, kBootloaderName)) {
+        Report("Kann Bootloader nicht identifizieren: '" + reply + "'");
+        return false;
+    }
+    Report("Bootloader identifiziert: '" + reply + "'");
+    return true;
+}
+
+bool cFirmwareRW::WriteBlock(std::int32_t adress) {
+    cSerCom& serCom = SerCom();
+    const std::string open{kOpenBlock, static_cast<char>(adress / 256), static_cast<char>(adress % 256)};
+    if (serCom.Command(open, kOpenBlockReplyLength, kOpenBlockTimeoutS) != kOpenBlockReplyLength) {
+        Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
+        return false;
+    }
+    const std::string data = Block(adress);
+    for (std::size_t i = 0; i + 1 < data.size(); ++i) {
+        const std::string_view byte(&data[i], 1);
+        if (serCom.Command(byte, 1, kEchoTimeoutS) != 1)
+            Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress) +
+                   ". Echo entspricht nicht der erwarteten Antwort.");
+        else if (serCom.getBufferByte() != static_cast<std::uint8_t>(data[i]))
+            Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress) + ". Daten <> Echo");
+    }
+    if (serCom.Command(std::string_view(&data.back(), 1), kBlockEndReplyLength, kBlockEndTimeoutS) !=
+        kBlockEndReplyLength) {
+        Report("Fehler beim Schreiben auf Blockadresse " + Hex(adress) +
+               ". Timeout oder Anzahl der erwarteten Zeichen nicht geliefert.");
+        return false;
+    }
+    return true;
+}
+
+std::string cFirmwareRW::Block(std::int32_t adress) const {
+    std::string data(kBlockSize, static_cast<char>(kErased));
+    for (std::int32_t i = 0; i < kBlockSize; ++i) {
+        std::uint8_t value = kErased;
+        m_writeImage.GetByte(adress + i, value); // an empty cell gives 0xFF
+        data[i] = static_cast<char>(value);
+    }
+    return data;
+}
+
+bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
+    if (!IdentifyDevice())
+        return false;
+    Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
+    cSerCom& serCom = SerCom();
+    for (std::int32_t a = 0; a < size; ++a) {
+        if (serCom.ReadFLASH(a) != 1)
+            continue; // the address stays empty and is saved as 0xFF
+        m_readImage.SetByte(a, serCom.getBufferByte());
+        Progress(static_cast<double>(a) / size * 100);
+    }
+    Progress(0);
+    m_readImage.ReStructHexData(kRecordSize, kFlashSize);
+    Report("Hex-Daten aufbereitet.");
+    if (!m_readImage.SaveHexFile(fileName))
+        throw std::runtime_error("Die Datei '" + fileName + "' konnte nicht gespeichert werden.");
+    Report("Hex-Daten in Datei '" + fileName + "' gespeichert.");
+    return true;
+}
+
+bool cFirmwareRW::IdentifyDevice() {
+    if (SerCom().Command(kIdentify, -1, kReadIdentTimeoutS) < 1) {
+        Report("Fehler bei Verbindungsaufnahme zum Gerät.");
+        return false;
+    }
+    const std::string reply = SerCom().getBufferStr();
+    if (!Contains(reply, kDeviceName)) {
+        Report("Unbekannter Gerätename '" + reply + "'.");
+        return false;
+    }
+    Report("Verbindung zum Gerät hergestellt: '" + reply + "'.");
+    return true;
+}
+
+void cFirmwareRW::Report(const std::string& text) const {
+    if (OnFirmwareRWMessage)
+        OnFirmwareRWMessage(text);
+}
+
+void cFirmwareRW::Progress(double percent) const {
+    if (OnFirmwareRWProgress)
+        OnFirmwareRWProgress(percent);
+}

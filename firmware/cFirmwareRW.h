@@ -1,0 +1,62 @@
+#pragma once
+
+#include "firmware/cHexFile.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class cSerCom;
+
+/// Moves device firmware between an Intel HEX file and the device: writing goes through the
+/// device's bootloader in 128-byte blocks with a byte-by-byte echo check, reading asks the
+/// running firmware for every program-memory byte. Every step is reported as one line of German
+/// text through OnFirmwareRWMessage and the progress in percent through OnFirmwareRWProgress;
+/// the object never shows a message box. Use a fresh object for every transfer: its two byte
+/// images are never cleared.
+class cFirmwareRW {
+public:
+    static constexpr std::int32_t kFlashSize = 32768; ///< program flash of the device, bytes
+    static constexpr std::int32_t kBlockSize = 128;   ///< bytes per bootloader block
+
+    /// One line of progress or error text.
+    std::function<void(const std::string& NewMessage)> OnFirmwareRWMessage;
+    /// Percent done during a transfer (address ÷ size × 100, unrounded); 0 once a run completed.
+    std::function<void(double NewProgress)> OnFirmwareRWProgress;
+
+    /// The serial channel the transfers use; throws std::logic_error while none is set.
+    cSerCom& SerCom() const;
+    /// The channel must stay alive while a transfer runs.
+    void setSerCom(cSerCom& NewSerCom) { m_serCom = &NewSerCom; }
+
+    /// Writes the file's firmware through the bootloader on the channel's current port: every
+    /// block from address 0 through the block holding the file's highest data byte, bytes the
+    /// file leaves out as 0xFF, then the reset command. A file that cannot be read, holds no
+    /// data or places data outside 0 … 7FFF is refused before anything is sent. True when the
+    /// run reached the reset command; false when it stopped early (after its message, except
+    /// for a bootloader that sent no identification) or the channel was busy.
+    bool WriteHexFile(const std::string& FileName);
+
+    /// Reads Size program-memory bytes from address 0 on from the running firmware and saves
+    /// addresses 0 … 32767 as 2048 records of 16 bytes (no end-of-file record); bytes not read
+    /// come out as 0xFF. True when the file was saved; false after a message otherwise (busy
+    /// channel, no or an unknown device, an address beyond 65535, a failed save).
+    bool ReadHexFile(std::int32_t Size, const std::string& FileName);
+
+private:
+    bool RefusedWhileBusy();
+    bool Write(const std::string& fileName);
+    bool Read(std::int32_t size, const std::string& fileName);
+    bool FitsFlash(const std::string& fileName);
+    bool CallBootloader();
+    bool IdentifyBootloader();
+    bool WriteBlock(std::int32_t adress);
+    std::string Block(std::int32_t adress) const;
+    bool IdentifyDevice();
+    void Report(const std::string& text) const;
+    void Progress(double percent) const;
+
+    cSerCom* m_serCom = nullptr;
+    cHexFile m_writeImage;
+    cHexFile m_readImage;
+};
