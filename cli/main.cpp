@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"
 #include "cli/DeviceCommands.h"
+#include "cli/FirmwareCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/ReportCommand.h"
 #include "platform/QtRegionalSettings.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
     AddModelCommands(cli, context);
     AddDeviceCommands(cli, context);
+    AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
 
     try {

@@ -1,0 +1,178 @@
+#include "cli/FirmwareCommands.h"
+
+#include "app/IntegerConversion.h"
+#include "app/cNivolantis.h"
+#include "cli/CliContext.h"
+#include "cli/TerminalProgress.h"
+#include "firmware/EepromHexFile.h"
+#include "firmware/cFirmwareRW.h"
+#include "firmware/cHexRecord.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+constexpr std::int32_t kFirmwareSize = 32768;   ///< program memory the service page reads
+constexpr std::uint8_t kSeriesStart = 0;        ///< "B" 0: a series of EEPROM accesses begins
+constexpr std::uint8_t kReadSeriesEnd = 255;    ///< "B" 255: a series of EEPROM reads ended
+constexpr int kEepromSize = static_cast<int>(EepromHexFile::kSize);
+
+/// The application with the device found on one of the ports, which stays open; false after a
+/// message when the program cannot start or no device answers.
+bool ConnectDevice(CliContext& context) {
+    if (!context.Start())
+        return false;
+    if (context.App().Connect() > 0)
+        return true;
+    std::cerr << "Kein Gerät gefunden.\n";
+    context.Fail();
+    return false;
+}
+
+/// A step message as one line; a CR LF inside it becomes a plain line end.
+void PrintStep(const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            line += text[i];
+    std::cout << line << std::endl;
+}
+
+void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmwareRW&)>& transfer) {
+    if (!ConnectDevice(context))
+        return;
+    TerminalProgress progress;
+    cFirmwareRW firmware;
+    firmware.setSerCom(context.App().SerCom());
+    firmware.OnFirmwareRWMessage = PrintStep;
+    firmware.OnFirmwareRWProgress = [&progress](double percent) {
+        progress.UpdateProgress(ToInt16(percent));
+    };
+    if (!transfer(firmware))
+        context.Fail();
+}
+
+void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand("firmware-write", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen");
+    static std::string file;
+    command->add_option("file", file, "Firmwaredatei (*.hex)")->required();
+    command->callback([&context] {
+        RunFirmwareTransfer(context, [](cFirmwareRW& firmware) { return firmware.WriteHexFile(file); });
+    });
+}
+
+void AddFirmwareRead(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand("firmware-read", "Die Firmware aus dem Gerät in eine Datei sichern");
+    static std::string out;
+    static std::int32_t size = kFirmwareSize;
+    command->add_option("-o,--output", out, "Firmwaredatei (*.hex)")->required();
+    command->add_option("--size", size, "Anzahl der zu lesenden Bytes ab Adresse 0")
+        ->check(CLI::Range(1, 65536))
+        ->capture_default_str();
+    command->callback([&context] {
+        RunFirmwareTransfer(context, [](cFirmwareRW& firmware) { return firmware.ReadHexFile(size, out); });
+    });
+}
+
+std::string EepromAdress(int adress) { return "0x" + cHexRecord::HexStr(adress, 0); }
+
+/// Sends "B" with its argument; the device's reply is not evaluated.
+void SendSeriesMark(cSerCom& serCom, std::uint8_t mark) {
+    const char command[] = {'B', static_cast<char>(mark)};
+    serCom.Command(std::string_view(command, 2), 1, cSerCom::kByteTimeoutS);
+}
+
+/// Reads addresses 0 to 511 as the service page does; stops at the first unanswered address.
+bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
+    TerminalProgress progress;
+    SendSeriesMark(serCom, kSeriesStart);
+    int adress = 0;
+    for (; adress < kEepromSize && serCom.ReadEEPROM(adress, 1) == 1; ++adress) {
+        bytes[adress] = serCom.getBufferByte();
+        progress.UpdateProgress(adress * 100 / kEepromSize);
+    }
+    SendSeriesMark(serCom, kReadSeriesEnd);
+    progress.UpdateProgress(0);
+    if (adress == kEepromSize)
+        return true;
+    std::cerr << "Das Gerät hat die EEPROM-Adresse " << EepromAdress(adress) << " nicht beantwortet.\n";
+    return false;
+}
+
+void AddEepromRead(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand("eeprom-read", "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern");
+    static std::string out;
+    command->add_option("-o,--output", out, "EEPROM-Datei (*.eep)")->required();
+    command->callback([&context] {
+        EepromHexFile::Image bytes{};
+        if (!ConnectDevice(context) || !ReadEeprom(context.App().SerCom(), bytes)) {
+            context.Fail();
+            return;
+        }
+        PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
+        std::ofstream file(out, std::ios::binary | std::ios::trunc);
+        if (!(file << EepromHexFile::Write(bytes)) || !file.flush()) {
+            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden.\n";
+            context.Fail();
+            return;
+        }
+        PrintStep("EEPROM in Datei '" + out + "' gespeichert.");
+    });
+}
+
+/// The dump file's bytes; empty after a message when it is missing or incomplete.
+std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    std::ostringstream text;
+    if (!file || !(text << file.rdbuf())) {
+        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden.\n";
+        return std::nullopt;
+    }
+    auto bytes = EepromHexFile::Read(text.str());
+    if (!bytes)
+        std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
+                  << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
+    return bytes;
+}
+
+/// Writes addresses 0 to 511 byte by byte; stops at the first byte the device does not confirm.
+bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
+    TerminalProgress progress;
+    SendSeriesMark(serCom, kSeriesStart);
+    int adress = 0;
+    for (; adress < kEepromSize && serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1; ++adress)
+        progress.UpdateProgress(adress * 100 / kEepromSize);
+    progress.UpdateProgress(0);
+    if (adress == kEepromSize)
+        return true;
+    std::cerr << "EEPROM-Adresse " << EepromAdress(adress) << " konnte nicht geschrieben werden.\n";
+    return false;
+}
+
+void AddEepromWrite(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand("eeprom-write", "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben");
+    static std::string file;
+    command->add_option("file", file, "EEPROM-Datei (*.eep)")->required();
+    command->callback([&context] {
+        const auto bytes = LoadEeprom(file);
+        if (!bytes || !ConnectDevice(context) || !WriteEeprom(context.App().SerCom(), *bytes)) {
+            context.Fail();
+            return;
+        }
+        PrintStep("EEPROM geschrieben (" + std::to_string(kEepromSize) + " Bytes).");
+    });
+}
+
+} // namespace
+
+void AddFirmwareCommands(CLI::App& cli, CliContext& context) {
+    AddFirmwareWrite(cli, context);
+    AddFirmwareRead(cli, context);
+    AddEepromRead(cli, context);
+    AddEepromWrite(cli, context);
+}
