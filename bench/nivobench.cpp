@@ -5,12 +5,18 @@
 #include "app/Platform.h"
 #include "app/cNivolantis.h"
 #include "device/cSerCom.h"
+#include "firmware/cFirmwareRW.h"
+#include "firmware/cHexFile.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -81,6 +87,65 @@ void ExchangeRate(cNivolantis& app) {
     std::printf("upload_untimed: wall %.3f s\n", Seconds(transfer));
 }
 
+/// Runs one firmware transfer and returns its wall time; its messages are kept, and printed
+/// on standard error when it fails.
+double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
+                     const std::function<bool(cFirmwareRW&)>& transfer) {
+    cFirmwareRW firmware;
+    firmware.setSerCom(serCom);
+    firmware.OnFirmwareRWMessage = [&messages](const std::string& text) { messages.push_back(text); };
+    const auto start = std::chrono::steady_clock::now();
+    const bool done = transfer(firmware);
+    const double wall = Seconds(start);
+    if (!done)
+        for (const std::string& text : messages)
+            std::fprintf(stderr, "%s\n", text.c_str());
+    return wall;
+}
+
+/// Length of the identification quoted in the message that starts with `heading`.
+std::size_t QuotedReplyLength(const std::vector<std::string>& messages, const std::string& heading) {
+    for (const std::string& text : messages)
+        if (text.rfind(heading, 0) == 0)
+            return text.rfind('\'') - text.find('\'') - 1;
+    return 0;
+}
+
+/// A firmware write of 32 KiB and a read of 32768 bytes; the limit counts both directions:
+/// what the simulator received, and the answers the protocol prescribes for it.
+void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
+    constexpr std::int32_t kSize = cFirmwareRW::kFlashSize;
+    const std::string file = (std::filesystem::temp_directory_path() /
+                              ("nivobench-" + std::to_string(::getpid()) + ".hex")).string();
+    cHexFile hex;
+    for (std::int32_t a = 0; a < kSize; ++a)
+        hex.SetByte(a, static_cast<std::uint8_t>(a * 7 + 3));
+    hex.ReStructHexData(16, kSize);
+    hex.SaveHexFile(file);
+    serCom.OpenCom(1, "19200,n,8,1");
+    sim.SetBaudRate(kBaud);
+
+    std::vector<std::string> messages;
+    const int blocksBefore = sim.CommandCount('#');
+    sim.ClearReceived();
+    double wall = TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
+    const std::size_t blocks = sim.CommandCount('#') - blocksBefore;
+    // "R": 1, identification and its zero byte, per block 3 + 127 echoes + 2, reset: 3
+    std::size_t answers = 1 + QuotedReplyLength(messages, "Bootloader identifiziert") + 1 +
+                          blocks * (3 + 127 + 2) + 3;
+    PrintRatio("firmware_write_19200", wall, WireSeconds(sim.Received().size() + answers));
+
+    messages.clear();
+    const int readsBefore = sim.CommandCount('s');
+    sim.ClearReceived();
+    wall = TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
+    // identification and its zero byte, one byte per "s"
+    answers = QuotedReplyLength(messages, "Verbindung zum Ger") + 1 + (sim.CommandCount('s') - readsBefore);
+    PrintRatio("firmware_read_19200", wall, WireSeconds(sim.Received().size() + answers));
+    sim.SetBaudRate(0);
+    std::filesystem::remove(file);
+}
+
 } // namespace
 
 int main() {
@@ -94,5 +159,6 @@ int main() {
 
     TimedTransfers(app, sim);
     ExchangeRate(app);
+    FirmwareTransfers(app.SerCom(), sim);
     return 0;
 }

@@ -28,7 +28,6 @@ constexpr std::int16_t kResetReplyLength = 3;           ///< reply to "3" (not e
 constexpr double kResetTimeoutS = 1.0;                  ///< reply to "3"
 constexpr char kBootloaderName[] = "BOOTLOADER";        ///< in the bootloader's identification
 constexpr char kDeviceName[] = "NIVOLANTIS";            ///< in the firmware's identification
-constexpr std::uint8_t kErased = 0xFF;                  ///< flash byte the file leaves out
 constexpr std::int16_t kRecordSize = 16;                ///< data bytes per saved record
 
 std::string Upper(std::string text) {
@@ -175,11 +174,11 @@ bool cFirmwareRW::WriteBlock(std::int32_t adress) {
 }
 
 std::string cFirmwareRW::Block(std::int32_t adress) const {
-    std::string data(kBlockSize, static_cast<char>(kErased));
-    for (std::int32_t i = 0; i < kBlockSize; ++i) {
-        std::uint8_t value = kErased;
-        m_writeImage.GetByte(adress + i, value); // an empty cell gives 0xFF
-        data[i] = static_cast<char>(value);
+    std::string data;
+    for (std::int32_t a = adress; a < adress + kBlockSize; ++a) {
+        std::uint8_t value = 0;
+        m_writeImage.GetByte(a, value); // an empty cell holds 0xFF, as erased flash does
+        data += static_cast<char>(value);
     }
     return data;
 }
