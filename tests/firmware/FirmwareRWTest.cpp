@@ -212,22 +212,6 @@ TEST_F(FirmwareRWTest, EchoErrorsAreReportedByteByByteAndTheTransferGoesOn) {
     EXPECT_EQ(2, sim.CommandCount('#'));
 }
 
-TEST_F(FirmwareRWTest, ALineLostInsideABlockStopsAtTheBlockEnd) {
-    K417Faults faults;
-    faults.hangUpAfter = 3 + 3 + 120; // "R" 0 "I", "#" 0 0, data bytes 0 to 119
-    sim.SetFaults(faults);
-    EXPECT_FALSE(firmware.WriteHexFile(File(Data(0, 256))));
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ("Fehler beim Schreiben auf Blockadresse 0. Timeout oder Anzahl der erwarteten Zeichen nicht "
-              "geliefert.",
-              messages.back());
-    const std::size_t missing =
-        Count("Fehler beim Flash schreiben auf Blockadresse 0. Echo entspricht nicht der erwarteten Antwort.");
-    EXPECT_TRUE(missing == 7 || missing == 8) << missing << " (the echo of byte 119 may be lost with the line)";
-    EXPECT_EQ(messages.size(), 5 + missing);
-    EXPECT_EQ(0u, Count(kDone));
-}
-
 TEST_F(FirmwareRWTest, NoAnswerToTheBootloaderCallStopsWithNothingElseSent) {
     K417Faults faults;
     faults.silent = true;
