@@ -148,7 +148,17 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
 
 } // namespace
 
-int main() {
+/// True when no figure was named on the command line, or this one was.
+bool Wanted(int argc, char** argv, const std::string& figure) {
+    if (argc < 2)
+        return true;
+    for (int i = 1; i < argc; ++i)
+        if (figure.rfind(argv[i], 0) == 0)
+            return true;
+    return false;
+}
+
+int main(int argc, char** argv) {
     Platform::Install(std::make_unique<QuietMessages>());
     cNivolantis app;
     K417Simulator sim;
@@ -157,8 +167,11 @@ int main() {
     sim.Start();
     cSerCom::setPortPath(1, sim.SlavePath());
 
-    TimedTransfers(app, sim);
-    ExchangeRate(app);
-    FirmwareTransfers(app.SerCom(), sim);
+    if (Wanted(argc, argv, "transfers"))
+        TimedTransfers(app, sim);
+    if (Wanted(argc, argv, "exchanges"))
+        ExchangeRate(app);
+    if (Wanted(argc, argv, "firmware"))
+        FirmwareTransfers(app.SerCom(), sim);
     return 0;
 }

@@ -16,6 +16,7 @@ constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr std::int64_t kBitsPerByte = 10;        ///< start bit, 8 data bits, stop bit
 constexpr std::int64_t kSleepNs = 3'000'000;     ///< deadlines this close are slept to
 constexpr std::int64_t kPollEarlyNs = 2'000'000; ///< poll() wakes this much earlier
+constexpr std::int64_t kSpinNs = 150'000;        ///< a sleep's last stretch is spun: wake-ups are late
 
 std::int64_t NowNs() {
     timespec now{};
@@ -62,7 +63,7 @@ void K417Simulator::Serve() {
     while (!m_stop) {
         const std::int64_t now = NowNs();
         std::unique_lock lock(m_mutex);
-        const bool hangUp = ProcessDueInput(now);
+        const bool hangUp = ProcessInput();
         FlushDueOutput(now);
         if (hangUp) {
             m_hungUp = true; // before the line drops: whoever sees the hang-up sees the flag
@@ -78,15 +79,15 @@ void K417Simulator::WaitForWork() {
     std::optional<std::int64_t> deadline;
     {
         std::lock_guard lock(m_mutex);
-        if (!m_input.empty())
-            deadline = m_input.front().due;
         if (!m_output.empty())
-            deadline = std::min(deadline.value_or(INT64_MAX), m_output.front().due);
+            deadline = m_output.front().due;
     }
     const std::int64_t now = NowNs();
     if (deadline && *deadline - now <= kSleepNs) {
-        const timespec until = ToTimespec(*deadline);
+        const timespec until = ToTimespec(*deadline - kSpinNs);
         ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr);
+        while (NowNs() < *deadline) {
+        }
         return;
     }
     pollfd fds[] = {{m_pty.MasterFd(), POLLIN, 0}, {m_wake[0], POLLIN, 0}};
@@ -115,8 +116,10 @@ void K417Simulator::TakeInput() {
     m_input.push_back({m_byteNs != 0 ? m_rxFree : now, std::string(chunk, got)});
 }
 
-bool K417Simulator::ProcessDueInput(std::int64_t now) {
-    while (!m_input.empty() && m_input.front().due <= now) {
+// Input is answered at once, but the answer leaves only when the command would have been fully
+// on the line: one precise wake-up per exchange instead of two keeps the simulator's own delay small.
+bool K417Simulator::ProcessInput() {
+    while (!m_input.empty()) {
         Timed& chunk = m_input.front();
         for (std::size_t i = 0; i < chunk.bytes.size(); ++i) {
             Answer(m_device.Receive(static_cast<std::uint8_t>(chunk.bytes[i])), chunk.due);

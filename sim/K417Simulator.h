@@ -79,7 +79,7 @@ private:
 
     void WaitForWork();
     void TakeInput();
-    bool ProcessDueInput(std::int64_t now);
+    bool ProcessInput();
     void Answer(std::string answer, std::int64_t at);
     void FlushDueOutput(std::int64_t now);
     void Wake();
