@@ -29,7 +29,8 @@ TEST(PageLayoutTest, FrameMovesWholeWithItsLinesUnlessHigherThanAPage) {
         layout.AddLine(top, top + 100);
     layout.AddFrame(1150, 650); // corners in any order
     layout.AddLine(1200, 1300);
-    EXPECT_EQ((Places{{0, 550}, {1, 50}, {1, 150}, {1, 250}, {1, 350}, {1, 0}, {1, 550}}), Paginate(layout));
+    EXPECT_EQ((Places{{0, 550}, {1, 50}, {1, 150}, {1, 250}, {1, 350}, {1, 0}, {1, 550}}),
+              Paginate(layout));
 
     PageLayout high(1000);
     high.AddLine(950, 1050);

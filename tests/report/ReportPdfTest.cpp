@@ -5,6 +5,8 @@
 #include "platform/ReportPrinting.h"
 #include "support/CoreTest.h"
 
+#include <gmock/gmock.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -13,65 +15,24 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 
 namespace {
 
-bool HavePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
+using Lines = std::vector<std::string>;
+using testing::Contains;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 /// The non-empty lines of a text, without blanks at either end.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
+Lines NonEmptyLines(const std::string& text) {
+    Lines lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        const auto first = line.find_first_not_of(" \f\r");
-        if (first != std::string::npos)
+    for (std::string line; std::getline(in, line);)
+        if (const auto first = line.find_first_not_of(" \f\r"); first != std::string::npos)
             lines.push_back(line.substr(first, line.find_last_not_of(" \f\r") - first + 1));
-    }
     return lines;
 }
-
-/// What pdftotext reads from the PDF, or from one of its pages (counted from 1).
-std::vector<std::string> PdfLines(const std::string& pdf, int page = 0) {
-    const std::string range = page ? "-f " + std::to_string(page) + " -l " + std::to_string(page) + " " : "";
-    FILE* pipe = popen(("pdftotext -enc UTF-8 " + range + "'" + pdf + "' - 2>/dev/null").c_str(), "r");
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    if (pipe)
-        pclose(pipe);
-    return Lines(text);
-}
-
-/// Answers the modal dialogs that come up while it lives: the question with Yes or No, the
-/// file dialog with the given file; notes the question's text and the file dialog's suggestion.
-class DialogAnswerer {
-public:
-    DialogAnswerer(bool yes, QString file) : m_yes(yes), m_file(std::move(file)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Answer(); });
-        m_timer.start(10);
-    }
-    std::vector<std::string> seen;
-
-private:
-    void Answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen.push_back(box->text().toStdString());
-            box->button(m_yes ? QMessageBox::Yes : QMessageBox::No)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            seen.push_back(dialog->selectedFiles().value(0).toStdString());
-            dialog->selectFile(m_file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    }
-
-    bool m_yes;
-    QString m_file;
-    QTimer m_timer;
-};
 
 class ReportPdfTest : public CoreTest {
 protected:
@@ -81,13 +42,17 @@ protected:
         static char* argv[] = {name, nullptr};
         static QApplication application(argc, argv);
     }
+    static bool HavePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
-    void SetUp() override {
-        CoreTest::SetUp();
-        m_app = std::make_unique<cNivolantis>(WriteSettings());
+    /// What pdftotext reads from the PDF, or from one of its pages (counted from 1).
+    static Lines PdfLines(const std::string& pdf, int page = 0) {
+        const std::string pages =
+            page ? "-f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+        const std::string command =
+            "pdftotext -enc UTF-8 " + pages + " '" + pdf + "' '" + pdf + ".txt'";
+        EXPECT_EQ(0, std::system(command.c_str())) << command;
+        return NonEmptyLines(ReadBytes(pdf + ".txt"));
     }
-
-    std::unique_ptr<cNivolantis> m_app;
 };
 
 } // namespace
@@ -101,7 +66,8 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
         pdf->setPageSize(QPageSize(QSizeF(105, 100), QPageSize::Millimeter));
         return pdf;
     });
-    const int pageHeight = static_cast<int>((100 - 30) * 1440 / 25.4); // less the top and bottom margins
+    const int pageHeight =
+        static_cast<int>((100 - 30) * 1440 / 25.4); // less the top and bottom margins
     printer.BeginDoc();
     printer.setFontSize(9);
     for (int n = 1; printer.CurrentY() < pageHeight - 1200; ++n)
@@ -117,42 +83,45 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
     printer.PrintLine("Danach");
     printer.EndDoc();
 
-    const auto first = PdfLines(path, 1), second = PdfLines(path, 2);
+    const auto first = PdfLines(path, 1);
     ASSERT_FALSE(first.empty());
-    EXPECT_TRUE(first.back().starts_with("Zeile")) << first.back();
-    EXPECT_EQ((std::vector<std::string>{"Rahmen 1", "Rahmen 2", "Rahmen 3", "Rahmen 4", "Rahmen 5", "Danach"}),
-              second);
+    EXPECT_THAT(first.back(), StartsWith("Zeile"));
+    EXPECT_EQ((Lines{"Rahmen 1", "Rahmen 2", "Rahmen 3", "Rahmen 4", "Rahmen 5", "Danach"}),
+              PdfLines(path, 2));
 }
 
 TEST_F(ReportPdfTest, WithoutPrinterTheUserMaySaveAPdfInstead) {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "this system has a printer";
-    m_app->setFileName(PathOf("anlage.par"));
-    {
-        DialogAnswerer answers(true, QString::fromStdString(PathOf("bericht")));
-        EXPECT_TRUE(PrintReport(*m_app, nullptr));
-        EXPECT_EQ((std::vector<std::string>{
-                      "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
-                      PathOf("anlage.pdf")}),
-                  answers.seen);
-    }
-    EXPECT_TRUE(std::filesystem::exists(PathOf("bericht.pdf")));
-    {
-        DialogAnswerer answers(false, {});
-        EXPECT_FALSE(PrintReport(*m_app, nullptr));
-        EXPECT_EQ(1u, answers.seen.size());
-    }
+    cNivolantis app(WriteSettings());
+    app.setFileName(PathOf("anlage.par"));
+    bool yes = true;
+    Lines seen;      // the question's text and the file dialog's suggestion
+    QTimer answerer; // answers the question with `yes` and the file dialog with "bericht"
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen.push_back(box->text().toStdString());
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            seen.push_back(dialog->selectedFiles().value(0).toStdString());
+            dialog->selectFile(QString::fromStdString(PathOf("bericht")));
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    answerer.start(10);
 
-    // A refused model asks nothing.
-    m_app->Data("Eingang").Ranges("Sondenstörung").RangeBegin().setValue(22.0);
-    m_app->Data("Eingang").Ranges("Sondenstörung").RangeEnd().setValue(2.0);
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
-                  MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gedruckt werden.", MsgIcon::Information);
-    DialogAnswerer answers(true, QString::fromStdString(PathOf("falsch.pdf")));
-    EXPECT_FALSE(PrintReport(*m_app, nullptr));
-    EXPECT_TRUE(answers.seen.empty());
-    EXPECT_FALSE(std::filesystem::exists(PathOf("falsch.pdf")));
+    EXPECT_TRUE(PrintReport(app, nullptr));
+    EXPECT_EQ(
+        (Lines{
+            "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
+            PathOf("anlage.pdf")}),
+        seen);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("bericht.pdf")));
+    yes = false;
+    seen.clear();
+    EXPECT_FALSE(PrintReport(app, nullptr));
+    EXPECT_EQ(1u, seen.size());
 }
 
 TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {
@@ -160,24 +129,25 @@ TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {
         GTEST_SKIP() << "pdftotext is not installed";
     const std::string par = "'" + PathOf("d.par") + "'", pdf = PathOf("r.pdf");
     ASSERT_EQ(0, RunCli("defaults -o " + par).exitCode);
-    ASSERT_EQ(0, RunCli("set " + par + " 'Gerätebeschreibung/Zeile2=Halle Nord – Tank 7'").exitCode);
+    ASSERT_EQ(0,
+              RunCli("set " + par + " 'Gerätebeschreibung/Zeile2=Halle Nord – Tank 7'").exitCode);
     const CliResult text = RunCli("report " + par);
     ASSERT_EQ(0, text.exitCode) << text.err;
-    EXPECT_NE(std::string::npos, text.out.find("\nSkalenkomma : 4 (0.0000)\nFilter : 2 \n\nAusgang\n"));
+    EXPECT_THAT(text.out, HasSubstr("\nSkalenkomma : 4 (0.0000)\nFilter : 2 \n\nAusgang\n"));
 
-    const CliResult rendered = RunCli("report " + par + " -o '" + pdf + "'", "LANG=de_DE.UTF-8 DISPLAY=");
+    const CliResult rendered =
+        RunCli("report " + par + " -o '" + pdf + "'", "LANG=de_DE.UTF-8 DISPLAY=");
     ASSERT_EQ(0, rendered.exitCode) << rendered.err;
     const auto lines = PdfLines(pdf);
-    for (std::string line : Lines(text.out)) {
+    for (std::string line : NonEmptyLines(text.out)) {
         if (line.starts_with("Konfigurationsdaten") || line.starts_with("am: "))
             line.resize(line.size() - 19); // the date and time of each run's start
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& l) { return l.starts_with(line); }))
-            << line;
+        EXPECT_THAT(lines, Contains(StartsWith(line)));
     }
     EXPECT_EQ(2, std::count(lines.begin(), lines.end(), "Halle Nord – Tank 7"));
     EXPECT_FALSE(PdfLines(pdf, 2).empty()) << "the report runs onto a second page";
 
     const CliResult unwritable = RunCli("report " + par + " -o /nonexistent/r.pdf");
     EXPECT_EQ(1, unwritable.exitCode);
-    EXPECT_NE(std::string::npos, unwritable.err.find("Die PDF-Datei kann nicht geschrieben werden."));
+    EXPECT_THAT(unwritable.err, HasSubstr("Die PDF-Datei kann nicht geschrieben werden."));
 }

@@ -18,17 +18,14 @@ protected:
         sim.Start();
         cSerCom::setPortPath(kSimPort, sim.SlavePath());
     }
-
     void TearDown() override {
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
             cSerCom::setPortPath(n, "");
         CoreTest::TearDown();
     }
 
-    /// Opens COM1 on the simulator.
     void OpenSim() { ASSERT_EQ(kSimPort, serCom.OpenCom(kSimPort, kSettings)); }
 
-    /// Seconds the call took.
     template <class Call> static double SecondsOf(Call&& call) {
         const auto start = std::chrono::steady_clock::now();
         call();
@@ -36,10 +33,7 @@ protected:
     }
 
     static std::string Bytes(std::initializer_list<int> values) {
-        std::string bytes;
-        for (int value : values)
-            bytes += static_cast<char>(value);
-        return bytes;
+        return std::string(values.begin(), values.end());
     }
 
     K417Simulator sim;
