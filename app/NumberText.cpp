@@ -2,7 +2,6 @@
 
 #include "app/Platform.h"
 
-#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>

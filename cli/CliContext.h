@@ -2,6 +2,7 @@
 
 #include "cli/CliMessageService.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
