@@ -6,7 +6,7 @@ packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev
     qt6-base-dev libcli11-dev
-    poppler-utils
+    poppler-utils fonts-dejavu-core
 )
 
 missing=()
