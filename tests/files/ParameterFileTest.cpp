@@ -199,3 +199,13 @@ TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
     EXPECT_TRUE(P("Ausgang", "Fehlerwert").EnableTestData());
     EXPECT_EQ(1u, log.size()) << "the views were refreshed";
 }
+
+TEST_F(ParameterFileTest, AWriteThatFailsIsReportedAndLeavesTheFileAsItWas) {
+    // The name fits the file system, the temporary file beside it does not.
+    const std::string path = PathOf(std::string(250, 'p'));
+    WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
+    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Der Dateiname ist zu lang.", MsgIcon::Critical);
+    EXPECT_FALSE(app->WriteIni(path));
+    EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
+    EXPECT_EQ("", app->FileName());
+}
