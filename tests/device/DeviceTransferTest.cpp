@@ -260,3 +260,38 @@ TEST_F(DeviceTransferTest, SearchFindsTheDeviceBehindSilentPorts) {
     EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(2));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", app->SerCom().GetStatus(3));
 }
+
+TEST_F(DeviceTransferTest, ValuesReadUnderAReversedScalingStayAsTheDeviceHoldsThem) {
+    R("Eingang", "Skalierung").SetRangeBegin(1.0);
+    R("Eingang", "Skalierung").SetRangeEnd(0.0);
+    app->UpdateLimits();
+    P("Linearisierung", "Y5").setValue(0.25);
+    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.75);
+    sim.SetEeprom(EepromImageOf(*app));
+    app->SetDefaults();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    EXPECT_EQ(0.25f, P("Linearisierung", "Y5").Value());
+    EXPECT_EQ(0.75f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
+    EXPECT_EQ(1.0f, P("Linearisierung", "Y5").LowerLimit()) << "the limits follow the scaling";
+}
+
+TEST_F(DeviceTransferTest, AReadNeedsTheVariantByte) {
+    // The line drops right after the last parameter, before the variant byte.
+    K417Faults faults;
+    faults.hangUpAfter = 1 + 2 + 3 + 3 * 253; // "I", "B" 0, decimal places, every parameter byte
+    sim.SetFaults(faults);
+    ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden", MsgIcon::Critical, kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    EXPECT_EQ(7, app->HardwareVariante()) << "not narrowed to variant 0";
+}
+
+TEST_F(DeviceTransferTest, AWriteNeedsTheVariantByte) {
+    K417Faults faults;
+    faults.noAnswerFrom = 7;
+    sim.SetFaults(faults);
+    ExpectMessage("Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.", MsgIcon::Critical,
+                  kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ(0, sim.CommandCount('L'));
+}
