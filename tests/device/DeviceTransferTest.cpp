@@ -277,9 +277,9 @@ TEST_F(DeviceTransferTest, ValuesReadUnderAReversedScalingStayAsTheDeviceHoldsTh
 }
 
 TEST_F(DeviceTransferTest, AReadNeedsTheVariantByte) {
-    // The line drops right after the last parameter, before the variant byte.
+    // The line drops with the first byte of the variant read, after the last parameter was answered.
     K417Faults faults;
-    faults.hangUpAfter = 1 + 2 + 3 + 3 * 253; // "I", "B" 0, decimal places, every parameter byte
+    faults.hangUpAfter = 1 + 2 + 3 + 3 * 253 + 1; // "I", "B" 0, decimal places, every parameter byte
     sim.SetFaults(faults);
     ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden", MsgIcon::Critical, kReadTitle);
     EXPECT_FALSE(app->Upload());
