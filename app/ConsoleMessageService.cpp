@@ -2,9 +2,7 @@
 
 #include <iostream>
 
-namespace {
-
-std::string PlainLineEnds(const std::string& text) {
+std::string ConsoleMessageService::PlainLineEnds(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -14,8 +12,6 @@ std::string PlainLineEnds(const std::string& text) {
     }
     return out;
 }
-
-} // namespace
 
 ConsoleMessageService::ConsoleMessageService() : m_out(std::cerr) {}
 

@@ -12,6 +12,9 @@ public:
     explicit ConsoleMessageService(std::ostream& out);
     void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) override;
 
+    /// The text with every CR LF turned into a plain line end.
+    static std::string PlainLineEnds(const std::string& text);
+
 private:
     std::ostream& m_out;
 };

@@ -1,9 +1,11 @@
 #include "cli/FirmwareCommands.h"
 
+#include "app/ConsoleMessageService.h"
 #include "app/IntegerConversion.h"
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
+#include "files/FileContent.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexRecord.h"
@@ -13,7 +15,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <sstream>
 
 namespace {
 
@@ -36,11 +37,7 @@ bool ConnectDevice(CliContext& context) {
 
 /// A step message as one line; a CR LF inside it becomes a plain line end.
 void PrintStep(const std::string& text) {
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            line += text[i];
-    std::cout << line << std::endl;
+    std::cout << ConsoleMessageService::PlainLineEnds(text) << std::endl;
 }
 
 void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmwareRW&)>& transfer) {
@@ -81,22 +78,16 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
 
 std::string EepromAdress(int adress) { return "0x" + cHexRecord::HexStr(adress, 0); }
 
-/// Sends "B" with its argument; the device's reply is not evaluated.
-void SendSeriesMark(cSerCom& serCom, std::uint8_t mark) {
-    const char command[] = {'B', static_cast<char>(mark)};
-    serCom.Command(std::string_view(command, 2), 1, cSerCom::kByteTimeoutS);
-}
-
 /// Reads addresses 0 to 511 as the service page does; stops at the first unanswered address.
 bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    SendSeriesMark(serCom, kSeriesStart);
+    serCom.MarkSeries(kSeriesStart);
     int adress = 0;
     for (; adress < kEepromSize && serCom.ReadEEPROM(adress, 1) == 1; ++adress) {
         bytes[adress] = serCom.getBufferByte();
         progress.UpdateProgress(adress * 100 / kEepromSize);
     }
-    SendSeriesMark(serCom, kReadSeriesEnd);
+    serCom.MarkSeries(kReadSeriesEnd);
     progress.UpdateProgress(0);
     if (adress == kEepromSize)
         return true;
@@ -127,13 +118,12 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
 
 /// The dump file's bytes; empty after a message when it is missing or incomplete.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf())) {
+    const auto text = ReadFileContent(name);
+    if (!text) {
         std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden.\n";
         return std::nullopt;
     }
-    auto bytes = EepromHexFile::Read(text.str());
+    auto bytes = EepromHexFile::Read(*text);
     if (!bytes)
         std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
                   << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
@@ -143,7 +133,7 @@ std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
 /// Writes addresses 0 to 511 byte by byte; stops at the first byte the device does not confirm.
 bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    SendSeriesMark(serCom, kSeriesStart);
+    serCom.MarkSeries(kSeriesStart);
     int adress = 0;
     for (; adress < kEepromSize && serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1; ++adress)
         progress.UpdateProgress(adress * 100 / kEepromSize);

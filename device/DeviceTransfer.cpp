@@ -15,7 +15,7 @@ namespace {
 const char* const kSettings = "19200,n,8,1"; ///< the device's line: 19200 baud, 8N1
 constexpr double kSearchPauseS = 0.2;        ///< pause before each port is tried
 constexpr double kIdentTimeoutS = 2.0;       ///< reply to "I": identification text
-constexpr double kByteTimeoutS = 1.0;        ///< reply to "B": 1 byte
+constexpr double kEndTimeoutS = 1.0;         ///< "a" ends writing; no reply awaited
 constexpr std::int32_t kDecimalPlacesAdress = 196;
 constexpr std::int32_t kVariantAdress = 7; ///< low three bits: the hardware variant
 const char* const kWriteTitle = "Gerät schreiben";
@@ -83,11 +83,6 @@ std::optional<std::uint8_t> DeviceTransfer::ReadHardwareVariante() {
     return m_app.SerCom().getBufferByte();
 }
 
-void DeviceTransfer::SendSeriesMark(std::uint8_t mark) {
-    const char command[] = {'B', static_cast<char>(mark)};
-    m_app.SerCom().Command(std::string_view(command, 2), 1, kByteTimeoutS);
-}
-
 void DeviceTransfer::ReportProgress(int bytesDone) {
     m_app.NotifyProgress(ToInt16(bytesDone * 100.0 / m_app.TotalByteCount()));
 }
@@ -132,14 +127,14 @@ bool DeviceTransfer::Download() {
             throw TransferFailure("Falsche Gerätevariante.",
                                   "Bitte unter Optionen die richtige Gerätevariante einstellen.");
         m_app.Notify();
-        SendSeriesMark(0);
+        m_app.SerCom().MarkSeries(0);
         WriteAll();
     });
     if (!written)
         return false;
     ShowMessage("Gerät schreiben beendet.", MsgIcon::Information);
     m_app.NotifyProgress(0);
-    m_app.SerCom().Command("a", 0, kByteTimeoutS);
+    m_app.SerCom().Command("a", 0, kEndTimeoutS);
     return true;
 }
 
@@ -170,7 +165,7 @@ bool DeviceTransfer::Upload() {
         if (Search() < 1)
             throw NotFound();
         m_app.Notify();
-        SendSeriesMark(0);
+        m_app.SerCom().MarkSeries(0);
         m_app.setEnableNotify(false);
         m_app.setEnableTestData(false);
         ReadDecimalPlaces();
@@ -188,7 +183,7 @@ bool DeviceTransfer::Upload() {
     m_app.NotifyProgress(0);
     LimitRules::UpdateLimitsKeepingValues(m_app);
     m_app.setEnableTestData(true);
-    SendSeriesMark(255);
+    m_app.SerCom().MarkSeries(255);
     return true;
 }
 

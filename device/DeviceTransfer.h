@@ -34,7 +34,6 @@ private:
     void ReadDecimalPlaces();
     void ReportProgress(int bytesDone);
     void Fail(const std::string& title, const std::string& heading, const std::string& detail);
-    void SendSeriesMark(std::uint8_t mark);
     static void Wait(double seconds);
 
     cNivolantis& m_app;

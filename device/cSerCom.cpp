@@ -13,6 +13,7 @@ constexpr double kEventSliceS = 0.008;    ///< longest wait between two event ru
 constexpr double kTransmitGraceS = 1.0;   ///< beyond a command's line time, to empty the queue
 constexpr char kReadEepromCommand = 'c';  ///< "c", address high, low → 1 byte: the EEPROM byte
 constexpr char kWriteEepromCommand = 'L'; ///< "L", address high, low, value → 1 byte: stored byte
+constexpr char kSeriesCommand = 'B';      ///< "B", mark byte → 1 byte, not evaluated
 constexpr char kReadFlashCommand = 's';   ///< "s", address high, low → 1 byte: the flash byte
 constexpr std::int32_t kAddressCount = 65536; ///< addresses travel as two bytes
 constexpr char kProbeSettings[] = "19200,n,8,1";
@@ -213,6 +214,11 @@ std::int16_t cSerCom::ReceiveFixed(SerialPort& port, std::size_t expectedLength,
 
 std::int16_t cSerCom::BufferLength() const {
     return static_cast<std::int16_t>(std::min<std::size_t>(m_buffer.size(), INT16_MAX));
+}
+
+void cSerCom::MarkSeries(std::uint8_t mark) {
+    const char command[] = {kSeriesCommand, static_cast<char>(mark)};
+    Command(std::string_view(command, 2), 1, kByteTimeoutS);
 }
 
 std::int16_t cSerCom::ReadEEPROM(std::int32_t adress, std::uint8_t size) {

@@ -62,6 +62,9 @@ public:
     /// per byte whose echo must match. `size` on success, 0 at the first byte not confirmed
     /// (the bytes before it stay written). Throws std::out_of_range like ReadEEPROM.
     std::int16_t WriteEEPROM(std::int32_t adress, std::uint8_t size, std::int32_t value);
+    /// Sends "B" with its argument (0 before a series of EEPROM accesses, 255 after a series of
+    /// reads) and waits up to 1 s for the device's one-byte reply, which is not evaluated.
+    void MarkSeries(std::uint8_t mark);
     /// Reads one flash byte with "s". Returns the number of bytes received (1 on success), the
     /// byte in the buffer. Throws std::out_of_range for an address outside 0 to 65535.
     std::int16_t ReadFLASH(std::int32_t adress);

@@ -2,24 +2,12 @@
 
 #include "app/ErrorText.h"
 #include "app/Platform.h"
-#include "files/AtomicFile.h"
 #include "files/Cp1252.h"
+#include "files/FileContent.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-} // namespace
 
 bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
     return Open(Dateiname, Create) == OpenResult::Existed;
@@ -69,5 +57,5 @@ std::string cIniFile::getKey(const std::string& section, const std::string& key)
 IniDocument cIniFile::Load() const {
     if (m_fileName.empty())
         return {};
-    return IniDocument(ReadFileBytes(m_fileName));
+    return IniDocument(ReadFileContent(m_fileName).value_or(""));
 }

@@ -1,8 +1,9 @@
 #include "firmware/cHexFile.h"
 
+#include "files/FileContent.h"
+
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -77,11 +78,8 @@ bool cHexFile::OpenHexText(const std::string& text) {
 }
 
 bool cHexFile::OpenHexFile(const std::string& NewFileName) {
-    std::ifstream file(NewFileName, std::ios::binary);
-    std::string text;
-    if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     // An unreadable file reads as one without records: the list is emptied all the same.
-    return OpenHexText(file.bad() ? std::string() : text);
+    return OpenHexText(ReadFileContent(NewFileName).value_or(""));
 }
 
 bool cHexFile::ParseRecord(const std::string& line) {

@@ -2,6 +2,7 @@
 // standard output and serves until SIGINT or SIGTERM.
 
 #include "app/cNivolantis.h"
+#include "files/FileContent.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
@@ -23,14 +24,13 @@ void StopServing(int) {
 }
 
 K417Device::EepromImage LoadEeprom(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    if (!in && !in.eof())
+    const auto bytes = ReadFileContent(path);
+    if (!bytes)
         throw std::runtime_error("cannot read " + path);
-    if (bytes.size() != K417Device::kEepromSize)
+    if (bytes->size() != K417Device::kEepromSize)
         throw std::runtime_error(path + ": an EEPROM image has exactly 512 bytes");
     K417Device::EepromImage image;
-    std::copy(bytes.begin(), bytes.end(), image.begin());
+    std::copy(bytes->begin(), bytes->end(), image.begin());
     return image;
 }
 

@@ -1,9 +1,11 @@
-#include "files/AtomicFile.h"
+#include "files/FileContent.h"
 
 #include "app/ErrorText.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +31,17 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 } // namespace
+
+std::optional<std::string> ReadFileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes; // an empty file leaves this stream failed, which is fine
+    bytes << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return bytes.str();
+}
 
 std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
     std::string temp = path + ".tmp-XXXXXX";
