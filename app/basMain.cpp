@@ -1,6 +1,6 @@
 #include "app/basMain.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <exception>
 

@@ -1,8 +1,8 @@
 #include "app/cNivolantis.h"
 
-#include "app/IntegerConversion.h"
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/IntegerConversion.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
 #include "model/Catalogue.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DateTime.h"
-#include "app/ProgressView.h"
-#include "app/View.h"
+#include "base/DateTime.h"
+#include "base/ProgressView.h"
+#include "base/View.h"
 #include "device/cSerCom.h"
 #include "files/cIniFile.h"
 #include "model/KeyedCollection.h"

@@ -1,8 +1,8 @@
 // Timing figures of the device transfers against the simulator, one line per figure:
 //   NAME: wall W s, limit L s, ratio R        (with 19200-baud wire timing)
 //   NAME: N exchanges/s                       (without timing)
-#include "app/MessageService.h"
-#include "app/Platform.h"
+#include "base/MessageService.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"

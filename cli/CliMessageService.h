@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ConsoleMessageService.h"
+#include "base/ConsoleMessageService.h"
 
 /// Message boxes on standard error, counted: a command that showed one has met a refusal.
 class CliMessageService : public ConsoleMessageService {

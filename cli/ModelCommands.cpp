@@ -1,7 +1,7 @@
 #include "cli/ModelCommands.h"
 
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
 

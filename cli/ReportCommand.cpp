@@ -1,6 +1,6 @@
 #include "cli/ReportCommand.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
 #include "platform/QtReportPrinter.h"

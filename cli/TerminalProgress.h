@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgressView.h"
-#include "app/View.h"
+#include "base/ProgressView.h"
+#include "base/View.h"
 
 /// Shows transfer progress as a percentage on standard error, when that is a terminal.
 class TerminalProgress : public View, public ProgressView {

@@ -1,4 +1,4 @@
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/basMain.h"
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"

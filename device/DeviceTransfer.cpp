@@ -1,7 +1,7 @@
 #include "device/DeviceTransfer.h"
 
-#include "app/IntegerConversion.h"
-#include "app/Platform.h"
+#include "base/IntegerConversion.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "device/EepromCoding.h"
 #include "device/cSerCom.h"

@@ -1,6 +1,6 @@
 #include "device/EepromCoding.h"
 
-#include "app/IntegerConversion.h"
+#include "base/IntegerConversion.h"
 #include "model/cParameter.h"
 
 std::int32_t EepromCoding::Raw(const cParameter& parameter) {

@@ -1,6 +1,6 @@
 #include "device/cSerCom.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
 #include "files/cIniFile.h"
 
-#include "app/ErrorText.h"
-#include "app/Platform.h"
+#include "base/ErrorText.h"
+#include "base/Platform.h"
 #include "files/Cp1252.h"
-#include "files/FileContent.h"
+#include "base/FileContent.h"
 
 #include <cerrno>
 #include <filesystem>

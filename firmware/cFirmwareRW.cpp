@@ -1,6 +1,6 @@
 #include "firmware/cFirmwareRW.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "device/cSerCom.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "firmware/cHexFile.h"
 
-#include "files/FileContent.h"
+#include "base/FileContent.h"
 
 #include <algorithm>
 #include <fstream>

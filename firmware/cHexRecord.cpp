@@ -1,6 +1,6 @@
 #include "firmware/cHexRecord.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <stdexcept>
 

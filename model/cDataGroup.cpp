@@ -1,6 +1,6 @@
 #include "model/cDataGroup.h"
 
-#include "app/IntegerConversion.h"
+#include "base/IntegerConversion.h"
 
 void cDataGroup::setEnableTestData(bool enable) {
     m_enableTestData = enable;

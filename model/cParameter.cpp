@@ -1,7 +1,7 @@
 #include "model/cParameter.h"
 
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "model/cRange.h"
 
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 
 cRange::cRange() : m_begin(std::make_unique<cParameter>()), m_end(std::make_unique<cParameter>()) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RegionalSettings.h"
+#include "base/RegionalSettings.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "report/PageLayout.h"
-#include "report/Printer.h"
+#include "base/Printer.h"
 
 #include <QFont>
 #include <QPagedPaintDevice>

@@ -1,6 +1,6 @@
 #include "platform/ReportPrinting.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "report/ConfigurationReport.h"
 
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/Printer.h"
+#include "base/Printer.h"
 
 #include <string>
 

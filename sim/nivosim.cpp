@@ -2,7 +2,7 @@
 // standard output and serves until SIGINT or SIGTERM.
 
 #include "app/cNivolantis.h"
-#include "files/FileContent.h"
+#include "base/FileContent.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 

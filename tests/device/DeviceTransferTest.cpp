@@ -1,5 +1,5 @@
-#include "app/EventPump.h"
-#include "app/Platform.h"
+#include "base/EventPump.h"
+#include "base/Platform.h"
 #include "device/EepromCoding.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"

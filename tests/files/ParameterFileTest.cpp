@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "files/Cp1252.h"
 #include "support/ModelTest.h"
 #include "support/RecordingView.h"

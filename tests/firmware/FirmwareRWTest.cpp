@@ -1,4 +1,4 @@
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "firmware/cFirmwareRW.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/SimulatorTest.h"

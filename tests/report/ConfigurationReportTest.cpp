@@ -1,6 +1,6 @@
 #include "RecordingPrinter.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "report/TextPrinter.h"
 #include "support/CoreTest.h"

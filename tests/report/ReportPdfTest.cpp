@@ -1,5 +1,5 @@
 #include "CliRunner.h"
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/ReportPrinting.h"

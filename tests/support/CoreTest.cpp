@@ -1,8 +1,8 @@
 #include "support/CoreTest.h"
 
-#include "app/Platform.h"
-#include "app/StandardRegionalSettings.h"
-#include "app/SystemClock.h"
+#include "base/Platform.h"
+#include "base/StandardRegionalSettings.h"
+#include "base/SystemClock.h"
 #include "files/Cp1252.h"
 
 #include <fstream>

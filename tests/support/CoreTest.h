@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DateTime.h"
-#include "app/MessageService.h"
+#include "base/DateTime.h"
+#include "base/MessageService.h"
 #include "support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>

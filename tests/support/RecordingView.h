@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgressView.h"
-#include "app/View.h"
+#include "base/ProgressView.h"
+#include "base/View.h"
 
 #include <string>
 #include <vector>

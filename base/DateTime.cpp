@@ -1,4 +1,4 @@
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "app/IntegerConversion.h"
+#include "base/IntegerConversion.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 
 /// Wall-clock date and time for the user, and a monotonic clock for time-outs.
 class Clock {

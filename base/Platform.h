@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/EventPump.h"
-#include "app/MessageService.h"
-#include "app/ProgramInfo.h"
-#include "app/RegionalSettings.h"
-#include "report/Printer.h"
+#include "base/Clock.h"
+#include "base/EventPump.h"
+#include "base/MessageService.h"
+#include "base/ProgramInfo.h"
+#include "base/RegionalSettings.h"
+#include "base/Printer.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "app/IntegerConversion.h"
-#include "app/NumberText.h"
-#include "app/Platform.h"
+#include "base/IntegerConversion.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
 #include "support/CoreTest.h"
 
 using NumberTextTest = CoreTest;

@@ -1,4 +1,4 @@
-#include "app/StandardRegionalSettings.h"
+#include "base/StandardRegionalSettings.h"
 
 #include <cstdio>
 

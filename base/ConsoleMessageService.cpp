@@ -1,4 +1,4 @@
-#include "app/ConsoleMessageService.h"
+#include "base/ConsoleMessageService.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "app/SystemClock.h"
+#include "base/SystemClock.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 /// The operating system's clocks.
 class SystemClock : public Clock {

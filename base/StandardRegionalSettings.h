@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RegionalSettings.h"
+#include "base/RegionalSettings.h"
 
 /// Regional settings without a system behind them: a configurable decimal separator and
 /// dates written day-first ("06.12.2026 14:05:09") or in ISO order ("2026-12-06 14:05:09").

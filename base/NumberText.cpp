@@ -1,6 +1,6 @@
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "app/Platform.h"
+#include "base/Platform.h"
 
-#include "app/ConsoleMessageService.h"
-#include "app/StandardRegionalSettings.h"
-#include "app/SystemClock.h"
+#include "base/ConsoleMessageService.h"
+#include "base/StandardRegionalSettings.h"
+#include "base/SystemClock.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
-#include "files/FileContent.h"
+#include "base/FileContent.h"
 
-#include "app/ErrorText.h"
+#include "base/ErrorText.h"
 
 #include <cerrno>
 #include <fcntl.h>
