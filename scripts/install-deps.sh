@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev libcli11-dev
     poppler-utils fonts-dejavu-core
+    clang-format ccache
 )
 
 missing=()
