@@ -134,7 +134,8 @@ TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
 TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSize) {
     std::string failure;
     ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    auto read = std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe"), failure); });
+    auto read =
+        std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe"), failure); });
     if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         close(open(PathOf("pipe").c_str(), O_WRONLY | O_NONBLOCK)); // releases the blocked reader
         FAIL() << "reading a pipe blocked";
