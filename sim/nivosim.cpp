@@ -137,10 +137,10 @@ int main(int argc, char** argv) {
         simulator.Serve();
         if (simulator.HungUp())
             std::cerr << "nivosim: line closed (hang-up fault)\n";
-        if (!options.saveEepromFile.empty())
-            SaveEeprom(options.saveEepromFile, simulator.Eeprom());
         if (!options.link.empty())
             std::filesystem::remove(options.link);
+        if (!options.saveEepromFile.empty())
+            SaveEeprom(options.saveEepromFile, simulator.Eeprom());
     } catch (const std::exception& error) {
         std::cerr << "nivosim: " << error.what() << '\n';
         return 1;
