@@ -1,13 +1,29 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
-/// The whole content of a file as bytes; empty when it cannot be read.
+/// Whole-file reading and writing for every file the programs read or write. Only regular files
+/// are read or written: a folder, device or pipe is refused before it is opened, so nothing
+/// blocks and no device is replaced. Failures come back as German descriptions.
+
+/// No file of this program comes near this size; anything larger is refused on reading.
+constexpr std::uintmax_t kMaxFileContent = 16u * 1024 * 1024;
+
+/// Empty when `path` names a regular file (symlinks followed) of at most kMaxFileContent bytes,
+/// else why ReadFileContent would refuse it. Reads nothing.
+std::string FileReadRefusal(const std::string& path);
+
+/// The whole content of a regular file of at most kMaxFileContent bytes. Empty when it cannot be
+/// read; `failure` then holds the description.
+std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure);
 std::optional<std::string> ReadFileContent(const std::string& path);
 
-/// Replaces a file's whole content so that readers see either the old or the new file, never a
-/// half-written one: the bytes go to a temporary file in the same folder, which is then renamed
-/// over the target. Returns an empty text on success, else a German description of the failure
-/// (the target is then untouched).
+/// Replaces a file's whole content. A symlink is written through to its target; a missing file is
+/// created. A file with write protection, a folder, device or pipe is refused. The bytes go to a
+/// temporary file in the same folder, which is renamed over the target (keeping its mode), so a
+/// failed write leaves the old file as it was. A file with other hard links, or in a folder that
+/// cannot take the temporary file, is overwritten in place instead, after its new size has been
+/// reserved on the disk. Returns an empty text on success, else a description of the failure.
 std::string ReplaceFileContent(const std::string& path, const std::string& bytes);

@@ -40,21 +40,8 @@ bool TakeSeparator(std::string_view text, std::size_t& pos, const std::string& r
     return false;
 }
 
-} // namespace
-
-std::string NumberToText(double value) {
-    if (value == 0)
-        return "0";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.7G", value);
-    std::string text = buffer;
-    const std::string separator = Platform::Regional().DecimalSeparator();
-    if (auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, separator);
-    return text;
-}
-
-std::optional<double> TextToNumber(std::string_view text) {
+/// Reads a number whose decimal separator is `separator` or ".".
+std::optional<double> ParseNumber(std::string_view text, const std::string& separator) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos]))
         ++pos;
@@ -62,7 +49,7 @@ std::optional<double> TextToNumber(std::string_view text) {
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
         normal += text[pos++];
     std::size_t digits = TakeDigits(text, pos, normal);
-    if (TakeSeparator(text, pos, Platform::Regional().DecimalSeparator())) {
+    if (TakeSeparator(text, pos, separator)) {
         normal += '.';
         digits += TakeDigits(text, pos, normal);
     }
@@ -83,6 +70,28 @@ std::optional<double> TextToNumber(std::string_view text) {
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::string NumberToText(double value) {
+    if (value == 0)
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.7G", value);
+    std::string text = buffer;
+    const std::string separator = Platform::Regional().DecimalSeparator();
+    if (auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
+std::optional<double> TextToNumber(std::string_view text) {
+    return ParseNumber(text, Platform::Regional().DecimalSeparator());
+}
+
+std::optional<double> FileTextToNumber(std::string_view text) {
+    return ParseNumber(text, ",");
 }
 
 std::optional<float> ToSingle(double value) {

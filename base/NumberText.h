@@ -16,5 +16,10 @@ std::string NumberToText(double value);
 /// text is no number (also for an empty text and for a number beyond the double range).
 std::optional<double> TextToNumber(std::string_view text);
 
+/// Reads a number from a file, which may come from a system with either decimal separator:
+/// "," and "." both separate the decimals, whatever the regional settings; otherwise as
+/// TextToNumber (files never hold digit grouping).
+std::optional<double> FileTextToNumber(std::string_view text);
+
 /// The value as a single-precision number; empty when it lies beyond the single range.
 std::optional<float> ToSingle(double value);

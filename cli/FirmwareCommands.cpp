@@ -12,7 +12,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <functional>
 #include <iostream>
 
@@ -106,9 +105,8 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
             return;
         }
         PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
-        std::ofstream file(out, std::ios::binary | std::ios::trunc);
-        if (!(file << EepromHexFile::Write(bytes)) || !file.flush()) {
-            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden.\n";
+        if (std::string failure = ReplaceFileContent(out, EepromHexFile::Write(bytes)); !failure.empty()) {
+            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. " << failure << "\n";
             context.Fail();
             return;
         }
@@ -118,9 +116,10 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
 
 /// The dump file's bytes; empty after a message when it is missing or incomplete.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
-    const auto text = ReadFileContent(name);
+    std::string failure;
+    const auto text = ReadFileContent(name, failure);
     if (!text) {
-        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden.\n";
+        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << failure << "\n";
         return std::nullopt;
     }
     auto bytes = EepromHexFile::Read(*text);

@@ -57,7 +57,28 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
+/// True when the text is well-formed UTF-8: no stray, overlong or surrogate sequences.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = NextCodePoint(text, pos);
+        const std::size_t length = pos - start;
+        const char32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
+        if ((length == 1 && cp > 0x7F) || cp < lowest || (cp >= 0xD800 && cp <= 0xDFFF) ||
+            cp > 0x10FFFF)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+std::string FileTextToCp1252(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark))
+        return Utf8ToCp1252(bytes.substr(kByteOrderMark.size()));
+    return IsUtf8(bytes) ? Utf8ToCp1252(bytes) : std::string(bytes);
+}
 
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;

@@ -8,3 +8,7 @@
 /// bytes do too.
 std::string Utf8ToCp1252(std::string_view utf8);
 std::string Cp1252ToUtf8(std::string_view bytes);
+
+/// The content of a text file as Windows-1252: a file that is valid UTF-8 or starts with the
+/// UTF-8 byte order mark is converted (without the mark); any other is taken as it stands.
+std::string FileTextToCp1252(std::string_view bytes);

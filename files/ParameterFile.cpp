@@ -69,7 +69,13 @@ bool ParameterFile::Read(const std::string& fileName) {
 void ParameterFile::LoadValues() {
     cIniFile& ini = m_app.IniFile();
     m_app.ForEachParameter([&ini](cDataGroup& group, cParameter& parameter) {
-        parameter.setValue(ini.getKey(group.GroupName(), parameter.ParName()));
+        const std::string text = ini.getKey(group.GroupName(), parameter.ParName());
+        // Files from systems with the other decimal separator read as well; the parameter
+        // refuses anything else with its own message.
+        if (auto number = FileTextToNumber(text); number && ToSingle(*number))
+            parameter.setValue(*number);
+        else
+            parameter.setValue(text);
     });
     for (int line = 0; line < kDescriptionLines; ++line)
         m_app.SetDescription(line, ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));

@@ -15,10 +15,18 @@ bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
 
 cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
     std::error_code error;
-    if (std::filesystem::is_regular_file(Dateiname, error)) {
+    const auto status = std::filesystem::status(Dateiname, error);
+    if (std::filesystem::is_regular_file(status) || (Create && std::filesystem::exists(status))) {
+        if (std::string refusal = FileReadRefusal(Dateiname); !refusal.empty()) {
+            ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + refusal,
+                        MsgIcon::Critical);
+            return OpenResult::Failed;
+        }
         m_fileName = Dateiname;
+        m_document.reset();
         return OpenResult::Existed;
     }
+    m_document.reset();
     if (!Create) {
         m_fileName.clear();
         return OpenResult::Missing;
@@ -46,16 +54,23 @@ std::string cIniFile::setKeys(const std::vector<Entry>& entries) {
     for (const auto& entry : entries)
         document.Set(Utf8ToCp1252(entry.section), Utf8ToCp1252(entry.key),
                      Utf8ToCp1252(entry.value));
-    return ReplaceFileContent(m_fileName, document.Bytes());
+    std::string failure = ReplaceFileContent(m_fileName, document.Bytes());
+    if (failure.empty())
+        m_document = std::move(document);
+    else
+        m_document.reset();
+    return failure;
 }
 
 std::string cIniFile::getKey(const std::string& section, const std::string& key) const {
-    auto value = Load().Get(Utf8ToCp1252(section), Utf8ToCp1252(key));
+    if (!m_document)
+        m_document = Load();
+    auto value = m_document->Get(Utf8ToCp1252(section), Utf8ToCp1252(key));
     return value ? Cp1252ToUtf8(*value) : "";
 }
 
 IniDocument cIniFile::Load() const {
     if (m_fileName.empty())
         return {};
-    return IniDocument(ReadFileContent(m_fileName).value_or(""));
+    return IniDocument(FileTextToCp1252(ReadFileContent(m_fileName).value_or("")));
 }

@@ -2,11 +2,14 @@
 
 #include "files/IniDocument.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
-/// Reads and writes keys of one INI file at a time (Windows-1252 on disk, UTF-8 here).
-/// There is no close: the object remembers the file it was last pointed at.
+/// Reads and writes keys of one INI file at a time (Windows-1252 on disk, UTF-8 here; a file in
+/// UTF-8 is read as well). There is no close: the object remembers the file it was last pointed
+/// at. The file is read once after each open and then answers every getKey; writing reads it
+/// anew, so that keys written by others in between stay.
 class cIniFile {
 public:
     enum class OpenResult { Existed, Created, Missing, Failed };
@@ -14,7 +17,8 @@ public:
     /// Points the object at a file. True only when an ordinary file of that name already existed.
     /// A missing file is created empty when `Create` is true (the result is still false) or else
     /// forgets the file name. A failure shows "Fehler beim Öffnen der Datei '…': …" and keeps the
-    /// previous file name.
+    /// previous file name; so does a file that is too large to read, and, when `Create` is true,
+    /// a folder, device or pipe of that name.
     bool OpenIni(const std::string& Dateiname, bool Create);
     /// The same, telling the four outcomes apart.
     OpenResult Open(const std::string& Dateiname, bool Create);
@@ -38,4 +42,5 @@ private:
     IniDocument Load() const;
 
     std::string m_fileName;
+    mutable std::optional<IniDocument> m_document; ///< the file as read since the last open
 };

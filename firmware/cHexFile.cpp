@@ -3,7 +3,6 @@
 #include "base/FileContent.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -125,11 +124,7 @@ std::string cHexFile::HexText() const {
 }
 
 bool cHexFile::SaveHexFile(const std::string& NewFileName) const {
-    std::ofstream file(NewFileName, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file << HexText();
-    file.close();
-    return !file.fail();
+    return ReplaceFileContent(NewFileName, HexText()).empty();
 }
 
 bool cHexFile::ReStructHexData(std::int16_t NewRecordSize, std::int32_t NewByteSize) {

@@ -1,5 +1,9 @@
 #include "platform/QtReportPrinter.h"
 
+#include "base/FileContent.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -14,6 +18,26 @@ constexpr double kTwipsPerInch = 1440;
 constexpr int kDefaultPoints = 10;    ///< until the report sets a size
 constexpr int kFramePenTwips = 15;    ///< frame lines of 0.75 pt
 const QMarginsF kMargins(20, 15, 15, 15); ///< millimetres: left, top, right, bottom
+
+/// Comes first among the bases of BufferedPdfWriter, so the buffer exists before the writer.
+struct PdfBuffer {
+    QBuffer buffer;
+};
+
+/// Renders the PDF into memory; the file is written as a whole when the document is complete,
+/// so that a file that cannot take it (a full disk, a device) is reported, not left empty.
+class BufferedPdfWriter : private PdfBuffer, public QPdfWriter {
+public:
+    explicit BufferedPdfWriter(const QString& path)
+        : QPdfWriter(&buffer), m_path(QFile::encodeName(path).toStdString()) {
+        buffer.open(QIODevice::WriteOnly);
+    }
+    /// Empty text on success, else why the file was not written.
+    std::string Save() const { return ReplaceFileContent(m_path, buffer.data().toStdString()); }
+
+private:
+    std::string m_path;
+};
 } // namespace
 
 QtReportPrinter::~QtReportPrinter() {
@@ -32,7 +56,7 @@ std::unique_ptr<QPagedPaintDevice> QtReportPrinter::OpenDefaultPrinter() {
 }
 
 std::unique_ptr<QPagedPaintDevice> QtReportPrinter::OpenPdf(const QString& path) {
-    auto pdf = std::make_unique<QPdfWriter>(path);
+    auto pdf = std::make_unique<BufferedPdfWriter>(path);
     pdf->setPageSize(QPageSize(QPageSize::A4));
     pdf->setTitle(QStringLiteral("Konfigurationsdaten Nivolantis K417"));
     pdf->setCreator(QStringLiteral("NivoConfig"));
@@ -86,6 +110,9 @@ void QtReportPrinter::EndDoc() {
     m_items.clear();
     if (!m_painter.end())
         throw std::runtime_error("Der Bericht konnte nicht ausgegeben werden.");
+    if (const auto* pdf = dynamic_cast<const BufferedPdfWriter*>(m_device.get()))
+        if (std::string failure = pdf->Save(); !failure.empty())
+            throw std::runtime_error("Die PDF-Datei kann nicht geschrieben werden. " + failure);
 }
 
 void QtReportPrinter::RequireDocument() const {

@@ -11,7 +11,6 @@
 #include <charconv>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 
@@ -45,8 +44,10 @@ K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
 }
 
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), image.size());
+    const std::string failure =
+        ReplaceFileContent(path, std::string(image.begin(), image.end()));
+    if (!failure.empty())
+        throw std::runtime_error("cannot save " + path + ": " + failure);
 }
 
 std::string HexBytes(const std::string& hex) {
@@ -136,10 +137,10 @@ int main(int argc, char** argv) {
         simulator.Serve();
         if (simulator.HungUp())
             std::cerr << "nivosim: line closed (hang-up fault)\n";
-        if (!options.saveEepromFile.empty())
-            SaveEeprom(options.saveEepromFile, simulator.Eeprom());
         if (!options.link.empty())
             std::filesystem::remove(options.link);
+        if (!options.saveEepromFile.empty())
+            SaveEeprom(options.saveEepromFile, simulator.Eeprom());
     } catch (const std::exception& error) {
         std::cerr << "nivosim: " << error.what() << '\n';
         return 1;

@@ -36,6 +36,17 @@ TEST_F(NumberTextTest, ReadsRegionalAndPointSeparatorsButNoGrouping) {
     EXPECT_FALSE(TextToNumber("1,5").has_value()) << "must never read as 15";
 }
 
+TEST_F(NumberTextTest, FileTextTakesEitherSeparatorOnEverySystem) {
+    for (bool german : {true, false}) {
+        german ? UseGerman() : UseEnglish();
+        EXPECT_EQ(1.5, FileTextToNumber("1,5"));
+        EXPECT_EQ(-250.25, FileTextToNumber("-250.25"));
+        EXPECT_EQ(1.5e3, FileTextToNumber(" 1,5E3 "));
+        for (const char* bad : {"", ",", "1,2,3", "1.234,5", "1,234.5", "1 234"})
+            EXPECT_FALSE(FileTextToNumber(bad).has_value()) << bad;
+    }
+}
+
 TEST_F(NumberTextTest, SingleRangeAndHalfEvenIntegers) {
     EXPECT_FALSE(ToSingle(1e39).has_value());
     EXPECT_EQ(3.4e38f, ToSingle(3.4e38));

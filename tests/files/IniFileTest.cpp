@@ -4,6 +4,7 @@
 #include "support/CoreTest.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using IniFileTest = CoreTest;
 
@@ -78,4 +79,63 @@ TEST_F(IniFileTest, Cp1252RoundTripsEveryByte) {
         all += static_cast<char>(b);
     EXPECT_EQ(all, Utf8ToCp1252(Cp1252ToUtf8(all)));
     EXPECT_EQ("a?b", Utf8ToCp1252("a\xFF" "b")) << "invalid UTF-8 becomes ?";
+}
+
+TEST_F(IniFileTest, TheFileIsReadOncePerOpenWhileWritesSeeItAsItIsNow) {
+    cIniFile ini;
+    const std::string path = PathOf("p.par");
+    WriteBytes(path, "[A]\r\nx=1\r\n");
+    ASSERT_TRUE(ini.OpenIni(path, false));
+    EXPECT_EQ("1", ini.getKey("A", "x"));
+    WriteBytes(path, "[A]\r\nx=2\r\n[Fremd]\r\nk=v\r\n");
+    EXPECT_EQ("1", ini.getKey("A", "x")) << "later keys come from the file as read, not read anew";
+    EXPECT_EQ("", ini.getKey("Fremd", "k"));
+
+    ASSERT_TRUE(ini.setKey("A", "y", "3"));
+    EXPECT_EQ("[A]\r\nx=2\r\ny=3\r\n[Fremd]\r\nk=v\r\n", ReadBytes(path)) << "the write keeps others' keys";
+    EXPECT_EQ("2", ini.getKey("A", "x"));
+    EXPECT_EQ("3", ini.getKey("A", "y"));
+
+    WriteBytes(path, "[A]\r\nx=4\r\n");
+    ASSERT_TRUE(ini.OpenIni(path, false));
+    EXPECT_EQ("4", ini.getKey("A", "x")) << "opening again reads the file again";
+}
+
+TEST_F(IniFileTest, Utf8FilesAreReadAsUtf8AndWrittenBackAsWindows1252) {
+    cIniFile ini;
+    const std::string path = PathOf("utf8.par");
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        WriteBytes(path, mark + "[Gerätebeschreibung]\r\nZeile1=Füllstand €\r\n");
+        ASSERT_TRUE(ini.OpenIni(path, false));
+        EXPECT_EQ("Füllstand €", ini.getKey("Gerätebeschreibung", "Zeile1")) << mark.size();
+    }
+    ASSERT_TRUE(ini.setKey("Gerätebeschreibung", "Zeile2", "Öl"));
+    EXPECT_EQ("[Ger\xE4tebeschreibung]\r\nZeile1=F\xFCllstand \x80\r\nZeile2=\xD6l\r\n", ReadBytes(path));
+
+    WriteBytes(path, "[Ger\xE4tebeschreibung]\r\nZeile1=\xC3\xA4\xFC\r\n");
+    ASSERT_TRUE(ini.OpenIni(path, false));
+    EXPECT_EQ("Ã¤ü", ini.getKey("Gerätebeschreibung", "Zeile1")) << "not UTF-8 as a whole: Windows-1252";
+}
+
+TEST_F(IniFileTest, PipesDevicesAndHugeFilesAreRefusedWithoutBlocking) {
+    cIniFile ini;
+    const std::string good = PathOf("gut.ini");
+    ini.OpenIni(good, true);
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+    const std::string notRegular = "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.";
+    ExpectMessage("Fehler beim Öffnen der Datei '" + pipe + "': " + notRegular, MsgIcon::Critical);
+    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open(pipe, true)) << "no blocking open for appending";
+    ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': " + notRegular, MsgIcon::Critical);
+    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open("/dev/null", true));
+    EXPECT_EQ(good, ini.getName());
+    EXPECT_EQ(cIniFile::OpenResult::Missing, ini.Open(pipe, false)) << "no file to read, as before";
+
+    const std::string huge = PathOf("gross.par");
+    WriteBytes(huge, "[Eingang]\r\nFilter=2\r\n");
+    std::filesystem::resize_file(huge, 17 * 1024 * 1024);
+    ini.OpenIni(good, false);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + huge + "': Die Datei ist größer als 16 MiB.", MsgIcon::Critical);
+    EXPECT_FALSE(ini.OpenIni(huge, false));
+    EXPECT_EQ(good, ini.getName());
 }

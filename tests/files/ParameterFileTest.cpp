@@ -4,6 +4,7 @@
 #include "support/RecordingView.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,18 +91,61 @@ TEST_F(ParameterFileTest, RoundTripInGermanAndEnglishSettings) {
     }
 }
 
-TEST_F(ParameterFileTest, FilesFromTheOtherSeparatorNeverLoadSilentlyWrong) {
+TEST_F(ParameterFileTest, FilesFromSystemsWithTheOtherSeparatorLoadAsWritten) {
+    UseGerman();
     P("Ausgang", "Fehlerwert").setValue(3.5);
-    ASSERT_TRUE(app->WriteIni(PathOf("de.par")));
+    const std::string german = PathOf("de.par"), english = PathOf("en.par");
+    ASSERT_TRUE(app->WriteIni(german));
+    ASSERT_NE(std::string::npos, ReadBytes(german).find("Fehlerwert=3,5\r\n"));
     UseEnglish();
     app->SetDefaults();
-    app->ReadIni(PathOf("de.par"));
-    EXPECT_EQ(0.0f, P("Ausgang", "Fehlerwert").Value()) << "kept, not read as 35";
-    const auto& shown = Recorder().Messages();
-    EXPECT_NE(shown.end(), std::find_if(shown.begin(), shown.end(), [](const auto& m) {
-                  return m.text == "Fehlerwert '3,5' nicht numerisch.";
-              }));
-    Recorder().Clear();
+    ASSERT_TRUE(app->ReadIni(german));
+    EXPECT_EQ(3.5f, P("Ausgang", "Fehlerwert").Value()) << "read neither as 35 nor refused";
+    ASSERT_TRUE(app->WriteIni(english));
+    ASSERT_NE(std::string::npos, ReadBytes(english).find("Fehlerwert=3.5\r\n"));
+    UseGerman();
+    app->SetDefaults();
+    ASSERT_TRUE(app->ReadIni(english));
+    EXPECT_EQ(3.5f, P("Ausgang", "Fehlerwert").Value());
+
+    std::string grouped = ReadBytes(english);
+    grouped.replace(grouped.find("Fehlerwert=3.5"), 14, "Fehlerwert=1.234,5");
+    WriteBytes(english, grouped);
+    ExpectMessage("Fehlerwert '1.234,5' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    ASSERT_TRUE(app->ReadIni(english));
+    EXPECT_EQ(3.5f, P("Ausgang", "Fehlerwert").Value()) << "files hold no digit grouping";
+}
+
+TEST_F(ParameterFileTest, AFileSavedAsUtf8LoadsEveryKey) {
+    UseGerman();
+    Customise();
+    const auto saved = Values();
+    const std::string path = PathOf("utf8.par");
+    ASSERT_TRUE(app->WriteIni(path));
+    WriteBytes(path, "\xEF\xBB\xBF" + Cp1252ToUtf8(ReadBytes(path)));
+    ASSERT_NE(std::string::npos, ReadBytes(path).find("[Gerätebeschreibung]\r\n"));
+    app->SetDefaults();
+    app->SetDescription(0, "");
+    ASSERT_TRUE(app->ReadIni(path));
+    EXPECT_EQ(saved, Values());
+    EXPECT_EQ("Tank 3 – Füllstand", app->GetDescription(0));
+}
+
+TEST_F(ParameterFileTest, SavingNeverReplacesADeviceOrAWriteProtectedFile) {
+    ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': Der Name bezeichnet keine gewöhnliche "
+                  "Datei, sondern ein Gerät oder eine Pipe.", MsgIcon::Critical);
+    EXPECT_FALSE(app->WriteIni("/dev/null"));
+    struct stat info {};
+    ASSERT_EQ(0, lstat("/dev/null", &info));
+    EXPECT_TRUE(S_ISCHR(info.st_mode)) << "still the system's device";
+
+    const std::string path = PathOf("fest.par");
+    WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Die Datei ist schreibgeschützt.",
+                  MsgIcon::Critical);
+    EXPECT_FALSE(app->WriteIni(path));
+    EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
 }
 
 TEST_F(ParameterFileTest, SavingOverAFileKeepsForeignKeysAndReplacesInPlace) {

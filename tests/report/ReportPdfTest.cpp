@@ -145,4 +145,9 @@ TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {
     const CliResult unwritable = RunCli("report " + par + " -o /nonexistent/r.pdf");
     EXPECT_EQ(1, unwritable.exitCode);
     EXPECT_THAT(unwritable.err, HasSubstr("Die PDF-Datei kann nicht geschrieben werden."));
+
+    const CliResult full = RunCli("report " + par + " -o /dev/full");
+    EXPECT_EQ(1, full.exitCode) << "the device cannot take the PDF";
+    EXPECT_THAT(full.err, HasSubstr("Die PDF-Datei kann nicht geschrieben werden. Der Name "
+                                    "bezeichnet keine gewöhnliche Datei"));
 }

@@ -1,0 +1,164 @@
+#include "base/FileContent.h"
+#include "support/CoreTest.h"
+
+#include <gmock/gmock.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using ::testing::EndsWith;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kNotRegular =
+    "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.";
+const std::string kOldFileKept = " Die bisherige Datei ist unverändert.";
+
+class FileContentTest : public CoreTest {
+protected:
+    static bool IsCharacterDevice(const std::string& path) {
+        struct stat info {};
+        return lstat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
+    }
+    static nlink_t LinkCount(const std::string& path) {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 ? info.st_nlink : 0;
+    }
+};
+
+/// Lets no file grow beyond `bytes` while it lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int);
+};
+
+} // namespace
+
+TEST_F(FileContentTest, LinksStayAndTheirTargetsGetTheContent) {
+    const std::string target = PathOf("ziel.par");
+    const std::string link = PathOf("verweis.par");
+    WriteBytes(target, "alt");
+    fs::create_symlink("ziel.par", link); // relative, as links usually are
+    ASSERT_EQ("", ReplaceFileContent(link, "neu"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ("neu", ReadBytes(target));
+
+    fs::create_symlink("fehlt.par", PathOf("offen.par"));
+    ASSERT_EQ("", ReplaceFileContent(PathOf("offen.par"), "neu"));
+    EXPECT_TRUE(fs::is_symlink(PathOf("offen.par"))) << "a dangling link gets its target created";
+    EXPECT_EQ("neu", ReadBytes(PathOf("fehlt.par")));
+
+    const std::string second = PathOf("zweiter Name.par");
+    fs::create_hard_link(target, second);
+    ASSERT_EQ("", ReplaceFileContent(target, "ein längerer Inhalt"));
+    ASSERT_EQ("", ReplaceFileContent(target, "kurz"));
+    EXPECT_EQ(2u, LinkCount(target));
+    EXPECT_EQ("kurz", ReadBytes(second)) << "written in place, the old tail cut off";
+}
+
+TEST_F(FileContentTest, ModeIsKeptAndWriteProtectionHonoured) {
+    const std::string path = PathOf("a.hex");
+    WriteBytes(path, "alt");
+    fs::permissions(path, fs::perms(0640));
+    ASSERT_EQ("", ReplaceFileContent(path, "neu"));
+    EXPECT_EQ(fs::perms(0640), fs::status(path).permissions());
+
+    fs::permissions(path, fs::perms(0444));
+    EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(path, "anders"));
+    EXPECT_EQ("neu", ReadBytes(path));
+    EXPECT_EQ(fs::perms(0444), fs::status(path).permissions());
+}
+
+TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {
+    // Run as the super-user, a rename over /dev/null would replace the system's device.
+    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/null", "x"));
+    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/full", "x"));
+    EXPECT_TRUE(IsCharacterDevice("/dev/full"));
+
+    fs::create_symlink("/dev/null", PathOf("null"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("null"), "x"));
+    EXPECT_TRUE(fs::is_symlink(PathOf("null")));
+    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
+
+    ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("pipe"), "x"));
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReplaceFileContent(Dir().string(), "x"));
+}
+
+TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
+    const std::string path = PathOf("voll.par");
+    const std::string linked = PathOf("voll-link.par");
+    WriteBytes(path, "alt");
+    WriteBytes(linked, "alt");
+    fs::create_hard_link(linked, PathOf("zweiter Name.par"));
+    const std::string big(64 * 1024, 'x');
+    std::string failure, inPlaceFailure;
+    {
+        FileSizeLimit disk(4096);
+        failure = ReplaceFileContent(path, big);
+        inPlaceFailure = ReplaceFileContent(linked, big);
+    }
+    EXPECT_THAT(failure, EndsWith(kOldFileKept));
+    EXPECT_EQ("alt", ReadBytes(path));
+    EXPECT_THAT(inPlaceFailure, EndsWith(kOldFileKept));
+    EXPECT_EQ("alt", ReadBytes(linked));
+    EXPECT_EQ(std::vector<fs::path>{}, [&] {
+        std::vector<fs::path> temporaries;
+        for (const auto& entry : fs::directory_iterator(Dir()))
+            if (entry.path().string().find(".tmp-") != std::string::npos)
+                temporaries.push_back(entry.path());
+        return temporaries;
+    }()) << "no temporary file is left behind";
+}
+
+TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSize) {
+    std::string failure;
+    ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
+    auto read =
+        std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe"), failure); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        close(open(PathOf("pipe").c_str(), O_WRONLY | O_NONBLOCK)); // releases the blocked reader
+        FAIL() << "reading a pipe blocked";
+    }
+    EXPECT_FALSE(read.get().has_value());
+    EXPECT_EQ(kNotRegular, failure);
+
+    EXPECT_FALSE(ReadFileContent("/dev/zero", failure).has_value());
+    EXPECT_EQ(kNotRegular, failure);
+    EXPECT_FALSE(ReadFileContent(Dir().string(), failure).has_value());
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.", failure);
+    EXPECT_FALSE(ReadFileContent(PathOf("fehlt"), failure).has_value());
+    EXPECT_EQ("Pfad oder Datei nicht gefunden.", failure);
+
+    const std::string limit = PathOf("16MiB");
+    const std::string above = PathOf("17MiB");
+    WriteBytes(limit, "");
+    WriteBytes(above, "");
+    fs::resize_file(limit, 16 * 1024 * 1024);
+    fs::resize_file(above, 17 * 1024 * 1024);
+    EXPECT_EQ(16u * 1024 * 1024, ReadFileContent(limit, failure).value_or("").size()) << failure;
+    EXPECT_FALSE(ReadFileContent(above, failure).has_value());
+    EXPECT_EQ("Die Datei ist größer als 16 MiB.", failure);
+    EXPECT_EQ("Die Datei ist größer als 16 MiB.", FileReadRefusal(above));
+    EXPECT_EQ("", FileReadRefusal(limit));
+}
