@@ -40,7 +40,7 @@ void cNivolantis::ReadSettings(const std::string& settingsFile) {
     m_maxUnits = ToInt16(*number);
     m_firmwareID = m_iniFile.getKey("ID", "Firmware");
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
-        cSerCom::setPortPath(port, m_iniFile.getKey("Schnittstellen", "COM" + std::to_string(port)));
+        m_serCom.setPortPath(port, m_iniFile.getKey("Schnittstellen", "COM" + std::to_string(port)));
 }
 
 void cNivolantis::CreateData() {

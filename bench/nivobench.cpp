@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
     sim.SetEeprom(EepromImageOf(app));
     sim.Start();
-    cSerCom::setPortPath(1, sim.SlavePath());
+    app.SerCom().setPortPath(1, sim.SlavePath());
 
     if (Wanted(argc, argv, "transfers"))
         TimedTransfers(app, sim);

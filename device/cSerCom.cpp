@@ -40,11 +40,6 @@ void CheckPortNumber(std::int16_t comNr) {
         throw std::out_of_range("Schnittstellennummer außerhalb 1 bis 16.");
 }
 
-std::array<std::string, cSerCom::kPortCount>& OverriddenPaths() {
-    static std::array<std::string, cSerCom::kPortCount> paths;
-    return paths;
-}
-
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     const auto sameLetter = [](char a, char b) {
         return std::toupper(static_cast<unsigned char>(a)) ==
@@ -279,12 +274,12 @@ std::int16_t cSerCom::getBufferInt() const {
 
 void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
     CheckPortNumber(comNr);
-    OverriddenPaths()[comNr - 1] = std::move(path);
+    m_portPaths[comNr - 1] = std::move(path);
 }
 
-std::string cSerCom::PortPath(std::int16_t comNr) {
+std::string cSerCom::PortPath(std::int16_t comNr) const {
     CheckPortNumber(comNr);
-    const std::string& path = OverriddenPaths()[comNr - 1];
+    const std::string& path = m_portPaths[comNr - 1];
     return path.empty() ? "/dev/ttyS" + std::to_string(comNr - 1) : path;
 }
 
