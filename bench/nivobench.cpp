@@ -4,6 +4,7 @@
 #include "base/MessageService.h"
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexFile.h"
@@ -74,7 +75,7 @@ void TimedTransfers(cNivolantis& app, K417Simulator& sim) {
 void ExchangeRate(cNivolantis& app) {
     constexpr int kExchanges = 20000;
     cSerCom& serCom = app.SerCom();
-    serCom.OpenCom(1, "19200,n,8,1");
+    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
     const auto start = std::chrono::steady_clock::now();
     for (int n = 0; n < kExchanges; ++n)
         if (serCom.ReadEEPROM(n % 512, 1) != 1)
@@ -122,7 +123,7 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
         hex.SetByte(a, static_cast<std::uint8_t>(a * 7 + 3));
     hex.ReStructHexData(16, kSize);
     hex.SaveHexFile(file);
-    serCom.OpenCom(1, "19200,n,8,1");
+    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
     sim.SetBaudRate(kBaud);
 
     std::vector<std::string> messages;
