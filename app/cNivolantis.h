@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// The application object: owns the configuration, the serial channel and the INI access, and
@@ -63,7 +64,9 @@ public:
     /// The whole-model check (see Configuration::TestData). True when an error was found.
     bool TestData() { return m_config.TestData(); }
 
-    void SetDescription(int index, const std::string& text) { m_config.SetDescription(index, text); }
+    void SetDescription(int index, const std::string& text) {
+        m_config.SetDescription(index, text);
+    }
     std::string GetDescription(int index) const { return m_config.GetDescription(index); }
 
     const std::string& Benutzername() const { return m_config.Benutzername(); }
@@ -84,7 +87,9 @@ public:
     void UpdateLimits() { m_config.UpdateLimits(); }
 
     /// A text for "GROUP/NAME" as the main window's field hands it over (see Configuration).
-    bool Assign(const std::string& path, const std::string& text) { return m_config.Assign(path, text); }
+    bool Assign(const std::string& path, const std::string& text) {
+        return m_config.Assign(path, text);
+    }
     std::string Show(const std::string& path) const { return m_config.Show(path); }
 
     /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.

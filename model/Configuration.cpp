@@ -116,7 +116,9 @@ void Configuration::SetDefaults() {
     Notify();
 }
 
-void Configuration::UpdateLimits() { LimitRules::UpdateLimits(*this); }
+void Configuration::UpdateLimits() {
+    LimitRules::UpdateLimits(*this);
+}
 
 Configuration::Field Configuration::Resolve(const std::string& path) const {
     const auto slash = path.find('/');
@@ -152,7 +154,8 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
     bool taken;
     bool scaling;
     if (field.range) {
-        taken = field.rangeBegin ? field.range->SetRangeBegin(text) : field.range->SetRangeEnd(text);
+        taken =
+            field.rangeBegin ? field.range->SetRangeBegin(text) : field.range->SetRangeEnd(text);
         const std::string& name = field.range->RangeName();
         scaling = name == "Messbereich" || name == "Skalierung";
     } else {

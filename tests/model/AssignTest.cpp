@@ -55,7 +55,8 @@ TEST_F(AssignTest, UnknownPathsThrowAndRefusedTextsKeepTheValue) {
 
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
     EXPECT_FALSE(config->Assign("Eingang/Filter", "300"));
-    ExpectMessage("Oberer Grenzwert A 'viel' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
+    ExpectMessage("Oberer Grenzwert A 'viel' nicht numerisch.", MsgIcon::Information,
+                  "Eingabefehler");
     EXPECT_FALSE(config->Assign("Grenzwerte/Oberer Grenzwert A", "viel"));
     VerifyMessages();
     EXPECT_EQ("2", config->Show("Eingang/Filter"));
