@@ -4,6 +4,7 @@
 #include "base/MessageService.h"
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexFile.h"
@@ -77,7 +78,7 @@ void TimedTransfers(cNivolantis& app, K417Simulator& sim) {
 void ExchangeRate(cNivolantis& app) {
     constexpr int kExchanges = 20000;
     cSerCom& serCom = app.SerCom();
-    serCom.OpenCom(1, "19200,n,8,1");
+    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
     const auto start = std::chrono::steady_clock::now();
     for (int n = 0; n < kExchanges; ++n)
         if (serCom.ReadEEPROM(n % 512, 1) != 1)
@@ -125,7 +126,7 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
         hex.SetByte(a, static_cast<std::uint8_t>(a * 7 + 3));
     hex.ReStructHexData(16, kSize);
     hex.SaveHexFile(file);
-    serCom.OpenCom(1, "19200,n,8,1");
+    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
     sim.SetBaudRate(kBaud);
 
     std::vector<std::string> messages;
@@ -168,7 +169,7 @@ int main(int argc, char** argv) {
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
     sim.SetEeprom(EepromImageOf(app));
     sim.Start();
-    cSerCom::setPortPath(1, sim.SlavePath());
+    app.SerCom().setPortPath(1, sim.SlavePath());
 
     if (Wanted(argc, argv, "transfers"))
         TimedTransfers(app, sim);

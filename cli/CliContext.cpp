@@ -29,13 +29,13 @@ bool CliContext::MapPorts() {
             std::cerr << "Unbekannte Schnittstelle in '" << port << "' (erwartet: COM1 bis COM16).\n";
             return false;
         }
-        cSerCom::setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
+        App().SerCom().setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
         m_demoDevice = std::make_unique<K417Simulator>();
         m_demoDevice->SetEeprom(EepromImageOf(*MyNivolantis));
         m_demoDevice->Start();
-        cSerCom::setPortPath(1, m_demoDevice->SlavePath());
+        App().SerCom().setPortPath(1, m_demoDevice->SlavePath());
     }
     return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "cli/CliMessageService.h"
+#include "cli/TerminalProgress.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,17 @@ public:
     std::vector<std::string> ports;
     /// Serve COM1 with the built-in simulated device.
     bool demo = false;
+
+    /// The arguments of the command that runs (one per call).
+    struct Arguments {
+        std::string file;               ///< the file the command reads
+        std::string out;                ///< -o/--output
+        std::vector<std::string> names; ///< "GROUP/NAME" or "GROUP/NAME=TEXT"
+        std::int32_t size = 0;          ///< number of bytes to read
+    } args;
+
+    /// Shows the progress of device transfers.
+    TerminalProgress progress;
 
     /// Builds the application object (once) and sets up the ports; false after a message
     /// when that fails.

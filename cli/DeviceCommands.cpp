@@ -2,7 +2,6 @@
 
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
-#include "cli/TerminalProgress.h"
 
 #include <CLI/CLI.hpp>
 
@@ -12,11 +11,10 @@ namespace {
 
 /// Starts the application with a progress display registered as its view.
 bool StartWithProgress(CliContext& context) {
-    static TerminalProgress progress;
     if (!context.Start())
         return false;
     if (context.App().Views().empty())
-        context.App().AddView(progress);
+        context.App().AddView(context.progress);
     return true;
 }
 
@@ -36,8 +34,7 @@ void AddConnect(CLI::App& cli, CliContext& context) {
 
 void AddRead(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("read", "Das Gerät lesen und als Parameterdatei speichern");
-    static std::string out;
-    command->add_option("-o,--output", out, "Parameterdatei (*.par)")->required();
+    command->add_option("-o,--output", context.args.out, "Parameterdatei (*.par)")->required();
     command->callback([&context] {
         if (!StartWithProgress(context))
             return;
@@ -49,17 +46,17 @@ void AddRead(CLI::App& cli, CliContext& context) {
         // A backup of what the device holds is saved even when it fails the check.
         if (app.TestData())
             context.Fail();
-        if (!app.WriteIni(out))
+        if (!app.WriteIni(context.args.out))
             context.Fail();
     });
 }
 
 void AddWrite(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("write", "Eine Parameterdatei in das Gerät schreiben");
-    static std::string file;
-    command->add_option("file", file, "Parameterdatei")->required();
+    command->add_option("file", context.args.file, "Parameterdatei")->required();
     command->callback([&context] {
-        if (StartWithProgress(context) && context.LoadFile(file) && !context.App().Download())
+        if (StartWithProgress(context) && context.LoadFile(context.args.file) &&
+            !context.App().Download())
             context.Fail();
     });
 }

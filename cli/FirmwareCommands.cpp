@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
 #include "base/FileContent.h"
+#include "device/DeviceProtocol.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexRecord.h"
@@ -17,9 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirmwareSize = 32768;   ///< program memory the service page reads
-constexpr std::uint8_t kSeriesStart = 0;        ///< "B" 0: a series of EEPROM accesses begins
-constexpr std::uint8_t kReadSeriesEnd = 255;    ///< "B" 255: a series of EEPROM reads ended
 constexpr int kEepromSize = static_cast<int>(EepromHexFile::kSize);
 
 /// The application with the device found on one of the ports, which stays open; false after a
@@ -55,23 +53,26 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
 
 void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("firmware-write", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen");
-    static std::string file;
-    command->add_option("file", file, "Firmwaredatei (*.hex)")->required();
+    command->add_option("file", context.args.file, "Firmwaredatei (*.hex)")->required();
     command->callback([&context] {
-        RunFirmwareTransfer(context, [](cFirmwareRW& firmware) { return firmware.WriteHexFile(file); });
+        RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
+            return firmware.WriteHexFile(context.args.file);
+        });
     });
 }
 
 void AddFirmwareRead(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("firmware-read", "Die Firmware aus dem Gerät in eine Datei sichern");
-    static std::string out;
-    static std::int32_t size = kFirmwareSize;
-    command->add_option("-o,--output", out, "Firmwaredatei (*.hex)")->required();
-    command->add_option("--size", size, "Anzahl der zu lesenden Bytes ab Adresse 0")
+    CliContext::Arguments& args = context.args;
+    args.size = cFirmwareRW::kFlashSize; // the program memory the service page reads
+    command->add_option("-o,--output", args.out, "Firmwaredatei (*.hex)")->required();
+    command->add_option("--size", args.size, "Anzahl der zu lesenden Bytes ab Adresse 0")
         ->check(CLI::Range(1, 65536))
         ->capture_default_str();
     command->callback([&context] {
-        RunFirmwareTransfer(context, [](cFirmwareRW& firmware) { return firmware.ReadHexFile(size, out); });
+        RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
+            return firmware.ReadHexFile(context.args.size, context.args.out);
+        });
     });
 }
 
@@ -80,13 +81,13 @@ std::string EepromAdress(int adress) { return "0x" + cHexRecord::HexStr(adress, 
 /// Reads addresses 0 to 511 as the service page does; stops at the first unanswered address.
 bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(kSeriesStart);
+    serCom.MarkSeries(DeviceProtocol::kSeriesStart);
     int adress = 0;
     for (; adress < kEepromSize && serCom.ReadEEPROM(adress, 1) == 1; ++adress) {
         bytes[adress] = serCom.getBufferByte();
         progress.UpdateProgress(adress * 100 / kEepromSize);
     }
-    serCom.MarkSeries(kReadSeriesEnd);
+    serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
     progress.UpdateProgress(0);
     if (adress == kEepromSize)
         return true;
@@ -96,9 +97,9 @@ bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
 
 void AddEepromRead(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("eeprom-read", "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern");
-    static std::string out;
-    command->add_option("-o,--output", out, "EEPROM-Datei (*.eep)")->required();
+    command->add_option("-o,--output", context.args.out, "EEPROM-Datei (*.eep)")->required();
     command->callback([&context] {
+        const std::string& out = context.args.out;
         EepromHexFile::Image bytes{};
         if (!ConnectDevice(context) || !ReadEeprom(context.App().SerCom(), bytes)) {
             context.Fail();
@@ -132,7 +133,7 @@ std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
 /// Writes addresses 0 to 511 byte by byte; stops at the first byte the device does not confirm.
 bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(kSeriesStart);
+    serCom.MarkSeries(DeviceProtocol::kSeriesStart);
     int adress = 0;
     for (; adress < kEepromSize && serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1; ++adress)
         progress.UpdateProgress(adress * 100 / kEepromSize);
@@ -145,10 +146,9 @@ bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
 
 void AddEepromWrite(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("eeprom-write", "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben");
-    static std::string file;
-    command->add_option("file", file, "EEPROM-Datei (*.eep)")->required();
+    command->add_option("file", context.args.file, "EEPROM-Datei (*.eep)")->required();
     command->callback([&context] {
-        const auto bytes = LoadEeprom(file);
+        const auto bytes = LoadEeprom(context.args.file);
         if (!bytes || !ConnectDevice(context) || !WriteEeprom(context.App().SerCom(), *bytes)) {
             context.Fail();
             return;

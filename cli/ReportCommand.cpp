@@ -46,11 +46,10 @@ void PrintReport(CliContext& context, const std::string& pdf) {
 
 void AddReportCommand(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
-    static std::string file, pdf;
-    command->add_option("file", file, "Parameterdatei")->required();
-    command->add_option("-o,--output", pdf, "PDF-Datei (sonst Text auf die Standardausgabe)");
+    command->add_option("file", context.args.file, "Parameterdatei")->required();
+    command->add_option("-o,--output", context.args.out, "PDF-Datei (sonst Text auf die Standardausgabe)");
     command->callback([&context] {
-        if (context.LoadFile(file))
-            PrintReport(context, pdf);
+        if (context.LoadFile(context.args.file))
+            PrintReport(context, context.args.out);
     });
 }

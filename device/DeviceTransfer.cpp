@@ -2,9 +2,10 @@
 
 #include "base/IntegerConversion.h"
 #include "base/Platform.h"
-#include "app/cNivolantis.h"
+#include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
 #include "device/cSerCom.h"
+#include "model/Configuration.h"
 #include "model/LimitRules.h"
 
 #include <poll.h>
@@ -12,12 +13,10 @@
 
 namespace {
 
-const char* const kSettings = "19200,n,8,1"; ///< the device's line: 19200 baud, 8N1
-constexpr double kSearchPauseS = 0.2;        ///< pause before each port is tried
-constexpr double kIdentTimeoutS = 2.0;       ///< reply to "I": identification text
-constexpr double kEndTimeoutS = 1.0;         ///< "a" ends writing; no reply awaited
+constexpr double kSearchPauseS = 0.2;  ///< pause before each port is tried
+constexpr double kIdentTimeoutS = 2.0; ///< reply to "I": identification text
+constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
 constexpr std::int32_t kDecimalPlacesAdress = 196;
-constexpr std::int32_t kVariantAdress = 7; ///< low three bits: the hardware variant
 const char* const kWriteTitle = "Gerät schreiben";
 const char* const kReadTitle = "Gerät lesen";
 
@@ -32,14 +31,14 @@ TransferFailure NotFound() {
     return {"Kommunikationsfehler.", "Gerät konnte nicht gefunden werden."};
 }
 
-/// Marks the application as transferring for the lifetime of the object.
+/// Marks the host as transferring for the lifetime of the object.
 class TransferScope {
 public:
-    explicit TransferScope(cNivolantis& app) : m_app(app) { m_app.setTransferRunning(true); }
-    ~TransferScope() { m_app.setTransferRunning(false); }
+    explicit TransferScope(TransferHost& host) : m_host(host) { m_host.setTransferRunning(true); }
+    ~TransferScope() { m_host.setTransferRunning(false); }
 
 private:
-    cNivolantis& m_app;
+    TransferHost& m_host;
 };
 
 } // namespace
@@ -53,46 +52,46 @@ void DeviceTransfer::Wait(double seconds) {
     }
 }
 
-std::int16_t DeviceTransfer::Connect() {
-    if (m_app.DeviceBusy())
-        return 0;
-    TransferScope scope(m_app);
+std::optional<SearchState> DeviceTransfer::Connect() {
+    if (m_host.DeviceBusy())
+        return std::nullopt;
+    TransferScope scope(m_host);
     return Search();
 }
 
-std::int16_t DeviceTransfer::Search() {
-    cSerCom& serCom = m_app.SerCom();
-    m_app.setPortNr(0);
-    m_app.m_firmwareID.clear();
-    for (std::int16_t port = 1; port <= serCom.PortCount(); ++port) {
-        m_app.setPortNr(port);
-        m_app.Notify();
+SearchState DeviceTransfer::Search() {
+    m_host.ShowSearch({});
+    for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
+        m_host.ShowSearch({port, ""});
+        m_config.Notify();
         Wait(kSearchPauseS);
-        if (serCom.Connect(port, "I", "NIVOLANTIS", kSettings, kIdentTimeoutS) == port) {
-            m_app.m_firmwareID = serCom.getBufferStr();
-            return port;
+        if (m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings,
+                             kIdentTimeoutS) == port) {
+            const SearchState found{port, m_serCom.getBufferStr()};
+            m_host.ShowSearch(found);
+            return found;
         }
-        m_app.setPortNr(0);
+        m_host.ShowSearch({});
     }
-    return 0;
+    return {};
 }
 
 std::optional<std::uint8_t> DeviceTransfer::ReadHardwareVariante() {
-    if (m_app.SerCom().ReadEEPROM(kVariantAdress, 1) != 1)
+    if (m_serCom.ReadEEPROM(DeviceProtocol::kVariantAdress, 1) != 1)
         return std::nullopt;
-    return m_app.SerCom().getBufferByte();
+    return m_serCom.getBufferByte();
 }
 
 void DeviceTransfer::ReportProgress(int bytesDone) {
-    m_app.NotifyProgress(ToInt16(bytesDone * 100.0 / m_app.TotalByteCount()));
+    m_host.NotifyProgress(ToInt16(bytesDone * 100.0 / m_config.TotalByteCount()));
 }
 
 void DeviceTransfer::Fail(const std::string& title, const std::string& heading,
                           const std::string& detail) {
     ShowMessage(heading + "\r\n" + detail, MsgIcon::Critical, title);
-    m_app.setEnableNotify(true);
-    m_app.NotifyProgress(0);
-    m_app.Notify();
+    m_config.setEnableNotify(true);
+    m_host.NotifyProgress(0);
+    m_config.Notify();
 }
 
 template <typename Body> bool DeviceTransfer::Guarded(const char* title, Body body) {
@@ -108,44 +107,43 @@ template <typename Body> bool DeviceTransfer::Guarded(const char* title, Body bo
 }
 
 bool DeviceTransfer::Download() {
-    if (m_app.DeviceBusy())
+    if (m_host.DeviceBusy())
         return false;
-    TransferScope scope(m_app);
-    if (m_app.TestData()) {
+    TransferScope scope(m_host);
+    if (m_config.TestData()) {
         ShowMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.",
                     MsgIcon::Critical);
         return false;
     }
     const bool written = Guarded(kWriteTitle, [this] {
-        if (Search() < 1)
+        if (Search().port < 1)
             throw NotFound();
         auto variant = ReadHardwareVariante();
         if (!variant)
             throw TransferFailure("Kommunikationsfehler.",
                                   "Gerätevariante konnte nicht gelesen werden.");
-        if ((*variant & 7) != m_app.HardwareVariante())
+        if ((*variant & Configuration::kVariantMask) != m_config.HardwareVariante())
             throw TransferFailure("Falsche Gerätevariante.",
                                   "Bitte unter Optionen die richtige Gerätevariante einstellen.");
-        m_app.Notify();
-        m_app.SerCom().MarkSeries(0);
+        m_config.Notify();
+        m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
         WriteAll();
     });
     if (!written)
         return false;
     ShowMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    m_app.NotifyProgress(0);
-    m_app.SerCom().Command("a", 0, kEndTimeoutS);
+    m_host.NotifyProgress(0);
+    m_serCom.Command("a", 0, kEndTimeoutS);
     return true;
 }
 
 void DeviceTransfer::WriteAll() {
-    m_app.setEnableNotify(false);
+    m_config.setEnableNotify(false);
     int bytesDone = 0;
-    m_app.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
+    m_config.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
         const std::int32_t raw = EepromCoding::Raw(parameter);
-        if (m_app.SerCom().WriteEEPROM(parameter.Adress(),
-                                       static_cast<std::uint8_t>(parameter.Size()),
-                                       raw) != parameter.Size())
+        if (m_serCom.WriteEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size()),
+                                 raw) != parameter.Size())
             throw TransferFailure("Schreiben des Gerätes.",
                                   "Parameter '" + parameter.ParName() +
                                       "' konnte nicht geschrieben werden");
@@ -153,21 +151,21 @@ void DeviceTransfer::WriteAll() {
         ReportProgress(bytesDone);
         DoEvents();
     });
-    m_app.setEnableNotify(true);
+    m_config.setEnableNotify(true);
 }
 
 bool DeviceTransfer::Upload() {
-    if (m_app.DeviceBusy())
+    if (m_host.DeviceBusy())
         return false;
-    TransferScope scope(m_app);
+    TransferScope scope(m_host);
     std::optional<std::uint8_t> variant;
     const bool read = Guarded(kReadTitle, [this, &variant] {
-        if (Search() < 1)
+        if (Search().port < 1)
             throw NotFound();
-        m_app.Notify();
-        m_app.SerCom().MarkSeries(0);
-        m_app.setEnableNotify(false);
-        m_app.setEnableTestData(false);
+        m_config.Notify();
+        m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
+        m_config.setEnableNotify(false);
+        m_config.setEnableTestData(false);
         ReadDecimalPlaces();
         ReadAll();
         variant = ReadHardwareVariante();
@@ -177,39 +175,38 @@ bool DeviceTransfer::Upload() {
     });
     if (!read)
         return false;
-    m_app.setEnableNotify(true);
+    m_config.setEnableNotify(true);
     ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
-    m_app.setHardwareVariante(*variant & 7);
-    m_app.NotifyProgress(0);
-    LimitRules::UpdateLimitsKeepingValues(m_app);
-    m_app.setEnableTestData(true);
-    m_app.SerCom().MarkSeries(255);
+    m_config.setHardwareVariante(*variant & Configuration::kVariantMask);
+    m_host.NotifyProgress(0);
+    LimitRules::UpdateLimitsKeepingValues(m_config);
+    m_config.setEnableTestData(true);
+    m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
     return true;
 }
 
 /// The decimal places come first so that the scaled values' limits follow them.
 void DeviceTransfer::ReadDecimalPlaces() {
-    if (m_app.SerCom().ReadEEPROM(kDecimalPlacesAdress, 1) != 1)
+    if (m_serCom.ReadEEPROM(kDecimalPlacesAdress, 1) != 1)
         throw TransferFailure("Lesen des Gerätes.",
                               "Parameter 'Skalenkomma' konnte nicht gelesen werden");
-    m_app.Data("Eingang").Parameters("Skalenkomma").setValue(m_app.SerCom().getBufferByte());
-    m_app.UpdateLimits();
+    m_config.Data("Eingang").Parameters("Skalenkomma").setValue(m_serCom.getBufferByte());
+    m_config.UpdateLimits();
 }
 
 void DeviceTransfer::ReadAll() {
-    m_app.setEnableNotify(false);
+    m_config.setEnableNotify(false);
     int bytesDone = 0;
     const cDataGroup* previous = nullptr;
-    m_app.ForEachParameter([&](cDataGroup& group, cParameter& parameter) {
+    m_config.ForEachParameter([&](cDataGroup& group, cParameter& parameter) {
         if (previous && previous != &group)
             DoEvents();
         previous = &group;
-        cSerCom& serCom = m_app.SerCom();
-        if (serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size())) !=
+        if (m_serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size())) !=
             parameter.Size())
             throw TransferFailure("Lesen des Gerätes.", "Parameter '" + parameter.ParName() +
                                                             "' konnte nicht gelesen werden");
-        parameter.setValue(EepromCoding::Value(serCom.getBufferLong(), parameter));
+        parameter.setValue(EepromCoding::Value(m_serCom.getBufferLong(), parameter));
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);
     });

@@ -1,22 +1,27 @@
 #pragma once
 
+#include "device/TransferHost.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
-class cNivolantis;
-class cParameter;
+class Configuration;
+class cSerCom;
 
 /// The device search, writing the model into the device and reading it back, each with its own
 /// messages and progress. Only one runs at a time: a transfer started while another one is under
 /// way (from a window event during its waits) returns at once and changes nothing.
 class DeviceTransfer {
 public:
-    explicit DeviceTransfer(cNivolantis& app) : m_app(app) {}
+    DeviceTransfer(Configuration& config, cSerCom& serCom, TransferHost& host)
+        : m_config(config), m_serCom(serCom), m_host(host) {}
 
-    /// Searches COM1 to COM16 for a device answering "I" with "NIVOLANTIS"; the port where it
-    /// answered (left open), or 0. Sets PortNr and FirmwareID.
-    std::int16_t Connect();
+    /// Searches COM1 to COM16 for a device answering "I" with "NIVOLANTIS": the port where it
+    /// answered (left open) and its identification, or port 0. Empty when refused because
+    /// another transfer runs. Every search, also those of the transfers, shows its steps to
+    /// the host.
+    std::optional<SearchState> Connect();
     /// Writes every parameter into the device. True when "Gerät schreiben beendet." was reached.
     bool Download();
     /// Reads every parameter from the device into the model. True when complete.
@@ -28,7 +33,7 @@ public:
 private:
     /// Runs the body of a transfer; a failure ends it with one message box under the title.
     template <typename Body> bool Guarded(const char* title, Body body);
-    std::int16_t Search();
+    SearchState Search();
     void WriteAll();
     void ReadAll();
     void ReadDecimalPlaces();
@@ -36,5 +41,7 @@ private:
     void Fail(const std::string& title, const std::string& heading, const std::string& detail);
     static void Wait(double seconds);
 
-    cNivolantis& m_app;
+    Configuration& m_config;
+    cSerCom& m_serCom;
+    TransferHost& m_host;
 };

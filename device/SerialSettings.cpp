@@ -1,5 +1,7 @@
 #include "device/SerialSettings.h"
 
+#include "base/Text.h"
+
 #include <cctype>
 #include <charconv>
 #include <string>
@@ -7,13 +9,9 @@
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+
+std::string_view Trimmed(std::string_view text) { return Trim(text, kWhiteSpace); }
 
 std::vector<std::string_view> SplitAtCommas(std::string_view text) {
     std::vector<std::string_view> parts;

@@ -1,13 +1,16 @@
 #include "device/cSerCom.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
+#include "device/DeviceProtocol.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <stdexcept>
 
 namespace {
+
+using DeviceProtocol::Frame;
 
 constexpr double kEventSliceS = 0.008;    ///< longest wait between two event runs (10 ms promised)
 constexpr double kTransmitGraceS = 1.0;   ///< beyond a command's line time, to empty the queue
@@ -16,18 +19,12 @@ constexpr char kWriteEepromCommand = 'L'; ///< "L", address high, low, value →
 constexpr char kSeriesCommand = 'B';      ///< "B", mark byte → 1 byte, not evaluated
 constexpr char kReadFlashCommand = 's';   ///< "s", address high, low → 1 byte: the flash byte
 constexpr std::int32_t kAddressCount = 65536; ///< addresses travel as two bytes
-constexpr char kProbeSettings[] = "19200,n,8,1";
 constexpr char kAlreadyOpen[] = "Schnittstelle bereits geöffnet.";
 constexpr char kAvailable[] = "Anschluß vorhanden.";
 constexpr char kInvalidPort[] = "Ungültige Schnittstellennummer.";
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
-}
-
-/// A memory command: the letter, then the address high byte first.
-std::string Frame(char letter, std::int32_t adress) {
-    return {letter, static_cast<char>(adress / 256), static_cast<char>(adress % 256)};
 }
 
 void CheckAddresses(std::int32_t first, std::int32_t count, const char* what) {
@@ -38,20 +35,6 @@ void CheckAddresses(std::int32_t first, std::int32_t count, const char* what) {
 void CheckPortNumber(std::int16_t comNr) {
     if (comNr < 1 || comNr > cSerCom::kPortCount)
         throw std::out_of_range("Schnittstellennummer außerhalb 1 bis 16.");
-}
-
-std::array<std::string, cSerCom::kPortCount>& OverriddenPaths() {
-    static std::array<std::string, cSerCom::kPortCount> paths;
-    return paths;
-}
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-    const auto sameLetter = [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) ==
-               std::toupper(static_cast<unsigned char>(b));
-    };
-    return std::search(text.begin(), text.end(), part.begin(), part.end(), sameLetter) !=
-           text.end();
 }
 
 /// Up to `count` bytes, least significant first.
@@ -116,7 +99,7 @@ std::string cSerCom::GetStatus(std::int16_t comNr) {
     SerialPort& port = Port(comNr);
     if (port.IsOpen())
         return kAlreadyOpen;
-    if (!port.Open(PortPath(comNr), kProbeSettings))
+    if (!port.Open(PortPath(comNr), DeviceProtocol::kLineSettings))
         return port.ErrorDescription();
     port.Close();
     return kAvailable;
@@ -279,12 +262,12 @@ std::int16_t cSerCom::getBufferInt() const {
 
 void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
     CheckPortNumber(comNr);
-    OverriddenPaths()[comNr - 1] = std::move(path);
+    m_portPaths[comNr - 1] = std::move(path);
 }
 
-std::string cSerCom::PortPath(std::int16_t comNr) {
+std::string cSerCom::PortPath(std::int16_t comNr) const {
     CheckPortNumber(comNr);
-    const std::string& path = OverriddenPaths()[comNr - 1];
+    const std::string& path = m_portPaths[comNr - 1];
     return path.empty() ? "/dev/ttyS" + std::to_string(comNr - 1) : path;
 }
 

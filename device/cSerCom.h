@@ -88,11 +88,11 @@ public:
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
-    /// The device path of COMn for every channel of this process: by default /dev/ttyS(n-1);
-    /// an empty path restores the default. Throws std::out_of_range for n outside 1 to 16.
-    /// Takes effect at the next opening of the port.
-    static void setPortPath(std::int16_t comNr, std::string path);
-    static std::string PortPath(std::int16_t comNr);
+    /// The device path of this channel's COMn: by default /dev/ttyS(n-1); an empty path
+    /// restores the default. Throws std::out_of_range for n outside 1 to 16. Takes effect at
+    /// the next opening of the port; other channels keep their own paths.
+    void setPortPath(std::int16_t comNr, std::string path);
+    std::string PortPath(std::int16_t comNr) const;
     /// The number n of a port name "COMn" (any letter case, n from 1 to 16); 0 for other texts.
     static std::int16_t PortNumber(std::string_view name);
 
@@ -111,6 +111,7 @@ private:
     std::int16_t BufferLength() const;
 
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
+    std::array<std::string, kPortCount> m_portPaths; ///< empty: the default path
     std::int16_t m_current = 0;
     std::string m_buffer;
     bool m_busy = false;

@@ -1,16 +1,10 @@
 #include "files/IniDocument.h"
 
+#include "base/Text.h"
+
 namespace {
 
 constexpr std::size_t kMaxValueLength = 254; ///< the profile functions read into 255 bytes
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 /// Lower case of a Windows-1252 byte (ASCII, Latin-1 letters, Š Œ Ž Ÿ).
 unsigned char Fold(unsigned char c) {

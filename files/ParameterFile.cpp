@@ -2,7 +2,8 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
-#include "app/cNivolantis.h"
+#include "files/cIniFile.h"
+#include "model/Configuration.h"
 #include "model/LimitRules.h"
 
 #include <exception>
@@ -10,7 +11,7 @@
 namespace {
 const char* const kDescriptionSection = "Gerätebeschreibung";
 const char* const kPlantKey = "Anlagenkennzeichen";
-constexpr int kDescriptionLines = 4;
+constexpr int kDescriptionLines = Configuration::kDescriptionLines;
 } // namespace
 
 bool ParameterFile::Write(const std::string& fileName) {
@@ -19,40 +20,38 @@ bool ParameterFile::Write(const std::string& fileName) {
                     MsgIcon::Critical);
         return false;
     }
-    cIniFile& ini = m_app.IniFile();
-    if (ini.Open(fileName, true) == cIniFile::OpenResult::Failed)
+    if (m_ini.Open(fileName, true) == cIniFile::OpenResult::Failed)
         return false;
 
     std::vector<cIniFile::Entry> entries;
-    m_app.ForEachParameter([&entries](cDataGroup& group, cParameter& parameter) {
+    m_config.ForEachParameter([&entries](cDataGroup& group, cParameter& parameter) {
         entries.push_back({group.GroupName(), parameter.ParName(), NumberToText(parameter.Value())});
     });
     for (int line = 0; line < kDescriptionLines; ++line)
         entries.push_back({kDescriptionSection, "Zeile" + std::to_string(line + 1),
-                           m_app.GetDescription(line)});
-    entries.push_back({kDescriptionSection, kPlantKey, m_app.GetDescription(kDescriptionLines)});
+                           m_config.GetDescription(line)});
+    entries.push_back({kDescriptionSection, kPlantKey, m_config.GetDescription(kDescriptionLines)});
     const ProgramInfo& program = Platform::Program();
     entries.push_back({"Programm", "Name", program.name});
     entries.push_back({"Programm", "Version", program.VersionText()});
 
-    if (std::string failure = ini.setKeys(entries); !failure.empty()) {
+    if (std::string failure = m_ini.setKeys(entries); !failure.empty()) {
         ShowMessage("Fehler beim Speichern der Datei '" + fileName + "': " + failure,
                     MsgIcon::Critical);
         return false;
     }
-    m_app.setFileName(fileName);
+    m_fileName = fileName;
     return true;
 }
 
 bool ParameterFile::Read(const std::string& fileName) {
-    cIniFile& ini = m_app.IniFile();
-    m_app.setFileName(ini.getName());
-    if (fileName.empty() || !ini.OpenIni(fileName, false)) {
+    m_fileName = m_ini.getName();
+    if (fileName.empty() || !m_ini.OpenIni(fileName, false)) {
         ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
         return false;
     }
-    m_app.setEnableNotify(false);
-    m_app.setEnableTestData(false);
+    m_config.setEnableNotify(false);
+    m_config.setEnableTestData(false);
     try {
         LoadValues();
     } catch (const std::exception& error) {
@@ -61,15 +60,14 @@ bool ParameterFile::Read(const std::string& fileName) {
         FinishLoading();
         return false;
     }
-    m_app.setFileName(fileName);
+    m_fileName = fileName;
     FinishLoading();
     return true;
 }
 
 void ParameterFile::LoadValues() {
-    cIniFile& ini = m_app.IniFile();
-    m_app.ForEachParameter([&ini](cDataGroup& group, cParameter& parameter) {
-        const std::string text = ini.getKey(group.GroupName(), parameter.ParName());
+    m_config.ForEachParameter([this](cDataGroup& group, cParameter& parameter) {
+        const std::string text = m_ini.getKey(group.GroupName(), parameter.ParName());
         // Files from systems with the other decimal separator read as well; the parameter
         // refuses anything else with its own message.
         if (auto number = FileTextToNumber(text); number && ToSingle(*number))
@@ -78,14 +76,14 @@ void ParameterFile::LoadValues() {
             parameter.setValue(text);
     });
     for (int line = 0; line < kDescriptionLines; ++line)
-        m_app.SetDescription(line, ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
-    m_app.SetDescription(kDescriptionLines, ini.getKey(kDescriptionSection, kPlantKey));
+        m_config.SetDescription(line, m_ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
+    m_config.SetDescription(kDescriptionLines, m_ini.getKey(kDescriptionSection, kPlantKey));
 }
 
 /// The factors and limits must follow the loaded decimal places and scaling before anything is
 /// coded for the device.
 void ParameterFile::FinishLoading() {
-    LimitRules::UpdateLimitsKeepingValues(m_app);
-    m_app.setEnableTestData(true);
-    m_app.Notify();
+    LimitRules::UpdateLimitsKeepingValues(m_config);
+    m_config.setEnableTestData(true);
+    m_config.Notify();
 }

@@ -2,17 +2,20 @@
 
 #include <string>
 
-class cNivolantis;
+class Configuration;
+class cIniFile;
 
 /// A parameter file: one section per group with a key per parameter in walk order,
 /// then "Gerätebeschreibung" and "Programm". Values are numbers under the regional settings.
 class ParameterFile {
 public:
-    explicit ParameterFile(cNivolantis& app) : m_app(app) {}
+    /// `fileName` is the program's current parameter file, which reading and writing update.
+    ParameterFile(Configuration& config, cIniFile& ini, std::string& fileName)
+        : m_config(config), m_ini(ini), m_fileName(fileName) {}
 
     /// Saves the model as one replacement of the file; keys the model does not write survive.
     /// False, after one message, when nothing was saved (no name, the file cannot be created
-    /// or written); the application's FileName then stays as it was.
+    /// or written); the current file name then stays as it was.
     bool Write(const std::string& fileName);
 
     /// Loads every value without limit tests and one refresh at the end; a missing or
@@ -25,5 +28,7 @@ private:
     void LoadValues();
     void FinishLoading();
 
-    cNivolantis& m_app;
+    Configuration& m_config;
+    cIniFile& m_ini;
+    std::string& m_fileName;
 };

@@ -7,17 +7,18 @@
 
 /// The EEPROM dump file (extension "eep"): the device's 512 EEPROM bytes as Intel HEX,
 /// 32 data records of 16 bytes at 0000, 0010, … 01F0, then ":00000001FF"; lines end with CR LF.
-class EepromHexFile {
-public:
-    static constexpr std::size_t kSize = 512;  ///< EEPROM bytes, addresses 0 … 511
-    using Image = std::array<std::uint8_t, kSize>;
+namespace EepromHexFile {
 
-    /// The complete file text for the bytes.
-    static std::string Write(const Image& bytes);
+constexpr std::size_t kSize = 512; ///< EEPROM bytes, addresses 0 … 511
+using Image = std::array<std::uint8_t, kSize>;
 
-    /// The bytes of a dump file's text; nothing when data lies outside 0 … 511 or an address
-    /// has no byte. Reading stops at the first line that is no valid record, so the bytes
-    /// after it count as missing; a line whose fields cannot be read shows the HEX parser's
-    /// message.
-    static std::optional<Image> Read(const std::string& text);
-};
+/// The complete file text for the bytes.
+std::string Write(const Image& bytes);
+
+/// The bytes of a dump file's text; nothing when data lies outside 0 … 511 or an address
+/// has no byte. Reading stops at the first line that is no valid record, so the bytes
+/// after it count as missing; a line whose fields cannot be read shows the HEX parser's
+/// message.
+std::optional<Image> Read(const std::string& text);
+
+} // namespace EepromHexFile

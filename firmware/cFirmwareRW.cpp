@@ -1,10 +1,10 @@
 #include "firmware/cFirmwareRW.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
+#include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 
-#include <algorithm>
-#include <cctype>
 #include <stdexcept>
 #include <string_view>
 
@@ -29,16 +29,6 @@ constexpr double kResetTimeoutS = 1.0;                  ///< reply to "3"
 constexpr char kBootloaderName[] = "BOOTLOADER";        ///< in the bootloader's identification
 constexpr char kDeviceName[] = "NIVOLANTIS";            ///< in the firmware's identification
 constexpr std::int16_t kRecordSize = 16;                ///< data bytes per saved record
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-bool Contains(const std::string& text, const char* part) {
-    return Upper(text).find(part) != std::string::npos;
-}
 
 std::string Hex(std::int32_t adress) { return cHexRecord::HexStr(adress, 0); }
 
@@ -140,7 +130,7 @@ bool cFirmwareRW::IdentifyBootloader() {
         return false;
     DoEvents();
     const std::string reply = SerCom().getBufferStr();
-    if (!Contains(reply, kBootloaderName)) {
+    if (!ContainsIgnoringCase(reply, kBootloaderName)) {
         Report("Kann Bootloader nicht identifizieren: '" + reply + "'");
         return false;
     }
@@ -150,7 +140,7 @@ bool cFirmwareRW::IdentifyBootloader() {
 
 bool cFirmwareRW::WriteBlock(std::int32_t adress) {
     cSerCom& serCom = SerCom();
-    const std::string open{kOpenBlock, static_cast<char>(adress / 256), static_cast<char>(adress % 256)};
+    const std::string open = DeviceProtocol::Frame(kOpenBlock, adress);
     if (serCom.Command(open, kOpenBlockReplyLength, kOpenBlockTimeoutS) != kOpenBlockReplyLength) {
         Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
         return false;
@@ -209,7 +199,7 @@ bool cFirmwareRW::IdentifyDevice() {
         return false;
     }
     const std::string reply = SerCom().getBufferStr();
-    if (!Contains(reply, kDeviceName)) {
+    if (!ContainsIgnoringCase(reply, kDeviceName)) {
         Report("Unbekannter Gerätename '" + reply + "'.");
         return false;
     }

@@ -1,6 +1,6 @@
 #include "model/Catalogue.h"
 
-#include "app/cNivolantis.h"
+#include "model/Configuration.h"
 
 #include <initializer_list>
 #include <string>
@@ -21,7 +21,7 @@ std::unique_ptr<cDataGroup> NewGroup(const std::string& name) {
     return group;
 }
 
-void CreateEingang(cNivolantis& app) {
+void CreateEingang(Configuration& config, const std::vector<std::string>& units) {
     auto group = NewGroup("Eingang");
     group->AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000})
         .setUnit("mA");
@@ -30,30 +30,28 @@ void CreateEingang(cNivolantis& app) {
     group->AddRange("Skalierung", true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
                     {9.9999, -9.9999, 1, 191, 4, kScaleFactor})
         .setUnit("bar");
-    cParameter& unit = group->AddParameter("Skaleneinheit", app.MaxUnits(), 0, 0, 195, 1, 1);
-    for (int i = 0; i < app.MaxUnits(); ++i)
-        unit.AddDescription(app.IniFile().getKey("Einheiten", "Einheit" + std::to_string(i)),
-                            std::to_string(i));
+    cParameter& unit =
+        group->AddParameter("Skaleneinheit", static_cast<double>(units.size()), 0, 0, 195, 1, 1);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        unit.AddDescription(units[i], std::to_string(i));
     AddTexts(group->AddParameter("Skalenkomma", 4, 0, 4, 196, 1, 1),
              {"00000", "0000.0", "000.00", "00.000", "0.0000"});
     group->AddParameter("Filter", 255, 0, 2, 182, 1, 1);
-    group->setOwner(&app);
-    app.AddGroup(std::move(group));
+    config.AddGroup(std::move(group));
 }
 
-void CreateAusgang(cNivolantis& app) {
+void CreateAusgang(Configuration& config) {
     auto group = NewGroup("Ausgang");
     group->AddRange("Stellbereich", true, {20, 0, 4, 198, 2, 1000}, {20, 0, 20, 200, 2, 1000})
         .setUnit("mA");
     group->AddParameter("Fehlerwert", 21, 0, 0, 202, 2, 1000).setUnit("mA");
-    group->setOwner(&app);
-    app.AddGroup(std::move(group));
+    config.AddGroup(std::move(group));
 }
 
-void CreateGrenzwerte(cNivolantis& app) {
+void CreateGrenzwerte(Configuration& config) {
     auto group = NewGroup("Grenzwerte");
-    for (int k = 0; k < 4; ++k) {
-        const std::string c(1, static_cast<char>('A' + k));
+    for (int k = 0; k < Catalogue::kRelayCount; ++k) {
+        const std::string c = Catalogue::RelayLetter(k);
         const int slot = 14 * k; ///< each channel has a 14-byte slot from address 204
         AddTexts(group->AddParameter("Pumpentausch " + c, 1, 0, 0, 204 + slot, 1, 1),
                  {"Nein", "Ja"});
@@ -73,21 +71,20 @@ void CreateGrenzwerte(cNivolantis& app) {
         AddTexts(group->AddParameter("BeiFehler " + c, 1, 0, 0, 216 + slot, 1, 1),
                  {"Relais aus", "Relais ein"});
     }
-    group->setOwner(&app);
-    app.AddGroup(std::move(group));
+    config.AddGroup(std::move(group));
 }
 
-void CreateLinearisierung(cNivolantis& app) {
+void CreateLinearisierung(Configuration& config) {
     auto group = NewGroup("Linearisierung");
     AddTexts(group->AddParameter("Modus", 3, 0, 0, 197, 1, 1),
              {"Keine Linearisierung", "Tabelle", "Venturi", "Rundtank"});
-    group->AddParameter("Stützpunkte", 24, 3, 24, 31, 1, 1);
-    for (int n = 1; n <= 24; ++n) {
-        const cRange& input = app.Data("Eingang").Ranges("Messbereich");
-        const cRange& scale = app.Data("Eingang").Ranges("Skalierung");
+    group->AddParameter("Stützpunkte", Catalogue::kPointCount, 3, Catalogue::kPointCount, 31, 1, 1);
+    for (int n = 1; n <= Catalogue::kPointCount; ++n) {
+        const cRange& input = config.Data("Eingang").Ranges("Messbereich");
+        const cRange& scale = config.Data("Eingang").Ranges("Skalierung");
         const double xb = input.GetRangeBegin(), xe = input.GetRangeEnd();
         const double yb = scale.GetRangeBegin(), ye = scale.GetRangeEnd();
-        const double step = (n - 1) / 23.0;
+        const double step = (n - 1) / double(Catalogue::kPointCount - 1);
         const double adress = 32 + 6 * (n - 1); ///< six bytes per point from address 32
         group->AddParameter("X" + std::to_string(n), xe, xb, xb + (xe - xb) * step, adress, 2, 1000)
             .setUnit("mA");
@@ -95,13 +92,12 @@ void CreateLinearisierung(cNivolantis& app) {
                             kScaleFactor)
             .setUnit("bar");
     }
-    group->setOwner(&app);
-    app.AddGroup(std::move(group));
+    config.AddGroup(std::move(group));
 }
 
-void CreateSonstiges(cNivolantis& app) {
+void CreateSonstiges(Configuration& config) {
     auto group = NewGroup("Sonstiges");
-    const cRange& scale = app.Data("Eingang").Ranges("Skalierung");
+    const cRange& scale = config.Data("Eingang").Ranges("Skalierung");
     const double b = scale.GetRangeBegin(), e = scale.GetRangeEnd();
     group->AddParameter("Passwort", 99999, 0, 27460, 15, 5, 1);
     AddTexts(group->AddParameter("PasswortAktiv", 1, 0, 0, 176, 1, 1),
@@ -118,16 +114,17 @@ void CreateSonstiges(cNivolantis& app) {
     group->AddParameter("Simulationszeitraster", 255, 1, 1, 283, 1, 1).setUnit("s");
     AddTexts(group->AddParameter("Simulationsmodus", 2, 0, 0, 270, 1, 1),
              {"Aus", "Ein", "Ständig ein"});
-    group->setOwner(&app);
-    app.AddGroup(std::move(group));
+    config.AddGroup(std::move(group));
 }
 
 } // namespace
 
-void Catalogue::Create(cNivolantis& app) {
-    CreateEingang(app);
-    CreateAusgang(app);
-    CreateGrenzwerte(app);
-    CreateLinearisierung(app);
-    CreateSonstiges(app);
+std::string Catalogue::RelayLetter(int k) { return std::string(1, static_cast<char>('A' + k)); }
+
+void Catalogue::Create(Configuration& config, const std::vector<std::string>& units) {
+    CreateEingang(config, units);
+    CreateAusgang(config);
+    CreateGrenzwerte(config);
+    CreateLinearisierung(config);
+    CreateSonstiges(config);
 }

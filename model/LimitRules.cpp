@@ -1,6 +1,7 @@
 #include "model/LimitRules.h"
 
-#include "app/cNivolantis.h"
+#include "model/Catalogue.h"
+#include "model/Configuration.h"
 
 #include <cmath>
 #include <string>
@@ -17,13 +18,11 @@ void Follow(cParameter& parameter, float lower, float upper, float factor) {
     parameter.setFactor(factor);
 }
 
-std::string Letter(int k) { return std::string(1, static_cast<char>('A' + k)); }
-
 } // namespace
 
-void LimitRules::UpdateLimits(cNivolantis& app) {
-    app.setEnableNotify(false);
-    cDataGroup& input = app.Data("Eingang");
+void LimitRules::UpdateLimits(Configuration& config) {
+    config.setEnableNotify(false);
+    cDataGroup& input = config.Data("Eingang");
     cRange& scale = input.Ranges("Skalierung");
     scale.RangeEnd().setFactor(
         static_cast<float>(std::pow(10.0, input.Parameters("Skalenkomma").Value())));
@@ -35,21 +34,21 @@ void LimitRules::UpdateLimits(cNivolantis& app) {
     }
 
     const float b = scale.GetRangeBegin(), e = scale.GetRangeEnd(), f = scale.RangeEnd().Factor();
-    cDataGroup& relays = app.Data("Grenzwerte");
-    for (int i = 1; i <= 4; ++i) {
+    cDataGroup& relays = config.Data("Grenzwerte");
+    for (int i = 1; i <= Catalogue::kRelayCount; ++i) {
         cRange& range = relays.Ranges("Grenzwert" + std::to_string(i));
         Follow(range.RangeEnd(), b, e, f);
         Follow(range.RangeBegin(), b, e, f);
     }
-    cDataGroup& table = app.Data("Linearisierung");
+    cDataGroup& table = config.Data("Linearisierung");
     const cRange& measuring = input.Ranges("Messbereich");
-    for (int i = 1; i <= 24; ++i) {
+    for (int i = 1; i <= Catalogue::kPointCount; ++i) {
         cParameter& x = table.Parameters("X" + std::to_string(i));
         x.setUpperLimit(measuring.GetRangeEnd());
         x.setLowerLimit(measuring.GetRangeBegin());
         Follow(table.Parameters("Y" + std::to_string(i)), b, e, f);
     }
-    cDataGroup& other = app.Data("Sonstiges");
+    cDataGroup& other = config.Data("Sonstiges");
     Follow(other.Parameters("TrendSteigend"), b, e, f);
     Follow(other.Parameters("TrendFallend"), b, e, f);
     cRange& simulation = other.Ranges("Simulationsbereich");
@@ -59,25 +58,25 @@ void LimitRules::UpdateLimits(cNivolantis& app) {
     step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end
     step.setUpperLimit(e);
     step.setFactor(f);
-    app.setEnableNotify(true);
+    config.setEnableNotify(true);
 }
 
-void LimitRules::UpdateLimitsKeepingValues(cNivolantis& app) {
+void LimitRules::UpdateLimitsKeepingValues(Configuration& config) {
     std::vector<float> values;
-    app.ForEachParameter([&values](cDataGroup&, cParameter& p) { values.push_back(p.Value()); });
-    UpdateLimits(app);
-    app.setEnableNotify(false);
-    const bool testing = app.Data("Eingang").EnableTestData();
-    app.setEnableTestData(false);
+    config.ForEachParameter([&values](cDataGroup&, cParameter& p) { values.push_back(p.Value()); });
+    UpdateLimits(config);
+    config.setEnableNotify(false);
+    const bool testing = config.Data("Eingang").EnableTestData();
+    config.setEnableTestData(false);
     auto value = values.begin();
-    app.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
-    app.setEnableTestData(testing);
-    app.setEnableNotify(true);
+    config.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
+    config.setEnableTestData(testing);
+    config.setEnableNotify(true);
 }
 
-void LimitRules::ApplyVariant(cNivolantis& app, std::uint8_t variant) {
+void LimitRules::ApplyVariant(Configuration& config, std::uint8_t variant) {
     float functions, pumpSwap;
-    if (variant == 7) {
+    if (variant == Configuration::kFullVariant) {
         functions = 4;
         pumpSwap = 1;
     } else if (variant == 1 || variant == 0) {
@@ -86,9 +85,9 @@ void LimitRules::ApplyVariant(cNivolantis& app, std::uint8_t variant) {
     } else {
         return;
     }
-    cDataGroup& relays = app.Data("Grenzwerte");
-    for (int k = 0; k < 4; ++k)
-        relays.Parameters("Grenzwertfunktion " + Letter(k)).setUpperLimit(functions);
-    for (int k = 0; k < 4; ++k)
-        relays.Parameters("Pumpentausch " + Letter(k)).setUpperLimit(pumpSwap);
+    cDataGroup& relays = config.Data("Grenzwerte");
+    for (int k = 0; k < Catalogue::kRelayCount; ++k)
+        relays.Parameters("Grenzwertfunktion " + Catalogue::RelayLetter(k)).setUpperLimit(functions);
+    for (int k = 0; k < Catalogue::kRelayCount; ++k)
+        relays.Parameters("Pumpentausch " + Catalogue::RelayLetter(k)).setUpperLimit(pumpSwap);
 }

@@ -2,23 +2,24 @@
 
 #include <cstdint>
 
-class cNivolantis;
+class Configuration;
 
 /// The limits and factors that follow the scaling, and the relay choices of the device variants.
-class LimitRules {
-public:
-    /// Factor 10^"Skalenkomma" for every scaled value; the scaling limited to ±99999 ÷ factor;
-    /// relay limits, Y points, trend thresholds and simulation values limited to the scaling
-    /// range, X points to the measuring range. Values outside a new limit move onto it; the
-    /// order of the assignments decides where reversed pairs end. Leaves notification on.
-    static void UpdateLimits(cNivolantis& app);
+namespace LimitRules {
 
-    /// The same limits and factors, but every value stays as it is: for values taken from a
-    /// file or the device, which must not be moved (a reversed scaling would otherwise pull
-    /// every dependent value onto its begin).
-    static void UpdateLimitsKeepingValues(cNivolantis& app);
+/// Factor 10^"Skalenkomma" for every scaled value; the scaling limited to ±99999 ÷ factor;
+/// relay limits, Y points, trend thresholds and simulation values limited to the scaling
+/// range, X points to the measuring range. Values outside a new limit move onto it; the
+/// order of the assignments decides where reversed pairs end. Leaves notification on.
+void UpdateLimits(Configuration& config);
 
-    /// Variant 7 widens the relay functions and pump alternation, 1 and 0 narrow them (values
-    /// beyond move onto the new limit); other variants change nothing.
-    static void ApplyVariant(cNivolantis& app, std::uint8_t variant);
-};
+/// The same limits and factors, but every value stays as it is: for values taken from a
+/// file or the device, which must not be moved (a reversed scaling would otherwise pull
+/// every dependent value onto its begin).
+void UpdateLimitsKeepingValues(Configuration& config);
+
+/// Variant 7 widens the relay functions and pump alternation, 1 and 0 narrow them (values
+/// beyond move onto the new limit); other variants change nothing.
+void ApplyVariant(Configuration& config, std::uint8_t variant);
+
+} // namespace LimitRules

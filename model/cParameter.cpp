@@ -15,26 +15,30 @@ void cParameter::setParName(const std::string& name) {
     Notify();
 }
 
-void cParameter::setValue(double value) {
+bool cParameter::setValue(double value) {
+    bool taken = false;
     if (auto single = ToSingle(value)) {
-        if (TestData(*single))
+        if (TestData(*single)) {
             RefuseOutOfRange(*single);
-        else
+        } else {
             m_value = *single;
+            taken = true;
+        }
     } else {
         RefuseNotNumeric(NumberToText(value));
     }
     Notify();
+    return taken;
 }
 
-void cParameter::setValue(const std::string& text) {
+bool cParameter::setValue(const std::string& text) {
     auto number = TextToNumber(text);
     if (!number || !ToSingle(*number)) {
         RefuseNotNumeric(text);
         Notify();
-        return;
+        return false;
     }
-    setValue(*number);
+    return setValue(*number);
 }
 
 void cParameter::RefuseOutOfRange(float value) {

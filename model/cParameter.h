@@ -18,9 +18,10 @@ public:
     float Value() const { return m_value; }
     /// Takes a number after the range test; a refused one keeps the old value and shows
     /// "… ausserhalb lo..hi" or, beyond the single range, "… nicht numerisch.". Always notifies.
-    void setValue(double value);
+    /// True when the value was taken.
+    bool setValue(double value);
     /// Reads the text with the regional settings first; non-numeric text shows "… nicht numerisch.".
-    void setValue(const std::string& text);
+    bool setValue(const std::string& text);
 
     double DefaultValue() const { return m_defaultValue; }
     void setDefaultValue(double value) { m_defaultValue = value; }

@@ -31,14 +31,12 @@ bool cRange::TestData() {
     return failed;
 }
 
-void cRange::SetIfDiffers(cParameter& parameter, double value) {
-    if (static_cast<double>(parameter.Value()) != value)
-        parameter.setValue(value);
+bool cRange::SetIfDiffers(cParameter& parameter, double value) {
+    return static_cast<double>(parameter.Value()) == value || parameter.setValue(value);
 }
 
-void cRange::SetIfDiffers(cParameter& parameter, const std::string& text) {
+bool cRange::SetIfDiffers(cParameter& parameter, const std::string& text) {
     auto number = TextToNumber(text);
     auto single = number ? ToSingle(*number) : std::nullopt;
-    if (!single || *single != parameter.Value())
-        parameter.setValue(text);
+    return (single && *single == parameter.Value()) || parameter.setValue(text);
 }

@@ -37,17 +37,18 @@ public:
     bool TestData();
 
     /// Sets the begin value through its setter, unless the entry equals the current value
-    /// (then nothing happens and nobody is notified). Texts are compared as the numbers they read as.
-    void SetRangeBegin(double value) { SetIfDiffers(*m_begin, value); }
-    void SetRangeBegin(const std::string& text) { SetIfDiffers(*m_begin, text); }
-    void SetRangeEnd(double value) { SetIfDiffers(*m_end, value); }
-    void SetRangeEnd(const std::string& text) { SetIfDiffers(*m_end, text); }
+    /// (then nothing happens and nobody is notified). Texts are compared as the numbers they read
+    /// as. False when the parameter refused the entry.
+    bool SetRangeBegin(double value) { return SetIfDiffers(*m_begin, value); }
+    bool SetRangeBegin(const std::string& text) { return SetIfDiffers(*m_begin, text); }
+    bool SetRangeEnd(double value) { return SetIfDiffers(*m_end, value); }
+    bool SetRangeEnd(const std::string& text) { return SetIfDiffers(*m_end, text); }
     float GetRangeBegin() const { return m_begin->Value(); }
     float GetRangeEnd() const { return m_end->Value(); }
 
 private:
-    static void SetIfDiffers(cParameter& parameter, double value);
-    static void SetIfDiffers(cParameter& parameter, const std::string& text);
+    static bool SetIfDiffers(cParameter& parameter, double value);
+    static bool SetIfDiffers(cParameter& parameter, const std::string& text);
 
     std::string m_rangeName;
     std::unique_ptr<cParameter> m_begin;

@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
-#include "app/cNivolantis.h"
+#include "model/Configuration.h"
 
 namespace {
 constexpr int kHeadingPoints = 12; ///< title, group names, "Gerätebeschreibung"
@@ -23,18 +23,18 @@ std::string ValueLine(const cParameter& parameter) {
 } // namespace
 
 bool ConfigurationReport::Print(Printer& printer) {
-    if (m_app.TestData()) {
+    if (m_config.TestData()) {
         ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gedruckt werden.",
                     MsgIcon::Information);
         return false;
     }
     // One text for both places, so title and signature cannot disagree.
-    const std::string date = m_app.ParametrierdatumText();
+    const std::string date = m_config.ParametrierdatumText();
     printer.BeginDoc();
     printer.setFontSize(kHeadingPoints);
     printer.PrintLine("Konfigurationsdaten Nivolantis K417. " + date);
     printer.PrintEmptyLine();
-    for (const cDataGroup& group : m_app.Data())
+    for (const cDataGroup& group : m_config.Data())
         PrintGroup(printer, group);
     PrintDescriptionBlock(printer);
     PrintSignature(printer, date);
@@ -72,9 +72,9 @@ void ConfigurationReport::PrintDescriptionBlock(Printer& printer) const {
 }
 
 void ConfigurationReport::PrintDescriptionLines(Printer& printer) const {
-    for (int slot = 0; slot < cNivolantis::kDescriptionCount; ++slot) {
+    for (int slot = 0; slot < Configuration::kDescriptionCount; ++slot) {
         printer.setFontSize(kTextPoints);
-        printer.PrintLine(m_app.GetDescription(slot));
+        printer.PrintLine(m_config.GetDescription(slot));
         printer.setFontSize(kSpacingPoints);
         printer.PrintEmptyLine();
     }
@@ -83,6 +83,6 @@ void ConfigurationReport::PrintDescriptionLines(Printer& printer) const {
 void ConfigurationReport::PrintSignature(Printer& printer, const std::string& date) const {
     printer.setFontSize(kTextPoints);
     printer.PrintEmptyLine();
-    printer.PrintLine("Parameter erstellt durch: " + m_app.Benutzername());
+    printer.PrintLine("Parameter erstellt durch: " + m_config.Benutzername());
     printer.PrintLine("am: " + date);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class cNivolantis;
+class Configuration;
 class cDataGroup;
 
 /// The printed listing of the whole configuration: title with the parametrisation date, every
@@ -12,7 +12,7 @@ class cDataGroup;
 /// framed), and who parametrised the device when.
 class ConfigurationReport {
 public:
-    explicit ConfigurationReport(cNivolantis& app) : m_app(app) {}
+    explicit ConfigurationReport(Configuration& config) : m_config(config) {}
 
     /// Runs the whole-model check first; when it fails, shows "Parameter fehlerhaft." and
     /// "Die Daten können nicht gedruckt werden." and returns false without printing anything.
@@ -26,5 +26,5 @@ private:
     void PrintDescriptionLines(Printer& printer) const;
     void PrintSignature(Printer& printer, const std::string& date) const;
 
-    cNivolantis& m_app;
+    Configuration& m_config;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/DeviceProtocol.h"
+#include "firmware/cFirmwareRW.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +16,8 @@
 class K417Device {
 public:
     static constexpr std::size_t kEepromSize = 512;
-    static constexpr std::size_t kFlashSize = 32768;
-    static constexpr std::size_t kVariantAddress = 7;   ///< hardware variant, low three bits
+    static constexpr std::size_t kFlashSize = cFirmwareRW::kFlashSize;
+    static constexpr std::size_t kVariantAddress = DeviceProtocol::kVariantAdress;
     static constexpr std::size_t kContrastAddress = 20; ///< display contrast
     static constexpr std::size_t kBlockSize = 128;      ///< bootloader flash block
     using EepromImage = std::array<std::uint8_t, kEepromSize>;

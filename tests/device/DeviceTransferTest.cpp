@@ -24,15 +24,9 @@ protected:
         sim.Start();
         app->AddView(view);
     }
-    void TearDown() override {
-        ModelTest::TearDown();
-        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            cSerCom::setPortPath(n, "");
-    }
-
     void MapPorts(const std::map<int, std::string>& paths) {
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            cSerCom::setPortPath(n, paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
+            app->SerCom().setPortPath(n, paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
     }
 
     /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
@@ -256,6 +250,8 @@ TEST_F(DeviceTransferTest, SearchFindsTheDeviceBehindSilentPorts) {
     EXPECT_EQ(3, app->PortNr());
     EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
     cSerCom other;
+    other.setPortPath(1, silent1.SlavePath());
+    other.setPortPath(2, silent2.SlavePath());
     EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(1)) << "silent ports are closed again";
     EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(2));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", app->SerCom().GetStatus(3));

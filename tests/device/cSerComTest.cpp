@@ -102,20 +102,21 @@ TEST_F(cSerComTest, NegativeValuesTravelAsTwosComplement) {
 
 // Connecting to ports without a device: see the device transfer test.
 TEST_F(cSerComTest, PortNumbersStatusOpeningAndConnecting) {
-    EXPECT_THROW(cSerCom::setPortPath(17, "/dev/x"), std::out_of_range);
+    EXPECT_THROW(serCom.setPortPath(17, "/dev/x"), std::out_of_range);
     EXPECT_EQ("Ungültige Schnittstellennummer.", serCom.GetStatus(17));
     EXPECT_EQ(16, cSerCom::PortNumber("com16"));
     EXPECT_EQ(1, cSerCom::PortNumber("COM1"));
     for (const char* bad : {"COM0", "COM17", "COM", "COM1x", "COM-1", "LPT1", "1"})
         EXPECT_EQ(0, cSerCom::PortNumber(bad)) << bad;
 
-    cSerCom::setPortPath(2, PathOf("missing-port"));
+    serCom.setPortPath(2, PathOf("missing-port"));
     EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(2));
     EXPECT_EQ(std::nullopt, serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 0.1));
     EXPECT_EQ(std::optional<std::int16_t>(kSimPort),
               serCom.Connect(kSimPort, "I", "nivolantis", kSettings, 2.0));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", serCom.GetStatus(kSimPort));
     cSerCom other;
+    other.setPortPath(kSimPort, sim.SlavePath());
     EXPECT_EQ("Schnittstelle wird bereits verwendet.", other.GetStatus(kSimPort));
 
     EXPECT_EQ(0, serCom.OpenCom(2, kSettings));

@@ -196,6 +196,7 @@ TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {
     P("Eingang", "Filter").setValue(9.0);
     ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden", MsgIcon::Information);
     EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
+    EXPECT_EQ("", app->FileName()) << "the settings file never counts as the parameter file";
     ExpectMessage("Datei '' ist nicht vorhanden", MsgIcon::Information);
     EXPECT_FALSE(app->ReadIni(""));
     ExpectMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.", MsgIcon::Critical);

@@ -1,4 +1,4 @@
-#include "../cli/CliRunner.h"
+#include "support/CliRunner.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cHexFile.h"
 #include "sim/K417Simulator.h"

@@ -136,13 +136,21 @@ TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
     EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
 }
 
-TEST_F(CatalogueTest, SettingsFileNamesTheSerialPorts) {
-    const std::string path = WriteSettings();
-    WriteBytes(path, ReadBytes(path) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
-    cSerCom::setPortPath(5, "/dev/alt");
-    cNivolantis app(path);
-    EXPECT_EQ("/dev/ttyUSB0", cSerCom::PortPath(3));
-    EXPECT_EQ("/dev/ttyS0", cSerCom::PortPath(1));
-    EXPECT_EQ("/dev/ttyS4", cSerCom::PortPath(5)) << "the settings file decides every port";
-    cSerCom::setPortPath(3, "");
+TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
+    const std::string first = WriteSettings();
+    WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
+    cNivolantis app(first);
+    app.SerCom().setPortPath(5, "/dev/alt");
+    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3));
+    EXPECT_EQ("/dev/ttyS0", app.SerCom().PortPath(1));
+
+    const std::string second = PathOf("zweite.ini");
+    WriteBytes(second, ReadBytes(WriteSettings()) + "[Schnittstellen]\r\nCOM1=/dev/pts/7\r\n");
+    cNivolantis other(second);
+    EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
+    EXPECT_EQ("/dev/ttyS2", other.SerCom().PortPath(3));
+    EXPECT_EQ("/dev/ttyS4", other.SerCom().PortPath(5));
+    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3)) << "building a second object remaps nothing";
+    EXPECT_EQ("/dev/ttyS0", app.SerCom().PortPath(1));
+    EXPECT_EQ("/dev/alt", app.SerCom().PortPath(5));
 }

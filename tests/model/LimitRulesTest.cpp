@@ -1,7 +1,6 @@
-#include "support/ModelTest.h"
-#include "support/RecordingView.h"
+#include "support/ConfigurationTest.h"
 
-using LimitRulesTest = ModelTest;
+using LimitRulesTest = ConfigurationTest;
 
 TEST_F(LimitRulesTest, AfterConstructionTheTablesHold) {
     const cRange& scale = R("Eingang", "Skalierung");
@@ -16,8 +15,8 @@ TEST_F(LimitRulesTest, AfterConstructionTheTablesHold) {
 
 TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
     P("Eingang", "Skalenkomma").setValue(2.0);
-    app->UpdateLimits();
-    EXPECT_TRUE(app->EnableNotify());
+    config->UpdateLimits();
+    EXPECT_TRUE(config->EnableNotify());
     const cRange& scale = R("Eingang", "Skalierung");
     EXPECT_EQ(100.0f, scale.RangeBegin().Factor());
     EXPECT_FLOAT_EQ(-999.99f, scale.RangeEnd().LowerLimit());
@@ -31,7 +30,7 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
     }
 
     P("Eingang", "Skalenkomma").setValue(0.0);
-    app->UpdateLimits();
+    config->UpdateLimits();
     EXPECT_EQ(0.0f, scale.GetRangeBegin());
     EXPECT_EQ(1.0f, scale.GetRangeEnd());
     EXPECT_EQ(99999.0f, scale.RangeEnd().UpperLimit());
@@ -40,12 +39,12 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
 
 TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
     R("Eingang", "Skalierung").SetRangeEnd(0.5);
-    app->UpdateLimits();
+    config->UpdateLimits();
     EXPECT_EQ(0.5f, R("Grenzwerte", "Grenzwert1").GetRangeEnd()) << "0.9 pulled down";
     EXPECT_EQ(0.5f, P("Linearisierung", "Y24").Value());
 
     R("Eingang", "Messbereich").SetRangeBegin(10.0);
-    app->UpdateLimits();
+    config->UpdateLimits();
     EXPECT_EQ(10.0f, P("Linearisierung", "X1").Value());
     EXPECT_EQ(10.0f, P("Linearisierung", "X1").LowerLimit());
 }
@@ -53,7 +52,7 @@ TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
 TEST_F(LimitRulesTest, AReversedScalingLeavesValuesAtItsBeginExceptTheStep) {
     R("Eingang", "Skalierung").SetRangeBegin(1.0);
     R("Eingang", "Skalierung").SetRangeEnd(0.0);
-    app->UpdateLimits();
+    config->UpdateLimits();
     EXPECT_EQ(1.0f, R("Grenzwerte", "Grenzwert1").GetRangeBegin());
     EXPECT_EQ(1.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
     EXPECT_EQ(1.0f, P("Linearisierung", "Y1").Value());
@@ -64,38 +63,37 @@ TEST_F(LimitRulesTest, AReversedScalingLeavesValuesAtItsBeginExceptTheStep) {
 TEST_F(LimitRulesTest, ReducedVariantsNarrowTheRelayChoicesWithOneRefresh) {
     P("Grenzwerte", "Grenzwertfunktion B").setValue(3.0);
     P("Grenzwerte", "Pumpentausch B").setValue(1.0);
-    std::vector<std::string> log;
-    RecordingView view("v", log);
-    app->AddView(view);
+    CountingOwner owner;
+    config->setOwner(&owner);
 
-    app->setHardwareVariante(1);
-    EXPECT_EQ(1, app->HardwareVariante());
+    config->setHardwareVariante(1);
+    EXPECT_EQ(1, config->HardwareVariante());
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value());
     EXPECT_EQ(0.0f, P("Grenzwerte", "Pumpentausch B").Value());
-    EXPECT_EQ(1u, log.size());
+    EXPECT_EQ(1, owner.count);
     ExpectMessage("Grenzwertfunktion D '2' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
     P("Grenzwerte", "Grenzwertfunktion D").setValue(2.0);
     VerifyMessages();
 
-    app->setHardwareVariante(5);
-    EXPECT_EQ(5, app->HardwareVariante());
+    config->setHardwareVariante(5);
+    EXPECT_EQ(5, config->HardwareVariante());
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
 
-    app->setHardwareVariante(7);
+    config->setHardwareVariante(7);
     EXPECT_EQ(4.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value()) << "widening changes no value";
 }
 
 TEST_F(LimitRulesTest, DefaultsRestoreValuesAndDescriptionsButNotUserData) {
     P("Eingang", "Skalenkomma").setValue(1.0);
-    app->UpdateLimits();
-    app->SetDescription(0, "Tank 3");
-    app->setBenutzername("Müller");
-    app->setHardwareVariante(0);
-    app->SetDefaults();
+    config->UpdateLimits();
+    config->SetDescription(0, "Tank 3");
+    config->setBenutzername("Müller");
+    config->setHardwareVariante(0);
+    config->SetDefaults();
     EXPECT_EQ(4.0f, P("Eingang", "Skalenkomma").Value());
     EXPECT_EQ(10000.0f, P("Linearisierung", "Y3").Factor());
-    EXPECT_EQ("Beschreibung1", app->GetDescription(0));
-    EXPECT_EQ("Müller", app->Benutzername());
-    EXPECT_EQ(0, app->HardwareVariante());
+    EXPECT_EQ("Beschreibung1", config->GetDescription(0));
+    EXPECT_EQ("Müller", config->Benutzername());
+    EXPECT_EQ(0, config->HardwareVariante());
 }

@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "support/CliRunner.h"
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "platform/QtReportPrinter.h"

@@ -7,7 +7,7 @@
 #include <chrono>
 
 /// Core test with a simulated K417 serving on a pseudo-terminal that COM1 maps to, and a
-/// serial channel `serCom`. Other port paths a test sets are restored afterwards.
+/// serial channel `serCom`.
 class SimulatorTest : public CoreTest {
 protected:
     static constexpr std::int16_t kSimPort = 1;
@@ -16,12 +16,7 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         sim.Start();
-        cSerCom::setPortPath(kSimPort, sim.SlavePath());
-    }
-    void TearDown() override {
-        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            cSerCom::setPortPath(n, "");
-        CoreTest::TearDown();
+        serCom.setPortPath(kSimPort, sim.SlavePath());
     }
 
     void OpenSim() { ASSERT_EQ(kSimPort, serCom.OpenCom(kSimPort, kSettings)); }

@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "support/CliRunner.h"
 
 #include <cstdio>
 #include <fstream>

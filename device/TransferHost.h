@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+/// Where a device search stands or ended: the port being tried or the port where the device
+/// answered (0: none), and the identification it answered (empty until then).
+struct SearchState {
+    std::int16_t port = 0;
+    std::string identification;
+};
+
+/// What a device transfer needs from the program around it: a place to show the search and the
+/// progress, and the mark that keeps two transfers from running at once.
+class TransferHost {
+public:
+    virtual ~TransferHost() = default;
+    /// The search moved on; the views learn it with the next notification.
+    virtual void ShowSearch(const SearchState& state) = 0;
+    /// Percent of the bytes done (0 at the end), for the views that show progress.
+    virtual void NotifyProgress(int percent) = 0;
+    /// True while a device exchange or transfer runs; a new transfer is then refused.
+    virtual bool DeviceBusy() const = 0;
+    virtual void setTransferRunning(bool running) = 0;
+};

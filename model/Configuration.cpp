@@ -1,0 +1,175 @@
+#include "model/Configuration.h"
+
+#include "base/NumberText.h"
+#include "base/Platform.h"
+#include "model/Catalogue.h"
+#include "model/LimitRules.h"
+
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+const char* const kDescriptionSection = "Gerätebeschreibung";
+const char* const kInputGroup = "Eingang";
+
+std::optional<int> DescriptionLine(const std::string& name) {
+    for (int line = 1; line <= Configuration::kDescriptionLines; ++line)
+        if (name == "Zeile" + std::to_string(line))
+            return line - 1;
+    if (name == "Anlagenkennzeichen")
+        return Configuration::kDescriptionLines;
+    return std::nullopt;
+}
+
+} // namespace
+
+/// What a "GROUP/NAME" path names: a range end, a plain parameter or a description line.
+struct Configuration::Field {
+    cRange* range = nullptr;
+    bool rangeBegin = false;
+    cParameter* parameter = nullptr;
+    int descriptionLine = -1;
+    bool inInput = false; ///< in group "Eingang", where the scaling rules live
+};
+
+Configuration::Configuration(const std::vector<std::string>& units)
+    : m_maxUnits(static_cast<std::int16_t>(units.size())) {
+    Catalogue::Create(*this, units);
+    SetDefaults();
+    ForEachParameter([this](cDataGroup&, cParameter& p) { m_totalByteCount += p.Size(); });
+    m_parametrierdatum = Platform::Clocks().Now();
+    m_enableNotify = true;
+}
+
+void Configuration::AddGroup(std::unique_ptr<cDataGroup> group) {
+    const std::string name = group->GroupName();
+    group->setOwner(this);
+    m_data.Add(name, std::move(group));
+}
+
+void Configuration::setEnableTestData(bool enable) {
+    for (cDataGroup& group : m_data)
+        group.setEnableTestData(enable);
+}
+
+void Configuration::Notify() {
+    if (m_enableNotify)
+        NotifyOwner(m_owner);
+}
+
+bool Configuration::TestData() {
+    setEnableTestData(true);
+    bool failed = false;
+    for (cDataGroup& group : m_data)
+        for (cRange& range : group.Ranges())
+            failed = range.TestData() || failed;
+    return failed;
+}
+
+void Configuration::SetDescription(int index, const std::string& text) {
+    if (index >= 0 && index < kDescriptionCount)
+        m_descriptions[index] = text;
+    Notify();
+}
+
+std::string Configuration::GetDescription(int index) const {
+    return index >= 0 && index < kDescriptionCount ? m_descriptions[index] : "";
+}
+
+void Configuration::setBenutzername(const std::string& name) {
+    if (!name.empty())
+        m_benutzername = name;
+    Notify();
+}
+
+void Configuration::setParametrierdatum(const DateTime& date) {
+    if (date.IsValid())
+        m_parametrierdatum = date;
+    Notify();
+}
+
+void Configuration::setParametrierdatum(const std::string& text) {
+    if (auto date = Platform::Regional().ParseDateTime(text))
+        m_parametrierdatum = *date;
+    Notify();
+}
+
+std::string Configuration::ParametrierdatumText() const {
+    return Platform::Regional().FormatDateTime(m_parametrierdatum);
+}
+
+void Configuration::setHardwareVariante(std::uint8_t variant) {
+    m_enableNotify = false;
+    LimitRules::ApplyVariant(*this, variant);
+    m_hardwareVariante = variant;
+    m_enableNotify = true;
+    Notify();
+}
+
+void Configuration::SetDefaults() {
+    ForEachParameter([](cDataGroup&, cParameter& p) { p.SetDefault(); });
+    UpdateLimits();
+    for (int line = 0; line < kDescriptionLines; ++line)
+        m_descriptions[line] = "Beschreibung" + std::to_string(line + 1);
+    m_descriptions[kDescriptionLines] = "Messung1";
+    Notify();
+}
+
+void Configuration::UpdateLimits() {
+    LimitRules::UpdateLimits(*this);
+}
+
+Configuration::Field Configuration::Resolve(const std::string& path) const {
+    const auto slash = path.find('/');
+    const std::string group = path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? "" : path.substr(slash + 1);
+    Field field;
+    field.inInput = group == kInputGroup;
+    if (group == kDescriptionSection) {
+        if (auto line = DescriptionLine(name)) {
+            field.descriptionLine = *line;
+            return field;
+        }
+    } else if (cDataGroup* data = m_data.Find(group)) {
+        for (cRange& range : data->Ranges())
+            if (range.RangeBegin().ParName() == name || range.RangeEnd().ParName() == name) {
+                field.range = &range;
+                field.rangeBegin = range.RangeBegin().ParName() == name;
+                field.parameter = field.rangeBegin ? &range.RangeBegin() : &range.RangeEnd();
+                return field;
+            }
+        if ((field.parameter = data->Parameters().Find(name)))
+            return field;
+    }
+    throw std::out_of_range("unbekannter Parameter '" + path + "'");
+}
+
+bool Configuration::Assign(const std::string& path, const std::string& text) {
+    const Field field = Resolve(path);
+    if (field.descriptionLine >= 0) {
+        SetDescription(field.descriptionLine, text);
+        return true;
+    }
+    bool taken;
+    bool scaling;
+    if (field.range) {
+        taken =
+            field.rangeBegin ? field.range->SetRangeBegin(text) : field.range->SetRangeEnd(text);
+        const std::string& name = field.range->RangeName();
+        scaling = name == "Messbereich" || name == "Skalierung";
+    } else {
+        taken = field.parameter->setValue(text);
+        scaling = field.parameter->ParName() == "Skalenkomma";
+    }
+    if (field.inInput && scaling)
+        UpdateLimits();
+    return taken;
+}
+
+std::string Configuration::Show(const std::string& path) const {
+    const Field field = Resolve(path);
+    if (field.descriptionLine >= 0)
+        return GetDescription(field.descriptionLine);
+    return NumberToText(field.parameter->Value());
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "base/DateTime.h"
+#include "model/KeyedCollection.h"
+#include "model/Notifiable.h"
+#include "model/cDataGroup.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+/// One complete set of the device's settings: the catalogue's groups, the description lines,
+/// who parametrised the device when, and the hardware variant. Every change is passed on to an
+/// owner (the application object) while notification is on.
+class Configuration : public Notifiable {
+public:
+    static constexpr int kDescriptionCount = 5; ///< four description lines and the plant identifier
+    static constexpr int kDescriptionLines = 4;
+    static constexpr std::uint8_t kFullVariant = 7; ///< every software and hardware function
+    static constexpr std::uint8_t kVariantMask = 7; ///< the device's variant bits of its byte
+
+    /// Builds the catalogue with the scale unit texts (index order) and sets the defaults;
+    /// notification is on afterwards.
+    explicit Configuration(const std::vector<std::string>& units);
+
+    Notifiable* Owner() const { return m_owner; }
+    void setOwner(Notifiable* owner) { m_owner = owner; }
+
+    const KeyedCollection<cDataGroup>& Data() const { return m_data; }
+    cDataGroup& Data(const std::string& group) const { return m_data(group); }
+    /// Adds a built group under its name; used once per group by the catalogue.
+    void AddGroup(std::unique_ptr<cDataGroup> group);
+
+    /// Calls f(group, parameter) for every parameter in walk order: groups in order, in each
+    /// group its ranges (begin, then end parameter), then its parameters, each in creation order.
+    template <typename F> void ForEachParameter(F&& f) const {
+        for (cDataGroup& group : m_data) {
+            for (cRange& range : group.Ranges()) {
+                f(group, range.RangeBegin());
+                f(group, range.RangeEnd());
+            }
+            for (cParameter& parameter : group.Parameters())
+                f(group, parameter);
+        }
+    }
+
+    bool EnableNotify() const { return m_enableNotify; }
+    void setEnableNotify(bool enable) { m_enableNotify = enable; }
+    /// Passes the testing switch on to every group.
+    void setEnableTestData(bool enable);
+    /// Passes the change on to the owner while notification is on.
+    void Notify() override;
+
+    /// The whole-model check: switches testing on everywhere and tests every range (each
+    /// failing begin/end pair shows its own message). True when an error was found.
+    bool TestData();
+
+    /// Sets description line 0 to 4 (others are ignored); notifies in both cases.
+    void SetDescription(int index, const std::string& text);
+    /// Description line 0 to 4; "" for any other index.
+    std::string GetDescription(int index) const;
+
+    const std::string& Benutzername() const { return m_benutzername; }
+    /// An empty name is ignored; notifies in both cases.
+    void setBenutzername(const std::string& name);
+    const DateTime& Parametrierdatum() const { return m_parametrierdatum; }
+    void setParametrierdatum(const DateTime& date);
+    /// A text that is no date under the regional settings is ignored; notifies in both cases.
+    void setParametrierdatum(const std::string& text);
+    /// The parametrisation date as the regional settings show it.
+    std::string ParametrierdatumText() const;
+
+    /// Number of scale units: the upper limit of "Skaleneinheit".
+    std::int16_t MaxUnits() const { return m_maxUnits; }
+    /// Sum of the byte counts of all parameters: the basis of transfer progress.
+    int TotalByteCount() const { return m_totalByteCount; }
+
+    std::uint8_t HardwareVariante() const { return m_hardwareVariante; }
+    /// Narrows (0, 1) or widens (7) the relay choices, stores the variant, and notifies.
+    void setHardwareVariante(std::uint8_t variant);
+
+    /// Every value back to its factory default, limits recomputed, description lines reset.
+    void SetDefaults();
+    /// Recomputes the factors and limits that follow the scaling; leaves notification on.
+    void UpdateLimits();
+
+    /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
+    /// they change, the limit update after the measuring range, the scaling and the decimal
+    /// places of "Eingang", and "Gerätebeschreibung/Zeile1".."Zeile4" and
+    /// "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. False when the model
+    /// refused the text (after its message). Throws std::out_of_range for an unknown path.
+    bool Assign(const std::string& path, const std::string& text);
+    /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
+    /// are). Throws std::out_of_range for an unknown path.
+    std::string Show(const std::string& path) const;
+
+private:
+    struct Field;
+    Field Resolve(const std::string& path) const;
+
+    KeyedCollection<cDataGroup> m_data;
+    Notifiable* m_owner = nullptr;
+    bool m_enableNotify = false;
+    std::int16_t m_maxUnits = 0;
+    std::uint8_t m_hardwareVariante = kFullVariant;
+    std::string m_benutzername = "Benutzername";
+    DateTime m_parametrierdatum;
+    std::array<std::string, kDescriptionCount> m_descriptions;
+    int m_totalByteCount = 0;
+};

@@ -1,0 +1,64 @@
+#include "support/ConfigurationTest.h"
+
+#include <stdexcept>
+
+using AssignTest = ConfigurationTest;
+
+TEST_F(AssignTest, RangeEndsChangeOnlyWhenTheValueDiffers) {
+    CountingOwner owner;
+    config->setOwner(&owner);
+    EXPECT_TRUE(config->Assign("Eingang/Messbereich.Ende", "20"));
+    EXPECT_EQ(0, owner.count) << "the same value changes nothing";
+
+    // The X points follow the measuring range: X1 (4 mA) moves onto the new begin.
+    EXPECT_TRUE(config->Assign("Eingang/Messbereich.Anfang", "10"));
+    EXPECT_EQ(10.0f, R("Eingang", "Messbereich").GetRangeBegin());
+    EXPECT_EQ(10.0f, P("Linearisierung", "X1").LowerLimit());
+    EXPECT_EQ(10.0f, P("Linearisierung", "X1").Value());
+    EXPECT_EQ("10", config->Show("Eingang/Messbereich.Anfang"));
+}
+
+TEST_F(AssignTest, DecimalPlacesBringTheLimitUpdate) {
+    EXPECT_TRUE(config->Assign("Eingang/Skalenkomma", "2"));
+    // Two places: factor 10^2 = 100, scaling limits ±99999 / 100 = ±999.99.
+    const cRange& scale = R("Eingang", "Skalierung");
+    EXPECT_EQ(100.0f, scale.RangeEnd().Factor());
+    EXPECT_FLOAT_EQ(999.99f, scale.RangeEnd().UpperLimit());
+    EXPECT_FLOAT_EQ(-999.99f, scale.RangeBegin().LowerLimit());
+    EXPECT_EQ(100.0f, P("Sonstiges", "Simulationsschrittweite").Factor());
+
+    // The wider scaling now takes 250, and the relay limits follow it.
+    EXPECT_TRUE(config->Assign("Eingang/Skalierung.Ende", "250"));
+    EXPECT_EQ(250.0f, R("Grenzwerte", "Grenzwert2").RangeEnd().UpperLimit());
+    EXPECT_EQ(250.0f, P("Linearisierung", "Y24").UpperLimit());
+    EXPECT_EQ("250", config->Show("Eingang/Skalierung.Ende"));
+}
+
+TEST_F(AssignTest, DescriptionKeysSetTheDescriptionLines) {
+    EXPECT_TRUE(config->Assign("Gerätebeschreibung/Zeile3", "Tank 3"));
+    EXPECT_TRUE(config->Assign("Gerätebeschreibung/Anlagenkennzeichen", "Halle 2"));
+    EXPECT_EQ("Tank 3", config->GetDescription(2));
+    EXPECT_EQ("Halle 2", config->GetDescription(4));
+    EXPECT_EQ("Tank 3", config->Show("Gerätebeschreibung/Zeile3"));
+    EXPECT_EQ("Beschreibung1", config->Show("Gerätebeschreibung/Zeile1"));
+}
+
+TEST_F(AssignTest, UnknownPathsThrowAndRefusedTextsKeepTheValue) {
+    try {
+        config->Assign("Eingang/Unbekannt", "1");
+        ADD_FAILURE() << "no exception";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ("unbekannter Parameter 'Eingang/Unbekannt'", error.what());
+    }
+    EXPECT_THROW(config->Show("Gerätebeschreibung/Zeile5"), std::out_of_range);
+    EXPECT_THROW(config->Assign("Filter", "1"), std::out_of_range);
+
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
+    EXPECT_FALSE(config->Assign("Eingang/Filter", "300"));
+    ExpectMessage("Oberer Grenzwert A 'viel' nicht numerisch.", MsgIcon::Information,
+                  "Eingabefehler");
+    EXPECT_FALSE(config->Assign("Grenzwerte/Oberer Grenzwert A", "viel"));
+    VerifyMessages();
+    EXPECT_EQ("2", config->Show("Eingang/Filter"));
+    EXPECT_EQ("0,9", config->Show("Grenzwerte/Oberer Grenzwert A"));
+}
