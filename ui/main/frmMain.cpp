@@ -36,6 +36,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QTableWidget>
@@ -144,7 +145,11 @@ void frmMain::BuildPages() {
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int cellWidth = m_grid->fontMetrics().horizontalAdvance("-00000,00") + 12;
+    m_grid->setColumnWidth(0, cellWidth);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setMinimumWidth(3 * cellWidth + m_grid->verticalScrollBar()->sizeHint().width());
     m_grid->installEventFilter(this);
 }
 
