@@ -22,3 +22,10 @@ void ConsoleMessageService::ShowMessage(const std::string& text, MsgIcon, const 
         m_out << PlainLineEnds(title) << '\n';
     m_out << PlainLineEnds(text) << std::endl;
 }
+
+MsgAnswer ConsoleMessageService::Ask(const std::string& text, MsgButtons buttons,
+                                     const std::string& title) {
+    const bool cancel = buttons == MsgButtons::YesNoCancel;
+    ShowMessage(text + (cancel ? "\n-> Abbrechen" : "\n-> Nein"), MsgIcon::None, title);
+    return cancel ? MsgAnswer::Cancel : MsgAnswer::No;
+}

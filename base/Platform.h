@@ -40,5 +40,11 @@ inline void ShowMessage(const std::string& text, MsgIcon icon, const std::string
     Platform::Messages().ShowMessage(text, icon, title);
 }
 
+/// Shorthand for asking the user a question.
+inline MsgAnswer AskQuestion(const std::string& text, MsgButtons buttons,
+                             const std::string& title = "") {
+    return Platform::Messages().Ask(text, buttons, title);
+}
+
 /// Shorthand for letting pending window events run.
 inline void DoEvents() { Platform::Events().ProcessEvents(); }

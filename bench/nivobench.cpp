@@ -34,6 +34,9 @@ public:
         if (icon == MsgIcon::Critical)
             std::fprintf(stderr, "%s\n", text.c_str());
     }
+    MsgAnswer Ask(const std::string&, MsgButtons, const std::string&) override {
+        return MsgAnswer::No;
+    }
 };
 
 double Seconds(std::chrono::steady_clock::time_point start) {

@@ -2,12 +2,10 @@
 
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "platform/FileDialogs.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPrinterInfo>
 
 namespace {
@@ -20,32 +18,32 @@ QString SuggestedPdf(const cNivolantis& app) {
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-QString AskForPdfFile(QWidget* parent, const QString& suggestedFile) {
-    const auto answer = QMessageBox::question(
-        parent, QStringLiteral("Drucken"),
-        QStringLiteral("Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?"));
-    if (answer != QMessageBox::Yes)
-        return {};
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Bericht als PDF-Datei speichern"),
-                                                suggestedFile, QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    return path;
+std::optional<QString> AskForPdfFile(const QString& suggestedFile) {
+    const std::string question =
+        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?";
+    if (AskQuestion(question, MsgButtons::YesNo, "Drucken") != MsgAnswer::Yes)
+        return std::nullopt;
+    FileDialogOptions options;
+    options.title = QStringLiteral("Bericht als PDF-Datei speichern");
+    options.fileName = suggestedFile;
+    options.defaultSuffix = QStringLiteral("pdf");
+    options.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    return FileDialogs::Current().SaveFile(options);
 }
 
 } // namespace
 
-QtReportPrinter::DeviceOpener SystemPrinterOrPdf(QWidget* parent, const QString& suggestedFile) {
-    return [owner = QPointer<QWidget>(parent), suggestedFile]() -> std::unique_ptr<QPagedPaintDevice> {
+QtReportPrinter::DeviceOpener SystemPrinterOrPdf(const QString& suggestedFile) {
+    return [suggestedFile]() -> std::unique_ptr<QPagedPaintDevice> {
         if (!QPrinterInfo::availablePrinters().isEmpty())
             return QtReportPrinter::OpenDefaultPrinter();
-        const QString path = AskForPdfFile(owner, suggestedFile);
-        return path.isEmpty() ? nullptr : QtReportPrinter::OpenPdf(path);
+        const std::optional<QString> path = AskForPdfFile(suggestedFile);
+        return path ? QtReportPrinter::OpenPdf(*path) : nullptr;
     };
 }
 
-bool PrintReport(cNivolantis& app, QWidget* parent) {
-    Platform::Install(std::make_unique<QtReportPrinter>(SystemPrinterOrPdf(parent, SuggestedPdf(app))));
+bool PrintReport(cNivolantis& app) {
+    Platform::Install(std::make_unique<QtReportPrinter>(SystemPrinterOrPdf(SuggestedPdf(app))));
     try {
         return app.PrintAll();
     } catch (const PrintCancelled&) {

@@ -4,15 +4,12 @@
 #include "platform/QtReportPrinter.h"
 #include "platform/ReportPrinting.h"
 #include "support/CoreTest.h"
+#include "support/ScriptedFileDialogs.h"
 
 #include <gmock/gmock.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPrinterInfo>
-#include <QTimer>
 
 #include <algorithm>
 #include <sstream>
@@ -95,33 +92,31 @@ TEST_F(ReportPdfTest, WithoutPrinterTheUserMaySaveAPdfInstead) {
         GTEST_SKIP() << "this system has a printer";
     cNivolantis app(WriteSettings());
     app.setFileName(PathOf("anlage.par"));
-    bool yes = true;
-    Lines seen;      // the question's text and the file dialog's suggestion
-    QTimer answerer; // answers the question with `yes` and the file dialog with "bericht"
-    QObject::connect(&answerer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen.push_back(box->text().toStdString());
-            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            seen.push_back(dialog->selectedFiles().value(0).toStdString());
-            dialog->selectFile(QString::fromStdString(PathOf("bericht")));
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    });
-    answerer.start(10);
+    auto installed = std::make_unique<ScriptedFileDialogs>();
+    ScriptedFileDialogs& dialogs = *installed;
+    FileDialogs::Install(std::move(installed));
+    const std::string question =
+        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?";
 
-    EXPECT_TRUE(PrintReport(app, nullptr));
-    EXPECT_EQ(
-        (Lines{
-            "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
-            PathOf("anlage.pdf")}),
-        seen);
-    EXPECT_TRUE(std::filesystem::exists(PathOf("bericht.pdf")));
-    yes = false;
-    seen.clear();
-    EXPECT_FALSE(PrintReport(app, nullptr));
-    EXPECT_EQ(1u, seen.size());
+    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    dialogs.Answer(QString::fromStdString(PathOf("bericht.pdf")));
+    EXPECT_TRUE(PrintReport(app));
+    ASSERT_EQ(1u, dialogs.Requests().size());
+    const ScriptedFileDialogs::Request& request = dialogs.Requests()[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(PathOf("anlage.pdf"), request.options.fileName.toStdString());
+    EXPECT_EQ("pdf", request.options.defaultSuffix.toStdString());
+    EXPECT_TRUE(request.options.confirmOverwrite);
+    EXPECT_GT(std::filesystem::file_size(PathOf("bericht.pdf")), 0u);
+    VerifyMessages();
+
+    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::No);
+    EXPECT_FALSE(PrintReport(app));
+    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    dialogs.Answer(std::nullopt);
+    EXPECT_FALSE(PrintReport(app));
+    EXPECT_EQ(2u, dialogs.Requests().size()) << "no dialog after the answer No";
+    FileDialogs::Install(nullptr);
 }
 
 TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {

@@ -20,19 +20,6 @@ private:
     DateTime m_now;
 };
 
-const char* IconName(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information: return "Information";
-    case MsgIcon::Critical: return "Critical";
-    case MsgIcon::Exclamation: return "Exclamation";
-    default: return "None";
-    }
-}
-
-std::string Describe(const RecordingMessageService::Message& m) {
-    return "[" + std::string(IconName(m.icon)) + "] title '" + m.title + "': " + m.text;
-}
-
 } // namespace
 
 void CoreTest::SetUp() {
@@ -70,15 +57,24 @@ void CoreTest::ExpectMessage(const std::string& text, MsgIcon icon, const std::s
     m_expected.push_back({text, icon, title});
 }
 
+void CoreTest::ExpectQuestion(const std::string& text, MsgButtons buttons, const std::string& title,
+                              MsgAnswer answer) {
+    m_recorder->Script({text, buttons, title, answer});
+}
+
 void CoreTest::VerifyMessages() {
+    using Recorder = RecordingMessageService;
     const auto& shown = m_recorder->Messages();
     std::size_t common = std::min(shown.size(), m_expected.size());
     for (std::size_t i = 0; i < common; ++i)
-        EXPECT_EQ(Describe(m_expected[i]), Describe(shown[i])) << "message box " << i + 1;
+        EXPECT_EQ(Recorder::Describe(m_expected[i]), Recorder::Describe(shown[i]))
+            << "message box " << i + 1;
     for (std::size_t i = common; i < shown.size(); ++i)
-        ADD_FAILURE() << "unexpected message box: " << Describe(shown[i]);
+        ADD_FAILURE() << "unexpected message box: " << Recorder::Describe(shown[i]);
     for (std::size_t i = common; i < m_expected.size(); ++i)
-        ADD_FAILURE() << "expected message box never shown: " << Describe(m_expected[i]);
+        ADD_FAILURE() << "expected message box never shown: " << Recorder::Describe(m_expected[i]);
+    for (const auto& question : m_recorder->TakeUnasked())
+        ADD_FAILURE() << "expected question never asked: " << Recorder::Describe(question);
     m_recorder->Clear();
     m_expected.clear();
 }

@@ -12,7 +12,7 @@
 /// Base fixture for core tests: installs a message recorder, German or English regional
 /// settings, a fixed clock and a program named "NivoConfig" in a fresh temporary folder.
 /// Every message box a test does not announce with ExpectMessage fails it, and so does an
-/// announced one that never appeared.
+/// announced one that never appeared; questions likewise with ExpectQuestion.
 class CoreTest : public ::testing::Test {
 protected:
     static constexpr DateTime kNow{2026, 12, 6, 14, 5, 9};
@@ -25,7 +25,10 @@ protected:
 
     /// Announces the next message box: exact text, icon and title.
     void ExpectMessage(const std::string& text, MsgIcon icon, const std::string& title = "");
-    /// Checks the announced messages against the shown ones now, and forgets both.
+    /// Announces the next question (exact text, buttons and title) and the user's answer to it.
+    void ExpectQuestion(const std::string& text, MsgButtons buttons, const std::string& title,
+                        MsgAnswer answer);
+    /// Checks the announced messages and questions against the shown ones now, and forgets both.
     void VerifyMessages();
 
     RecordingMessageService& Recorder() { return *m_recorder; }

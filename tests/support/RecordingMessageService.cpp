@@ -1,8 +1,64 @@
 #include "support/RecordingMessageService.h"
 
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* IconName(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information: return "Information";
+    case MsgIcon::Critical: return "Critical";
+    case MsgIcon::Exclamation: return "Exclamation";
+    default: return "None";
+    }
+}
+
+const char* AnswerName(MsgAnswer answer) {
+    switch (answer) {
+    case MsgAnswer::Yes: return "Yes";
+    case MsgAnswer::No: return "No";
+    default: return "Cancel";
+    }
+}
+
+} // namespace
+
 void RecordingMessageService::ShowMessage(const std::string& text, MsgIcon icon,
                                           const std::string& title) {
     m_messages.push_back({text, icon, title});
     if (onShow)
         onShow(m_messages.back());
+}
+
+MsgAnswer RecordingMessageService::Ask(const std::string& text, MsgButtons buttons,
+                                       const std::string& title) {
+    const MsgAnswer declined = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    const Question asked{text, buttons, title, declined};
+    if (m_script.empty()) {
+        ADD_FAILURE() << "unexpected question: " << Describe(asked);
+        return declined;
+    }
+    const Question scripted = m_script.front();
+    m_script.pop_front();
+    if (Describe({text, buttons, title, scripted.answer}) != Describe(scripted)) {
+        ADD_FAILURE() << "expected question " << Describe(scripted) << "\n  but was asked "
+                      << Describe(asked);
+        return declined;
+    }
+    return scripted.answer;
+}
+
+std::vector<RecordingMessageService::Question> RecordingMessageService::TakeUnasked() {
+    std::vector<Question> unasked(m_script.begin(), m_script.end());
+    m_script.clear();
+    return unasked;
+}
+
+std::string RecordingMessageService::Describe(const Message& m) {
+    return "[" + std::string(IconName(m.icon)) + "] title '" + m.title + "': " + m.text;
+}
+
+std::string RecordingMessageService::Describe(const Question& q) {
+    return std::string(q.buttons == MsgButtons::YesNo ? "[Yes/No]" : "[Yes/No/Cancel]") +
+           " title '" + q.title + "': " + q.text + " -> " + AnswerName(q.answer);
 }

@@ -1,0 +1,7 @@
+#include "platform/QtEventPump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
