@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "support/CoreTest.h"
+#include "support/ScriptedFileDialogs.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -18,11 +19,15 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         Application();
+        auto scripted = std::make_unique<ScriptedFileDialogs>();
+        dialogs = scripted.get();
+        FileDialogs::Install(std::move(scripted));
         MyNivolantis = std::make_unique<cNivolantis>(WriteSettings());
     }
     void TearDown() override {
         MyNivolantis.reset();
         main.reset();
+        FileDialogs::Install(nullptr);
         CoreTest::TearDown();
     }
 
@@ -68,4 +73,5 @@ protected:
     }
 
     std::unique_ptr<frmMain> main;
+    ScriptedFileDialogs* dialogs = nullptr; ///< answers every file dialog of the test
 };

@@ -248,6 +248,37 @@ TEST_F(MainWindowTest, SaveRefusedByTheModelCheckLeavesTheDiskUntouched) {
     EXPECT_EQ(std::vector<std::string>{"NivoConfig.ini"}, files);
 }
 
+TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
+    OpenMain();
+    const QString file = QString::fromStdString(PathOf("tank.par"));
+    dialogs->Answer(std::nullopt);
+    main->findChild<QAction*>("Save")->trigger();
+    EXPECT_FALSE(std::filesystem::exists(PathOf("tank.par")));
+    EXPECT_EQ("NivoConfig []", main->windowTitle());
+
+    dialogs->Answer(file);
+    main->findChild<QAction*>("Save")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(PathOf("tank.par")));
+    EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
+    const auto& save = dialogs->Requests().back();
+    EXPECT_TRUE(save.save);
+    EXPECT_EQ("par", save.options.defaultSuffix);
+    EXPECT_TRUE(save.options.confirmOverwrite);
+    EXPECT_EQ(QString::fromStdString(Dir().string()), save.options.folder);
+
+    Enter("txtFilter", "9");
+    const std::string saved = ReadBytes(PathOf("tank.par"));
+    dialogs->Answer(std::nullopt);
+    main->findChild<QAction*>("Open")->trigger();
+    EXPECT_EQ("9", Text("txtFilter")) << "a cancelled open loads nothing";
+    EXPECT_EQ(saved, ReadBytes(PathOf("tank.par")));
+
+    dialogs->Answer(file);
+    main->findChild<QAction*>("Open")->trigger();
+    EXPECT_FALSE(dialogs->Requests().back().save);
+    EXPECT_EQ("2", Text("txtFilter"));
+}
+
 TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     auto app = std::move(MyNivolantis); // during start-up there is no application object yet
     WriteBytes(PathOf("NivoConfig.ini"), "[Firma]\r\nName=Pegel AG\r\nOrt=Talheim\r\n");

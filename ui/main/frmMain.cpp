@@ -269,7 +269,7 @@ void frmMain::BindCommands() {
         {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
         {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
-         [this] { PrintReport(*MyNivolantis, this); }},
+         [] { PrintReport(*MyNivolantis); }},
         {"Download", "go-down", QStyle::SP_ArrowDown, true, [] { MyNivolantis->Download(); }},
         {"Upload", "go-up", QStyle::SP_ArrowUp, true, [] { MyNivolantis->Upload(); }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
