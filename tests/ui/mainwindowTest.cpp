@@ -59,6 +59,20 @@ TEST_F(MainWindowTest, VoltViewShowsAndTakesHalfTheCurrent) {
     EXPECT_EQ("10,00", Text("txtOutEnd"));
 }
 
+TEST_F(MainWindowTest, ValueFieldsTellTheirLimitsAndTheWindowItsSize) {
+    OpenMain();
+    EXPECT_EQ("0 … 255", Find("txtFilter")->toolTip());
+    EXPECT_EQ("0 … 255 s", Find("txtDelay_3")->toolTip());
+    EXPECT_EQ("0,00 … 20,00 mA", Find("txtOutEnd")->toolTip());
+    Find<QRadioButton>("optOutSignal_1")->click();
+    EXPECT_EQ("0,00 … 10,00 V", Find("txtOutEnd")->toolTip());
+    EXPECT_EQ("", Find("txtBenutzername")->toolTip());
+
+    const QSize opened = main->size();
+    main->resize(opened + QSize(200, 100));
+    EXPECT_EQ(opened, main->size());
+}
+
 TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {
     OpenMain();
     Find<QComboBox>("cmbSComma")->setCurrentIndex(2);

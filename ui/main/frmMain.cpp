@@ -315,7 +315,10 @@ QString frmMain::DisplayText(const TextField& field) const {
             return Q(app.Benutzername());
         return Q(app.ParametrierdatumText());
     }
-    const double value = field.parameter->Value();
+    return Format(field, field.parameter->Value());
+}
+
+QString frmMain::Format(const TextField& field, double value) const {
     switch (field.binding->form) {
     case DisplayForm::TwoDecimals:
         return Q(FormatPattern(value, "#0.00"));
@@ -326,6 +329,16 @@ QString frmMain::DisplayText(const TextField& field) const {
     default:
         return Q(NumberToText(value));
     }
+}
+
+QString frmMain::LimitsText(const TextField& field) const {
+    const cParameter* parameter = field.parameter;
+    if (!parameter)
+        return {};
+    const bool volts = field.binding->form == DisplayForm::Output && OutputInVolts();
+    const QString unit = volts ? QString("V") : Q(parameter->Unit());
+    QString text = Format(field, parameter->LowerLimit()) + " … " + Format(field, parameter->UpperLimit());
+    return unit.isEmpty() ? text : text + " " + unit;
 }
 
 void frmMain::ShowChoice(const ChoiceField& field) {
@@ -347,8 +360,11 @@ void frmMain::Update() {
     QScopedValueRollback updating(m_updating, true);
     for (const ChoiceField& field : m_choices) // list positions first: the comma applies below
         ShowChoice(field);
-    for (const TextField& field : m_texts)
+    for (const TextField& field : m_texts) {
         SetText(field.edit, DisplayText(field));
+        if (const QString limits = LimitsText(field); field.edit->toolTip() != limits)
+            field.edit->setToolTip(limits);
+    }
     UpdateXYGrid();
     RefreshLabels();
     Child<QWidget>("frmStützpunkte")->setEnabled(Child<QRadioButton>("optLinart_1")->isChecked());

@@ -85,6 +85,9 @@ private:
     void ShowServiceTabs(const QString& commandLine);
 
     QString DisplayText(const TextField& field) const;
+    QString Format(const TextField& field, double value) const;
+    /// "lower … upper unit" in the field's display form: the tool tip of a value field.
+    QString LimitsText(const TextField& field) const;
     void ShowChoice(const ChoiceField& field);
     void RefreshTexts();
     void RefreshLabels();
