@@ -31,12 +31,13 @@ protected:
         CoreTest::TearDown();
     }
 
+    /// One for the whole test program, never destroyed: Qt's own statics may outlive it.
     static QApplication& Application() {
         static int argc = 1;
         static char name[] = "NivoConfig";
         static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-        return application;
+        static QApplication* application = new QApplication(argc, argv);
+        return *application;
     }
 
     frmMain& OpenMain(const QString& commandLine = "") {
