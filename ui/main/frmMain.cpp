@@ -130,6 +130,13 @@ void frmMain::BuildPages() {
     m_y = Child<QLineEdit>("txtY");
     m_pointNr = Child<QLabel>("lblXYPointNr");
     m_scaleRange = Child<QLabel>("lblSkalenbereich");
+    m_supportFrame = Child<QWidget>("frmStützpunkte");
+    for (int i = 0; i < 4; ++i)
+        m_linart[i] = Child<QRadioButton>("optLinart_" + QString::number(i));
+    for (int i = 0; i < 3; ++i)
+        m_outUnits[i] = Child<QLabel>("lblOutUnit_" + QString::number(i));
+    for (const char* name : {"txtInBegin", "txtInEnd", "txtSBegin", "txtSEnd"})
+        m_rangeFields.push_back(Child<QLineEdit>(name));
     for (int i = 0;; ++i) {
         auto* label = findChild<QLabel*>("lblUnit_" + QString::number(i));
         if (!label)
@@ -235,7 +242,7 @@ void frmMain::BindFields() {
                     [this, field](bool on) { CommitChoice(field, on ? 1 : 0); });
         } else {
             for (int i = 0; i < 4; ++i)
-                connect(Child<QRadioButton>("optLinart_" + QString::number(i)), &QRadioButton::toggled,
+                connect(m_linart[i], &QRadioButton::toggled,
                         this, [this, field, i](bool on) {
                             if (on)
                                 CommitChoice(field, i);
@@ -348,8 +355,8 @@ void frmMain::ShowChoice(const ChoiceField& field) {
             combo->setCurrentIndex(position);
     } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
         check->setChecked(position == 1);
-    } else if (auto* option = findChild<QRadioButton*>("optLinart_" + QString::number(position))) {
-        option->setChecked(true);
+    } else if (position >= 0 && position < static_cast<int>(m_linart.size())) {
+        m_linart[position]->setChecked(true);
     }
 }
 
@@ -367,22 +374,21 @@ void frmMain::Update() {
     }
     UpdateXYGrid();
     RefreshLabels();
-    Child<QWidget>("frmStützpunkte")->setEnabled(Child<QRadioButton>("optLinart_1")->isChecked());
+    m_supportFrame->setEnabled(m_linart[1]->isChecked()); // table input only
     RefreshEnabling();
 }
 
 void frmMain::RefreshLabels() {
     const cNivolantis& app = *MyNivolantis;
     const QString unit = m_sUnit->currentText();
-    const QString scale = Child<QLineEdit>("txtSBegin")->text() + ".." + Child<QLineEdit>("txtSEnd")->text();
-    SetText(m_scaleRange, "X: " + Child<QLineEdit>("txtInBegin")->text() + ".." +
-                              Child<QLineEdit>("txtInEnd")->text() + " mA\nentspricht\nY: " + scale +
-                              " " + unit);
+    const QString scale = m_rangeFields[2]->text() + ".." + m_rangeFields[3]->text();
+    SetText(m_scaleRange, "X: " + m_rangeFields[0]->text() + ".." + m_rangeFields[1]->text() +
+                              " mA\nentspricht\nY: " + scale + " " + unit);
     SetText(m_panelScale, "Skalenbereich: " + scale + " " + unit);
     for (QLabel* label : m_unitLabels)
         SetText(label, unit);
-    for (int i = 0; i < 3; ++i)
-        SetText(Child<QLabel>("lblOutUnit_" + QString::number(i)), OutputInVolts() ? "V" : "mA");
+    for (QLabel* label : m_outUnits)
+        SetText(label, OutputInVolts() ? "V" : "mA");
     if (m_panelConnection->text() != "Suche Gerät...")
         SetText(m_panelConnection,
                 app.PortNr() < 1 ? QString("Keine Verbindung") : "COM" + QString::number(app.PortNr()));
@@ -459,8 +465,8 @@ void frmMain::UpdateXYGrid() {
                 item->setText(texts[column]);
         }
     }
-    if (auto* option = findChild<QRadioButton*>("optLinart_" + QString::number(ToInt16(points.Parameters("Modus").Value()))))
-        option->setChecked(true);
+    if (const int mode = ToInt16(points.Parameters("Modus").Value()); mode >= 0 && mode < 4)
+        m_linart[mode]->setChecked(true);
     const int row = std::clamp(remembered, 1, std::max(count, 1));
     if (count > 0 && m_grid->currentRow() != row - 1)
         m_grid->setCurrentCell(row - 1, std::max(m_grid->currentColumn(), 0));

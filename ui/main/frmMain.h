@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -127,6 +128,10 @@ private:
     QLineEdit* m_y = nullptr;
     QLabel* m_pointNr = nullptr;
     QLabel* m_scaleRange = nullptr;
+    QWidget* m_supportFrame = nullptr;
+    std::array<QRadioButton*, 4> m_linart{}; ///< optLinart_0 … _3
+    std::array<QLabel*, 3> m_outUnits{};     ///< "mA" or "V" beside the output fields
+    std::vector<QLineEdit*> m_rangeFields;   ///< txtInBegin, txtInEnd, txtSBegin, txtSEnd
     QLabel* m_panelConnection = nullptr;
     QLabel* m_panelScale = nullptr;
     QLabel* m_panelDate = nullptr;
