@@ -1,13 +1,34 @@
 #pragma once
 
 #include "app/cNivolantis.h"
+#include "base/View.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 /// The one application object of the running program; empty until start has built it.
 extern std::unique_ptr<cNivolantis> MyNivolantis;
 
-/// Builds the application object into MyNivolantis. A failure shows
-/// "Fehler beim Programmstart in Modul 'basMain': " + line break + its description and returns false.
+/// What program start needs from the window layer.
+class StartWindows {
+public:
+    virtual ~StartWindows() = default;
+    virtual void ShowSplash() = 0;    ///< shows the start-up window without waiting
+    virtual void CloseSplash() = 0;   ///< harmless when the user closed it already
+    virtual View& ShowMain() = 0;     ///< shows the main window; it becomes the first view
+    virtual View& OptionsView() = 0;  ///< the options window, registered without being shown
+};
+
+/// Program start in the order of the start-up sequence: splash shown and one event run,
+/// application object built into MyNivolantis, `configure` called on it (e.g. the demo's port
+/// map), device search, splash closed, main window shown and registered, options registered.
+/// Any error ends it with the box "Fehler beim Programmstart in Modul 'basMain': " + line break +
+/// the error's description (OK button only, no title, no icon) and returns false.
+bool StartProgram(StartWindows& windows,
+                  const std::string& settingsFile = cNivolantis::DefaultSettingsFile(),
+                  const std::function<void(cNivolantis&)>& configure = {});
+
+/// Builds only the application object into MyNivolantis, for programs without windows. A
+/// failure shows the same start-up error box and returns false.
 bool CreateApplication(const std::string& settingsFile = cNivolantis::DefaultSettingsFile());

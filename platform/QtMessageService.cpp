@@ -25,7 +25,6 @@ void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon,
     box.setIcon(icon);
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(title));
-    box.setWindowModality(Qt::ApplicationModal);
 }
 
 } // namespace

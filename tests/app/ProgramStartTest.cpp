@@ -1,0 +1,118 @@
+#include "app/basMain.h"
+#include "base/Platform.h"
+#include "support/CoreTest.h"
+
+#include <stdexcept>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+/// Logs each step of program start with what the application object looked like then.
+class RecordingWindows : public StartWindows {
+public:
+    struct Window : View {
+        void Update() override {}
+    };
+
+    explicit RecordingWindows(Log& log) : m_log(log) {}
+
+    void ShowSplash() override {
+        m_log.push_back(MyNivolantis ? "splash, object built" : "splash");
+    }
+    void CloseSplash() override { m_log.push_back("close splash, found '" + Firmware() + "'"); }
+    View& ShowMain() override {
+        m_log.push_back("main, views " + std::to_string(MyNivolantis->Views().size()));
+        if (mainFails)
+            throw std::runtime_error("Das Hauptfenster fehlt.");
+        return main;
+    }
+    View& OptionsView() override {
+        m_log.push_back("options, views " + std::to_string(MyNivolantis->Views().size()));
+        return options;
+    }
+
+    bool mainFails = false;
+    Window main, options;
+
+private:
+    static std::string Firmware() { return MyNivolantis->FirmwareID(); }
+    Log& m_log;
+};
+
+/// Logs the event runs that happen before the application object exists.
+class RecordingPump : public EventPump {
+public:
+    explicit RecordingPump(Log& log) : m_log(log) {}
+    void ProcessEvents() override {
+        if (!MyNivolantis)
+            m_log.push_back("events");
+    }
+
+private:
+    Log& m_log;
+};
+
+/// A clock whose seconds run fast, so the search's pauses before each port take no real time.
+class FastClock : public Clock {
+public:
+    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
+    double MonotonicSeconds() const override { return m_seconds += 1; }
+
+private:
+    mutable double m_seconds = 0;
+};
+
+class ProgramStartTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        MyNivolantis.reset();
+        Platform::Install(std::make_unique<RecordingPump>(log));
+        Platform::Install(std::make_unique<FastClock>());
+    }
+    void TearDown() override {
+        MyNivolantis.reset();
+        CoreTest::TearDown();
+    }
+
+    /// Starts with the test's settings file (firmware "K417 V2.1"); no device answers.
+    bool Start(const std::string& settings) {
+        return StartProgram(windows, settings, [this](cNivolantis& app) {
+            log.push_back("configure, firmware '" + app.FirmwareID() + "'");
+        });
+    }
+
+    Log log;
+    RecordingWindows windows{log};
+};
+
+} // namespace
+
+TEST_F(ProgramStartTest, StepsRunInTheOrderOfTheStartUpSequence) {
+    ASSERT_TRUE(Start(WriteSettings()));
+    // The firmware text comes from the settings file until the search empties it.
+    EXPECT_EQ((Log{"splash", "events", "configure, firmware 'K417 V2.1'", "close splash, found ''",
+                   "main, views 0", "options, views 1"}),
+              log);
+    EXPECT_EQ((std::vector<View*>{&windows.main, &windows.options}), MyNivolantis->Views());
+}
+
+TEST_F(ProgramStartTest, ErrorEndsTheStartWithOneUntitledBox) {
+    const std::string missing = PathOf("fehlt.ini");
+    ExpectMessage("Fehler beim Programmstart in Modul 'basMain': \r\nDie Einstellungsdatei '" +
+                      missing + "' ist nicht vorhanden.",
+                  MsgIcon::None);
+    EXPECT_FALSE(Start(missing));
+    EXPECT_EQ((Log{"splash", "events"}), log);
+    VerifyMessages();
+
+    log.clear();
+    windows.mainFails = true;
+    ExpectMessage("Fehler beim Programmstart in Modul 'basMain': \r\nDas Hauptfenster fehlt.",
+                  MsgIcon::None);
+    EXPECT_FALSE(Start(WriteSettings()));
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ("main, views 0", log.back()) << "nothing runs after the failing step";
+    EXPECT_TRUE(MyNivolantis->Views().empty());
+}
