@@ -189,6 +189,7 @@ void frmMain::SetUpStatusBar() {
                 : m_ui->StatusBar1->addPermanentWidget(label);
         return label;
     };
+    m_ui->StatusBar1->setSizeGripEnabled(false); // the window keeps its size
     m_panelConnection = panel(0);
     m_ui->StatusBar1->removeWidget(m_panelConnection);
     m_ui->StatusBar1->addWidget(m_panelConnection);
