@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -148,8 +149,10 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
         return shown;
     };
     EXPECT_EQ("11111000", visible(""));
+    EXPECT_EQ("11111111", visible("123"));
+    EXPECT_EQ("11111001", visible("3"));
     EXPECT_EQ("11111111", visible("x3 -2a 1"));
-    EXPECT_EQ("11111001", visible("--demo 3"));
+    EXPECT_EQ("11111000", visible("--demo"));
     frmMain window("");
     EXPECT_EQ("&6 Service", window.findChild<QTabWidget*>("SSTab1")->tabText(5));
 }
@@ -291,6 +294,21 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_FALSE(dialogs->Requests().back().save);
     EXPECT_EQ("2", Text("txtFilter"));
+}
+
+TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a system printer would print for real";
+    OpenMain();
+    Enter("txtFilter", "9");
+    main->findChild<QAction*>("Standard")->trigger();
+    EXPECT_EQ("2", Text("txtFilter"));
+
+    ExpectQuestion("Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
+                   MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    dialogs->Answer(QString::fromStdString(PathOf("bericht.pdf")));
+    main->findChild<QAction*>("Print")->trigger();
+    EXPECT_EQ("%PDF", ReadBytes(PathOf("bericht.pdf")).substr(0, 4));
 }
 
 TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
