@@ -268,8 +268,11 @@ TEST_F(MainWindowTest, SaveRefusedByTheModelCheckLeavesTheDiskUntouched) {
 TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
     OpenMain();
     const QString file = QString::fromStdString(PathOf("tank.par"));
+    Find("txtFilter")->setFocus();
+    Find("txtFilter")->setText("5"); // typed, not yet committed: the command commits it first
     dialogs->Answer(std::nullopt);
     main->findChild<QAction*>("Save")->trigger();
+    EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
     EXPECT_FALSE(std::filesystem::exists(PathOf("tank.par")));
     EXPECT_EQ("NivoConfig []", main->windowTitle());
 
@@ -293,7 +296,7 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
     dialogs->Answer(file);
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_FALSE(dialogs->Requests().back().save);
-    EXPECT_EQ("2", Text("txtFilter"));
+    EXPECT_EQ("5", Text("txtFilter"));
 }
 
 TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
@@ -327,6 +330,11 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     splash.Fill();
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
 
+    splash.show();
+    QTest::mouseClick(splash.findChild<QLabel*>("lblCompany"), Qt::LeftButton);
+    EXPECT_TRUE(splash.isVisible()) << "the labels take no clicks";
+    QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_FALSE(splash.isVisible()) << "a click on the background closes it";
     splash.show();
     QTest::keyClick(&splash, Qt::Key_A);
     EXPECT_FALSE(splash.isVisible());

@@ -617,6 +617,11 @@ void frmMain::PropagateUnit(const std::string& unit) {
 void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<void()>& command) {
     if (m_commandRunning || !MyNivolantis)
         return;
+    // Toolbar buttons take no focus: the field being edited commits first, so that "Speichern"
+    // saves what the user sees.
+    for (TextField& field : m_texts)
+        if (field.edit->hasFocus())
+            CommitText(field, false);
     m_commandRunning = true;
     if (usesDevice) {
         m_ui->Toolbar1->setEnabled(false);
