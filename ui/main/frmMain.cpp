@@ -27,7 +27,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>

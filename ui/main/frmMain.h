@@ -56,9 +56,6 @@ public:
     /// Takes a table of X and Y columns from the clipboard into the grid and the model.
     void PasteXYTable();
 
-    /// True while a device command runs; the toolbar and the pages are disabled meanwhile.
-    bool CommandRunning() const { return m_commandRunning; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -90,7 +87,6 @@ private:
     /// "lower … upper unit" in the field's display form: the tool tip of a value field.
     QString LimitsText(const TextField& field) const;
     void ShowChoice(const ChoiceField& field);
-    void RefreshTexts();
     void RefreshLabels();
     void RefreshEnabling();
 
@@ -143,7 +139,7 @@ private:
     bool m_updating = false;       ///< true while Update runs: choice handlers do nothing
     bool m_committing = false;     ///< a commit's message box must not commit the field again
     int m_updateCount = 0;         ///< refreshes so far, to tell whether a commit brought one
-    bool m_commandRunning = false;
+    bool m_commandRunning = false; ///< a toolbar command runs: no second one, no close
     bool m_closePending = false;   ///< the window was closed while a device command ran
     bool m_sizeFixed = false;
 };
