@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 
+#include "ui/main/XYPlot.h"
 #include "ui/service/frmSplash.h"
 
 #include <QAction>
@@ -37,6 +38,11 @@ TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
 
     Enter("txtBenutzername", "");
     EXPECT_EQ("Benutzername", Text("txtBenutzername")) << "an empty name is ignored";
+    Enter("txtParametrierdatum", "01.02.2025");
+    EXPECT_EQ((DateTime{2025, 2, 1, 0, 0, 0}), MyNivolantis->Parametrierdatum());
+    const QString date = Text("txtParametrierdatum");
+    Enter("txtParametrierdatum", "kein Datum");
+    EXPECT_EQ(date, Text("txtParametrierdatum")) << "no date: the previous one stays";
     Enter("txtDescription_4", "Becken 7");
     EXPECT_EQ("Becken 7", Text("txtAnlagenkennzeichen"));
     EXPECT_EQ("Becken 7", MyNivolantis->GetDescription(4));
@@ -179,6 +185,7 @@ TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
 
     Enter("txtStützpunkte", "5");
     ASSERT_EQ(5, grid->rowCount());
+    EXPECT_EQ(5, Find<XYPlot>("plotXY")->Points().size()) << "the plot follows the table";
     EXPECT_EQ(2, grid->columnCount());
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(QString::number(r + 1), grid->model()->headerData(r, Qt::Vertical).toString());
