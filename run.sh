@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program on the built-in simulated device.
+# Installs what is missing, builds, and runs the program on the built-in simulated device: the
+# window when there is a display, else the command-line demonstration.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 
 bin=build/bin
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec "$bin/NivoConfig" --demo
+fi
+echo "No display (DISPLAY and WAYLAND_DISPLAY unset): showing the command-line demonstration instead."
+
 work=$(mktemp -d)
 "$bin/nivosim" >"$work/nivosim.out" &
 sim=$!

@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -40,6 +41,49 @@ bool TakeSeparator(std::string_view text, std::size_t& pos, const std::string& r
     return false;
 }
 
+/// The value at seven significant digits, as single precision keeps it: 2.675f (stored as
+/// 2.67499995…) counts as 2.675.
+double AtSingleDigits(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.7g", value);
+    return ParseCNumber(buffer);
+}
+
+std::string WithRegionalSeparator(std::string text) {
+    if (auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, Platform::Regional().DecimalSeparator());
+    return text;
+}
+
+/// Formats a value already rounded to `decimals` places, padding the integer part with zeros.
+std::string FixedText(double value, int decimals, int integerDigits) {
+    if (value == 0)
+        value = 0; // no "-0,00"
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    std::string text = buffer;
+    const std::size_t point = text.find('.');
+    const std::size_t digits = point == std::string::npos ? text.size() : point;
+    if (digits < static_cast<std::size_t>(integerDigits))
+        text.insert(0, integerDigits - digits, '0');
+    if (value < 0)
+        text.insert(0, "-");
+    return WithRegionalSeparator(text);
+}
+
+} // namespace
+
+std::string NumberToText(double value) {
+    if (value == 0)
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.7G", value);
+    std::string text = buffer;
+    return WithRegionalSeparator(text);
+}
+
+namespace {
+
 /// Reads a number whose decimal separator is `separator` or ".".
 std::optional<double> ParseNumber(std::string_view text, const std::string& separator) {
     std::size_t pos = 0;
@@ -74,18 +118,6 @@ std::optional<double> ParseNumber(std::string_view text, const std::string& sepa
 
 } // namespace
 
-std::string NumberToText(double value) {
-    if (value == 0)
-        return "0";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.7G", value);
-    std::string text = buffer;
-    const std::string separator = Platform::Regional().DecimalSeparator();
-    if (auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, separator);
-    return text;
-}
-
 std::optional<double> TextToNumber(std::string_view text) {
     return ParseNumber(text, Platform::Regional().DecimalSeparator());
 }
@@ -98,4 +130,23 @@ std::optional<float> ToSingle(double value) {
     if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
         return std::nullopt;
     return static_cast<float>(value);
+}
+
+std::string FormatPattern(double value, std::string_view pattern) {
+    if (pattern.empty())
+        return NumberToText(value);
+    const std::size_t point = pattern.find('.');
+    const std::string_view integer = pattern.substr(0, point);
+    const int integerDigits = static_cast<int>(std::count(integer.begin(), integer.end(), '0'));
+    const int decimals =
+        point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+    const double scale = std::pow(10.0, decimals);
+    // Rounds the shifted value at single precision first, so that 267.4999… counts as 267.5.
+    const double rounded = std::round(AtSingleDigits(AtSingleDigits(value) * scale)) / scale;
+    return FixedText(rounded, decimals, integerDigits);
+}
+
+std::string CutToHundredths(double value) {
+    const double cut = std::floor(AtSingleDigits(AtSingleDigits(value) * 100)) / 100;
+    return FixedText(cut, 2, 1);
 }

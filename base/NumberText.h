@@ -23,3 +23,14 @@ std::optional<double> FileTextToNumber(std::string_view text);
 
 /// The value as a single-precision number; empty when it lies beyond the single range.
 std::optional<float> ToSingle(double value);
+
+/// The value in a display pattern of zeros with an optional decimal point ("#0.00", "0.00",
+/// "00000", "000.00", "0.0000"): the integer part padded with leading zeros to the count of "0"
+/// before the point (a leading "#" adds none), exactly as many decimals as "0" after it, halves
+/// rounded away from zero, the regional separator. The value counts with the seven significant
+/// digits the model keeps. An empty pattern gives the general form.
+std::string FormatPattern(double value, std::string_view pattern);
+
+/// The value cut to hundredths (the largest multiple of 0.01 not above it, at the model's seven
+/// significant digits) in the pattern "0.00".
+std::string CutToHundredths(double value);

@@ -3,6 +3,7 @@
 //   NAME: N exchanges/s                       (without timing)
 #include "base/MessageService.h"
 #include "base/Platform.h"
+#include "app/basMain.h"
 #include "app/cNivolantis.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
@@ -10,6 +11,9 @@
 #include "firmware/cHexFile.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -150,6 +154,33 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     std::filesystem::remove(file);
 }
 
+/// Time of one full refresh of the main window (offscreen), as every focus change causes one:
+/// with nothing changed, and after a change of the comma position, which rewrites every scaled
+/// field and the support-point grid.
+void RefreshTime(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    MyNivolantis = std::make_unique<cNivolantis>();
+    {
+        frmMain window("");
+        MyNivolantis->AddView(window);
+        window.show();
+        QApplication::processEvents();
+        constexpr int kRuns = 500;
+        auto start = std::chrono::steady_clock::now();
+        for (int n = 0; n < kRuns; ++n)
+            window.Update();
+        std::printf("refresh_unchanged: %.3f ms per refresh, limit 2 ms\n", Seconds(start) * 1000 / kRuns);
+        cParameter& comma = MyNivolantis->Data("Eingang").Parameters("Skalenkomma");
+        start = std::chrono::steady_clock::now();
+        for (int n = 0; n < kRuns; ++n)
+            comma.setValue(n % 2 ? 2.0 : 3.0); // notifies: one refresh each
+        std::printf("refresh_changed: %.3f ms per refresh, limit 2 ms\n", Seconds(start) * 1000 / kRuns);
+        MyNivolantis.reset(); // the application object ends before its views
+    }
+}
+
 } // namespace
 
 /// True when no figure was named on the command line, or this one was.
@@ -177,5 +208,7 @@ int main(int argc, char** argv) {
         ExchangeRate(app);
     if (Wanted(argc, argv, "firmware"))
         FirmwareTransfers(app.SerCom(), sim);
+    if (Wanted(argc, argv, "refresh"))
+        RefreshTime(argc, argv);
     return 0;
 }

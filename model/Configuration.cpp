@@ -173,3 +173,14 @@ std::string Configuration::Show(const std::string& path) const {
         return GetDescription(field.descriptionLine);
     return NumberToText(field.parameter->Value());
 }
+
+cParameter* Configuration::ParameterAt(const std::string& path) const {
+    return Resolve(path).parameter;
+}
+
+int Configuration::DescriptionLineAt(const std::string& path) {
+    const std::string prefix = std::string(kDescriptionSection) + "/";
+    if (path.rfind(prefix, 0) != 0)
+        return -1;
+    return DescriptionLine(path.substr(prefix.size())).value_or(-1);
+}

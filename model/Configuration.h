@@ -95,6 +95,11 @@ public:
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.
     std::string Show(const std::string& path) const;
+    /// The parameter "GROUP/NAME" names; nullptr for a description line. Throws
+    /// std::out_of_range for an unknown path.
+    cParameter* ParameterAt(const std::string& path) const;
+    /// The description line (0 to 4) "GROUP/NAME" names; -1 when it names none.
+    static int DescriptionLineAt(const std::string& path);
 
 private:
     struct Field;

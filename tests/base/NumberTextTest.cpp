@@ -58,3 +58,32 @@ TEST_F(NumberTextTest, SingleRangeAndHalfEvenIntegers) {
     EXPECT_THROW(ToInt32(3e9), OverflowError);
     EXPECT_EQ(-32768, ToInt16(-32768.4));
 }
+
+TEST_F(NumberTextTest, DisplayPatternsPadAndRoundHalvesAwayFromZero) {
+    EXPECT_EQ("4,00", FormatPattern(4, "#0.00"));
+    EXPECT_EQ("0,50", FormatPattern(0.5, "#0.00"));
+    EXPECT_EQ("2,68", FormatPattern(2.675f, "#0.00")) << "a single 2.675 is not 2.67499…";
+    EXPECT_EQ("-2,68", FormatPattern(-2.675, "#0.00"));
+    EXPECT_EQ("0,00", FormatPattern(-0.001, "#0.00")) << "no negative zero";
+    EXPECT_EQ("000,00", FormatPattern(0, "000.00"));
+    EXPECT_EQ("012,50", FormatPattern(12.5, "000.00"));
+    EXPECT_EQ("00013", FormatPattern(12.5, "00000"));
+    EXPECT_EQ("00012", FormatPattern(11.5, "00000")) << "away from zero, not to even";
+    EXPECT_EQ("-00003", FormatPattern(-2.5, "00000"));
+    EXPECT_EQ("1234,5", FormatPattern(1234.5, "0000.0"));
+    EXPECT_EQ("123456,0", FormatPattern(123456, "0000.0")) << "wider numbers are not cut";
+    EXPECT_EQ("9,9999", FormatPattern(9.9999f, "0.0000"));
+    EXPECT_EQ("01,000", FormatPattern(0.9995, "00.000"));
+    EXPECT_EQ("1,5", FormatPattern(1.5, "")) << "no pattern: general form";
+    UseEnglish();
+    EXPECT_EQ("012.50", FormatPattern(12.5, "000.00"));
+}
+
+TEST_F(NumberTextTest, HundredthsAreCutDown) {
+    EXPECT_EQ("12,34", CutToHundredths(12.349));
+    EXPECT_EQ("-0,01", CutToHundredths(-0.001));
+    EXPECT_EQ("12,34", CutToHundredths(12.345f));
+    EXPECT_EQ("0,29", CutToHundredths(0.29f)) << "a single 0.29 is 0.28999999 but means 0.29";
+    EXPECT_EQ("4,00", CutToHundredths(4));
+    EXPECT_EQ("19,99", CutToHundredths(19.99999f));
+}

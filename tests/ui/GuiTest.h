@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/basMain.h"
+#include "support/CoreTest.h"
+#include "support/ScriptedFileDialogs.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+/// A GUI test: the application object in MyNivolantis and, once opened, the main window
+/// registered as its first view. The application object ends before the windows do, as in the
+/// program.
+class GuiTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        Application();
+        auto scripted = std::make_unique<ScriptedFileDialogs>();
+        dialogs = scripted.get();
+        FileDialogs::Install(std::move(scripted));
+        MyNivolantis = std::make_unique<cNivolantis>(WriteSettings());
+    }
+    void TearDown() override {
+        MyNivolantis.reset();
+        main.reset();
+        FileDialogs::Install(nullptr);
+        CoreTest::TearDown();
+    }
+
+    /// One for the whole test program, never destroyed: Qt's own statics may outlive it.
+    static QApplication& Application() {
+        static int argc = 1;
+        static char name[] = "NivoConfig";
+        static char* argv[] = {name, nullptr};
+        static QApplication* application = new QApplication(argc, argv);
+        return *application;
+    }
+
+    frmMain& OpenMain(const QString& commandLine = "") {
+        main = std::make_unique<frmMain>(commandLine);
+        MyNivolantis->AddView(*main);
+        main->show();
+        main->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        return *main;
+    }
+
+    template <typename T = QLineEdit> T* Find(const QString& name) const {
+        T* child = main->findChild<T*>(name);
+        EXPECT_NE(nullptr, child) << name.toStdString();
+        return child;
+    }
+
+    /// Types the text into the emptied field and presses Enter.
+    void Enter(const QString& field, const QString& text) {
+        QLineEdit* edit = Find(field);
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    QString Text(const QString& field) const { return Find(field)->text(); }
+
+    cParameter& P(const std::string& group, const std::string& name) {
+        return MyNivolantis->Data(group).Parameters(name);
+    }
+    cRange& R(const std::string& group, const std::string& name) {
+        return MyNivolantis->Data(group).Ranges(name);
+    }
+
+    std::unique_ptr<frmMain> main;
+    ScriptedFileDialogs* dialogs = nullptr; ///< answers every file dialog of the test
+};

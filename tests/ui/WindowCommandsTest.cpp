@@ -1,0 +1,171 @@
+#include "GuiTest.h"
+
+#include "base/EventPump.h"
+#include "base/Platform.h"
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+#include "ui/service/frmOptionen.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+/// What the window showed at one moment of a device command.
+struct Seen {
+    int percent;
+    bool toolbar, pages, bar;
+    int barValue;
+    QString panel;
+};
+
+/// Registered after the main window: looks at the window each time the progress reaches it.
+class WindowProbe : public View, public ProgressView {
+public:
+    explicit WindowProbe(frmMain& window) : m_window(window) {}
+    void Update() override {}
+    void UpdateProgress(int percent) override { seen.push_back(Look(m_window, percent)); }
+
+    static Seen Look(frmMain& w, int percent) {
+        auto* bar = w.findChild<QProgressBar*>("ProgressBar1");
+        return {percent, w.findChild<QToolBar*>("Toolbar1")->isEnabled(),
+                w.findChild<QTabWidget*>("SSTab1")->isEnabled(), bar->isVisible(), bar->value(),
+                w.findChild<QLabel*>("StatusBar1_Panel1")->text()};
+    }
+
+    std::vector<Seen> seen;
+
+private:
+    frmMain& m_window;
+};
+
+/// Looks at the window whenever a wait for the device lets events run.
+class LookingPump : public EventPump {
+public:
+    explicit LookingPump(frmMain& window) : m_window(window) {}
+    void ProcessEvents() override { seen.push_back(WindowProbe::Look(m_window, -1)); }
+    std::vector<Seen> seen;
+
+private:
+    frmMain& m_window;
+};
+
+/// The main window with a simulated device on COM1; the other ports lead nowhere.
+class WindowCommandsTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
+            MyNivolantis->SerCom().setPortPath(
+                n, n == 1 ? sim.SlavePath() : PathOf("kein-tty" + std::to_string(n)));
+        sim.SetEeprom(EepromImageOf(*MyNivolantis));
+        sim.Start();
+    }
+
+    void Press(const char* key) { main->findChild<QAction*>(key)->trigger(); }
+
+    void SetDeviceByte(int adress, std::uint8_t value) {
+        auto image = sim.Eeprom();
+        image[adress] = value;
+        sim.SetEeprom(image);
+    }
+
+    K417Simulator sim;
+};
+
+TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile) {
+    OpenMain();
+    WindowProbe probe(*main);
+    MyNivolantis->AddView(probe);
+    Enter("txtFilter", "7");
+
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    Press("Download");
+    VerifyMessages();
+    EXPECT_EQ(7, sim.Eeprom()[182]) << "Filter lives at EEPROM address 182";
+    ASSERT_GT(probe.seen.size(), 10u);
+    int last = 0;
+    for (const Seen& s : probe.seen) {
+        if (s.percent == 0)
+            continue;
+        EXPECT_FALSE(s.toolbar);
+        EXPECT_FALSE(s.pages);
+        EXPECT_TRUE(s.bar);
+        EXPECT_EQ(s.percent, s.barValue);
+        EXPECT_GE(s.percent, last) << "the bar moves forward";
+        last = s.percent;
+    }
+    EXPECT_EQ(100, last);
+    EXPECT_EQ(0, probe.seen.back().percent);
+    EXPECT_FALSE(main->findChild<QProgressBar*>("ProgressBar1")->isVisible());
+    EXPECT_TRUE(main->findChild<QToolBar*>("Toolbar1")->isEnabled());
+    EXPECT_TRUE(main->findChild<QTabWidget*>("SSTab1")->isEnabled());
+    EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
+
+    Enter("txtFilter", "9");
+    probe.seen.clear();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    Press("Upload");
+    VerifyMessages();
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ("7", Text("txtFilter"));
+    ASSERT_FALSE(probe.seen.empty());
+    EXPECT_FALSE(probe.seen.front().toolbar);
+    EXPECT_FALSE(main->findChild<QProgressBar*>("ProgressBar1")->isVisible());
+    EXPECT_TRUE(main->findChild<QToolBar*>("Toolbar1")->isEnabled());
+}
+
+TEST_F(WindowCommandsTest, ConnectShowsTheSearchThenThePort) {
+    OpenMain();
+    auto pump = std::make_unique<LookingPump>(*main);
+    LookingPump& looking = *pump;
+    Platform::Install(std::move(pump));
+    Press("Connect");
+    ASSERT_FALSE(looking.seen.empty());
+    for (const Seen& s : looking.seen) {
+        EXPECT_EQ("Suche Gerät...", s.panel);
+        EXPECT_FALSE(s.toolbar);
+    }
+    EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
+    EXPECT_EQ(1, MyNivolantis->PortNr());
+}
+
+TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
+    OpenMain();
+    frmOptionen options;
+    MyNivolantis->AddView(options);
+    options.Update();
+    auto option = [&options](int i) {
+        return options.findChild<QRadioButton*>("optVarianten_" + QString::number(i));
+    };
+    EXPECT_TRUE(option(0)->isChecked());
+    ASSERT_EQ(1, MyNivolantis->Connect());
+    auto* read = options.findChild<QPushButton*>("Command2");
+
+    SetDeviceByte(7, 0x0F);
+    MyNivolantis->setHardwareVariante(1);
+    read->click();
+    EXPECT_EQ(7, MyNivolantis->HardwareVariante()) << "only the lowest three bits count";
+    EXPECT_TRUE(option(0)->isChecked());
+
+    SetDeviceByte(7, 0x03);
+    read->click();
+    EXPECT_EQ(3, MyNivolantis->HardwareVariante());
+    EXPECT_TRUE(option(0)->isChecked()) << "no option for 3: the previous one stays";
+
+    option(2)->click();
+    EXPECT_EQ(0, MyNivolantis->HardwareVariante());
+    EXPECT_TRUE(option(2)->isChecked());
+
+    sim.SetFaults({.silent = true});
+    ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.", MsgIcon::Exclamation);
+    read->click();
+    EXPECT_EQ(0, MyNivolantis->HardwareVariante());
+}
+
+} // namespace

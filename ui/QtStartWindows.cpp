@@ -1,0 +1,39 @@
+#include "ui/QtStartWindows.h"
+
+#include "ui/main/frmMain.h"
+#include "ui/service/frmOptionen.h"
+#include "ui/service/frmSplash.h"
+
+QtStartWindows::QtStartWindows(QString commandLine) : m_commandLine(std::move(commandLine)) {}
+
+QtStartWindows::~QtStartWindows() {
+    if (m_splash)
+        delete m_splash.data();
+}
+
+void QtStartWindows::ShowSplash() {
+    m_splash = new frmSplash;
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    m_splash->Fill();
+    m_splash->show();
+}
+
+void QtStartWindows::CloseSplash() {
+    if (m_splash)
+        m_splash->close();
+}
+
+View& QtStartWindows::ShowMain() {
+    m_main = std::make_unique<frmMain>(m_commandLine);
+    m_main->setOptionsWindow(&Options());
+    m_main->show();
+    return *m_main;
+}
+
+View& QtStartWindows::OptionsView() { return Options(); }
+
+frmOptionen& QtStartWindows::Options() {
+    if (!m_options)
+        m_options = std::make_unique<frmOptionen>();
+    return *m_options;
+}

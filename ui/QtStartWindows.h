@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/basMain.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class frmMain;
+class frmOptionen;
+class frmSplash;
+
+/// The program's windows as the start-up sequence opens them: the start-up window, the main
+/// window (with the service tabs the command line asks for) and the options window.
+class QtStartWindows : public StartWindows {
+public:
+    explicit QtStartWindows(QString commandLine);
+    ~QtStartWindows() override;
+
+    void ShowSplash() override;
+    void CloseSplash() override;
+    View& ShowMain() override;
+    View& OptionsView() override;
+
+    /// The main window once shown; nullptr before.
+    frmMain* Main() const { return m_main.get(); }
+    frmOptionen& Options();
+
+private:
+    QString m_commandLine;
+    QPointer<frmSplash> m_splash; ///< the user may close it before start-up does
+    std::unique_ptr<frmOptionen> m_options;
+    std::unique_ptr<frmMain> m_main;
+};

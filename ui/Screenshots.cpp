@@ -1,0 +1,47 @@
+#include "ui/Screenshots.h"
+
+#include "ui/main/frmMain.h"
+#include "ui/service/frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include <iostream>
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    QApplication::processEvents();
+    if (window.grab().save(path))
+        return true;
+    std::cerr << "NivoConfig: " << path.toStdString() << " konnte nicht geschrieben werden.\n";
+    return false;
+}
+
+} // namespace
+
+bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    bool written = true;
+    auto* tabs = main.findChild<QTabWidget*>("SSTab1");
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i))
+            continue;
+        tabs->setCurrentIndex(i);
+        written &= Save(main, dir.filePath(QString("page-%1.png").arg(i + 1)));
+    }
+    tabs->setCurrentIndex(0);
+
+    frmSplash info;
+    info.Fill();
+    info.show();
+    written &= Save(info, dir.filePath("info.png"));
+    info.close();
+
+    options.show();
+    written &= Save(options, dir.filePath("options.png"));
+    options.hide();
+    return written;
+}

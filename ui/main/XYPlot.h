@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+/// The support points drawn as a line through their markers: X (mA) to the right, Y (in the
+/// scale unit) upwards, each axis labelled with its end values and unit.
+class XYPlot : public QWidget {
+    Q_OBJECT
+public:
+    explicit XYPlot(QWidget* parent = nullptr);
+
+    /// Replaces the points and the unit of Y; repaints only when something changed.
+    void setPoints(const QVector<QPointF>& points, const QString& unitY);
+    const QVector<QPointF>& Points() const { return m_points; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QVector<QPointF> m_points;
+    QString m_unitY;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "base/View.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class frmOptionen;
+}
+
+/// The options window: which device variant the model describes, chosen here or read from the
+/// device. A view of the application object, registered without being shown.
+class frmOptionen : public QWidget, public View {
+    Q_OBJECT
+public:
+    explicit frmOptionen(QWidget* parent = nullptr);
+    ~frmOptionen() override;
+
+    /// Selects the option of the model's variant; other variants leave the selection as it is.
+    void Update() override;
+
+private:
+    void Choose(int option);
+    void ReadFromDevice();
+
+    std::unique_ptr<Ui::frmOptionen> m_ui;
+    bool m_refreshing = false;
+};

@@ -1,0 +1,75 @@
+#include "ui/service/frmSplash.h"
+
+#include "app/basMain.h"
+#include "base/Platform.h"
+#include "files/cIniFile.h"
+
+#include "ui_frmSplash.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+/// A tank with a level line and a wave: the product's picture.
+QPixmap Logo() {
+    QPixmap picture(96, 96);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tank(14, 8, 68, 80);
+    QPainterPath water;
+    water.moveTo(tank.left(), 44);
+    water.cubicTo(34, 36, 50, 52, tank.right(), 42);
+    water.lineTo(tank.bottomRight());
+    water.lineTo(tank.bottomLeft());
+    water.closeSubpath();
+    painter.fillPath(water, QColor(38, 110, 190));
+    painter.setPen(QPen(QColor(30, 50, 80), 3));
+    painter.drawRoundedRect(tank, 8, 8);
+    painter.setPen(QPen(QColor(220, 60, 40), 2, Qt::DashLine));
+    painter.drawLine(QPointF(4, 30), QPointF(92, 30));
+    return picture;
+}
+
+} // namespace
+
+frmSplash::frmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_ui(std::make_unique<Ui::frmSplash>()) {
+    m_ui->setupUi(this);
+    m_ui->imgLogo->setPixmap(Logo());
+    QFont title = m_ui->lblProductName->font();
+    title.setPointSizeF(title.pointSizeF() * 1.3);
+    title.setBold(true);
+    m_ui->lblProductName->setFont(title);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+}
+
+frmSplash::~frmSplash() = default;
+
+void frmSplash::Fill() {
+    const ProgramInfo& program = Platform::Program();
+    cIniFile settings;
+    settings.OpenIni(program.PathInFolder("NivoConfig.ini"), false);
+    QStringList company;
+    for (const char* key : {"Name", "Strasse", "Ort", "Tel", "Fax", "EMail", "Internet"})
+        company << Q(settings.getKey("Firma", key));
+    m_ui->lblCompany->setText(company.join('\n'));
+    m_ui->lblVersion->setText("Version " + Q(program.VersionText()));
+    m_ui->lblProgrammname->setText(Q(program.name));
+    m_ui->lblProductName->setText("Konfigurationsprogramm für Nivolantis K417");
+    if (MyNivolantis) // not yet during start-up
+        m_ui->lblStatus->setText("Geräteversion:\n'" + Q(MyNivolantis->FirmwareID()) + "'");
+    adjustSize();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    if (!childAt(event->position().toPoint())) // the labels and the picture take no clicks
+        close();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent*) { close(); }
