@@ -47,7 +47,7 @@ TEST_F(cSerComTest, CompleteAnswersReturnAtOnceIncompleteOnesAfterTheTimeOut) {
 
 TEST_F(cSerComTest, AnAnswerLongerThanExpectedFailsAtOnceAndTheNextExchangeIsClean) {
     OpenSim();
-    sim.SetFaults({.extraByte = true});
+    sim.SetFaults({.extraByteFrom = 1});
     const double seconds = SecondsOf([&] {
         EXPECT_EQ(0, serCom.Command("Q", 2, 5.0));
         EXPECT_EQ("", serCom.getBufferStr());
