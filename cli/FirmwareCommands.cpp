@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
 #include "base/FileContent.h"
+#include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexRecord.h"
@@ -19,9 +20,8 @@
 namespace {
 
 constexpr std::int32_t kFirmwareSize = 32768;   ///< program memory the service page reads
-constexpr std::uint8_t kSeriesStart = 0;        ///< "B" 0: a series of EEPROM accesses begins
-constexpr std::uint8_t kReadSeriesEnd = 255;    ///< "B" 255: a series of EEPROM reads ended
 constexpr int kEepromSize = static_cast<int>(EepromHexFile::kSize);
+static_assert(EepromHexFile::kSize == EepromTransfer::kSize);
 
 /// The application with the device found on one of the ports, which stays open; false after a
 /// message when the program cannot start or no device answers.
@@ -40,6 +40,12 @@ void PrintStep(const std::string& text) {
     std::cout << ConsoleMessageService::PlainLineEnds(text) << std::endl;
 }
 
+/// A failure line on standard error, after what standard output has so far.
+void PrintFault(const std::string& text) {
+    std::cout.flush();
+    std::cerr << ConsoleMessageService::PlainLineEnds(text) << std::endl;
+}
+
 void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmwareRW&)>& transfer) {
     if (!ConnectDevice(context))
         return;
@@ -47,6 +53,7 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     cFirmwareRW firmware;
     firmware.setSerCom(context.App().SerCom());
     firmware.OnFirmwareRWMessage = PrintStep;
+    firmware.OnFirmwareRWFault = PrintFault;
     firmware.OnFirmwareRWProgress = [&progress](double percent) {
         progress.UpdateProgress(ToInt16(percent));
     };
@@ -76,22 +83,13 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
     });
 }
 
-std::string EepromAdress(int adress) { return "0x" + cHexRecord::HexStr(adress, 0); }
-
-/// Reads addresses 0 to 511 as the service page does; stops at the first unanswered address.
+/// Reads addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(kSeriesStart);
-    int adress = 0;
-    for (; adress < kEepromSize && serCom.ReadEEPROM(adress, 1) == 1; ++adress) {
-        bytes[adress] = serCom.getBufferByte();
-        progress.UpdateProgress(adress * 100 / kEepromSize);
-    }
-    serCom.MarkSeries(kReadSeriesEnd);
-    progress.UpdateProgress(0);
-    if (adress == kEepromSize)
+    const std::string failed = EepromTransfer::FailedCells(EepromTransfer(serCom, &progress).Read(bytes));
+    if (failed.empty())
         return true;
-    std::cerr << "Das Gerät hat die EEPROM-Adresse " << EepromAdress(adress) << " nicht beantwortet.\n";
+    std::cerr << "Das Gerät hat diese EEPROM-Adressen nicht beantwortet: " << failed << ".\n";
     return false;
 }
 
@@ -116,31 +114,31 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
     });
 }
 
-/// The dump file's bytes; empty after a message when it is missing or incomplete.
+/// The dump file's bytes; empty after a message when it is missing, has a bad line or does not
+/// hold exactly the EEPROM addresses.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
     const auto text = ReadFileContent(name);
     if (!text) {
         std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden.\n";
         return std::nullopt;
     }
-    auto bytes = EepromHexFile::Read(*text);
-    if (!bytes)
+    std::string fault;
+    auto bytes = EepromHexFile::Read(*text, fault);
+    if (!fault.empty())
+        std::cerr << "Fehler in der Datei '" << name << "', " << fault << "\n";
+    else if (!bytes)
         std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
                   << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
     return bytes;
 }
 
-/// Writes addresses 0 to 511 byte by byte; stops at the first byte the device does not confirm.
+/// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(kSeriesStart);
-    int adress = 0;
-    for (; adress < kEepromSize && serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1; ++adress)
-        progress.UpdateProgress(adress * 100 / kEepromSize);
-    progress.UpdateProgress(0);
-    if (adress == kEepromSize)
+    const std::string failed = EepromTransfer::FailedCells(EepromTransfer(serCom, &progress).Write(bytes));
+    if (failed.empty())
         return true;
-    std::cerr << "EEPROM-Adresse " << EepromAdress(adress) << " konnte nicht geschrieben werden.\n";
+    std::cerr << "Diese EEPROM-Adressen konnten nicht geschrieben werden: " << failed << ".\n";
     return false;
 }
 
