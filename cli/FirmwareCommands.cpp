@@ -53,7 +53,10 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     cFirmwareRW firmware;
     firmware.setSerCom(context.App().SerCom());
     firmware.OnFirmwareRWMessage = PrintStep;
-    firmware.OnFirmwareRWFault = PrintFault;
+    firmware.OnFirmwareRWFault = [&progress](const std::string& text) {
+        progress.UpdateProgress(0); // the line of the percent display is free for the text
+        PrintFault(text);
+    };
     firmware.OnFirmwareRWProgress = [&progress](double percent) {
         progress.UpdateProgress(ToInt16(percent));
     };
@@ -86,7 +89,8 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
 /// Reads addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    const std::string failed = EepromTransfer::FailedCells(EepromTransfer(serCom, &progress).Read(bytes));
+    EepromTransfer transfer(serCom, &progress);
+    const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
     if (failed.empty())
         return true;
     std::cerr << "Das Gerät hat diese EEPROM-Adressen nicht beantwortet: " << failed << ".\n";
@@ -135,7 +139,8 @@ std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
 /// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    const std::string failed = EepromTransfer::FailedCells(EepromTransfer(serCom, &progress).Write(bytes));
+    EepromTransfer transfer(serCom, &progress);
+    const std::string failed = EepromTransfer::FailedCells(transfer.Write(bytes));
     if (failed.empty())
         return true;
     std::cerr << "Diese EEPROM-Adressen konnten nicht geschrieben werden: " << failed << ".\n";

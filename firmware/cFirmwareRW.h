@@ -11,7 +11,8 @@ class cSerCom;
 /// Moves device firmware between an Intel HEX file and the device: writing goes through the
 /// device's bootloader in 128-byte blocks with a byte-by-byte echo check, reading asks the
 /// running firmware for every program-memory byte. Every step is reported as one line of German
-/// text through OnFirmwareRWMessage and the progress in percent through OnFirmwareRWProgress;
+/// text through OnFirmwareRWMessage (failures through OnFirmwareRWFault when that is set) and
+/// the progress in percent through OnFirmwareRWProgress;
 /// the object never shows a message box. Use a fresh object for every transfer: its two byte
 /// images are never cleared.
 class cFirmwareRW {
