@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,8 @@ inline constexpr char kLineSettings[] = "19200,n,8,1";
 /// "B" arguments: before a series of EEPROM accesses, and after a series of reads.
 inline constexpr std::uint8_t kSeriesStart = 0;
 inline constexpr std::uint8_t kReadSeriesEnd = 255;
+/// EEPROM cells of the device, addresses 0 … 511.
+inline constexpr std::size_t kEepromSize = 512;
 /// EEPROM address of the byte whose low bits hold the device's hardware variant.
 inline constexpr std::int32_t kVariantAdress = 7;
 

@@ -15,7 +15,7 @@
 /// it completes (often none). Not thread-safe; K417Simulator serialises the access.
 class K417Device {
 public:
-    static constexpr std::size_t kEepromSize = 512;
+    static constexpr std::size_t kEepromSize = DeviceProtocol::kEepromSize;
     static constexpr std::size_t kFlashSize = cFirmwareRW::kFlashSize;
     static constexpr std::size_t kVariantAddress = DeviceProtocol::kVariantAdress;
     static constexpr std::size_t kContrastAddress = 20; ///< display contrast
