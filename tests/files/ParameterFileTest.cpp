@@ -187,8 +187,12 @@ TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
     EXPECT_EQ("", app->GetDescription(4));
     EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
     VerifyMessages();
+    // The whole-model check then names each of them.
+    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22", MsgIcon::Information, "Eingabefehler");
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
+    ExpectMessage("Oberer Grenzwert A '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
     EXPECT_TRUE(app->TestData());
 }
 
