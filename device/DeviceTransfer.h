@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Configuration;
 class cSerCom;
@@ -34,7 +35,8 @@ private:
     /// Runs the body of a transfer; a failure ends it with one message box under the title.
     template <typename Body> bool Guarded(const char* title, Body body);
     SearchState Search();
-    void WriteAll();
+    std::vector<std::int32_t> CodeAll() const;
+    void WriteAll(const std::vector<std::int32_t>& raws);
     void ReadAll();
     void ReadDecimalPlaces();
     void ReportProgress(int bytesDone);
