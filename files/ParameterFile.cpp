@@ -65,8 +65,8 @@ bool ParameterFile::Load(const std::string& fileName) {
         return false;
     }
     if (!HasGroupSection()) {
-        ShowMessage("Die Datei '" + fileName + "' ist keine Parameterdatei: sie enthält keinen "
-                    "der Abschnitte " + GroupSectionList() + ".",
+        ShowMessage("Die Datei '" + fileName + "' ist keine Parameterdatei: sie enthält " +
+                        "keinen der Abschnitte " + GroupSectionList() + ".",
                     MsgIcon::Critical);
         return false;
     }

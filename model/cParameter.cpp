@@ -85,7 +85,9 @@ void cParameter::SetDefault() { m_value = static_cast<float>(m_defaultValue); }
 
 void cParameter::Notify() { NotifyOwner(m_owner); }
 
-bool cParameter::TestData(double value) const { return m_enableTestData && Outside(value); }
+bool cParameter::TestData(double value) const {
+    return m_enableTestData && Outside(value);
+}
 
 bool cParameter::TestValue() {
     if (!TestData(m_value))
@@ -94,7 +96,9 @@ bool cParameter::TestValue() {
     return true;
 }
 
-bool cParameter::OutsideLimits() const { return Outside(m_value); }
+bool cParameter::OutsideLimits() const {
+    return Outside(m_value);
+}
 
 bool cParameter::Outside(double value) const {
     const float lo = std::min(m_lowerLimit, m_upperLimit);
