@@ -234,7 +234,13 @@ TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
         EXPECT_EQ(good, app->FileName());
     }
 
-    // A file that cannot be read is refused with the reason, once.
+    // A file that cannot be read is refused with the reason, once: here the system's own reason
+    // (reading a process's memory from address 0 fails), then one found before reading.
+    ExpectMessage("Fehler beim Öffnen der Datei '/proc/self/mem': Ein-/Ausgabefehler.", MsgIcon::Critical);
+    EXPECT_FALSE(app->ReadIni("/proc/self/mem"));
+    VerifyMessages();
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ(good, app->FileName());
     std::filesystem::resize_file(path, 17 * 1024 * 1024);
     ExpectMessage("Fehler beim Öffnen der Datei '" + path + "': Die Datei ist größer als 16 MiB.", MsgIcon::Critical);
     EXPECT_FALSE(app->ReadIni(path));
