@@ -27,6 +27,16 @@ struct TransferFailure : std::runtime_error {
     std::string heading;
 };
 
+/// The device holds no valid configuration: the values stay in the model as read, and the
+/// user learns which ones lie outside their limits.
+std::string InvalidValuesText(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    return "Das Gerät enthält keine gültige Konfiguration.\r\nWerte ausserhalb der Grenzen: " +
+           list;
+}
+
 TransferFailure NotFound() {
     return {"Kommunikationsfehler.", "Gerät konnte nicht gefunden werden."};
 }
@@ -116,6 +126,7 @@ bool DeviceTransfer::Download() {
         return false;
     }
     const bool written = Guarded(kWriteTitle, [this] {
+        const std::vector<std::int32_t> raws = CodeAll();
         if (Search().port < 1)
             throw NotFound();
         auto variant = ReadHardwareVariante();
@@ -127,7 +138,7 @@ bool DeviceTransfer::Download() {
                                   "Bitte unter Optionen die richtige Gerätevariante einstellen.");
         m_config.Notify();
         m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-        WriteAll();
+        WriteAll(raws);
     });
     if (!written)
         return false;
@@ -137,13 +148,29 @@ bool DeviceTransfer::Download() {
     return true;
 }
 
-void DeviceTransfer::WriteAll() {
+/// Every value is coded before the first byte is sent: one the device cannot hold stops the
+/// write with nothing written.
+std::vector<std::int32_t> DeviceTransfer::CodeAll() const {
+    std::vector<std::int32_t> raws;
+    m_config.ForEachParameter([&raws](cDataGroup&, cParameter& parameter) {
+        try {
+            raws.push_back(EepromCoding::Raw(parameter));
+        } catch (const std::exception& error) {
+            throw TransferFailure("Schreiben des Gerätes.",
+                                  "Parameter '" + parameter.ParName() +
+                                      "' konnte nicht geschrieben werden: " + error.what());
+        }
+    });
+    return raws;
+}
+
+void DeviceTransfer::WriteAll(const std::vector<std::int32_t>& raws) {
     m_config.setEnableNotify(false);
     int bytesDone = 0;
+    auto raw = raws.begin();
     m_config.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
-        const std::int32_t raw = EepromCoding::Raw(parameter);
         if (m_serCom.WriteEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size()),
-                                 raw) != parameter.Size())
+                                 *raw++) != parameter.Size())
             throw TransferFailure("Schreiben des Gerätes.",
                                   "Parameter '" + parameter.ParName() +
                                       "' konnte nicht geschrieben werden");
@@ -175,14 +202,18 @@ bool DeviceTransfer::Upload() {
     });
     if (!read)
         return false;
-    m_config.setEnableNotify(true);
-    ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
+    // The limits follow the decimal places and scaling just read before the values are judged.
+    LimitRules::UpdateLimitsKeepingValues(m_config);
+    const std::vector<std::string> invalid = m_config.ParametersOutsideLimits();
+    if (invalid.empty())
+        ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
+    else
+        ShowMessage(InvalidValuesText(invalid), MsgIcon::Critical, kReadTitle);
     m_config.setHardwareVariante(*variant & Configuration::kVariantMask);
     m_host.NotifyProgress(0);
-    LimitRules::UpdateLimitsKeepingValues(m_config);
     m_config.setEnableTestData(true);
     m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
-    return true;
+    return invalid.empty();
 }
 
 /// The decimal places come first so that the scaled values' limits follow them.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Configuration;
 class cSerCom;
@@ -22,9 +23,13 @@ public:
     /// another transfer runs. Every search, also those of the transfers, shows its steps to
     /// the host.
     std::optional<SearchState> Connect();
-    /// Writes every parameter into the device. True when "Gerät schreiben beendet." was reached.
+    /// Writes every parameter into the device. Every value is coded first; one that does not
+    /// fit its bytes stops the write before anything is sent. True when "Gerät schreiben
+    /// beendet." was reached.
     bool Download();
-    /// Reads every parameter from the device into the model. True when complete.
+    /// Reads every parameter from the device into the model. When values lie outside their
+    /// limits they stay in the model as read, but one message names them instead of "Gerät lesen
+    /// beendet." and the result is false. True when complete and valid.
     bool Upload();
 
     /// The device's variant byte (EEPROM address 7); empty when it cannot be read.
@@ -34,7 +39,8 @@ private:
     /// Runs the body of a transfer; a failure ends it with one message box under the title.
     template <typename Body> bool Guarded(const char* title, Body body);
     SearchState Search();
-    void WriteAll();
+    std::vector<std::int32_t> CodeAll() const;
+    void WriteAll(const std::vector<std::int32_t>& raws);
     void ReadAll();
     void ReadDecimalPlaces();
     void ReportProgress(int bytesDone);

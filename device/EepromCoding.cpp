@@ -3,9 +3,21 @@
 #include "base/IntegerConversion.h"
 #include "model/cParameter.h"
 
+#include <stdexcept>
+#include <string>
+
+namespace {
+constexpr int kSignedSize = 4; ///< from four bytes on, every 32-bit value fits
+}
+
 std::int32_t EepromCoding::Raw(const cParameter& parameter) {
     const float product = parameter.Value() * parameter.Factor();
-    return ToInt32(product);
+    const std::int32_t raw = ToInt32(product);
+    const int size = parameter.Size();
+    if (size < kSignedSize && (raw < 0 || raw >= (std::int32_t{1} << (8 * size))))
+        throw std::range_error(std::to_string(raw) + " passt nicht in " + std::to_string(size) +
+                               (size == 1 ? " Byte." : " Bytes."));
+    return raw;
 }
 
 double EepromCoding::Value(std::int32_t raw, const cParameter& parameter) {

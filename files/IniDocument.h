@@ -18,6 +18,9 @@ public:
     /// removed, one pair of enclosing quotes stripped, cut to 254 bytes. Empty when absent.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
+    /// True when a section of that name exists (letter case ignored).
+    bool HasSection(std::string_view section) const { return FindSection(section).has_value(); }
+
     /// Replaces the key's value in place, or appends the key as the last line of its section,
     /// or appends the section with the key at the end. CR and LF in the texts become blanks.
     void Set(std::string_view section, std::string_view key, std::string_view value);

@@ -45,9 +45,29 @@ bool ParameterFile::Write(const std::string& fileName) {
 }
 
 bool ParameterFile::Read(const std::string& fileName) {
-    m_fileName = m_ini.getName();
-    if (fileName.empty() || !m_ini.OpenIni(fileName, false)) {
-        ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
+    if (!fileName.empty()) {
+        const cIniFile::OpenResult opened = m_ini.Open(fileName, false);
+        if (opened == cIniFile::OpenResult::Failed) // already reported
+            return false;
+        if (opened == cIniFile::OpenResult::Existed)
+            return Load(fileName);
+    }
+    ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
+    return false;
+}
+
+/// A file that cannot be read, or is no parameter file at all, is refused with one message
+/// before anything in the model changes.
+bool ParameterFile::Load(const std::string& fileName) {
+    if (std::string failure = m_ini.Reload(); !failure.empty()) {
+        ShowMessage("Fehler beim Öffnen der Datei '" + fileName + "': " + failure,
+                    MsgIcon::Critical);
+        return false;
+    }
+    if (!HasGroupSection()) {
+        ShowMessage("Die Datei '" + fileName + "' ist keine Parameterdatei: sie enthält " +
+                        "keinen der Abschnitte " + GroupSectionList() + ".",
+                    MsgIcon::Critical);
         return false;
     }
     m_config.setEnableNotify(false);
@@ -63,6 +83,20 @@ bool ParameterFile::Read(const std::string& fileName) {
     m_fileName = fileName;
     FinishLoading();
     return true;
+}
+
+bool ParameterFile::HasGroupSection() const {
+    for (const cDataGroup& group : m_config.Data())
+        if (m_ini.HasSection(group.GroupName()))
+            return true;
+    return false;
+}
+
+std::string ParameterFile::GroupSectionList() const {
+    std::string list;
+    for (const cDataGroup& group : m_config.Data())
+        list += (list.empty() ? "[" : ", [") + group.GroupName() + "]";
+    return list;
 }
 
 void ParameterFile::LoadValues() {

@@ -20,11 +20,16 @@ public:
 
     /// Loads every value without limit tests and one refresh at the end; a missing or
     /// non-numeric value shows its "nicht numerisch." message and keeps the old value.
-    /// False, after a message, when the file does not exist or loading failed part-way
-    /// (values loaded so far stay; checks and notification are on again either way).
+    /// False, after one message and with the model untouched, when the file does not exist,
+    /// cannot be read or has none of the group sections; false, after a message, when loading
+    /// failed part-way (values loaded so far stay; checks and notification are on again either
+    /// way). The current file name changes only when the file was loaded.
     bool Read(const std::string& fileName);
 
 private:
+    bool Load(const std::string& fileName);
+    bool HasGroupSection() const;
+    std::string GroupSectionList() const;
     void LoadValues();
     void FinishLoading();
 

@@ -62,6 +62,21 @@ std::string cIniFile::setKeys(const std::vector<Entry>& entries) {
     return failure;
 }
 
+std::string cIniFile::Reload() {
+    std::string failure;
+    std::optional<std::string> content;
+    if (!m_fileName.empty())
+        content = ReadFileContent(m_fileName, failure);
+    m_document = IniDocument(FileTextToCp1252(content.value_or("")));
+    return failure;
+}
+
+bool cIniFile::HasSection(const std::string& section) const {
+    if (!m_document)
+        m_document = Load();
+    return m_document->HasSection(Utf8ToCp1252(section));
+}
+
 std::string cIniFile::getKey(const std::string& section, const std::string& key) const {
     if (!m_document)
         m_document = Load();

@@ -33,6 +33,11 @@ public:
     /// text on success, else a description of the failure.
     std::string setKeys(const std::vector<Entry>& entries);
 
+    /// Reads the file anew for the following getKey and HasSection calls. An empty text on
+    /// success, else why the file cannot be read (it then reads as empty).
+    std::string Reload();
+    /// True when the file has the section (letter case ignored).
+    bool HasSection(const std::string& section) const;
     /// The value of the key; "" for a missing file, section or key. Never fails.
     std::string getKey(const std::string& section, const std::string& key) const;
     const std::string& getName() const { return m_fileName; }

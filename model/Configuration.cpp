@@ -61,10 +61,25 @@ void Configuration::Notify() {
 bool Configuration::TestData() {
     setEnableTestData(true);
     bool failed = false;
-    for (cDataGroup& group : m_data)
-        for (cRange& range : group.Ranges())
+    for (cDataGroup& group : m_data) {
+        for (cRange& range : group.Ranges()) {
+            failed = range.RangeBegin().TestValue() || failed;
+            failed = range.RangeEnd().TestValue() || failed;
             failed = range.TestData() || failed;
+        }
+        for (cParameter& parameter : group.Parameters())
+            failed = parameter.TestValue() || failed;
+    }
     return failed;
+}
+
+std::vector<std::string> Configuration::ParametersOutsideLimits() const {
+    std::vector<std::string> names;
+    ForEachParameter([&names](cDataGroup&, cParameter& parameter) {
+        if (parameter.OutsideLimits())
+            names.push_back(parameter.ParName());
+    });
+    return names;
 }
 
 void Configuration::SetDescription(int index, const std::string& text) {

@@ -53,9 +53,14 @@ public:
     /// Passes the change on to the owner while notification is on.
     void Notify() override;
 
-    /// The whole-model check: switches testing on everywhere and tests every range (each
-    /// failing begin/end pair shows its own message). True when an error was found.
+    /// The whole-model check: switches testing on everywhere and tests, in walk order, every
+    /// parameter against its limits and every range's begin against its end. Each failure shows
+    /// its own message (the refusal that entering the value would show, or "Bereichsfehler").
+    /// True when an error was found.
     bool TestData();
+    /// The names of the parameters whose value lies outside their limits, in walk order,
+    /// whatever the testing switches say. No message.
+    std::vector<std::string> ParametersOutsideLimits() const;
 
     /// Sets description line 0 to 4 (others are ignored); notifies in both cases.
     void SetDescription(int index, const std::string& text);

@@ -3,6 +3,7 @@
 #include "model/Catalogue.h"
 #include "model/Configuration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -18,14 +19,20 @@ void Follow(cParameter& parameter, float lower, float upper, float factor) {
     parameter.setFactor(factor);
 }
 
+/// 10 ^ decimal places. The places are rounded as the device keeps them and held to 0..4, so
+/// that a damaged file or device can never make the factor infinite or zero.
+float ScaleFactor(float places) {
+    const double whole = std::clamp(std::nearbyint(static_cast<double>(places)), 0.0, 4.0);
+    return static_cast<float>(std::pow(10.0, whole));
+}
+
 } // namespace
 
 void LimitRules::UpdateLimits(Configuration& config) {
     config.setEnableNotify(false);
     cDataGroup& input = config.Data("Eingang");
     cRange& scale = input.Ranges("Skalierung");
-    scale.RangeEnd().setFactor(
-        static_cast<float>(std::pow(10.0, input.Parameters("Skalenkomma").Value())));
+    scale.RangeEnd().setFactor(ScaleFactor(input.Parameters("Skalenkomma").Value()));
     scale.RangeBegin().setFactor(scale.RangeEnd().Factor());
     const float limit = kMaxScaled / scale.RangeEnd().Factor();
     for (cParameter* end : {&scale.RangeBegin(), &scale.RangeEnd()}) {

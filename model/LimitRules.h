@@ -7,10 +7,11 @@ class Configuration;
 /// The limits and factors that follow the scaling, and the relay choices of the device variants.
 namespace LimitRules {
 
-/// Factor 10^"Skalenkomma" for every scaled value; the scaling limited to ±99999 ÷ factor;
-/// relay limits, Y points, trend thresholds and simulation values limited to the scaling
-/// range, X points to the measuring range. Values outside a new limit move onto it; the
-/// order of the assignments decides where reversed pairs end. Leaves notification on.
+/// Factor 10^"Skalenkomma" (rounded, held to 0..4) for every scaled value; the scaling
+/// limited to ±99999 ÷ factor; relay limits, Y points, trend thresholds and simulation values
+/// limited to the scaling range, X points to the measuring range. Values outside a new limit
+/// move onto it; the order of the assignments decides where reversed pairs end. Leaves
+/// notification on.
 void UpdateLimits(Configuration& config);
 
 /// The same limits and factors, but every value stays as it is: for values taken from a

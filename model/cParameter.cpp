@@ -86,8 +86,21 @@ void cParameter::SetDefault() { m_value = static_cast<float>(m_defaultValue); }
 void cParameter::Notify() { NotifyOwner(m_owner); }
 
 bool cParameter::TestData(double value) const {
-    if (!m_enableTestData)
+    return m_enableTestData && Outside(value);
+}
+
+bool cParameter::TestValue() {
+    if (!TestData(m_value))
         return false;
+    RefuseOutOfRange(m_value);
+    return true;
+}
+
+bool cParameter::OutsideLimits() const {
+    return Outside(m_value);
+}
+
+bool cParameter::Outside(double value) const {
     const float lo = std::min(m_lowerLimit, m_upperLimit);
     const float hi = std::max(m_lowerLimit, m_upperLimit);
     return value < lo || value > hi;

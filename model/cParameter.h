@@ -60,8 +60,14 @@ public:
     void Notify();
     /// True when testing is on and the value lies outside the limits (in either order).
     bool TestData(double value) const;
+    /// True, after the refusal message that entering the value would show, when testing is on
+    /// and the current value lies outside the limits.
+    bool TestValue();
+    /// True when the current value lies outside the limits, whatever the testing switch says.
+    bool OutsideLimits() const;
 
 private:
+    bool Outside(double value) const;
     void RefuseOutOfRange(float value);
     void RefuseNotNumeric(const std::string& given);
 

@@ -7,6 +7,7 @@
 #include "support/RecordingView.h"
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -69,6 +70,9 @@ TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
     ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
     ASSERT_TRUE(app->Download());
     VerifyMessages();
+    const std::vector<int> writeProgress = Progress();
+    EXPECT_EQ((std::vector<int>{100, 0}), std::vector<int>(writeProgress.end() - 2, writeProgress.end()))
+        << "the progress bar goes back to 0 after the write";
     EXPECT_EQ(1, app->PortNr());
     EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
     // -9.9999 × 10000 as four-byte two's complement, least significant first.
@@ -212,6 +216,106 @@ TEST_F(DeviceTransferTest, AFailingModelIsRefusedBeforeAnyPortOpens) {
     EXPECT_FALSE(app->Download());
     EXPECT_EQ("", sim.Received());
     EXPECT_EQ(0, app->SerCom().CurrentPort());
+}
+
+TEST_F(DeviceTransferTest, AValueOutsideItsLimitsOrItsBytesReachesNoDevice) {
+    app->setEnableTestData(false); // as after loading a file
+    P("Eingang", "Filter").setValue(300.0);
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
+    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.", MsgIcon::Critical);
+    EXPECT_FALSE(app->Download());
+    VerifyMessages();
+
+    // Within its limits, but 300 does not fit the one byte the device keeps it in.
+    P("Eingang", "Filter").setUpperLimit(1000);
+    ExpectMessage("Schreiben des Gerätes.\r\nParameter 'Filter' konnte nicht geschrieben werden: "
+                  "300 passt nicht in 1 Byte.",
+                  MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ("", sim.Received()) << "nothing is sent, not even the search";
+    EXPECT_EQ(0, Progress().back());
+}
+
+TEST_F(DeviceTransferTest, CodingExamplesGiveTheirBytes) {
+    // 4.5 × 10 in one byte, 1000 × 1 in two bytes.
+    P("Eingang", "Filter").setFactor(10);
+    P("Eingang", "Filter").setValue(4.5);
+    P("Sonstiges", "Trendintervall").setValue(1000.0);
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Download());
+    EXPECT_EQ(0x2D, Byte(182));
+    EXPECT_EQ(0xE8, Byte(260));
+    EXPECT_EQ(0x03, Byte(261));
+
+    // 0.25 × 10 = 2.5 goes to the even neighbour.
+    P("Eingang", "Filter").setValue(0.25);
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Download());
+    EXPECT_EQ(0x02, Byte(182));
+
+    // E8 03 read back with factor 10.
+    P("Sonstiges", "Trendintervall").setFactor(10);
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    EXPECT_EQ(100.0f, P("Sonstiges", "Trendintervall").Value());
+}
+
+TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBadValues) {
+    auto image = sim.Eeprom();
+    image[196] = 0xFF; // decimal places
+    image[31] = 100;   // support points
+    image[207] = 0x50; // upper limit value A: 50000 = 5.0 with four decimals
+    image[208] = 0xC3;
+    image[209] = 0x00;
+    image[210] = 0x00;
+    sim.SetEeprom(image);
+    ExpectMessage("Das Gerät enthält keine gültige Konfiguration.\r\n"
+                  "Werte ausserhalb der Grenzen: Skalenkomma, Oberer Grenzwert A, Stützpunkte",
+                  MsgIcon::Critical, kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
+    EXPECT_EQ(255.0f, P("Eingang", "Skalenkomma").Value()) << "the values stay as read";
+    EXPECT_EQ(100.0f, P("Linearisierung", "Stützpunkte").Value());
+    EXPECT_EQ(5.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
+    EXPECT_EQ(10000.0f, P("Linearisierung", "Y1").Factor()) << "never infinite";
+    EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
+    EXPECT_EQ(0, Progress().back());
+
+    // An erased EEPROM: one message, and every factor finite.
+    sim.SetEeprom(K417Device::BlankEeprom());
+    EXPECT_FALSE(app->Upload());
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    EXPECT_EQ(kReadTitle, Recorder().Messages()[0].title);
+    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Das Gerät enthält keine gültige Konfiguration.\r\n"));
+    Recorder().Clear();
+    for (cParameter* p : WalkOrder())
+        EXPECT_TRUE(std::isfinite(p->Factor()) && p->Factor() > 0) << p->ParName();
+}
+
+TEST_F(DeviceTransferTest, AnAnswerOneByteTooLongFailsTheRead) {
+    sim.SetFaults({.extraByte = true});
+    const float filter = P("Eingang", "Filter").Value();
+    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden", MsgIcon::Critical,
+                  kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    EXPECT_EQ(filter, P("Eingang", "Filter").Value());
+}
+
+// Each EEPROM byte is awaited about one second: an answer after half a second is taken, one after
+// two seconds is not. Generous bounds, so that only a changed time-out is noticed.
+TEST_F(DeviceTransferTest, AByteIsAwaitedAboutOneSecond) {
+    ASSERT_EQ(1, app->Connect());
+    sim.SetFaults({.answerDelayS = 0.5});
+    EXPECT_EQ(1, app->SerCom().ReadEEPROM(182, 1));
+    sim.SetFaults({.answerDelayS = 2.0});
+    EXPECT_EQ(0, app->SerCom().ReadEEPROM(182, 1));
+}
+
+TEST_F(DeviceTransferTest, ADeviceOnlyOnTheLastPortIsFound) {
+    MapPorts({{16, sim.SlavePath()}});
+    EXPECT_EQ(16, app->Connect());
+    EXPECT_EQ(16, app->PortNr());
+    EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
 }
 
 TEST_F(DeviceTransferTest, ATransferStartedFromAWindowEventIsRefused) {

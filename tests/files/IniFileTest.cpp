@@ -33,7 +33,7 @@ TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissing) {
 
 TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
     const std::string bytes = "; Kommentar\r\n[Eingang]\r\n  Filter =  7 \r\n;Skalenkomma=3\r\nName=\"  quoted  \"\r\n"
-                              "Einzel='x'\r\nHalb=\"offen\r\nLeer=\r\n[eingang]\r\nFilter=9\n[Zwei]\nFilter=1\n";
+                              "Einzel='x'\r\nHalb=\"offen\r\nLeer=\r\nPaar=\"\"\r\n[eingang]\r\nFilter=9\n[Zwei]\nFilter=1\n";
     IniDocument doc(bytes);
     EXPECT_EQ("7", doc.Get("EINGANG", "FILTER"));
     EXPECT_FALSE(doc.Get("Eingang", "Skalenkomma").has_value()) << "comment lines are no keys";
@@ -41,6 +41,7 @@ TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
     EXPECT_EQ("x", doc.Get("Eingang", "Einzel"));
     EXPECT_EQ("\"offen", doc.Get("Eingang", "Halb"));
     EXPECT_EQ("", doc.Get("Eingang", "Leer"));
+    EXPECT_EQ(std::optional<std::string>(""), doc.Get("Eingang", "Paar")) << "empty, not missing";
     EXPECT_EQ("1", doc.Get("zwei", "filter")) << "LF-only lines read as well";
     EXPECT_FALSE(doc.Get("Drei", "Filter").has_value());
 

@@ -39,6 +39,10 @@ std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
     for (std::size_t pos = 0; pos < bytes.size();) {
         auto end = bytes.find("\r\n", pos);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "no CR LF after: " << bytes.substr(pos);
+            break;
+        }
         lines.push_back(bytes.substr(pos, end - pos));
         pos = end + 2;
     }
@@ -187,8 +191,12 @@ TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
     EXPECT_EQ("", app->GetDescription(4));
     EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
     VerifyMessages();
+    // The whole-model check then names each of them.
+    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22", MsgIcon::Information, "Eingabefehler");
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
+    ExpectMessage("Oberer Grenzwert A '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
     EXPECT_TRUE(app->TestData());
 }
 
@@ -203,6 +211,61 @@ TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {
     EXPECT_FALSE(app->WriteIni(""));
     EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
     EXPECT_TRUE(app->EnableNotify());
+}
+
+TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
+    const std::string good = PathOf("gut.par");
+    ASSERT_TRUE(app->WriteIni(good));
+    P("Eingang", "Filter").setValue(9.0);
+    app->SetDescription(0, "Tank 3");
+    const std::string sections = "[Eingang], [Ausgang], [Grenzwerte], [Linearisierung], [Sonstiges]";
+    const std::string path = PathOf("fremd.par");
+    for (const std::string& bytes :
+         {std::string(), std::string("\0\x01\xFF\x89PNG\0", 8), std::string("\r\r\r"),
+          std::string("[Ger\xE4tebeschreibung]\r\nZeile1=x\r\n[Eingang2]\r\nFilter=3\r\n")}) {
+        WriteBytes(path, bytes);
+        ExpectMessage("Die Datei '" + path + "' ist keine Parameterdatei: sie enthält keinen der Abschnitte " +
+                          sections + ".",
+                      MsgIcon::Critical);
+        EXPECT_FALSE(app->ReadIni(path));
+        VerifyMessages();
+        EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+        EXPECT_EQ("Tank 3", app->GetDescription(0));
+        EXPECT_EQ(good, app->FileName());
+    }
+
+    // A file that cannot be read is refused with the reason, once: here the system's own reason
+    // (reading a process's memory from address 0 fails), then one found before reading.
+    ExpectMessage("Fehler beim Öffnen der Datei '/proc/self/mem': Ein-/Ausgabefehler.", MsgIcon::Critical);
+    EXPECT_FALSE(app->ReadIni("/proc/self/mem"));
+    VerifyMessages();
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ(good, app->FileName());
+    std::filesystem::resize_file(path, 17 * 1024 * 1024);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "': Die Datei ist größer als 16 MiB.", MsgIcon::Critical);
+    EXPECT_FALSE(app->ReadIni(path));
+    VerifyMessages();
+    EXPECT_EQ(good, app->FileName());
+
+    // One group section is enough; each of its bad keys is reported as before.
+    WriteBytes(path, "[sonstiges]\r\nPasswort=4711\r\n");
+    EXPECT_TRUE(app->ReadIni(path));
+    EXPECT_EQ(4711.0f, P("Sonstiges", "Passwort").Value());
+    EXPECT_EQ(WalkOrder().size() - 1, Recorder().Messages().size());
+    Recorder().Clear();
+}
+
+TEST_F(ParameterFileTest, TheFileNameChangesOnlyWithASuccessfulRead) {
+    const std::string first = PathOf("a.par"), second = PathOf("b.par");
+    ASSERT_TRUE(app->WriteIni(first));
+    ASSERT_TRUE(app->WriteIni(second));
+    ASSERT_TRUE(app->ReadIni(first));
+    EXPECT_EQ(first, app->FileName());
+    for (int i = 0; i < 2; ++i) {
+        ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden", MsgIcon::Information);
+        EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
+        EXPECT_EQ(first, app->FileName());
+    }
 }
 
 TEST_F(ParameterFileTest, ASaveThatCannotOpenItsFileWritesNothingAnywhere) {

@@ -136,6 +136,26 @@ TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
     EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
 }
 
+TEST_F(CatalogueTest, WholeModelCheckNamesEveryValueOutsideItsLimits) {
+    auto app = Build();
+    app->setEnableTestData(false); // as after loading a file or reading a device
+    app->Data("Eingang").Ranges("Skalierung").SetRangeEnd(50.0);
+    app->Data("Eingang").Parameters("Skalenkomma").setValue(-40.0);
+    app->Data("Eingang").Parameters("Filter").setValue(300.0);
+    app->Data("Linearisierung").Parameters("Stützpunkte").setValue(100000.0);
+    const auto refusal = [this](const std::string& text) {
+        ExpectMessage(text, MsgIcon::Information, "Eingabefehler");
+    };
+    refusal("Skalierung.Ende '50' ausserhalb -9,9999..9,9999");
+    refusal("Skalenkomma '-40' ausserhalb 0..4");
+    refusal("Filter '300' ausserhalb 0..255");
+    refusal("Stützpunkte '100000' ausserhalb 3..24");
+    EXPECT_TRUE(app->TestData());
+    VerifyMessages();
+    EXPECT_EQ((std::vector<std::string>{"Skalierung.Ende", "Skalenkomma", "Filter", "Stützpunkte"}),
+              app->Config().ParametersOutsideLimits());
+}
+
 TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     const std::string first = WriteSettings();
     WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");

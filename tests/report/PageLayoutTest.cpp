@@ -37,3 +37,12 @@ TEST(PageLayoutTest, FrameMovesWholeWithItsLinesUnlessHigherThanAPage) {
     high.AddFrame(100, 1200);
     EXPECT_EQ((Places{{1, 0}, {0, 100}}), Paginate(high));
 }
+
+TEST(PageLayoutTest, FrameExactlyOnePageHighMovesWholeAndFitsAPage) {
+    PageLayout layout(1000);
+    layout.AddLine(600, 700);
+    layout.AddFrame(500, 1500); // crosses the bottom: moves to the next page, 500 down
+    layout.AddLine(1600, 1700);
+    layout.AddFrame(2500, 3500); // now 3000 to 4000: fills page 3 exactly, so it stays
+    EXPECT_EQ((Places{{1, 100}, {1, 0}, {2, 100}, {3, 0}}), Paginate(layout));
+}
