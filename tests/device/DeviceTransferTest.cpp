@@ -293,7 +293,7 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
 }
 
 TEST_F(DeviceTransferTest, AnAnswerOneByteTooLongFailsTheRead) {
-    sim.SetFaults({.extraByte = true});
+    sim.SetFaults({.extraByteFrom = 3}); // after the identification and "B" 0
     const float filter = P("Eingang", "Filter").Value();
     ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden", MsgIcon::Critical,
                   kReadTitle);
