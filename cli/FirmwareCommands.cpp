@@ -6,7 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
 #include "base/FileContent.h"
-#include "device/DeviceProtocol.h"
+#include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexRecord.h"
@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kEepromSize = static_cast<int>(EepromHexFile::kSize);
+static_assert(EepromHexFile::kSize == EepromTransfer::kSize);
 
 /// The application with the device found on one of the ports, which stays open; false after a
 /// message when the program cannot start or no device answers.
@@ -37,6 +38,12 @@ void PrintStep(const std::string& text) {
     std::cout << ConsoleMessageService::PlainLineEnds(text) << std::endl;
 }
 
+/// A failure line on standard error, after what standard output has so far.
+void PrintFault(const std::string& text) {
+    std::cout.flush();
+    std::cerr << ConsoleMessageService::PlainLineEnds(text) << std::endl;
+}
+
 void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmwareRW&)>& transfer) {
     if (!ConnectDevice(context))
         return;
@@ -44,6 +51,10 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     cFirmwareRW firmware;
     firmware.setSerCom(context.App().SerCom());
     firmware.OnFirmwareRWMessage = PrintStep;
+    firmware.OnFirmwareRWFault = [&progress](const std::string& text) {
+        progress.UpdateProgress(0); // the line of the percent display is free for the text
+        PrintFault(text);
+    };
     firmware.OnFirmwareRWProgress = [&progress](double percent) {
         progress.UpdateProgress(ToInt16(percent));
     };
@@ -76,22 +87,14 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
     });
 }
 
-std::string EepromAdress(int adress) { return "0x" + cHexRecord::HexStr(adress, 0); }
-
-/// Reads addresses 0 to 511 as the service page does; stops at the first unanswered address.
+/// Reads addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-    int adress = 0;
-    for (; adress < kEepromSize && serCom.ReadEEPROM(adress, 1) == 1; ++adress) {
-        bytes[adress] = serCom.getBufferByte();
-        progress.UpdateProgress(adress * 100 / kEepromSize);
-    }
-    serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
-    progress.UpdateProgress(0);
-    if (adress == kEepromSize)
+    EepromTransfer transfer(serCom, &progress);
+    const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
+    if (failed.empty())
         return true;
-    std::cerr << "Das Gerät hat die EEPROM-Adresse " << EepromAdress(adress) << " nicht beantwortet.\n";
+    std::cerr << "Das Gerät hat diese EEPROM-Adressen nicht beantwortet: " << failed << ".\n";
     return false;
 }
 
@@ -115,7 +118,8 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
     });
 }
 
-/// The dump file's bytes; empty after a message when it is missing or incomplete.
+/// The dump file's bytes; empty after a message when it is missing, has a bad line or does not
+/// hold exactly the EEPROM addresses.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
     std::string failure;
     const auto text = ReadFileContent(name, failure);
@@ -123,24 +127,24 @@ std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
         std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << failure << "\n";
         return std::nullopt;
     }
-    auto bytes = EepromHexFile::Read(*text);
-    if (!bytes)
+    std::string fault;
+    auto bytes = EepromHexFile::Read(*text, fault);
+    if (!fault.empty())
+        std::cerr << "Fehler in der Datei '" << name << "', " << fault << "\n";
+    else if (!bytes)
         std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
                   << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
     return bytes;
 }
 
-/// Writes addresses 0 to 511 byte by byte; stops at the first byte the device does not confirm.
+/// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-    int adress = 0;
-    for (; adress < kEepromSize && serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1; ++adress)
-        progress.UpdateProgress(adress * 100 / kEepromSize);
-    progress.UpdateProgress(0);
-    if (adress == kEepromSize)
+    EepromTransfer transfer(serCom, &progress);
+    const std::string failed = EepromTransfer::FailedCells(transfer.Write(bytes));
+    if (failed.empty())
         return true;
-    std::cerr << "EEPROM-Adresse " << EepromAdress(adress) << " konnte nicht geschrieben werden.\n";
+    std::cerr << "Diese EEPROM-Adressen konnten nicht geschrieben werden: " << failed << ".\n";
     return false;
 }
 

@@ -14,6 +14,7 @@ using DeviceProtocol::Frame;
 
 constexpr double kEventSliceS = 0.008;    ///< longest wait between two event runs (10 ms promised)
 constexpr double kTransmitGraceS = 1.0;   ///< beyond a command's line time, to empty the queue
+constexpr double kFlushQuietS = 0.02;     ///< a line this long without a byte counts as flushed
 constexpr char kReadEepromCommand = 'c';  ///< "c", address high, low → 1 byte: the EEPROM byte
 constexpr char kWriteEepromCommand = 'L'; ///< "L", address high, low, value → 1 byte: stored byte
 constexpr char kSeriesCommand = 'B';      ///< "B", mark byte → 1 byte, not evaluated
@@ -160,14 +161,17 @@ bool cSerCom::Transmit(SerialPort& port, std::string_view command) {
 }
 
 std::int16_t cSerCom::ReceiveText(SerialPort& port, double timeoutSeconds) {
-    const double start = Now();
+    const double deadline = Now() + timeoutSeconds;
     std::string text;
     for (;;) {
         DoEvents();
         text += port.ReadAll();
-        if (!text.empty() && text.back() == '\0')
+        const std::size_t zero = text.find('\0');
+        if (zero != std::string::npos && zero + 1 < text.size())
+            return Discard(port, deadline); // bytes after the closing zero byte
+        if (zero != std::string::npos)
             break;
-        const double left = timeoutSeconds - (Now() - start);
+        const double left = deadline - Now();
         if (left < 0)
             break;
         if (port.WaitReadable(std::min(left, kEventSliceS)) == SerialWait::Failed)
@@ -182,17 +186,35 @@ std::int16_t cSerCom::ReceiveText(SerialPort& port, double timeoutSeconds) {
 
 std::int16_t cSerCom::ReceiveFixed(SerialPort& port, std::size_t expectedLength,
                                    double timeoutSeconds) {
-    const double start = Now();
+    const double deadline = Now() + timeoutSeconds;
     for (;;) {
         DoEvents();
-        const double left = timeoutSeconds - (Now() - start);
-        if (left < 0 || port.BytesWaiting() == expectedLength)
+        const std::size_t waiting = port.BytesWaiting();
+        if (waiting > expectedLength)
+            return Discard(port, deadline);
+        if (waiting == expectedLength || Now() > deadline)
             break;
-        if (port.WaitReadable(std::min(left, kEventSliceS)) == SerialWait::Failed)
+        if (port.WaitReadable(std::min(deadline - Now(), kEventSliceS)) == SerialWait::Failed)
             return 0;
     }
-    m_buffer = port.ReadAll();
+    std::string answer = port.ReadAll();
+    if (answer.size() > expectedLength) // more came in since the count
+        return Discard(port, deadline);
+    m_buffer = std::move(answer);
     return BufferLength();
+}
+
+std::int16_t cSerCom::Discard(SerialPort& port, double deadline) {
+    port.ReadAll();
+    double quietUntil = std::min(Now() + kFlushQuietS, deadline);
+    while (Now() < quietUntil) {
+        if (port.WaitReadable(std::min(quietUntil - Now(), kEventSliceS)) == SerialWait::Failed)
+            break;
+        if (!port.ReadAll().empty())
+            quietUntil = std::min(Now() + kFlushQuietS, deadline);
+        DoEvents();
+    }
+    return 0;
 }
 
 std::int16_t cSerCom::BufferLength() const {

@@ -43,13 +43,15 @@ public:
                                         double conTimeout);
 
     /// Sends `command` to the current port and waits for the answer, letting window events
-    /// run at least every 10 ms. expectedLength >= 0: waits until exactly that many bytes are
-    /// waiting or timeoutSeconds passed, then takes everything received (fewer or more bytes);
-    /// 0 sends without awaiting anything. expectedLength < 0: collects a text until its last
-    /// byte is a zero byte or the time-out passed, and keeps it without its last byte.
+    /// run at least every 10 ms. expectedLength >= 0: waits until that many bytes came or
+    /// timeoutSeconds passed, then takes them (fewer after a time-out); 0 sends without
+    /// awaiting anything. expectedLength < 0: collects a text until a zero byte closes it or the
+    /// time-out passed, and keeps it without its last byte. An answer longer than expected
+    /// (bytes after the zero byte of a text) fails at once: it is dropped with whatever still
+    /// follows it, until the line stays quiet for 20 ms (at most until the time-out).
     /// Returns the number of bytes now in the buffer; 0 on failure (no port open, hang-up,
-    /// nothing received in text mode), the buffer then empty, or unchanged when the command
-    /// could not be sent.
+    /// nothing received in text mode, an answer too long), the buffer then empty, or unchanged
+    /// when the command could not be sent.
     std::int16_t Command(std::string_view command, std::int16_t expectedLength,
                          double timeoutSeconds);
 
@@ -108,6 +110,8 @@ private:
     bool Transmit(SerialPort& port, std::string_view command);
     std::int16_t ReceiveText(SerialPort& port, double timeoutSeconds);
     std::int16_t ReceiveFixed(SerialPort& port, std::size_t expectedLength, double timeoutSeconds);
+    /// Drops an answer that is too long and the bytes that follow it; returns 0.
+    std::int16_t Discard(SerialPort& port, double deadline);
     std::int16_t BufferLength() const;
 
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;

@@ -19,9 +19,12 @@ std::string EepromHexFile::Write(const Image& bytes) {
     return file.HexText();
 }
 
-std::optional<EepromHexFile::Image> EepromHexFile::Read(const std::string& text) {
+std::optional<EepromHexFile::Image> EepromHexFile::Read(const std::string& text,
+                                                        std::string& fault) {
     cHexFile file;
-    if (!file.OpenHexText(text) || file.DataOutsideImage() ||
+    const bool read = file.OpenHexText(text);
+    fault = file.Fault();
+    if (!read || file.DataOutsideImage() ||
         file.HighestDataAddress() >= static_cast<std::int64_t>(kSize))
         return std::nullopt;
     Image bytes{};

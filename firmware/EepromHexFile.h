@@ -15,10 +15,9 @@ using Image = std::array<std::uint8_t, kSize>;
 /// The complete file text for the bytes.
 std::string Write(const Image& bytes);
 
-/// The bytes of a dump file's text; nothing when data lies outside 0 … 511 or an address
-/// has no byte. Reading stops at the first line that is no valid record, so the bytes
-/// after it count as missing; a line whose fields cannot be read shows the HEX parser's
-/// message.
-std::optional<Image> Read(const std::string& text);
+/// The bytes of a dump file's text; nothing when a line of it is no valid record (`fault`
+/// then says which and why, as "Zeile 3: " + the reason) or when it does not hold exactly
+/// the addresses 0 … 511 (`fault` empty). Shows no message.
+std::optional<Image> Read(const std::string& text, std::string& fault);
 
 } // namespace EepromHexFile

@@ -29,6 +29,7 @@ constexpr double kResetTimeoutS = 1.0;                  ///< reply to "3"
 constexpr char kBootloaderName[] = "BOOTLOADER";        ///< in the bootloader's identification
 constexpr char kDeviceName[] = "NIVOLANTIS";            ///< in the firmware's identification
 constexpr std::int16_t kRecordSize = 16;                ///< data bytes per saved record
+constexpr int kMaxEchoErrorsInRow = 5; ///< a device this far out of step will not recover
 
 std::string Hex(std::int32_t adress) { return cHexRecord::HexStr(adress, 0); }
 
@@ -53,7 +54,7 @@ bool cFirmwareRW::WriteHexFile(const std::string& FileName) {
     try {
         return !RefusedWhileBusy() && Write(FileName);
     } catch (const std::exception& error) {
-        Report(FailureText("WriteHexFile()", error));
+        Fail(FailureText("WriteHexFile()", error));
         return false;
     }
 }
@@ -62,7 +63,7 @@ bool cFirmwareRW::ReadHexFile(std::int32_t Size, const std::string& FileName) {
     try {
         return !RefusedWhileBusy() && Read(Size, FileName);
     } catch (const std::exception& error) {
-        Report(FailureText("ReadHexFile()", error));
+        Fail(FailureText("ReadHexFile()", error));
         return false;
     }
 }
@@ -70,14 +71,19 @@ bool cFirmwareRW::ReadHexFile(std::int32_t Size, const std::string& FileName) {
 bool cFirmwareRW::RefusedWhileBusy() {
     if (!SerCom().Busy())
         return false;
-    Report("Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
+    Fail("Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
     return true;
 }
 
 bool cFirmwareRW::Write(const std::string& fileName) {
+    m_echoErrors = 0;
+    m_echoErrorsInRow = 0;
     if (!m_writeImage.OpenHexFile(fileName)) {
-        Report("Fehler beim Öffnen der Datei '" + fileName +
-               "'. Datei nicht vorhanden oder keine Hex-Datei.");
+        if (!m_writeImage.Fault().empty())
+            Fail("Fehler in der Datei '" + fileName + "', " + m_writeImage.Fault());
+        else
+            Fail("Fehler beim Öffnen der Datei '" + fileName +
+                 "'. Datei nicht vorhanden oder keine Hex-Datei.");
         return false;
     }
     Report("Datei '" + fileName + "' geöffnet (" + std::to_string(m_writeImage.ByteSize()) +
@@ -95,21 +101,26 @@ bool cFirmwareRW::Write(const std::string& fileName) {
         Progress(static_cast<double>(a) / end * 100);
     }
     Progress(0);
-    Report("Daten erfolgreich geschrieben " + DateAndTime());
+    Report((m_echoErrors == 0 ? "Daten erfolgreich geschrieben " : "Daten mit Fehlern geschrieben ") +
+           DateAndTime());
     Report("Geräte-Reset durchführen.");
     SerCom().Command(kReset, kResetReplyLength, kResetTimeoutS);
-    return true;
+    if (m_echoErrors == 0)
+        return true;
+    Fail("Die Firmware im Gerät weicht von der Datei '" + fileName + "' ab: Echofehler bei " +
+         std::to_string(m_echoErrors) + (m_echoErrors == 1 ? " Byte." : " Bytes."));
+    return false;
 }
 
 bool cFirmwareRW::FitsFlash(const std::string& fileName) {
     const std::int64_t highest = m_writeImage.HighestDataAddress();
     if (highest < 0) {
-        Report("Die Datei '" + fileName + "' enthält keine Daten.");
+        Fail("Die Datei '" + fileName + "' enthält keine Daten.");
         return false;
     }
     if (m_writeImage.DataOutsideImage() || highest >= kFlashSize) {
-        Report("Die Datei '" + fileName + "' enthält Daten außerhalb des Flash-Speichers (0 bis " +
-               Hex(kFlashSize - 1) + ").");
+        Fail("Die Datei '" + fileName + "' enthält Daten außerhalb des Flash-Speichers (0 bis " +
+             Hex(kFlashSize - 1) + ").");
         return false;
     }
     return true;
@@ -117,7 +128,7 @@ bool cFirmwareRW::FitsFlash(const std::string& fileName) {
 
 bool cFirmwareRW::CallBootloader() {
     if (SerCom().Command(kCallBootloader, 1, kCallTimeoutS) != 1) {
-        Report("Fehler beim Aufrufen des Bootloaders.");
+        Fail("Fehler beim Aufrufen des Bootloaders.");
         return false;
     }
     Report("Bootloader aufgerufen.");
@@ -131,7 +142,7 @@ bool cFirmwareRW::IdentifyBootloader() {
     DoEvents();
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kBootloaderName)) {
-        Report("Kann Bootloader nicht identifizieren: '" + reply + "'");
+        Fail("Kann Bootloader nicht identifizieren: '" + reply + "'");
         return false;
     }
     Report("Bootloader identifiziert: '" + reply + "'");
@@ -142,25 +153,37 @@ bool cFirmwareRW::WriteBlock(std::int32_t adress) {
     cSerCom& serCom = SerCom();
     const std::string open = DeviceProtocol::Frame(kOpenBlock, adress);
     if (serCom.Command(open, kOpenBlockReplyLength, kOpenBlockTimeoutS) != kOpenBlockReplyLength) {
-        Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
+        Fail("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
         return false;
     }
     const std::string data = Block(adress);
-    for (std::size_t i = 0; i + 1 < data.size(); ++i) {
-        const std::string_view byte(&data[i], 1);
-        if (serCom.Command(byte, 1, kEchoTimeoutS) != 1)
-            Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress) +
-                   ". Echo entspricht nicht der erwarteten Antwort.");
-        else if (serCom.getBufferByte() != static_cast<std::uint8_t>(data[i]))
-            Report("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress) + ". Daten <> Echo");
-    }
+    for (std::size_t i = 0; i + 1 < data.size(); ++i)
+        if (!WriteByte(adress, data[i]))
+            return false;
     if (serCom.Command(std::string_view(&data.back(), 1), kBlockEndReplyLength, kBlockEndTimeoutS) !=
         kBlockEndReplyLength) {
-        Report("Fehler beim Schreiben auf Blockadresse " + Hex(adress) +
-               ". Timeout oder Anzahl der erwarteten Zeichen nicht geliefert.");
+        Fail("Fehler beim Schreiben auf Blockadresse " + Hex(adress) +
+             ". Timeout oder Anzahl der erwarteten Zeichen nicht geliefert.");
         return false;
     }
     return true;
+}
+
+bool cFirmwareRW::WriteByte(std::int32_t blockAdress, char byte) {
+    cSerCom& serCom = SerCom();
+    const bool answered = serCom.Command(std::string_view(&byte, 1), 1, kEchoTimeoutS) == 1;
+    if (answered && serCom.getBufferByte() == static_cast<std::uint8_t>(byte)) {
+        m_echoErrorsInRow = 0;
+        return true;
+    }
+    const std::string prefix = "Fehler beim Flash schreiben auf Blockadresse " + Hex(blockAdress);
+    Fail(prefix + (answered ? ". Daten <> Echo" : ". Echo entspricht nicht der erwarteten Antwort."));
+    ++m_echoErrors;
+    if (++m_echoErrorsInRow < kMaxEchoErrorsInRow)
+        return true; // the transfer goes on; the result will say the device differs
+    Fail(prefix + ". " + std::to_string(kMaxEchoErrorsInRow) +
+         " Echofehler in Folge, Übertragung abgebrochen.");
+    return false;
 }
 
 std::string cFirmwareRW::Block(std::int32_t adress) const {
@@ -179,8 +202,13 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
     Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
     cSerCom& serCom = SerCom();
     for (std::int32_t a = 0; a < size; ++a) {
-        if (serCom.ReadFLASH(a) != 1)
-            continue; // the address stays empty and is saved as 0xFF
+        if (serCom.ReadFLASH(a) != 1) {
+            // A backup with a hole is no backup: an earlier file stays as it was.
+            Fail("Fehler beim Flash lesen auf Adresse " + Hex(a) +
+                 ". Keine gültige Antwort vom Gerät, die Datei '" + fileName +
+                 "' wurde nicht gespeichert.");
+            return false;
+        }
         m_readImage.SetByte(a, serCom.getBufferByte());
         Progress(static_cast<double>(a) / size * 100);
     }
@@ -195,12 +223,12 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
 
 bool cFirmwareRW::IdentifyDevice() {
     if (SerCom().Command(kIdentify, -1, kReadIdentTimeoutS) < 1) {
-        Report("Fehler bei Verbindungsaufnahme zum Gerät.");
+        Fail("Fehler bei Verbindungsaufnahme zum Gerät.");
         return false;
     }
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kDeviceName)) {
-        Report("Unbekannter Gerätename '" + reply + "'.");
+        Fail("Unbekannter Gerätename '" + reply + "'.");
         return false;
     }
     Report("Verbindung zum Gerät hergestellt: '" + reply + "'.");
@@ -210,6 +238,13 @@ bool cFirmwareRW::IdentifyDevice() {
 void cFirmwareRW::Report(const std::string& text) const {
     if (OnFirmwareRWMessage)
         OnFirmwareRWMessage(text);
+}
+
+void cFirmwareRW::Fail(const std::string& text) const {
+    if (OnFirmwareRWFault)
+        OnFirmwareRWFault(text);
+    else
+        Report(text);
 }
 
 void cFirmwareRW::Progress(double percent) const {

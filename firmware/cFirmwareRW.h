@@ -11,7 +11,8 @@ class cSerCom;
 /// Moves device firmware between an Intel HEX file and the device: writing goes through the
 /// device's bootloader in 128-byte blocks with a byte-by-byte echo check, reading asks the
 /// running firmware for every program-memory byte. Every step is reported as one line of German
-/// text through OnFirmwareRWMessage and the progress in percent through OnFirmwareRWProgress;
+/// text through OnFirmwareRWMessage (failures through OnFirmwareRWFault when that is set) and
+/// the progress in percent through OnFirmwareRWProgress;
 /// the object never shows a message box. Use a fresh object for every transfer: its two byte
 /// images are never cleared.
 class cFirmwareRW {
@@ -21,6 +22,9 @@ public:
 
     /// One line of progress or error text.
     std::function<void(const std::string& NewMessage)> OnFirmwareRWMessage;
+    /// When set, the lines that report a failure come here instead of through
+    /// OnFirmwareRWMessage (a command line puts them on standard error).
+    std::function<void(const std::string& NewMessage)> OnFirmwareRWFault;
     /// Percent done during a transfer (address ÷ size × 100, unrounded); 0 once a run completed.
     std::function<void(double NewProgress)> OnFirmwareRWProgress;
 
@@ -31,16 +35,22 @@ public:
 
     /// Writes the file's firmware through the bootloader on the channel's current port: every
     /// block from address 0 through the block holding the file's highest data byte, bytes the
-    /// file leaves out as 0xFF, then the reset command. A file that cannot be read, holds no
-    /// data or places data outside 0 … 7FFF is refused before anything is sent. True when the
-    /// run reached the reset command; false when it stopped early (after its message, except
-    /// for a bootloader that sent no identification) or the channel was busy.
+    /// file leaves out as 0xFF, then the reset command. A file that cannot be read, has a bad
+    /// line (named with its number), holds no data or places data outside 0 … 7FFF is refused
+    /// before anything is sent. A data byte whose echo is missing or wrong is reported and the
+    /// transfer goes on, unless 5 such bytes came in a row (it then stops). True when the run
+    /// reached the reset command with every echo right; false after a final message saying the
+    /// device's firmware differs from the file when an echo was wrong, and false when it
+    /// stopped early (after its message, except for a bootloader that sent no identification)
+    /// or the channel was busy.
     bool WriteHexFile(const std::string& FileName);
 
     /// Reads Size program-memory bytes from address 0 on from the running firmware and saves
-    /// addresses 0 … 32767 as 2048 records of 16 bytes (no end-of-file record); bytes not read
-    /// come out as 0xFF. True when the file was saved; false after a message otherwise (busy
-    /// channel, no or an unknown device, an address beyond 65535, a failed save).
+    /// addresses 0 … 32767 as 2048 records of 16 bytes (no end-of-file record); bytes beyond
+    /// Size come out as 0xFF. The first byte not read (no answer, a wrong length, a hang-up)
+    /// ends the read without saving, so an existing file stays as it was. True when the file
+    /// was saved; false after a message otherwise (busy channel, no or an unknown device, a
+    /// byte not read, an address beyond 65535, a failed save).
     bool ReadHexFile(std::int32_t Size, const std::string& FileName);
 
 private:
@@ -51,12 +61,16 @@ private:
     bool CallBootloader();
     bool IdentifyBootloader();
     bool WriteBlock(std::int32_t adress);
+    bool WriteByte(std::int32_t blockAdress, char byte);
     std::string Block(std::int32_t adress) const;
     bool IdentifyDevice();
     void Report(const std::string& text) const;
+    void Fail(const std::string& text) const;
     void Progress(double percent) const;
 
     cSerCom* m_serCom = nullptr;
     cHexFile m_writeImage;
     cHexFile m_readImage;
+    int m_echoErrors = 0;
+    int m_echoErrorsInRow = 0;
 };

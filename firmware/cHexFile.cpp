@@ -64,15 +64,10 @@ void cHexFile::ResetPlacement() {
 bool cHexFile::OpenHexText(const std::string& text) {
     ClearRecords();
     ResetPlacement();
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos) end = text.size();
-        if (!ParseRecord(text.substr(pos, end - pos))) break;
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r') ++pos;
-        if (pos < text.size() && text[pos] == '\n') ++pos;
-    }
+    m_fault.clear();
+    std::vector<cHexRecord> records;
+    if (!ParseLines(text, records)) return false;
+    for (const cHexRecord& record : records) AddRecord(record);
     return !m_hexRecords.empty();
 }
 
@@ -81,10 +76,28 @@ bool cHexFile::OpenHexFile(const std::string& NewFileName) {
     return OpenHexText(ReadFileContent(NewFileName).value_or(""));
 }
 
-bool cHexFile::ParseRecord(const std::string& line) {
-    cHexRecord record;
-    if (!record.InitByString(line)) return false;
-    AddRecord(record);
+bool cHexFile::ParseLines(const std::string& text, std::vector<cHexRecord>& records) {
+    bool ended = false;  // the end-of-file record came
+    std::size_t pos = 0;
+    for (std::size_t number = 1; pos < text.size(); ++number) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(pos, end - pos);
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r') ++pos;
+        if (pos < text.size() && text[pos] == '\n') ++pos;
+        // Blank lines at the end of a file are harmless; anything after them is not.
+        if (line.empty() && text.find_first_not_of("\r\n", pos) == std::string::npos) break;
+        cHexRecord record;
+        const std::string reason =
+            ended ? "Nach dem Dateiende-Datensatz folgen weitere Zeilen." : record.Parse(line);
+        if (!reason.empty()) {
+            m_fault = "Zeile " + std::to_string(number) + ": " + reason;
+            return false;
+        }
+        ended = record.RecordTyp() == cHexRecord::kEndOfFile;
+        records.push_back(std::move(record));
+    }
     return true;
 }
 

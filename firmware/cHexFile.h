@@ -39,12 +39,16 @@ public:
     cHexRecord GetRecord(std::int32_t NewStartAdr, std::uint8_t NewSize) const;
 
     /// Replaces the record list by the records of the text and copies their data into the
-    /// image. Lines end at CR, CR LF or LF. Reading stops at the first line that is no valid
-    /// record (wrong mark or checksum silently, unreadable fields with the parser's message);
-    /// true when at least one record was read before that.
+    /// image. Lines end at CR, CR LF or LF. The whole text is refused (no records, the image
+    /// untouched, the reason in Fault) when any line is no valid record, a blank line stands
+    /// between records or a line follows the end-of-file record; blank lines at the end are
+    /// harmless. Shows no message. True when at least one record was read.
     bool OpenHexText(const std::string& text);
-    /// OpenHexText on the file's content; false when the file cannot be read.
+    /// OpenHexText on the file's content; false when the file cannot be read (Fault empty).
     bool OpenHexFile(const std::string& NewFileName);
+    /// Why the last OpenHexText refused its text, as "Zeile 3: " + the reason; empty when it
+    /// did not.
+    const std::string& Fault() const { return m_fault; }
 
     /// RecordStr of every record in list order, each followed by CR LF.
     std::string HexText() const;
@@ -74,7 +78,7 @@ public:
     bool DataOutsideImage() const { return m_dataOutsideImage; }
 
 private:
-    bool ParseRecord(const std::string& line);
+    bool ParseLines(const std::string& text, std::vector<cHexRecord>& records);
     void ClearRecords() { m_hexRecords.clear(); }
     void ClearData();
     bool StoreRecord(const cHexRecord& record);
@@ -85,4 +89,5 @@ private:
     std::int64_t m_base = 0;  // from the last extended address record
     std::int64_t m_highestDataAddress = -1;
     bool m_dataOutsideImage = false;
+    std::string m_fault;
 };

@@ -21,36 +21,29 @@ int HexDigit(char c) {
     return -1;
 }
 
-/// Reads two-digit hex fields of one line and remembers the first one that was no number.
-class FieldReader {
-public:
-    explicit FieldReader(const std::string& line) : m_line(line) {}
-
-    std::uint8_t Byte(std::size_t pos) {
-        int high = Digit(pos);
-        int low = Digit(pos + 1);
-        return static_cast<std::uint8_t>(high * 16 + low);
-    }
-
-    const std::string& Fault() const { return m_fault; }
-
-private:
-    int Digit(std::size_t pos) {
-        int value = HexDigit(m_line[pos]);
-        if (value >= 0) return value;
-        if (m_fault.empty())
-            m_fault = "Das Zeichen '" + std::string(1, m_line[pos]) + "' an Position " +
-                      std::to_string(pos + 1) + " ist keine Hexadezimalziffer.";
-        return 0;
-    }
-
-    const std::string& m_line;
-    std::string m_fault;
-};
-
 std::string TooShort(std::size_t need, std::size_t have) {
     return "Die Zeile ist zu kurz: " + std::to_string(need) + " Zeichen erwartet, " +
            std::to_string(have) + " vorhanden.";
+}
+
+std::string TooLong(std::size_t need, std::size_t have) {
+    return "Die Zeile ist zu lang: " + std::to_string(need) + " Zeichen erwartet, " +
+           std::to_string(have) + " vorhanden.";
+}
+
+/// Why the character at 0-based `pos` is no hex digit.
+std::string NoHexDigit(const std::string& line, std::size_t pos) {
+    const auto code = static_cast<unsigned char>(line[pos]);
+    const std::string at = " an Position " + std::to_string(pos + 1);
+    if (code == 0) return "Die Zeile enthält ein Nullbyte" + at + ".";
+    if (code < 0x20 || code >= 0x7F)
+        return "Das Zeichen mit dem Code " + cHexRecord::HexStr(code, 2) + " (hex)" + at +
+               " ist keine Hexadezimalziffer.";
+    return "Das Zeichen '" + std::string(1, line[pos]) + "'" + at + " ist keine Hexadezimalziffer.";
+}
+
+std::uint8_t ByteAt(const std::string& line, std::size_t pos) {
+    return static_cast<std::uint8_t>(HexDigit(line[pos]) * 16 + HexDigit(line[pos + 1]));
 }
 
 void ShowParseError(const std::string& reason) {
@@ -62,39 +55,57 @@ void ShowParseError(const std::string& reason) {
 cHexRecord::cHexRecord() : m_data(kDefaultLength, 0) {}
 
 bool cHexRecord::InitByString(const std::string& NewRecord) {
-    if (NewRecord.empty()) {
-        ShowParseError("Die Zeile ist leer.");
-        return false;
+    std::string reason;
+    const LineFault fault = Read(NewRecord, reason);
+    if (fault == LineFault::Unreadable) ShowParseError(reason);
+    return fault == LineFault::None;
+}
+
+std::string cHexRecord::Parse(const std::string& NewRecord) {
+    std::string reason;
+    Read(NewRecord, reason);
+    return reason;
+}
+
+cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& reason) {
+    if (line.empty()) {
+        reason = "Die Zeile ist leer.";
+        return LineFault::Unreadable;
     }
-    if (NewRecord[0] != kMark) return false;
-    if (NewRecord.size() < kDataPos) {
-        ShowParseError(TooShort(kDataPos + kCheckSumChars, NewRecord.size()));
-        return false;
+    if (line[0] != kMark) {
+        reason = "Die Zeile beginnt nicht mit ':'.";
+        return LineFault::NoMark;
     }
-    FieldReader reader(NewRecord);
-    std::uint8_t length = reader.Byte(kLengthPos);
-    // Data and checksum must not overlap, or the checksum would be read out of the data.
-    std::size_t need = kDataPos + 2 * std::size_t{length} + kCheckSumChars;
-    if (reader.Fault().empty() && NewRecord.size() < need) {
-        ShowParseError(TooShort(need, NewRecord.size()));
-        return false;
+    for (std::size_t pos = 1; pos < line.size(); ++pos)
+        if (HexDigit(line[pos]) < 0) {
+            reason = NoHexDigit(line, pos);
+            return LineFault::Unreadable;
+        }
+    if (line.size() % 2 == 0) {
+        reason = "Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (" +
+                 std::to_string(line.size() - 1) + ").";
+        return LineFault::Unreadable;
     }
-    std::int32_t offset = reader.Byte(kOffsetPos) * 256 + reader.Byte(kOffsetPos + 2);
-    std::uint8_t typ = reader.Byte(kTypPos);
-    std::vector<std::uint8_t> data(length);
-    for (std::size_t i = 0; i < length && reader.Fault().empty(); ++i)
-        data[i] = reader.Byte(kDataPos + 2 * i);
-    std::uint8_t checkSum = reader.Byte(NewRecord.size() - kCheckSumChars);
-    if (!reader.Fault().empty()) {
-        ShowParseError(reader.Fault());
-        return false;
+    if (line.size() < kLengthPos + 2) {
+        reason = TooShort(kDataPos + kCheckSumChars, line.size());
+        return LineFault::Unreadable;
     }
-    m_offset = offset;
-    m_recordTyp = typ;
-    m_data = std::move(data);
-    m_checkSum = checkSum;
+    const std::uint8_t length = ByteAt(line, kLengthPos);
+    const std::size_t need = kDataPos + 2 * std::size_t{length} + kCheckSumChars;
+    if (line.size() != need) {
+        reason = line.size() < need ? TooShort(need, line.size()) : TooLong(need, line.size());
+        return LineFault::Unreadable;
+    }
+    m_offset = ByteAt(line, kOffsetPos) * 256 + ByteAt(line, kOffsetPos + 2);
+    m_recordTyp = ByteAt(line, kTypPos);
+    m_data.resize(length);
+    for (std::size_t i = 0; i < length; ++i) m_data[i] = ByteAt(line, kDataPos + 2 * i);
+    m_checkSum = ByteAt(line, need - kCheckSumChars);
     Filled = false;
-    return SetCheckSum() == m_checkSum;
+    if (SetCheckSum() == m_checkSum) return LineFault::None;
+    reason = "Die Prüfsumme ist falsch: " + HexStr(m_checkSum, 2) + " gelesen, " +
+             HexStr(SetCheckSum(), 2) + " berechnet.";
+    return LineFault::CheckSum;
 }
 
 void cHexRecord::setRecordLength(std::uint8_t NewLength) {

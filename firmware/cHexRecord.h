@@ -18,12 +18,16 @@ public:
     cHexRecord();
 
     /// Parses one line without its line end; upper- and lower-case hex digits are accepted.
-    /// False without a message when the line does not start with ":" (the record is unchanged)
-    /// or when its checksum is wrong (the fields stay as read). A field that cannot be read
-    /// (empty line, line too short for its length, a character that is no hex digit) shows
-    /// the critical message "Fehler in Funktion 'InitByString()'. " CR LF + the reason,
-    /// leaves the record unchanged and returns false.
+    /// The line must be ":" followed by exactly 10 + 2 × length hex digits. False without a
+    /// message when the line does not start with ":" (the record is unchanged) or when its
+    /// checksum is wrong (the fields stay as read). A line that cannot be read (empty, too
+    /// short or too long for its length, an odd digit count, a character that is no hex
+    /// digit) shows the critical message "Fehler in Funktion 'InitByString()'. " CR LF + the
+    /// reason, leaves the record unchanged and returns false.
     bool InitByString(const std::string& NewRecord);
+    /// InitByString without any message: the reason the line is no valid record (one German
+    /// sentence), empty when it is one.
+    std::string Parse(const std::string& NewRecord);
 
     /// Always ":".
     std::string RecordMark() const { return ":"; }
@@ -72,6 +76,8 @@ public:
     bool Filled = false;
 
 private:
+    enum class LineFault { None, NoMark, Unreadable, CheckSum };
+    LineFault Read(const std::string& line, std::string& reason);
     std::size_t CheckedIndex(std::uint8_t ByteNr) const;
 
     std::int32_t m_offset = 0;

@@ -136,7 +136,7 @@ void K417Simulator::Answer(std::string answer, std::int64_t at) {
         return;
     if (!m_faults.garbage.empty())
         answer = m_faults.garbage;
-    if (m_faults.extraByte)
+    if (m_faults.extraByteFrom && ++m_answers >= *m_faults.extraByteFrom)
         answer += static_cast<char>(kExtraByte);
     std::int64_t due = at;
     if (m_byteNs != 0) {
@@ -194,6 +194,7 @@ void K417Simulator::SetFaults(const K417Faults& faults) {
         std::lock_guard lock(m_mutex);
         m_faults = faults;
         m_bytesToHangUp = faults.hangUpAfter;
+        m_answers = 0;
         m_device.SetNoAnswerFrom(faults.noAnswerFrom);
         m_device.SetWrongEchoAt(faults.wrongEchoAt);
         m_device.SetWrongFlashEchoAt(faults.wrongFlashEchoAt);

@@ -21,7 +21,8 @@ struct K417Faults {
                                               ///< echoes inverted
     std::string garbage{};                    ///< when not empty, sent instead of every answer
     double answerDelayS = 0;                  ///< every answer leaves this many seconds later
-    bool extraByte = false;                   ///< every answer brings kExtraByte more
+    std::optional<std::size_t> extraByteFrom{}; ///< from this answer on (1: the first after
+                                                ///< SetFaults) every answer brings kExtraByte more
     std::optional<std::size_t> hangUpAfter{}; ///< the line is closed once this many further bytes
                                               ///< came in (an answer due at once still goes out)
 };
@@ -94,6 +95,7 @@ private:
     K417Device m_device;
     K417Faults m_faults;
     std::optional<std::size_t> m_bytesToHangUp;
+    std::size_t m_answers = 0; ///< answers due since SetFaults
     std::int64_t m_byteNs = 0; ///< line time of one byte; 0 without wire timing
     std::string m_received;
     std::deque<Timed> m_input;  ///< received, processed when fully on the line

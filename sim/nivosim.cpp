@@ -98,7 +98,9 @@ void Declare(CLI::App& app, Options& options) {
     app.add_option("--garbage", options.garbageHex, "send these hex bytes instead of every answer");
     app.add_option("--delay", options.faults.answerDelayS, "delay every answer by seconds")
         ->check(CLI::NonNegativeNumber);
-    app.add_flag("--extra-byte", options.faults.extraByte, "add one byte to every answer");
+    app.add_option("--extra-byte-from", options.faults.extraByteFrom,
+                   "add one byte to every answer from this one on (1: the first)")
+        ->check(CLI::PositiveNumber);
     app.add_option("--hang-up-after", options.faults.hangUpAfter,
                    "close the line after this many received bytes");
 }

@@ -43,9 +43,22 @@ TEST_F(cSerComTest, CompleteAnswersReturnAtOnceIncompleteOnesAfterTheTimeOut) {
     sim.SetFaults({.silent = true});
     timed("I", -1, 0);
     EXPECT_EQ("", serCom.getBufferStr());
-    sim.SetFaults({.extraByte = true});
-    timed("Q", 2, 3);
-    EXPECT_EQ(K417Simulator::kExtraByte, static_cast<std::uint8_t>(serCom.getBufferStr()[2]));
+}
+
+TEST_F(cSerComTest, AnAnswerLongerThanExpectedFailsAtOnceAndTheNextExchangeIsClean) {
+    OpenSim();
+    sim.SetFaults({.extraByteFrom = 1});
+    const double seconds = SecondsOf([&] {
+        EXPECT_EQ(0, serCom.Command("Q", 2, 5.0));
+        EXPECT_EQ("", serCom.getBufferStr());
+        EXPECT_EQ(0, serCom.ReadEEPROM(7, 1));
+        EXPECT_EQ(0, serCom.Command("I", -1, 5.0)) << "a byte after the closing zero byte";
+    });
+    EXPECT_LT(seconds, 1.0) << "no waiting for the time-out";
+    sim.SetFaults({});
+    EXPECT_EQ(2, serCom.Command("Q", 2, 1.0));
+    EXPECT_EQ(12000, serCom.getBufferLong());
+    EXPECT_EQ(20, serCom.Command("I", -1, 1.0));
 }
 
 TEST_F(cSerComTest, MemoryFramesOnTheWireAndNothingAfterAWrongEcho) {

@@ -54,6 +54,35 @@ TEST_F(FirmwareCliTest, WrittenFirmwareIsInTheFlashAndReadsBackIntoAFileThatCanB
     EXPECT_TRUE(expected == sim.Flash());
 }
 
+TEST_F(FirmwareCliTest, FirmwareThatDiffersFromTheFileOrWasNotReadCompletelyFailsOnStandardError) {
+    const std::string file = PathOf("fw.hex"), back = PathOf("zurueck.hex");
+    WriteBytes(file, ":0400000001020304F2\r\n:0400100001020304E3\r\n:00000001FF\r\n");
+    CliResult bad = Run("firmware-write", file);
+    EXPECT_EQ(1, bad.exitCode);
+    EXPECT_EQ("Fehler in der Datei '" + file +
+                  "', Zeile 2: Die Prüfsumme ist falsch: E3 gelesen, E2 berechnet.\n",
+              bad.err);
+    EXPECT_EQ("I", sim.Received()) << "only the device search";
+
+    WriteBytes(file, ":0400000001020304F2\r\n:00000001FF\r\n");
+    sim.SetFaults({.wrongFlashEchoAt = 2});
+    CliResult echo = Run("firmware-write", file);
+    EXPECT_EQ(1, echo.exitCode);
+    EXPECT_EQ("Fehler beim Flash schreiben auf Blockadresse 0. Daten <> Echo\nDie Firmware im Gerät "
+              "weicht von der Datei '" + file + "' ab: Echofehler bei 1 Byte.\n",
+              echo.err);
+    EXPECT_THAT(echo.out, EndsWith("Geräte-Reset durchführen.\n"));
+
+    WriteBytes(back, "alt");
+    sim.SetFaults({.hangUpAfter = 1 + 1 + 3 * 7 + 2}); // search, identification, 7 bytes read
+    CliResult read = Run("firmware-read --size 4096 -o", back);
+    EXPECT_EQ(1, read.exitCode);
+    EXPECT_EQ("Fehler beim Flash lesen auf Adresse 7. Keine gültige Antwort vom Gerät, die Datei '" +
+                  back + "' wurde nicht gespeichert.\n",
+              read.err);
+    EXPECT_EQ("alt", ReadBytes(back));
+}
+
 TEST_F(FirmwareCliTest, EepromDumpIsReadAndWrittenBackAsIntelHex) {
     K417Device::EepromImage image;
     std::iota(image.begin(), image.end(), std::uint8_t{3});
@@ -78,5 +107,35 @@ TEST_F(FirmwareCliTest, EepromDumpIsReadAndWrittenBackAsIntelHex) {
     EXPECT_EQ(1, partial.exitCode);
     EXPECT_EQ("Die Datei '" + dump + "' enthält nicht genau die EEPROM-Adressen 0 bis 1FF.\n",
               partial.err);
+    std::string damaged = EepromHexFile::Write(image);
+    damaged.replace(45 + 9, 2, "XY"); // the first data byte of line 2
+    WriteBytes(dump, damaged);
+    CliResult bad = Run("eeprom-write", dump);
+    EXPECT_EQ(1, bad.exitCode);
+    EXPECT_EQ("Fehler in der Datei '" + dump +
+                  "', Zeile 2: Das Zeichen 'X' an Position 10 ist keine Hexadezimalziffer.\n",
+              bad.err);
     EXPECT_EQ(writes, sim.CommandCount('L'));
+}
+
+TEST_F(FirmwareCliTest, EepromCellsThatFailAreSkippedNamedAndMakeTheCommandFail) {
+    K417Device::EepromImage image;
+    std::iota(image.begin(), image.end(), std::uint8_t{3});
+    const std::string dump = PathOf("e.eep");
+    WriteBytes(dump, EepromHexFile::Write(image));
+    sim.SetFaults({.wrongEchoAt = 0x64});
+    CliResult write = Run("eeprom-write", dump);
+    EXPECT_EQ(1, write.exitCode);
+    EXPECT_EQ("Diese EEPROM-Adressen konnten nicht geschrieben werden: 0x64.\n", write.err);
+    K417Device::EepromImage expected = image;
+    expected[0x64] = K417Device::BlankEeprom()[0x64];
+    EXPECT_TRUE(expected == sim.Eeprom()) << "every other cell written";
+    EXPECT_EQ(0, sim.CommandCount('B')) << "no series marks around writing";
+
+    WriteBytes(dump, "alt");
+    sim.SetFaults({.hangUpAfter = 1 + 2 + 3 * 100 + 1}); // search, "B" 0, cells 0 to 99
+    CliResult read = Run("eeprom-read -o", dump);
+    EXPECT_EQ(1, read.exitCode);
+    EXPECT_EQ("Das Gerät hat diese EEPROM-Adressen nicht beantwortet: 0x64 bis 0x1FF.\n", read.err);
+    EXPECT_EQ("alt", ReadBytes(dump));
 }

@@ -65,22 +65,46 @@ protected:
 
 } // namespace
 
-TEST_F(FirmwareRWTest, FileGoesOutBlockByBlockPastAnEchoErrorAndTheDeviceIsReset) {
+TEST_F(FirmwareRWTest, FileGoesOutBlockByBlockPastAnEchoErrorWhichTheResultReports) {
     sim.SetFaults({.wrongFlashEchoAt = 130});
     const std::string file = File(Data(0, 1000));
-    EXPECT_TRUE(firmware.WriteHexFile(file));
+    EXPECT_FALSE(firmware.WriteHexFile(file));
     EXPECT_THAT(messages,
                 ElementsAre("Datei '" + file + "' geöffnet (1000 Bytes).", "Bootloader aufgerufen.",
                             "Bootloader identifiziert: 'NIVOLANTIS K417 Bootloader V1.0'",
                             "Daten werden geschrieben 06.12.2026 14:05:09",
                             "Fehler beim Flash schreiben auf Blockadresse 80. Daten <> Echo",
-                            "Daten erfolgreich geschrieben 06.12.2026 14:05:09",
-                            "Geräte-Reset durchführen."));
+                            "Daten mit Fehlern geschrieben 06.12.2026 14:05:09",
+                            "Geräte-Reset durchführen.",
+                            "Die Firmware im Gerät weicht von der Datei '" + file +
+                                "' ab: Echofehler bei 1 Byte."));
     EXPECT_THAT(progress, Pointwise(DoubleEq(), std::vector<double>{0, 12.8, 25.6, 38.4, 51.2, 64,
                                                                     76.8, 89.6, 0}));
     EXPECT_TRUE(expected == sim.Flash()) << "bytes 0 to 999, then 0xFF";
     EXPECT_FALSE(sim.InBootloader());
     EXPECT_EQ(3 + 8 * (3 + 128) + 3u, sim.Received().size()) << "R 0 I, 8 × (# hi lo data), 3 0 0";
+
+    messages.clear();
+    sim.SetFaults({});
+    EXPECT_TRUE(firmware.WriteHexFile(file));
+    EXPECT_EQ("Geräte-Reset durchführen.", messages.back());
+}
+
+TEST_F(FirmwareRWTest, AnswersOneByteTooLongFailAtOnceAndFiveInARowStopTheWrite) {
+    sim.SetFaults({.extraByteFrom = 3 + 11}); // "R", "I", "#", then the echo of data byte 10 on
+    const std::vector<std::string> faults{"Fehler beim Flash schreiben auf Blockadresse 0. Echo "
+                                          "entspricht nicht der erwarteten Antwort.",
+                                          "Fehler beim Flash schreiben auf Blockadresse 0. 5 "
+                                          "Echofehler in Folge, Übertragung abgebrochen."};
+    std::vector<std::string> failures;
+    firmware.OnFirmwareRWFault = [&](const auto& text) { failures.push_back(text); };
+    const double seconds = SecondsOf([&] { EXPECT_FALSE(firmware.WriteHexFile(File(Data(0, 1000)))); });
+    EXPECT_LT(seconds, 2.0) << "no time-out waited for";
+    EXPECT_THAT(failures, ElementsAre(faults[0], faults[0], faults[0], faults[0], faults[0], faults[1]));
+    EXPECT_EQ("Daten werden geschrieben 06.12.2026 14:05:09", messages.back())
+        << "failures go to their own event";
+    EXPECT_EQ(2 + 1 + 3 + 15u, sim.Received().size()) << "R 0 I # hi lo, data bytes 0 to 14";
+    EXPECT_TRUE(sim.InBootloader()) << "no reset after the stop";
 }
 
 TEST_F(FirmwareRWTest, GapsAreErasedBytesAndExtendedAddressesPlaceTheData) {
@@ -105,6 +129,11 @@ TEST_F(FirmwareRWTest, FilesWithoutDataOrBeyondTheFlashAreRefusedBeforeAnythingI
     EXPECT_EQ("Fehler beim Öffnen der Datei '" + missing +
                   "'. Datei nicht vorhanden oder keine Hex-Datei.",
               refusal(missing));
+    EXPECT_EQ("Fehler in der Datei '" + file + "', Zeile 3: Die Prüfsumme ist falsch: F3 gelesen, "
+              "F2 berechnet.",
+              refusal(File(Data(0, 32) + ":0400000001020304F3\r\n" + Data(32, 16))));
+    EXPECT_EQ("Fehler in der Datei '" + file + "', Zeile 2: Die Zeile ist leer.",
+              refusal(File(Data(0, 16) + "\r\n" + Data(16, 16))));
     EXPECT_GT(serCom.Command("I", -1, 2.0), 0) << "an exchange the device takes in last";
     EXPECT_EQ("I", sim.Received());
 }
@@ -139,7 +168,7 @@ TEST_F(FirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
     EXPECT_EQ(Bytes({'R', 0, 'I'}), received);
 }
 
-TEST_F(FirmwareRWTest, ReadingSavesAllFlashRecordsWithUnreadBytesErasedOrSaysWhyNot) {
+TEST_F(FirmwareRWTest, ReadingSavesAllFlashRecordsWithBytesBeyondTheSizeErasedOrSaysWhyNot) {
     K417Device::FlashImage flash;
     std::iota(flash.begin(), flash.end(), std::uint8_t{3});
     sim.SetFlash(flash);
@@ -173,6 +202,26 @@ TEST_F(FirmwareRWTest, ReadingSavesAllFlashRecordsWithUnreadBytesErasedOrSaysWhy
     EXPECT_EQ("Fehler in Funktion 'ReadHexFile()'.\r\nDie Datei '" + unwritable +
                   "' konnte nicht gespeichert werden.",
               messages.back());
+}
+
+TEST_F(FirmwareRWTest, AByteNotReadEndsTheReadAtOnceAndLeavesAnEarlierFileAsItWas) {
+    const std::string file = PathOf("aus.hex");
+    const auto failsAt = [&](const char* adress) {
+        WriteBytes(file, "alt");
+        messages.clear();
+        const double seconds = SecondsOf([&] { EXPECT_FALSE(firmware.ReadHexFile(4096, file)); });
+        EXPECT_LT(seconds, 1.0) << adress;
+        EXPECT_EQ("Fehler beim Flash lesen auf Adresse " + std::string(adress) +
+                      ". Keine gültige Antwort vom Gerät, die Datei '" + file +
+                      "' wurde nicht gespeichert.",
+                  messages.back());
+        EXPECT_EQ("alt", ReadBytes(file));
+    };
+    sim.SetFaults({.extraByteFrom = 1 + 51}); // "I", then the read of address 50
+    failsAt("32");
+    EXPECT_EQ(51, sim.CommandCount('s')) << "nothing read after the failure";
+    sim.SetFaults({.hangUpAfter = 1 + 3 * 100 + 2}); // in the middle of the frame for 64h
+    failsAt("64");
 }
 
 TEST_F(FirmwareRWTest, TransfersStartedWhileTheChannelWaitsAreRefused) {

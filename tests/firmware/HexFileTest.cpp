@@ -26,22 +26,35 @@ protected:
     cHexFile m_file;
 };
 
-TEST_F(HexFileTest, ReadingStopsAtTheFirstBadLineAndKeepsWhatCameBefore) {
-    EXPECT_TRUE(m_file.OpenHexText(std::string(kTwoRecords) +
-                                   ":0400200001020304D3\r\n:0400300001020304C2\r\n"));
-    EXPECT_EQ(2u, m_file.HexRecords().size());
-    EXPECT_EQ(-1, Cell(m_file, 0x30)) << "lines after the bad one are not read";
-
-    ExpectMessage(kEmptyLine, MsgIcon::Critical);
-    EXPECT_FALSE(m_file.OpenHexText("\r\n" + std::string(kTwoRecords)));
+TEST_F(HexFileTest, OneBadLineRefusesTheWholeFileAndNamesTheLine) {
+    const std::string third = ":0400200001020304D3\r\n"; // checksum D2 would be right
+    EXPECT_FALSE(m_file.OpenHexText(kTwoRecords + third + ":00000001FF\r\n"));
+    EXPECT_EQ("Zeile 3: Die Prüfsumme ist falsch: D3 gelesen, D2 berechnet.", m_file.Fault());
     EXPECT_TRUE(m_file.HexRecords().empty());
-    VerifyMessages();
+    EXPECT_EQ(-1, Cell(m_file, 0)) << "not even the good lines reach the image";
 
-    ExpectMessage(kEmptyLine, MsgIcon::Critical);
-    EXPECT_TRUE(m_file.OpenHexText(std::string(kTwoRecords) + ":00000001FF\r\n\r\n"));
-    EXPECT_EQ(3u, m_file.HexRecords().size());
-    VerifyMessages();
+    const std::pair<std::string, std::string> bad[] = {
+        {"\r\n" + std::string(kTwoRecords), "Zeile 1: Die Zeile ist leer."},
+        {std::string(kTwoRecords) + "\n\n:00000001FF\n", "Zeile 3: Die Zeile ist leer."},
+        {std::string(kTwoRecords) + "0400200001020304D3\r\n",
+         "Zeile 3: Die Zeile beginnt nicht mit ':'."},
+        {std::string(kTwoRecords) + ":040020000102030\r\n",
+         "Zeile 3: Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (15)."},
+        {":0400000001020304F2\r\n:04001000\r\n",
+         "Zeile 2: Die Zeile ist zu kurz: 19 Zeichen erwartet, 9 vorhanden."},
+        {std::string(":04000000\0\0\0\0\0\0\0\0F2\r\n", 21),
+         "Zeile 1: Die Zeile enthält ein Nullbyte an Position 10."},
+        {std::string(kTwoRecords) + ":00000001FF\r\n:0400200001020304D3\r\n",
+         "Zeile 4: Nach dem Dateiende-Datensatz folgen weitere Zeilen."},
+    };
+    for (const auto& [text, fault] : bad) {
+        EXPECT_FALSE(m_file.OpenHexText(text)) << fault;
+        EXPECT_EQ(fault, m_file.Fault());
+    }
 
+    EXPECT_TRUE(m_file.OpenHexText(std::string(kTwoRecords) + ":00000001FF\r\n\r\n\n"));
+    EXPECT_EQ(3u, m_file.HexRecords().size()) << "blank lines after the end are harmless";
+    EXPECT_EQ("", m_file.Fault());
     EXPECT_TRUE(m_file.OpenHexText(":0400000001020304F2\r:0400100001020304E2\n:00000001FF"));
     EXPECT_EQ(3u, m_file.HexRecords().size()) << "lone CR and lone LF end lines too";
 }

@@ -36,8 +36,25 @@ TEST_F(HexRecordTest, UnreadableLinesShowOneMessageAndLeaveTheRecord) {
                         "Das Zeichen 'G' an Position 15 ist keine Hexadezimalziffer."));
     EXPECT_TRUE(Refused(":0400000001020304F ",
                         "Das Zeichen ' ' an Position 19 ist keine Hexadezimalziffer."));
+    EXPECT_TRUE(Refused(":0400000001020304F200",
+                        "Die Zeile ist zu lang: 19 Zeichen erwartet, 21 vorhanden."));
+    EXPECT_TRUE(Refused(":04000000010203040F2",
+                        "Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (19)."));
+    EXPECT_TRUE(Refused(std::string(":0400000001020304\0\0F2", 21),
+                        "Die Zeile enthält ein Nullbyte an Position 18."));
+    EXPECT_TRUE(Refused(":04000000010203\x04" "F2",
+                        "Das Zeichen mit dem Code 04 (hex) an Position 16 ist keine "
+                        "Hexadezimalziffer."));
     EXPECT_FALSE(m_record.InitByString("0400000001020304F2")) << "no mark: refused silently";
     EXPECT_EQ(":0400000001020304F2", m_record.RecordStr());
+}
+
+TEST_F(HexRecordTest, ParseNamesWhatIsWrongWithoutAMessage) {
+    EXPECT_EQ("", m_record.Parse(":0400000001020304F2"));
+    EXPECT_EQ("Die Prüfsumme ist falsch: F3 gelesen, F2 berechnet.",
+              m_record.Parse(":0400000001020304F3"));
+    EXPECT_EQ("Die Zeile beginnt nicht mit ':'.", m_record.Parse(" :0400000001020304F2"));
+    EXPECT_EQ("Die Zeile ist leer.", m_record.Parse(""));
 }
 
 TEST_F(HexRecordTest, SettersKeepTheChecksumRightUntilItIsSetByHand) {
