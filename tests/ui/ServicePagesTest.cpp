@@ -89,8 +89,8 @@ protected:
         clock = skipping.get();
         Platform::Install(std::move(skipping));
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            MyNivolantis->SerCom().setPortPath(
-                n, n == 1 ? sim.SlavePath() : PathOf("kein-tty" + std::to_string(n)));
+            MyNivolantis->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
+                                                         : PathOf("kein-tty" + std::to_string(n)));
         std::iota(device.begin(), device.end(), std::uint8_t{0x30});
         device[0x10] = 0x0A;
         device[20] = 0x55; // contrast
@@ -246,7 +246,8 @@ TEST_F(ServicePagesTest, TheExportWritesThirtyThreeRecords) {
     EXPECT_EQ("eep", options.defaultSuffix);
     EXPECT_TRUE(options.confirmOverwrite);
 
-    const QStringList lines = QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(33, lines.size());
     EXPECT_EQ(":10000000000102030405060708090A0B0C0D0E0F78", lines.front());
     EXPECT_EQ(":00000001FF", lines.back());
@@ -403,16 +404,18 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirst) {
     EXPECT_TRUE(FlashHoldsFirmware());
     const QStringList lines = Lines();
     ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ("EEPROM-Daten in Datei '" + QString::fromStdString(backup) + "' gesichert.", lines[0]);
-    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).", lines[1]);
+    EXPECT_EQ("EEPROM-Daten in Datei '" + QString::fromStdString(backup) + "' gesichert.",
+              lines[0]);
+    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).",
+              lines[1]);
     EXPECT_EQ("Geräte-Reset durchführen.", lines.back());
     const std::string received = sim.Received();
     EXPECT_LT(received.rfind(Frame({'B', 0xFF})), received.find(Frame({'R', 0})))
         << "the backup is read before the bootloader is called";
     EXPECT_FALSE(Bar()->isVisible());
-    EXPECT_TRUE(std::any_of(pump->seen.begin(), pump->seen.end(),
-                            [](const Moment& m) { return m.bar && m.barValue == 75; }))
-        << "block 384 of 512";
+    EXPECT_TRUE(std::any_of(pump->seen.begin(), pump->seen.end(), [](const Moment& m) {
+        return m.bar && m.barValue == 75;
+    })) << "block 384 of 512";
     ExpectCommandsWereOff();
 }
 
@@ -431,7 +434,8 @@ TEST_F(FirmwarePageTest, NoGoesOnWithoutBackupAndCancelStopsBeforeTheBootloader)
     VerifyMessages();
     EXPECT_EQ(0, sim.CommandCount('B')) << "no backup read";
     EXPECT_TRUE(FlashHoldsFirmware());
-    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).", Lines().front());
+    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).",
+              Lines().front());
     for (const auto& entry : std::filesystem::directory_iterator(Dir()))
         EXPECT_NE(".eep", entry.path().extension()) << "no backup written";
 }
@@ -468,10 +472,13 @@ TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmware) {
     EXPECT_TRUE(options.confirmOverwrite);
     const QStringList lines = Lines();
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.", lines.back());
-    const QStringList records = QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
+              lines.back());
+    const QStringList records =
+        QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
     EXPECT_EQ(2048, records.size());
-    EXPECT_EQ(QString::fromStdString(EepromHexFile::Write(firmware)).split("\r\n").front(), records.front());
+    EXPECT_EQ(QString::fromStdString(EepromHexFile::Write(firmware)).split("\r\n").front(),
+              records.front());
     EXPECT_FALSE(Bar()->isVisible());
     ExpectCommandsWereOff();
 }

@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr int kContrastAdress = 20;        ///< EEPROM byte of the display contrast
-constexpr char kSetCommand = 'S';          ///< "S", selector, value: set a display property
-constexpr char kContrastSelector = 92;     ///< selector of the contrast
-constexpr double kSetTimeoutS = 1.0;       ///< reply to "S": 1 byte, not evaluated
+constexpr int kContrastAdress = 20;    ///< EEPROM byte of the display contrast
+constexpr char kSetCommand = 'S';      ///< "S", selector, value: set a display property
+constexpr char kContrastSelector = 92; ///< selector of the contrast
+constexpr double kSetTimeoutS = 1.0;   ///< reply to "S": 1 byte, not evaluated
 
 } // namespace
 

@@ -16,7 +16,9 @@ int DigitValue(char c) {
 
 } // namespace
 
-std::string EepromCellText::Of(std::uint8_t byte) { return {kDigits[byte >> 4], kDigits[byte & 0x0F]}; }
+std::string EepromCellText::Of(std::uint8_t byte) {
+    return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+}
 
 std::optional<std::uint8_t> EepromCellText::Value(const std::string& text) {
     if (text.empty())

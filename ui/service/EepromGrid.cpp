@@ -21,13 +21,15 @@
 
 namespace {
 
-constexpr int kColumns = 16;                              ///< bytes per grid row
-constexpr int kRows = EepromTransfer::kSize / kColumns;   ///< 32 rows for addresses 0 … 1FF
-constexpr int kCellTwips = 300;                           ///< column width of the grid
-constexpr int kTwipsPerPixel = 15;                        ///< at 96 dots per inch
+constexpr int kColumns = 16;                            ///< bytes per grid row
+constexpr int kRows = EepromTransfer::kSize / kColumns; ///< 32 rows for addresses 0 … 1FF
+constexpr int kCellTwips = 300;                         ///< column width of the grid
+constexpr int kTwipsPerPixel = 15;                      ///< at 96 dots per inch
 const char* const kTitle = "Internes EEPROM";
 
-QString Hex(int value) { return QString::number(value, 16).toUpper(); }
+QString Hex(int value) {
+    return QString::number(value, 16).toUpper();
+}
 
 } // namespace
 
@@ -38,11 +40,12 @@ EepromGrid::EepromGrid(frmMain& window)
     SetUpGrid();
     auto button = [&window](const char* name) { return window.findChild<QPushButton*>(name); };
     auto run = [this](const char* name, void (EepromGrid::*operation)()) {
-        return [this, name, operation] { m_window.RunServiceCommand(name, [this, operation] {
-                                             (this->*operation)();
-                                         }); };
+        return [this, name, operation] {
+            m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
+        };
     };
-    connect(button("Command3"), &QPushButton::clicked, this, run("Gerät Lesen", &EepromGrid::ReadDevice));
+    connect(button("Command3"), &QPushButton::clicked, this,
+            run("Gerät Lesen", &EepromGrid::ReadDevice));
     connect(button("Command4"), &QPushButton::clicked, this,
             run("Gerät Schreiben", &EepromGrid::WriteDevice));
     connect(button("Command7"), &QPushButton::clicked, this,
@@ -66,8 +69,9 @@ void EepromGrid::SetUpGrid() {
     m_grid->setVerticalHeaderLabels(rows);
     m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int cellWidth = std::max(kCellTwips / kTwipsPerPixel,
-                                   m_grid->fontMetrics().horizontalAdvance("WW") + 6);
+    // 300 twips, or wider where the font needs it: two digits and the cell's margins.
+    const int cellWidth =
+        std::max(kCellTwips / kTwipsPerPixel, m_grid->fontMetrics().horizontalAdvance("FF") + 18);
     m_grid->horizontalHeader()->setMinimumSectionSize(cellWidth);
     for (int c = 0; c < kColumns; ++c)
         m_grid->setColumnWidth(c, cellWidth);
@@ -121,7 +125,8 @@ void EepromGrid::ReadDevice() {
 std::optional<EepromTransfer::Image> EepromGrid::Bytes(const char* title) const {
     EepromTransfer::Image bytes{};
     for (int adress = 0; adress < EepromTransfer::kSize; ++adress) {
-        const std::optional<std::uint8_t> byte = EepromCellText::Value(CellText(adress).toStdString());
+        const std::optional<std::uint8_t> byte =
+            EepromCellText::Value(CellText(adress).toStdString());
         if (!byte) {
             ShowMessage("Die Zelle 0x" + Hex(adress).toStdString() +
                             " enthält keinen Hexadezimalwert von 0 bis FF.\r\n" + title,
@@ -157,7 +162,8 @@ void EepromGrid::SaveHexFile() {
     const auto bytes = Bytes("Es wurde keine Datei geschrieben.");
     if (!bytes)
         return;
-    if (const std::string failure = ReplaceFileContent(path->toStdString(), EepromHexFile::Write(*bytes));
+    if (const std::string failure =
+            ReplaceFileContent(path->toStdString(), EepromHexFile::Write(*bytes));
         !failure.empty())
         ShowMessage("Die Datei '" + path->toStdString() + "' konnte nicht geschrieben werden.\r\n" +
                         failure,

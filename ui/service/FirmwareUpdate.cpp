@@ -39,12 +39,12 @@ QString BackupName(const QString& firmwareFile) {
 
 FirmwareUpdate::FirmwareUpdate(frmMain& window)
     : m_window(window), m_list(window.findChild<QListWidget*>("lstFirmwareActions")) {
-    QObject::connect(window.findChild<QPushButton*>("Command8"), &QPushButton::clicked, &window, [this] {
-        m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); });
-    });
-    QObject::connect(window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window, [this] {
-        m_window.RunServiceCommand("Firmware sichern", [this] { ReadFromDevice(); });
-    });
+    QObject::connect(
+        window.findChild<QPushButton*>("Command8"), &QPushButton::clicked, &window,
+        [this] { m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); }); });
+    QObject::connect(
+        window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window,
+        [this] { m_window.RunServiceCommand("Firmware sichern", [this] { ReadFromDevice(); }); });
 }
 
 FirmwareUpdate::~FirmwareUpdate() = default;
@@ -114,7 +114,8 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
     }
     EepromTransfer::Image bytes{};
     EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
-    if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes)); !failed.empty()) {
+    if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
+        !failed.empty()) {
         ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
                         ".\r\nDie Firmware wurde nicht übertragen.",
                     MsgIcon::Critical, kTitle);

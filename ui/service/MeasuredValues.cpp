@@ -39,8 +39,7 @@ MeasuredValues::MeasuredValues(frmMain& window) : m_window(window) {
 
 void MeasuredValues::Read() {
     cSerCom& serCom = MyNivolantis->SerCom();
-    const double factor =
-        MyNivolantis->Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
+    const double factor = MyNivolantis->Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
     const std::function<std::string(std::int32_t)> forms[] = {
         [](std::int32_t raw) { return NumberToText(raw / 1000.0); },
         [factor](std::int32_t raw) { return NumberToText(raw / factor); },

@@ -14,8 +14,14 @@ ServicePages::ServicePages(frmMain& window)
 
 ServicePages::~ServicePages() = default;
 
-void ServicePages::ReadContrast() { m_contrast->ReadFromDevice(); }
+void ServicePages::ReadContrast() {
+    m_contrast->ReadFromDevice();
+}
 
-void ServicePages::Update() { m_eeprom->ShowCurrentCell(); }
+void ServicePages::Update() {
+    m_eeprom->ShowCurrentCell();
+}
 
-bool ServicePages::RefusesClose() { return m_firmware->RefusesClose(); }
+bool ServicePages::RefusesClose() {
+    return m_firmware->RefusesClose();
+}
