@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <iostream>
@@ -19,6 +20,14 @@ bool Save(QWidget& window, const QString& path) {
     return false;
 }
 
+/// The service pages as a technician sees them after reading the device.
+void ReadServicePages(frmMain& main, const QTabWidget& tabs) {
+    const std::pair<int, const char*> reads[] = {{5, "Command6"}, {5, "Command3"}, {6, "Command5"}};
+    for (const auto& [tab, button] : reads)
+        if (tabs.isTabVisible(tab))
+            main.findChild<QPushButton*>(button)->click();
+}
+
 } // namespace
 
 bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
@@ -26,6 +35,7 @@ bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
     const QDir dir(folder);
     bool written = true;
     auto* tabs = main.findChild<QTabWidget*>("SSTab1");
+    ReadServicePages(main, *tabs);
     for (int i = 0; i < tabs->count(); ++i) {
         if (!tabs->isTabVisible(i))
             continue;

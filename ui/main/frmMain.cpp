@@ -8,6 +8,7 @@
 #include "platform/ReportPrinting.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/main/XYPlot.h"
+#include "ui/service/ServicePages.h"
 #include "ui/service/frmSplash.h"
 
 #include "ui_PageInOut.h"
@@ -100,8 +101,10 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent)
     SetUpStatusBar();
     BindFields();
     BindCommands();
+    m_service = std::make_unique<ServicePages>(*this);
     ShowServiceTabs(commandLine);
     UpdateXYGrid();
+    m_service->ReadContrast();
     m_ui->SSTab1->setCurrentIndex(0);
     Update();
 }
@@ -375,6 +378,8 @@ void frmMain::Update() {
     UpdateXYGrid();
     RefreshLabels();
     m_supportFrame->setEnabled(m_linart[1]->isChecked()); // table input only
+    if (m_service)
+        m_service->Update();
     RefreshEnabling();
 }
 
@@ -437,6 +442,15 @@ void frmMain::UpdateProgress(int percent) {
     m_progress->show();
     if (percent <= 100)
         m_progress->setValue(percent);
+}
+
+void frmMain::UpdateProgress(double& NewPercent) {
+    try {
+        const std::int16_t percent = ToInt16(NewPercent);
+        NewPercent = percent;
+        UpdateProgress(static_cast<int>(percent));
+    } catch (const OverflowError&) { // far beyond the bar's range: it stays as it was
+    }
 }
 
 // ---- support points --------------------------------------------------------------------------
@@ -645,6 +659,16 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
         close();
 }
 
+void frmMain::RunServiceCommand(const char* name, const std::function<void()>& command) {
+    RunCommand(name, true, [&command] {
+        struct Busy { // other windows keep off the device meanwhile
+            Busy() { MyNivolantis->setTransferRunning(true); }
+            ~Busy() { MyNivolantis->setTransferRunning(false); }
+        } busy;
+        command();
+    });
+}
+
 namespace {
 
 FileDialogOptions ParameterFileDialog(const char* title) {
@@ -713,6 +737,10 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (m_service && m_service->RefusesClose()) {
+        event->ignore();
+        return;
+    }
     if (m_commandRunning) { // a device exchange is on the stack: end once it returns
         m_closePending = true;
         event->ignore();

@@ -20,6 +20,7 @@ class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 class QTableWidget;
+class ServicePages;
 class XYPlot;
 class cParameter;
 class frmSplash;
@@ -45,6 +46,13 @@ public:
 
     void Update() override;
     void UpdateProgress(int percent) override;
+    /// The percent rounded half to even and written back; shown above 0, hidden at 0 or below;
+    /// a value above 100 leaves the bar as it was.
+    void UpdateProgress(double& NewPercent);
+
+    /// Runs an operation of the service pages as a device command: the application is busy
+    /// and the toolbar and pages are disabled meanwhile.
+    void RunServiceCommand(const char* name, const std::function<void()>& command);
 
     /// Enables or disables every control whose tag contains the text.
     void EnableByTag(const QString& tag, bool enabled);
@@ -135,6 +143,7 @@ private:
     QProgressBar* m_progress = nullptr;
     QWidget* m_options = nullptr;
     QPointer<frmSplash> m_info;
+    std::unique_ptr<ServicePages> m_service;
 
     bool m_updating = false;       ///< true while Update runs: choice handlers do nothing
     bool m_committing = false;     ///< a commit's message box must not commit the field again

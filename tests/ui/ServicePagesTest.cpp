@@ -1,0 +1,486 @@
+#include "GuiTest.h"
+
+#include "base/EventPump.h"
+#include "base/Platform.h"
+#include "base/SystemClock.h"
+#include "firmware/EepromHexFile.h"
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+
+#include <numeric>
+
+namespace {
+
+/// The system's monotonic time plus the seconds a test let pass at once; the date stays fixed.
+class SkippingClock : public SystemClock {
+public:
+    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
+    double MonotonicSeconds() const override { return SystemClock::MonotonicSeconds() + skipped; }
+    double skipped = 0;
+};
+
+/// What the window showed while an operation waited for the device.
+struct Moment {
+    bool toolbar, pages, busy, bar;
+    int barValue;
+};
+
+/// Runs during every wait for the device: notes what the window shows, lets the time-out of an
+/// EEPROM cell the simulated device will not answer pass at once, and runs a test's action.
+class ServicePump : public EventPump {
+public:
+    ServicePump(frmMain& window, K417Simulator& sim, SkippingClock& clock)
+        : m_window(window), m_sim(sim), m_clock(clock) {}
+
+    void ProcessEvents() override {
+        auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
+        seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
+                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(),
+                        MyNivolantis->DeviceBusy(), bar->isVisible(), bar->value()});
+        if (unansweredFrom && AskedForCellFrom(*unansweredFrom))
+            m_clock.skipped += 2.0; // once per request, so the next one is still sent
+        if (action)
+            std::exchange(action, nullptr)();
+    }
+
+    std::vector<Moment> seen;
+    std::optional<int> unansweredFrom;
+    std::function<void()> action; ///< runs once, at the next wait
+
+private:
+    /// The line ends with a whole "c" frame (after "B" 0) for an address from `first` on.
+    bool AskedForCellFrom(int first) {
+        const std::string received = m_sim.Received();
+        const std::size_t n = received.size();
+        if (n == m_skippedAt || n < 5 || (n - 2) % 3 != 0 || received[n - 3] != 'c')
+            return false;
+        const bool unanswered = static_cast<std::uint8_t>(received[n - 2]) * 256 +
+                                    static_cast<std::uint8_t>(received[n - 1]) >=
+                                first;
+        if (unanswered)
+            m_skippedAt = n;
+        return unanswered;
+    }
+
+    frmMain& m_window;
+    K417Simulator& m_sim;
+    SkippingClock& m_clock;
+    std::size_t m_skippedAt = 0; ///< length of the line when the last time-out was skipped
+};
+
+/// The main window with all service pages and a simulated device on COM1, connected; the other
+/// ports lead nowhere.
+class ServicePagesTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        auto skipping = std::make_unique<SkippingClock>();
+        clock = skipping.get();
+        Platform::Install(std::move(skipping));
+        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
+            MyNivolantis->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
+                                                         : PathOf("kein-tty" + std::to_string(n)));
+        std::iota(device.begin(), device.end(), std::uint8_t{0x30});
+        device[0x10] = 0x0A;
+        device[20] = 0x55; // contrast
+        sim.SetEeprom(device);
+        sim.Start();
+    }
+
+    /// Opens the window on the connected device and starts looking at it during waits.
+    void Open(bool connected = true) {
+        if (connected) {
+            ASSERT_EQ(1, MyNivolantis->Connect());
+        }
+        OpenMain("123");
+        auto looking = std::make_unique<ServicePump>(*main, sim, *clock);
+        pump = looking.get();
+        Platform::Install(std::move(looking));
+        sim.ClearReceived();
+    }
+
+    void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    QTableWidget* Grid() { return Find<QTableWidget>("grdEEPROM"); }
+    QString Cell(int adress) { return Grid()->item(adress / 16, adress % 16)->text(); }
+    /// Clicks the cell on page 6.
+    void SelectCell(int adress) {
+        Find<QTabWidget>("SSTab1")->setCurrentIndex(5);
+        QTableWidgetItem* item = Grid()->item(adress / 16, adress % 16);
+        Grid()->scrollToItem(item);
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {},
+                          Grid()->visualItemRect(item).center());
+    }
+    QProgressBar* Bar() { return Find<QProgressBar>("ProgressBar1"); }
+
+    /// Every moment seen showed the window's commands off and the application busy.
+    void ExpectCommandsWereOff() {
+        ASSERT_FALSE(pump->seen.empty());
+        for (const Moment& m : pump->seen) {
+            EXPECT_FALSE(m.toolbar);
+            EXPECT_FALSE(m.pages);
+            EXPECT_TRUE(m.busy);
+        }
+        EXPECT_TRUE(Find<QToolBar>("Toolbar1")->isEnabled());
+        EXPECT_FALSE(MyNivolantis->DeviceBusy());
+        pump->seen.clear();
+    }
+
+    K417Simulator sim;
+    K417Device::EepromImage device;
+    SkippingClock* clock = nullptr;
+    ServicePump* pump = nullptr;
+};
+
+std::string Frame(std::initializer_list<int> bytes) {
+    std::string frame;
+    for (int b : bytes)
+        frame += static_cast<char>(b);
+    return frame;
+}
+
+TEST_F(ServicePagesTest, ReadingADeviceThatAnswersOnlyTheFirstHalfKeepsTheOtherCells) {
+    Open();
+    SelectCell(0x123);
+    Enter("txtEEPROM", "7");
+    ASSERT_EQ("7", Cell(0x123));
+    pump->unansweredFrom = 256;
+    sim.SetFaults({.noAnswerFrom = 256});
+    ExpectMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
+                  "Ihre Zellen zeigen weiter den alten Text.",
+                  MsgIcon::Exclamation, "Internes EEPROM");
+    Click("Command3");
+    VerifyMessages();
+
+    for (int adress = 0; adress < 256; ++adress)
+        ASSERT_EQ(QString::asprintf("%02X", device[adress]), Cell(adress)) << adress;
+    EXPECT_EQ("0A", Cell(0x10));
+    EXPECT_EQ("7", Cell(0x123));
+    EXPECT_EQ("", Cell(0x100));
+    EXPECT_EQ("", Cell(0x1FF));
+    int highest = 0;
+    for (const Moment& m : pump->seen)
+        highest = std::max(highest, m.bar ? m.barValue : 0);
+    EXPECT_EQ(50, highest) << "255 × 100 ÷ 512 = 49.8";
+    EXPECT_FALSE(Bar()->isVisible());
+    EXPECT_TRUE(Grid()->isVisible());
+    const std::string received = sim.Received();
+    EXPECT_EQ(Frame({'B', 0, 'c', 0, 0}), received.substr(0, 5));
+    EXPECT_EQ(Frame({'c', 1, 0xFF, 'B', 0xFF}), received.substr(received.size() - 5));
+    ExpectCommandsWereOff();
+}
+
+TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
+    Open();
+    Click("Command3");
+    SelectCell(0x10);
+    EXPECT_EQ("0A", Text("txtEEPROM"));
+    EXPECT_EQ("0x10 =", Find<QLabel>("lblEEPROM")->text());
+
+    Enter("txtEEPROM", "1ff");
+    EXPECT_EQ("0A", Cell(0x10)) << "above FF: refused";
+    Enter("txtEEPROM", "xy");
+    EXPECT_EQ("0A", Cell(0x10));
+    Enter("txtEEPROM", "1f");
+    EXPECT_EQ("1f", Cell(0x10)) << "taken as typed";
+
+    Grid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);
+    QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ("1f\t41\t42\r\n50\t51\t52", QGuiApplication::clipboard()->text());
+
+    const int marks = sim.CommandCount('B');
+    pump->seen.clear();
+    Click("Command4");
+    K417Device::EepromImage expected = device;
+    expected[0x10] = 0x1F;
+    EXPECT_TRUE(sim.Eeprom() == expected) << "exactly the edited byte changed";
+    EXPECT_EQ(marks, sim.CommandCount('B')) << "no series marks around the writing";
+    EXPECT_FALSE(Bar()->isVisible());
+    ExpectCommandsWereOff();
+}
+
+TEST_F(ServicePagesTest, EmptyCellsStopTheWriteAndTheExportBeforeAnything) {
+    Open();
+    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+                  "Es wurde nichts ins Gerät geschrieben.",
+                  MsgIcon::Exclamation, "Internes EEPROM");
+    Click("Command4");
+    VerifyMessages();
+    EXPECT_EQ("", sim.Received());
+    EXPECT_TRUE(sim.Eeprom() == device);
+
+    const std::string file = PathOf("leer.eep");
+    dialogs->Answer(QString::fromStdString(file));
+    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+                  "Es wurde keine Datei geschrieben.",
+                  MsgIcon::Exclamation, "Internes EEPROM");
+    Click("Command7");
+    VerifyMessages();
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(ServicePagesTest, TheExportWritesThirtyThreeRecords) {
+    std::iota(device.begin(), device.begin() + 16, std::uint8_t{0});
+    sim.SetEeprom(device);
+    Open();
+    Click("Command3");
+
+    dialogs->Answer(std::nullopt);
+    Click("Command7"); // cancelled: silent
+    const std::string file = PathOf("grid.eep");
+    dialogs->Answer(QString::fromStdString(file));
+    Click("Command7");
+    ASSERT_EQ(2u, dialogs->Requests().size());
+    const FileDialogOptions& options = dialogs->Requests().back().options;
+    EXPECT_EQ("Intel Hex-File speichern.", options.title);
+    EXPECT_EQ("eep", options.defaultSuffix);
+    EXPECT_TRUE(options.confirmOverwrite);
+
+    const QStringList lines =
+        QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(33, lines.size());
+    EXPECT_EQ(":10000000000102030405060708090A0B0C0D0E0F78", lines.front());
+    EXPECT_EQ(":00000001FF", lines.back());
+    std::string fault;
+    EXPECT_EQ(device, EepromHexFile::Read(ReadBytes(file), fault)) << "what eeprom-write takes";
+
+    const std::string noFolder = PathOf("fehlt/grid.eep");
+    dialogs->Answer(QString::fromStdString(noFolder));
+    Click("Command7");
+    ASSERT_EQ(1u, Recorder().Messages().size()) << "a file that cannot be written is reported";
+    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Die Datei '" + noFolder +
+                                                     "' konnte nicht geschrieben werden.\r\n"));
+    Recorder().Clear();
+    EXPECT_FALSE(std::filesystem::exists(noFolder));
+}
+
+TEST_F(ServicePagesTest, MeasuredValuesOrFehler) {
+    UseGerman();
+    R("Eingang", "Skalierung").RangeEnd().setFactor(100);
+    sim.SetMeasuredValues({.current = 12345, .scaled = -2550, .converter = 1023});
+    Open();
+    Click("Command6");
+    EXPECT_EQ("12,345", Find<QLabel>("lblMesswert_0")->text());
+    EXPECT_EQ("-25,5", Find<QLabel>("lblMesswert_1")->text());
+    EXPECT_EQ("1023", Find<QLabel>("lblMesswert_2")->text());
+    EXPECT_TRUE(Find<QLabel>("lblMesswert_0")->font().fixedPitch() ||
+                QFontInfo(Find<QLabel>("lblMesswert_0")->font()).fixedPitch());
+
+    sim.SetFaults({.silent = true});
+    Click("Command6");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ("Fehler", Find<QLabel>("lblMesswert_" + QString::number(i))->text());
+    EXPECT_EQ(2, sim.CommandCount('Q'));
+    EXPECT_EQ(2, sim.CommandCount('i')) << "still asked after a missing answer";
+    EXPECT_EQ(2, sim.CommandCount('q'));
+    ExpectCommandsWereOff();
+}
+
+TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUse) {
+    Open();
+    Click("Command5");
+    auto* grid = Find<QTableWidget>("grdPorts");
+    ASSERT_EQ(16, grid->rowCount()) << "below the header row";
+    EXPECT_EQ("Status", grid->horizontalHeaderItem(1)->text());
+    EXPECT_EQ("COM1", grid->item(0, 0)->text());
+    EXPECT_EQ("Schnittstelle wird bereits verwendet.", grid->item(0, 1)->text());
+    EXPECT_EQ("COM16", grid->item(15, 0)->text());
+    EXPECT_EQ("Schnittstelle nicht vorhanden.", grid->item(15, 1)->text());
+    EXPECT_EQ(1, MyNivolantis->SerCom().CurrentPort()) << "the application keeps its port";
+
+    MyNivolantis->SerCom().CloseCom(1);
+    Click("Command5");
+    EXPECT_EQ(16, grid->rowCount());
+    EXPECT_EQ("Anschluß vorhanden.", grid->item(0, 1)->text());
+}
+
+TEST_F(ServicePagesTest, ContrastComesFromTheDeviceAndGoesBackToIt) {
+    Open();
+    auto* slider = Find<QSlider>("scrollKontrast");
+    EXPECT_EQ(0x55, slider->value());
+    EXPECT_EQ(0, sim.CommandCount('S')) << "the value read is not sent back";
+
+    slider->setValue(200);
+    EXPECT_EQ(Frame({'S', 92, 200}), sim.Received());
+    sim.ClearReceived();
+    Click("cmdKontrastSpeichern");
+    EXPECT_EQ(Frame({'L', 0, 20, 200}), sim.Received());
+    EXPECT_EQ(200, sim.Eeprom()[20]);
+    ExpectCommandsWereOff();
+}
+
+TEST_F(ServicePagesTest, ContrastStaysWithoutADeviceAndNoMessage) {
+    Open(false);
+    EXPECT_EQ(0, Find<QSlider>("scrollKontrast")->value());
+}
+
+TEST_F(ServicePagesTest, UpdateProgressRoundsHalfToEvenAndHides) {
+    Open(false);
+    double percent = 49.5;
+    main->UpdateProgress(percent);
+    EXPECT_EQ(50, percent) << "written back";
+    EXPECT_TRUE(Bar()->isVisible());
+    EXPECT_EQ(50, Bar()->value());
+    percent = 48.5;
+    main->UpdateProgress(percent);
+    EXPECT_EQ(48, percent);
+    EXPECT_EQ(48, Bar()->value());
+    percent = 150;
+    main->UpdateProgress(percent);
+    EXPECT_TRUE(Bar()->isVisible());
+    EXPECT_EQ(48, Bar()->value());
+    percent = 0;
+    main->UpdateProgress(percent);
+    EXPECT_FALSE(Bar()->isVisible());
+    percent = 30;
+    main->UpdateProgress(percent);
+    percent = -3;
+    main->UpdateProgress(percent);
+    EXPECT_FALSE(Bar()->isVisible());
+}
+
+/// Firmware tests: a 512-byte firmware file and the texts of the list.
+class FirmwarePageTest : public ServicePagesTest {
+protected:
+    void SetUp() override {
+        ServicePagesTest::SetUp();
+        for (std::size_t a = 0; a < firmware.size(); ++a)
+            firmware[a] = static_cast<std::uint8_t>(a * 7 + 1);
+        firmwareFile = PathOf("fw.hex");
+        WriteBytes(firmwareFile, EepromHexFile::Write(firmware));
+    }
+
+    QStringList Lines() {
+        QStringList lines;
+        auto* list = Find<QListWidget>("lstFirmwareActions");
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
+    bool FlashHoldsFirmware() {
+        const auto flash = sim.Flash();
+        return std::equal(firmware.begin(), firmware.end(), flash.begin());
+    }
+    void ExpectBackupQuestion(MsgAnswer answer) {
+        ExpectQuestion("Eine neue Firmware kann die Belegung des EEPROMs ändern.\r\nSollen die "
+                       "EEPROM-Daten des Geräts vorher in einer Datei gesichert werden?",
+                       MsgButtons::YesNoCancel, "Firmware-Update", answer);
+    }
+
+    EepromHexFile::Image firmware;
+    std::string firmwareFile;
+};
+
+TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirst) {
+    Open();
+    const std::string backup = PathOf("fw_EEPROM_2026-12-06_14-05-09.eep");
+    dialogs->Answer(QString::fromStdString(firmwareFile));
+    ExpectBackupQuestion(MsgAnswer::Yes);
+    dialogs->Answer(QString::fromStdString(backup));
+    Click("Command8");
+    VerifyMessages();
+
+    ASSERT_EQ(2u, dialogs->Requests().size());
+    const FileDialogOptions& open = dialogs->Requests()[0].options;
+    EXPECT_FALSE(dialogs->Requests()[0].save);
+    EXPECT_EQ("Firmwaredatei öffnen", open.title);
+    EXPECT_EQ("hex", open.defaultSuffix);
+    EXPECT_EQ("", open.fileName);
+    EXPECT_EQ("Intel Hex Files (*.hex)", open.filter);
+    EXPECT_EQ(QString::fromStdString(backup), dialogs->Requests()[1].options.fileName)
+        << "beside the firmware, with date and time";
+    std::string fault;
+    EXPECT_EQ(device, EepromHexFile::Read(ReadBytes(backup), fault));
+    EXPECT_TRUE(FlashHoldsFirmware());
+    const QStringList lines = Lines();
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ("EEPROM-Daten in Datei '" + QString::fromStdString(backup) + "' gesichert.",
+              lines[0]);
+    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).",
+              lines[1]);
+    EXPECT_EQ("Geräte-Reset durchführen.", lines.back());
+    const std::string received = sim.Received();
+    EXPECT_LT(received.rfind(Frame({'B', 0xFF})), received.find(Frame({'R', 0})))
+        << "the backup is read before the bootloader is called";
+    EXPECT_FALSE(Bar()->isVisible());
+    EXPECT_TRUE(std::any_of(pump->seen.begin(), pump->seen.end(), [](const Moment& m) {
+        return m.bar && m.barValue == 75;
+    })) << "block 384 of 512";
+    ExpectCommandsWereOff();
+}
+
+TEST_F(FirmwarePageTest, NoGoesOnWithoutBackupAndCancelStopsBeforeTheBootloader) {
+    Open();
+    dialogs->Answer(QString::fromStdString(firmwareFile));
+    ExpectBackupQuestion(MsgAnswer::Cancel);
+    Click("Command8");
+    VerifyMessages();
+    EXPECT_EQ("", sim.Received());
+    EXPECT_EQ(QStringList{"Firmware-Update abgebrochen, es wurde nichts übertragen."}, Lines());
+
+    dialogs->Answer(QString::fromStdString(firmwareFile));
+    ExpectBackupQuestion(MsgAnswer::No);
+    Click("Command8");
+    VerifyMessages();
+    EXPECT_EQ(0, sim.CommandCount('B')) << "no backup read";
+    EXPECT_TRUE(FlashHoldsFirmware());
+    EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).",
+              Lines().front());
+    for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+        EXPECT_NE(".eep", entry.path().extension()) << "no backup written";
+}
+
+TEST_F(FirmwarePageTest, ClosingIsRefusedWhileTheFirmwareIsWritten) {
+    Open();
+    dialogs->Answer(QString::fromStdString(firmwareFile));
+    ExpectBackupQuestion(MsgAnswer::No);
+    ExpectMessage("Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
+                  "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
+                  MsgIcon::Exclamation, "Firmware-Update");
+    bool closed = true;
+    pump->action = [this, &closed] { closed = main->close(); };
+    Click("Command8");
+    VerifyMessages();
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(FlashHoldsFirmware()) << "the transfer went on";
+    QApplication::processEvents();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->close()) << "afterwards closing ends at once";
+}
+
+TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmware) {
+    Open();
+    auto flash = sim.Flash();
+    std::copy(firmware.begin(), firmware.end(), flash.begin());
+    sim.SetFlash(flash);
+    const std::string file = PathOf("aus-geraet.hex");
+    dialogs->Answer(QString::fromStdString(file));
+    Click("cmdFirmware1");
+    const FileDialogOptions& options = dialogs->Requests().back().options;
+    EXPECT_TRUE(dialogs->Requests().back().save);
+    EXPECT_EQ("Firmwaredatei speichern", options.title);
+    EXPECT_TRUE(options.confirmOverwrite);
+    const QStringList lines = Lines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
+              lines.back());
+    const QStringList records =
+        QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(2048, records.size());
+    EXPECT_EQ(QString::fromStdString(EepromHexFile::Write(firmware)).split("\r\n").front(),
+              records.front());
+    EXPECT_FALSE(Bar()->isVisible());
+    ExpectCommandsWereOff();
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+#include "ui/service/EepromGrid.h"
+
+#include "app/basMain.h"
+#include "base/FileContent.h"
+#include "base/Platform.h"
+#include "firmware/EepromHexFile.h"
+#include "platform/FileDialogs.h"
+#include "ui/main/frmMain.h"
+#include "ui/service/EepromCellText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kColumns = 16;                            ///< bytes per grid row
+constexpr int kRows = EepromTransfer::kSize / kColumns; ///< 32 rows for addresses 0 … 1FF
+constexpr int kCellTwips = 300;                         ///< column width of the grid
+constexpr int kTwipsPerPixel = 15;                      ///< at 96 dots per inch
+const char* const kTitle = "Internes EEPROM";
+
+QString Hex(int value) {
+    return QString::number(value, 16).toUpper();
+}
+
+} // namespace
+
+EepromGrid::EepromGrid(frmMain& window)
+    : QObject(&window), m_window(window), m_grid(window.findChild<QTableWidget*>("grdEEPROM")),
+      m_value(window.findChild<QLineEdit*>("txtEEPROM")),
+      m_adress(window.findChild<QLabel*>("lblEEPROM")) {
+    SetUpGrid();
+    auto button = [&window](const char* name) { return window.findChild<QPushButton*>(name); };
+    auto run = [this](const char* name, void (EepromGrid::*operation)()) {
+        return [this, name, operation] {
+            m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
+        };
+    };
+    connect(button("Command3"), &QPushButton::clicked, this,
+            run("Gerät Lesen", &EepromGrid::ReadDevice));
+    connect(button("Command4"), &QPushButton::clicked, this,
+            run("Gerät Schreiben", &EepromGrid::WriteDevice));
+    connect(button("Command7"), &QPushButton::clicked, this,
+            run("Hexfile speichern", &EepromGrid::SaveHexFile));
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Update(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { m_window.Update(); });
+    connect(m_value, &QLineEdit::returnPressed, this, [this] { TakeEntry(); });
+    m_grid->installEventFilter(this);
+}
+
+void EepromGrid::SetUpGrid() {
+    m_grid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_grid->setRowCount(kRows);
+    m_grid->setColumnCount(kColumns);
+    QStringList columns, rows;
+    for (int c = 0; c < kColumns; ++c)
+        columns << Hex(c);
+    for (int r = 0; r < kRows; ++r)
+        rows << Hex(r);
+    m_grid->setHorizontalHeaderLabels(columns);
+    m_grid->setVerticalHeaderLabels(rows);
+    m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // 300 twips, or wider where the font needs it: two digits and the cell's margins.
+    const int cellWidth =
+        std::max(kCellTwips / kTwipsPerPixel, m_grid->fontMetrics().horizontalAdvance("FF") + 18);
+    m_grid->horizontalHeader()->setMinimumSectionSize(cellWidth);
+    for (int c = 0; c < kColumns; ++c)
+        m_grid->setColumnWidth(c, cellWidth);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setMinimumWidth(kColumns * cellWidth + m_grid->verticalHeader()->sizeHint().width() +
+                            m_grid->verticalScrollBar()->sizeHint().width() + 4);
+    for (int adress = 0; adress < EepromTransfer::kSize; ++adress) {
+        auto* item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_grid->setItem(adress / kColumns, adress % kColumns, item);
+    }
+}
+
+QString EepromGrid::CellText(int adress) const {
+    return m_grid->item(adress / kColumns, adress % kColumns)->text();
+}
+
+void EepromGrid::SetCellText(int adress, const QString& text) {
+    m_grid->item(adress / kColumns, adress % kColumns)->setText(text);
+}
+
+void EepromGrid::ShowCurrentCell() {
+    const int row = std::max(m_grid->currentRow(), 0);
+    const int column = std::max(m_grid->currentColumn(), 0);
+    const QString text = CellText(row * kColumns + column);
+    if (m_value->text() != text)
+        m_value->setText(text);
+    const QString adress = "0x" + Hex(row * kColumns + column) + " =";
+    if (m_adress->text() != adress)
+        m_adress->setText(adress);
+}
+
+void EepromGrid::ReadDevice() {
+    m_grid->hide(); // not redrawn cell by cell
+    EepromTransfer::Image bytes{};
+    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    const EepromTransfer::CellResults results = transfer.Read(bytes);
+    for (int adress = 0; adress < EepromTransfer::kSize; ++adress)
+        if (results[adress])
+            SetCellText(adress, QString::fromStdString(EepromCellText::Of(bytes[adress])));
+    m_grid->show();
+    if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
+        ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
+                        ".\r\nIhre Zellen zeigen weiter den alten Text.",
+                    MsgIcon::Exclamation, kTitle);
+}
+
+std::optional<EepromTransfer::Image> EepromGrid::Bytes(const char* title) const {
+    EepromTransfer::Image bytes{};
+    for (int adress = 0; adress < EepromTransfer::kSize; ++adress) {
+        const std::optional<std::uint8_t> byte =
+            EepromCellText::Value(CellText(adress).toStdString());
+        if (!byte) {
+            ShowMessage("Die Zelle 0x" + Hex(adress).toStdString() +
+                            " enthält keinen Hexadezimalwert von 0 bis FF.\r\n" + title,
+                        MsgIcon::Exclamation, kTitle);
+            return std::nullopt;
+        }
+        bytes[adress] = *byte;
+    }
+    return bytes;
+}
+
+void EepromGrid::WriteDevice() {
+    const auto bytes = Bytes("Es wurde nichts ins Gerät geschrieben.");
+    if (!bytes)
+        return;
+    m_grid->hide();
+    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    const EepromTransfer::CellResults results = transfer.Write(*bytes);
+    m_grid->show();
+    if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
+        ShowMessage("Diese EEPROM-Adressen konnten nicht geschrieben werden: " + failed + ".",
+                    MsgIcon::Critical, kTitle);
+}
+
+void EepromGrid::SaveHexFile() {
+    FileDialogOptions options; // dlgHexDump
+    options.title = "Intel Hex-File speichern.";
+    options.defaultSuffix = "eep";
+    options.filter = "EEPROM-Dateien (*.eep)";
+    const std::optional<QString> path = FileDialogs::Current().SaveFile(options);
+    if (!path)
+        return;
+    const auto bytes = Bytes("Es wurde keine Datei geschrieben.");
+    if (!bytes)
+        return;
+    if (const std::string failure =
+            ReplaceFileContent(path->toStdString(), EepromHexFile::Write(*bytes));
+        !failure.empty())
+        ShowMessage("Die Datei '" + path->toStdString() + "' konnte nicht geschrieben werden.\r\n" +
+                        failure,
+                    MsgIcon::Critical, kTitle);
+}
+
+void EepromGrid::TakeEntry() {
+    const QString text = m_value->text();
+    if (!EepromCellText::Value(text.toStdString()))
+        return; // refused silently; the field keeps the text
+    SetCellText(std::max(m_grid->currentRow(), 0) * kColumns + std::max(m_grid->currentColumn(), 0),
+                text);
+}
+
+void EepromGrid::CopySelection() {
+    const QList<QTableWidgetSelectionRange> ranges = m_grid->selectedRanges();
+    if (ranges.isEmpty())
+        return;
+    const QTableWidgetSelectionRange& range = ranges.front();
+    QStringList lines;
+    for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+        QStringList cells;
+        for (int c = range.leftColumn(); c <= range.rightColumn(); ++c)
+            cells << m_grid->item(r, c)->text();
+        lines << cells.join('\t');
+    }
+    QApplication::clipboard()->clear();
+    QApplication::clipboard()->setText(lines.join("\r\n"));
+}
+
+bool EepromGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopySelection();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

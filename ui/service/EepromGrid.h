@@ -1,0 +1,45 @@
+#pragma once
+
+#include "device/EepromTransfer.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class frmMain;
+
+/// The frame "Internes EEPROM" of page 6: the device's 512 EEPROM bytes as a hex grid of 32
+/// rows by 16 columns, read from the device, edited cell by cell, written back, copied and
+/// saved as an Intel HEX file.
+class EepromGrid : public QObject {
+public:
+    explicit EepromGrid(frmMain& window);
+
+    /// Shows the current cell's text and address in `txtEEPROM` and `lblEEPROM`.
+    void ShowCurrentCell();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpGrid();
+    void ReadDevice();
+    void WriteDevice();
+    void SaveHexFile();
+    void TakeEntry();
+    void CopySelection();
+
+    /// The cell's text; empty for a cell never filled.
+    QString CellText(int adress) const;
+    void SetCellText(int adress, const QString& text);
+    /// Every cell as a byte; empty after a message naming the first cell that holds none.
+    std::optional<EepromTransfer::Image> Bytes(const char* title) const;
+
+    frmMain& m_window;
+    QTableWidget* m_grid;
+    QLineEdit* m_value;
+    QLabel* m_adress;
+};

@@ -1,0 +1,134 @@
+#include "ui/service/FirmwareUpdate.h"
+
+#include "app/basMain.h"
+#include "base/FileContent.h"
+#include "base/Platform.h"
+#include "device/EepromTransfer.h"
+#include "firmware/EepromHexFile.h"
+#include "platform/FileDialogs.h"
+#include "ui/main/frmMain.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+const char* const kTitle = "Firmware-Update";
+
+FileDialogOptions FirmwareDialog(const char* title) { // cdDialog2
+    FileDialogOptions options;
+    options.title = title;
+    options.defaultSuffix = "hex";
+    options.filter = "Intel Hex Files (*.hex)";
+    return options;
+}
+
+/// "fw_EEPROM_2026-12-06_14-05-09.eep" beside "fw.hex".
+QString BackupName(const QString& firmwareFile) {
+    const DateTime now = Platform::Clocks().Now();
+    const QFileInfo firmware(firmwareFile);
+    const QString stamp = QString::asprintf("%04d-%02d-%02d_%02d-%02d-%02d", now.year, now.month,
+                                            now.day, now.hour, now.minute, now.second);
+    return firmware.dir().filePath(firmware.completeBaseName() + "_EEPROM_" + stamp + ".eep");
+}
+
+} // namespace
+
+FirmwareUpdate::FirmwareUpdate(frmMain& window)
+    : m_window(window), m_list(window.findChild<QListWidget*>("lstFirmwareActions")) {
+    QObject::connect(
+        window.findChild<QPushButton*>("Command8"), &QPushButton::clicked, &window,
+        [this] { m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); }); });
+    QObject::connect(
+        window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window,
+        [this] { m_window.RunServiceCommand("Firmware sichern", [this] { ReadFromDevice(); }); });
+}
+
+FirmwareUpdate::~FirmwareUpdate() = default;
+
+bool FirmwareUpdate::RefusesClose() const {
+    if (!m_updating)
+        return false;
+    ShowMessage("Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
+                "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
+                MsgIcon::Exclamation, kTitle);
+    return true;
+}
+
+void FirmwareUpdate::StartTransfer() {
+    m_firmware = std::make_unique<cFirmwareRW>();
+    m_firmware->setSerCom(MyNivolantis->SerCom());
+    m_firmware->OnFirmwareRWMessage = [this](const std::string& line) { AddLine(line); };
+    m_firmware->OnFirmwareRWProgress = [this](double percent) { m_window.UpdateProgress(percent); };
+    m_list->clear();
+}
+
+void FirmwareUpdate::AddLine(const std::string& line) {
+    m_list->addItem(QString::fromStdString(line));
+    m_list->scrollToBottom();
+}
+
+void FirmwareUpdate::WriteToDevice() {
+    StartTransfer();
+    const std::optional<QString> path =
+        FileDialogs::Current().OpenFile(FirmwareDialog("Firmwaredatei öffnen"));
+    if (path) {
+        QScopedValueRollback updating(m_updating, true);
+        if (BackUpEeprom(*path))
+            m_firmware->WriteHexFile(path->toStdString());
+    }
+    m_firmware.reset();
+}
+
+void FirmwareUpdate::ReadFromDevice() {
+    StartTransfer();
+    FileDialogOptions options = FirmwareDialog("Firmwaredatei speichern");
+    options.confirmOverwrite = true;
+    if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
+        m_firmware->ReadHexFile(cFirmwareRW::kFlashSize, path->toStdString());
+    m_firmware.reset();
+}
+
+bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
+    const MsgAnswer answer = AskQuestion(
+        "Eine neue Firmware kann die Belegung des EEPROMs ändern.\r\nSollen die EEPROM-Daten des "
+        "Geräts vorher in einer Datei gesichert werden?",
+        MsgButtons::YesNoCancel, kTitle);
+    if (answer == MsgAnswer::No)
+        return true;
+    std::optional<QString> path;
+    if (answer == MsgAnswer::Yes) {
+        FileDialogOptions options;
+        options.title = "EEPROM-Daten sichern";
+        options.fileName = BackupName(firmwareFile);
+        options.defaultSuffix = "eep";
+        options.filter = "EEPROM-Dateien (*.eep)";
+        path = FileDialogs::Current().SaveFile(options);
+    }
+    if (!path) {
+        AddLine("Firmware-Update abgebrochen, es wurde nichts übertragen.");
+        return false;
+    }
+    EepromTransfer::Image bytes{};
+    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
+        !failed.empty()) {
+        ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
+                        ".\r\nDie Firmware wurde nicht übertragen.",
+                    MsgIcon::Critical, kTitle);
+        return false;
+    }
+    const std::string name = path->toStdString();
+    if (const std::string failure = ReplaceFileContent(name, EepromHexFile::Write(bytes));
+        !failure.empty()) {
+        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" + failure +
+                        "\r\nDie Firmware wurde nicht übertragen.",
+                    MsgIcon::Critical, kTitle);
+        return false;
+    }
+    AddLine("EEPROM-Daten in Datei '" + name + "' gesichert.");
+    return true;
+}

@@ -1,0 +1,27 @@
+#include "ui/service/ServicePages.h"
+
+#include "ui/service/ContrastFrame.h"
+#include "ui/service/EepromGrid.h"
+#include "ui/service/FirmwareUpdate.h"
+#include "ui/service/MeasuredValues.h"
+#include "ui/service/PortScan.h"
+
+ServicePages::ServicePages(frmMain& window)
+    : m_contrast(std::make_unique<ContrastFrame>(window)),
+      m_measured(std::make_unique<MeasuredValues>(window)),
+      m_eeprom(std::make_unique<EepromGrid>(window)), m_ports(std::make_unique<PortScan>(window)),
+      m_firmware(std::make_unique<FirmwareUpdate>(window)) {}
+
+ServicePages::~ServicePages() = default;
+
+void ServicePages::ReadContrast() {
+    m_contrast->ReadFromDevice();
+}
+
+void ServicePages::Update() {
+    m_eeprom->ShowCurrentCell();
+}
+
+bool ServicePages::RefusesClose() {
+    return m_firmware->RefusesClose();
+}
