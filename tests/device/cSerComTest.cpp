@@ -24,7 +24,7 @@ TEST_F(cSerComTest, CompleteAnswersReturnAtOnceIncompleteOnesAfterTheTimeOut) {
         EXPECT_EQ(12000, serCom.getBufferLong());
         EXPECT_EQ(0, serCom.Command("a", 0, 1.0)) << "awaits nothing";
     });
-    EXPECT_LT(fast, 0.5);
+    EXPECT_LT(fast, 2.0) << "three time-outs of 1 s were not awaited";
 
     int calls = 0;
     Platform::Install(std::make_unique<CallbackPump>([&] { ++calls; }));
@@ -33,8 +33,10 @@ TEST_F(cSerComTest, CompleteAnswersReturnAtOnceIncompleteOnesAfterTheTimeOut) {
         const double seconds =
             SecondsOf([&] { EXPECT_EQ(expected, serCom.Command(command, length, 0.1)); });
         EXPECT_GE(seconds, 0.1) << command;
-        EXPECT_LT(seconds, 0.5) << command;
-        EXPECT_GE(calls, 9) << "window events at least every 10 ms";
+        EXPECT_LT(seconds, 1.0) << command;
+        // Every wait slice of at most 10 ms lets events run; a loaded machine may stretch a
+        // slice, never skip the events in it.
+        EXPECT_GE(calls, 5) << "window events while waiting";
     };
     sim.SetFaults({.garbage = "NIVO\r\nLANTIS"});
     timed("I", -1, 11);
