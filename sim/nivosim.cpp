@@ -132,10 +132,12 @@ void Configure(K417Simulator& simulator, Options& options) {
     options.faults.garbage = HexBytes(options.garbageHex);
     simulator.SetFaults(options.faults);
     simulator.SetBaudRate(options.baud);
-    const auto saveFolder = std::filesystem::absolute(options.saveEepromFile).parent_path();
-    if (!options.saveEepromFile.empty() && !std::filesystem::is_directory(saveFolder))
-        throw std::runtime_error("--save-eeprom: Ordner " + saveFolder.string() +
-                                 " gibt es nicht.");
+    if (!options.saveEepromFile.empty()) {
+        const auto folder = std::filesystem::absolute(options.saveEepromFile).parent_path();
+        if (!std::filesystem::is_directory(folder))
+            throw std::runtime_error("--save-eeprom: Ordner " + folder.string() +
+                                     " gibt es nicht.");
+    }
     if (!options.link.empty()) {
         ReplaceOwnLink(options.link);
         std::filesystem::create_symlink(simulator.SlavePath(), options.link);
