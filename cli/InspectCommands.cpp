@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
 #include "cli/CliContext.h"
+#include "device/EepromCoding.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,6 +21,7 @@ const char* const kDescriptionNames[] = {"Zeile1", "Zeile2", "Zeile3", "Zeile4",
 struct Entry {
     std::string value;   ///< "2", "0 (Arbeitstrom)", a description line's text
     std::string allowed; ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
+    std::int32_t raw = 0; ///< the value as the device stores it; 0 for lines
 };
 
 /// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
@@ -49,7 +51,8 @@ std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
     std::vector<std::pair<std::string, Entry>> entries;
     app.ForEachParameter([&entries](const cDataGroup& group, const cParameter& parameter) {
         entries.push_back({group.GroupName() + "/" + parameter.ParName(),
-                           {ValueText(parameter), AllowedText(parameter)}});
+                           {ValueText(parameter), AllowedText(parameter),
+                            EepromCoding::Raw(parameter)}});
     });
     for (int line = 0; line < cNivolantis::kDescriptionCount; ++line)
         entries.push_back({std::string(kDescriptionGroup) + "/" + kDescriptionNames[line],
@@ -107,8 +110,13 @@ void Compare(CliContext& context) {
         return;
     const auto after = Entries(context.App());
     bool equal = true;
+    // The device keeps each value in its own steps: a file value between two steps is what
+    // the device holds when it codes the same.
+    const auto differ = [&context](const Entry& a, const Entry& b) {
+        return context.args.device ? a.raw != b.raw : a.value != b.value;
+    };
     for (std::size_t i = 0; i < before.size(); ++i)
-        if (before[i].second.value != after[i].second.value) {
+        if (differ(before[i].second, after[i].second)) {
             equal = false;
             std::cout << before[i].first << ": " << before[i].second.value << " → "
                       << after[i].second.value << '\n';
