@@ -3,7 +3,6 @@
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
 #include "cli/CliContext.h"
-#include "device/EepromCoding.h"
 
 #include <CLI/CLI.hpp>
 
@@ -21,7 +20,8 @@ const char* const kDescriptionNames[] = {"Zeile1", "Zeile2", "Zeile3", "Zeile4",
 struct Entry {
     std::string value;   ///< "2", "0 (Arbeitstrom)", a description line's text
     std::string allowed; ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
-    std::int32_t raw = 0; ///< the value as the device stores it; 0 for lines
+    double number = 0;    ///< the value; 0 for lines
+    double factor = 0;    ///< steps per unit in the device; 0 for lines
 };
 
 /// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
@@ -51,8 +51,8 @@ std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
     std::vector<std::pair<std::string, Entry>> entries;
     app.ForEachParameter([&entries](const cDataGroup& group, const cParameter& parameter) {
         entries.push_back({group.GroupName() + "/" + parameter.ParName(),
-                           {ValueText(parameter), AllowedText(parameter),
-                            EepromCoding::Raw(parameter)}});
+                           {ValueText(parameter), AllowedText(parameter), parameter.Value(),
+                            parameter.Factor()}});
     });
     for (int line = 0; line < cNivolantis::kDescriptionCount; ++line)
         entries.push_back({std::string(kDescriptionGroup) + "/" + kDescriptionNames[line],
@@ -111,9 +111,11 @@ void Compare(CliContext& context) {
     const auto after = Entries(context.App());
     bool equal = true;
     // The device keeps each value in its own steps: a file value between two steps is what
-    // the device holds when it codes the same.
-    const auto differ = [&context](const Entry& a, const Entry& b) {
-        return context.args.device ? a.raw != b.raw : a.value != b.value;
+    // the device holds when it falls on the same step.
+    const auto differ = [&context](const Entry& file, const Entry& device) {
+        if (!context.args.device)
+            return file.value != device.value;
+        return std::lround(file.number * device.factor) != std::lround(device.number * device.factor);
     };
     for (std::size_t i = 0; i < before.size(); ++i)
         if (differ(before[i].second, after[i].second)) {

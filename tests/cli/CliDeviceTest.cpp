@@ -87,14 +87,16 @@ TEST_F(CliDeviceTest, VariantNarrowsTheValuesSetInAFile) {
 TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
     const std::string defaults = Quote(PathOf("d.par"));
     const std::string changed =
-        Changed("f.par", "Eingang/Filter=9 'Grenzwerte/Relaisfunktion B=1' Gerätebeschreibung/Zeile2=Tank");
+        Changed("f.par", "Eingang/Skalenkomma=2 Eingang/Filter=9 'Grenzwerte/Relaisfunktion B=1' "
+                         "Gerätebeschreibung/Zeile2=Tank");
 
     CliResult equal = RunCli("diff " + defaults + " " + defaults);
     EXPECT_EQ(0, equal.exitCode);
     EXPECT_EQ("", equal.out);
     CliResult files = RunCli("diff " + defaults + " " + changed);
     EXPECT_EQ(1, files.exitCode);
-    EXPECT_EQ("Eingang/Filter: 2 → 9\n"
+    EXPECT_EQ("Eingang/Skalenkomma: 4 (0.0000) → 2 (000.00)\n"
+              "Eingang/Filter: 2 → 9\n"
               "Grenzwerte/Relaisfunktion B: 0 (Arbeitsstrom) → 1 (Ruhestrom)\n"
               "Gerätebeschreibung/Zeile2: Beschreibung2 → Tank\n",
               files.out);
@@ -107,7 +109,9 @@ TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
     EXPECT_EQ("", same.out);
     CliResult device = RunCli(OnCom1() + "diff --device " + changed);
     EXPECT_EQ(1, device.exitCode);
-    EXPECT_EQ("Eingang/Filter: 9 → 2\n"
+    // Values the decimal places do not change (0,9 bar) are no difference either.
+    EXPECT_EQ("Eingang/Skalenkomma: 2 (000.00) → 4 (0.0000)\n"
+              "Eingang/Filter: 9 → 2\n"
               "Grenzwerte/Relaisfunktion B: 1 (Ruhestrom) → 0 (Arbeitsstrom)\n",
               device.out);
 
