@@ -33,6 +33,24 @@ std::string German(const std::string& message) {
     return message;
 }
 
+/// The value placeholders of the option list ("INT:INT in [0 - 255]") in German.
+class GermanFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        static const std::pair<std::regex, const char*> kWords[] = {
+            {std::regex("\\b(INT|UINT|FLOAT)\\b"), "ZAHL"},
+            {std::regex("\\bFILE\\b"), "DATEI"},
+            {std::regex("\\bNONNEGATIVE\\b"), "AB 0"},
+            {std::regex("\\bPOSITIVE\\b"), "ÜBER 0"},
+            {std::regex(" in \\[(-?[0-9.]+) - (-?[0-9.]+)\\]"), " VON $1 BIS $2"},
+        };
+        std::string text = CLI::Formatter::make_option_opts(option);
+        for (const auto& [english, german] : kWords)
+            text = std::regex_replace(text, english, german);
+        return text;
+    }
+};
+
 std::string FailureMessage(const CLI::App* app, const CLI::Error& error) {
     std::string text = German(error.what());
     if (!text.empty() && text.back() != '.')
@@ -49,17 +67,14 @@ std::string VersionText(const std::string& program) {
 }
 
 void Setup(CLI::App& app, const std::string& program) {
-    auto format = app.get_formatter();
+    auto format = std::make_shared<GermanFormatter>();
+    app.formatter(format);
     format->label("Usage", "Aufruf");
     format->label("OPTIONS", "OPTIONEN");
     format->label("SUBCOMMAND", "BEFEHL");
     format->label("SUBCOMMANDS", "BEFEHLE");
     format->label("REQUIRED", "PFLICHT");
     format->label("Positionals", "Angaben");
-    format->label("TEXT", "TEXT");
-    format->label("INT", "ZAHL");
-    format->label("FLOAT", "ZAHL");
-    format->label("UINT", "ZAHL");
     format->label("Needs", "Braucht");
     format->label("Excludes", "Schließt aus");
     app.option_defaults()->group("Optionen");

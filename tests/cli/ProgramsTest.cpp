@@ -18,7 +18,8 @@ TEST_F(ProgramsTest, VersionAndHelpInGerman) {
         EXPECT_EQ(0, help.exitCode) << name;
         EXPECT_NE(std::string::npos, help.out.find("\nAufruf: " + name + " [OPTIONEN]")) << help.out;
         EXPECT_NE(std::string::npos, help.out.find("Diese Hilfe zeigen und beenden"));
-        for (const char* english : {"Usage", "Options", "Print this help", "REQUIRED", "Positionals"})
+        for (const char* english :
+             {"Usage", "Options", "Print this help", "REQUIRED", "Positionals", "INT", "FILE"})
             EXPECT_EQ(std::string::npos, help.out.find(english)) << name << ": " << english;
     }
 }
