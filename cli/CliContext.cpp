@@ -3,6 +3,7 @@
 #include "app/basMain.h"
 #include "base/Platform.h"
 #include "device/DeviceProtocol.h"
+#include "device/DeviceTransfer.h"
 #include "device/cSerCom.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
@@ -45,6 +46,20 @@ bool CliContext::MapPorts() {
         App().SerCom().setPortPath(1, m_demoDevice->SlavePath());
     }
     return true;
+}
+
+bool CliContext::ConnectDevice(bool quiet) {
+    if (!Start())
+        return false;
+    if (App().Connect() > 0)
+        return true;
+    std::cerr << "Kein Gerät gefunden.\n";
+    if (!quiet)
+        std::cerr << ConsoleMessageService::PlainLineEnds(
+                         DeviceTransfer::DescribeSearch(App().LastSearch()))
+                  << '\n';
+    Fail();
+    return false;
 }
 
 bool CliContext::ApplyVariant() {

@@ -50,6 +50,9 @@ public:
     /// Starts and loads a parameter file; false (and a failed command) when the file could not
     /// be loaded or a value in it was refused.
     bool LoadFile(const std::string& file);
+    /// Starts and searches the device, whose port stays open; false (and a failed command)
+    /// after "Kein Gerät gefunden." and, unless `quiet`, what each port did.
+    bool ConnectDevice(bool quiet = false);
     /// Applies --variant to the model; "geraet" reads the device's variant byte as the options
     /// window does. False (and a failed command) when the device could not tell.
     bool ApplyVariant();

@@ -33,15 +33,12 @@ void AddConnect(CLI::App& cli, CliContext& context) {
     command->callback([&context] {
         if (!StartWithProgress(context))
             return;
-        const std::int16_t port = context.App().Connect();
+        const bool found = context.ConnectDevice(context.args.verbose);
         if (context.args.verbose)
             PrintSearch(context.App().LastSearch());
-        if (port > 0) {
-            std::cout << "COM" << port << ": " << context.App().FirmwareID() << '\n';
-        } else {
-            std::cerr << "Kein Gerät gefunden.\n";
-            context.Fail();
-        }
+        if (found)
+            std::cout << "COM" << context.App().PortNr() << ": " << context.App().FirmwareID()
+                      << '\n';
     });
 }
 

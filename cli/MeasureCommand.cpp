@@ -63,14 +63,9 @@ void Pause(double seconds) {
 }
 
 void Measure(CliContext& context) {
-    if (!context.Start())
+    if (!context.ConnectDevice())
         return;
     cNivolantis& app = context.App();
-    if (app.Connect() < 1) {
-        std::cerr << "Kein Gerät gefunden.\n";
-        context.Fail();
-        return;
-    }
     if (!ReadScaling(app)) {
         std::cerr << "Skalierung des Gerätes konnte nicht gelesen werden.\n";
         context.Fail();

@@ -182,6 +182,10 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
                   "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n",
               failed.err);
 
+    CliResult none = RunCli(Ports({}) + "connect");
+    EXPECT_EQ(1, none.exitCode);
+    EXPECT_EQ("Kein Gerät gefunden.\nCOM1 bis COM16: Schnittstelle nicht vorhanden.\n", none.err);
+
     CliResult emptyPath = RunCli("--port COM1= connect");
     EXPECT_EQ(2, emptyPath.exitCode);
     EXPECT_EQ("Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n", emptyPath.err);
