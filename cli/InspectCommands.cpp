@@ -20,8 +20,8 @@ const char* const kDescriptionNames[] = {"Zeile1", "Zeile2", "Zeile3", "Zeile4",
 struct Entry {
     std::string value;   ///< "2", "0 (Arbeitstrom)", a description line's text
     std::string allowed; ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
-    double number = 0;    ///< the value; 0 for lines
-    double factor = 0;    ///< steps per unit in the device; 0 for lines
+    double number = 0;   ///< the value; 0 for lines
+    double factor = 0;   ///< steps per unit in the device; 0 for lines
 };
 
 /// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
@@ -115,7 +115,8 @@ void Compare(CliContext& context) {
     const auto differ = [&context](const Entry& file, const Entry& device) {
         if (!context.args.device)
             return file.value != device.value;
-        return std::lround(file.number * device.factor) != std::lround(device.number * device.factor);
+        return std::lround(file.number * device.factor) !=
+               std::lround(device.number * device.factor);
     };
     for (std::size_t i = 0; i < before.size(); ++i)
         if (differ(before[i].second, after[i].second)) {

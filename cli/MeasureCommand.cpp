@@ -18,7 +18,9 @@ const char* const kFailed = "Fehler";
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void Stop(int) { g_stop = 1; }
+void Stop(int) {
+    g_stop = 1;
+}
 
 /// Sends a measuring command; the device's answer as a number, or empty when it did not give
 /// exactly `length` bytes.

@@ -37,8 +37,9 @@ protected:
     /// A copy of the defaults with the given assignments.
     std::string Changed(const std::string& name, const std::string& assignments) {
         const std::string file = PathOf(name);
-        EXPECT_EQ(0, RunCli("set " + Quote(PathOf("d.par")) + " -o " + Quote(file) + " " +
-                            assignments).exitCode);
+        EXPECT_EQ(0,
+                  RunCli("set " + Quote(PathOf("d.par")) + " -o " + Quote(file) + " " + assignments)
+                      .exitCode);
         return Quote(file);
     }
 
@@ -81,7 +82,8 @@ TEST_F(CliDeviceTest, VariantNarrowsTheValuesSetInAFile) {
     EXPECT_EQ(1, trend.exitCode);
     EXPECT_NE(std::string::npos, trend.err.find("Grenzwertfunktion B '3' ausserhalb 0..1"));
     EXPECT_EQ(0, RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
-                        " --variant 1 'Grenzwerte/Grenzwertfunktion B=1'").exitCode);
+                        " --variant 1 'Grenzwerte/Grenzwertfunktion B=1'")
+                     .exitCode);
 }
 
 TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
@@ -166,9 +168,9 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
                   "COM2 (" + PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" +
                   "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
                   "Schnittstelle.\n" +
-                  "COM4 (" + silent.SlavePath() + "): keine Antwort.\n" +
-                  "COM5 (" + stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\n" +
-                  "COM6 (" + sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
+                  "COM4 (" + silent.SlavePath() + "): keine Antwort.\n" + "COM5 (" +
+                  stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\n" + "COM6 (" +
+                  sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
                   "COM6: NIVOLANTIS K417 V2.1\n",
               verbose.out);
 
@@ -176,7 +178,8 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
                               Quote(PathOf("d.par")));
     EXPECT_EQ(1, failed.exitCode);
     EXPECT_EQ("Gerät schreiben\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\n"
-              "COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
+              "COM1 (" +
+                  held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
                   "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
                   "Schnittstelle.\n" +
                   "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n",

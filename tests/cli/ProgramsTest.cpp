@@ -16,7 +16,8 @@ TEST_F(ProgramsTest, VersionAndHelpInGerman) {
         EXPECT_EQ(name + " (NivoConfig 1.0.5)\n", version.out);
         CliResult help = RunProgram(program, "--help");
         EXPECT_EQ(0, help.exitCode) << name;
-        EXPECT_NE(std::string::npos, help.out.find("\nAufruf: " + name + " [OPTIONEN]")) << help.out;
+        EXPECT_NE(std::string::npos, help.out.find("\nAufruf: " + name + " [OPTIONEN]"))
+            << help.out;
         EXPECT_NE(std::string::npos, help.out.find("Diese Hilfe zeigen und beenden"));
         for (const char* english :
              {"Usage", "Options", "Print this help", "REQUIRED", "Positionals", "INT", "FILE"})
@@ -58,9 +59,9 @@ TEST_F(ProgramsTest, SimulatorRefusesWhatWouldLoseAFile) {
     // A link an earlier run left behind is taken over, and removed at the end.
     const std::string own = PathOf("k417");
     std::filesystem::create_symlink("/dev/pts/999", own);
-    CliResult run = RunProgram(
-        "sh", "-c \"" + std::string(NIVOSIM_PATH) + " --link '" + own +
-                  "' & sleep 0.5; readlink '" + own + "'; kill -INT \\$!; wait \\$!\"");
+    CliResult run =
+        RunProgram("sh", "-c \"" + std::string(NIVOSIM_PATH) + " --link '" + own +
+                             "' & sleep 0.5; readlink '" + own + "'; kill -INT \\$!; wait \\$!\"");
     EXPECT_EQ(0, run.exitCode) << run.err;
     EXPECT_EQ(0u, run.out.find("/dev/pts/")) << run.out;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
