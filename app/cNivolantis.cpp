@@ -80,7 +80,10 @@ void cNivolantis::ShowSearch(const SearchState& state) {
 }
 
 std::int16_t cNivolantis::Connect() {
-    const auto found = DeviceTransfer(m_config, m_serCom, *this).Connect();
+    DeviceTransfer transfer(m_config, m_serCom, *this);
+    const auto found = transfer.Connect();
+    if (found)
+        m_lastSearch = transfer.SearchReport();
     return found ? found->port : 0;
 }
 

@@ -95,6 +95,8 @@ public:
     /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.
     /// Sets PortNr and FirmwareID.
     std::int16_t Connect();
+    /// What the last Connect found at each port it tried.
+    const std::vector<PortProbe>& LastSearch() const { return m_lastSearch; }
     /// Writes the model into the device ("Gerät schreiben"); false after its failure message.
     bool Download();
     /// Reads the device into the model ("Gerät lesen"); false after its failure message.
@@ -132,5 +134,6 @@ private:
     std::int16_t m_portNr = 0;
     std::string m_fileName;
     std::string m_firmwareID;
+    std::vector<PortProbe> m_lastSearch;
     bool m_transferRunning = false;
 };

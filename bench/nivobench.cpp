@@ -5,6 +5,7 @@
 #include "base/Platform.h"
 #include "app/basMain.h"
 #include "app/cNivolantis.h"
+#include "cli/GermanCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
@@ -15,6 +16,9 @@
 
 #include <QApplication>
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -184,16 +188,22 @@ void RefreshTime(int argc, char** argv) {
 } // namespace
 
 /// True when no figure was named on the command line, or this one was.
-bool Wanted(int argc, char** argv, const std::string& figure) {
-    if (argc < 2)
-        return true;
-    for (int i = 1; i < argc; ++i)
-        if (figure.rfind(argv[i], 0) == 0)
-            return true;
-    return false;
+bool Wanted(const std::vector<std::string>& figures, const std::string& figure) {
+    return figures.empty() || std::find(figures.begin(), figures.end(), figure) != figures.end();
 }
 
 int main(int argc, char** argv) {
+    CLI::App cli{"Zeitmessungen der Geräteübertragungen am simulierten Gerät", "nivobench"};
+    GermanCli::Setup(cli, "nivobench");
+    std::vector<std::string> figures;
+    cli.add_option("messungen", figures, "nur diese Messungen (Standard: alle)")
+        ->check(CLI::IsMember({"transfers", "exchanges", "firmware", "refresh"}))
+        ->type_name("MESSUNG");
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return cli.exit(error) == 0 ? 0 : 2;
+    }
     Platform::Install(std::make_unique<QuietMessages>());
     cNivolantis app;
     K417Simulator sim;
@@ -202,13 +212,13 @@ int main(int argc, char** argv) {
     sim.Start();
     app.SerCom().setPortPath(1, sim.SlavePath());
 
-    if (Wanted(argc, argv, "transfers"))
+    if (Wanted(figures, "transfers"))
         TimedTransfers(app, sim);
-    if (Wanted(argc, argv, "exchanges"))
+    if (Wanted(figures, "exchanges"))
         ExchangeRate(app);
-    if (Wanted(argc, argv, "firmware"))
+    if (Wanted(figures, "firmware"))
         FirmwareTransfers(app.SerCom(), sim);
-    if (Wanted(argc, argv, "refresh"))
+    if (Wanted(figures, "refresh"))
         RefreshTime(argc, argv);
     return 0;
 }

@@ -1,6 +1,9 @@
 #include "cli/CliContext.h"
 
 #include "app/basMain.h"
+#include "base/Platform.h"
+#include "device/DeviceProtocol.h"
+#include "device/DeviceTransfer.h"
 #include "device/cSerCom.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
@@ -29,6 +32,11 @@ bool CliContext::MapPorts() {
             std::cerr << "Unbekannte Schnittstelle in '" << port << "' (erwartet: COM1 bis COM16).\n";
             return false;
         }
+        if (equals != std::string::npos && equals + 1 == port.size()) {
+            std::cerr << "Gerätedatei fehlt in '" << port << "' (erwartet: COMn=GERÄTEDATEI).\n";
+            Fail(kExitUsage);
+            return false;
+        }
         App().SerCom().setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
@@ -37,6 +45,41 @@ bool CliContext::MapPorts() {
         m_demoDevice->Start();
         App().SerCom().setPortPath(1, m_demoDevice->SlavePath());
     }
+    return true;
+}
+
+bool CliContext::ConnectDevice(bool quiet) {
+    if (!Start())
+        return false;
+    if (App().Connect() > 0)
+        return true;
+    std::cerr << "Kein Gerät gefunden.\n";
+    if (!quiet)
+        std::cerr << ConsoleMessageService::PlainLineEnds(
+                         DeviceTransfer::DescribeSearch(App().LastSearch()))
+                  << '\n';
+    Fail();
+    return false;
+}
+
+bool CliContext::ApplyVariant() {
+    if (args.variant.empty())
+        return true;
+    if (args.variant != "geraet") {
+        App().setHardwareVariante(static_cast<std::uint8_t>(std::stoi(args.variant)));
+        return true;
+    }
+    cSerCom& serCom = App().SerCom();
+    const std::int16_t port = App().Connect();
+    const bool read = port > 0 && serCom.ReadEEPROM(DeviceProtocol::kVariantAdress, 1) == 1;
+    serCom.CloseCom(port);
+    if (!read) {
+        ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
+                    MsgIcon::Exclamation);
+        Fail();
+        return false;
+    }
+    App().setHardwareVariante(serCom.getBufferByte() & Configuration::kVariantMask);
     return true;
 }
 

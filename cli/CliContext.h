@@ -33,6 +33,11 @@ public:
         std::string out;                ///< -o/--output
         std::vector<std::string> names; ///< "GROUP/NAME" or "GROUP/NAME=TEXT"
         std::int32_t size = 0;          ///< number of bytes to read
+        std::string second;             ///< the second file of a comparison
+        std::string variant;            ///< --variant: "7", "1", "0", "geraet" or empty
+        bool verbose = false;           ///< -v: show every step
+        bool device = false;            ///< --device: the device takes the second file's place
+        double every = 0;               ///< --every: seconds between repetitions, 0: once
     } args;
 
     /// Shows the progress of device transfers.
@@ -45,6 +50,12 @@ public:
     /// Starts and loads a parameter file; false (and a failed command) when the file could not
     /// be loaded or a value in it was refused.
     bool LoadFile(const std::string& file);
+    /// Starts and searches the device, whose port stays open; false (and a failed command)
+    /// after "Kein Gerät gefunden." and, unless `quiet`, what each port did.
+    bool ConnectDevice(bool quiet = false);
+    /// Applies --variant to the model; "geraet" reads the device's variant byte as the options
+    /// window does. False (and a failed command) when the device could not tell.
+    bool ApplyVariant();
 
     /// Message boxes shown so far.
     int MessageCount() const { return m_messages.Count(); }

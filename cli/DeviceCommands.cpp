@@ -2,6 +2,8 @@
 
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
+#include "cli/MeasureCommand.h"
+#include "device/DeviceTransfer.h"
 
 #include <CLI/CLI.hpp>
 
@@ -18,17 +20,25 @@ bool StartWithProgress(CliContext& context) {
     return true;
 }
 
+/// One line per port the search tried.
+void PrintSearch(const std::vector<PortProbe>& report) {
+    for (const PortProbe& probe : report)
+        std::cout << DeviceTransfer::DescribeProbe(probe) << '\n';
+}
+
 void AddConnect(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("connect", "Das Gerät an COM1 bis COM16 suchen");
+    command->add_flag("-v,--verbose", context.args.verbose,
+                      "Jede Schnittstelle mit Gerätedatei und Ergebnis zeigen");
     command->callback([&context] {
         if (!StartWithProgress(context))
             return;
-        if (const std::int16_t port = context.App().Connect(); port > 0) {
-            std::cout << "COM" << port << ": " << context.App().FirmwareID() << '\n';
-        } else {
-            std::cerr << "Kein Gerät gefunden.\n";
-            context.Fail();
-        }
+        const bool found = context.ConnectDevice(context.args.verbose);
+        if (context.args.verbose)
+            PrintSearch(context.App().LastSearch());
+        if (found)
+            std::cout << "COM" << context.App().PortNr() << ": " << context.App().FirmwareID()
+                      << '\n';
     });
 }
 
@@ -53,18 +63,28 @@ void AddRead(CLI::App& cli, CliContext& context) {
 
 void AddWrite(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("write", "Eine Parameterdatei in das Gerät schreiben");
-    command->add_option("file", context.args.file, "Parameterdatei")->required();
+    command->add_option("datei", context.args.file, "Parameterdatei")->required();
+    AddVariantOption(*command, context);
     command->callback([&context] {
         if (StartWithProgress(context) && context.LoadFile(context.args.file) &&
-            !context.App().Download())
+            context.ApplyVariant() && !context.App().Download())
             context.Fail();
     });
 }
 
 } // namespace
 
+void AddVariantOption(CLI::App& command, CliContext& context) {
+    command
+        .add_option("--variant", context.args.variant,
+                    "Gerätevariante: 7 alle Funktionen, 1 eingeschränkte Software, 0 auch nur "
+                    "2 Relais, geraet aus dem Gerät lesen")
+        ->check(CLI::IsMember({"7", "1", "0", "geraet"}));
+}
+
 void AddDeviceCommands(CLI::App& cli, CliContext& context) {
     AddConnect(cli, context);
     AddRead(cli, context);
     AddWrite(cli, context);
+    AddMeasureCommand(cli, context);
 }

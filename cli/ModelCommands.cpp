@@ -3,6 +3,7 @@
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "cli/CliContext.h"
+#include "cli/DeviceCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,7 +17,7 @@ template <typename Call> auto OnField(const std::string& path, Call call) {
     try {
         return call(path);
     } catch (const std::out_of_range& unknown) {
-        throw CLI::ValidationError("GROUP/NAME", unknown.what());
+        throw CLI::ValidationError("GRUPPE/NAME", unknown.what());
     }
 }
 
@@ -44,7 +45,7 @@ void AddDefaults(CLI::App& cli, CliContext& context) {
 
 void AddCheck(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("check", "Eine Parameterdatei laden und vollständig prüfen");
-    command->add_option("file", context.args.file, "Parameterdatei")->required();
+    command->add_option("datei", context.args.file, "Parameterdatei")->required();
     command->callback([&context] {
         if (context.LoadFile(context.args.file) && context.App().TestData())
             context.Fail();
@@ -53,8 +54,8 @@ void AddCheck(CLI::App& cli, CliContext& context) {
 
 void AddGet(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("get", "Werte einer Parameterdatei ausgeben, je einer pro Zeile");
-    command->add_option("file", context.args.file, "Parameterdatei")->required();
-    command->add_option("names", context.args.names, "GRUPPE/NAME, z. B. Eingang/Filter")->required();
+    command->add_option("datei", context.args.file, "Parameterdatei")->required();
+    command->add_option("namen", context.args.names, "GRUPPE/NAME, z. B. Eingang/Filter")->required();
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
             return;
@@ -71,18 +72,19 @@ void AddGet(CLI::App& cli, CliContext& context) {
 void AddSet(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("set", "Werte setzen wie im Eingabefeld und die Datei speichern");
     CliContext::Arguments& args = context.args;
-    command->add_option("file", args.file, "Parameterdatei")->required();
-    command->add_option("assignments", args.names, "GRUPPE/NAME=TEXT")->required();
+    command->add_option("datei", args.file, "Parameterdatei")->required();
+    command->add_option("zuweisungen", args.names, "GRUPPE/NAME=TEXT")->required();
     command->add_option("-o,--output", args.out, "Ziel (sonst die Datei selbst)");
+    AddVariantOption(*command, context);
     command->callback([&context] {
         const CliContext::Arguments& args = context.args;
-        if (!context.LoadFile(args.file))
+        if (!context.LoadFile(args.file) || !context.ApplyVariant())
             return;
         std::vector<std::pair<std::string, std::string>> changes;
         for (const auto& assignment : args.names) {
             const auto equals = assignment.find('=');
             if (equals == std::string::npos)
-                throw CLI::ValidationError("GROUP/NAME=TEXT", "'=' fehlt in '" + assignment + "'");
+                throw CLI::ValidationError("GRUPPE/NAME=TEXT", "'=' fehlt in '" + assignment + "'");
             changes.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
             // Every name is checked before the first value changes.
             OnField(changes.back().first,

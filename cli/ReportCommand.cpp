@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "base/FileContent.h"
 #include "cli/CliContext.h"
 #include "platform/QtReportPrinter.h"
 #include "report/TextPrinter.h"
@@ -9,7 +10,11 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -18,23 +23,47 @@ std::unique_ptr<QGuiApplication> StartGui() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A console program has no session folders; Qt's note about them only confuses.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (!text.startsWith("QStandardPaths:"))
+            std::cerr << (type == QtDebugMsg ? "" : "Qt: ") << text.toStdString() << '\n';
+    });
     static int argc = 1;
     static char name[] = "nivoconfig-cli";
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-void PrintReport(CliContext& context, const std::string& pdf) {
+bool IsPdfName(const std::string& file) {
+    std::string extension = std::filesystem::path(file).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".pdf";
+}
+
+/// The report as text into the file, replacing it only when complete.
+void SaveText(CliContext& context, const std::string& file, const std::string& text) {
+    if (const std::string failure = ReplaceFileContent(file, text); !failure.empty()) {
+        std::cerr << "Die Textdatei kann nicht geschrieben werden. " << failure << '\n';
+        context.Fail();
+    }
+}
+
+void PrintReport(CliContext& context, const std::string& out) {
     std::unique_ptr<QGuiApplication> gui;
-    if (pdf.empty()) {
-        Platform::Install(std::make_unique<TextPrinter>(std::cout));
-    } else {
+    std::ostringstream text;
+    const bool pdf = IsPdfName(out);
+    if (pdf) {
         gui = StartGui();
-        Platform::Install(QtReportPrinter::ForPdfFile(QString::fromStdString(pdf)));
+        Platform::Install(QtReportPrinter::ForPdfFile(QString::fromStdString(out)));
+    } else {
+        Platform::Install(std::make_unique<TextPrinter>(out.empty() ? std::cout : text));
     }
     try {
         if (!context.App().PrintAll())
             context.Fail();
+        else if (!pdf && !out.empty())
+            SaveText(context, out, text.str());
     } catch (const std::runtime_error& error) {
         std::cerr << error.what() << '\n';
         context.Fail();
@@ -46,8 +75,8 @@ void PrintReport(CliContext& context, const std::string& pdf) {
 
 void AddReportCommand(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
-    command->add_option("file", context.args.file, "Parameterdatei")->required();
-    command->add_option("-o,--output", context.args.out, "PDF-Datei (sonst Text auf die Standardausgabe)");
+    command->add_option("datei", context.args.file, "Parameterdatei")->required();
+    command->add_option("-o,--output", context.args.out, "Zieldatei: PDF bei Endung .pdf, sonst Text (ohne: Text auf die Standardausgabe)");
     command->callback([&context] {
         if (context.LoadFile(context.args.file))
             PrintReport(context, context.args.out);

@@ -4,6 +4,8 @@
 #include "cli/CliMessageService.h"
 #include "cli/DeviceCommands.h"
 #include "cli/FirmwareCommands.h"
+#include "cli/GermanCli.h"
+#include "cli/InspectCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/ReportCommand.h"
 #include "platform/QtRegionalSettings.h"
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
 
     CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
                  "nivoconfig-cli"};
+    GermanCli::Setup(cli, "nivoconfig-cli");
     cli.require_subcommand(1);
     context.settingsFile = cNivolantis::DefaultSettingsFile();
     cli.add_option("--settings", context.settingsFile, "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
@@ -27,6 +30,9 @@ int main(int argc, char** argv) {
     AddDeviceCommands(cli, context);
     AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
+    AddInspectCommands(cli, context);
+    for (CLI::App* command : cli.get_subcommands({}))
+        command->group("Befehle");
 
     try {
         cli.parse(argc, argv);

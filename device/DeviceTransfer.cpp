@@ -19,6 +19,7 @@ constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
 constexpr std::int32_t kDecimalPlacesAdress = 196;
 const char* const kWriteTitle = "Gerät schreiben";
 const char* const kReadTitle = "Gerät lesen";
+const char* const kPortMissing = "Schnittstelle nicht vorhanden."; ///< the port's own reason
 
 /// A failure that ends a transfer with one message box.
 struct TransferFailure : std::runtime_error {
@@ -37,8 +38,39 @@ std::string InvalidValuesText(const std::vector<std::string>& names) {
            list;
 }
 
-TransferFailure NotFound() {
-    return {"Kommunikationsfehler.", "Gerät konnte nicht gefunden werden."};
+TransferFailure NotFound(const std::vector<PortProbe>& report) {
+    std::string detail = "Gerät konnte nicht gefunden werden.";
+    if (const std::string found = DeviceTransfer::DescribeSearch(report); !found.empty())
+        detail += "\r\n" + found;
+    return {"Kommunikationsfehler.", detail};
+}
+
+std::string Outcome(const PortProbe& probe) {
+    switch (probe.outcome) {
+    case PortProbe::kFound:
+        return "Gerät gefunden: " + probe.detail;
+    case PortProbe::kNoAnswer:
+        return "keine Antwort.";
+    case PortProbe::kWrongAnswer:
+        return "falsche Antwort '" + probe.detail + "'.";
+    default:
+        return probe.detail;
+    }
+}
+
+/// "COM1, COM4 bis COM16" for the ports of the probes.
+std::string PortList(const std::vector<const PortProbe*>& probes) {
+    std::string list;
+    for (std::size_t i = 0; i < probes.size();) {
+        std::size_t last = i;
+        while (last + 1 < probes.size() && probes[last + 1]->port == probes[last]->port + 1)
+            ++last;
+        list += (list.empty() ? "COM" : ", COM") + std::to_string(probes[i]->port);
+        if (last > i)
+            list += (last == i + 1 ? ", COM" : " bis COM") + std::to_string(probes[last]->port);
+        i = last + 1;
+    }
+    return list;
 }
 
 /// Marks the host as transferring for the lifetime of the object.
@@ -71,19 +103,56 @@ std::optional<SearchState> DeviceTransfer::Connect() {
 
 SearchState DeviceTransfer::Search() {
     m_host.ShowSearch({});
+    m_report.clear();
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
         m_host.ShowSearch({port, ""});
         m_config.Notify();
         Wait(kSearchPauseS);
-        if (m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings,
-                             kIdentTimeoutS) == port) {
-            const SearchState found{port, m_serCom.getBufferStr()};
+        m_report.push_back(Probe(port));
+        if (m_report.back().outcome == PortProbe::kFound) {
+            const SearchState found{port, m_report.back().detail};
             m_host.ShowSearch(found);
             return found;
         }
         m_host.ShowSearch({});
     }
     return {};
+}
+
+PortProbe DeviceTransfer::Probe(std::int16_t port) {
+    PortProbe probe{port, m_serCom.PortPath(port), PortProbe::kNoAnswer, ""};
+    const auto answered = m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings,
+                                           kIdentTimeoutS);
+    if (!answered) {
+        probe.detail = m_serCom.OpenError(port);
+        probe.outcome =
+            probe.detail == kPortMissing ? PortProbe::kNotPresent : PortProbe::kCannotOpen;
+    } else {
+        probe.detail = m_serCom.getBufferStr();
+        probe.outcome = *answered == port    ? PortProbe::kFound
+                        : probe.detail.empty() ? PortProbe::kNoAnswer
+                                               : PortProbe::kWrongAnswer;
+    }
+    return probe;
+}
+
+std::string DeviceTransfer::DescribeProbe(const PortProbe& probe) {
+    return "COM" + std::to_string(probe.port) + " (" + probe.path + "): " + Outcome(probe);
+}
+
+std::string DeviceTransfer::DescribeSearch(const std::vector<PortProbe>& report) {
+    std::string lines;
+    std::vector<const PortProbe*> missing;
+    for (const PortProbe& probe : report) {
+        if (probe.outcome == PortProbe::kNotPresent) {
+            missing.push_back(&probe);
+            continue;
+        }
+        lines += (lines.empty() ? "" : "\r\n") + DescribeProbe(probe);
+    }
+    if (!missing.empty())
+        lines += (lines.empty() ? "" : "\r\n") + PortList(missing) + ": " + kPortMissing;
+    return lines;
 }
 
 std::optional<std::uint8_t> DeviceTransfer::ReadHardwareVariante() {
@@ -128,7 +197,7 @@ bool DeviceTransfer::Download() {
     const bool written = Guarded(kWriteTitle, [this] {
         const std::vector<std::int32_t> raws = CodeAll();
         if (Search().port < 1)
-            throw NotFound();
+            throw NotFound(m_report);
         auto variant = ReadHardwareVariante();
         if (!variant)
             throw TransferFailure("Kommunikationsfehler.",
@@ -188,7 +257,7 @@ bool DeviceTransfer::Upload() {
     std::optional<std::uint8_t> variant;
     const bool read = Guarded(kReadTitle, [this, &variant] {
         if (Search().port < 1)
-            throw NotFound();
+            throw NotFound(m_report);
         m_config.Notify();
         m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
         m_config.setEnableNotify(false);

@@ -35,12 +35,21 @@ public:
     /// The device's variant byte (EEPROM address 7); empty when it cannot be read.
     std::optional<std::uint8_t> ReadHardwareVariante();
 
+    /// What the last search found at each port it tried, in port order.
+    const std::vector<PortProbe>& SearchReport() const { return m_report; }
+    /// The report as lines for a user: every port that exists with its outcome, the ports
+    /// that do not exist summarised in one line.
+    static std::string DescribeSearch(const std::vector<PortProbe>& report);
+    /// "COM3 (/dev/ttyS2): keine Antwort." and the like.
+    static std::string DescribeProbe(const PortProbe& probe);
+
 private:
     /// Runs the body of a transfer; a failure ends it with one message box under the title.
     template <typename Body> bool Guarded(const char* title, Body body);
     SearchState Search();
     std::vector<std::int32_t> CodeAll() const;
     void WriteAll(const std::vector<std::int32_t>& raws);
+    PortProbe Probe(std::int16_t port);
     void ReadAll();
     void ReadDecimalPlaces();
     void ReportProgress(int bytesDone);
@@ -50,4 +59,5 @@ private:
     Configuration& m_config;
     cSerCom& m_serCom;
     TransferHost& m_host;
+    std::vector<PortProbe> m_report;
 };

@@ -2,12 +2,24 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 /// Where a device search stands or ended: the port being tried or the port where the device
 /// answered (0: none), and the identification it answered (empty until then).
 struct SearchState {
     std::int16_t port = 0;
     std::string identification;
+};
+
+/// What the device search found at one port: the device file it opened (or tried to), and
+/// the outcome. `kFound` carries the identification in `detail`, `kWrongAnswer` the answer,
+/// `kCannotOpen` the port's own reason.
+struct PortProbe {
+    enum Outcome { kFound, kNoAnswer, kWrongAnswer, kNotPresent, kCannotOpen };
+    std::int16_t port = 0;
+    std::string path;
+    Outcome outcome = kNoAnswer;
+    std::string detail;
 };
 
 /// What a device transfer needs from the program around it: a place to show the search and the

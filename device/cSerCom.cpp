@@ -106,6 +106,10 @@ std::string cSerCom::GetStatus(std::int16_t comNr) {
     return kAvailable;
 }
 
+std::string cSerCom::OpenError(std::int16_t comNr) const {
+    return ValidPort(comNr) ? m_ports[comNr - 1]->ErrorDescription() : "";
+}
+
 std::optional<std::int16_t> cSerCom::Connect(std::int16_t conPort, std::string_view conCommand,
                                              std::string_view conReturn,
                                              const std::string& conSettings, double conTimeout) {

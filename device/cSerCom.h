@@ -34,6 +34,9 @@ public:
     /// reason it cannot ("Schnittstelle nicht vorhanden.", "Schnittstelle wird bereits
     /// verwendet.", ...).
     std::string GetStatus(std::int16_t comNr);
+    /// Why the last opening of port comNr failed ("Schnittstelle nicht vorhanden." ...); ""
+    /// when it succeeded or for a number outside 1 to 16.
+    std::string OpenError(std::int16_t comNr) const;
     /// Opens conPort, sends conCommand and waits up to conTimeout seconds for a text answer
     /// closed by a zero byte. conPort when the answer contains conReturn (letter case ignored;
     /// the port stays open and current, the answer in the buffer); 0 when it does not (the port

@@ -1,8 +1,9 @@
 // nivosim: a simulated K417 on a pseudo-terminal. Prints the device path on the first line of
-// standard output and serves until SIGINT or SIGTERM.
+// standard output and serves until SIGINT or SIGTERM. Exit codes: 0 done, 1 failed, 2 usage.
 
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
+#include "cli/GermanCli.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
@@ -16,6 +17,9 @@
 
 namespace {
 
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
 K417Simulator* g_simulator = nullptr;
 
 void StopServing(int) {
@@ -25,9 +29,9 @@ void StopServing(int) {
 K417Device::EepromImage LoadEeprom(const std::string& path) {
     const auto bytes = ReadFileContent(path);
     if (!bytes)
-        throw std::runtime_error("cannot read " + path);
+        throw std::runtime_error(path + " kann nicht gelesen werden.");
     if (bytes->size() != K417Device::kEepromSize)
-        throw std::runtime_error(path + ": an EEPROM image has exactly 512 bytes");
+        throw std::runtime_error(path + ": ein EEPROM-Abbild hat genau 512 Bytes.");
     K417Device::EepromImage image;
     std::copy(bytes->begin(), bytes->end(), image.begin());
     return image;
@@ -38,7 +42,7 @@ K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
     try {
         return EepromImageOf(cNivolantis(settingsFile));
     } catch (const std::exception& error) {
-        std::cerr << "nivosim: " << error.what() << " The EEPROM starts blank.\n";
+        std::cerr << "nivosim: " << error.what() << " Das EEPROM beginnt leer.\n";
         return K417Device::BlankEeprom();
     }
 }
@@ -47,21 +51,35 @@ void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
     const std::string failure =
         ReplaceFileContent(path, std::string(image.begin(), image.end()));
     if (!failure.empty())
-        throw std::runtime_error("cannot save " + path + ": " + failure);
+        throw std::runtime_error(path + " kann nicht gespeichert werden: " + failure);
 }
 
 std::string HexBytes(const std::string& hex) {
     if (hex.size() % 2 != 0)
-        throw std::runtime_error("--garbage: an even number of hex digits is needed");
+        throw std::runtime_error("--garbage: eine gerade Anzahl Hex-Ziffern ist nötig.");
     std::string bytes;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
         unsigned value = 0;
         const auto [end, error] = std::from_chars(&hex[i], &hex[i] + 2, value, 16);
         if (error != std::errc() || end != &hex[i] + 2)
-            throw std::runtime_error("--garbage: '" + hex + "' is not hexadecimal");
+            throw std::runtime_error("--garbage: '" + hex + "' ist nicht hexadezimal.");
         bytes += static_cast<char>(value);
     }
     return bytes;
+}
+
+/// Removes `link` when it is a symbolic link to a pseudo-terminal, as an earlier run leaves it;
+/// anything else there is refused.
+void ReplaceOwnLink(const std::string& link) {
+    namespace fs = std::filesystem;
+    const fs::file_status status = fs::symlink_status(link);
+    if (!fs::exists(status))
+        return;
+    if (!fs::is_symlink(status) || fs::read_symlink(link).string().rfind("/dev/pts/", 0) != 0)
+        throw std::runtime_error("--link: " + link +
+                                 " gibt es schon und ist kein Link eines früheren Laufs; "
+                                 "nichts geändert.");
+    fs::remove(link);
 }
 
 struct Options {
@@ -77,32 +95,32 @@ struct Options {
 };
 
 void Declare(CLI::App& app, Options& options) {
-    app.add_option("--variant", options.variant, "hardware variant byte at EEPROM address 7")
+    app.add_option("--variant", options.variant, "Byte der Gerätevariante an EEPROM-Adresse 7")
         ->check(CLI::Range(0, 255));
-    app.add_option("--eeprom", options.eepromFile, "raw 512-byte EEPROM image to start with")
+    app.add_option("--eeprom", options.eepromFile, "EEPROM-Abbild (512 Bytes) für den Start")
         ->check(CLI::ExistingFile);
     app.add_option("--settings", options.settingsFile,
-                   "settings file whose catalogue defaults fill the factory EEPROM");
-    app.add_option("--save-eeprom", options.saveEepromFile, "write the EEPROM image here at exit");
-    app.add_option("--id", options.identification, "identification text answered to \"I\"");
-    app.add_option("--link", options.link, "also reachable through this symbolic link");
-    app.add_option("--baud", options.baud, "wire timing: 10 bits per byte at this baud rate")
+                   "Einstellungsdatei, deren Werkseinstellungen das EEPROM füllen");
+    app.add_option("--save-eeprom", options.saveEepromFile, "das EEPROM-Abbild beim Beenden hier speichern");
+    app.add_option("--id", options.identification, "Kennung als Antwort auf \"I\"");
+    app.add_option("--link", options.link, "auch über diesen symbolischen Link erreichbar");
+    app.add_option("--baud", options.baud, "Leitungszeit: 10 Bit je Byte bei dieser Baudrate")
         ->check(CLI::PositiveNumber);
-    app.add_flag("--silent", options.faults.silent, "answer nothing");
+    app.add_flag("--silent", options.faults.silent, "nichts antworten");
     app.add_option("--no-answer-from", options.faults.noAnswerFrom,
-                   "leave \"c\"/\"L\" unanswered from this EEPROM address on");
+                   "\"c\"/\"L\" ab dieser EEPROM-Adresse nicht beantworten");
     app.add_option("--wrong-echo-at", options.faults.wrongEchoAt,
-                   "echo \"L\" at this EEPROM address inverted, storing nothing");
+                   "Echo von \"L\" an dieser EEPROM-Adresse invertiert, nichts speichern");
     app.add_option("--wrong-flash-echo-at", options.faults.wrongFlashEchoAt,
-                   "echo the bootloader data byte for this flash address inverted");
-    app.add_option("--garbage", options.garbageHex, "send these hex bytes instead of every answer");
-    app.add_option("--delay", options.faults.answerDelayS, "delay every answer by seconds")
+                   "Echo des Bootloader-Datenbytes an dieser Flash-Adresse invertiert");
+    app.add_option("--garbage", options.garbageHex, "diese Hex-Bytes statt jeder Antwort senden");
+    app.add_option("--delay", options.faults.answerDelayS, "jede Antwort um SEKUNDEN verzögern")
         ->check(CLI::NonNegativeNumber);
     app.add_option("--extra-byte-from", options.faults.extraByteFrom,
-                   "add one byte to every answer from this one on (1: the first)")
+                   "ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen")
         ->check(CLI::PositiveNumber);
     app.add_option("--hang-up-after", options.faults.hangUpAfter,
-                   "close the line after this many received bytes");
+                   "die Leitung nach so vielen empfangenen Bytes schließen");
 }
 
 void Configure(K417Simulator& simulator, Options& options) {
@@ -116,8 +134,14 @@ void Configure(K417Simulator& simulator, Options& options) {
     options.faults.garbage = HexBytes(options.garbageHex);
     simulator.SetFaults(options.faults);
     simulator.SetBaudRate(options.baud);
+    if (!options.saveEepromFile.empty()) {
+        const auto folder = std::filesystem::absolute(options.saveEepromFile).parent_path();
+        if (!std::filesystem::is_directory(folder))
+            throw std::runtime_error("--save-eeprom: Ordner " + folder.string() +
+                                     " gibt es nicht.");
+    }
     if (!options.link.empty()) {
-        std::filesystem::remove(options.link);
+        ReplaceOwnLink(options.link);
         std::filesystem::create_symlink(simulator.SlavePath(), options.link);
     }
 }
@@ -125,10 +149,15 @@ void Configure(K417Simulator& simulator, Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Simulated Nivolantis K417 on a pseudo-terminal"};
+    CLI::App app{"Simulierte Nivolantis K417 an einem Pseudo-Terminal", "nivosim"};
+    GermanCli::Setup(app, "nivosim");
     Options options;
     Declare(app, options);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? 0 : kUsage;
+    }
     try {
         K417Simulator simulator;
         Configure(simulator, options);
@@ -138,14 +167,14 @@ int main(int argc, char** argv) {
         std::cout << simulator.SlavePath() << std::endl;
         simulator.Serve();
         if (simulator.HungUp())
-            std::cerr << "nivosim: line closed (hang-up fault)\n";
+            std::cerr << "nivosim: Leitung geschlossen (Fehler --hang-up-after).\n";
         if (!options.link.empty())
             std::filesystem::remove(options.link);
         if (!options.saveEepromFile.empty())
             SaveEeprom(options.saveEepromFile, simulator.Eeprom());
     } catch (const std::exception& error) {
         std::cerr << "nivosim: " << error.what() << '\n';
-        return 1;
+        return kFailed;
     }
     return 0;
 }

@@ -101,3 +101,35 @@ TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
     EXPECT_EQ(1, badPort.exitCode);
     EXPECT_EQ("Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n", badPort.err);
 }
+
+TEST_F(CliTest, ListShowsEveryValueWithWhatItAllows) {
+    const std::string file = PathOf("d.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    CliResult all = RunCli("list " + Quote(file));
+    ASSERT_EQ(0, all.exitCode) << all.err;
+    for (const char* line : {"\nEingang/Filter = 2 [0..255]\n",
+                             "\nEingang/Skalierung.Ende = 1 bar [-9,9999..9,9999]\n",
+                             "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
+                             "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
+        EXPECT_NE(std::string::npos, all.out.find(line)) << line;
+    EXPECT_EQ(0u, all.out.find("Eingang/Messbereich.Anfang = 4 mA [0..20]\n"));
+
+    CliResult group = RunCli("list " + Quote(file) + " Grenzwerte", "LANG=C");
+    EXPECT_EQ(0, group.exitCode);
+    EXPECT_EQ(0u, group.out.find("Grenzwerte/Unterer Grenzwert A = 0.1 bar [0..1]\n"));
+    EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
+    EXPECT_EQ(2, RunCli("list " + Quote(file) + " Keine").exitCode);
+}
+
+TEST_F(CliTest, ReportFileFormatFollowsItsName) {
+    const std::string file = PathOf("d.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    CliResult text = RunCli("report " + Quote(file) + " -o " + Quote(PathOf("r.txt")));
+    EXPECT_EQ(0, text.exitCode) << text.err;
+    EXPECT_EQ(0u, ReadBytes(PathOf("r.txt")).find("Konfigurationsdaten Nivolantis K417."));
+    CliResult pdf = RunCli("report " + Quote(file) + " -o " + Quote(PathOf("r.PDF")),
+                           "-u XDG_RUNTIME_DIR -u DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8");
+    EXPECT_EQ(0, pdf.exitCode);
+    EXPECT_EQ("", pdf.err) << "no notes of the GUI framework";
+    EXPECT_EQ(0u, ReadBytes(PathOf("r.PDF")).find("%PDF-"));
+}

@@ -340,7 +340,9 @@ TEST_F(DeviceTransferTest, ATransferStartedFromAWindowEventIsRefused) {
 
 TEST_F(DeviceTransferTest, NoDeviceAnywhere) {
     MapPorts({});
-    ExpectMessage("Kommunikationsfehler.\r\nGerät konnte nicht gefunden werden.", MsgIcon::Critical, kWriteTitle);
+    ExpectMessage("Kommunikationsfehler.\r\nGerät konnte nicht gefunden werden.\r\n"
+                  "COM1 bis COM16: Schnittstelle nicht vorhanden.",
+                  MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(0, app->PortNr());
     EXPECT_EQ("", app->FirmwareID());

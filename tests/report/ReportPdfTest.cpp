@@ -147,7 +147,7 @@ TEST_F(ReportPdfTest, CommandLineWritesTheReportAsTextOrPdf) {
     EXPECT_THAT(unwritable.err, HasSubstr("Die PDF-Datei kann nicht geschrieben werden."));
 
     const CliResult full = RunCli("report " + par + " -o /dev/full");
-    EXPECT_EQ(1, full.exitCode) << "the device cannot take the PDF";
-    EXPECT_THAT(full.err, HasSubstr("Die PDF-Datei kann nicht geschrieben werden. Der Name "
+    EXPECT_EQ(1, full.exitCode) << "the device cannot take the text";
+    EXPECT_THAT(full.err, HasSubstr("Die Textdatei kann nicht geschrieben werden. Der Name "
                                     "bezeichnet keine gewöhnliche Datei"));
 }

@@ -18,8 +18,13 @@ std::string Slurp(const std::string& path) {
 } // namespace
 
 CliResult RunCli(const std::string& arguments, const std::string& environment) {
+    return RunProgram(NIVO_CLI, arguments, environment);
+}
+
+CliResult RunProgram(const std::string& program, const std::string& arguments,
+                     const std::string& environment) {
     const std::string base = "/tmp/nivo-cli-" + std::to_string(getpid());
-    const std::string command = "env -u LC_ALL -u LC_NUMERIC " + environment + " " + NIVO_CLI + " " +
+    const std::string command = "env -u LC_ALL -u LC_NUMERIC " + environment + " " + program + " " +
                                 arguments + " >" + base + ".out 2>" + base + ".err";
     CliResult result;
     const int status = std::system(command.c_str());

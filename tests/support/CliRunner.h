@@ -11,3 +11,7 @@ struct CliResult {
 
 /// `arguments` is shell text after the program name; `environment` precedes it ("LANG=de_DE.UTF-8").
 CliResult RunCli(const std::string& arguments, const std::string& environment = "LANG=de_DE.UTF-8");
+
+/// The same for any program, given by its path.
+CliResult RunProgram(const std::string& program, const std::string& arguments,
+                     const std::string& environment = "LANG=de_DE.UTF-8");

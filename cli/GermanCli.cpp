@@ -1,0 +1,86 @@
+#include "cli/GermanCli.h"
+
+#include "base/ProgramInfo.h"
+
+#include <CLI/CLI.hpp>
+
+#include <regex>
+#include <utility>
+
+namespace {
+
+/// English messages of the framework and their German form (first match wins).
+const std::pair<const char*, const char*> kMessages[] = {
+    {"^A subcommand is required$", "Ein Befehl fehlt."},
+    {"^Requires at most 1 subcommands?$", "Nur ein Befehl ist erlaubt."},
+    {"^(.+) is required$", "Angabe '$1' fehlt."},
+    {"^The following arguments? (?:was|were) not expected: (.*)$", "Unerwartete Angabe: $1"},
+    {"^(.+): ([0-9]+) required (.+) missing$", "$1: Wert fehlt."},
+    {"^Could not convert: (.+) = (.+)$", "$1: '$2' ist kein gültiger Wert."},
+    {"^(.+): Value (.+) not in range (.+) to (.+)$", "$1: $2 liegt nicht im Bereich $3 bis $4."},
+    {"^(.+): (.+) not in \\{(.+)\\}$", "$1: '$2' ist nicht erlaubt (erlaubt: $3)."},
+    {"^(.+): File does not exist: (.+)$", "$1: Datei '$2' gibt es nicht."},
+    {"^(.+): Value must be a positive number$", "$1: eine Zahl größer 0 ist nötig."},
+    {"^(.+): Value must be a non-negative number$", "$1: eine Zahl ab 0 ist nötig."},
+};
+
+std::string German(const std::string& message) {
+    for (const auto& [english, german] : kMessages) {
+        const std::regex pattern(english);
+        if (std::regex_match(message, pattern))
+            return std::regex_replace(message, pattern, german);
+    }
+    return message;
+}
+
+/// The value placeholders of the option list ("INT:INT in [0 - 255]") in German.
+class GermanFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        static const std::pair<std::regex, const char*> kWords[] = {
+            {std::regex("\\b(INT|UINT|FLOAT)\\b"), "ZAHL"},
+            {std::regex("\\bFILE\\b"), "DATEI"},
+            {std::regex("\\bNONNEGATIVE\\b"), "AB 0"},
+            {std::regex("\\bPOSITIVE\\b"), "ÜBER 0"},
+            {std::regex(" in \\[(-?[0-9.]+) - (-?[0-9.]+)\\]"), " VON $1 BIS $2"},
+        };
+        std::string text = CLI::Formatter::make_option_opts(option);
+        for (const auto& [english, german] : kWords)
+            text = std::regex_replace(text, english, german);
+        return text;
+    }
+};
+
+std::string FailureMessage(const CLI::App* app, const CLI::Error& error) {
+    std::string text = German(error.what());
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    return app->get_name() + ": " + text + "\nHilfe: " + app->get_name() + " --help\n";
+}
+
+} // namespace
+
+namespace GermanCli {
+
+std::string VersionText(const std::string& program) {
+    return program + " (NivoConfig " + ProgramInfo{}.VersionText() + ")";
+}
+
+void Setup(CLI::App& app, const std::string& program) {
+    auto format = std::make_shared<GermanFormatter>();
+    app.formatter(format);
+    format->label("Usage", "Aufruf");
+    format->label("OPTIONS", "OPTIONEN");
+    format->label("SUBCOMMAND", "BEFEHL");
+    format->label("SUBCOMMANDS", "BEFEHLE");
+    format->label("REQUIRED", "PFLICHT");
+    format->label("Positionals", "Angaben");
+    format->label("Needs", "Braucht");
+    format->label("Excludes", "Schließt aus");
+    app.option_defaults()->group("Optionen");
+    app.set_help_flag("-h,--help", "Diese Hilfe zeigen und beenden");
+    app.set_version_flag("--version", VersionText(program), "Die Version zeigen und beenden");
+    app.failure_message(FailureMessage);
+}
+
+} // namespace GermanCli

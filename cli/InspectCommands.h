@@ -1,0 +1,10 @@
+#pragma once
+
+namespace CLI {
+class App;
+}
+class CliContext;
+
+/// list, diff: the commands that show what a parameter file holds and how two configurations
+/// differ.
+void AddInspectCommands(CLI::App& cli, CliContext& context);

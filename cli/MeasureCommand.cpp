@@ -1,0 +1,99 @@
+#include "cli/MeasureCommand.h"
+
+#include "app/cNivolantis.h"
+#include "base/NumberText.h"
+#include "cli/CliContext.h"
+#include "device/cSerCom.h"
+
+#include <CLI/CLI.hpp>
+
+#include <csignal>
+#include <iostream>
+#include <poll.h>
+
+namespace {
+
+constexpr double kAnswerTimeoutS = 1.0;
+const char* const kFailed = "Fehler";
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void Stop(int) {
+    g_stop = 1;
+}
+
+/// Sends a measuring command; the device's answer as a number, or empty when it did not give
+/// exactly `length` bytes.
+std::optional<double> Ask(cSerCom& serCom, const char* command, std::int16_t length) {
+    if (serCom.Command(command, length, kAnswerTimeoutS) != length)
+        return std::nullopt;
+    return serCom.getBufferLong();
+}
+
+/// The scaled value shows in the device's own decimal places and unit, so they are read from
+/// its EEPROM first.
+bool ReadScaling(cNivolantis& app) {
+    cDataGroup& input = app.Data("Eingang");
+    for (const char* name : {"Skalenkomma", "Skaleneinheit"}) {
+        cParameter& parameter = input.Parameters(name);
+        if (app.SerCom().ReadEEPROM(parameter.Adress(), 1) != 1)
+            return false;
+        parameter.setValue(app.SerCom().getBufferByte());
+    }
+    app.UpdateLimits();
+    return true;
+}
+
+/// One line "12 mA  123,45 m  2048 A/D"; false when a value did not arrive.
+bool PrintValues(cNivolantis& app, const std::string& unit) {
+    cSerCom& serCom = app.SerCom();
+    const auto current = Ask(serCom, "Q", 2);
+    const auto scaled = Ask(serCom, "i", 4);
+    const auto converter = Ask(serCom, "q", 2);
+    const float factor = app.Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
+    std::cout << (current ? NumberToText(*current / 1000) : kFailed) << " mA  "
+              << (scaled ? NumberToText(*scaled / factor) : kFailed) << ' ' << unit << "  "
+              << (converter ? std::to_string(static_cast<long>(*converter)) : kFailed) << " A/D"
+              << std::endl;
+    return current && scaled && converter;
+}
+
+/// Waits up to `seconds`, ending early when the user stops the command.
+void Pause(double seconds) {
+    for (int ms = static_cast<int>(seconds * 1000); ms > 0 && !g_stop; ms -= 100)
+        poll(nullptr, 0, std::min(ms, 100));
+}
+
+void Measure(CliContext& context) {
+    if (!context.ConnectDevice())
+        return;
+    cNivolantis& app = context.App();
+    if (!ReadScaling(app)) {
+        std::cerr << "Skalierung des Gerätes konnte nicht gelesen werden.\n";
+        context.Fail();
+        return;
+    }
+    const cParameter& unit = app.Data("Eingang").Parameters("Skaleneinheit");
+    const std::string unitText = unit.Description(std::to_string(static_cast<int>(unit.Value())));
+    std::signal(SIGINT, Stop);
+    std::signal(SIGTERM, Stop);
+    bool complete;
+    do {
+        complete = PrintValues(app, unitText);
+        Pause(context.args.every);
+    } while (context.args.every > 0 && !g_stop);
+    if (!complete)
+        context.Fail();
+    app.SerCom().CloseCom(app.PortNr());
+}
+
+} // namespace
+
+void AddMeasureCommand(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand(
+        "measure", "Messwerte des Gerätes lesen: Ausgangsstrom, Messwert und A/D-Wert");
+    command->add_option("--every", context.args.every, "Alle SEKUNDEN wiederholen, bis Strg+C")
+        ->check(CLI::PositiveNumber)
+        ->type_name("SEKUNDEN");
+    command->callback([&context] { Measure(context); });
+}

@@ -1,0 +1,197 @@
+// nivoconfig-cli against a simulated device on a real pseudo-terminal.
+#include "device/DeviceProtocol.h"
+#include "device/cSerCom.h"
+#include "sim/K417Simulator.h"
+#include "sim/PseudoTerminal.h"
+#include "support/CliRunner.h"
+#include "support/CoreTest.h"
+
+#include <map>
+
+namespace {
+
+constexpr std::size_t kFilterAddress = 182;
+constexpr std::size_t kScaleUnitAddress = 195;
+constexpr std::size_t kDecimalPlacesAddress = 196;
+
+class CliDeviceTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        sim.Start();
+        ASSERT_EQ(0, RunCli("defaults -o " + Quote(PathOf("d.par"))).exitCode);
+    }
+
+    static std::string Quote(const std::string& text) { return "'" + text + "'"; }
+
+    /// Every port mapped: the given ones, the others to files that do not exist.
+    std::string Ports(const std::map<int, std::string>& paths) const {
+        std::string options;
+        for (int n = 1; n <= cSerCom::kPortCount; ++n)
+            options += " --port COM" + std::to_string(n) + "=" +
+                       Quote(paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
+        return options + " ";
+    }
+    std::string OnCom1() const { return Ports({{1, sim.SlavePath()}}); }
+
+    /// A copy of the defaults with the given assignments.
+    std::string Changed(const std::string& name, const std::string& assignments) {
+        const std::string file = PathOf(name);
+        EXPECT_EQ(0,
+                  RunCli("set " + Quote(PathOf("d.par")) + " -o " + Quote(file) + " " + assignments)
+                      .exitCode);
+        return Quote(file);
+    }
+
+    K417Simulator sim;
+};
+
+TEST_F(CliDeviceTest, ReducedVariantIsWrittenOnlyWhenChosen) {
+    K417Device::EepromImage image = K417Device::BlankEeprom();
+    image[K417Device::kVariantAddress] = 0xF9; // low three bits: variant 1
+    sim.SetEeprom(image);
+    const std::string file = Changed("f.par", "Eingang/Filter=9");
+
+    CliResult refused = RunCli(OnCom1() + "write " + file);
+    EXPECT_EQ(1, refused.exitCode);
+    EXPECT_EQ("Gerät schreiben\nFalsche Gerätevariante.\nBitte unter Optionen die richtige "
+              "Gerätevariante einstellen.\n",
+              refused.err);
+    EXPECT_EQ(1, RunCli(OnCom1() + "write --variant 7 " + file).exitCode);
+    EXPECT_EQ(0xFF, sim.Eeprom()[kFilterAddress]) << "nothing written";
+
+    CliResult fromDevice = RunCli(OnCom1() + "write --variant geraet " + file);
+    EXPECT_EQ(0, fromDevice.exitCode) << fromDevice.err;
+    EXPECT_EQ("Gerät schreiben beendet.\n", fromDevice.err);
+    EXPECT_EQ(9, sim.Eeprom()[kFilterAddress]);
+
+    CliResult chosen = RunCli(OnCom1() + "write --variant 1 " + Quote(PathOf("d.par")));
+    EXPECT_EQ(0, chosen.exitCode) << chosen.err;
+    EXPECT_EQ(2, sim.Eeprom()[kFilterAddress]);
+
+    EXPECT_EQ(2, RunCli(OnCom1() + "write --variant 3 " + file).exitCode);
+    CliResult noDevice = RunCli(Ports({}) + "write --variant geraet " + file);
+    EXPECT_EQ(1, noDevice.exitCode);
+    EXPECT_EQ("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.\n", noDevice.err);
+}
+
+TEST_F(CliDeviceTest, VariantNarrowsTheValuesSetInAFile) {
+    const std::string out = Quote(PathOf("v.par"));
+    CliResult trend = RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
+                             " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'");
+    EXPECT_EQ(1, trend.exitCode);
+    EXPECT_NE(std::string::npos, trend.err.find("Grenzwertfunktion B '3' ausserhalb 0..1"));
+    EXPECT_EQ(0, RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
+                        " --variant 1 'Grenzwerte/Grenzwertfunktion B=1'")
+                     .exitCode);
+}
+
+TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
+    const std::string defaults = Quote(PathOf("d.par"));
+    const std::string changed =
+        Changed("f.par", "Eingang/Skalenkomma=2 Eingang/Filter=9 'Grenzwerte/Relaisfunktion B=1' "
+                         "Gerätebeschreibung/Zeile2=Tank");
+
+    CliResult equal = RunCli("diff " + defaults + " " + defaults);
+    EXPECT_EQ(0, equal.exitCode);
+    EXPECT_EQ("", equal.out);
+    CliResult files = RunCli("diff " + defaults + " " + changed);
+    EXPECT_EQ(1, files.exitCode);
+    EXPECT_EQ("Eingang/Skalenkomma: 4 (0.0000) → 2 (000.00)\n"
+              "Eingang/Filter: 2 → 9\n"
+              "Grenzwerte/Relaisfunktion B: 0 (Arbeitsstrom) → 1 (Ruhestrom)\n"
+              "Gerätebeschreibung/Zeile2: Beschreibung2 → Tank\n",
+              files.out);
+
+    ASSERT_EQ(0, RunCli(OnCom1() + "write " + defaults).exitCode);
+    // The defaults hold values between two of the device's steps (X2=4,695652 mA is kept as
+    // 4,696): the device holds the file all the same.
+    CliResult same = RunCli(OnCom1() + "diff --device " + defaults);
+    EXPECT_EQ(0, same.exitCode) << same.out;
+    EXPECT_EQ("", same.out);
+    CliResult device = RunCli(OnCom1() + "diff --device " + changed);
+    EXPECT_EQ(1, device.exitCode);
+    // Values the decimal places do not change (0,9 bar) are no difference either.
+    EXPECT_EQ("Eingang/Skalenkomma: 2 (000.00) → 4 (0.0000)\n"
+              "Eingang/Filter: 9 → 2\n"
+              "Grenzwerte/Relaisfunktion B: 1 (Ruhestrom) → 0 (Arbeitsstrom)\n",
+              device.out);
+
+    EXPECT_EQ(2, RunCli("diff " + defaults).exitCode);
+    EXPECT_EQ(2, RunCli("diff --device " + defaults + " " + changed).exitCode);
+}
+
+TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
+    K417Device::EepromImage image = K417Device::BlankEeprom();
+    image[kDecimalPlacesAddress] = 2;
+    image[kScaleUnitAddress] = 2; // "m"
+    sim.SetEeprom(image);
+    sim.SetMeasuredValues({15500, -2500, 1000});
+    CliResult once = RunCli(OnCom1() + "measure");
+    EXPECT_EQ(0, once.exitCode) << once.err;
+    EXPECT_EQ("15,5 mA  -25 m  1000 A/D\n", once.out);
+    EXPECT_EQ("15.5 mA  -25 m  1000 A/D\n", RunCli(OnCom1() + "measure", "LANG=C").out);
+
+    // Stopped with Ctrl+C after two or three rounds.
+    CliResult repeated = RunProgram("sh", "-c \"" + std::string(NIVO_CLI_PATH) + OnCom1() +
+                                              "measure --every 0.4 & sleep 1; kill -INT \\$!; "
+                                              "wait \\$!\"");
+    EXPECT_EQ(0, repeated.exitCode) << repeated.err;
+    EXPECT_GE(std::count(repeated.out.begin(), repeated.out.end(), '\n'), 2) << repeated.out;
+
+    // "I", two EEPROM reads of three bytes, "Q" and "i": the line closes on "i", before
+    // its answer left.
+    K417Faults faults;
+    faults.hangUpAfter = 9;
+    sim.SetFaults(faults);
+    CliResult lost = RunCli(OnCom1() + "measure");
+    EXPECT_EQ(1, lost.exitCode);
+    EXPECT_EQ("15,5 mA  Fehler m  Fehler A/D\n", lost.out);
+}
+
+TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
+    PseudoTerminal held, silent;
+    cSerCom other; // another program holding a port
+    other.setPortPath(1, held.SlavePath());
+    ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
+    K417Simulator stranger;
+    stranger.SetIdentification("ANDERES GERAET");
+    stranger.Start();
+    const std::map<int, std::string> ports{{1, held.SlavePath()},
+                                           {3, "/dev/null"},
+                                           {4, silent.SlavePath()},
+                                           {5, stranger.SlavePath()},
+                                           {6, sim.SlavePath()}};
+    CliResult verbose = RunCli(Ports(ports) + "connect -v");
+    EXPECT_EQ(0, verbose.exitCode) << verbose.err;
+    EXPECT_EQ("COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
+                  "COM2 (" + PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" +
+                  "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
+                  "Schnittstelle.\n" +
+                  "COM4 (" + silent.SlavePath() + "): keine Antwort.\n" + "COM5 (" +
+                  stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\n" + "COM6 (" +
+                  sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
+                  "COM6: NIVOLANTIS K417 V2.1\n",
+              verbose.out);
+
+    CliResult failed = RunCli(Ports({{1, held.SlavePath()}, {3, "/dev/null"}}) + "write " +
+                              Quote(PathOf("d.par")));
+    EXPECT_EQ(1, failed.exitCode);
+    EXPECT_EQ("Gerät schreiben\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\n"
+              "COM1 (" +
+                  held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
+                  "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
+                  "Schnittstelle.\n" +
+                  "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n",
+              failed.err);
+
+    CliResult none = RunCli(Ports({}) + "connect");
+    EXPECT_EQ(1, none.exitCode);
+    EXPECT_EQ("Kein Gerät gefunden.\nCOM1 bis COM16: Schnittstelle nicht vorhanden.\n", none.err);
+
+    CliResult emptyPath = RunCli("--port COM1= connect");
+    EXPECT_EQ(2, emptyPath.exitCode);
+    EXPECT_EQ("Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n", emptyPath.err);
+}
+
+} // namespace
