@@ -6,7 +6,7 @@
 #include "cli/FirmwareCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/ReportCommand.h"
-#include "platform/QtRegionalSettings.h"
+#include "cli/PlatformServices.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     auto messages = std::make_unique<CliMessageService>();
     CliContext context(*messages);
     Platform::Install(std::move(messages));
-    Platform::Install(std::make_unique<QtRegionalSettings>());
+    InstallRegionalSettings();
 
     CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
                  "nivoconfig-cli"};
