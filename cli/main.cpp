@@ -1,3 +1,4 @@
+#include "base/CommandLine.h"
 #include "base/Platform.h"
 #include "app/basMain.h"
 #include "cli/CliContext.h"
@@ -28,8 +29,13 @@ int main(int argc, char** argv) {
     AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
 
+    UseUtf8Console();
+    std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    std::vector<char*> utf8Argv;
+    for (std::string& argument : arguments)
+        utf8Argv.push_back(argument.data());
     try {
-        cli.parse(argc, argv);
+        cli.parse(argc, utf8Argv.data());
     } catch (const CLI::Error& error) {
         const int code = cli.exit(error);
         return code == 0 ? kExitOk : kExitUsage;

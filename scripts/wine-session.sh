@@ -12,6 +12,7 @@ export WINEPREFIX="$build/wine"
 export WINEDEBUG=-all
 link="$build/wine-com1"
 pidfile="$build/nivosim.pid"
+log="$build/wine-session.log"
 
 stop_simulator() {
     [ -f "$pidfile" ] || return 0
@@ -26,7 +27,7 @@ stop_simulator() {
 start_simulator() {
     stop_simulator
     rm -f "$link"
-    "$nivosim" --link "$link" >"$build/nivosim.out" 2>&1 &
+    "$nivosim" --link "$link" </dev/null >"$build/nivosim.out" 2>&1 &
     echo $! >"$pidfile"
     for _ in $(seq 100); do [ -e "$link" ] && return 0; sleep 0.1; done
     echo "nivosim did not start:" >&2
@@ -34,12 +35,14 @@ start_simulator() {
     exit 1
 }
 
+# wineserver and the services wineboot starts outlive this script: they get no descriptor of
+# the caller (ctest would wait for its output pipe to close), only the log file.
 start_wine() {
     mkdir -p "$WINEPREFIX"
     timeout 60 wineserver -p
     timeout 300 wineboot -i
     # The mount manager reads the port mapping when wine starts, so set it, then start again.
-    timeout 60 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$link" /f >/dev/null
+    timeout 60 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$link" /f
     timeout 60 wineserver -k || true
     timeout 60 wineserver -w || true
     timeout 60 wineserver -p
@@ -49,11 +52,11 @@ start_wine() {
 case "$action" in
 start)
     start_simulator
-    start_wine
+    start_wine </dev/null >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+    echo "wine prefix $WINEPREFIX started; COM1 is $(readlink "$link")"
     ;;
 stop)
-    timeout 60 wineserver -k || true
-    timeout 60 wineserver -w || true
+    { timeout 60 wineserver -k; timeout 60 wineserver -w; } </dev/null >>"$log" 2>&1 || true
     stop_simulator
     ;;
 *)
