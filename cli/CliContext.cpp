@@ -2,7 +2,7 @@
 
 #include "app/basMain.h"
 #include "device/cSerCom.h"
-#include "cli/DemoDevice.h"
+#include "sim/DemoDevice.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "cli/DemoDevice.h"
+#include "sim/DemoDevice.h"
 
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
