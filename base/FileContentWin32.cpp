@@ -74,7 +74,8 @@ std::optional<std::string> ReadAll(HANDLE handle, std::string& failure) {
 bool WriteAll(HANDLE handle, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
         if (!WriteFile(handle, bytes.data() + done, chunk, &written, nullptr) || written == 0)
             return false;
@@ -107,8 +108,8 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string&
     if (!failure.empty())
         return std::nullopt;
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         failure = LastErrorText();
         return std::nullopt;
@@ -138,7 +139,7 @@ std::string ReplaceFileContent(const std::string& path, const std::string& bytes
     }
     const std::wstring temp = TemporaryName(target);
     FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return LastErrorText();
     const bool ok = WriteAll(file.handle(), bytes) && FlushFileBuffers(file.handle()) &&

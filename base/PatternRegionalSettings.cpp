@@ -50,15 +50,32 @@ std::string Format(std::string_view picture, const DateTime& v) {
     std::string text;
     for (const Token& t : Tokenize(picture)) {
         switch (t.letter) {
-        case 'd': text += Number(v.day, t.count > 1 ? 2 : 1); break;
-        case 'M': text += Number(v.month, t.count > 1 ? 2 : 1); break;
-        case 'y': text += Number(v.year, 4); break;
-        case 'H': text += Number(v.hour, t.count > 1 ? 2 : 1); break;
-        case 'h': text += Number((v.hour + 11) % 12 + 1, t.count > 1 ? 2 : 1); break;
-        case 'm': text += Number(v.minute, t.count > 1 ? 2 : 1); break;
-        case 's': text += Number(v.second, t.count > 1 ? 2 : 1); break;
-        case 't': text += v.hour < 12 ? "AM" : "PM"; break;
-        default: text += t.literal;
+        case 'd':
+            text += Number(v.day, t.count > 1 ? 2 : 1);
+            break;
+        case 'M':
+            text += Number(v.month, t.count > 1 ? 2 : 1);
+            break;
+        case 'y':
+            text += Number(v.year, 4);
+            break;
+        case 'H':
+            text += Number(v.hour, t.count > 1 ? 2 : 1);
+            break;
+        case 'h':
+            text += Number((v.hour + 11) % 12 + 1, t.count > 1 ? 2 : 1);
+            break;
+        case 'm':
+            text += Number(v.minute, t.count > 1 ? 2 : 1);
+            break;
+        case 's':
+            text += Number(v.second, t.count > 1 ? 2 : 1);
+            break;
+        case 't':
+            text += v.hour < 12 ? "AM" : "PM";
+            break;
+        default:
+            text += t.literal;
         }
     }
     return text;
@@ -96,8 +113,12 @@ bool Parse(std::string_view picture, std::string_view text, std::size_t& pos, Da
             }
             break;
         }
-        case 'd': ok = ReadNumber(text, pos, 2, v.day); break;
-        case 'M': ok = ReadNumber(text, pos, 2, v.month); break;
+        case 'd':
+            ok = ReadNumber(text, pos, 2, v.day);
+            break;
+        case 'M':
+            ok = ReadNumber(text, pos, 2, v.month);
+            break;
         case 'y': {
             const std::size_t start = pos;
             ok = ReadNumber(text, pos, 4, v.year);
@@ -105,11 +126,19 @@ bool Parse(std::string_view picture, std::string_view text, std::size_t& pos, Da
                 v.year += 2000;
             break;
         }
-        case 'H': ok = ReadNumber(text, pos, 2, v.hour); break;
-        case 'h': ok = ReadNumber(text, pos, 2, v.hour) && v.hour >= 1 && v.hour <= 12;
-                  twelveHours = true; break;
-        case 'm': ok = ReadNumber(text, pos, 2, v.minute); break;
-        case 's': ok = ReadNumber(text, pos, 2, v.second); break;
+        case 'H':
+            ok = ReadNumber(text, pos, 2, v.hour);
+            break;
+        case 'h':
+            ok = ReadNumber(text, pos, 2, v.hour) && v.hour >= 1 && v.hour <= 12;
+            twelveHours = true;
+            break;
+        case 'm':
+            ok = ReadNumber(text, pos, 2, v.minute);
+            break;
+        case 's':
+            ok = ReadNumber(text, pos, 2, v.second);
+            break;
         case 't': {
             const std::string_view marker = text.substr(pos, 2);
             pm = marker == "PM" || marker == "pm";
@@ -155,9 +184,9 @@ std::optional<DateTime> PatternRegionalSettings::ParseDateTime(const std::string
     const std::string_view input = first == std::string::npos
                                        ? std::string_view()
                                        : std::string_view(text).substr(first, last - first + 1);
-    for (const std::string& picture : {m_datePicture + " " + m_timePicture,
-                                       m_datePicture + " " + WithoutSeconds(m_timePicture),
-                                       m_datePicture}) {
+    for (const std::string& picture :
+         {m_datePicture + " " + m_timePicture, m_datePicture + " " + WithoutSeconds(m_timePicture),
+          m_datePicture}) {
         DateTime value;
         value.hour = value.minute = value.second = 0;
         std::size_t pos = 0;

@@ -14,6 +14,7 @@ std::unique_ptr<RegionalSettings> MakeSystemRegionalSettings() {
     }
     // Systems with the decimal comma write dates day first.
     return std::make_unique<StandardRegionalSettings>(
-        std::string(1, separator), separator == ',' ? StandardRegionalSettings::DateOrder::DayMonthYear
-                                                    : StandardRegionalSettings::DateOrder::Iso);
+        std::string(1, separator), separator == ','
+                                       ? StandardRegionalSettings::DateOrder::DayMonthYear
+                                       : StandardRegionalSettings::DateOrder::Iso);
 }

@@ -8,8 +8,7 @@ std::wstring Utf8ToWide(const std::string& text) {
         return {};
     const int size = static_cast<int>(text.size());
     std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(),
-                        static_cast<int>(wide.size()));
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
 

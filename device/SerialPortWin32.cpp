@@ -63,11 +63,16 @@ std::string OpenFailure(DWORD error) {
 
 BYTE ParityOf(char parity) {
     switch (parity) {
-    case 'e': return EVENPARITY;
-    case 'o': return ODDPARITY;
-    case 'm': return MARKPARITY;
-    case 's': return SPACEPARITY;
-    default: return NOPARITY;
+    case 'e':
+        return EVENPARITY;
+    case 'o':
+        return ODDPARITY;
+    case 'm':
+        return MARKPARITY;
+    case 's':
+        return SPACEPARITY;
+    default:
+        return NOPARITY;
     }
 }
 

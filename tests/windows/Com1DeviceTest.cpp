@@ -105,7 +105,8 @@ TEST_F(Com1ChannelTest, PortsHaveTheirWindowsNamesUnlessMapped) {
     EXPECT_EQ("COM16", serCom.PortPath(16));
     serCom.setPortPath(16, "\\\\.\\COM1");
     EXPECT_EQ("\\\\.\\COM1", serCom.PortPath(16));
-    EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0)) << "COM1 under another name";
+    EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0))
+        << "COM1 under another name";
 }
 
 TEST_F(Com1ChannelTest, PortWithoutDeviceIsNotConnected) {

@@ -12,7 +12,8 @@ using Win32SystemTest = CoreTest;
 
 TEST_F(Win32SystemTest, UmlautNamesReachTheFileSystemAsTheyAre) {
     // "Süd" in UTF-8; not through std::filesystem, which takes narrow names in another code page.
-    const std::string name = Dir().string() + "\\Anlage S\xC3\xBC" "d.par";
+    const std::string name = Dir().string() + "\\Anlage S\xC3\xBC"
+                                              "d.par";
     EXPECT_EQ(PathKind::Missing, KindOfPath(name));
     ASSERT_EQ("", ReplaceFileContent(name, "alt"));
     ASSERT_EQ("", ReplaceFileContent(name, std::string("neu\r\n\0\xFC", 7)));
