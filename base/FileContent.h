@@ -11,6 +11,14 @@
 /// No file of this program comes near this size; anything larger is refused on reading.
 constexpr std::uintmax_t kMaxFileContent = 16u * 1024 * 1024;
 
+/// What a name stands for, symlinks followed.
+enum class PathKind {
+    Missing,     ///< nothing, or nothing that can be looked at
+    RegularFile, ///< a file
+    Other,       ///< a folder, device or pipe
+};
+PathKind KindOfPath(const std::string& path);
+
 /// Empty when `path` names a regular file (symlinks followed) of at most kMaxFileContent bytes,
 /// else why ReadFileContent would refuse it. Reads nothing.
 std::string FileReadRefusal(const std::string& path);

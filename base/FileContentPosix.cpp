@@ -177,6 +177,13 @@ std::string FileReadRefusal(const std::string& path) {
     return ReadRefusal(info);
 }
 
+PathKind KindOfPath(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return PathKind::Missing;
+    return S_ISREG(info.st_mode) ? PathKind::RegularFile : PathKind::Other;
+}
+
 std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure) {
     failure = FileReadRefusal(path);
     if (!failure.empty())

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 
@@ -15,10 +15,23 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-/// Parses C-locale number text whatever locale the process runs in.
+/// Parses C-locale number text whatever locale the process runs in, as strtod does: too large
+/// gives infinity, too small zero.
 double ParseCNumber(const std::string& text) {
-    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(text.c_str(), nullptr, cLocale);
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const bool negative = first != last && *first == '-';
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0.0;
+    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
+        const auto exponent = text.find_first_of("eE");
+        const bool tiny =
+            exponent != std::string::npos && text.find('-', exponent) != std::string::npos;
+        value = tiny ? 0.0 : HUGE_VAL;
+        return negative ? -value : value;
+    }
+    return value;
 }
 
 /// Copies a run of digits; returns how many there were.

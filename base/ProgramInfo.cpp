@@ -1,7 +1,6 @@
 #include "base/ProgramInfo.h"
 
-#include <filesystem>
-#include <system_error>
+// OfRunningExecutable() asks the operating system: ProgramInfoPosix.cpp, ProgramInfoWin32.cpp.
 
 std::string ProgramInfo::VersionText() const {
     return std::to_string(versionMajor) + "." + std::to_string(versionMinor) + "." +
@@ -9,19 +8,8 @@ std::string ProgramInfo::VersionText() const {
 }
 
 std::string ProgramInfo::PathInFolder(const std::string& fileName) const {
-    return (std::filesystem::path(folder) / fileName).string();
-}
-
-ProgramInfo ProgramInfo::OfRunningExecutable() {
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    ProgramInfo info;
-    if (error) {
-        info.folder = std::filesystem::current_path(error).string();
-        info.name = "NivoConfig";
-    } else {
-        info.folder = exe.parent_path().string();
-        info.name = exe.stem().string();
-    }
-    return info;
+    // Plain text joining keeps UTF-8 names intact; "/" also separates folders on Windows.
+    if (folder.empty() || folder.ends_with('/'))
+        return folder + fileName;
+    return folder + '/' + fileName;
 }

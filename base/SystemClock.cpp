@@ -1,15 +1,8 @@
 #include "base/SystemClock.h"
 
 #include <chrono>
-#include <ctime>
 
-DateTime SystemClock::Now() const {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
-}
+// Now() reads the local time of the operating system: SystemClockPosix.cpp, SystemClockWin32.cpp.
 
 double SystemClock::MonotonicSeconds() const {
     using namespace std::chrono;

@@ -5,8 +5,7 @@
 #include "device/DeviceProtocol.h"
 #include "device/DeviceTransfer.h"
 #include "device/cSerCom.h"
-#include "sim/FactoryImage.h"
-#include "sim/K417Simulator.h"
+#include "sim/DemoDevice.h"
 
 #include <iostream>
 
@@ -40,10 +39,10 @@ bool CliContext::MapPorts() {
         App().SerCom().setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
-        m_demoDevice = std::make_unique<K417Simulator>();
-        m_demoDevice->SetEeprom(EepromImageOf(*MyNivolantis));
-        m_demoDevice->Start();
-        App().SerCom().setPortPath(1, m_demoDevice->SlavePath());
+        m_demoDevice = StartDemoDevice(*MyNivolantis);
+        if (!m_demoDevice)
+            return false;
+        App().SerCom().setPortPath(1, m_demoDevice->PortPath());
     }
     return true;
 }

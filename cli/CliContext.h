@@ -10,7 +10,7 @@
 #include <vector>
 
 class cNivolantis;
-class K417Simulator;
+class DemoDevice;
 
 /// Exit codes of nivoconfig-cli.
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
@@ -68,5 +68,5 @@ private:
     bool MapPorts();
 
     CliMessageService& m_messages;
-    std::unique_ptr<K417Simulator> m_demoDevice;
+    std::unique_ptr<DemoDevice> m_demoDevice;
 };

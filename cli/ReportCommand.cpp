@@ -4,35 +4,19 @@
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "cli/CliContext.h"
-#include "platform/QtReportPrinter.h"
+#include "cli/PlatformServices.h"
 #include "report/TextPrinter.h"
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
-
-/// Fonts and their metrics need a GUI application; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A console program has no session folders; Qt's note about them only confuses.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (!text.startsWith("QStandardPaths:"))
-            std::cerr << (type == QtDebugMsg ? "" : "Qt: ") << text.toStdString() << '\n';
-    });
-    static int argc = 1;
-    static char name[] = "nivoconfig-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 bool IsPdfName(const std::string& file) {
     std::string extension = std::filesystem::path(file).extension().string();
@@ -50,14 +34,14 @@ void SaveText(CliContext& context, const std::string& file, const std::string& t
 }
 
 void PrintReport(CliContext& context, const std::string& out) {
-    std::unique_ptr<QGuiApplication> gui;
+    std::optional<PdfReportOutput> pdfOutput;
     std::ostringstream text;
     const bool pdf = IsPdfName(out);
-    if (pdf) {
-        gui = StartGui();
-        Platform::Install(QtReportPrinter::ForPdfFile(QString::fromStdString(out)));
-    } else {
+    if (!pdf) {
         Platform::Install(std::make_unique<TextPrinter>(out.empty() ? std::cout : text));
+    } else if (!pdfOutput.emplace(out).Ready()) {
+        context.Fail();
+        return;
     }
     try {
         if (!context.App().PrintAll())
@@ -68,7 +52,7 @@ void PrintReport(CliContext& context, const std::string& out) {
         std::cerr << error.what() << '\n';
         context.Fail();
     }
-    Platform::Install(std::unique_ptr<Printer>()); // its fonts and device must not outlive the GUI
+    Platform::Install(std::unique_ptr<Printer>()); // the printer must not outlive its output
 }
 
 } // namespace
@@ -76,7 +60,7 @@ void PrintReport(CliContext& context, const std::string& out) {
 void AddReportCommand(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
     command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    command->add_option("-o,--output", context.args.out, "Zieldatei: PDF bei Endung .pdf, sonst Text (ohne: Text auf die Standardausgabe)");
+    command->add_option("-o,--output", context.args.out, kReportOutputHelp);
     command->callback([&context] {
         if (context.LoadFile(context.args.file))
             PrintReport(context, context.args.out);

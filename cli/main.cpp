@@ -1,3 +1,4 @@
+#include "base/CommandLine.h"
 #include "base/Platform.h"
 #include "app/basMain.h"
 #include "cli/CliContext.h"
@@ -8,7 +9,7 @@
 #include "cli/InspectCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/ReportCommand.h"
-#include "platform/QtRegionalSettings.h"
+#include "cli/PlatformServices.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     auto messages = std::make_unique<CliMessageService>();
     CliContext context(*messages);
     Platform::Install(std::move(messages));
-    Platform::Install(std::make_unique<QtRegionalSettings>());
+    InstallRegionalSettings();
 
     CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
                  "nivoconfig-cli"};
@@ -34,8 +35,13 @@ int main(int argc, char** argv) {
     for (CLI::App* command : cli.get_subcommands({}))
         command->group("Befehle");
 
+    UseUtf8Console();
+    std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    std::vector<char*> utf8Argv;
+    for (std::string& argument : arguments)
+        utf8Argv.push_back(argument.data());
     try {
-        cli.parse(argc, argv);
+        cli.parse(argc, utf8Argv.data());
     } catch (const CLI::Error& error) {
         const int code = cli.exit(error);
         return code == 0 ? kExitOk : kExitUsage;

@@ -8,8 +8,9 @@
 #include "model/Configuration.h"
 #include "model/LimitRules.h"
 
-#include <poll.h>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -90,7 +91,8 @@ void DeviceTransfer::Wait(double seconds) {
     for (double now = Platform::Clocks().MonotonicSeconds(); now < end;
          now = Platform::Clocks().MonotonicSeconds()) {
         DoEvents();
-        poll(nullptr, 0, std::min(10, static_cast<int>((end - now) * 1000) + 1));
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(std::min(10, static_cast<int>((end - now) * 1000) + 1)));
     }
 }
 

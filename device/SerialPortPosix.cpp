@@ -330,3 +330,7 @@ SerialWait SerialPortPosix::WaitReadable(double timeoutSeconds) {
 std::unique_ptr<SerialPort> MakeSerialPort() {
     return std::make_unique<SerialPortPosix>();
 }
+
+std::string DefaultPortPath(int comNr) {
+    return "/dev/ttyS" + std::to_string(comNr - 1);
+}

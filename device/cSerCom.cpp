@@ -294,7 +294,7 @@ void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
 std::string cSerCom::PortPath(std::int16_t comNr) const {
     CheckPortNumber(comNr);
     const std::string& path = m_portPaths[comNr - 1];
-    return path.empty() ? "/dev/ttyS" + std::to_string(comNr - 1) : path;
+    return path.empty() ? DefaultPortPath(comNr) : path;
 }
 
 std::int16_t cSerCom::PortNumber(std::string_view name) {

@@ -93,7 +93,8 @@ public:
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
-    /// The device path of this channel's COMn: by default /dev/ttyS(n-1); an empty path
+    /// The device path of this channel's COMn: by default the system's name (DefaultPortPath:
+    /// /dev/ttyS(n-1), or COMn on Windows); an empty path
     /// restores the default. Throws std::out_of_range for n outside 1 to 16. Takes effect at
     /// the next opening of the port; other channels keep their own paths.
     void setPortPath(std::int16_t comNr, std::string path);

@@ -1,22 +1,16 @@
 #include "files/cIniFile.h"
 
-#include "base/ErrorText.h"
 #include "base/Platform.h"
 #include "files/Cp1252.h"
 #include "base/FileContent.h"
-
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
 
 bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
     return Open(Dateiname, Create) == OpenResult::Existed;
 }
 
 cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
-    std::error_code error;
-    const auto status = std::filesystem::status(Dateiname, error);
-    if (std::filesystem::is_regular_file(status) || (Create && std::filesystem::exists(status))) {
+    const PathKind kind = KindOfPath(Dateiname);
+    if (kind == PathKind::RegularFile || (Create && kind == PathKind::Other)) {
         if (std::string refusal = FileReadRefusal(Dateiname); !refusal.empty()) {
             ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + refusal,
                         MsgIcon::Critical);
@@ -31,11 +25,8 @@ cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
         m_fileName.clear();
         return OpenResult::Missing;
     }
-    errno = 0;
-    std::ofstream created(Dateiname, std::ios::app | std::ios::binary);
-    if (!created) {
-        const int cause = errno != 0 ? errno : ENOENT;
-        ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + ErrorText(cause),
+    if (std::string failure = ReplaceFileContent(Dateiname, ""); !failure.empty()) {
+        ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + failure,
                     MsgIcon::Critical);
         return OpenResult::Failed;
     }

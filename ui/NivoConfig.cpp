@@ -6,8 +6,7 @@
 #include "app/basMain.h"
 #include "device/cSerCom.h"
 #include "platform/QtPlatform.h"
-#include "sim/FactoryImage.h"
-#include "sim/K417Simulator.h"
+#include "sim/DemoDevice.h"
 #include "ui/QtStartWindows.h"
 #include "ui/Screenshots.h"
 #include "ui/main/frmMain.h"
@@ -30,14 +29,10 @@ int main(int argc, char** argv) {
         arguments << "123"; // every page
     }
 
-    std::unique_ptr<K417Simulator> device;
+    std::unique_ptr<DemoDevice> device;
     auto configure = [&device, demo](cNivolantis& app) {
-        if (!demo)
-            return;
-        device = std::make_unique<K417Simulator>();
-        device->SetEeprom(EepromImageOf(app));
-        device->Start();
-        app.SerCom().setPortPath(1, device->SlavePath());
+        if (demo && (device = StartDemoDevice(app)))
+            app.SerCom().setPortPath(1, device->PortPath());
     };
     QtStartWindows windows(arguments.join(' '));
     if (!StartProgram(windows, cNivolantis::DefaultSettingsFile(), configure))

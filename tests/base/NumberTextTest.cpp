@@ -30,6 +30,7 @@ TEST_F(NumberTextTest, ReadsRegionalAndPointSeparatorsButNoGrouping) {
     for (const char* bad : {"", " ", "abc", ",", "1,2,3", "1.000,5", "1E", "1 5", "--1", "0x10"})
         EXPECT_FALSE(TextToNumber(bad).has_value()) << bad;
     EXPECT_FALSE(TextToNumber("1E400").has_value());
+    EXPECT_EQ(0.0, TextToNumber("-1E-400")) << "too small for a double: zero, as strtod gives";
 
     UseEnglish();
     EXPECT_EQ(1.5, TextToNumber("1.5"));

@@ -1,0 +1,163 @@
+#include "base/FileContent.h"
+
+#include "base/ErrorText.h"
+#include "base/WideText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+#include <windows.h>
+
+// Names are UTF-8 inside the program and UTF-16 at the API. A symbolic link is followed by the
+// API itself; a replaced file takes the place of a hard link rather than writing through it.
+
+namespace {
+
+const char* const kNotRegular = "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät "
+                                "oder eine Pipe.";
+const char* const kTooLarge = "Die Datei ist größer als 16 MiB.";
+const char* const kWriteProtected = "Die Datei ist schreibgeschützt.";
+const char* const kOldFileKept = " Die bisherige Datei ist unverändert.";
+
+std::string LastErrorText() {
+    return ErrorText(ErrnoOfWin32Error(GetLastError()));
+}
+
+/// Closes the handle when the scope ends, unless it was closed before.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (IsOpen())
+            CloseHandle(m_handle);
+    }
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE handle() const { return m_handle; }
+    bool Close() { return CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)) != 0; }
+
+private:
+    HANDLE m_handle;
+};
+
+/// Empty for a regular file on a disk, else why it is no file to read or write.
+std::string KindRefusal(DWORD attributes) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return ErrorText(EISDIR);
+    return attributes & FILE_ATTRIBUTE_DEVICE ? kNotRegular : "";
+}
+
+std::string HandleRefusal(HANDLE handle) {
+    return GetFileType(handle) == FILE_TYPE_DISK ? "" : kNotRegular;
+}
+
+std::optional<std::string> ReadAll(HANDLE handle, std::string& failure) {
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
+            failure = LastErrorText();
+            return std::nullopt;
+        }
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, got);
+        if (bytes.size() > kMaxFileContent) {
+            failure = kTooLarge;
+            return std::nullopt;
+        }
+    }
+}
+
+bool WriteAll(HANDLE handle, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+/// A name beside the target that no other writer uses at the same time.
+std::wstring TemporaryName(const std::wstring& target) {
+    static unsigned counter = 0;
+    return target + L".tmp-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter);
+}
+
+} // namespace
+
+std::string FileReadRefusal(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExW(Utf8ToWide(path).c_str(), GetFileExInfoStandard, &info))
+        return LastErrorText();
+    if (std::string refusal = KindRefusal(info.dwFileAttributes); !refusal.empty())
+        return refusal;
+    const std::uintmax_t size = (std::uintmax_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+    return size > kMaxFileContent ? kTooLarge : "";
+}
+
+std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure) {
+    failure = FileReadRefusal(path);
+    if (!failure.empty())
+        return std::nullopt;
+    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        failure = LastErrorText();
+        return std::nullopt;
+    }
+    failure = HandleRefusal(file.handle());
+    if (!failure.empty())
+        return std::nullopt;
+    return ReadAll(file.handle(), failure);
+}
+
+std::optional<std::string> ReadFileContent(const std::string& path) {
+    std::string failure;
+    return ReadFileContent(path, failure);
+}
+
+std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
+    const std::wstring target = Utf8ToWide(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return LastErrorText();
+    if (exists) {
+        if (std::string refusal = KindRefusal(attributes); !refusal.empty())
+            return refusal;
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            return kWriteProtected;
+    }
+    const std::wstring temp = TemporaryName(target);
+    FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return LastErrorText();
+    const bool ok = WriteAll(file.handle(), bytes) && FlushFileBuffers(file.handle()) &&
+                    file.Close() &&
+                    MoveFileExW(temp.c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (ok)
+        return "";
+    const std::string failure = LastErrorText();
+    if (file.IsOpen())
+        file.Close();
+    DeleteFileW(temp.c_str());
+    return failure + (exists ? kOldFileKept : "");
+}
+
+PathKind KindOfPath(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathKind::Missing;
+    return KindRefusal(attributes).empty() ? PathKind::RegularFile : PathKind::Other;
+}

@@ -1,0 +1,22 @@
+#include "cli/PlatformServices.h"
+
+#include "base/Platform.h"
+#include "base/SystemRegionalSettings.h"
+
+#include <iostream>
+
+void InstallRegionalSettings() {
+    Platform::Install(MakeSystemRegionalSettings());
+}
+
+const char* const kReportOutputHelp =
+    "Zieldatei, nur Text: PDF gibt es in diesem Programm nicht (ohne: Text auf die "
+    "Standardausgabe)";
+
+PdfReportOutput::PdfReportOutput(const std::string& path) {
+    std::cerr << "Keine PDF-Ausgabe in diesem Programm: '" << path
+              << "' wird nicht geschrieben. Mit einer anderen Endung als .pdf oder ohne -o "
+                 "kommt der Bericht als Text.\n";
+}
+
+PdfReportOutput::~PdfReportOutput() = default;

@@ -1,0 +1,9 @@
+#include "sim/DemoDevice.h"
+
+#include <iostream>
+
+std::unique_ptr<DemoDevice> StartDemoDevice(const cNivolantis&) {
+    std::cerr << "--demo gibt es in diesem Programm nicht: der Simulator braucht ein "
+                 "Pseudo-Terminal (Linux).\n";
+    return nullptr;
+}

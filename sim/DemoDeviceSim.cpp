@@ -1,0 +1,24 @@
+#include "sim/DemoDevice.h"
+
+#include "sim/FactoryImage.h"
+#include "sim/K417Simulator.h"
+
+namespace {
+
+class SimulatedDevice final : public DemoDevice {
+public:
+    explicit SimulatedDevice(const cNivolantis& app) {
+        m_simulator.SetEeprom(EepromImageOf(app));
+        m_simulator.Start();
+    }
+    std::string PortPath() const override { return m_simulator.SlavePath(); }
+
+private:
+    K417Simulator m_simulator;
+};
+
+} // namespace
+
+std::unique_ptr<DemoDevice> StartDemoDevice(const cNivolantis& app) {
+    return std::make_unique<SimulatedDevice>(app);
+}

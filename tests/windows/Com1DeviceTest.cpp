@@ -1,0 +1,157 @@
+// The Windows serial back end and the device transfers against the simulator that serves COM1
+// from outside this program (under wine: nivosim on a pseudo-terminal, mapped by
+// scripts/wine-session.sh). The device keeps its factory configuration between the tests.
+
+#include "device/DeviceProtocol.h"
+#include "device/EepromCoding.h"
+#include "device/SerialPort.h"
+#include "device/cSerCom.h"
+#include "support/ModelTest.h"
+
+#include <chrono>
+#include <windows.h>
+
+namespace {
+
+constexpr char kSettings[] = "19200,n,8,1";
+
+class Com1PortTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        ASSERT_TRUE(port->Open("COM1", kSettings)) << port->ErrorDescription();
+    }
+
+    /// Sends "I" and collects the answer up to its zero byte (at most 2 s).
+    std::string Identification() {
+        EXPECT_TRUE(port->Write("I"));
+        std::string answer;
+        while (answer.find('\0') == std::string::npos &&
+               port->WaitReadable(2.0) == SerialWait::Done)
+            answer += port->ReadAll();
+        return answer;
+    }
+
+    std::unique_ptr<SerialPort> port = MakeSerialPort();
+};
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST_F(Com1PortTest, APortInUseIsRefused) {
+    if (UnderWine())
+        GTEST_SKIP() << "wine does not keep serial ports exclusive as Windows' drivers do";
+    auto other = MakeSerialPort();
+    EXPECT_FALSE(other->Open("COM1", kSettings)) << "held by `port`";
+    EXPECT_EQ("Schnittstelle wird bereits verwendet.", other->ErrorDescription());
+}
+
+TEST_F(Com1PortTest, OpeningTellsWhyItFails) {
+    auto other = MakeSerialPort();
+    EXPECT_FALSE(other->Open("COM9", kSettings));
+    EXPECT_EQ("Schnittstelle nicht vorhanden.", other->ErrorDescription());
+    port->Close();
+    EXPECT_FALSE(other->Open("COM1", "19200,x,8,1"));
+    EXPECT_EQ("Ungültige Schnittstellenparameter.", other->ErrorDescription());
+    EXPECT_TRUE(other->Open("\\\\.\\COM1", kSettings)) << other->ErrorDescription();
+}
+
+TEST_F(Com1PortTest, DeviceAnswersAndSilenceIsATimeOut) {
+    EXPECT_NE(std::string::npos, Identification().find("NIVOLANTIS"));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SerialWait::Timeout, port->WaitReadable(0.2));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(0u, port->BytesWaiting());
+    EXPECT_EQ(SerialWait::Done, port->WaitTransmitted(1.0));
+}
+
+TEST_F(Com1PortTest, ClosedPortRefusesEveryOperation) {
+    port->Close();
+    EXPECT_FALSE(port->Write("I"));
+    EXPECT_EQ(SerialWait::Failed, port->WaitReadable(0.1));
+    EXPECT_EQ("Schnittstelle ist nicht geöffnet.", port->ErrorDescription());
+}
+
+class Com1ChannelTest : public CoreTest {
+protected:
+    cSerCom serCom;
+};
+
+TEST_F(Com1ChannelTest, EveryByteValueTravelsUnchangedBothWays) {
+    ASSERT_EQ(1, serCom.Connect(1, "I", "NIVOLANTIS", kSettings, 2.0));
+    constexpr std::int32_t kAdress = DeviceProtocol::kEepromSize - 1;
+    ASSERT_EQ(1, serCom.ReadEEPROM(kAdress, 1));
+    const std::uint8_t original = serCom.getBufferByte();
+    // Each value goes out in an "L" frame and comes back as its echo and as a "c" answer.
+    for (int value = 0; value < 256; ++value) {
+        ASSERT_EQ(1, serCom.WriteEEPROM(kAdress, 1, value)) << value;
+        ASSERT_EQ(1, serCom.ReadEEPROM(kAdress, 1)) << value;
+        ASSERT_EQ(value, serCom.getBufferByte());
+    }
+    EXPECT_EQ(1, serCom.WriteEEPROM(kAdress, 1, original));
+    // Two bytes in one go, least significant first: 1000 = E8 03.
+    ASSERT_EQ(1, serCom.ReadEEPROM(kAdress - 1, 1));
+    const std::uint8_t before = serCom.getBufferByte();
+    EXPECT_EQ(2, serCom.WriteEEPROM(kAdress - 1, 2, 1000));
+    EXPECT_EQ(2, serCom.ReadEEPROM(kAdress - 1, 2));
+    EXPECT_EQ(1000, serCom.getBufferLong());
+    EXPECT_EQ(1, serCom.WriteEEPROM(kAdress - 1, 1, before));
+    EXPECT_EQ(1, serCom.WriteEEPROM(kAdress, 1, original));
+}
+
+TEST_F(Com1ChannelTest, PortsHaveTheirWindowsNamesUnlessMapped) {
+    EXPECT_EQ("COM1", serCom.PortPath(1));
+    EXPECT_EQ("COM16", serCom.PortPath(16));
+    serCom.setPortPath(16, "\\\\.\\COM1");
+    EXPECT_EQ("\\\\.\\COM1", serCom.PortPath(16));
+    EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0))
+        << "COM1 under another name";
+}
+
+TEST_F(Com1ChannelTest, PortWithoutDeviceIsNotConnected) {
+    EXPECT_FALSE(serCom.Connect(9, "I", "NIVOLANTIS", kSettings, 0.3).has_value());
+    EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(9));
+    EXPECT_EQ(1, serCom.OpenCom(1, kSettings));
+    EXPECT_EQ("Schnittstelle bereits geöffnet.", serCom.GetStatus(1));
+}
+
+class Com1TransferTest : public ModelTest {
+protected:
+    /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
+    std::vector<std::string> DeviceValues() {
+        std::vector<std::string> values;
+        for (cParameter* p : WalkOrder())
+            values.push_back(p->ParName() + "=" + std::to_string(EepromCoding::Raw(*p)));
+        return values;
+    }
+};
+
+TEST_F(Com1TransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
+    R("Eingang", "Skalierung").SetRangeBegin(-9.9999);
+    R("Eingang", "Skalierung").SetRangeEnd(9.9999);
+    R("Eingang", "Messbereich").SetRangeBegin(20.0);
+    R("Eingang", "Messbereich").SetRangeEnd(4.0);
+    app->UpdateLimits();
+    P("Linearisierung", "Y3").setValue(-0.0001);
+    P("Sonstiges", "Passwort").setValue(99999.0);
+    const auto written = DeviceValues();
+
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Download());
+    VerifyMessages();
+    EXPECT_EQ(1, app->PortNr());
+
+    app->SetDefaults();
+    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
+    ASSERT_TRUE(app->Upload());
+    VerifyMessages();
+    EXPECT_EQ(written, DeviceValues());
+
+    // Back to the factory configuration for whoever reads the device next.
+    app->SetDefaults();
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    EXPECT_TRUE(app->Download());
+}
+
+} // namespace
