@@ -7,9 +7,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 #include <iostream>
-#include <poll.h>
 
 namespace {
 
@@ -61,7 +62,7 @@ bool PrintValues(cNivolantis& app, const std::string& unit) {
 /// Waits up to `seconds`, ending early when the user stops the command.
 void Pause(double seconds) {
     for (int ms = static_cast<int>(seconds * 1000); ms > 0 && !g_stop; ms -= 100)
-        poll(nullptr, 0, std::min(ms, 100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 100)));
 }
 
 void Measure(CliContext& context) {

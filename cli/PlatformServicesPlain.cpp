@@ -10,7 +10,7 @@ void InstallRegionalSettings() {
 }
 
 const char* const kReportOutputHelp =
-    "Zieldatei, nur Text: PDF gibt es in diesem Programm nicht (ohne: Text auf die "
+    "Zieldatei: der Bericht nur als Text, PDF gibt es in diesem Programm nicht (ohne: "
     "Standardausgabe)";
 
 PdfReportOutput::PdfReportOutput(const std::string& path) {
