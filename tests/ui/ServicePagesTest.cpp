@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -273,8 +274,9 @@ TEST_F(ServicePagesTest, MeasuredValuesOrFehler) {
     EXPECT_EQ("12,345", Find<QLabel>("lblMesswert_0")->text());
     EXPECT_EQ("-25,5", Find<QLabel>("lblMesswert_1")->text());
     EXPECT_EQ("1023", Find<QLabel>("lblMesswert_2")->text());
-    EXPECT_TRUE(Find<QLabel>("lblMesswert_0")->font().fixedPitch() ||
-                QFontInfo(Find<QLabel>("lblMesswert_0")->font()).fixedPitch());
+    // The system's fixed-pitch font, whichever the installed fonts make it.
+    EXPECT_EQ(QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+              Find<QLabel>("lblMesswert_0")->font().family());
 
     sim.SetFaults({.silent = true});
     Click("Command6");
