@@ -3,6 +3,7 @@
 #include "model/Catalogue.h"
 #include "model/Configuration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -10,6 +11,13 @@
 namespace {
 
 constexpr float kMaxScaled = 99999; ///< five decimal digits in the device
+constexpr float kMostDecimals = 38; ///< 1E+38 is the largest power of ten a single holds
+
+/// 10 to the power of the decimal places. A device or a file may bring up to 255 places
+/// unchecked; from 39 on the factor stays at the largest power a single can hold.
+float ScaleFactor(float decimals) {
+    return static_cast<float>(std::pow(10.0, std::min(decimals, kMostDecimals)));
+}
 
 /// Upper limit, then lower limit, then factor: the order decides where reversed pairs end.
 void Follow(cParameter& parameter, float lower, float upper, float factor) {
@@ -24,8 +32,7 @@ void LimitRules::UpdateLimits(Configuration& config) {
     config.setEnableNotify(false);
     cDataGroup& input = config.Data("Eingang");
     cRange& scale = input.Ranges("Skalierung");
-    scale.RangeEnd().setFactor(
-        static_cast<float>(std::pow(10.0, input.Parameters("Skalenkomma").Value())));
+    scale.RangeEnd().setFactor(ScaleFactor(input.Parameters("Skalenkomma").Value()));
     scale.RangeBegin().setFactor(scale.RangeEnd().Factor());
     const float limit = kMaxScaled / scale.RangeEnd().Factor();
     for (cParameter* end : {&scale.RangeBegin(), &scale.RangeEnd()}) {

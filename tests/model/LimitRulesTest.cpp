@@ -37,6 +37,16 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
     EXPECT_EQ(1.0f, P("Linearisierung", "Y1").UpperLimit());
 }
 
+TEST_F(LimitRulesTest, DecimalPlacesBeyondTheSingleRangeKeepTheLargestPowerOfTen) {
+    config->setEnableTestData(false); // as a device read brings them, unchecked
+    for (const double places : {39.0, 255.0}) {
+        P("Eingang", "Skalenkomma").setValue(places);
+        config->UpdateLimits();
+        EXPECT_EQ(1e38f, R("Eingang", "Skalierung").RangeBegin().Factor()) << places;
+        EXPECT_EQ(1e38f, P("Linearisierung", "Y1").Factor()) << places;
+    }
+}
+
 TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
     R("Eingang", "Skalierung").SetRangeEnd(0.5);
     config->UpdateLimits();
