@@ -27,7 +27,7 @@ namespace {
 
 enum class Op { Search, Read, Write, EepromRead, EepromWrite, Measure, FirmwareWrite, FirmwareRead };
 enum class Expect { Success, Failure };
-enum class Holder { None, Root, User };
+enum class Holder { None, Process, OtherUser };
 
 const char* Name(Op op) {
     static const char* const names[] = {"Search",        "Read",         "Write",
@@ -115,8 +115,8 @@ std::vector<Row> Rows() {
             op == Op::Search ? Expect::Success : Expect::Failure, 0.1);
         add("StrayAfter", op, At(k, {.strayAfter = "\x55"}), Expect::Failure, 0.1);
         add("Duplicated", op, At(k, {.duplicate = true}), Expect::Failure, 0.1);
-        add("HeldByRoot", op, {}, Expect::Failure, 0, Holder::Root);
-        add("HeldByUser", op, {}, Expect::Failure, 0, Holder::User);
+        add("HeldByProcess", op, {}, Expect::Failure, 0, Holder::Process);
+        add("HeldByOtherUser", op, {}, Expect::Failure, 0, Holder::OtherUser);
     }
     // Answers in pieces, 50 ms apart, stay inside every time-out: the identification (21 bytes
     // in 1.0 s of 2.0 s), the measured values, the bootloader's name (32 bytes in 1.55 s of 4 s).
@@ -131,13 +131,14 @@ std::vector<Row> Rows() {
     add("WrongEcho", Op::EepromWrite, {.wrongEchoAt = 100}, Expect::Failure, 0);
     add("WrongEcho", Op::FirmwareWrite, {.wrongFlashEchoAt = 5}, Expect::Failure, 0);
 
-    // The search's line is gone before it starts: an answer due at once still goes out.
-    const std::map<Op, std::size_t> hangUps{{Op::Search, 0},        {Op::Read, 100},
+    // The search's device hangs up on the "I" without answering it.
+    const std::map<Op, std::size_t> hangUps{{Op::Search, 1},        {Op::Read, 100},
                                             {Op::Write, 200},       {Op::EepromRead, 300},
                                             {Op::EepromWrite, 400}, {Op::Measure, 2},
                                             {Op::FirmwareWrite, 60}, {Op::FirmwareRead, 30}};
     for (const auto& [op, bytes] : hangUps)
-        add("HangUpAtByte" + std::to_string(bytes), op, {.hangUpAfter = bytes}, Expect::Failure, 0);
+        add("HangUpAtByte" + std::to_string(bytes), op,
+            {.silent = op == Op::Search, .hangUpAfter = bytes}, Expect::Failure, 0);
 
     // A slow device is no fault: 10 ms per EEPROM write, 20 ms per flash block.
     add("SlowDevice", Op::Write, {.eepromWriteS = 0.01}, Expect::Success, 2.0);
@@ -146,13 +147,14 @@ std::vector<Row> Rows() {
     return rows;
 }
 
-/// Another process holding the port with an advisory lock, as terminal programs do; as a
-/// user without privileges or as root.
+/// Another process holding the port with an advisory lock, as terminal programs do: one of the
+/// same user, or one of the unprivileged user "nobody" (which the channel must respect even
+/// when it runs as root).
 class PortHolder {
 public:
     PortHolder(const std::string& path, Holder who) {
         std::vector<std::string> args;
-        if (who == Holder::User) {
+        if (who == Holder::OtherUser) {
             ::chmod(path.c_str(), 0666);
             args = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
         }
@@ -412,10 +414,8 @@ protected:
     void ExpectPortUsable(bool hungUp) {
         sim.SetFaults({});
         Channel().CloseCom(1);
-        if (hungUp) {
-            EXPECT_EQ(0, Channel().OpenCom(1, kSettings)) << "the line is gone";
-            return;
-        }
+        if (hungUp)
+            return; // the line is gone, and another program may get its number soon
         // Also a device left in its bootloader names itself.
         EXPECT_EQ(1, Channel().Connect(1, "I", "NIVOLANTIS", kSettings, 2.0).value_or(0));
         Channel().CloseCom(1);
@@ -430,7 +430,7 @@ protected:
 
 TEST_P(FaultMatrixTest, OperationEndsAsTheRulesSay) {
     const Row& row = GetParam();
-    if (row.holder == Holder::User && ::geteuid() != 0)
+    if (row.holder == Holder::OtherUser && ::geteuid() != 0)
         GTEST_SKIP() << "handing the port to another user needs root";
     std::unique_ptr<PortHolder> holder;
     if (row.holder != Holder::None) {
