@@ -98,6 +98,10 @@ TEST_F(cSerComTest, MemoryFramesOnTheWireAndNothingAfterAWrongEcho) {
         << "address high byte first, value low byte first";
     EXPECT_THROW(serCom.ReadFLASH(65536), std::out_of_range);
     EXPECT_THROW(serCom.ReadEEPROM(65535, 2), std::out_of_range);
+    sim.ClearReceived();
+    EXPECT_EQ(1, serCom.ReadEEPROM(65535, 1)) << "the last address travels as FF FF";
+    EXPECT_EQ(1, serCom.ReadFLASH(65535));
+    EXPECT_EQ(Bytes({'c', 0xFF, 0xFF, 's', 0xFF, 0xFF}), sim.Received());
 
     sim.SetFaults({.wrongEchoAt = 10});
     sim.ClearReceived();
