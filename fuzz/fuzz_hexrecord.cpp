@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzPlatform::Check(record.RecordStr() == upper, "an accepted line is written differently");
         cHexRecord again;
         FuzzPlatform::Check(again.InitByString(record.RecordStr()), "a written record is refused");
-        for (std::int32_t a = record.Offset() - 1; a <= record.Offset() + record.RecordLength(); ++a)
+        for (std::int32_t a = record.Offset() - 1; a <= record.Offset() + record.RecordLength();
+             ++a)
             record.InAdressRange(a);
     }
     FuzzPlatform::TakeMessageCount();

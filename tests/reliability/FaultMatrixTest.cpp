@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <spawn.h>
@@ -18,21 +19,28 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
-#include <fcntl.h>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace {
 
-enum class Op { Search, Read, Write, EepromRead, EepromWrite, Measure, FirmwareWrite, FirmwareRead };
+enum class Op {
+    Search,
+    Read,
+    Write,
+    EepromRead,
+    EepromWrite,
+    Measure,
+    FirmwareWrite,
+    FirmwareRead
+};
 enum class Expect { Success, Failure };
 enum class Holder { None, Process, OtherUser };
 
 const char* Name(Op op) {
-    static const char* const names[] = {"Search",        "Read",         "Write",
-                                        "EepromRead",    "EepromWrite",  "Measure",
-                                        "FirmwareWrite", "FirmwareRead"};
+    static const char* const names[] = {"Search",      "Read",    "Write",         "EepromRead",
+                                        "EepromWrite", "Measure", "FirmwareWrite", "FirmwareRead"};
     return names[static_cast<int>(op)];
 }
 
@@ -108,8 +116,7 @@ std::vector<Row> Rows() {
             add("Silent", op, {.silent = true}, Expect::Failure, op == Op::Measure ? 3.0 : 5.0);
         }
         add("LateButInTime", op, At(k, {.answerDelayS = timeout - 0.1}), Expect::Success, timeout);
-        add("TooLate", op, At(k, {.answerDelayS = timeout + 0.1}), Expect::Failure,
-            timeout + 1.0);
+        add("TooLate", op, At(k, {.answerDelayS = timeout + 0.1}), Expect::Failure, timeout + 1.0);
         // A noise byte before the identification leaves the name in it: the device is found.
         add("StrayBefore", op, At(k, {.strayBefore = "\x55"}),
             op == Op::Search ? Expect::Success : Expect::Failure, 0.1);
@@ -132,10 +139,9 @@ std::vector<Row> Rows() {
     add("WrongEcho", Op::FirmwareWrite, {.wrongFlashEchoAt = 5}, Expect::Failure, 0);
 
     // The search's device hangs up on the "I" without answering it.
-    const std::map<Op, std::size_t> hangUps{{Op::Search, 1},        {Op::Read, 100},
-                                            {Op::Write, 200},       {Op::EepromRead, 300},
-                                            {Op::EepromWrite, 400}, {Op::Measure, 2},
-                                            {Op::FirmwareWrite, 60}, {Op::FirmwareRead, 30}};
+    const std::map<Op, std::size_t> hangUps{
+        {Op::Search, 1},        {Op::Read, 100},  {Op::Write, 200},        {Op::EepromRead, 300},
+        {Op::EepromWrite, 400}, {Op::Measure, 2}, {Op::FirmwareWrite, 60}, {Op::FirmwareRead, 30}};
     for (const auto& [op, bytes] : hangUps)
         add("HangUpAtByte" + std::to_string(bytes), op,
             {.silent = op == Op::Search, .hangUpAfter = bytes}, Expect::Failure, 0);
@@ -360,7 +366,8 @@ protected:
         } values[] = {{"Q", 2, truth.current}, {"i", 4, truth.scaled}, {"q", 2, truth.converter}};
         for (const auto& v : values) {
             if (Channel().Command(v.command, v.length, 1.0) == v.length) {
-                EXPECT_EQ(v.value, Channel().getBufferLong()) << v.command << " took another answer";
+                EXPECT_EQ(v.value, Channel().getBufferLong())
+                    << v.command << " took another answer";
             } else {
                 failures.push_back(std::string(v.command) + ": Fehler");
             }
