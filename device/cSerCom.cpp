@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -80,6 +81,7 @@ std::int16_t cSerCom::CloseCom(std::int16_t comNr) {
 
 std::int16_t cSerCom::Open(std::int16_t comNr, const std::string& settings) {
     m_current = 0;
+    m_lateAnswerDue = false;
     if (!ValidPort(comNr) || !Port(comNr).Open(PortPath(comNr), settings))
         return 0;
     m_current = comNr;
@@ -183,6 +185,10 @@ std::int16_t cSerCom::ReceiveText(SerialPort& port, double timeoutSeconds) {
     }
     if (text.empty())
         return 0;
+    if (text.back() != '\0')
+        m_lateAnswerDue = true; // the rest of the text may still come
+    else if (!SettledAfterLateAnswer(port))
+        return Discard(port, deadline);
     text.pop_back(); // the closing zero byte, or after a time-out the last byte received
     m_buffer = std::move(text);
     return BufferLength();
@@ -204,8 +210,29 @@ std::int16_t cSerCom::ReceiveFixed(SerialPort& port, std::size_t expectedLength,
     std::string answer = port.ReadAll();
     if (answer.size() > expectedLength) // more came in since the count
         return Discard(port, deadline);
+    if (answer.size() < expectedLength)
+        m_lateAnswerDue = true;
+    else if (!SettledAfterLateAnswer(port))
+        return Discard(port, deadline);
     m_buffer = std::move(answer);
     return BufferLength();
+}
+
+bool cSerCom::SettledAfterLateAnswer(SerialPort& port) {
+    if (!std::exchange(m_lateAnswerDue, false))
+        return true;
+    // The device answers in order: the answer of an exchange that timed out may have come just
+    // now, and this exchange's own answer then follows at once.
+    const double until = Now() + kFlushQuietS;
+    for (double left = kFlushQuietS; left > 0; left = until - Now()) {
+        const SerialWait wait = port.WaitReadable(std::min(left, kEventSliceS));
+        if (wait == SerialWait::Done)
+            return false;
+        if (wait == SerialWait::Failed)
+            return true; // the next exchange meets the hang-up
+        DoEvents();
+    }
+    return true;
 }
 
 std::int16_t cSerCom::Discard(SerialPort& port, double deadline) {

@@ -51,7 +51,9 @@ public:
     /// awaiting anything. expectedLength < 0: collects a text until a zero byte closes it or the
     /// time-out passed, and keeps it without its last byte. An answer longer than expected
     /// (bytes after the zero byte of a text) fails at once: it is dropped with whatever still
-    /// follows it, until the line stays quiet for 20 ms (at most until the time-out).
+    /// follows it, until the line stays quiet for 20 ms (at most until the time-out). After an
+    /// exchange that timed out, an answer followed by further bytes within 20 ms fails the same
+    /// way: it may be the late answer of the exchange before.
     /// Returns the number of bytes now in the buffer; 0 on failure (no port open, hang-up,
     /// nothing received in text mode, an answer too long), the buffer then empty, or unchanged
     /// when the command could not be sent.
@@ -114,6 +116,9 @@ private:
     bool Transmit(SerialPort& port, std::string_view command);
     std::int16_t ReceiveText(SerialPort& port, double timeoutSeconds);
     std::int16_t ReceiveFixed(SerialPort& port, std::size_t expectedLength, double timeoutSeconds);
+    /// After an exchange that timed out: false when further bytes follow the answer just taken
+    /// within the quiet time, so that a late answer is never taken for the next one.
+    bool SettledAfterLateAnswer(SerialPort& port);
     /// Drops an answer that is too long and the bytes that follow it; returns 0.
     std::int16_t Discard(SerialPort& port, double deadline);
     std::int16_t BufferLength() const;
@@ -123,4 +128,5 @@ private:
     std::int16_t m_current = 0;
     std::string m_buffer;
     bool m_busy = false;
+    bool m_lateAnswerDue = false; ///< the last exchange timed out: its answer may still come
 };

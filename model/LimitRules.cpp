@@ -11,7 +11,6 @@
 namespace {
 
 constexpr float kMaxScaled = 99999; ///< five decimal digits in the device
-
 /// Upper limit, then lower limit, then factor: the order decides where reversed pairs end.
 void Follow(cParameter& parameter, float lower, float upper, float factor) {
     parameter.setUpperLimit(upper);

@@ -79,6 +79,8 @@ std::size_t K417Device::FrameLength(char letter) const {
 }
 
 std::string K417Device::Receive(std::uint8_t byte) {
+    m_lastCommand = 0;
+    m_closedBlock = false;
     if (m_block)
         return BlockData(byte);
     if (m_frame.empty() && FrameLength(static_cast<char>(byte)) == 0)
@@ -88,6 +90,7 @@ std::string K417Device::Receive(std::uint8_t byte) {
         return {};
     const std::string frame = std::exchange(m_frame, {});
     ++m_counts[frame.front()];
+    m_lastCommand = frame.front();
     return m_inBootloader ? Bootloader(frame) : Firmware(frame);
 }
 
@@ -151,6 +154,7 @@ std::string K417Device::BlockData(std::uint8_t byte) {
             return total + static_cast<std::uint8_t>(c);
         });
     m_block.reset();
+    m_closedBlock = true;
     return LittleEndian(sum, 2);
 }
 

@@ -53,6 +53,12 @@ public:
     /// In the bootloader, the data byte for this flash address echoes inverted.
     void SetWrongFlashEchoAt(std::optional<int> adress) { m_wrongFlashEchoAt = adress; }
 
+    /// First byte of the command the last Receive completed; 0 for a bootloader data byte and
+    /// when the byte completed nothing.
+    char LastCommand() const { return m_lastCommand; }
+    /// True when the last Receive took the final data byte of a bootloader block.
+    bool LastClosedBlock() const { return m_closedBlock; }
+
     /// Complete commands received so far with this first byte (bootloader ones included).
     int CommandCount(char letter) const;
     bool InBootloader() const { return m_inBootloader; }
@@ -75,6 +81,8 @@ private:
     std::map<char, int> m_counts;
     std::string m_frame; ///< bytes of the command being received
     bool m_inBootloader = false;
+    char m_lastCommand = 0;
+    bool m_closedBlock = false;
     std::optional<std::size_t> m_block; ///< start address of the bootloader block being filled
     std::string m_blockData;
 };

@@ -132,20 +132,42 @@ bool K417Simulator::ProcessInput() {
 }
 
 void K417Simulator::Answer(std::string answer, std::int64_t at) {
-    if (answer.empty() || m_faults.silent)
+    if (answer.empty())
         return;
-    if (!m_faults.garbage.empty())
-        answer = m_faults.garbage;
-    if (m_faults.extraByteFrom && ++m_answers >= *m_faults.extraByteFrom)
+    ++m_answers;
+    const bool faulty = m_answers >= m_faults.faultyFrom &&
+                        (!m_faults.faultyUntil || m_answers <= *m_faults.faultyUntil);
+    if (faulty && m_faults.silent)
+        return;
+    double laterS = 0;
+    if (m_device.LastCommand() == 'L')
+        laterS += m_faults.eepromWriteS;
+    if (m_device.LastClosedBlock())
+        laterS += m_faults.flashBlockS;
+    if (faulty) {
+        if (!m_faults.garbage.empty())
+            answer = m_faults.garbage;
+        answer = m_faults.strayBefore + answer + m_faults.strayAfter;
+        if (m_faults.duplicate)
+            answer += answer;
+        laterS += m_faults.answerDelayS;
+    }
+    if (m_faults.extraByteFrom && m_answers >= *m_faults.extraByteFrom)
         answer += static_cast<char>(kExtraByte);
     std::int64_t due = at;
     if (m_byteNs != 0) {
         m_txFree = std::max(m_txFree, at) + static_cast<std::int64_t>(answer.size()) * m_byteNs;
         due = m_txFree;
     }
-    due += static_cast<std::int64_t>(m_faults.answerDelayS * kNsPerSecond);
-    if (!m_output.empty())
-        due = std::max(due, m_output.back().due); // the line keeps the order
+    due += static_cast<std::int64_t>(laterS * kNsPerSecond);
+    if (!m_output.empty()) // the line keeps the order; with wire timing an answer takes its time
+        due = std::max(due, m_output.back().due + static_cast<std::int64_t>(answer.size()) * m_byteNs);
+    if (faulty && m_faults.pieceGapS > 0) {
+        const auto gapNs = static_cast<std::int64_t>(m_faults.pieceGapS * kNsPerSecond);
+        for (std::size_t i = 0; i < answer.size(); ++i)
+            m_output.push_back({due + static_cast<std::int64_t>(i) * gapNs, answer.substr(i, 1)});
+        return;
+    }
     m_output.push_back({due, std::move(answer)});
 }
 

@@ -25,6 +25,17 @@ struct K417Faults {
                                                 ///< SetFaults) every answer brings kExtraByte more
     std::optional<std::size_t> hangUpAfter{}; ///< the line is closed once this many further bytes
                                               ///< came in (an answer due at once still goes out)
+    // The faults below, silent, garbage and answerDelayS touch only the answers numbered faultyFrom to
+    // faultyUntil (1: the first answer after SetFaults; no end: all later ones).
+    std::size_t faultyFrom = 1;
+    std::optional<std::size_t> faultyUntil{};
+    std::string strayBefore{}; ///< sent just before each faulty answer
+    std::string strayAfter{};  ///< sent just after each faulty answer
+    bool duplicate = false;    ///< each faulty answer goes out twice
+    double pieceGapS = 0;      ///< each faulty answer leaves byte by byte, this many seconds apart
+    // A slow device, sound otherwise: these hold back every answer concerned.
+    double eepromWriteS = 0; ///< each "L" takes this long before its echo
+    double flashBlockS = 0;  ///< programming a bootloader block takes this long
 };
 
 /// A K417 on a pseudo-terminal: programs open SlavePath() as the device's serial port. Serves

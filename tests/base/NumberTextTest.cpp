@@ -58,6 +58,8 @@ TEST_F(NumberTextTest, SingleRangeAndHalfEvenIntegers) {
     EXPECT_THROW(ToInt16(32767.5), OverflowError);
     EXPECT_THROW(ToInt32(3e9), OverflowError);
     EXPECT_EQ(-32768, ToInt16(-32768.4));
+    EXPECT_EQ(32767, ToInt16(32767.4)) << "the largest 16-bit value itself";
+    EXPECT_EQ(2147483647, ToInt32(2147483647.0));
 }
 
 TEST_F(NumberTextTest, DisplayPatternsPadAndRoundHalvesAwayFromZero) {

@@ -63,6 +63,27 @@ TEST_F(cSerComTest, AnAnswerLongerThanExpectedFailsAtOnceAndTheNextExchangeIsCle
     EXPECT_EQ(20, serCom.Command("I", -1, 1.0));
 }
 
+TEST_F(cSerComTest, ALateAnswerIsNeverTakenForTheNextExchange) {
+    OpenSim();
+    auto image = K417Device::BlankEeprom();
+    for (int adress = 1; adress <= 4; ++adress)
+        image[adress] = static_cast<std::uint8_t>(0x10 * adress);
+    sim.SetEeprom(image);
+    sim.SetBaudRate(1200); // the next answer follows the late one 8 ms later
+    K417Faults late;
+    late.answerDelayS = 1.1;
+    late.faultyFrom = 1;
+    late.faultyUntil = 1;
+    sim.SetFaults(late);
+    EXPECT_EQ(0, serCom.ReadEEPROM(1, 1)) << "0.1 s too late";
+    // Its answer comes now, and the answer to address 2 just behind it: neither may count.
+    EXPECT_EQ(0, serCom.ReadEEPROM(2, 1));
+    for (int adress = 3; adress <= 4; ++adress) {
+        EXPECT_EQ(1, serCom.ReadEEPROM(adress, 1));
+        EXPECT_EQ(0x10 * adress, serCom.getBufferByte());
+    }
+}
+
 TEST_F(cSerComTest, MemoryFramesOnTheWireAndNothingAfterAWrongEcho) {
     OpenSim();
     K417Device::FlashImage flash{};
@@ -79,6 +100,10 @@ TEST_F(cSerComTest, MemoryFramesOnTheWireAndNothingAfterAWrongEcho) {
         << "address high byte first, value low byte first";
     EXPECT_THROW(serCom.ReadFLASH(65536), std::out_of_range);
     EXPECT_THROW(serCom.ReadEEPROM(65535, 2), std::out_of_range);
+    sim.ClearReceived();
+    EXPECT_EQ(1, serCom.ReadEEPROM(65535, 1)) << "the last address travels as FF FF";
+    EXPECT_EQ(1, serCom.ReadFLASH(65535));
+    EXPECT_EQ(Bytes({'c', 0xFF, 0xFF, 's', 0xFF, 0xFF}), sim.Received());
 
     sim.SetFaults({.wrongEchoAt = 10});
     sim.ClearReceived();

@@ -147,6 +147,12 @@ TEST_F(FirmwareRWTest, NoAnswerToTheBootloaderCallStopsWithNothingElseSent) {
     EXPECT_EQ(Bytes({'R', 0}), sim.Received());
 }
 
+TEST_F(FirmwareRWTest, ADeviceProgrammingABlockForSecondsIsWaitedFor) {
+    sim.SetFaults({.flashBlockS = 1.5}); // the block's reply may take up to 6 s
+    EXPECT_TRUE(firmware.WriteHexFile(File(Data(0, 128))));
+    EXPECT_TRUE(expected == sim.Flash());
+}
+
 TEST_F(FirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
     // A bootloader whose texts the simulator does not offer, answering from the channel's waits.
     PseudoTerminal line;

@@ -103,6 +103,7 @@ TEST_F(CatalogueTest, EachEditNotifiesEveryViewOnceInOrder) {
 
     app->setEnableNotify(false);
     app->Data("Ausgang").Ranges("Stellbereich").SetRangeEnd(19.0);
+    app->Notify();
     app->setEnableNotify(true);
     EXPECT_TRUE(log.empty());
 

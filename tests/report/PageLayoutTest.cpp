@@ -22,6 +22,13 @@ TEST(PageLayoutTest, LineCrossingThePageBottomMovesDownWithEverythingAfterIt) {
     EXPECT_EQ((Places{{0, 850}, {1, 0}, {1, 100}, {2, 50}}), Paginate(layout));
 }
 
+TEST(PageLayoutTest, LineEndingExactlyAtThePageBottomStays) {
+    PageLayout layout(1000);
+    layout.AddLine(900, 1000);
+    layout.AddLine(1000, 1100);
+    EXPECT_EQ((Places{{0, 900}, {1, 0}}), Paginate(layout));
+}
+
 TEST(PageLayoutTest, FrameMovesWholeWithItsLinesUnlessHigherThanAPage) {
     PageLayout layout(1000);
     layout.AddLine(550, 660); // reaches into the frame's top edge, but begins above it
