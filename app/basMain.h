@@ -14,10 +14,10 @@ extern std::unique_ptr<cNivolantis> MyNivolantis;
 class StartWindows {
 public:
     virtual ~StartWindows() = default;
-    virtual void ShowSplash() = 0;    ///< shows the start-up window without waiting
-    virtual void CloseSplash() = 0;   ///< harmless when the user closed it already
-    virtual View& ShowMain() = 0;     ///< shows the main window; it becomes the first view
-    virtual View& OptionsView() = 0;  ///< the options window, registered without being shown
+    virtual void ShowSplash() = 0;   ///< shows the start-up window without waiting
+    virtual void CloseSplash() = 0;  ///< harmless when the user closed it already
+    virtual View& ShowMain() = 0;    ///< shows the main window; it becomes the first view
+    virtual View& OptionsView() = 0; ///< the options window, registered without being shown
 };
 
 /// Program start in the order of the start-up sequence: splash shown and one event run,

@@ -38,8 +38,7 @@ cNivolantis::Settings cNivolantis::ReadSettings(const std::string& settingsFile)
     auto number = TextToNumber(count);
     if (!number || *number < 0 || *number > kMaxUnitCount)
         throw std::runtime_error("Die Einstellungsdatei '" + settingsFile +
-                                 "' enthält keine gültige Anzahl der Einheiten ('" + count +
-                                 "').");
+                                 "' enthält keine gültige Anzahl der Einheiten ('" + count + "').");
     Settings settings;
     for (int i = 0; i < ToInt16(*number); ++i)
         settings.units.push_back(ini.getKey("Einheiten", "Einheit" + std::to_string(i)));
@@ -87,8 +86,12 @@ std::int16_t cNivolantis::Connect() {
     return found ? found->port : 0;
 }
 
-bool cNivolantis::Download() { return DeviceTransfer(m_config, m_serCom, *this).Download(); }
-bool cNivolantis::Upload() { return DeviceTransfer(m_config, m_serCom, *this).Upload(); }
+bool cNivolantis::Download() {
+    return DeviceTransfer(m_config, m_serCom, *this).Download();
+}
+bool cNivolantis::Upload() {
+    return DeviceTransfer(m_config, m_serCom, *this).Upload();
+}
 
 bool cNivolantis::WriteIni(const std::string& NewFileName) {
     return ParameterFile(m_config, m_iniFile, m_fileName).Write(NewFileName);

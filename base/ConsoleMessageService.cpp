@@ -17,7 +17,8 @@ ConsoleMessageService::ConsoleMessageService() : m_out(std::cerr) {}
 
 ConsoleMessageService::ConsoleMessageService(std::ostream& out) : m_out(out) {}
 
-void ConsoleMessageService::ShowMessage(const std::string& text, MsgIcon, const std::string& title) {
+void ConsoleMessageService::ShowMessage(const std::string& text, MsgIcon,
+                                        const std::string& title) {
     if (!title.empty())
         m_out << PlainLineEnds(title) << '\n';
     m_out << PlainLineEnds(text) << std::endl;

@@ -19,5 +19,9 @@ template <typename Int> Int RoundHalfEven(double value) {
 
 } // namespace
 
-std::int16_t ToInt16(double value) { return RoundHalfEven<std::int16_t>(value); }
-std::int32_t ToInt32(double value) { return RoundHalfEven<std::int32_t>(value); }
+std::int16_t ToInt16(double value) {
+    return RoundHalfEven<std::int16_t>(value);
+}
+std::int32_t ToInt32(double value) {
+    return RoundHalfEven<std::int32_t>(value);
+}

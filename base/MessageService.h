@@ -13,5 +13,6 @@ public:
     /// Shows the text and returns when the user has confirmed it. An empty title means none.
     virtual void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) = 0;
     /// Asks a question and returns the button the user chose (question icon).
-    virtual MsgAnswer Ask(const std::string& text, MsgButtons buttons, const std::string& title) = 0;
+    virtual MsgAnswer Ask(const std::string& text, MsgButtons buttons,
+                          const std::string& title) = 0;
 };

@@ -46,24 +46,44 @@ Services& Current() {
 
 } // namespace
 
-MessageService& Platform::Messages() { return *Current().messages; }
-EventPump& Platform::Events() { return *Current().events; }
-RegionalSettings& Platform::Regional() { return *Current().regional; }
-Clock& Platform::Clocks() { return *Current().clock; }
-const ProgramInfo& Platform::Program() { return Current().program; }
-Printer& Platform::Printing() { return *Current().printer; }
+MessageService& Platform::Messages() {
+    return *Current().messages;
+}
+EventPump& Platform::Events() {
+    return *Current().events;
+}
+RegionalSettings& Platform::Regional() {
+    return *Current().regional;
+}
+Clock& Platform::Clocks() {
+    return *Current().clock;
+}
+const ProgramInfo& Platform::Program() {
+    return Current().program;
+}
+Printer& Platform::Printing() {
+    return *Current().printer;
+}
 
 void Platform::Install(std::unique_ptr<MessageService> service) {
     Current().messages = std::move(service);
 }
-void Platform::Install(std::unique_ptr<EventPump> pump) { Current().events = std::move(pump); }
+void Platform::Install(std::unique_ptr<EventPump> pump) {
+    Current().events = std::move(pump);
+}
 void Platform::Install(std::unique_ptr<RegionalSettings> settings) {
     Current().regional = std::move(settings);
 }
-void Platform::Install(std::unique_ptr<Clock> clock) { Current().clock = std::move(clock); }
-void Platform::Install(ProgramInfo info) { Current().program = std::move(info); }
+void Platform::Install(std::unique_ptr<Clock> clock) {
+    Current().clock = std::move(clock);
+}
+void Platform::Install(ProgramInfo info) {
+    Current().program = std::move(info);
+}
 void Platform::Install(std::unique_ptr<Printer> printer) {
     Current().printer = printer ? std::move(printer) : std::make_unique<NoPrinter>();
 }
 
-void Platform::Reset() { Current() = Services(); }
+void Platform::Reset() {
+    Current() = Services();
+}

@@ -3,9 +3,9 @@
 #include "base/Clock.h"
 #include "base/EventPump.h"
 #include "base/MessageService.h"
+#include "base/Printer.h"
 #include "base/ProgramInfo.h"
 #include "base/RegionalSettings.h"
-#include "base/Printer.h"
 
 #include <memory>
 
@@ -47,4 +47,6 @@ inline MsgAnswer AskQuestion(const std::string& text, MsgButtons buttons,
 }
 
 /// Shorthand for letting pending window events run.
-inline void DoEvents() { Platform::Events().ProcessEvents(); }
+inline void DoEvents() {
+    Platform::Events().ProcessEvents();
+}

@@ -4,8 +4,8 @@
 
 /// Where the running program lives and what it is called.
 struct ProgramInfo {
-    std::string folder;  ///< folder of the executable, without a trailing separator
-    std::string name;    ///< file name of the executable without its extension
+    std::string folder; ///< folder of the executable, without a trailing separator
+    std::string name;   ///< file name of the executable without its extension
     int versionMajor = NIVO_VERSION_MAJOR;
     int versionMinor = NIVO_VERSION_MINOR;
     int versionRevision = NIVO_VERSION_PATCH;

@@ -1,10 +1,10 @@
 // Timing figures of the device transfers against the simulator, one line per figure:
 //   NAME: wall W s, limit L s, ratio R        (with 19200-baud wire timing)
 //   NAME: N exchanges/s                       (without timing)
-#include "base/MessageService.h"
-#include "base/Platform.h"
 #include "app/basMain.h"
 #include "app/cNivolantis.h"
+#include "base/MessageService.h"
+#include "base/Platform.h"
 #include "cli/GermanCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
@@ -48,7 +48,9 @@ double Seconds(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double WireSeconds(std::size_t bytes) { return bytes * kBitsPerByte / kBaud; }
+double WireSeconds(std::size_t bytes) {
+    return bytes * kBitsPerByte / kBaud;
+}
 
 void PrintRatio(const char* name, double wall, double limit) {
     std::printf("%s: wall %.3f s, limit %.3f s, ratio %.3f\n", name, wall, limit, wall / limit);
@@ -105,7 +107,9 @@ double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
                      const std::function<bool(cFirmwareRW&)>& transfer) {
     cFirmwareRW firmware;
     firmware.setSerCom(serCom);
-    firmware.OnFirmwareRWMessage = [&messages](const std::string& text) { messages.push_back(text); };
+    firmware.OnFirmwareRWMessage = [&messages](const std::string& text) {
+        messages.push_back(text);
+    };
     const auto start = std::chrono::steady_clock::now();
     const bool done = transfer(firmware);
     const double wall = Seconds(start);
@@ -116,7 +120,8 @@ double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
 }
 
 /// Length of the identification quoted in the message that starts with `heading`.
-std::size_t QuotedReplyLength(const std::vector<std::string>& messages, const std::string& heading) {
+std::size_t QuotedReplyLength(const std::vector<std::string>& messages,
+                              const std::string& heading) {
     for (const std::string& text : messages)
         if (text.rfind(heading, 0) == 0)
             return text.rfind('\'') - text.find('\'') - 1;
@@ -128,7 +133,8 @@ std::size_t QuotedReplyLength(const std::vector<std::string>& messages, const st
 void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     constexpr std::int32_t kSize = cFirmwareRW::kFlashSize;
     const std::string file = (std::filesystem::temp_directory_path() /
-                              ("nivobench-" + std::to_string(::getpid()) + ".hex")).string();
+                              ("nivobench-" + std::to_string(::getpid()) + ".hex"))
+                                 .string();
     cHexFile hex;
     for (std::int32_t a = 0; a < kSize; ++a)
         hex.SetByte(a, static_cast<std::uint8_t>(a * 7 + 3));
@@ -140,7 +146,8 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     std::vector<std::string> messages;
     const int blocksBefore = sim.CommandCount('#');
     sim.ClearReceived();
-    double wall = TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
+    double wall =
+        TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
     const std::size_t blocks = sim.CommandCount('#') - blocksBefore;
     // "R": 1, identification and its zero byte, per block 3 + 127 echoes + 2, reset: 3
     std::size_t answers = 1 + QuotedReplyLength(messages, "Bootloader identifiziert") + 1 +
@@ -150,9 +157,11 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     messages.clear();
     const int readsBefore = sim.CommandCount('s');
     sim.ClearReceived();
-    wall = TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
+    wall =
+        TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
     // identification and its zero byte, one byte per "s"
-    answers = QuotedReplyLength(messages, "Verbindung zum Ger") + 1 + (sim.CommandCount('s') - readsBefore);
+    answers = QuotedReplyLength(messages, "Verbindung zum Ger") + 1 +
+              (sim.CommandCount('s') - readsBefore);
     PrintRatio("firmware_read_19200", wall, WireSeconds(sim.Received().size() + answers));
     sim.SetBaudRate(0);
     std::filesystem::remove(file);
@@ -175,12 +184,14 @@ void RefreshTime(int argc, char** argv) {
         auto start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             window.Update();
-        std::printf("refresh_unchanged: %.3f ms per refresh, limit 2 ms\n", Seconds(start) * 1000 / kRuns);
+        std::printf("refresh_unchanged: %.3f ms per refresh, limit 2 ms\n",
+                    Seconds(start) * 1000 / kRuns);
         cParameter& comma = MyNivolantis->Data("Eingang").Parameters("Skalenkomma");
         start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             comma.setValue(n % 2 ? 2.0 : 3.0); // notifies: one refresh each
-        std::printf("refresh_changed: %.3f ms per refresh, limit 2 ms\n", Seconds(start) * 1000 / kRuns);
+        std::printf("refresh_changed: %.3f ms per refresh, limit 2 ms\n",
+                    Seconds(start) * 1000 / kRuns);
         MyNivolantis.reset(); // the application object ends before its views
     }
 }

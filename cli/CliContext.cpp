@@ -26,9 +26,11 @@ bool CliContext::Start() {
 bool CliContext::MapPorts() {
     for (const std::string& port : ports) {
         const auto equals = port.find('=');
-        const std::int16_t number = equals == std::string::npos ? 1 : cSerCom::PortNumber(port.substr(0, equals));
+        const std::int16_t number =
+            equals == std::string::npos ? 1 : cSerCom::PortNumber(port.substr(0, equals));
         if (number == 0) {
-            std::cerr << "Unbekannte Schnittstelle in '" << port << "' (erwartet: COM1 bis COM16).\n";
+            std::cerr << "Unbekannte Schnittstelle in '" << port
+                      << "' (erwartet: COM1 bis COM16).\n";
             return false;
         }
         if (equals != std::string::npos && equals + 1 == port.size()) {
@@ -36,7 +38,8 @@ bool CliContext::MapPorts() {
             Fail(kExitUsage);
             return false;
         }
-        App().SerCom().setPortPath(number, equals == std::string::npos ? port : port.substr(equals + 1));
+        App().SerCom().setPortPath(number,
+                                   equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
         m_demoDevice = StartDemoDevice(*MyNivolantis);
@@ -82,7 +85,9 @@ bool CliContext::ApplyVariant() {
     return true;
 }
 
-cNivolantis& CliContext::App() { return *MyNivolantis; }
+cNivolantis& CliContext::App() {
+    return *MyNivolantis;
+}
 
 bool CliContext::LoadFile(const std::string& file) {
     const int before = MessageCount();

@@ -1,11 +1,11 @@
 #include "cli/FirmwareCommands.h"
 
-#include "base/ConsoleMessageService.h"
-#include "base/IntegerConversion.h"
 #include "app/cNivolantis.h"
+#include "base/ConsoleMessageService.h"
+#include "base/FileContent.h"
+#include "base/IntegerConversion.h"
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
-#include "base/FileContent.h"
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
@@ -63,7 +63,8 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
 }
 
 void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("firmware-write", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen");
+    auto* command = cli.add_subcommand(
+        "firmware-write", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen");
     command->add_option("file", context.args.file, "Firmwaredatei (*.hex)")->required();
     command->callback([&context] {
         RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
@@ -73,7 +74,8 @@ void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
 }
 
 void AddFirmwareRead(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("firmware-read", "Die Firmware aus dem Gerät in eine Datei sichern");
+    auto* command =
+        cli.add_subcommand("firmware-read", "Die Firmware aus dem Gerät in eine Datei sichern");
     CliContext::Arguments& args = context.args;
     args.size = cFirmwareRW::kFlashSize; // the program memory the service page reads
     command->add_option("-o,--output", args.out, "Firmwaredatei (*.hex)")->required();
@@ -99,7 +101,8 @@ bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
 }
 
 void AddEepromRead(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("eeprom-read", "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern");
+    auto* command = cli.add_subcommand("eeprom-read",
+                                       "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern");
     command->add_option("-o,--output", context.args.out, "EEPROM-Datei (*.eep)")->required();
     command->callback([&context] {
         const std::string& out = context.args.out;
@@ -109,8 +112,10 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
             return;
         }
         PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
-        if (std::string failure = ReplaceFileContent(out, EepromHexFile::Write(bytes)); !failure.empty()) {
-            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. " << failure << "\n";
+        if (std::string failure = ReplaceFileContent(out, EepromHexFile::Write(bytes));
+            !failure.empty()) {
+            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. " << failure
+                      << "\n";
             context.Fail();
             return;
         }
@@ -149,7 +154,8 @@ bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
 }
 
 void AddEepromWrite(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("eeprom-write", "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben");
+    auto* command =
+        cli.add_subcommand("eeprom-write", "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben");
     command->add_option("file", context.args.file, "EEPROM-Datei (*.eep)")->required();
     command->callback([&context] {
         const auto bytes = LoadEeprom(context.args.file);

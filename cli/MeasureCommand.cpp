@@ -9,8 +9,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <thread>
 #include <iostream>
+#include <thread>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/ModelCommands.h"
 
-#include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "base/Platform.h"
 #include "cli/CliContext.h"
 #include "cli/DeviceCommands.h"
 
@@ -35,7 +35,8 @@ void Save(CliContext& context, const std::string& file) {
 }
 
 void AddDefaults(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("defaults", "Die Werkseinstellungen als Parameterdatei speichern");
+    auto* command =
+        cli.add_subcommand("defaults", "Die Werkseinstellungen als Parameterdatei speichern");
     command->add_option("-o,--output", context.args.out, "Parameterdatei (*.par)")->required();
     command->callback([&context] {
         if (context.Start())
@@ -53,24 +54,26 @@ void AddCheck(CLI::App& cli, CliContext& context) {
 }
 
 void AddGet(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("get", "Werte einer Parameterdatei ausgeben, je einer pro Zeile");
+    auto* command =
+        cli.add_subcommand("get", "Werte einer Parameterdatei ausgeben, je einer pro Zeile");
     command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    command->add_option("namen", context.args.names, "GRUPPE/NAME, z. B. Eingang/Filter")->required();
+    command->add_option("namen", context.args.names, "GRUPPE/NAME, z. B. Eingang/Filter")
+        ->required();
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
             return;
         std::vector<std::string> values;
         for (const auto& name : context.args.names)
-            values.push_back(OnField(name, [&context](const std::string& path) {
-                return context.App().Show(path);
-            }));
+            values.push_back(OnField(
+                name, [&context](const std::string& path) { return context.App().Show(path); }));
         for (const auto& value : values)
             std::cout << value << '\n';
     });
 }
 
 void AddSet(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("set", "Werte setzen wie im Eingabefeld und die Datei speichern");
+    auto* command =
+        cli.add_subcommand("set", "Werte setzen wie im Eingabefeld und die Datei speichern");
     CliContext::Arguments& args = context.args;
     command->add_option("datei", args.file, "Parameterdatei")->required();
     command->add_option("zuweisungen", args.names, "GRUPPE/NAME=TEXT")->required();

@@ -1,8 +1,8 @@
 #include "cli/ReportCommand.h"
 
-#include "base/Platform.h"
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
+#include "base/Platform.h"
 #include "cli/CliContext.h"
 #include "cli/PlatformServices.h"
 #include "report/TextPrinter.h"
@@ -58,7 +58,8 @@ void PrintReport(CliContext& context, const std::string& out) {
 } // namespace
 
 void AddReportCommand(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
+    auto* command =
+        cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
     command->add_option("datei", context.args.file, "Parameterdatei")->required();
     command->add_option("-o,--output", context.args.out, kReportOutputHelp);
     command->callback([&context] {

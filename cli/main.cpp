@@ -1,6 +1,6 @@
+#include "app/basMain.h"
 #include "base/CommandLine.h"
 #include "base/Platform.h"
-#include "app/basMain.h"
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"
 #include "cli/DeviceCommands.h"
@@ -8,8 +8,8 @@
 #include "cli/GermanCli.h"
 #include "cli/InspectCommands.h"
 #include "cli/ModelCommands.h"
-#include "cli/ReportCommand.h"
 #include "cli/PlatformServices.h"
+#include "cli/ReportCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,8 +24,10 @@ int main(int argc, char** argv) {
     GermanCli::Setup(cli, "nivoconfig-cli");
     cli.require_subcommand(1);
     context.settingsFile = cNivolantis::DefaultSettingsFile();
-    cli.add_option("--settings", context.settingsFile, "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
-    cli.add_option("--port", context.ports, "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich)");
+    cli.add_option("--settings", context.settingsFile,
+                   "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
+    cli.add_option("--port", context.ports,
+                   "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich)");
     cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
     AddModelCommands(cli, context);
     AddDeviceCommands(cli, context);

@@ -123,15 +123,15 @@ SearchState DeviceTransfer::Search() {
 
 PortProbe DeviceTransfer::Probe(std::int16_t port) {
     PortProbe probe{port, m_serCom.PortPath(port), PortProbe::kNoAnswer, ""};
-    const auto answered = m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings,
-                                           kIdentTimeoutS);
+    const auto answered =
+        m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings, kIdentTimeoutS);
     if (!answered) {
         probe.detail = m_serCom.OpenError(port);
         probe.outcome =
             probe.detail == kPortMissing ? PortProbe::kNotPresent : PortProbe::kCannotOpen;
     } else {
         probe.detail = m_serCom.getBufferStr();
-        probe.outcome = *answered == port    ? PortProbe::kFound
+        probe.outcome = *answered == port      ? PortProbe::kFound
                         : probe.detail.empty() ? PortProbe::kNoAnswer
                                                : PortProbe::kWrongAnswer;
     }

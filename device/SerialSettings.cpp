@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 
-std::string_view Trimmed(std::string_view text) { return Trim(text, kWhiteSpace); }
+std::string_view Trimmed(std::string_view text) {
+    return Trim(text, kWhiteSpace);
+}
 
 std::vector<std::string_view> SplitAtCommas(std::string_view text) {
     std::vector<std::string_view> parts;

@@ -4,7 +4,8 @@
 
 namespace {
 
-/// Code points of the bytes 80..9F; the five unassigned bytes map to the C1 controls, as Windows does.
+/// Code points of the bytes 80..9F; the five unassigned bytes map to the C1 controls, as Windows
+/// does.
 constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -39,7 +40,11 @@ char ByteOf(char32_t cp) {
 /// Decodes one UTF-8 sequence at pos; an invalid one yields U+FFFD and skips one byte.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    int length = lead < 0x80         ? 1
+                 : (lead >> 5) == 6  ? 2
+                 : (lead >> 4) == 14 ? 3
+                 : (lead >> 3) == 30 ? 4
+                                     : 0;
     if (length == 0 || pos + length > text.size()) {
         ++pos;
         return 0xFFFD;
@@ -63,7 +68,10 @@ bool IsUtf8(std::string_view text) {
         const std::size_t start = pos;
         const char32_t cp = NextCodePoint(text, pos);
         const std::size_t length = pos - start;
-        const char32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
+        const char32_t lowest = length == 2   ? 0x80
+                                : length == 3 ? 0x800
+                                : length == 4 ? 0x10000
+                                              : 0;
         if ((length == 1 && cp > 0x7F) || cp < lowest || (cp >= 0xD800 && cp <= 0xDFFF) ||
             cp > 0x10FFFF)
             return false;

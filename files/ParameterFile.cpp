@@ -25,7 +25,8 @@ bool ParameterFile::Write(const std::string& fileName) {
 
     std::vector<cIniFile::Entry> entries;
     m_config.ForEachParameter([&entries](cDataGroup& group, cParameter& parameter) {
-        entries.push_back({group.GroupName(), parameter.ParName(), NumberToText(parameter.Value())});
+        entries.push_back(
+            {group.GroupName(), parameter.ParName(), NumberToText(parameter.Value())});
     });
     for (int line = 0; line < kDescriptionLines; ++line)
         entries.push_back({kDescriptionSection, "Zeile" + std::to_string(line + 1),
@@ -110,7 +111,8 @@ void ParameterFile::LoadValues() {
             parameter.setValue(text);
     });
     for (int line = 0; line < kDescriptionLines; ++line)
-        m_config.SetDescription(line, m_ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
+        m_config.SetDescription(
+            line, m_ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
     m_config.SetDescription(kDescriptionLines, m_ini.getKey(kDescriptionSection, kPlantKey));
 }
 

@@ -1,8 +1,8 @@
 #include "files/cIniFile.h"
 
+#include "base/FileContent.h"
 #include "base/Platform.h"
 #include "files/Cp1252.h"
-#include "base/FileContent.h"
 
 bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
     return Open(Dateiname, Create) == OpenResult::Existed;
@@ -34,7 +34,8 @@ cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
     return OpenResult::Created;
 }
 
-bool cIniFile::setKey(const std::string& section, const std::string& key, const std::string& value) {
+bool cIniFile::setKey(const std::string& section, const std::string& key,
+                      const std::string& value) {
     return setKeys({{section, key, value}}).empty();
 }
 

@@ -13,25 +13,27 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::string_view kCallBootloader = "R\0"sv; ///< "R" 0: start the bootloader
-constexpr double kCallTimeoutS = 2.0;                   ///< reply to "R" 0: 1 byte
-constexpr std::string_view kIdentify = "I";             ///< identification: text closed by a zero byte
-constexpr double kWriteIdentTimeoutS = 4.0;             ///< the bootloader's reply to "I"
-constexpr double kReadIdentTimeoutS = 5.0;              ///< the firmware's reply to "I"
-constexpr char kOpenBlock = '#';                        ///< "#", start address high, low
-constexpr std::int16_t kOpenBlockReplyLength = 3;       ///< reply to "#": 3 bytes
-constexpr double kOpenBlockTimeoutS = 5.0;              ///< reply to "#"
-constexpr double kEchoTimeoutS = 1.0;                   ///< echo of data bytes 0 to 126: 1 byte
-constexpr std::int16_t kBlockEndReplyLength = 2;        ///< reply to data byte 127 (not evaluated)
-constexpr double kBlockEndTimeoutS = 6.0;               ///< the block is programmed meanwhile
-constexpr std::string_view kReset = "3\0\0"sv;          ///< "3" 0 0: reset into the firmware
-constexpr std::int16_t kResetReplyLength = 3;           ///< reply to "3" (not evaluated)
-constexpr double kResetTimeoutS = 1.0;                  ///< reply to "3"
-constexpr char kBootloaderName[] = "BOOTLOADER";        ///< in the bootloader's identification
-constexpr char kDeviceName[] = "NIVOLANTIS";            ///< in the firmware's identification
-constexpr std::int16_t kRecordSize = 16;                ///< data bytes per saved record
+constexpr double kCallTimeoutS = 2.0;                 ///< reply to "R" 0: 1 byte
+constexpr std::string_view kIdentify = "I";       ///< identification: text closed by a zero byte
+constexpr double kWriteIdentTimeoutS = 4.0;       ///< the bootloader's reply to "I"
+constexpr double kReadIdentTimeoutS = 5.0;        ///< the firmware's reply to "I"
+constexpr char kOpenBlock = '#';                  ///< "#", start address high, low
+constexpr std::int16_t kOpenBlockReplyLength = 3; ///< reply to "#": 3 bytes
+constexpr double kOpenBlockTimeoutS = 5.0;        ///< reply to "#"
+constexpr double kEchoTimeoutS = 1.0;             ///< echo of data bytes 0 to 126: 1 byte
+constexpr std::int16_t kBlockEndReplyLength = 2;  ///< reply to data byte 127 (not evaluated)
+constexpr double kBlockEndTimeoutS = 6.0;         ///< the block is programmed meanwhile
+constexpr std::string_view kReset = "3\0\0"sv;    ///< "3" 0 0: reset into the firmware
+constexpr std::int16_t kResetReplyLength = 3;     ///< reply to "3" (not evaluated)
+constexpr double kResetTimeoutS = 1.0;            ///< reply to "3"
+constexpr char kBootloaderName[] = "BOOTLOADER";  ///< in the bootloader's identification
+constexpr char kDeviceName[] = "NIVOLANTIS";      ///< in the firmware's identification
+constexpr std::int16_t kRecordSize = 16;          ///< data bytes per saved record
 constexpr int kMaxEchoErrorsInRow = 5; ///< a device this far out of step will not recover
 
-std::string Hex(std::int32_t adress) { return cHexRecord::HexStr(adress, 0); }
+std::string Hex(std::int32_t adress) {
+    return cHexRecord::HexStr(adress, 0);
+}
 
 std::string DateAndTime() {
     return Platform::Regional().FormatDateTime(Platform::Clocks().Now());
@@ -101,8 +103,9 @@ bool cFirmwareRW::Write(const std::string& fileName) {
         Progress(static_cast<double>(a) / end * 100);
     }
     Progress(0);
-    Report((m_echoErrors == 0 ? "Daten erfolgreich geschrieben " : "Daten mit Fehlern geschrieben ") +
-           DateAndTime());
+    Report(
+        (m_echoErrors == 0 ? "Daten erfolgreich geschrieben " : "Daten mit Fehlern geschrieben ") +
+        DateAndTime());
     Report("Geräte-Reset durchführen.");
     SerCom().Command(kReset, kResetReplyLength, kResetTimeoutS);
     if (m_echoErrors == 0)
@@ -160,8 +163,8 @@ bool cFirmwareRW::WriteBlock(std::int32_t adress) {
     for (std::size_t i = 0; i + 1 < data.size(); ++i)
         if (!WriteByte(adress, data[i]))
             return false;
-    if (serCom.Command(std::string_view(&data.back(), 1), kBlockEndReplyLength, kBlockEndTimeoutS) !=
-        kBlockEndReplyLength) {
+    if (serCom.Command(std::string_view(&data.back(), 1), kBlockEndReplyLength,
+                       kBlockEndTimeoutS) != kBlockEndReplyLength) {
         Fail("Fehler beim Schreiben auf Blockadresse " + Hex(adress) +
              ". Timeout oder Anzahl der erwarteten Zeichen nicht geliefert.");
         return false;
@@ -177,7 +180,8 @@ bool cFirmwareRW::WriteByte(std::int32_t blockAdress, char byte) {
         return true;
     }
     const std::string prefix = "Fehler beim Flash schreiben auf Blockadresse " + Hex(blockAdress);
-    Fail(prefix + (answered ? ". Daten <> Echo" : ". Echo entspricht nicht der erwarteten Antwort."));
+    Fail(prefix +
+         (answered ? ". Daten <> Echo" : ". Echo entspricht nicht der erwarteten Antwort."));
     ++m_echoErrors;
     if (++m_echoErrorsInRow < kMaxEchoErrorsInRow)
         return true; // the transfer goes on; the result will say the device differs

@@ -8,7 +8,7 @@
 
 /// One cell of the byte image.
 struct HexByte {
-    bool Empty = true;          ///< no byte stored at this address yet
+    bool Empty = true; ///< no byte stored at this address yet
     std::uint8_t Value = 0xFF;
 };
 
@@ -22,7 +22,7 @@ struct HexByte {
 /// leaves the following data without a known place, and it counts as outside the image.
 class cHexFile {
 public:
-    static constexpr std::int32_t kImageEnd = 102400;  ///< highest image address (100 × 1024)
+    static constexpr std::int32_t kImageEnd = 102400; ///< highest image address (100 × 1024)
 
     cHexFile();
 
@@ -86,7 +86,7 @@ private:
 
     std::vector<cHexRecord> m_hexRecords;
     std::vector<HexByte> m_hexData;
-    std::int64_t m_base = 0;  // from the last extended address record
+    std::int64_t m_base = 0; // from the last extended address record
     std::int64_t m_highestDataAddress = -1;
     bool m_dataOutsideImage = false;
     std::string m_fault;

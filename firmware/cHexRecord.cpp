@@ -7,7 +7,7 @@
 namespace {
 
 constexpr char kMark = ':';
-constexpr std::size_t kLengthPos = 1;  // 0-based character positions of the fields
+constexpr std::size_t kLengthPos = 1; // 0-based character positions of the fields
 constexpr std::size_t kOffsetPos = 3;
 constexpr std::size_t kTypPos = 7;
 constexpr std::size_t kDataPos = 9;
@@ -15,9 +15,12 @@ constexpr std::size_t kCheckSumChars = 2;
 constexpr std::uint8_t kDefaultLength = 16;
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -35,7 +38,8 @@ std::string TooLong(std::size_t need, std::size_t have) {
 std::string NoHexDigit(const std::string& line, std::size_t pos) {
     const auto code = static_cast<unsigned char>(line[pos]);
     const std::string at = " an Position " + std::to_string(pos + 1);
-    if (code == 0) return "Die Zeile enthält ein Nullbyte" + at + ".";
+    if (code == 0)
+        return "Die Zeile enthält ein Nullbyte" + at + ".";
     if (code < 0x20 || code >= 0x7F)
         return "Das Zeichen mit dem Code " + cHexRecord::HexStr(code, 2) + " (hex)" + at +
                " ist keine Hexadezimalziffer.";
@@ -57,7 +61,8 @@ cHexRecord::cHexRecord() : m_data(kDefaultLength, 0) {}
 bool cHexRecord::InitByString(const std::string& NewRecord) {
     std::string reason;
     const LineFault fault = Read(NewRecord, reason);
-    if (fault == LineFault::Unreadable) ShowParseError(reason);
+    if (fault == LineFault::Unreadable)
+        ShowParseError(reason);
     return fault == LineFault::None;
 }
 
@@ -99,17 +104,20 @@ cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& rea
     m_offset = ByteAt(line, kOffsetPos) * 256 + ByteAt(line, kOffsetPos + 2);
     m_recordTyp = ByteAt(line, kTypPos);
     m_data.resize(length);
-    for (std::size_t i = 0; i < length; ++i) m_data[i] = ByteAt(line, kDataPos + 2 * i);
+    for (std::size_t i = 0; i < length; ++i)
+        m_data[i] = ByteAt(line, kDataPos + 2 * i);
     m_checkSum = ByteAt(line, need - kCheckSumChars);
     Filled = false;
-    if (SetCheckSum() == m_checkSum) return LineFault::None;
+    if (SetCheckSum() == m_checkSum)
+        return LineFault::None;
     reason = "Die Prüfsumme ist falsch: " + HexStr(m_checkSum, 2) + " gelesen, " +
              HexStr(SetCheckSum(), 2) + " berechnet.";
     return LineFault::CheckSum;
 }
 
 void cHexRecord::setRecordLength(std::uint8_t NewLength) {
-    if (NewLength == 0) throw std::invalid_argument("Datensatzlänge 0 ist nicht zulässig.");
+    if (NewLength == 0)
+        throw std::invalid_argument("Datensatzlänge 0 ist nicht zulässig.");
     m_data.assign(NewLength, 0);
     m_checkSum = SetCheckSum();
 }
@@ -158,14 +166,16 @@ std::uint8_t cHexRecord::SetCheckSum() const {
     std::uint32_t sum = static_cast<std::uint32_t>(m_data.size()) +
                         static_cast<std::uint32_t>(m_offset / 256) +
                         static_cast<std::uint32_t>(m_offset % 256) + m_recordTyp;
-    for (std::uint8_t b : m_data) sum += b;
+    for (std::uint8_t b : m_data)
+        sum += b;
     return static_cast<std::uint8_t>(0u - sum);
 }
 
 std::string cHexRecord::RecordStr() const {
-    std::string line = RecordMark() + HexStr(RecordLength(), 2) + HexStr(m_offset, 4) +
-                       HexStr(m_recordTyp, 2);
-    for (std::uint8_t b : m_data) line += HexStr(b, 2);
+    std::string line =
+        RecordMark() + HexStr(RecordLength(), 2) + HexStr(m_offset, 4) + HexStr(m_recordTyp, 2);
+    for (std::uint8_t b : m_data)
+        line += HexStr(b, 2);
     return line + HexStr(m_checkSum, 2);
 }
 
@@ -177,6 +187,7 @@ std::string cHexRecord::HexStr(std::int32_t Value, std::uint8_t NumberDigits) {
         text.insert(text.begin(), kDigits[rest % 16]);
         rest /= 16;
     } while (rest != 0);
-    if (text.size() < NumberDigits) text.insert(0, NumberDigits - text.size(), '0');
+    if (text.size() < NumberDigits)
+        text.insert(0, NumberDigits - text.size(), '0');
     return text;
 }

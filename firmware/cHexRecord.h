@@ -9,10 +9,10 @@
 /// was read or set, so a record can carry a wrong one.
 class cHexRecord {
 public:
-    static constexpr std::uint8_t kData = 0;               ///< record type: data bytes
-    static constexpr std::uint8_t kEndOfFile = 1;          ///< record type: end of file
-    static constexpr std::uint8_t kExtendedSegment = 2;    ///< record type: base = value × 16
-    static constexpr std::uint8_t kExtendedLinear = 4;     ///< record type: base = value × 65536
+    static constexpr std::uint8_t kData = 0;            ///< record type: data bytes
+    static constexpr std::uint8_t kEndOfFile = 1;       ///< record type: end of file
+    static constexpr std::uint8_t kExtendedSegment = 2; ///< record type: base = value × 16
+    static constexpr std::uint8_t kExtendedLinear = 4;  ///< record type: base = value × 65536
 
     /// A data record of 16 zero bytes at offset 0 with stored checksum 0.
     cHexRecord();

@@ -27,8 +27,9 @@ void CreateEingang(Configuration& config, const std::vector<std::string>& units)
         .setUnit("mA");
     group->AddRange("Sondenstörung", false, {22, 0, 2, 183, 2, 1000}, {22, 0, 22, 185, 2, 1000})
         .setUnit("mA");
-    group->AddRange("Skalierung", true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
-                    {9.9999, -9.9999, 1, 191, 4, kScaleFactor})
+    group
+        ->AddRange("Skalierung", true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
+                   {9.9999, -9.9999, 1, 191, 4, kScaleFactor})
         .setUnit("bar");
     cParameter& unit =
         group->AddParameter("Skaleneinheit", static_cast<double>(units.size()), 0, 0, 195, 1, 1);
@@ -55,9 +56,9 @@ void CreateGrenzwerte(Configuration& config) {
         const int slot = 14 * k; ///< each channel has a 14-byte slot from address 204
         AddTexts(group->AddParameter("Pumpentausch " + c, 1, 0, 0, 204 + slot, 1, 1),
                  {"Nein", "Ja"});
-        AddTexts(group->AddParameter("Grenzwertfunktion " + c, 4, 0, 1, 205 + slot, 1, 1),
-                 {"Keine Bearbeitung", "Grenzwert", "Pumpentausch*", "Trend steigend",
-                  "Trend fallend"});
+        AddTexts(
+            group->AddParameter("Grenzwertfunktion " + c, 4, 0, 1, 205 + slot, 1, 1),
+            {"Keine Bearbeitung", "Grenzwert", "Pumpentausch*", "Trend steigend", "Trend fallend"});
         AddTexts(group->AddParameter("Relaisfunktion " + c, 1, 0, 0, 206 + slot, 1, 1),
                  {"Arbeitsstrom", "Ruhestrom"});
         // The lower limit value sits four bytes above the upper one.
@@ -88,8 +89,9 @@ void CreateLinearisierung(Configuration& config) {
         const double adress = 32 + 6 * (n - 1); ///< six bytes per point from address 32
         group->AddParameter("X" + std::to_string(n), xe, xb, xb + (xe - xb) * step, adress, 2, 1000)
             .setUnit("mA");
-        group->AddParameter("Y" + std::to_string(n), ye, yb, yb + (ye - yb) * step, adress + 2, 4,
-                            kScaleFactor)
+        group
+            ->AddParameter("Y" + std::to_string(n), ye, yb, yb + (ye - yb) * step, adress + 2, 4,
+                           kScaleFactor)
             .setUnit("bar");
     }
     config.AddGroup(std::move(group));
@@ -105,11 +107,13 @@ void CreateSonstiges(Configuration& config) {
     group->AddParameter("Trendintervall", 65535, 0, 60, 260, 2, 1).setUnit("s");
     group->AddParameter("TrendSteigend", e, b, (e - b) / 10, 262, 4, kScaleFactor).setUnit("bar");
     group->AddParameter("TrendFallend", e, b, (e - b) / 10, 266, 4, kScaleFactor).setUnit("bar");
-    group->AddRange("Simulationsbereich", true, {e, b, b, 271, 4, kScaleFactor},
-                    {e, b, e, 275, 4, kScaleFactor})
+    group
+        ->AddRange("Simulationsbereich", true, {e, b, b, 271, 4, kScaleFactor},
+                   {e, b, e, 275, 4, kScaleFactor})
         .setUnit("bar");
-    group->AddParameter("Simulationsschrittweite", e - b, -(e - b), (e - b) / 100, 279, 4,
-                        kScaleFactor)
+    group
+        ->AddParameter("Simulationsschrittweite", e - b, -(e - b), (e - b) / 100, 279, 4,
+                       kScaleFactor)
         .setUnit("bar");
     group->AddParameter("Simulationszeitraster", 255, 1, 1, 283, 1, 1).setUnit("s");
     AddTexts(group->AddParameter("Simulationsmodus", 2, 0, 0, 270, 1, 1),
@@ -119,7 +123,9 @@ void CreateSonstiges(Configuration& config) {
 
 } // namespace
 
-std::string Catalogue::RelayLetter(int k) { return std::string(1, static_cast<char>('A' + k)); }
+std::string Catalogue::RelayLetter(int k) {
+    return std::string(1, static_cast<char>('A' + k));
+}
 
 void Catalogue::Create(Configuration& config, const std::vector<std::string>& units) {
     CreateEingang(config, units);

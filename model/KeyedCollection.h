@@ -6,7 +6,8 @@
 #include <vector>
 
 /// An owning collection that keeps insertion order and is looked up by name.
-/// Looking up a missing name, or adding a name twice, throws std::out_of_range / std::invalid_argument.
+/// Looking up a missing name, or adding a name twice, throws std::out_of_range /
+/// std::invalid_argument.
 template <typename T> class KeyedCollection {
     struct Entry {
         std::string key;

@@ -93,7 +93,8 @@ void LimitRules::ApplyVariant(Configuration& config, std::uint8_t variant) {
     }
     cDataGroup& relays = config.Data("Grenzwerte");
     for (int k = 0; k < Catalogue::kRelayCount; ++k)
-        relays.Parameters("Grenzwertfunktion " + Catalogue::RelayLetter(k)).setUpperLimit(functions);
+        relays.Parameters("Grenzwertfunktion " + Catalogue::RelayLetter(k))
+            .setUpperLimit(functions);
     for (int k = 0; k < Catalogue::kRelayCount; ++k)
         relays.Parameters("Pumpentausch " + Catalogue::RelayLetter(k)).setUpperLimit(pumpSwap);
 }

@@ -10,7 +10,9 @@ void cDataGroup::setEnableTestData(bool enable) {
         parameter.setEnableTestData(enable);
 }
 
-void cDataGroup::Notify() { NotifyOwner(m_owner); }
+void cDataGroup::Notify() {
+    NotifyOwner(m_owner);
+}
 
 void cDataGroup::Build(cParameter& parameter, const Creation& values) {
     parameter.setLowerLimit(static_cast<float>(values.lower));

@@ -81,9 +81,13 @@ std::string cParameter::Description(const std::string& key) const {
     return "";
 }
 
-void cParameter::SetDefault() { m_value = static_cast<float>(m_defaultValue); }
+void cParameter::SetDefault() {
+    m_value = static_cast<float>(m_defaultValue);
+}
 
-void cParameter::Notify() { NotifyOwner(m_owner); }
+void cParameter::Notify() {
+    NotifyOwner(m_owner);
+}
 
 bool cParameter::TestData(double value) const {
     return m_enableTestData && Outside(value);

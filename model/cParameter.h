@@ -20,7 +20,8 @@ public:
     /// "… ausserhalb lo..hi" or, beyond the single range, "… nicht numerisch.". Always notifies.
     /// True when the value was taken.
     bool setValue(double value);
-    /// Reads the text with the regional settings first; non-numeric text shows "… nicht numerisch.".
+    /// Reads the text with the regional settings first; non-numeric text shows "… nicht
+    /// numerisch.".
     bool setValue(const std::string& text);
 
     double DefaultValue() const { return m_defaultValue; }
@@ -48,11 +49,14 @@ public:
     Notifiable* Owner() const { return m_owner; }
     void setOwner(Notifiable* owner) { m_owner = owner; }
 
-    /// Adds a choice text under a key ("0", "1", …); a key given twice throws std::invalid_argument.
+    /// Adds a choice text under a key ("0", "1", …); a key given twice throws
+    /// std::invalid_argument.
     std::int16_t AddDescription(const std::string& text, const std::string& key);
     /// The choice text under the key; "" when there is none.
     std::string Description(const std::string& key) const;
-    std::int16_t DescriptionCount() const { return static_cast<std::int16_t>(m_descriptions.size()); }
+    std::int16_t DescriptionCount() const {
+        return static_cast<std::int16_t>(m_descriptions.size());
+    }
 
     /// Value ← default, without test and without notification.
     void SetDefault();

@@ -16,7 +16,9 @@ void cRange::setEnableTestData(bool enable) {
     m_end->setEnableTestData(enable);
 }
 
-void cRange::Notify() { NotifyOwner(m_owner); }
+void cRange::Notify() {
+    NotifyOwner(m_owner);
+}
 
 bool cRange::TestData() {
     if (!m_enableTestData)

@@ -44,7 +44,8 @@ std::string QtRegionalSettings::FormatDateTime(const DateTime& v) const {
 std::optional<DateTime> QtRegionalSettings::ParseDateTime(const std::string& text) const {
     const QString input = QString::fromStdString(text).simplified();
     const QString shortTime = m_locale.timeFormat(QLocale::ShortFormat);
-    for (const QString& format : {m_dateFormat + " " + m_timeFormat, m_dateFormat + " " + shortTime}) {
+    for (const QString& format :
+         {m_dateFormat + " " + m_timeFormat, m_dateFormat + " " + shortTime}) {
         const QDateTime value = m_locale.toDateTime(input, format);
         if (value.isValid())
             return FromQt(value);

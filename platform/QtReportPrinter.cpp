@@ -15,8 +15,8 @@
 
 namespace {
 constexpr double kTwipsPerInch = 1440;
-constexpr int kDefaultPoints = 10;    ///< until the report sets a size
-constexpr int kFramePenTwips = 15;    ///< frame lines of 0.75 pt
+constexpr int kDefaultPoints = 10;        ///< until the report sets a size
+constexpr int kFramePenTwips = 15;        ///< frame lines of 0.75 pt
 const QMarginsF kMargins(20, 15, 15, 15); ///< millimetres: left, top, right, bottom
 
 /// Comes first among the bases of BufferedPdfWriter, so the buffer exists before the writer.
@@ -83,11 +83,14 @@ void QtReportPrinter::BeginDoc() {
                                      : "Der Drucker ist nicht bereit.");
 }
 
-void QtReportPrinter::setFontSize(int points) { m_font.setPointSize(points); }
+void QtReportPrinter::setFontSize(int points) {
+    m_font.setPointSize(points);
+}
 
 void QtReportPrinter::PrintLine(const std::string& text) {
     const int height = LineHeight();
-    m_items.push_back({m_y, m_y + height, Text{m_x, m_font.pointSize(), QString::fromStdString(text)}});
+    m_items.push_back(
+        {m_y, m_y + height, Text{m_x, m_font.pointSize(), QString::fromStdString(text)}});
     m_x = 0;
     m_y += height;
 }
@@ -99,7 +102,8 @@ void QtReportPrinter::PrintEmptyLine() {
 
 void QtReportPrinter::DrawBox(int x1, int y1, int x2, int y2) {
     RequireDocument();
-    m_items.push_back({std::min(y1, y2), std::max(y1, y2), Box{std::min(x1, x2), std::max(x1, x2)}});
+    m_items.push_back(
+        {std::min(y1, y2), std::max(y1, y2), Box{std::min(x1, x2), std::max(x1, x2)}});
     m_x = x2;
     m_y = y2;
 }
@@ -123,14 +127,20 @@ void QtReportPrinter::RequireDocument() const {
 int QtReportPrinter::LineHeight() const {
     RequireDocument();
     const QFontMetricsF metrics(m_font, m_device.get());
-    return static_cast<int>(std::lround(metrics.lineSpacing() * kTwipsPerInch / m_device->logicalDpiY()));
+    return static_cast<int>(
+        std::lround(metrics.lineSpacing() * kTwipsPerInch / m_device->logicalDpiY()));
 }
 
-double QtReportPrinter::ToPixelsX(int twips) const { return twips * m_device->logicalDpiX() / kTwipsPerInch; }
-double QtReportPrinter::ToPixelsY(int twips) const { return twips * m_device->logicalDpiY() / kTwipsPerInch; }
+double QtReportPrinter::ToPixelsX(int twips) const {
+    return twips * m_device->logicalDpiX() / kTwipsPerInch;
+}
+double QtReportPrinter::ToPixelsY(int twips) const {
+    return twips * m_device->logicalDpiY() / kTwipsPerInch;
+}
 
 void QtReportPrinter::PaintPages() {
-    PageLayout layout(static_cast<int>(m_device->height() * kTwipsPerInch / m_device->logicalDpiY()));
+    PageLayout layout(
+        static_cast<int>(m_device->height() * kTwipsPerInch / m_device->logicalDpiY()));
     for (const Item& item : m_items) {
         if (std::holds_alternative<Box>(item.shape))
             layout.AddFrame(item.top, item.bottom);
@@ -154,8 +164,9 @@ void QtReportPrinter::Paint(const Item& item, int top) {
     if (const Box* box = std::get_if<Box>(&item.shape)) {
         m_painter.setPen(QPen(Qt::black, ToPixelsX(kFramePenTwips)));
         m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(QRectF(QPointF(ToPixelsX(box->left), ToPixelsY(top)),
-                                  QPointF(ToPixelsX(box->right), ToPixelsY(top + item.bottom - item.top))));
+        m_painter.drawRect(
+            QRectF(QPointF(ToPixelsX(box->left), ToPixelsY(top)),
+                   QPointF(ToPixelsX(box->right), ToPixelsY(top + item.bottom - item.top))));
         return;
     }
     const Text& text = std::get<Text>(item.shape);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/PageLayout.h"
 #include "base/Printer.h"
+#include "report/PageLayout.h"
 
 #include <QFont>
 #include <QPagedPaintDevice>

@@ -1,7 +1,7 @@
 #include "platform/ReportPrinting.h"
 
-#include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "base/Platform.h"
 #include "platform/FileDialogs.h"
 
 #include <QDir>

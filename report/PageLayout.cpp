@@ -9,7 +9,9 @@ PageLayout::PageLayout(int pageHeight) : m_pageHeight(pageHeight) {
         throw std::invalid_argument("page height must be positive");
 }
 
-void PageLayout::AddLine(int top, int bottom) { m_items.push_back({top, bottom}); }
+void PageLayout::AddLine(int top, int bottom) {
+    m_items.push_back({top, bottom});
+}
 
 void PageLayout::AddFrame(int top, int bottom) {
     m_items.push_back({std::min(top, bottom), std::max(top, bottom)});
@@ -19,8 +21,9 @@ std::vector<PageLayout::Place> PageLayout::Paginate() const {
     // A frame is added after the lines it holds, but it must be placed before them.
     std::vector<std::size_t> order(m_items.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [this](std::size_t a, std::size_t b) { return m_items[a].top < m_items[b].top; });
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return m_items[a].top < m_items[b].top;
+    });
     std::vector<Place> places(m_items.size());
     int shift = 0;
     for (std::size_t i : order) {

@@ -20,14 +20,18 @@ void TextPrinter::PrintLine(const std::string& text) {
     m_y += LineHeight();
 }
 
-void TextPrinter::PrintEmptyLine() { PrintLine(""); }
+void TextPrinter::PrintEmptyLine() {
+    PrintLine("");
+}
 
 void TextPrinter::DrawBox(int, int, int x2, int y2) {
     m_x = x2;
     m_y = y2;
 }
 
-void TextPrinter::EndDoc() { m_out.flush(); }
+void TextPrinter::EndDoc() {
+    m_out.flush();
+}
 
 int TextPrinter::LineHeight() const {
     return static_cast<int>(std::lround(m_fontSize * kTwipsPerPoint * kLineSpacing));

@@ -8,7 +8,8 @@ K417Device::EepromImage EepromImageOf(const cNivolantis& model, std::uint8_t var
     model.ForEachParameter([&image](cDataGroup&, cParameter& parameter) {
         const std::int64_t raw = EepromCoding::Raw(parameter);
         for (int i = 0; i < parameter.Size(); ++i) // two's complement, sign-extended
-            image.at(parameter.Adress() + i) = static_cast<std::uint8_t>(raw >> std::min(8 * i, 63));
+            image.at(parameter.Adress() + i) =
+                static_cast<std::uint8_t>(raw >> std::min(8 * i, 63));
     });
     return image;
 }

@@ -16,7 +16,7 @@ constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr std::int64_t kBitsPerByte = 10;        ///< start bit, 8 data bits, stop bit
 constexpr std::int64_t kSleepNs = 3'000'000;     ///< deadlines this close are slept to
 constexpr std::int64_t kPollEarlyNs = 2'000'000; ///< poll() wakes this much earlier
-constexpr std::int64_t kSpinNs = 150'000;        ///< a sleep's last stretch is spun: wake-ups are late
+constexpr std::int64_t kSpinNs = 150'000; ///< a sleep's last stretch is spun: wake-ups are late
 
 std::int64_t NowNs() {
     timespec now{};
@@ -117,7 +117,8 @@ void K417Simulator::TakeInput() {
 }
 
 // Input is answered at once, but the answer leaves only when the command would have been fully
-// on the line: one precise wake-up per exchange instead of two keeps the simulator's own delay small.
+// on the line: one precise wake-up per exchange instead of two keeps the simulator's own delay
+// small.
 bool K417Simulator::ProcessInput() {
     while (!m_input.empty()) {
         Timed& chunk = m_input.front();
@@ -161,7 +162,8 @@ void K417Simulator::Answer(std::string answer, std::int64_t at) {
     }
     due += static_cast<std::int64_t>(laterS * kNsPerSecond);
     if (!m_output.empty()) // the line keeps the order; with wire timing an answer takes its time
-        due = std::max(due, m_output.back().due + static_cast<std::int64_t>(answer.size()) * m_byteNs);
+        due = std::max(due,
+                       m_output.back().due + static_cast<std::int64_t>(answer.size()) * m_byteNs);
     if (faulty && m_faults.pieceGapS > 0) {
         const auto gapNs = static_cast<std::int64_t>(m_faults.pieceGapS * kNsPerSecond);
         for (std::size_t i = 0; i < answer.size(); ++i)

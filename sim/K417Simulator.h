@@ -13,20 +13,20 @@
 
 /// Faults the simulated device can show, each switched on by itself.
 struct K417Faults {
-    bool silent = false;                      ///< takes every byte, answers nothing
-    std::optional<int> noAnswerFrom{};        ///< "c"/"L" from this EEPROM address on go unanswered
-    std::optional<int> wrongEchoAt{};         ///< "L" at this EEPROM address stores nothing and
-                                              ///< echoes the inverted byte
-    std::optional<int> wrongFlashEchoAt{};    ///< bootloader data byte for this flash address
-                                              ///< echoes inverted
-    std::string garbage{};                    ///< when not empty, sent instead of every answer
-    double answerDelayS = 0;                  ///< every answer leaves this many seconds later
+    bool silent = false;                   ///< takes every byte, answers nothing
+    std::optional<int> noAnswerFrom{};     ///< "c"/"L" from this EEPROM address on go unanswered
+    std::optional<int> wrongEchoAt{};      ///< "L" at this EEPROM address stores nothing and
+                                           ///< echoes the inverted byte
+    std::optional<int> wrongFlashEchoAt{}; ///< bootloader data byte for this flash address
+                                           ///< echoes inverted
+    std::string garbage{};                 ///< when not empty, sent instead of every answer
+    double answerDelayS = 0;               ///< every answer leaves this many seconds later
     std::optional<std::size_t> extraByteFrom{}; ///< from this answer on (1: the first after
                                                 ///< SetFaults) every answer brings kExtraByte more
-    std::optional<std::size_t> hangUpAfter{}; ///< the line is closed once this many further bytes
-                                              ///< came in (an answer due at once still goes out)
-    // The faults below, silent, garbage and answerDelayS touch only the answers numbered faultyFrom to
-    // faultyUntil (1: the first answer after SetFaults; no end: all later ones).
+    std::optional<std::size_t> hangUpAfter{};   ///< the line is closed once this many further bytes
+                                                ///< came in (an answer due at once still goes out)
+    // The faults below, silent, garbage and answerDelayS touch only the answers numbered faultyFrom
+    // to faultyUntil (1: the first answer after SetFaults; no end: all later ones).
     std::size_t faultyFrom = 1;
     std::optional<std::size_t> faultyUntil{};
     std::string strayBefore{}; ///< sent just before each faulty answer

@@ -48,8 +48,7 @@ K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
 }
 
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
-    const std::string failure =
-        ReplaceFileContent(path, std::string(image.begin(), image.end()));
+    const std::string failure = ReplaceFileContent(path, std::string(image.begin(), image.end()));
     if (!failure.empty())
         throw std::runtime_error(path + " kann nicht gespeichert werden: " + failure);
 }
@@ -101,7 +100,8 @@ void Declare(CLI::App& app, Options& options) {
         ->check(CLI::ExistingFile);
     app.add_option("--settings", options.settingsFile,
                    "Einstellungsdatei, deren Werkseinstellungen das EEPROM füllen");
-    app.add_option("--save-eeprom", options.saveEepromFile, "das EEPROM-Abbild beim Beenden hier speichern");
+    app.add_option("--save-eeprom", options.saveEepromFile,
+                   "das EEPROM-Abbild beim Beenden hier speichern");
     app.add_option("--id", options.identification, "Kennung als Antwort auf \"I\"");
     app.add_option("--link", options.link, "auch über diesen symbolischen Link erreichbar");
     app.add_option("--baud", options.baud, "Leitungszeit: 10 Bit je Byte bei dieser Baudrate")
@@ -124,8 +124,8 @@ void Declare(CLI::App& app, Options& options) {
 }
 
 void Configure(K417Simulator& simulator, Options& options) {
-    K417Device::EepromImage image =
-        options.eepromFile.empty() ? FactoryEeprom(options.settingsFile) : LoadEeprom(options.eepromFile);
+    K417Device::EepromImage image = options.eepromFile.empty() ? FactoryEeprom(options.settingsFile)
+                                                               : LoadEeprom(options.eepromFile);
     if (options.variant)
         image[K417Device::kVariantAddress] = static_cast<std::uint8_t>(*options.variant);
     simulator.SetEeprom(image);

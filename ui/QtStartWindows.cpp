@@ -30,7 +30,9 @@ View& QtStartWindows::ShowMain() {
     return *m_main;
 }
 
-View& QtStartWindows::OptionsView() { return Options(); }
+View& QtStartWindows::OptionsView() {
+    return Options();
+}
 
 frmOptionen& QtStartWindows::Options() {
     if (!m_options)

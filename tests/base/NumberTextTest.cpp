@@ -1,5 +1,5 @@
-#include "base/IntegerConversion.h"
 #include "base/NumberText.h"
+#include "base/IntegerConversion.h"
 #include "base/Platform.h"
 #include "support/CoreTest.h"
 

@@ -16,13 +16,15 @@ TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
     ASSERT_EQ(0, result.exitCode) << result.err;
     const std::string bytes = ReadBytes(file);
     std::vector<std::size_t> sections;
-    for (const char* name : {"[Eingang]\r\n", "[Ausgang]\r\n", "[Grenzwerte]\r\n", "[Linearisierung]\r\n",
-                             "[Sonstiges]\r\n", "[Ger\xE4tebeschreibung]\r\n", "[Programm]\r\n"})
+    for (const char* name :
+         {"[Eingang]\r\n", "[Ausgang]\r\n", "[Grenzwerte]\r\n", "[Linearisierung]\r\n",
+          "[Sonstiges]\r\n", "[Ger\xE4tebeschreibung]\r\n", "[Programm]\r\n"})
         sections.push_back(bytes.find(name));
     EXPECT_EQ(0u, sections[0]);
     EXPECT_EQ(sections.end(), std::find(sections.begin(), sections.end(), std::string::npos));
     EXPECT_TRUE(std::is_sorted(sections.begin(), sections.end()));
-    EXPECT_NE(std::string::npos, bytes.find("\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n"));
+    EXPECT_NE(std::string::npos,
+              bytes.find("\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n"));
     EXPECT_NE(std::string::npos, bytes.find("\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n"));
     EXPECT_NE(std::string::npos, bytes.find("\r\nX2=4,695652\r\n"));
     for (std::size_t lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
@@ -35,12 +37,14 @@ TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
 TEST_F(CliTest, SetAppliesLikeTheFieldsAndGetPrintsOnePerLine) {
     const std::string file = PathOf("d.par"), out = PathOf("s.par");
     ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    CliResult set = RunCli("set " + Quote(file) + " -o " + Quote(out) +
-                           " Eingang/Skalenkomma=2 Eingang/Skalierung.Ende=500,5 'Grenzwerte/Oberer Grenzwert A=400'"
-                           " Gerätebeschreibung/Zeile2='Tank 7'");
+    CliResult set = RunCli(
+        "set " + Quote(file) + " -o " + Quote(out) +
+        " Eingang/Skalenkomma=2 Eingang/Skalierung.Ende=500,5 'Grenzwerte/Oberer Grenzwert A=400'"
+        " Gerätebeschreibung/Zeile2='Tank 7'");
     ASSERT_EQ(0, set.exitCode) << set.err;
     CliResult get = RunCli("get " + Quote(out) +
-                           " Eingang/Skalierung.Ende 'Grenzwerte/Oberer Grenzwert A' Linearisierung/Y24 Gerätebeschreibung/Zeile2");
+                           " Eingang/Skalierung.Ende 'Grenzwerte/Oberer Grenzwert A' "
+                           "Linearisierung/Y24 Gerätebeschreibung/Zeile2");
     EXPECT_EQ(0, get.exitCode) << get.err;
     EXPECT_EQ("500,5\n400\n1\nTank 7\n", get.out);
 }
@@ -49,21 +53,26 @@ TEST_F(CliTest, RefusalsFailAndWriteNothing) {
     const std::string file = PathOf("d.par"), out = PathOf("x.par");
     ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
 
-    CliResult outOfRange = RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Filter=300");
+    CliResult outOfRange =
+        RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Filter=300");
     EXPECT_EQ(1, outOfRange.exitCode);
-    EXPECT_NE(std::string::npos, outOfRange.err.find("Eingabefehler\nFilter '300' ausserhalb 0..255\n"));
-
-    CliResult reversed = RunCli("set " + Quote(file) + " -o " + Quote(out) + " 'Grenzwerte/Unterer Grenzwert A=0,95'");
-    EXPECT_EQ(1, reversed.exitCode);
     EXPECT_NE(std::string::npos,
-              reversed.err.find("Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n"));
+              outOfRange.err.find("Eingabefehler\nFilter '300' ausserhalb 0..255\n"));
+
+    CliResult reversed = RunCli("set " + Quote(file) + " -o " + Quote(out) +
+                                " 'Grenzwerte/Unterer Grenzwert A=0,95'");
+    EXPECT_EQ(1, reversed.exitCode);
+    EXPECT_NE(
+        std::string::npos,
+        reversed.err.find("Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n"));
     EXPECT_FALSE(std::filesystem::exists(out));
 
     EXPECT_EQ(1, RunCli("check " + Quote(PathOf("fehlt.par"))).exitCode);
     EXPECT_EQ(2, RunCli("get " + Quote(file) + " Eingang/Unbekannt").exitCode);
     EXPECT_EQ(2, RunCli("").exitCode);
 
-    CliResult noSettings = RunCli("--settings " + Quote(PathOf("keine.ini")) + " defaults -o " + Quote(out));
+    CliResult noSettings =
+        RunCli("--settings " + Quote(PathOf("keine.ini")) + " defaults -o " + Quote(out));
     EXPECT_EQ(1, noSettings.exitCode);
     EXPECT_EQ(0u, noSettings.err.find("Fehler beim Programmstart in Modul 'basMain': \n"));
 }
@@ -77,13 +86,15 @@ TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
     WriteBytes(file, bytes);
     CliResult check = RunCli("check " + Quote(file));
     EXPECT_EQ(1, check.exitCode);
-    EXPECT_NE(std::string::npos, check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
+    EXPECT_NE(std::string::npos,
+              check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
 }
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
     const std::string file = PathOf("d.par"), changed = PathOf("c.par"), back = PathOf("r.par");
     ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    ASSERT_EQ(0, RunCli("set " + Quote(file) + " -o " + Quote(changed) + " Eingang/Filter=17").exitCode);
+    ASSERT_EQ(
+        0, RunCli("set " + Quote(file) + " -o " + Quote(changed) + " Eingang/Filter=17").exitCode);
 
     CliResult connect = RunCli("--demo connect");
     EXPECT_EQ(0, connect.exitCode) << connect.err;
@@ -95,11 +106,13 @@ TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
 
     CliResult read = RunCli("--demo read -o " + Quote(back));
     EXPECT_EQ(0, read.exitCode) << read.err;
-    EXPECT_EQ("2\n", RunCli("get " + Quote(back) + " Eingang/Filter").out) << "a fresh demo device holds the defaults";
+    EXPECT_EQ("2\n", RunCli("get " + Quote(back) + " Eingang/Filter").out)
+        << "a fresh demo device holds the defaults";
 
     CliResult badPort = RunCli("--port COM17=/dev/null connect");
     EXPECT_EQ(1, badPort.exitCode);
-    EXPECT_EQ("Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n", badPort.err);
+    EXPECT_EQ("Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n",
+              badPort.err);
 }
 
 TEST_F(CliTest, ListShowsEveryValueWithWhatItAllows) {
@@ -107,10 +120,11 @@ TEST_F(CliTest, ListShowsEveryValueWithWhatItAllows) {
     ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
     CliResult all = RunCli("list " + Quote(file));
     ASSERT_EQ(0, all.exitCode) << all.err;
-    for (const char* line : {"\nEingang/Filter = 2 [0..255]\n",
-                             "\nEingang/Skalierung.Ende = 1 bar [-9,9999..9,9999]\n",
-                             "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
-                             "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
+    for (const char* line :
+         {"\nEingang/Filter = 2 [0..255]\n",
+          "\nEingang/Skalierung.Ende = 1 bar [-9,9999..9,9999]\n",
+          "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
+          "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
         EXPECT_NE(std::string::npos, all.out.find(line)) << line;
     EXPECT_EQ(0u, all.out.find("Eingang/Messbereich.Anfang = 4 mA [0..20]\n"));
 

@@ -27,7 +27,8 @@ protected:
     }
     void MapPorts(const std::map<int, std::string>& paths) {
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            app->SerCom().setPortPath(n, paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
+            app->SerCom().setPortPath(n, paths.count(n) ? paths.at(n)
+                                                        : PathOf("kein-tty" + std::to_string(n)));
     }
 
     /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
@@ -71,7 +72,8 @@ TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
     ASSERT_TRUE(app->Download());
     VerifyMessages();
     const std::vector<int> writeProgress = Progress();
-    EXPECT_EQ((std::vector<int>{100, 0}), std::vector<int>(writeProgress.end() - 2, writeProgress.end()))
+    EXPECT_EQ((std::vector<int>{100, 0}),
+              std::vector<int>(writeProgress.end() - 2, writeProgress.end()))
         << "the progress bar goes back to 0 after the write";
     EXPECT_EQ(1, app->PortNr());
     EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
@@ -144,8 +146,9 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
 
     app->setHardwareVariante(7);
     const int writes = sim.CommandCount('L');
-    ExpectMessage("Falsche Gerätevariante.\r\nBitte unter Optionen die richtige Gerätevariante einstellen.",
-                  MsgIcon::Critical, kWriteTitle);
+    ExpectMessage(
+        "Falsche Gerätevariante.\r\nBitte unter Optionen die richtige Gerätevariante einstellen.",
+        MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(writes, sim.CommandCount('L'));
 }
@@ -158,7 +161,8 @@ TEST_F(DeviceTransferTest, AFailedEchoNamesTheParameterAndKeepsTheBytesBefore) {
     faults.wrongEchoAt = twentieth.Adress();
     sim.SetFaults(faults);
 
-    ExpectMessage("Schreiben des Gerätes.\r\nParameter '" + twentieth.ParName() + "' konnte nicht geschrieben werden",
+    ExpectMessage("Schreiben des Gerätes.\r\nParameter '" + twentieth.ParName() +
+                      "' konnte nicht geschrieben werden",
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     const auto image = sim.Eeprom();
@@ -176,8 +180,8 @@ TEST_F(DeviceTransferTest, ReadFailuresNameWhatCouldNotBeRead) {
     K417Faults faults;
     faults.noAnswerFrom = 196;
     sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden", MsgIcon::Critical,
-                  kReadTitle);
+    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
+                  MsgIcon::Critical, kReadTitle);
     EXPECT_FALSE(app->Upload());
     VerifyMessages();
 
@@ -210,9 +214,11 @@ TEST_F(DeviceTransferTest, AHangUpEndsTheTransferWithItsMessage) {
 
 TEST_F(DeviceTransferTest, AFailingModelIsRefusedBeforeAnyPortOpens) {
     R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95);
-    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.", MsgIcon::Critical);
+    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ("", sim.Received());
     EXPECT_EQ(0, app->SerCom().CurrentPort());
@@ -222,7 +228,8 @@ TEST_F(DeviceTransferTest, AValueOutsideItsLimitsOrItsBytesReachesNoDevice) {
     app->setEnableTestData(false); // as after loading a file
     P("Eingang", "Filter").setValue(300.0);
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.", MsgIcon::Critical);
+    ExpectMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->Download());
     VerifyMessages();
 
@@ -286,7 +293,8 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
     EXPECT_FALSE(app->Upload());
     ASSERT_EQ(1u, Recorder().Messages().size());
     EXPECT_EQ(kReadTitle, Recorder().Messages()[0].title);
-    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Das Gerät enthält keine gültige Konfiguration.\r\n"));
+    EXPECT_EQ(0u, Recorder().Messages()[0].text.find(
+                      "Das Gerät enthält keine gültige Konfiguration.\r\n"));
     Recorder().Clear();
     for (cParameter* p : WalkOrder())
         EXPECT_TRUE(std::isfinite(p->Factor()) && p->Factor() > 0) << p->ParName();
@@ -295,8 +303,8 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
 TEST_F(DeviceTransferTest, AnAnswerOneByteTooLongFailsTheRead) {
     sim.SetFaults({.extraByteFrom = 3}); // after the identification and "B" 0
     const float filter = P("Eingang", "Filter").Value();
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden", MsgIcon::Critical,
-                  kReadTitle);
+    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
+                  MsgIcon::Critical, kReadTitle);
     EXPECT_FALSE(app->Upload());
     EXPECT_EQ(filter, P("Eingang", "Filter").Value());
 }
@@ -379,11 +387,14 @@ TEST_F(DeviceTransferTest, ValuesReadUnderAReversedScalingStayAsTheDeviceHoldsTh
 }
 
 TEST_F(DeviceTransferTest, AReadNeedsTheVariantByte) {
-    // The line drops with the first byte of the variant read, after the last parameter was answered.
+    // The line drops with the first byte of the variant read, after the last parameter was
+    // answered.
     K417Faults faults;
-    faults.hangUpAfter = 1 + 2 + 3 + 3 * 253 + 1; // "I", "B" 0, decimal places, every parameter byte
+    faults.hangUpAfter =
+        1 + 2 + 3 + 3 * 253 + 1; // "I", "B" 0, decimal places, every parameter byte
     sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden", MsgIcon::Critical, kReadTitle);
+    ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden",
+                  MsgIcon::Critical, kReadTitle);
     EXPECT_FALSE(app->Upload());
     EXPECT_EQ(7, app->HardwareVariante()) << "not narrowed to variant 0";
 }
@@ -392,8 +403,8 @@ TEST_F(DeviceTransferTest, AWriteNeedsTheVariantByte) {
     K417Faults faults;
     faults.noAnswerFrom = 7;
     sim.SetFaults(faults);
-    ExpectMessage("Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.", MsgIcon::Critical,
-                  kWriteTitle);
+    ExpectMessage("Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.",
+                  MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(0, sim.CommandCount('L'));
 }

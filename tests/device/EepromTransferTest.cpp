@@ -1,5 +1,5 @@
-#include "base/ProgressView.h"
 #include "device/EepromTransfer.h"
+#include "base/ProgressView.h"
 #include "sim/SimulatorTest.h"
 
 #include <gmock/gmock.h>
@@ -61,7 +61,8 @@ TEST_F(EepromTransferTest, CellsAfterAHangUpFailAtOnceAndKeepTheirValues) {
     EXPECT_EQ(device[255], bytes[255]);
     EXPECT_EQ(0xEE, bytes[256]);
     EXPECT_EQ("0x100 bis 0x1FF", EepromTransfer::FailedCells(results));
-    EXPECT_THAT(std::vector<int>(progress.shown.end() - 2, progress.shown.end()), ElementsAre(50, 0))
+    EXPECT_THAT(std::vector<int>(progress.shown.end() - 2, progress.shown.end()),
+                ElementsAre(50, 0))
         << "255 × 100 ÷ 512 = 49.8";
 }
 

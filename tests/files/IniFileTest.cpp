@@ -25,15 +25,18 @@ TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissing) {
 
     ini.OpenIni(path, false);
     const std::string bad = PathOf("kein/Ordner.ini");
-    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(ini.OpenIni(bad, true));
     EXPECT_EQ(path, ini.getName()) << "a failed open keeps the previous file";
     EXPECT_FALSE(ini.OpenIni(Dir().string(), false)) << "a folder is no file";
 }
 
 TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
-    const std::string bytes = "; Kommentar\r\n[Eingang]\r\n  Filter =  7 \r\n;Skalenkomma=3\r\nName=\"  quoted  \"\r\n"
-                              "Einzel='x'\r\nHalb=\"offen\r\nLeer=\r\nPaar=\"\"\r\n[eingang]\r\nFilter=9\n[Zwei]\nFilter=1\n";
+    const std::string bytes =
+        "; Kommentar\r\n[Eingang]\r\n  Filter =  7 \r\n;Skalenkomma=3\r\nName=\"  quoted  \"\r\n"
+        "Einzel='x'\r\nHalb=\"offen\r\nLeer=\r\nPaar=\"\"\r\n[eingang]\r\nFilter=9\n[Zwei]\nFilter="
+        "1\n";
     IniDocument doc(bytes);
     EXPECT_EQ("7", doc.Get("EINGANG", "FILTER"));
     EXPECT_FALSE(doc.Get("Eingang", "Skalenkomma").has_value()) << "comment lines are no keys";
@@ -56,7 +59,8 @@ TEST_F(IniFileTest, WritesInPlaceAtSectionEndOrAsNewSection) {
     doc.Set("A", "neu", "4");
     doc.Set("C", "k", "v");
     doc.Set("B", "w", "zeile1\r\nzeile2");
-    EXPECT_EQ("[A]\r\nX=10\r\ny=2\r\nneu=4\r\n\r\n[B]\r\nz=3\r\nw=zeile1  zeile2\r\n[C]\r\nk=v\r\n", doc.Bytes());
+    EXPECT_EQ("[A]\r\nX=10\r\ny=2\r\nneu=4\r\n\r\n[B]\r\nz=3\r\nw=zeile1  zeile2\r\n[C]\r\nk=v\r\n",
+              doc.Bytes());
 }
 
 TEST_F(IniFileTest, FilesAreWindows1252WithCrLfAndLongValuesAreCut) {
@@ -66,12 +70,15 @@ TEST_F(IniFileTest, FilesAreWindows1252WithCrLfAndLongValuesAreCut) {
     ASSERT_TRUE(ini.setKey("Gerätebeschreibung", "Zeile1", "Füllstand €"));
     ASSERT_TRUE(ini.setKey("Gerätebeschreibung", "Zeile2", "日本"));
     ASSERT_TRUE(ini.setKey("Lang", "Wert", std::string(300, 'x')));
-    EXPECT_EQ("[Ger\xE4tebeschreibung]\r\nZeile1=F\xFCllstand \x80\r\nZeile2=??\r\n[Lang]\r\nWert=" + std::string(300, 'x') + "\r\n",
-              ReadBytes(path));
+    EXPECT_EQ(
+        "[Ger\xE4tebeschreibung]\r\nZeile1=F\xFCllstand \x80\r\nZeile2=??\r\n[Lang]\r\nWert=" +
+            std::string(300, 'x') + "\r\n",
+        ReadBytes(path));
     EXPECT_EQ("Füllstand €", ini.getKey("GERÄTEBESCHREIBUNG", "zeile1"));
     EXPECT_EQ(std::string(254, 'x'), ini.getKey("Lang", "Wert"));
     for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-        EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".tmp")) << "no temporary file left";
+        EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".tmp"))
+            << "no temporary file left";
 }
 
 TEST_F(IniFileTest, Cp1252RoundTripsEveryByte) {
@@ -79,7 +86,9 @@ TEST_F(IniFileTest, Cp1252RoundTripsEveryByte) {
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(all, Utf8ToCp1252(Cp1252ToUtf8(all)));
-    EXPECT_EQ("a?b", Utf8ToCp1252("a\xFF" "b")) << "invalid UTF-8 becomes ?";
+    EXPECT_EQ("a?b", Utf8ToCp1252("a\xFF"
+                                  "b"))
+        << "invalid UTF-8 becomes ?";
 }
 
 TEST_F(IniFileTest, TheFileIsReadOncePerOpenWhileWritesSeeItAsItIsNow) {
@@ -93,7 +102,8 @@ TEST_F(IniFileTest, TheFileIsReadOncePerOpenWhileWritesSeeItAsItIsNow) {
     EXPECT_EQ("", ini.getKey("Fremd", "k"));
 
     ASSERT_TRUE(ini.setKey("A", "y", "3"));
-    EXPECT_EQ("[A]\r\nx=2\r\ny=3\r\n[Fremd]\r\nk=v\r\n", ReadBytes(path)) << "the write keeps others' keys";
+    EXPECT_EQ("[A]\r\nx=2\r\ny=3\r\n[Fremd]\r\nk=v\r\n", ReadBytes(path))
+        << "the write keeps others' keys";
     EXPECT_EQ("2", ini.getKey("A", "x"));
     EXPECT_EQ("3", ini.getKey("A", "y"));
 
@@ -111,11 +121,13 @@ TEST_F(IniFileTest, Utf8FilesAreReadAsUtf8AndWrittenBackAsWindows1252) {
         EXPECT_EQ("Füllstand €", ini.getKey("Gerätebeschreibung", "Zeile1")) << mark.size();
     }
     ASSERT_TRUE(ini.setKey("Gerätebeschreibung", "Zeile2", "Öl"));
-    EXPECT_EQ("[Ger\xE4tebeschreibung]\r\nZeile1=F\xFCllstand \x80\r\nZeile2=\xD6l\r\n", ReadBytes(path));
+    EXPECT_EQ("[Ger\xE4tebeschreibung]\r\nZeile1=F\xFCllstand \x80\r\nZeile2=\xD6l\r\n",
+              ReadBytes(path));
 
     WriteBytes(path, "[Ger\xE4tebeschreibung]\r\nZeile1=\xC3\xA4\xFC\r\n");
     ASSERT_TRUE(ini.OpenIni(path, false));
-    EXPECT_EQ("Ã¤ü", ini.getKey("Gerätebeschreibung", "Zeile1")) << "not UTF-8 as a whole: Windows-1252";
+    EXPECT_EQ("Ã¤ü", ini.getKey("Gerätebeschreibung", "Zeile1"))
+        << "not UTF-8 as a whole: Windows-1252";
 }
 
 TEST_F(IniFileTest, PipesDevicesAndHugeFilesAreRefusedWithoutBlocking) {
@@ -124,9 +136,11 @@ TEST_F(IniFileTest, PipesDevicesAndHugeFilesAreRefusedWithoutBlocking) {
     ini.OpenIni(good, true);
     const std::string pipe = PathOf("pipe");
     ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
-    const std::string notRegular = "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.";
+    const std::string notRegular =
+        "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.";
     ExpectMessage("Fehler beim Öffnen der Datei '" + pipe + "': " + notRegular, MsgIcon::Critical);
-    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open(pipe, true)) << "no blocking open for appending";
+    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open(pipe, true))
+        << "no blocking open for appending";
     ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': " + notRegular, MsgIcon::Critical);
     EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open("/dev/null", true));
     EXPECT_EQ(good, ini.getName());
@@ -136,7 +150,8 @@ TEST_F(IniFileTest, PipesDevicesAndHugeFilesAreRefusedWithoutBlocking) {
     WriteBytes(huge, "[Eingang]\r\nFilter=2\r\n");
     std::filesystem::resize_file(huge, 17 * 1024 * 1024);
     ini.OpenIni(good, false);
-    ExpectMessage("Fehler beim Öffnen der Datei '" + huge + "': Die Datei ist größer als 16 MiB.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + huge + "': Die Datei ist größer als 16 MiB.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(ini.OpenIni(huge, false));
     EXPECT_EQ(good, ini.getName());
 }

@@ -10,7 +10,8 @@ namespace {
 
 class ParameterFileTest : public ModelTest {
 protected:
-    /// A configuration away from every default, with decimals, a reversed range and two decimal places.
+    /// A configuration away from every default, with decimals, a reversed range and two decimal
+    /// places.
     void Customise() {
         P("Eingang", "Skalenkomma").setValue(2.0);
         app->UpdateLimits();
@@ -26,7 +27,8 @@ protected:
         app->SetDescription(4, "LT-417");
     }
 
-    /// Every value in the file's seven-digit form (a float needs nine digits, so this is what survives).
+    /// Every value in the file's seven-digit form (a float needs nine digits, so this is what
+    /// survives).
     std::vector<std::string> Values() const {
         std::vector<std::string> values;
         for (cParameter* p : WalkOrder())
@@ -64,9 +66,10 @@ TEST_F(ParameterFileTest, NewFileHasSectionsAndKeysInWalkOrder) {
             expected.push_back("[" + Utf8ToCp1252(section = g.GroupName()) + "]");
         expected.push_back(Utf8ToCp1252(p.ParName()) + "=" + Utf8ToCp1252(NumberToText(p.Value())));
     });
-    for (const char* line : {"[Ger\xE4tebeschreibung]", "Zeile1=Beschreibung1", "Zeile2=Beschreibung2",
-                             "Zeile3=Beschreibung3", "Zeile4=Beschreibung4", "Anlagenkennzeichen=Messung1",
-                             "[Programm]", "Name=NivoConfig", "Version=1.0.5"})
+    for (const char* line :
+         {"[Ger\xE4tebeschreibung]", "Zeile1=Beschreibung1", "Zeile2=Beschreibung2",
+          "Zeile3=Beschreibung3", "Zeile4=Beschreibung4", "Anlagenkennzeichen=Messung1",
+          "[Programm]", "Name=NivoConfig", "Version=1.0.5"})
         expected.push_back(line);
     EXPECT_EQ(expected, lines);
     EXPECT_EQ("Messbereich.Anfang=4", lines[1]);
@@ -82,7 +85,8 @@ TEST_F(ParameterFileTest, RoundTripInGermanAndEnglishSettings) {
         const auto saved = Values();
         const std::string path = PathOf(german ? "de.par" : "en.par");
         ASSERT_TRUE(app->WriteIni(path));
-        EXPECT_NE(std::string::npos, ReadBytes(path).find(german ? "Ende=-250,25\r\n" : "Ende=-250.25\r\n"));
+        EXPECT_NE(std::string::npos,
+                  ReadBytes(path).find(german ? "Ende=-250,25\r\n" : "Ende=-250.25\r\n"));
 
         app->SetDefaults();
         ASSERT_TRUE(app->ReadIni(path));
@@ -90,7 +94,8 @@ TEST_F(ParameterFileTest, RoundTripInGermanAndEnglishSettings) {
         for (std::size_t i = 0; i < saved.size(); ++i)
             EXPECT_EQ(saved[i], loaded[i]) << "value " << i;
         EXPECT_EQ("Tank 3 – Füllstand", app->GetDescription(0));
-        EXPECT_EQ(100.0f, R("Eingang", "Skalierung").RangeBegin().Factor()) << "factors follow the loaded decimals";
+        EXPECT_EQ(100.0f, R("Eingang", "Skalierung").RangeBegin().Factor())
+            << "factors follow the loaded decimals";
         EXPECT_FALSE(app->TestData());
     }
 }
@@ -137,7 +142,8 @@ TEST_F(ParameterFileTest, AFileSavedAsUtf8LoadsEveryKey) {
 
 TEST_F(ParameterFileTest, SavingNeverReplacesADeviceOrAWriteProtectedFile) {
     ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': Der Name bezeichnet keine gewöhnliche "
-                  "Datei, sondern ein Gerät oder eine Pipe.", MsgIcon::Critical);
+                  "Datei, sondern ein Gerät oder eine Pipe.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->WriteIni("/dev/null"));
     struct stat info {};
     ASSERT_EQ(0, lstat("/dev/null", &info));
@@ -185,15 +191,18 @@ TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
     ASSERT_TRUE(app->ReadIni(path));
     EXPECT_EQ(1u, log.size()) << "one refresh for the whole load";
     EXPECT_EQ(300.0f, P("Eingang", "Filter").Value());
-    EXPECT_EQ(5.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd()) << "not pulled onto the scaling end";
+    EXPECT_EQ(5.0f, R("Grenzwerte", "Grenzwert1").GetRangeEnd())
+        << "not pulled onto the scaling end";
     EXPECT_EQ(90.0f, P("Sonstiges", "Trendintervall").Value());
     EXPECT_EQ("", app->GetDescription(0));
     EXPECT_EQ("", app->GetDescription(4));
     EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
     VerifyMessages();
     // The whole-model check then names each of them.
-    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22", MsgIcon::Information, "Eingabefehler");
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22", MsgIcon::Information,
+                  "Eingabefehler");
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
     ExpectMessage("Oberer Grenzwert A '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
@@ -207,7 +216,8 @@ TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {
     EXPECT_EQ("", app->FileName()) << "the settings file never counts as the parameter file";
     ExpectMessage("Datei '' ist nicht vorhanden", MsgIcon::Information);
     EXPECT_FALSE(app->ReadIni(""));
-    ExpectMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.", MsgIcon::Critical);
+    ExpectMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->WriteIni(""));
     EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
     EXPECT_TRUE(app->EnableNotify());
@@ -218,13 +228,15 @@ TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
     ASSERT_TRUE(app->WriteIni(good));
     P("Eingang", "Filter").setValue(9.0);
     app->SetDescription(0, "Tank 3");
-    const std::string sections = "[Eingang], [Ausgang], [Grenzwerte], [Linearisierung], [Sonstiges]";
+    const std::string sections =
+        "[Eingang], [Ausgang], [Grenzwerte], [Linearisierung], [Sonstiges]";
     const std::string path = PathOf("fremd.par");
     for (const std::string& bytes :
          {std::string(), std::string("\0\x01\xFF\x89PNG\0", 8), std::string("\r\r\r"),
           std::string("[Ger\xE4tebeschreibung]\r\nZeile1=x\r\n[Eingang2]\r\nFilter=3\r\n")}) {
         WriteBytes(path, bytes);
-        ExpectMessage("Die Datei '" + path + "' ist keine Parameterdatei: sie enthält keinen der Abschnitte " +
+        ExpectMessage("Die Datei '" + path +
+                          "' ist keine Parameterdatei: sie enthält keinen der Abschnitte " +
                           sections + ".",
                       MsgIcon::Critical);
         EXPECT_FALSE(app->ReadIni(path));
@@ -236,13 +248,15 @@ TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
 
     // A file that cannot be read is refused with the reason, once: here the system's own reason
     // (reading a process's memory from address 0 fails), then one found before reading.
-    ExpectMessage("Fehler beim Öffnen der Datei '/proc/self/mem': Ein-/Ausgabefehler.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '/proc/self/mem': Ein-/Ausgabefehler.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->ReadIni("/proc/self/mem"));
     VerifyMessages();
     EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
     EXPECT_EQ(good, app->FileName());
     std::filesystem::resize_file(path, 17 * 1024 * 1024);
-    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "': Die Datei ist größer als 16 MiB.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "': Die Datei ist größer als 16 MiB.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->ReadIni(path));
     VerifyMessages();
     EXPECT_EQ(good, app->FileName());
@@ -262,7 +276,8 @@ TEST_F(ParameterFileTest, TheFileNameChangesOnlyWithASuccessfulRead) {
     ASSERT_TRUE(app->ReadIni(first));
     EXPECT_EQ(first, app->FileName());
     for (int i = 0; i < 2; ++i) {
-        ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden", MsgIcon::Information);
+        ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden",
+                      MsgIcon::Information);
         EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
         EXPECT_EQ(first, app->FileName());
     }
@@ -274,7 +289,8 @@ TEST_F(ParameterFileTest, ASaveThatCannotOpenItsFileWritesNothingAnywhere) {
     ASSERT_TRUE(app->WriteIni(PathOf("gut.par")));
     const std::string good = ReadBytes(PathOf("gut.par"));
     const std::string bad = PathOf("fehlt/x.par");
-    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.",
+                  MsgIcon::Critical);
     P("Eingang", "Filter").setValue(5.0);
     EXPECT_FALSE(app->WriteIni(bad));
     EXPECT_EQ(PathOf("gut.par"), app->FileName());
@@ -300,7 +316,8 @@ TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
     RecordingView view("v", log);
     app->AddView(view);
     ExpectMessage("Fehlerwert 'kaputt' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
-    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "'.\r\nAnzeige gestört", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "'.\r\nAnzeige gestört",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->ReadIni(path));
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "values before the failure stay";
     EXPECT_TRUE(app->EnableNotify());
@@ -312,7 +329,8 @@ TEST_F(ParameterFileTest, AWriteThatFailsIsReportedAndLeavesTheFileAsItWas) {
     // The name fits the file system, the temporary file beside it does not.
     const std::string path = PathOf(std::string(250, 'p'));
     WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
-    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Der Dateiname ist zu lang.", MsgIcon::Critical);
+    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Der Dateiname ist zu lang.",
+                  MsgIcon::Critical);
     EXPECT_FALSE(app->WriteIni(path));
     EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
     EXPECT_EQ("", app->FileName());

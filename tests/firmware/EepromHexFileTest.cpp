@@ -24,9 +24,8 @@ TEST_F(EepromHexFileTest, ThirtyTwoLinesAndEndOfFileReadBackButMissingOrStrayByt
 
     EXPECT_FALSE(EepromHexFile::Read(text.substr(0, 45) + text.substr(2 * 45), fault));
     EXPECT_EQ("", fault) << "well-formed, but addresses 10h to 1Fh are missing";
-    EXPECT_FALSE(EepromHexFile::Read(text.substr(0, 32 * 45) + ":0102000000FD\r\n" +
-                                         text.substr(32 * 45),
-                                     fault))
+    EXPECT_FALSE(EepromHexFile::Read(
+        text.substr(0, 32 * 45) + ":0102000000FD\r\n" + text.substr(32 * 45), fault))
         << "address 512";
     std::string damaged = text;
     damaged[2 * 45 + 41] = '0'; // the checksum of line 3

@@ -1,7 +1,7 @@
-#include "support/CliRunner.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cHexFile.h"
 #include "sim/K417Simulator.h"
+#include "support/CliRunner.h"
 #include "support/CoreTest.h"
 
 #include <gmock/gmock.h>
@@ -68,18 +68,21 @@ TEST_F(FirmwareCliTest, FirmwareThatDiffersFromTheFileOrWasNotReadCompletelyFail
     sim.SetFaults({.wrongFlashEchoAt = 2});
     CliResult echo = Run("firmware-write", file);
     EXPECT_EQ(1, echo.exitCode);
-    EXPECT_EQ("Fehler beim Flash schreiben auf Blockadresse 0. Daten <> Echo\nDie Firmware im Gerät "
-              "weicht von der Datei '" + file + "' ab: Echofehler bei 1 Byte.\n",
-              echo.err);
+    EXPECT_EQ(
+        "Fehler beim Flash schreiben auf Blockadresse 0. Daten <> Echo\nDie Firmware im Gerät "
+        "weicht von der Datei '" +
+            file + "' ab: Echofehler bei 1 Byte.\n",
+        echo.err);
     EXPECT_THAT(echo.out, EndsWith("Geräte-Reset durchführen.\n"));
 
     WriteBytes(back, "alt");
     sim.SetFaults({.hangUpAfter = 1 + 1 + 3 * 7 + 2}); // search, identification, 7 bytes read
     CliResult read = Run("firmware-read --size 4096 -o", back);
     EXPECT_EQ(1, read.exitCode);
-    EXPECT_EQ("Fehler beim Flash lesen auf Adresse 7. Keine gültige Antwort vom Gerät, die Datei '" +
-                  back + "' wurde nicht gespeichert.\n",
-              read.err);
+    EXPECT_EQ(
+        "Fehler beim Flash lesen auf Adresse 7. Keine gültige Antwort vom Gerät, die Datei '" +
+            back + "' wurde nicht gespeichert.\n",
+        read.err);
     EXPECT_EQ("alt", ReadBytes(back));
 }
 

@@ -98,9 +98,11 @@ TEST_F(FirmwareRWTest, AnswersOneByteTooLongFailAtOnceAndFiveInARowStopTheWrite)
                                           "Echofehler in Folge, Übertragung abgebrochen."};
     std::vector<std::string> failures;
     firmware.OnFirmwareRWFault = [&](const auto& text) { failures.push_back(text); };
-    const double seconds = SecondsOf([&] { EXPECT_FALSE(firmware.WriteHexFile(File(Data(0, 1000)))); });
+    const double seconds =
+        SecondsOf([&] { EXPECT_FALSE(firmware.WriteHexFile(File(Data(0, 1000)))); });
     EXPECT_LT(seconds, 2.0) << "no time-out waited for";
-    EXPECT_THAT(failures, ElementsAre(faults[0], faults[0], faults[0], faults[0], faults[0], faults[1]));
+    EXPECT_THAT(failures,
+                ElementsAre(faults[0], faults[0], faults[0], faults[0], faults[0], faults[1]));
     EXPECT_EQ("Daten werden geschrieben 06.12.2026 14:05:09", messages.back())
         << "failures go to their own event";
     EXPECT_EQ(2 + 1 + 3 + 15u, sim.Received().size()) << "R 0 I # hi lo, data bytes 0 to 14";
@@ -129,8 +131,9 @@ TEST_F(FirmwareRWTest, FilesWithoutDataOrBeyondTheFlashAreRefusedBeforeAnythingI
     EXPECT_EQ("Fehler beim Öffnen der Datei '" + missing +
                   "'. Datei nicht vorhanden oder keine Hex-Datei.",
               refusal(missing));
-    EXPECT_EQ("Fehler in der Datei '" + file + "', Zeile 3: Die Prüfsumme ist falsch: F3 gelesen, "
-              "F2 berechnet.",
+    EXPECT_EQ("Fehler in der Datei '" + file +
+                  "', Zeile 3: Die Prüfsumme ist falsch: F3 gelesen, "
+                  "F2 berechnet.",
               refusal(File(Data(0, 32) + ":0400000001020304F3\r\n" + Data(32, 16))));
     EXPECT_EQ("Fehler in der Datei '" + file + "', Zeile 2: Die Zeile ist leer.",
               refusal(File(Data(0, 16) + "\r\n" + Data(16, 16))));

@@ -42,7 +42,8 @@ TEST_F(HexRecordTest, UnreadableLinesShowOneMessageAndLeaveTheRecord) {
                         "Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (19)."));
     EXPECT_TRUE(Refused(std::string(":0400000001020304\0\0F2", 21),
                         "Die Zeile enthält ein Nullbyte an Position 18."));
-    EXPECT_TRUE(Refused(":04000000010203\x04" "F2",
+    EXPECT_TRUE(Refused(":04000000010203\x04"
+                        "F2",
                         "Das Zeichen mit dem Code 04 (hex) an Position 16 ist keine "
                         "Hexadezimalziffer."));
     EXPECT_FALSE(m_record.InitByString("0400000001020304F2")) << "no mark: refused silently";

@@ -8,7 +8,8 @@ namespace {
 
 class CatalogueTest : public CoreTest {
 protected:
-    std::unique_ptr<cNivolantis> Build(const std::vector<std::string>& units = {"bar", "mbar", "m"}) {
+    std::unique_ptr<cNivolantis> Build(const std::vector<std::string>& units = {"bar", "mbar",
+                                                                                "m"}) {
         return std::make_unique<cNivolantis>(WriteSettings(units));
     }
 };
@@ -23,8 +24,12 @@ TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrder) {
         names.push_back(group.GroupName());
         counts.emplace_back(group.Parameters().Count(), group.Ranges().Count());
     }
-    EXPECT_EQ((std::vector<std::string>{"Eingang", "Ausgang", "Grenzwerte", "Linearisierung", "Sonstiges"}), names);
-    EXPECT_EQ((std::vector<std::pair<std::size_t, std::size_t>>{{3, 3}, {1, 1}, {20, 4}, {50, 0}, {8, 1}}), counts);
+    EXPECT_EQ((std::vector<std::string>{"Eingang", "Ausgang", "Grenzwerte", "Linearisierung",
+                                        "Sonstiges"}),
+              names);
+    EXPECT_EQ((std::vector<std::pair<std::size_t, std::size_t>>{
+                  {3, 3}, {1, 1}, {20, 4}, {50, 0}, {8, 1}}),
+              counts);
     EXPECT_EQ(253, app->TotalByteCount());
 
     const cRange& c = app->Data("Grenzwerte").Ranges("Grenzwert3");
@@ -38,8 +43,10 @@ TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrder) {
     EXPECT_FLOAT_EQ(4 + 16.0 * 11 / 23, table.Parameters("X12").Value());
     EXPECT_EQ(172, table.Parameters("Y24").Adress());
     EXPECT_EQ(1.0f, table.Parameters("Y24").Value());
-    EXPECT_EQ("Sondenstörung.Ende", app->Data("Eingang").Ranges("Sondenstörung").RangeEnd().ParName());
-    EXPECT_EQ("Ständig ein", app->Data("Sonstiges").Parameters("Simulationsmodus").Description("2"));
+    EXPECT_EQ("Sondenstörung.Ende",
+              app->Data("Eingang").Ranges("Sondenstörung").RangeEnd().ParName());
+    EXPECT_EQ("Ständig ein",
+              app->Data("Sonstiges").Parameters("Simulationsmodus").Description("2"));
 }
 
 TEST_F(CatalogueTest, EveryByteOfTheMapBelongsToOneParameter) {
@@ -129,9 +136,11 @@ TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
     app->setEnableTestData(false);
     app->Data("Eingang").Ranges("Sondenstörung").SetRangeEnd(1.0);
     app->Data("Grenzwerte").Ranges("Grenzwert2").SetRangeBegin(0.95);
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Unterer Grenzwert B > Oberer Grenzwert B.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Unterer Grenzwert B > Oberer Grenzwert B.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
     EXPECT_TRUE(app->TestData());
     EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
@@ -171,7 +180,8 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
     EXPECT_EQ("/dev/ttyS2", other.SerCom().PortPath(3));
     EXPECT_EQ("/dev/ttyS4", other.SerCom().PortPath(5));
-    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3)) << "building a second object remaps nothing";
+    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3))
+        << "building a second object remaps nothing";
     EXPECT_EQ("/dev/ttyS0", app.SerCom().PortPath(1));
     EXPECT_EQ("/dev/alt", app.SerCom().PortPath(5));
 }

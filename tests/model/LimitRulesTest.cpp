@@ -23,9 +23,10 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
     EXPECT_EQ(100.0f, scale.RangeBegin().Factor());
     EXPECT_FLOAT_EQ(-999.99f, scale.RangeEnd().LowerLimit());
     EXPECT_FLOAT_EQ(999.99f, scale.RangeBegin().UpperLimit());
-    for (cParameter* p : {&P("Linearisierung", "Y7"), &R("Grenzwerte", "Grenzwert4").RangeBegin(),
-                          &P("Sonstiges", "TrendFallend"), &R("Sonstiges", "Simulationsbereich").RangeEnd(),
-                          &P("Sonstiges", "Simulationsschrittweite")}) {
+    for (cParameter* p :
+         {&P("Linearisierung", "Y7"), &R("Grenzwerte", "Grenzwert4").RangeBegin(),
+          &P("Sonstiges", "TrendFallend"), &R("Sonstiges", "Simulationsbereich").RangeEnd(),
+          &P("Sonstiges", "Simulationsschrittweite")}) {
         EXPECT_EQ(100.0f, p->Factor()) << p->ParName();
         EXPECT_EQ(0.0f, p->LowerLimit()) << p->ParName();
         EXPECT_EQ(1.0f, p->UpperLimit()) << p->ParName();
@@ -53,7 +54,8 @@ TEST_F(LimitRulesTest, EveryDependentValueFollowsTheScalingAndTheMeasuringRange)
         float lower, upper, factor;
     };
     std::vector<Expected> expected;
-    for (cParameter* p : {&R("Eingang", "Skalierung").RangeBegin(), &R("Eingang", "Skalierung").RangeEnd()})
+    for (cParameter* p :
+         {&R("Eingang", "Skalierung").RangeBegin(), &R("Eingang", "Skalierung").RangeEnd()})
         expected.push_back({p, -999.99f, 999.99f, 100});
     const auto scaled = [&](cParameter& p) { expected.push_back({&p, -50, 750, 100}); };
     for (const char* relay : {"Grenzwert1", "Grenzwert2", "Grenzwert3", "Grenzwert4"}) {

@@ -85,12 +85,14 @@ TEST_F(ParameterTest, DescriptionsAreKeyedAndUnique) {
 }
 
 TEST_F(ParameterTest, RangeChecksBeginAgainstEndUnlessInverse) {
-    cRange& r = group.AddRange("Grenzwert1", false, {1, 0, 0.9, 211, 4, 10000}, {1, 0, 0.1, 207, 4, 10000});
+    cRange& r =
+        group.AddRange("Grenzwert1", false, {1, 0, 0.9, 211, 4, 10000}, {1, 0, 0.1, 207, 4, 10000});
     EXPECT_EQ("Grenzwert1.Anfang", r.RangeBegin().ParName());
     EXPECT_EQ(211, r.RangeBegin().Adress());
     r.RangeBegin().setParName("Unterer Grenzwert A");
     r.RangeEnd().setParName("Oberer Grenzwert A");
-    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Unterer Grenzwert A > Oberer Grenzwert A.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
     EXPECT_TRUE(r.TestData());
     VerifyMessages();
@@ -112,7 +114,8 @@ TEST_F(ParameterTest, RangeChecksBeginAgainstEndUnlessInverse) {
 }
 
 TEST_F(ParameterTest, SetRangeWithTheCurrentValueDoesNotNotify) {
-    cRange& r = group.AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000});
+    cRange& r =
+        group.AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000});
     const int before = owner.count;
     r.SetRangeBegin(4.0);
     r.SetRangeBegin("4,0");

@@ -1,7 +1,7 @@
 #include "RecordingPrinter.h"
 
-#include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "base/Platform.h"
 #include "report/TextPrinter.h"
 #include "support/CoreTest.h"
 

@@ -1,8 +1,8 @@
-#include "support/CliRunner.h"
-#include "base/Platform.h"
 #include "app/cNivolantis.h"
+#include "base/Platform.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/ReportPrinting.h"
+#include "support/CliRunner.h"
 #include "support/CoreTest.h"
 #include "support/ScriptedFileDialogs.h"
 

@@ -9,7 +9,8 @@ struct CliResult {
     std::string err; ///< standard error
 };
 
-/// `arguments` is shell text after the program name; `environment` precedes it ("LANG=de_DE.UTF-8").
+/// `arguments` is shell text after the program name; `environment` precedes it
+/// ("LANG=de_DE.UTF-8").
 CliResult RunCli(const std::string& arguments, const std::string& environment = "LANG=de_DE.UTF-8");
 
 /// The same for any program, given by its path.

@@ -51,7 +51,9 @@ void CoreTest::UseGerman() {
         ",", StandardRegionalSettings::DateOrder::DayMonthYear));
 }
 
-void CoreTest::UseEnglish() { Platform::Install(std::make_unique<StandardRegionalSettings>(".")); }
+void CoreTest::UseEnglish() {
+    Platform::Install(std::make_unique<StandardRegionalSettings>("."));
+}
 
 void CoreTest::ExpectMessage(const std::string& text, MsgIcon icon, const std::string& title) {
     m_expected.push_back({text, icon, title});

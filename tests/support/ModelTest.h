@@ -18,8 +18,12 @@ protected:
         CoreTest::TearDown();
     }
 
-    cParameter& P(const std::string& group, const std::string& name) { return app->Data(group).Parameters(name); }
-    cRange& R(const std::string& group, const std::string& name) { return app->Data(group).Ranges(name); }
+    cParameter& P(const std::string& group, const std::string& name) {
+        return app->Data(group).Parameters(name);
+    }
+    cRange& R(const std::string& group, const std::string& name) {
+        return app->Data(group).Ranges(name);
+    }
 
     std::vector<cParameter*> WalkOrder() const {
         std::vector<cParameter*> order;

@@ -6,18 +6,25 @@ namespace {
 
 const char* IconName(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Information: return "Information";
-    case MsgIcon::Critical: return "Critical";
-    case MsgIcon::Exclamation: return "Exclamation";
-    default: return "None";
+    case MsgIcon::Information:
+        return "Information";
+    case MsgIcon::Critical:
+        return "Critical";
+    case MsgIcon::Exclamation:
+        return "Exclamation";
+    default:
+        return "None";
     }
 }
 
 const char* AnswerName(MsgAnswer answer) {
     switch (answer) {
-    case MsgAnswer::Yes: return "Yes";
-    case MsgAnswer::No: return "No";
-    default: return "Cancel";
+    case MsgAnswer::Yes:
+        return "Yes";
+    case MsgAnswer::No:
+        return "No";
+    default:
+        return "Cancel";
     }
 }
 

@@ -9,7 +9,8 @@
 /// A view that records its calls into a shared log ("main:Update", "main:Progress 33", …).
 class RecordingView : public View {
 public:
-    RecordingView(std::string name, std::vector<std::string>& log) : m_name(std::move(name)), m_log(log) {}
+    RecordingView(std::string name, std::vector<std::string>& log)
+        : m_name(std::move(name)), m_log(log) {}
     void Update() override { m_log.push_back(m_name + ":Update"); }
 
 protected:

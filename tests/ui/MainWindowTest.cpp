@@ -88,7 +88,8 @@ TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {
     EXPECT_EQ(12.5f, R("Eingang", "Skalierung").GetRangeEnd());
     EXPECT_EQ("000,00", Text("txtSBegin"));
     EXPECT_EQ("012,50", Text("txtSEnd"));
-    EXPECT_EQ("Skalenbereich: 000,00..012,50 bar", main->findChild<QLabel*>("StatusBar1_Panel2")->text());
+    EXPECT_EQ("Skalenbereich: 000,00..012,50 bar",
+              main->findChild<QLabel*>("StatusBar1_Panel2")->text());
     EXPECT_EQ("X: 4,00..20,00 mA\nentspricht\nY: 000,00..012,50 bar",
               Find<QLabel>("lblSkalenbereich")->text());
 
@@ -106,7 +107,8 @@ TEST_F(MainWindowTest, NewUnitReachesEveryScaledParameterAndLabel) {
     EXPECT_EQ(2.0f, P("Eingang", "Skaleneinheit").Value());
     for (int n = 1; n <= 24; ++n)
         EXPECT_EQ("m", P("Linearisierung", "Y" + std::to_string(n)).Unit()) << n;
-    std::vector<cRange*> ranges = {&R("Eingang", "Skalierung"), &R("Sonstiges", "Simulationsbereich")};
+    std::vector<cRange*> ranges = {&R("Eingang", "Skalierung"),
+                                   &R("Sonstiges", "Simulationsbereich")};
     for (int n = 1; n <= 4; ++n)
         ranges.push_back(&R("Grenzwerte", "Grenzwert" + std::to_string(n)));
     for (cRange* range : ranges) {
@@ -130,8 +132,9 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
     MyNivolantis->setHardwareVariante(0);
     EXPECT_TRUE(enabled("txtUL_0"));
     EXPECT_TRUE(enabled("lblUnit_6"));
-    for (const char* name : {"cmbPumpSwap_0", "lblPumpSwap_1", "fraTrend", "fraLimit_2", "fraRelay_3",
-                             "txtUL_2", "txtLL_3", "cmbLimitFunction_2", "txtDelay_3"})
+    for (const char* name :
+         {"cmbPumpSwap_0", "lblPumpSwap_1", "fraTrend", "fraLimit_2", "fraRelay_3", "txtUL_2",
+          "txtLL_3", "cmbLimitFunction_2", "txtDelay_3"})
         EXPECT_FALSE(enabled(name)) << name;
 
     MyNivolantis->setHardwareVariante(1);
@@ -141,7 +144,8 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
         EXPECT_TRUE(enabled(name)) << name;
 
     MyNivolantis->setHardwareVariante(7);
-    for (const char* name : {"cmbPumpSwap_0", "fraTrend", "txtTrendDeltaRise", "fraLimit_3", "txtLL_3"})
+    for (const char* name :
+         {"cmbPumpSwap_0", "fraTrend", "txtTrendDeltaRise", "fraLimit_3", "txtLL_3"})
         EXPECT_TRUE(enabled(name)) << name;
 }
 
@@ -214,7 +218,10 @@ TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
 QString PointTable() {
     QString table;
     for (int n = 0; n < 24; ++n)
-        table += QString("%1\t0%2%3\r\n").arg(4 + n * 0.5).arg(n % 2 ? "," : ".").arg(n, 2, 10, QChar('0'));
+        table += QString("%1\t0%2%3\r\n")
+                     .arg(4 + n * 0.5)
+                     .arg(n % 2 ? "," : ".")
+                     .arg(n, 2, 10, QChar('0'));
     return table;
 }
 
@@ -236,8 +243,10 @@ TEST_F(MainWindowTest, PasteTakesA24PointTableInTheGridOnly) {
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     for (int n = 1; n <= 24; ++n) {
-        EXPECT_FLOAT_EQ(4 + (n - 1) * 0.5f, P("Linearisierung", "X" + std::to_string(n)).Value()) << n;
-        EXPECT_FLOAT_EQ((n - 1) / 100.0f, P("Linearisierung", "Y" + std::to_string(n)).Value()) << n;
+        EXPECT_FLOAT_EQ(4 + (n - 1) * 0.5f, P("Linearisierung", "X" + std::to_string(n)).Value())
+            << n;
+        EXPECT_FLOAT_EQ((n - 1) / 100.0f, P("Linearisierung", "Y" + std::to_string(n)).Value())
+            << n;
     }
     EXPECT_EQ("15.50", grid->item(23, 0)->text());
     EXPECT_EQ("0.2300", grid->item(23, 1)->text());
@@ -262,9 +271,11 @@ TEST_F(MainWindowTest, SaveRefusedByTheModelCheckLeavesTheDiskUntouched) {
     OpenMain();
     R("Eingang", "Sondenstörung").SetRangeBegin(10.0);
     R("Eingang", "Sondenstörung").SetRangeEnd(5.0);
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den Endwert korrigieren.",
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
+                  "Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.", MsgIcon::Information);
+    ExpectMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
+                  MsgIcon::Information);
     main->findChild<QAction*>("Save")->trigger();
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(Dir()))
@@ -314,8 +325,9 @@ TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
     main->findChild<QAction*>("Standard")->trigger();
     EXPECT_EQ("2", Text("txtFilter"));
 
-    ExpectQuestion("Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
-                   MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    ExpectQuestion(
+        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
+        MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
     dialogs->Answer(QString::fromStdString(PathOf("bericht.pdf")));
     main->findChild<QAction*>("Print")->trigger();
     EXPECT_EQ("%PDF", ReadBytes(PathOf("bericht.pdf")).substr(0, 4));

@@ -33,8 +33,11 @@ public:
 
     static Seen Look(frmMain& w, int percent) {
         auto* bar = w.findChild<QProgressBar*>("ProgressBar1");
-        return {percent, w.findChild<QToolBar*>("Toolbar1")->isEnabled(),
-                w.findChild<QTabWidget*>("SSTab1")->isEnabled(), bar->isVisible(), bar->value(),
+        return {percent,
+                w.findChild<QToolBar*>("Toolbar1")->isEnabled(),
+                w.findChild<QTabWidget*>("SSTab1")->isEnabled(),
+                bar->isVisible(),
+                bar->value(),
                 w.findChild<QLabel*>("StatusBar1_Panel1")->text()};
     }
 
@@ -61,8 +64,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            MyNivolantis->SerCom().setPortPath(
-                n, n == 1 ? sim.SlavePath() : PathOf("kein-tty" + std::to_string(n)));
+            MyNivolantis->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
+                                                         : PathOf("kein-tty" + std::to_string(n)));
         sim.SetEeprom(EepromImageOf(*MyNivolantis));
         sim.Start();
     }
@@ -163,7 +166,8 @@ TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
     EXPECT_TRUE(option(2)->isChecked());
 
     sim.SetFaults({.silent = true});
-    ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.", MsgIcon::Exclamation);
+    ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
+                  MsgIcon::Exclamation);
     read->click();
     EXPECT_EQ(0, MyNivolantis->HardwareVariante());
 }

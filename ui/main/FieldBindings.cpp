@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string Letter(int i) { return std::string(1, static_cast<char>('A' + i)); }
+std::string Letter(int i) {
+    return std::string(1, static_cast<char>('A' + i));
+}
 
 std::vector<TextBinding> BuildTextBindings() {
     using F = DisplayForm;
@@ -23,29 +25,34 @@ std::vector<TextBinding> BuildTextBindings() {
         {"txtOutOnError", "Ausgang/Fehlerwert", F::Output},
     };
     for (int i = 0; i < 4; ++i) {
-        table.push_back({"txtLL_" + std::to_string(i), "Grenzwerte/Unterer Grenzwert " + Letter(i), F::Scale});
-        table.push_back({"txtUL_" + std::to_string(i), "Grenzwerte/Oberer Grenzwert " + Letter(i), F::Scale});
-        table.push_back({"txtDelay_" + std::to_string(i), "Grenzwerte/Verzögerung " + Letter(i), F::Plain});
+        table.push_back(
+            {"txtLL_" + std::to_string(i), "Grenzwerte/Unterer Grenzwert " + Letter(i), F::Scale});
+        table.push_back(
+            {"txtUL_" + std::to_string(i), "Grenzwerte/Oberer Grenzwert " + Letter(i), F::Scale});
+        table.push_back(
+            {"txtDelay_" + std::to_string(i), "Grenzwerte/Verzögerung " + Letter(i), F::Plain});
     }
     table.insert(table.end(), {
-        {"txtStützpunkte", "Linearisierung/Stützpunkte", F::Plain},
-        {"txtPWNew", "Sonstiges/Passwort", F::Plain},
-        {"txtTrendIntervall", "Sonstiges/Trendintervall", F::Plain},
-        {"txtTrendDeltaRise", "Sonstiges/TrendSteigend", F::Scale},
-        {"txtTrendDeltaFall", "Sonstiges/TrendFallend", F::Scale},
-        {"txtSimBegin", "Sonstiges/Simulationsbereich.Anfang", F::Scale},
-        {"txtSimEnd", "Sonstiges/Simulationsbereich.Ende", F::Scale},
-        {"txtSimStep", "Sonstiges/Simulationsschrittweite", F::Scale},
-        {"txtSimTimeStep", "Sonstiges/Simulationszeitraster", F::Plain},
-    });
+                                  {"txtStützpunkte", "Linearisierung/Stützpunkte", F::Plain},
+                                  {"txtPWNew", "Sonstiges/Passwort", F::Plain},
+                                  {"txtTrendIntervall", "Sonstiges/Trendintervall", F::Plain},
+                                  {"txtTrendDeltaRise", "Sonstiges/TrendSteigend", F::Scale},
+                                  {"txtTrendDeltaFall", "Sonstiges/TrendFallend", F::Scale},
+                                  {"txtSimBegin", "Sonstiges/Simulationsbereich.Anfang", F::Scale},
+                                  {"txtSimEnd", "Sonstiges/Simulationsbereich.Ende", F::Scale},
+                                  {"txtSimStep", "Sonstiges/Simulationsschrittweite", F::Scale},
+                                  {"txtSimTimeStep", "Sonstiges/Simulationszeitraster", F::Plain},
+                              });
     for (int n = 0; n < 4; ++n)
         table.push_back({"txtDescription_" + std::to_string(n),
-                         std::string(kDescriptionSection) + "/Zeile" + std::to_string(n + 1), F::Text});
+                         std::string(kDescriptionSection) + "/Zeile" + std::to_string(n + 1),
+                         F::Text});
     const std::string plant = std::string(kDescriptionSection) + "/Anlagenkennzeichen";
     table.push_back({"txtDescription_4", plant, F::Text});
     table.push_back({"txtAnlagenkennzeichen", plant, F::Text});
     table.push_back({"txtBenutzername", std::string(kUserSection) + "/Benutzername", F::Text});
-    table.push_back({"txtParametrierdatum", std::string(kUserSection) + "/Parametrierdatum", F::Text});
+    table.push_back(
+        {"txtParametrierdatum", std::string(kUserSection) + "/Parametrierdatum", F::Text});
     return table;
 }
 

@@ -9,7 +9,9 @@
 
 namespace {
 
-QString Axis(double value) { return QString::fromStdString(NumberToText(value)); }
+QString Axis(double value) {
+    return QString::fromStdString(NumberToText(value));
+}
 
 struct Span {
     double low, high;
@@ -55,8 +57,8 @@ void XYPlot::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Text));
     painter.drawLine(area.bottomLeft(), area.topLeft());
     painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawText(QPointF(area.right() - metrics.horizontalAdvance("X [mA]"), rect().bottom() - 4),
-                     "X [mA]");
+    painter.drawText(
+        QPointF(area.right() - metrics.horizontalAdvance("X [mA]"), rect().bottom() - 4), "X [mA]");
     painter.drawText(QPointF(4, lineHeight), "Y [" + m_unitY + "]");
     if (m_points.isEmpty())
         return;

@@ -36,8 +36,8 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTime>
@@ -49,11 +49,13 @@
 
 namespace {
 
-constexpr int kServiceTabs = 5;     ///< tabs 6 to 8 follow the five working pages
-constexpr int kTablePoints = 24;    ///< rows a pasted support-point table fills
+constexpr int kServiceTabs = 5;  ///< tabs 6 to 8 follow the five working pages
+constexpr int kTablePoints = 24; ///< rows a pasted support-point table fills
 const char* const kLinearisation = "Linearisierung";
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void SetText(QLineEdit* edit, const QString& text) {
     if (edit->text() != text)
@@ -221,10 +223,12 @@ void frmMain::SetUpStatusBar() {
 void frmMain::BindFields() {
     const cNivolantis& app = *MyNivolantis;
     for (const TextBinding& binding : TextBindings())
-        m_texts.push_back({Child<QLineEdit>(Q(binding.field)), &binding, ParameterAt(app, binding.path)});
+        m_texts.push_back(
+            {Child<QLineEdit>(Q(binding.field)), &binding, ParameterAt(app, binding.path)});
     for (std::size_t i = 0; i < m_texts.size(); ++i) {
         m_texts[i].edit->installEventFilter(this);
-        connect(m_texts[i].edit, &QLineEdit::returnPressed, this, [this, i] { CommitText(m_texts[i], true); });
+        connect(m_texts[i].edit, &QLineEdit::returnPressed, this,
+                [this, i] { CommitText(m_texts[i], true); });
     }
     for (QLineEdit* point : {m_x, m_y}) {
         point->installEventFilter(this);
@@ -234,7 +238,8 @@ void frmMain::BindFields() {
 
     for (const ChoiceBinding& binding : ChoiceBindings()) {
         const QString name = Q(binding.field);
-        QWidget* widget = Child<QWidget>(binding.field == "optLinart" ? QString("fraLinart") : name);
+        QWidget* widget =
+            Child<QWidget>(binding.field == "optLinart" ? QString("fraLinart") : name);
         m_choices.push_back({widget, binding.path, ParameterAt(app, binding.path)});
         const ChoiceField field = m_choices.back();
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -245,11 +250,10 @@ void frmMain::BindFields() {
                     [this, field](bool on) { CommitChoice(field, on ? 1 : 0); });
         } else {
             for (int i = 0; i < 4; ++i)
-                connect(m_linart[i], &QRadioButton::toggled,
-                        this, [this, field, i](bool on) {
-                            if (on)
-                                CommitChoice(field, i);
-                        });
+                connect(m_linart[i], &QRadioButton::toggled, this, [this, field, i](bool on) {
+                    if (on)
+                        CommitChoice(field, i);
+                });
         }
     }
     for (const char* name : {"optOutSignal_0", "optOutSignal_1"})
@@ -258,7 +262,8 @@ void frmMain::BindFields() {
                 Update();
         });
 
-    connect(m_grid, &QTableWidget::cellClicked, this, [this](int row, int) { ShowXYPoint(row + 1); });
+    connect(m_grid, &QTableWidget::cellClicked, this,
+            [this](int row, int) { ShowXYPoint(row + 1); });
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int) {
         if (!m_updating && row >= 0)
             ShowXYPoint(row + 1);
@@ -275,7 +280,8 @@ void frmMain::BindCommands() {
     };
     const Command commands[] = {
         {"End", "application-exit", QStyle::SP_DialogCloseButton, false, {}},
-        {"Standard", "document-new", QStyle::SP_FileIcon, false, [] { MyNivolantis->SetDefaults(); }},
+        {"Standard", "document-new", QStyle::SP_FileIcon, false,
+         [] { MyNivolantis->SetDefaults(); }},
         {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
         {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
@@ -284,11 +290,13 @@ void frmMain::BindCommands() {
         {"Upload", "go-up", QStyle::SP_ArrowUp, true, [] { MyNivolantis->Upload(); }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
         {"Info", "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
-        {"Options", "preferences-system", QStyle::SP_FileDialogListView, false, [this] { ShowOptions(); }},
+        {"Options", "preferences-system", QStyle::SP_FileDialogListView, false,
+         [this] { ShowOptions(); }},
     };
     for (const Command& command : commands) {
         QAction* action = Child<QAction>(command.key);
-        action->setIcon(QIcon::fromTheme(command.themeIcon, style()->standardIcon(command.fallback)));
+        action->setIcon(
+            QIcon::fromTheme(command.themeIcon, style()->standardIcon(command.fallback)));
         if (!command.run) { // "Ende" closes the window, which ends the program
             connect(action, &QAction::triggered, this, &QWidget::close);
             continue;
@@ -302,18 +310,27 @@ void frmMain::BindCommands() {
 
 void frmMain::ShowServiceTabs(const QString& commandLine) {
     for (int digit = 1; digit <= 3; ++digit)
-        m_ui->SSTab1->setTabVisible(kServiceTabs + digit - 1, commandLine.contains(QString::number(digit)));
+        m_ui->SSTab1->setTabVisible(kServiceTabs + digit - 1,
+                                    commandLine.contains(QString::number(digit)));
 }
 
 // ---- refresh ---------------------------------------------------------------------------------
 
-bool frmMain::OutputInVolts() const { return !m_outMilliamps->isChecked(); }
+bool frmMain::OutputInVolts() const {
+    return !m_outMilliamps->isChecked();
+}
 
-QString frmMain::ScalePattern() const { return m_sComma->currentText(); }
+QString frmMain::ScalePattern() const {
+    return m_sComma->currentText();
+}
 
-std::string frmMain::SelectedUnit() const { return m_sUnit->currentText().toStdString(); }
+std::string frmMain::SelectedUnit() const {
+    return m_sUnit->currentText().toStdString();
+}
 
-int frmMain::CurrentGridRow() const { return std::max(m_grid->currentRow(), 0) + 1; }
+int frmMain::CurrentGridRow() const {
+    return std::max(m_grid->currentRow(), 0) + 1;
+}
 
 QString frmMain::DisplayText(const TextField& field) const {
     const cNivolantis& app = *MyNivolantis;
@@ -347,7 +364,8 @@ QString frmMain::LimitsText(const TextField& field) const {
         return {};
     const bool volts = field.binding->form == DisplayForm::Output && OutputInVolts();
     const QString unit = volts ? QString("V") : Q(parameter->Unit());
-    QString text = Format(field, parameter->LowerLimit()) + " … " + Format(field, parameter->UpperLimit());
+    QString text =
+        Format(field, parameter->LowerLimit()) + " … " + Format(field, parameter->UpperLimit());
     return unit.isEmpty() ? text : text + " " + unit;
 }
 
@@ -395,8 +413,8 @@ void frmMain::RefreshLabels() {
     for (QLabel* label : m_outUnits)
         SetText(label, OutputInVolts() ? "V" : "mA");
     if (m_panelConnection->text() != "Suche Gerät...")
-        SetText(m_panelConnection,
-                app.PortNr() < 1 ? QString("Keine Verbindung") : "COM" + QString::number(app.PortNr()));
+        SetText(m_panelConnection, app.PortNr() < 1 ? QString("Keine Verbindung")
+                                                    : "COM" + QString::number(app.PortNr()));
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]";
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -458,7 +476,8 @@ void frmMain::UpdateProgress(double& NewPercent) {
 void frmMain::UpdateXYGrid() {
     const cDataGroup& points = MyNivolantis->Data(kLinearisation);
     const int remembered = CurrentGridRow();
-    const int count = std::clamp<int>(ToInt16(points.Parameters("Stützpunkte").Value()), 0, kTablePoints);
+    const int count =
+        std::clamp<int>(ToInt16(points.Parameters("Stützpunkte").Value()), 0, kTablePoints);
     QScopedValueRollback updating(m_updating, true);
     if (m_grid->rowCount() != count)
         m_grid->setRowCount(count);
@@ -467,7 +486,8 @@ void frmMain::UpdateXYGrid() {
         const double x = points.Parameters("X" + std::to_string(n)).Value();
         const double y = points.Parameters("Y" + std::to_string(n)).Value();
         plot.append({x, y});
-        const QString texts[2] = {Q(CutToHundredths(x)), Q(FormatPattern(y, ScalePattern().toStdString()))};
+        const QString texts[2] = {Q(CutToHundredths(x)),
+                                  Q(FormatPattern(y, ScalePattern().toStdString()))};
         for (int column = 0; column < 2; ++column) {
             QTableWidgetItem* item = m_grid->item(n - 1, column);
             if (!item) {
@@ -503,7 +523,8 @@ void frmMain::PasteXYTable() {
     cNivolantis& app = *MyNivolantis;
     if (m_grid->rowCount() < kTablePoints) {
         ShowMessage("Die Tabelle braucht " + std::to_string(kTablePoints) +
-                        " Stützpunkte; eingestellt sind " + std::to_string(m_grid->rowCount()) + ".",
+                        " Stützpunkte; eingestellt sind " + std::to_string(m_grid->rowCount()) +
+                        ".",
                     MsgIcon::None);
         return;
     }
@@ -517,15 +538,18 @@ void frmMain::PasteXYTable() {
         for (int row = 0; row < std::min<int>(rows.size(), kTablePoints); ++row) {
             const QStringList cells = rows[row].split('\t');
             for (int column = 0; column < std::min<int>(cells.size(), 2); ++column)
-                m_grid->item(row, column)->setText(QString(cells[column]).replace(',', '.').trimmed());
+                m_grid->item(row, column)
+                    ->setText(QString(cells[column]).replace(',', '.').trimmed());
         }
     }
     app.setEnableNotify(false);
     try {
         for (int n = 1; n <= kTablePoints; ++n) {
             const std::string number = std::to_string(n);
-            app.Assign(std::string(kLinearisation) + "/X" + number, m_grid->item(n - 1, 0)->text().toStdString());
-            app.Assign(std::string(kLinearisation) + "/Y" + number, m_grid->item(n - 1, 1)->text().toStdString());
+            app.Assign(std::string(kLinearisation) + "/X" + number,
+                       m_grid->item(n - 1, 0)->text().toStdString());
+            app.Assign(std::string(kLinearisation) + "/Y" + number,
+                       m_grid->item(n - 1, 1)->text().toStdString());
         }
     } catch (const std::exception& error) {
         app.setEnableNotify(true);
@@ -591,8 +615,9 @@ void frmMain::CommitPoint(const char* name, QLineEdit* edit) {
     QScopedValueRollback committing(m_committing, true);
     const int updates = m_updateCount;
     try {
-        MyNivolantis->Assign(std::string(kLinearisation) + "/" + name + std::to_string(CurrentGridRow()),
-                    edit->text().toStdString());
+        MyNivolantis->Assign(std::string(kLinearisation) + "/" + name +
+                                 std::to_string(CurrentGridRow()),
+                             edit->text().toStdString());
         if (m_updateCount == updates)
             Update();
     } catch (const std::exception& error) {
@@ -684,16 +709,19 @@ FileDialogOptions ParameterFileDialog(const char* title) {
 } // namespace
 
 void frmMain::OpenFile() {
-    if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog("Parameterdatei öffnen")))
+    if (const auto path =
+            FileDialogs::Current().OpenFile(ParameterFileDialog("Parameterdatei öffnen")))
         MyNivolantis->ReadIni(path->toStdString());
 }
 
 void frmMain::SaveFile() {
     if (MyNivolantis->TestData()) {
-        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.", MsgIcon::Information);
+        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
+                    MsgIcon::Information);
         return;
     }
-    if (const auto path = FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern")))
+    if (const auto path =
+            FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern")))
         MyNivolantis->WriteIni(path->toStdString());
 }
 

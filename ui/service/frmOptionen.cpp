@@ -57,7 +57,8 @@ void frmOptionen::ReadFromDevice() {
         if (serCom.ReadEEPROM(7, 1) == 1)
             MyNivolantis->setHardwareVariante(serCom.getBufferByte() & 0x07);
         else
-            ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.", MsgIcon::Exclamation);
+            ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
+                        MsgIcon::Exclamation);
     } catch (const std::exception& error) {
         std::cerr << "NivoConfig: Aus Gerät lesen: " << error.what() << '\n';
     }

@@ -12,7 +12,9 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 /// A tank with a level line and a wave: the product's picture.
 QPixmap Logo() {
@@ -38,7 +40,8 @@ QPixmap Logo() {
 } // namespace
 
 frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_ui(std::make_unique<Ui::frmSplash>()) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_ui(std::make_unique<Ui::frmSplash>()) {
     m_ui->setupUi(this);
     m_ui->imgLogo->setPixmap(Logo());
     QFont title = m_ui->lblProductName->font();
@@ -72,4 +75,6 @@ void frmSplash::mousePressEvent(QMouseEvent* event) {
         close();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent*) { close(); }
+void frmSplash::keyPressEvent(QKeyEvent*) {
+    close();
+}
