@@ -19,3 +19,13 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(), sameLetter) !=
            text.end();
 }
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}

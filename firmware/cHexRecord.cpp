@@ -1,6 +1,7 @@
 #include "firmware/cHexRecord.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
 
 #include <stdexcept>
 
@@ -13,16 +14,6 @@ constexpr std::size_t kTypPos = 7;
 constexpr std::size_t kDataPos = 9;
 constexpr std::size_t kCheckSumChars = 2;
 constexpr std::uint8_t kDefaultLength = 16;
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::string TooShort(std::size_t need, std::size_t have) {
     return "Die Zeile ist zu kurz: " + std::to_string(need) + " Zeichen erwartet, " +
@@ -47,7 +38,7 @@ std::string NoHexDigit(const std::string& line, std::size_t pos) {
 }
 
 std::uint8_t ByteAt(const std::string& line, std::size_t pos) {
-    return static_cast<std::uint8_t>(HexDigit(line[pos]) * 16 + HexDigit(line[pos + 1]));
+    return static_cast<std::uint8_t>(HexDigitValue(line[pos]) * 16 + HexDigitValue(line[pos + 1]));
 }
 
 void ShowParseError(const std::string& reason) {
@@ -82,7 +73,7 @@ cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& rea
         return LineFault::NoMark;
     }
     for (std::size_t pos = 1; pos < line.size(); ++pos)
-        if (HexDigit(line[pos]) < 0) {
+        if (HexDigitValue(line[pos]) < 0) {
             reason = NoHexDigit(line, pos);
             return LineFault::Unreadable;
         }

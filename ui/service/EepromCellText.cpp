@@ -1,18 +1,10 @@
 #include "ui/service/EepromCellText.h"
 
+#include "base/Text.h"
+
 namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
-
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -25,7 +17,7 @@ std::optional<std::uint8_t> EepromCellText::Value(const std::string& text) {
         return std::nullopt;
     int value = 0;
     for (const char c : text) {
-        const int digit = DigitValue(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + digit;
