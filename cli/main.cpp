@@ -6,7 +6,7 @@
 #include "cli/DeviceCommands.h"
 #include "cli/FirmwareCommands.h"
 #include "cli/GermanCli.h"
-#include "cli/InspectCommands.h"
+#include "cli/ListDiffCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/PlatformServices.h"
 #include "cli/ReportCommand.h"
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     AddDeviceCommands(cli, context);
     AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
-    AddInspectCommands(cli, context);
+    AddListDiffCommands(cli, context);
     for (CLI::App* command : cli.get_subcommands({}))
         command->group("Befehle");
 

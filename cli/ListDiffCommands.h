@@ -7,4 +7,4 @@ class CliContext;
 
 /// list, diff: the commands that show what a parameter file holds and how two configurations
 /// differ.
-void AddInspectCommands(CLI::App& cli, CliContext& context);
+void AddListDiffCommands(CLI::App& cli, CliContext& context);

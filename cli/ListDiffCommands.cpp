@@ -1,4 +1,4 @@
-#include "cli/InspectCommands.h"
+#include "cli/ListDiffCommands.h"
 
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
@@ -146,7 +146,7 @@ void AddDiff(CLI::App& cli, CliContext& context) {
 
 } // namespace
 
-void AddInspectCommands(CLI::App& cli, CliContext& context) {
+void AddListDiffCommands(CLI::App& cli, CliContext& context) {
     AddList(cli, context);
     AddDiff(cli, context);
 }
