@@ -201,11 +201,6 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string&
     return ReadAll(file.fd(), failure);
 }
 
-std::optional<std::string> ReadFileContent(const std::string& path) {
-    std::string failure;
-    return ReadFileContent(path, failure);
-}
-
 std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
     std::string target;
     if (std::string failure = ResolveLinks(path, target); !failure.empty())

@@ -120,11 +120,6 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string&
     return ReadAll(file.handle(), failure);
 }
 
-std::optional<std::string> ReadFileContent(const std::string& path) {
-    std::string failure;
-    return ReadFileContent(path, failure);
-}
-
 std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
     const std::wstring target = Utf8ToWide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
