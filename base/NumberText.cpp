@@ -6,8 +6,8 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -38,6 +38,17 @@ double ParseCNumber(const std::string& text) {
     return value;
 }
 
+/// The value as printf's "%.*g" or "%.*f" writes it in the C locale, whatever locale the
+/// process runs in: the window toolkit sets the user's locale, whose decimal comma the parsers
+/// here would stop at.
+std::string CText(double value, std::chars_format format, int precision) {
+    char buffer[400]; // a fixed double up to 1E308 with four decimals
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    if (result.ec != std::errc())
+        throw std::length_error("number text too long");
+    return std::string(buffer, result.ptr);
+}
+
 /// Copies a run of digits; returns how many there were.
 std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out) {
     std::size_t start = pos;
@@ -61,9 +72,7 @@ bool TakeSeparator(std::string_view text, std::size_t& pos, const std::string& r
 /// The value at seven significant digits, as single precision keeps it: 2.675f (stored as
 /// 2.67499995…) counts as 2.675.
 double AtSingleDigits(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.7g", value);
-    return ParseCNumber(buffer);
+    return ParseCNumber(CText(value, std::chars_format::general, 7));
 }
 
 std::string WithRegionalSeparator(std::string text) {
@@ -76,9 +85,7 @@ std::string WithRegionalSeparator(std::string text) {
 std::string FixedText(double value, int decimals, int integerDigits) {
     if (value == 0)
         value = 0; // no "-0,00"
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    std::string text = buffer;
+    std::string text = CText(std::fabs(value), std::chars_format::fixed, decimals);
     const std::size_t point = text.find('.');
     const std::size_t digits = point == std::string::npos ? text.size() : point;
     if (digits < static_cast<std::size_t>(integerDigits))
@@ -93,9 +100,9 @@ std::string FixedText(double value, int decimals, int integerDigits) {
 std::string NumberToText(double value) {
     if (value == 0)
         return "0";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.7G", value);
-    std::string text = buffer;
+    std::string text = CText(value, std::chars_format::general, 7);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c == 'e' ? 'E' : c; });
     return WithRegionalSeparator(text);
 }
 

@@ -19,10 +19,12 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -52,8 +54,17 @@ double WireSeconds(std::size_t bytes) {
     return bytes * kBitsPerByte / kBaud;
 }
 
+/// A figure with a decimal point, also once the window toolkit has set the user's locale.
+std::string Figure(double value, int decimals = 3) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
 void PrintRatio(const char* name, double wall, double limit) {
-    std::printf("%s: wall %.3f s, limit %.3f s, ratio %.3f\n", name, wall, limit, wall / limit);
+    std::cout << name << ": wall " << Figure(wall) << " s, limit " << Figure(limit) << " s, ratio "
+              << Figure(wall / limit) << std::endl;
 }
 
 /// Bytes the device answers to what it received during a transfer.
@@ -93,12 +104,13 @@ void ExchangeRate(cNivolantis& app) {
     for (int n = 0; n < kExchanges; ++n)
         if (serCom.ReadEEPROM(n % 512, 1) != 1)
             std::fprintf(stderr, "exchange %d failed\n", n);
-    std::printf("eeprom_exchanges: %.0f exchanges/s\n", kExchanges / Seconds(start));
+    std::cout << "eeprom_exchanges: " << Figure(kExchanges / Seconds(start), 0) << " exchanges/s"
+              << std::endl;
     serCom.CloseCom(1);
 
     auto transfer = std::chrono::steady_clock::now();
     app.Upload();
-    std::printf("upload_untimed: wall %.3f s\n", Seconds(transfer));
+    std::cout << "upload_untimed: wall " << Figure(Seconds(transfer)) << " s" << std::endl;
 }
 
 /// Runs one firmware transfer and returns its wall time; its messages are kept, and printed
@@ -184,14 +196,14 @@ void RefreshTime(int argc, char** argv) {
         auto start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             window.Update();
-        std::printf("refresh_unchanged: %.3f ms per refresh, limit 2 ms\n",
-                    Seconds(start) * 1000 / kRuns);
+        std::cout << "refresh_unchanged: " << Figure(Seconds(start) * 1000 / kRuns)
+                  << " ms per refresh, limit 2 ms" << std::endl;
         cParameter& comma = MyNivolantis->Data("Eingang").Parameters("Skalenkomma");
         start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             comma.setValue(n % 2 ? 2.0 : 3.0); // notifies: one refresh each
-        std::printf("refresh_changed: %.3f ms per refresh, limit 2 ms\n",
-                    Seconds(start) * 1000 / kRuns);
+        std::cout << "refresh_changed: " << Figure(Seconds(start) * 1000 / kRuns)
+                  << " ms per refresh, limit 2 ms" << std::endl;
         MyNivolantis.reset(); // the application object ends before its views
     }
 }

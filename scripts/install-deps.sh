@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the programs need, when missing.
+# Installs the Debian 12 packages the build, the tests and the programs need, when missing, and
+# generates the locales the tests run under.
 set -euo pipefail
 
 packages=(
@@ -8,16 +9,25 @@ packages=(
     qt6-base-dev libcli11-dev
     poppler-utils fonts-dejavu-core
     clang-format ccache
+    locales
 )
+locales=(de_DE en_US)
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+for l in "${locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qix "$l.utf8"; then
+        echo "Generating the locale $l.UTF-8"
+        $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
+    fi
+done

@@ -3,6 +3,9 @@
 #include "base/Platform.h"
 #include "support/CoreTest.h"
 
+#include <clocale>
+#include <string>
+
 using NumberTextTest = CoreTest;
 
 TEST_F(NumberTextTest, GeneralFormUsesRegionalSeparatorAndSevenDigits) {
@@ -89,4 +92,35 @@ TEST_F(NumberTextTest, HundredthsAreCutDown) {
     EXPECT_EQ("0,29", CutToHundredths(0.29f)) << "a single 0.29 is 0.28999999 but means 0.29";
     EXPECT_EQ("4,00", CutToHundredths(4));
     EXPECT_EQ("19,99", CutToHundredths(19.99999f));
+}
+
+/// The window toolkit sets the C library's locale from the environment; number text must not
+/// follow it, only the regional settings.
+class UserCLocale {
+public:
+    explicit UserCLocale(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
+        m_set = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~UserCLocale() { std::setlocale(LC_ALL, m_previous.c_str()); }
+    bool Set() const { return m_set; }
+
+private:
+    std::string m_previous;
+    bool m_set = false;
+};
+
+TEST_F(NumberTextTest, TextFollowsTheRegionalSettingsWhateverTheCLocale) {
+    const UserCLocale german("de_DE.UTF-8");
+    ASSERT_TRUE(german.Set()) << "de_DE.UTF-8 is not generated on this machine";
+    EXPECT_EQ("0,9000", FormatPattern(0.9f, "0.0000"));
+    EXPECT_EQ("000,90", FormatPattern(0.9f, "000.00"));
+    EXPECT_EQ("13,75", FormatPattern(13.75, "#0.00"));
+    EXPECT_EQ("4,69", CutToHundredths(4 + 16.0 / 23));
+    EXPECT_EQ("0,1", NumberToText(0.1f));
+    EXPECT_EQ("1,234568E+07", NumberToText(12345678));
+    EXPECT_EQ(13.75, TextToNumber("13,75"));
+    UseEnglish();
+    EXPECT_EQ("0.9", NumberToText(0.9f));
+    EXPECT_EQ("012.50", FormatPattern(12.5, "000.00"));
+    EXPECT_EQ("5.39", CutToHundredths(4 + 32.0 / 23));
 }

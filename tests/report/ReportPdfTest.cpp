@@ -4,6 +4,7 @@
 #include "platform/ReportPrinting.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
+#include "support/DesktopLocale.h"
 #include "support/ScriptedFileDialogs.h"
 
 #include <gmock/gmock.h>
@@ -38,6 +39,10 @@ protected:
         static char name[] = "test_reportpdf";
         static char* argv[] = {name, nullptr};
         static QApplication application(argc, argv);
+    }
+    void SetUp() override {
+        CoreTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(AssertDesktopLocale());
     }
     static bool HavePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 

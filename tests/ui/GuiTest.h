@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "support/CoreTest.h"
+#include "support/DesktopLocale.h"
 #include "support/ScriptedFileDialogs.h"
 #include "ui/main/frmMain.h"
 
@@ -19,6 +20,7 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         Application();
+        ASSERT_NO_FATAL_FAILURE(AssertDesktopLocale());
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         FileDialogs::Install(std::move(scripted));

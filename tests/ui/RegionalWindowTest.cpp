@@ -1,0 +1,63 @@
+#include "GuiTest.h"
+
+#include "base/Platform.h"
+#include "platform/QtRegionalSettings.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+/// The main window in the room its user has: the locale comes from the environment as on a
+/// desktop, QApplication sets the C library's locale from it, and the window shows numbers with
+/// the system's separator. Built once for a German and once for an English desktop.
+class RegionalWindowTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        Platform::Install(std::make_unique<QtRegionalSettings>());
+        m_english = std::string(std::getenv("LC_ALL")).rfind("en_", 0) == 0;
+    }
+
+    /// A number text written with a comma, in the form of this test's desktop.
+    QString L(QString german) const { return m_english ? german.replace(',', '.') : german; }
+
+private:
+    bool m_english = false;
+};
+
+TEST_F(RegionalWindowTest, FractionsAreShownAndKeptWithTheDesktopsSeparator) {
+    frmMain& window = OpenMain();
+    EXPECT_EQ(L("0,9000"), Text("txtUL_0"));
+    EXPECT_EQ(L("0,1000"), Text("txtLL_0"));
+
+    // Passing through a field commits its text: the value must stay whole.
+    Find("txtUL_0")->setFocus();
+    Find("txtLL_0")->setFocus();
+    Find("txtUL_0")->setFocus();
+    EXPECT_EQ(0.9f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
+    EXPECT_EQ(0.1f, R("Grenzwerte", "Grenzwert1").GetRangeBegin());
+
+    Enter("txtInEnd", L("13,75"));
+    EXPECT_EQ(13.75f, R("Eingang", "Messbereich").GetRangeEnd());
+    EXPECT_EQ(L("13,75"), Text("txtInEnd"));
+    Enter("txtInEnd", L("20"));
+
+    // 4 + 16 * (n - 1) / 23 mA, cut to hundredths.
+    auto* grid = Find<QTableWidget>("grdXY");
+    const char* const x[] = {"4,00", "4,69", "5,39", "6,08", "6,78"};
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(L(x[row]), grid->item(row, 0)->text()) << "row " << row + 1;
+
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(2);
+    Enter("txtSEnd", L("12,5"));
+    EXPECT_EQ(12.5f, R("Eingang", "Skalierung").GetRangeEnd());
+    EXPECT_EQ(L("012,50"), Text("txtSEnd"));
+    EXPECT_EQ(L("000,90"), Text("txtUL_0"));
+    window.close();
+}
+
+} // namespace
