@@ -177,8 +177,10 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         taken = field.parameter->setValue(text);
         scaling = field.parameter->ParName() == "Skalenkomma";
     }
-    if (field.inInput && scaling)
+    if (field.inInput && scaling) {
         UpdateLimits();
+        Notify(); // the new limits may have cut other values: show them, not the old ones
+    }
     return taken;
 }
 

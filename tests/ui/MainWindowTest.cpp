@@ -101,6 +101,24 @@ TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {
     EXPECT_EQ("00013", Text("txtSEnd"));
 }
 
+TEST_F(MainWindowTest, FieldsShowTheLimitsAndValuesThatAScalingChangeLeaves) {
+    OpenMain();
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(2);
+    Enter("txtSEnd", "250");
+    EXPECT_EQ("000,00 … 250,00 bar", Find("txtUL_0")->toolTip()) << "limits follow the scaling";
+    Enter("txtUL_0", "200");
+
+    // Four decimals allow at most 9,9999: the scaling end and the switch point are cut to it.
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(4);
+    EXPECT_EQ(9.9999f, R("Eingang", "Skalierung").GetRangeEnd());
+    EXPECT_EQ("9,9999", Text("txtSEnd"));
+    EXPECT_EQ("9,9999", Text("txtUL_0"));
+    EXPECT_EQ("-9,9999 … 9,9999 bar", Find("txtSEnd")->toolTip());
+    Find("txtSEnd")->setFocus(); // tabbing through takes what is shown: no refusal
+    Find("txtSBegin")->setFocus();
+    EXPECT_EQ(9.9999f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
+}
+
 TEST_F(MainWindowTest, NewUnitReachesEveryScaledParameterAndLabel) {
     OpenMain();
     Find<QComboBox>("cmbSUnit")->setCurrentIndex(2);
