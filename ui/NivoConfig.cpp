@@ -8,6 +8,7 @@
 #include "cli/GermanCli.h"
 #include "device/cSerCom.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslations.h"
 #include "sim/DemoDevice.h"
 #include "ui/QtStartWindows.h"
 #include "ui/Screenshots.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     if (const auto answered = AnswerWithoutWindows(argc, argv))
         return *answered;
     QApplication application(argc, argv);
+    const auto translations = InstallQtTranslations();
     InstallQtPlatform();
 
     QStringList arguments = QApplication::arguments().mid(1);
