@@ -12,8 +12,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -66,7 +69,7 @@ TEST_F(MainWindowTest, VoltViewShowsAndTakesHalfTheCurrent) {
     EXPECT_EQ("10,00", Text("txtOutEnd"));
 }
 
-TEST_F(MainWindowTest, ValueFieldsTellTheirLimitsAndTheWindowItsSize) {
+TEST_F(MainWindowTest, ValueFieldsTellTheirLimits) {
     OpenMain();
     EXPECT_EQ("0 … 255", Find("txtFilter")->toolTip());
     EXPECT_EQ("0 … 255 s", Find("txtDelay_3")->toolTip());
@@ -74,10 +77,80 @@ TEST_F(MainWindowTest, ValueFieldsTellTheirLimitsAndTheWindowItsSize) {
     Find<QRadioButton>("optOutSignal_1")->click();
     EXPECT_EQ("0,00 … 10,00 V", Find("txtOutEnd")->toolTip());
     EXPECT_EQ("", Find("txtBenutzername")->toolTip());
+}
 
-    const QSize opened = main->size();
-    main->resize(opened + QSize(200, 100));
-    EXPECT_EQ(opened, main->size());
+TEST_F(MainWindowTest, TabWalksEachPageTopToBottomLeftToRight) {
+    OpenMain();
+    Find<QRadioButton>("optLinart_1")->click(); // the table editor takes part
+    QStringList limits;
+    for (const QString n : {"0", "1", "2", "3"})
+        limits << "cmbLimitFunction_" + n << "txtUL_" + n << "txtLL_" + n << "cmbPumpSwap_" + n
+               << "cmbRelayFunction_" + n << "cmbOnError_" + n << "txtDelay_" + n;
+    const QStringList pages[] = {
+        {"txtInBegin", "txtInEnd", "txtStörungBegin", "txtStörungEnd", "optOutSignal_0",
+         "txtOutBegin", "txtOutEnd", "txtOutOnError", "txtFilter", "txtSBegin", "txtSEnd",
+         "cmbSUnit", "cmbSComma"},
+        limits,
+        {"optLinart_1", "txtStützpunkte", "grdXY", "txtX", "txtY"},
+        {"scrollKontrast", "cmdKontrastSpeichern", "txtTrendDeltaRise", "txtTrendDeltaFall",
+         "txtTrendIntervall", "txtSimBegin", "txtSimEnd", "txtSimStep", "txtSimTimeStep",
+         "cmbSimModus", "txtPWNew", "chkPWAktiv"},
+        {"txtParametrierdatum", "txtBenutzername", "txtDescription_0", "txtDescription_1",
+         "txtDescription_2", "txtDescription_3", "txtDescription_4"},
+    };
+    auto* tabs = Find<QTabWidget>("SSTab1");
+    for (int page = 0; page < 5; ++page) {
+        tabs->setCurrentIndex(page);
+        Find<QWidget>(pages[page].front())->setFocus();
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        while (walked.size() < pages[page].size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(pages[page], walked) << "page " << page + 1;
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarCommandsAnswerTheirAcceleratorsAndShortcuts) {
+    OpenMain();
+    QWidget options;
+    main->setOptionsWindow(&options);
+    auto* toolbar = Find<QToolBar>("Toolbar1");
+    QStringList accelerators;
+    for (QAction* action : toolbar->actions())
+        accelerators << QKeySequence::mnemonic(
+                            qobject_cast<QToolButton*>(toolbar->widgetForAction(action))->text())
+                            .toString();
+    EXPECT_EQ(QStringList({"Alt+N", "Alt+R", "Alt+Ö", "Alt+H", "Alt+K", "Alt+I", "Alt+L", "Alt+V",
+                           "Alt+O", "Alt+T"}),
+              accelerators);
+
+    // A button's accelerator clicks it after a short animation.
+    auto press = [this](int key, Qt::KeyboardModifiers modifiers,
+                        const std::function<bool()>& done) {
+        QTest::keyClick(main.get(), static_cast<Qt::Key>(key), modifiers);
+        return QTest::qWaitFor(done, 2000);
+    };
+    auto dialogsSeen = [this] { return dialogs->Requests().size(); };
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_Odiaeresis, Qt::AltModifier, [&] { return dialogsSeen() == 1; }));
+    EXPECT_FALSE(dialogs->Requests().back().save) << "Alt+Ö opens a file";
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_O, Qt::ControlModifier, [&] { return dialogsSeen() == 2; }));
+    EXPECT_FALSE(dialogs->Requests().back().save);
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_S, Qt::ControlModifier, [&] { return dialogsSeen() == 3; }));
+    EXPECT_TRUE(dialogs->Requests().back().save) << "Ctrl+S saves";
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_H, Qt::AltModifier, [&] { return dialogsSeen() == 4; }));
+    EXPECT_TRUE(dialogs->Requests().back().save) << "Alt+H saves";
+
+    EXPECT_TRUE(press(Qt::Key_T, Qt::AltModifier, [&] { return options.isVisible(); }));
+    options.hide();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    EXPECT_TRUE(press(Qt::Key_Q, Qt::ControlModifier, [&] { return !main->isVisible(); }))
+        << "Ctrl+Q ends";
 }
 
 TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {

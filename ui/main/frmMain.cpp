@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
 #include "ui/main/FieldBindings.h"
+#include "ui/main/PageScrollArea.h"
 #include "ui/main/XYPlot.h"
 #include "ui/service/ServicePages.h"
 #include "ui/service/frmSplash.h"
@@ -37,6 +38,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -71,7 +73,7 @@ template <typename Form> void AddPage(QTabWidget* tabs) {
     auto* page = new QWidget;
     Form form;
     form.setupUi(page);
-    tabs->addTab(page, page->windowTitle());
+    tabs->addTab(new PageScrollArea(page), page->windowTitle());
 }
 
 /// Spaces only: a leading tab is an empty first cell.
@@ -193,7 +195,6 @@ void frmMain::SetUpStatusBar() {
                 : m_ui->StatusBar1->addPermanentWidget(label);
         return label;
     };
-    m_ui->StatusBar1->setSizeGripEnabled(false); // the window keeps its size
     m_panelConnection = panel(0);
     m_ui->StatusBar1->removeWidget(m_panelConnection);
     m_ui->StatusBar1->addWidget(m_panelConnection);
@@ -277,15 +278,23 @@ void frmMain::BindCommands() {
         QStyle::StandardPixmap fallback;
         bool usesDevice;
         std::function<void()> run;
+        QKeySequence shortcut = {};
     };
     const Command commands[] = {
-        {"End", "application-exit", QStyle::SP_DialogCloseButton, false, {}},
+        {"End",
+         "application-exit",
+         QStyle::SP_DialogCloseButton,
+         false,
+         {},
+         QKeySequence("Ctrl+Q")},
         {"Standard", "document-new", QStyle::SP_FileIcon, false,
          [] { MyNivolantis->SetDefaults(); }},
-        {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
-        {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
+        {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); },
+         QKeySequence("Ctrl+O")},
+        {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); },
+         QKeySequence("Ctrl+S")},
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
-         [] { PrintReport(*MyNivolantis); }},
+         [] { PrintReport(*MyNivolantis); }, QKeySequence("Ctrl+P")},
         {"Download", "go-down", QStyle::SP_ArrowDown, true, [] { MyNivolantis->Download(); }},
         {"Upload", "go-up", QStyle::SP_ArrowUp, true, [] { MyNivolantis->Upload(); }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
@@ -297,6 +306,14 @@ void frmMain::BindCommands() {
         QAction* action = Child<QAction>(command.key);
         action->setIcon(
             QIcon::fromTheme(command.themeIcon, style()->standardIcon(command.fallback)));
+        // Qt leaves the "&" out of a toolbar button unless the icon text is set: Alt+letter
+        // then presses the button, umlauts included.
+        action->setIconText(action->text());
+        if (!command.shortcut.isEmpty()) {
+            action->setShortcut(command.shortcut);
+            action->setToolTip(action->iconText().remove('&') + " (" +
+                               command.shortcut.toString(QKeySequence::NativeText) + ")");
+        }
         if (!command.run) { // "Ende" closes the window, which ends the program
             connect(action, &QAction::triggered, this, &QWidget::close);
             continue;
@@ -757,11 +774,26 @@ void frmMain::ShowOptions() {
 // ---- window ----------------------------------------------------------------------------------
 
 void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!m_sizeFixed) { // the window keeps the size it opened with
-        m_sizeFixed = true;
-        setFixedSize(size());
+    if (!m_fitted) {
+        m_fitted = true;
+        FitToScreen();
     }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::FitToScreen() {
+    const QRect available = screen()->availableGeometry();
+    // The window manager's frame is not known before the first show: leave room for a title bar.
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize room = available.size() - QSize(frame, 2 * frame);
+    // Every command of the toolbar stays visible, and so does the status bar below a few rows.
+    const QSize least(m_ui->Toolbar1->sizeHint().width(),
+                      m_ui->Toolbar1->sizeHint().height() + m_ui->StatusBar1->sizeHint().height() +
+                          12 * fontMetrics().height());
+    setMinimumSize(least.boundedTo(room));
+    resize(sizeHint().boundedTo(room));
+    move(available.topLeft() + QPoint((available.width() - width()) / 2,
+                                      std::max(0, (available.height() - height() - frame) / 2)));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -89,6 +89,8 @@ private:
     void BindCommands();
     void SetUpStatusBar();
     void ShowServiceTabs(const QString& commandLine);
+    /// The whole layout where the screen has room, else as much as fits, pages scrolling inside.
+    void FitToScreen();
 
     QString DisplayText(const TextField& field) const;
     QString Format(const TextField& field, double value) const;
@@ -150,5 +152,5 @@ private:
     int m_updateCount = 0;         ///< refreshes so far, to tell whether a commit brought one
     bool m_commandRunning = false; ///< a toolbar command runs: no second one, no close
     bool m_closePending = false;   ///< the window was closed while a device command ran
-    bool m_sizeFixed = false;
+    bool m_fitted = false;         ///< sized to the screen at the first show
 };
