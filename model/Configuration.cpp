@@ -122,6 +122,12 @@ void Configuration::setHardwareVariante(std::uint8_t variant) {
     Notify();
 }
 
+Configuration::State Configuration::CurrentState() const {
+    State state{{}, m_descriptions, m_benutzername, m_parametrierdatum};
+    ForEachParameter([&state](cDataGroup&, cParameter& p) { state.values.push_back(p.Value()); });
+    return state;
+}
+
 void Configuration::SetDefaults() {
     ForEachParameter([](cDataGroup&, cParameter& p) { p.SetDefault(); });
     UpdateLimits();

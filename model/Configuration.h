@@ -86,6 +86,17 @@ public:
     /// Narrows (0, 1) or widens (7) the relay choices, stores the variant, and notifies.
     void setHardwareVariante(std::uint8_t variant);
 
+    /// Every value in walk order, the description lines and the user data: all that the user
+    /// edits. Equal states mean that no edit is left to save.
+    struct State {
+        std::vector<float> values;
+        std::array<std::string, kDescriptionCount> descriptions;
+        std::string benutzername;
+        DateTime parametrierdatum;
+        bool operator==(const State&) const = default;
+    };
+    State CurrentState() const;
+
     /// Every value back to its factory default, limits recomputed, description lines reset.
     void SetDefaults();
     /// Recomputes the factors and limits that follow the scaling; leaves notification on.

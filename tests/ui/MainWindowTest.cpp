@@ -383,7 +383,7 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
     main->findChild<QAction*>("Save")->trigger();
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
     EXPECT_FALSE(std::filesystem::exists(PathOf("tank.par")));
-    EXPECT_EQ("NivoConfig []", main->windowTitle());
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
     dialogs->Answer(file);
     main->findChild<QAction*>("Save")->trigger();
@@ -397,15 +397,65 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
 
     Enter("txtFilter", "9");
     const std::string saved = ReadBytes(PathOf("tank.par"));
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     dialogs->Answer(std::nullopt);
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_EQ("9", Text("txtFilter")) << "a cancelled open loads nothing";
     EXPECT_EQ(saved, ReadBytes(PathOf("tank.par")));
 
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     dialogs->Answer(file);
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_FALSE(dialogs->Requests().back().save);
     EXPECT_EQ("5", Text("txtFilter"));
+}
+
+TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
+    OpenMain();
+    auto press = [this](const char* key) { main->findChild<QAction*>(key)->trigger(); };
+    auto ask = [this](MsgAnswer answer) {
+        ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", answer);
+    };
+    EXPECT_EQ("NivoConfig []", main->windowTitle());
+    Enter("txtFilter", "9");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
+    Enter("txtFilter", "2");
+    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "back to the state at start";
+    Enter("txtDescription_0", "Tank 3");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
+
+    ask(MsgAnswer::Cancel); // "Abbrechen" keeps the edits and does nothing else
+    press("Standard");
+    ask(MsgAnswer::Cancel);
+    press("Open");
+    ask(MsgAnswer::Cancel);
+    main->close();
+    VerifyMessages();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(dialogs->Requests().empty());
+    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+
+    ask(MsgAnswer::Yes); // "Ja" saves first and goes on only when something was saved
+    dialogs->Answer(std::nullopt);
+    press("Standard");
+    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+    const QString file = QString::fromStdString(PathOf("tank.par"));
+    ask(MsgAnswer::Yes);
+    dialogs->Answer(file);
+    press("Standard");
+    EXPECT_NE(std::string::npos, ReadBytes(PathOf("tank.par")).find("Zeile1=Tank 3"));
+    EXPECT_EQ("Beschreibung1", Text("txtDescription_0"));
+    EXPECT_EQ("NivoConfig [" + file + "]*", main->windowTitle()) << "the defaults are no file";
+
+    ask(MsgAnswer::No); // "Nein" throws the edits away
+    dialogs->Answer(file);
+    press("Open");
+    EXPECT_EQ("Tank 3", Text("txtDescription_0"));
+    EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
+    Enter("txtBenutzername", "Huber");
+    ask(MsgAnswer::No);
+    main->close();
+    EXPECT_FALSE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
@@ -413,6 +463,7 @@ TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
         GTEST_SKIP() << "a system printer would print for real";
     OpenMain();
     Enter("txtFilter", "9");
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     main->findChild<QAction*>("Standard")->trigger();
     EXPECT_EQ("2", Text("txtFilter"));
 

@@ -288,7 +288,10 @@ void frmMain::BindCommands() {
          {},
          QKeySequence("Ctrl+Q")},
         {"Standard", "document-new", QStyle::SP_FileIcon, false,
-         [] { MyNivolantis->SetDefaults(); }},
+         [this] {
+             if (MayDiscardChanges())
+                 MyNivolantis->SetDefaults();
+         }},
         {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); },
          QKeySequence("Ctrl+O")},
         {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); },
@@ -432,7 +435,7 @@ void frmMain::RefreshLabels() {
     if (m_panelConnection->text() != "Suche Gerät...")
         SetText(m_panelConnection, app.PortNr() < 1 ? QString("Keine Verbindung")
                                                     : "COM" + QString::number(app.PortNr()));
-    const QString caption = "NivoConfig [" + Q(app.FileName()) + "]";
+    const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)
         setWindowTitle(caption);
 }
@@ -672,11 +675,7 @@ void frmMain::PropagateUnit(const std::string& unit) {
 void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<void()>& command) {
     if (m_commandRunning || !MyNivolantis)
         return;
-    // Toolbar buttons take no focus: the field being edited commits first, so that "Speichern"
-    // saves what the user sees.
-    for (TextField& field : m_texts)
-        if (field.edit->hasFocus())
-            CommitText(field, false);
+    CommitFocusedField();
     m_commandRunning = true;
     if (usesDevice) {
         m_ui->Toolbar1->setEnabled(false);
@@ -699,6 +698,12 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     }
     if (m_closePending)
         close();
+}
+
+void frmMain::CommitFocusedField() {
+    for (TextField& field : m_texts)
+        if (field.edit->hasFocus())
+            CommitText(field, false);
 }
 
 void frmMain::RunServiceCommand(const char* name, const std::function<void()>& command) {
@@ -726,20 +731,36 @@ FileDialogOptions ParameterFileDialog(const char* title) {
 } // namespace
 
 void frmMain::OpenFile() {
+    if (!MayDiscardChanges())
+        return;
     if (const auto path =
             FileDialogs::Current().OpenFile(ParameterFileDialog("Parameterdatei öffnen")))
         MyNivolantis->ReadIni(path->toStdString());
 }
 
-void frmMain::SaveFile() {
+bool frmMain::SaveFile() {
     if (MyNivolantis->TestData()) {
         ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
                     MsgIcon::Information);
-        return;
+        return false;
     }
-    if (const auto path =
-            FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern")))
-        MyNivolantis->WriteIni(path->toStdString());
+    const auto path =
+        FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern"));
+    return path && MyNivolantis->WriteIni(path->toStdString());
+}
+
+bool frmMain::MayDiscardChanges() {
+    CommitFocusedField();
+    if (!MyNivolantis->Modified())
+        return true;
+    switch (AskQuestion("Änderungen speichern?", MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        return SaveFile();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmMain::ConnectDevice() {
@@ -803,6 +824,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     if (m_commandRunning) { // a device exchange is on the stack: end once it returns
         m_closePending = true;
+        event->ignore();
+        return;
+    }
+    if (MyNivolantis && !MayDiscardChanges()) {
         event->ignore();
         return;
     }

@@ -108,8 +108,15 @@ private:
     /// Runs a toolbar command: failures end it (ours are printed to standard error), and the
     /// window refreshes afterwards. Device commands disable the toolbar and the pages meanwhile.
     void RunCommand(const char* name, bool usesDevice, const std::function<void()>& command);
+    /// Toolbar buttons take no focus: the field being edited commits first, so that a command
+    /// works on what the user sees.
+    void CommitFocusedField();
     void OpenFile();
-    void SaveFile();
+    /// False when nothing was saved (refused by the model check, dialog cancelled, write failed).
+    bool SaveFile();
+    /// Asks "Änderungen speichern?" when the model holds edits not yet saved or transferred:
+    /// true when they may go (saved, or the user said "Nein"), false to keep them.
+    bool MayDiscardChanges();
     void ConnectDevice();
     void ShowInfo();
     void ShowOptions();
