@@ -106,8 +106,8 @@ public:
     /// they change, the limit update after the measuring range, the scaling and the decimal
     /// places of "Eingang" (then one more notification for what it changed), and
     /// "Gerätebeschreibung/Zeile1".."Zeile4" and "Gerätebeschreibung/Anlagenkennzeichen" for
-    /// the description lines. False when the model
-    /// refused the text (after its message). Throws std::out_of_range for an unknown path.
+    /// the description lines. False when the model refused the text (after its message).
+    /// Throws std::out_of_range for an unknown path.
     bool Assign(const std::string& path, const std::string& text);
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.
