@@ -172,6 +172,7 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         SetDescription(field.descriptionLine, text);
         return true;
     }
+    const float before = field.parameter->Value();
     bool taken;
     bool scaling;
     if (field.range) {
@@ -185,7 +186,8 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
     }
     if (field.inInput && scaling) {
         UpdateLimits();
-        Notify(); // the new limits may have cut other values: show them, not the old ones
+        if (field.parameter->Value() != before)
+            Notify(); // the new limits may have cut other values: show them, not the old ones
     }
     return taken;
 }

@@ -104,7 +104,7 @@ public:
 
     /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
     /// they change, the limit update after the measuring range, the scaling and the decimal
-    /// places of "Eingang" (then one more notification for what it changed), and
+    /// places of "Eingang" (after a change, one more notification for what it changed), and
     /// "Gerätebeschreibung/Zeile1".."Zeile4" and "Gerätebeschreibung/Anlagenkennzeichen" for
     /// the description lines. False when the model refused the text (after its message).
     /// Throws std::out_of_range for an unknown path.
