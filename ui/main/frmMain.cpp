@@ -278,26 +278,18 @@ void frmMain::BindCommands() {
         QStyle::StandardPixmap fallback;
         bool usesDevice;
         std::function<void()> run;
-        QKeySequence shortcut = {};
     };
     const Command commands[] = {
-        {"End",
-         "application-exit",
-         QStyle::SP_DialogCloseButton,
-         false,
-         {},
-         QKeySequence("Ctrl+Q")},
+        {"End", "application-exit", QStyle::SP_DialogCloseButton, false, {}},
         {"Standard", "document-new", QStyle::SP_FileIcon, false,
          [this] {
              if (MayDiscardChanges())
                  MyNivolantis->SetDefaults();
          }},
-        {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); },
-         QKeySequence("Ctrl+O")},
-        {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); },
-         QKeySequence("Ctrl+S")},
+        {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
+        {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
-         [] { PrintReport(*MyNivolantis); }, QKeySequence("Ctrl+P")},
+         [] { PrintReport(*MyNivolantis); }},
         {"Download", "go-down", QStyle::SP_ArrowDown, true, [] { MyNivolantis->Download(); }},
         {"Upload", "go-up", QStyle::SP_ArrowUp, true, [] { MyNivolantis->Upload(); }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
@@ -312,11 +304,9 @@ void frmMain::BindCommands() {
         // Qt leaves the "&" out of a toolbar button unless the icon text is set: Alt+letter
         // then presses the button, umlauts included.
         action->setIconText(action->text());
-        if (!command.shortcut.isEmpty()) {
-            action->setShortcut(command.shortcut);
+        if (!action->shortcut().isEmpty())
             action->setToolTip(action->iconText().remove('&') + " (" +
-                               command.shortcut.toString(QKeySequence::NativeText) + ")");
-        }
+                               action->shortcut().toString(QKeySequence::NativeText) + ")");
         if (!command.run) { // "Ende" closes the window, which ends the program
             connect(action, &QAction::triggered, this, &QWidget::close);
             continue;
