@@ -141,9 +141,6 @@ TEST_F(MainWindowTest, ToolbarCommandsAnswerTheirAcceleratorsAndShortcuts) {
     dialogs->Answer(std::nullopt);
     EXPECT_TRUE(press(Qt::Key_S, Qt::ControlModifier, [&] { return dialogsSeen() == 3; }));
     EXPECT_TRUE(dialogs->Requests().back().save) << "Ctrl+S saves";
-    dialogs->Answer(std::nullopt);
-    EXPECT_TRUE(press(Qt::Key_H, Qt::AltModifier, [&] { return dialogsSeen() == 4; }));
-    EXPECT_TRUE(dialogs->Requests().back().save) << "Alt+H saves";
 
     EXPECT_TRUE(press(Qt::Key_T, Qt::AltModifier, [&] { return options.isVisible(); }));
     options.hide();
