@@ -21,6 +21,13 @@ cNivolantis::cNivolantis(const Settings& settings)
     m_config.setOwner(this);
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
         m_serCom.setPortPath(port, settings.portPaths[port - 1]);
+    m_kept = m_config.CurrentState();
+}
+
+bool cNivolantis::KeepStateIf(bool done) {
+    if (done)
+        m_kept = m_config.CurrentState();
+    return done;
 }
 
 cNivolantis::~cNivolantis() = default;
@@ -87,18 +94,18 @@ std::int16_t cNivolantis::Connect() {
 }
 
 bool cNivolantis::Download() {
-    return DeviceTransfer(m_config, m_serCom, *this).Download();
+    return KeepStateIf(DeviceTransfer(m_config, m_serCom, *this).Download());
 }
 bool cNivolantis::Upload() {
-    return DeviceTransfer(m_config, m_serCom, *this).Upload();
+    return KeepStateIf(DeviceTransfer(m_config, m_serCom, *this).Upload());
 }
 
 bool cNivolantis::WriteIni(const std::string& NewFileName) {
-    return ParameterFile(m_config, m_iniFile, m_fileName).Write(NewFileName);
+    return KeepStateIf(ParameterFile(m_config, m_iniFile, m_fileName).Write(NewFileName));
 }
 
 bool cNivolantis::ReadIni(const std::string& NewFileName) {
-    return ParameterFile(m_config, m_iniFile, m_fileName).Read(NewFileName);
+    return KeepStateIf(ParameterFile(m_config, m_iniFile, m_fileName).Read(NewFileName));
 }
 
 bool cNivolantis::PrintAll() {

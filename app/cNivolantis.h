@@ -110,6 +110,10 @@ public:
     /// Loads a parameter file into the model; false (after a message) when it could not be read.
     bool ReadIni(const std::string& NewFileName);
 
+    /// True while the model differs from what was last opened, saved, read from or written to
+    /// the device, or before any of these from the state the program started with.
+    bool Modified() const { return m_config.CurrentState() != m_kept; }
+
     /// Prints the configuration report on the platform printer; false (after a message) when the
     /// whole-model check refused it. Printer errors reach the caller.
     bool PrintAll();
@@ -127,7 +131,11 @@ private:
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;
 
+    /// The state is kept where it is now when `done`; returns `done`.
+    bool KeepStateIf(bool done);
+
     Configuration m_config;
+    Configuration::State m_kept; ///< the state at the last file or device transfer
     std::vector<View*> m_views;
     cSerCom m_serCom;
     cIniFile m_iniFile;

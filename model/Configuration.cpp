@@ -122,6 +122,12 @@ void Configuration::setHardwareVariante(std::uint8_t variant) {
     Notify();
 }
 
+Configuration::State Configuration::CurrentState() const {
+    State state{{}, m_descriptions, m_benutzername, m_parametrierdatum};
+    ForEachParameter([&state](cDataGroup&, cParameter& p) { state.values.push_back(p.Value()); });
+    return state;
+}
+
 void Configuration::SetDefaults() {
     ForEachParameter([](cDataGroup&, cParameter& p) { p.SetDefault(); });
     UpdateLimits();
@@ -166,6 +172,7 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         SetDescription(field.descriptionLine, text);
         return true;
     }
+    const float before = field.parameter->Value();
     bool taken;
     bool scaling;
     if (field.range) {
@@ -177,8 +184,11 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         taken = field.parameter->setValue(text);
         scaling = field.parameter->ParName() == "Skalenkomma";
     }
-    if (field.inInput && scaling)
+    if (field.inInput && scaling) {
         UpdateLimits();
+        if (field.parameter->Value() != before)
+            Notify(); // the new limits may have cut other values: show them, not the old ones
+    }
     return taken;
 }
 

@@ -86,6 +86,17 @@ public:
     /// Narrows (0, 1) or widens (7) the relay choices, stores the variant, and notifies.
     void setHardwareVariante(std::uint8_t variant);
 
+    /// Every value in walk order, the description lines and the user data: all that the user
+    /// edits. Equal states mean that no edit is left to save.
+    struct State {
+        std::vector<float> values;
+        std::array<std::string, kDescriptionCount> descriptions;
+        std::string benutzername;
+        DateTime parametrierdatum;
+        bool operator==(const State&) const = default;
+    };
+    State CurrentState() const;
+
     /// Every value back to its factory default, limits recomputed, description lines reset.
     void SetDefaults();
     /// Recomputes the factors and limits that follow the scaling; leaves notification on.
@@ -93,9 +104,10 @@ public:
 
     /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
     /// they change, the limit update after the measuring range, the scaling and the decimal
-    /// places of "Eingang", and "Gerätebeschreibung/Zeile1".."Zeile4" and
-    /// "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. False when the model
-    /// refused the text (after its message). Throws std::out_of_range for an unknown path.
+    /// places of "Eingang" (after a change, one more notification for what it changed), and
+    /// "Gerätebeschreibung/Zeile1".."Zeile4" and "Gerätebeschreibung/Anlagenkennzeichen" for
+    /// the description lines. False when the model refused the text (after its message).
+    /// Throws std::out_of_range for an unknown path.
     bool Assign(const std::string& path, const std::string& text);
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.

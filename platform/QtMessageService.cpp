@@ -41,8 +41,8 @@ MsgAnswer QtMessageService::Ask(const std::string& text, MsgButtons buttons,
                                 const std::string& title) {
     QMessageBox box(QApplication::activeWindow());
     Prepare(box, text, QMessageBox::Question, title);
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton* cancel = buttons == MsgButtons::YesNoCancel
                               ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole)
                               : nullptr;

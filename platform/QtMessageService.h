@@ -3,7 +3,8 @@
 #include "base/MessageService.h"
 
 /// Message boxes and questions as modal QMessageBox windows over the active window, with the
-/// icon and title asked for (an empty title stays empty) and German button texts.
+/// icon and title asked for (an empty title stays empty) and German button texts: Alt+J and
+/// Alt+N answer a question, Esc is "Abbrechen" (or "Nein" when there is no "Abbrechen").
 class QtMessageService : public MessageService {
 public:
     void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) override;

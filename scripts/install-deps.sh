@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev libcli11-dev
+    qt6-base-dev qt6-translations-l10n libcli11-dev
     poppler-utils fonts-dejavu-core
     clang-format ccache
     locales

@@ -35,6 +35,7 @@ bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
     const QDir dir(folder);
     bool written = true;
     auto* tabs = main.findChild<QTabWidget*>("SSTab1");
+    main.resize(main.sizeHint()); // whole pages, whatever the screen
     ReadServicePages(main, *tabs);
     for (int i = 0; i < tabs->count(); ++i) {
         if (!tabs->isTabVisible(i))

@@ -3,18 +3,28 @@
 #include "support/CoreTest.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
 class ProgramsTest : public CoreTest {};
 
+/// The window program answers on a machine without a display, as over a remote shell.
+const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb";
+
 TEST_F(ProgramsTest, VersionAndHelpInGerman) {
-    for (const char* program : {NIVO_CLI_PATH, NIVOSIM_PATH, NIVOBENCH_PATH}) {
+    const std::pair<const char*, std::string> programs[] = {
+        {NIVO_CLI_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOSIM_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOBENCH_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOCONFIG_PATH, kNoDisplay},
+    };
+    for (const auto& [program, environment] : programs) {
         const std::string name = std::filesystem::path(program).filename().string();
-        CliResult version = RunProgram(program, "--version");
+        CliResult version = RunProgram(program, "--version", environment);
         EXPECT_EQ(0, version.exitCode) << name;
         EXPECT_EQ(name + " (NivoConfig 1.0.5)\n", version.out);
-        CliResult help = RunProgram(program, "--help");
+        CliResult help = RunProgram(program, "--help", environment);
         EXPECT_EQ(0, help.exitCode) << name;
         EXPECT_NE(std::string::npos, help.out.find("\nAufruf: " + name + " [OPTIONEN]"))
             << help.out;
@@ -38,6 +48,9 @@ TEST_F(ProgramsTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
     CliResult variant = RunProgram(NIVOSIM_PATH, "--variant 300");
     EXPECT_EQ(2, variant.exitCode);
     EXPECT_EQ(0u, variant.err.find("nivosim: --variant: 300 liegt nicht im Bereich 0 bis 255.\n"));
+    CliResult folder = RunProgram(NIVOCONFIG_PATH, "--demo --screenshots", kNoDisplay);
+    EXPECT_EQ(2, folder.exitCode);
+    EXPECT_EQ("NivoConfig: --screenshots: Wert fehlt.\nHilfe: NivoConfig --help\n", folder.err);
     CliResult figure = RunProgram(NIVOBENCH_PATH, "foo");
     EXPECT_EQ(2, figure.exitCode);
     EXPECT_NE(std::string::npos, figure.err.find("'foo' ist nicht erlaubt"));

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 #include "base/Platform.h"
 #include "platform/FileDialogs.h"
+#include "platform/QtTranslations.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -97,20 +98,52 @@ TEST_F(QtPlatformTest, MessageBoxesShowTheIconAndTitleAskedForWithAnOkButton) {
 
 TEST_F(QtPlatformTest, QuestionsOfferGermanButtonsAndReturnTheOneClicked) {
     BoxSeen seen;
-    ReadBoxAndClick(seen, "Nein");
+    ReadBoxAndClick(seen, "&Nein");
     EXPECT_EQ(MsgAnswer::No, AskQuestion("Speichern?", MsgButtons::YesNo, "Drucken"));
     EXPECT_EQ(QMessageBox::Question, seen.icon);
     EXPECT_EQ("Drucken", seen.title);
     EXPECT_EQ("Speichern?", seen.text);
-    EXPECT_THAT(seen.buttons, UnorderedElementsAre("Ja", "Nein"));
+    EXPECT_THAT(seen.buttons, UnorderedElementsAre("&Ja", "&Nein"));
 
-    ReadBoxAndClick(seen, "Ja");
+    ReadBoxAndClick(seen, "&Ja");
     EXPECT_EQ(MsgAnswer::Yes, AskQuestion("Speichern?", MsgButtons::YesNo));
     EXPECT_EQ("", seen.title);
 
     ReadBoxAndClick(seen, "Abbrechen");
     EXPECT_EQ(MsgAnswer::Cancel, AskQuestion("Speichern?", MsgButtons::YesNoCancel));
-    EXPECT_THAT(seen.buttons, UnorderedElementsAre("Ja", "Nein", "Abbrechen"));
+    EXPECT_THAT(seen.buttons, UnorderedElementsAre("&Ja", "&Nein", "Abbrechen"));
+}
+
+TEST_F(QtPlatformTest, QuestionsAreAnsweredFromTheKeyboard) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        MsgButtons buttons;
+        MsgAnswer expected;
+    } cases[] = {{Qt::Key_J, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
+                 {Qt::Key_N, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::No},
+                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Cancel},
+                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No}};
+    for (const auto& c : cases) {
+        OnModal<QMessageBox>([&c](QMessageBox& box) {
+            box.activateWindow(); // shortcuts go to the active window
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+            QTest::keyClick(&box, static_cast<Qt::Key>(c.key), c.modifiers);
+            // A mnemonic clicks after a short animation; a box still up afterwards failed.
+            if (!QTest::qWaitFor([&box] { return !box.isVisible(); }, 2000)) {
+                ADD_FAILURE() << "key " << c.key << " left the box open";
+                box.done(0);
+            }
+        });
+        EXPECT_EQ(c.expected, AskQuestion("Änderungen speichern?", c.buttons)) << c.key;
+    }
+}
+
+TEST_F(QtPlatformTest, QtsOwnTextsFollowAGermanDesktop) {
+    const auto translations = InstallQtTranslations(QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_NE(nullptr, translations) << "Qt's German translations are missing";
+    EXPECT_EQ("Suchen in:", QCoreApplication::translate("QFileDialog", "Look in:"));
+    EXPECT_EQ("Abbrechen", QCoreApplication::translate("QPlatformTheme", "Cancel"));
 }
 
 TEST_F(QtPlatformTest, BoxesBelongToTheActiveWindow) {

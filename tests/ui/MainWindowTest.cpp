@@ -12,8 +12,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -66,7 +69,7 @@ TEST_F(MainWindowTest, VoltViewShowsAndTakesHalfTheCurrent) {
     EXPECT_EQ("10,00", Text("txtOutEnd"));
 }
 
-TEST_F(MainWindowTest, ValueFieldsTellTheirLimitsAndTheWindowItsSize) {
+TEST_F(MainWindowTest, ValueFieldsTellTheirLimits) {
     OpenMain();
     EXPECT_EQ("0 … 255", Find("txtFilter")->toolTip());
     EXPECT_EQ("0 … 255 s", Find("txtDelay_3")->toolTip());
@@ -74,10 +77,77 @@ TEST_F(MainWindowTest, ValueFieldsTellTheirLimitsAndTheWindowItsSize) {
     Find<QRadioButton>("optOutSignal_1")->click();
     EXPECT_EQ("0,00 … 10,00 V", Find("txtOutEnd")->toolTip());
     EXPECT_EQ("", Find("txtBenutzername")->toolTip());
+}
 
-    const QSize opened = main->size();
-    main->resize(opened + QSize(200, 100));
-    EXPECT_EQ(opened, main->size());
+TEST_F(MainWindowTest, TabWalksEachPageTopToBottomLeftToRight) {
+    OpenMain();
+    Find<QRadioButton>("optLinart_1")->click(); // the table editor takes part
+    QStringList limits;
+    for (const QString n : {"0", "1", "2", "3"})
+        limits << "cmbLimitFunction_" + n << "txtUL_" + n << "txtLL_" + n << "cmbPumpSwap_" + n
+               << "cmbRelayFunction_" + n << "cmbOnError_" + n << "txtDelay_" + n;
+    const QStringList pages[] = {
+        {"txtInBegin", "txtInEnd", "txtStörungBegin", "txtStörungEnd", "optOutSignal_0",
+         "txtOutBegin", "txtOutEnd", "txtOutOnError", "txtFilter", "txtSBegin", "txtSEnd",
+         "cmbSUnit", "cmbSComma"},
+        limits,
+        {"optLinart_1", "txtStützpunkte", "grdXY", "txtX", "txtY"},
+        {"scrollKontrast", "cmdKontrastSpeichern", "txtTrendDeltaRise", "txtTrendDeltaFall",
+         "txtTrendIntervall", "txtSimBegin", "txtSimEnd", "txtSimStep", "txtSimTimeStep",
+         "cmbSimModus", "txtPWNew", "chkPWAktiv"},
+        {"txtParametrierdatum", "txtBenutzername", "txtDescription_0", "txtDescription_1",
+         "txtDescription_2", "txtDescription_3", "txtDescription_4"},
+    };
+    auto* tabs = Find<QTabWidget>("SSTab1");
+    for (int page = 0; page < 5; ++page) {
+        tabs->setCurrentIndex(page);
+        Find<QWidget>(pages[page].front())->setFocus();
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        while (walked.size() < pages[page].size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(pages[page], walked) << "page " << page + 1;
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarCommandsAnswerTheirAcceleratorsAndShortcuts) {
+    OpenMain();
+    QWidget options;
+    main->setOptionsWindow(&options);
+    auto* toolbar = Find<QToolBar>("Toolbar1");
+    QStringList accelerators;
+    for (QAction* action : toolbar->actions())
+        accelerators << QKeySequence::mnemonic(
+                            qobject_cast<QToolButton*>(toolbar->widgetForAction(action))->text())
+                            .toString();
+    EXPECT_EQ(QStringList({"Alt+N", "Alt+R", "Alt+Ö", "Alt+H", "Alt+K", "Alt+I", "Alt+L", "Alt+V",
+                           "Alt+O", "Alt+T"}),
+              accelerators);
+
+    // A button's accelerator clicks it after a short animation.
+    auto press = [this](int key, Qt::KeyboardModifiers modifiers,
+                        const std::function<bool()>& done) {
+        QTest::keyClick(main.get(), static_cast<Qt::Key>(key), modifiers);
+        return QTest::qWaitFor(done, 2000);
+    };
+    auto dialogsSeen = [this] { return dialogs->Requests().size(); };
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_Odiaeresis, Qt::AltModifier, [&] { return dialogsSeen() == 1; }));
+    EXPECT_FALSE(dialogs->Requests().back().save) << "Alt+Ö opens a file";
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_O, Qt::ControlModifier, [&] { return dialogsSeen() == 2; }));
+    EXPECT_FALSE(dialogs->Requests().back().save);
+    dialogs->Answer(std::nullopt);
+    EXPECT_TRUE(press(Qt::Key_S, Qt::ControlModifier, [&] { return dialogsSeen() == 3; }));
+    EXPECT_TRUE(dialogs->Requests().back().save) << "Ctrl+S saves";
+
+    EXPECT_TRUE(press(Qt::Key_T, Qt::AltModifier, [&] { return options.isVisible(); }));
+    options.hide();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    EXPECT_TRUE(press(Qt::Key_Q, Qt::ControlModifier, [&] { return !main->isVisible(); }))
+        << "Ctrl+Q ends";
 }
 
 TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {
@@ -99,6 +169,24 @@ TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPosition) {
 
     Find<QComboBox>("cmbSComma")->setCurrentIndex(0);
     EXPECT_EQ("00013", Text("txtSEnd"));
+}
+
+TEST_F(MainWindowTest, FieldsShowTheLimitsAndValuesThatAScalingChangeLeaves) {
+    OpenMain();
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(2);
+    Enter("txtSEnd", "250");
+    EXPECT_EQ("000,00 … 250,00 bar", Find("txtUL_0")->toolTip()) << "limits follow the scaling";
+    Enter("txtUL_0", "200");
+
+    // Four decimals allow at most 9,9999: the scaling end and the switch point are cut to it.
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(4);
+    EXPECT_EQ(9.9999f, R("Eingang", "Skalierung").GetRangeEnd());
+    EXPECT_EQ("9,9999", Text("txtSEnd"));
+    EXPECT_EQ("9,9999", Text("txtUL_0"));
+    EXPECT_EQ("-9,9999 … 9,9999 bar", Find("txtSEnd")->toolTip());
+    Find("txtSEnd")->setFocus(); // tabbing through takes what is shown: no refusal
+    Find("txtSBegin")->setFocus();
+    EXPECT_EQ(9.9999f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
 }
 
 TEST_F(MainWindowTest, NewUnitReachesEveryScaledParameterAndLabel) {
@@ -292,7 +380,7 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
     main->findChild<QAction*>("Save")->trigger();
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
     EXPECT_FALSE(std::filesystem::exists(PathOf("tank.par")));
-    EXPECT_EQ("NivoConfig []", main->windowTitle());
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
     dialogs->Answer(file);
     main->findChild<QAction*>("Save")->trigger();
@@ -306,15 +394,65 @@ TEST_F(MainWindowTest, SavedAndOpenedThroughTheDialogsACancelTouchesNothing) {
 
     Enter("txtFilter", "9");
     const std::string saved = ReadBytes(PathOf("tank.par"));
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     dialogs->Answer(std::nullopt);
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_EQ("9", Text("txtFilter")) << "a cancelled open loads nothing";
     EXPECT_EQ(saved, ReadBytes(PathOf("tank.par")));
 
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     dialogs->Answer(file);
     main->findChild<QAction*>("Open")->trigger();
     EXPECT_FALSE(dialogs->Requests().back().save);
     EXPECT_EQ("5", Text("txtFilter"));
+}
+
+TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
+    OpenMain();
+    auto press = [this](const char* key) { main->findChild<QAction*>(key)->trigger(); };
+    auto ask = [this](MsgAnswer answer) {
+        ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", answer);
+    };
+    EXPECT_EQ("NivoConfig []", main->windowTitle());
+    Enter("txtFilter", "9");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
+    Enter("txtFilter", "2");
+    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "back to the state at start";
+    Enter("txtDescription_0", "Tank 3");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
+
+    ask(MsgAnswer::Cancel); // "Abbrechen" keeps the edits and does nothing else
+    press("Standard");
+    ask(MsgAnswer::Cancel);
+    press("Open");
+    ask(MsgAnswer::Cancel);
+    main->close();
+    VerifyMessages();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(dialogs->Requests().empty());
+    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+
+    ask(MsgAnswer::Yes); // "Ja" saves first and goes on only when something was saved
+    dialogs->Answer(std::nullopt);
+    press("Standard");
+    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+    const QString file = QString::fromStdString(PathOf("tank.par"));
+    ask(MsgAnswer::Yes);
+    dialogs->Answer(file);
+    press("Standard");
+    EXPECT_NE(std::string::npos, ReadBytes(PathOf("tank.par")).find("Zeile1=Tank 3"));
+    EXPECT_EQ("Beschreibung1", Text("txtDescription_0"));
+    EXPECT_EQ("NivoConfig [" + file + "]*", main->windowTitle()) << "the defaults are no file";
+
+    ask(MsgAnswer::No); // "Nein" throws the edits away
+    dialogs->Answer(file);
+    press("Open");
+    EXPECT_EQ("Tank 3", Text("txtDescription_0"));
+    EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
+    Enter("txtBenutzername", "Huber");
+    ask(MsgAnswer::No);
+    main->close();
+    EXPECT_FALSE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
@@ -322,6 +460,7 @@ TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
         GTEST_SKIP() << "a system printer would print for real";
     OpenMain();
     Enter("txtFilter", "9");
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     main->findChild<QAction*>("Standard")->trigger();
     EXPECT_EQ("2", Text("txtFilter"));
 

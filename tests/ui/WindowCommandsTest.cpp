@@ -86,10 +86,12 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     WindowProbe probe(*main);
     MyNivolantis->AddView(probe);
     Enter("txtFilter", "7");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
     ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
     Press("Download");
     VerifyMessages();
+    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "written: nothing left unsaved";
     EXPECT_EQ(7, sim.Eeprom()[182]) << "Filter lives at EEPROM address 182";
     ASSERT_GT(probe.seen.size(), 10u);
     int last = 0;
@@ -111,10 +113,12 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
 
     Enter("txtFilter", "9");
+    EXPECT_EQ("NivoConfig []*", main->windowTitle());
     probe.seen.clear();
     ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
     Press("Upload");
     VerifyMessages();
+    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "read: the device's state";
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value());
     EXPECT_EQ("7", Text("txtFilter"));
     ASSERT_FALSE(probe.seen.empty());

@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
 #include "ui/main/FieldBindings.h"
+#include "ui/main/PageScrollArea.h"
 #include "ui/main/XYPlot.h"
 #include "ui/service/ServicePages.h"
 #include "ui/service/frmSplash.h"
@@ -37,6 +38,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -71,7 +73,7 @@ template <typename Form> void AddPage(QTabWidget* tabs) {
     auto* page = new QWidget;
     Form form;
     form.setupUi(page);
-    tabs->addTab(page, page->windowTitle());
+    tabs->addTab(new PageScrollArea(page), page->windowTitle());
 }
 
 /// Spaces only: a leading tab is an empty first cell.
@@ -193,7 +195,6 @@ void frmMain::SetUpStatusBar() {
                 : m_ui->StatusBar1->addPermanentWidget(label);
         return label;
     };
-    m_ui->StatusBar1->setSizeGripEnabled(false); // the window keeps its size
     m_panelConnection = panel(0);
     m_ui->StatusBar1->removeWidget(m_panelConnection);
     m_ui->StatusBar1->addWidget(m_panelConnection);
@@ -281,7 +282,10 @@ void frmMain::BindCommands() {
     const Command commands[] = {
         {"End", "application-exit", QStyle::SP_DialogCloseButton, false, {}},
         {"Standard", "document-new", QStyle::SP_FileIcon, false,
-         [] { MyNivolantis->SetDefaults(); }},
+         [this] {
+             if (MayDiscardChanges())
+                 MyNivolantis->SetDefaults();
+         }},
         {"Open", "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
         {"Save", "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
@@ -297,6 +301,12 @@ void frmMain::BindCommands() {
         QAction* action = Child<QAction>(command.key);
         action->setIcon(
             QIcon::fromTheme(command.themeIcon, style()->standardIcon(command.fallback)));
+        // Qt leaves the "&" out of a toolbar button unless the icon text is set: Alt+letter
+        // then presses the button, umlauts included.
+        action->setIconText(action->text());
+        if (!action->shortcut().isEmpty())
+            action->setToolTip(action->iconText().remove('&') + " (" +
+                               action->shortcut().toString(QKeySequence::NativeText) + ")");
         if (!command.run) { // "Ende" closes the window, which ends the program
             connect(action, &QAction::triggered, this, &QWidget::close);
             continue;
@@ -415,7 +425,7 @@ void frmMain::RefreshLabels() {
     if (m_panelConnection->text() != "Suche Gerät...")
         SetText(m_panelConnection, app.PortNr() < 1 ? QString("Keine Verbindung")
                                                     : "COM" + QString::number(app.PortNr()));
-    const QString caption = "NivoConfig [" + Q(app.FileName()) + "]";
+    const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)
         setWindowTitle(caption);
 }
@@ -655,11 +665,7 @@ void frmMain::PropagateUnit(const std::string& unit) {
 void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<void()>& command) {
     if (m_commandRunning || !MyNivolantis)
         return;
-    // Toolbar buttons take no focus: the field being edited commits first, so that "Speichern"
-    // saves what the user sees.
-    for (TextField& field : m_texts)
-        if (field.edit->hasFocus())
-            CommitText(field, false);
+    CommitFocusedField();
     m_commandRunning = true;
     if (usesDevice) {
         m_ui->Toolbar1->setEnabled(false);
@@ -682,6 +688,12 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     }
     if (m_closePending)
         close();
+}
+
+void frmMain::CommitFocusedField() {
+    for (TextField& field : m_texts)
+        if (field.edit->hasFocus())
+            CommitText(field, false);
 }
 
 void frmMain::RunServiceCommand(const char* name, const std::function<void()>& command) {
@@ -709,20 +721,36 @@ FileDialogOptions ParameterFileDialog(const char* title) {
 } // namespace
 
 void frmMain::OpenFile() {
+    if (!MayDiscardChanges())
+        return;
     if (const auto path =
             FileDialogs::Current().OpenFile(ParameterFileDialog("Parameterdatei öffnen")))
         MyNivolantis->ReadIni(path->toStdString());
 }
 
-void frmMain::SaveFile() {
+bool frmMain::SaveFile() {
     if (MyNivolantis->TestData()) {
         ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
                     MsgIcon::Information);
-        return;
+        return false;
     }
-    if (const auto path =
-            FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern")))
-        MyNivolantis->WriteIni(path->toStdString());
+    const auto path =
+        FileDialogs::Current().SaveFile(ParameterFileDialog("Parameterdatei speichern"));
+    return path && MyNivolantis->WriteIni(path->toStdString());
+}
+
+bool frmMain::MayDiscardChanges() {
+    CommitFocusedField();
+    if (!MyNivolantis->Modified())
+        return true;
+    switch (AskQuestion("Änderungen speichern?", MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        return SaveFile();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmMain::ConnectDevice() {
@@ -757,11 +785,26 @@ void frmMain::ShowOptions() {
 // ---- window ----------------------------------------------------------------------------------
 
 void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!m_sizeFixed) { // the window keeps the size it opened with
-        m_sizeFixed = true;
-        setFixedSize(size());
+    if (!m_fitted) {
+        m_fitted = true;
+        FitToScreen();
     }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::FitToScreen() {
+    const QRect available = screen()->availableGeometry();
+    // The window manager's frame is not known before the first show: leave room for a title bar.
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize room = available.size() - QSize(frame, 2 * frame);
+    // Every command of the toolbar stays visible, and so does the status bar below a few rows.
+    const QSize least(m_ui->Toolbar1->sizeHint().width(),
+                      m_ui->Toolbar1->sizeHint().height() + m_ui->StatusBar1->sizeHint().height() +
+                          12 * fontMetrics().height());
+    setMinimumSize(least.boundedTo(room));
+    resize(sizeHint().boundedTo(room));
+    move(available.topLeft() + QPoint((available.width() - width()) / 2,
+                                      std::max(0, (available.height() - height() - frame) / 2)));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -771,6 +814,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     if (m_commandRunning) { // a device exchange is on the stack: end once it returns
         m_closePending = true;
+        event->ignore();
+        return;
+    }
+    if (MyNivolantis && !MayDiscardChanges()) {
         event->ignore();
         return;
     }

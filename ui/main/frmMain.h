@@ -89,6 +89,8 @@ private:
     void BindCommands();
     void SetUpStatusBar();
     void ShowServiceTabs(const QString& commandLine);
+    /// The whole layout where the screen has room, else as much as fits, pages scrolling inside.
+    void FitToScreen();
 
     QString DisplayText(const TextField& field) const;
     QString Format(const TextField& field, double value) const;
@@ -106,8 +108,15 @@ private:
     /// Runs a toolbar command: failures end it (ours are printed to standard error), and the
     /// window refreshes afterwards. Device commands disable the toolbar and the pages meanwhile.
     void RunCommand(const char* name, bool usesDevice, const std::function<void()>& command);
+    /// Toolbar buttons take no focus: the field being edited commits first, so that a command
+    /// works on what the user sees.
+    void CommitFocusedField();
     void OpenFile();
-    void SaveFile();
+    /// False when nothing was saved (refused by the model check, dialog cancelled, write failed).
+    bool SaveFile();
+    /// Asks "Änderungen speichern?" when the model holds edits not yet saved or transferred:
+    /// true when they may go (saved, or the user said "Nein"), false to keep them.
+    bool MayDiscardChanges();
     void ConnectDevice();
     void ShowInfo();
     void ShowOptions();
@@ -150,5 +159,5 @@ private:
     int m_updateCount = 0;         ///< refreshes so far, to tell whether a commit brought one
     bool m_commandRunning = false; ///< a toolbar command runs: no second one, no close
     bool m_closePending = false;   ///< the window was closed while a device command ran
-    bool m_sizeFixed = false;
+    bool m_fitted = false;         ///< sized to the screen at the first show
 };
