@@ -30,7 +30,7 @@ private:
 };
 
 TEST_F(RegionalWindowTest, FractionsAreShownAndKeptWithTheDesktopsSeparator) {
-    frmMain& window = OpenMain();
+    OpenMain();
     EXPECT_EQ(L("0,9000"), Text("txtUL_0"));
     EXPECT_EQ(L("0,1000"), Text("txtLL_0"));
 
@@ -57,7 +57,6 @@ TEST_F(RegionalWindowTest, FractionsAreShownAndKeptWithTheDesktopsSeparator) {
     EXPECT_EQ(12.5f, R("Eingang", "Skalierung").GetRangeEnd());
     EXPECT_EQ(L("012,50"), Text("txtSEnd"));
     EXPECT_EQ(L("000,90"), Text("txtUL_0"));
-    window.close();
 }
 
 } // namespace
