@@ -188,11 +188,23 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         const std::string& name = field.range->RangeName();
         scaling = name == "Messbereich" || name == "Skalierung";
     } else {
+        if (field.inInput && field.parameter->ParName() == "Skaleneinheit")
+            return AssignUnit(*field.parameter, text);
         taken = field.parameter->setValue(text);
         scaling = field.parameter->ParName() == "Skalenkomma";
     }
     if (field.inInput && scaling)
         UpdateLimits();
+    return taken;
+}
+
+bool Configuration::AssignUnit(cParameter& unitIndex, const std::string& text) {
+    const bool notifying = m_enableNotify;
+    m_enableNotify = false; // the views hear of the index and the units together
+    const bool taken = unitIndex.setValue(text);
+    LimitRules::FollowUnit(*this);
+    m_enableNotify = notifying;
+    Notify();
     return taken;
 }
 

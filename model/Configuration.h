@@ -94,9 +94,10 @@ public:
 
     /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
     /// they change, the limit update after the measuring range, the scaling and the decimal
-    /// places of "Eingang", and "Gerätebeschreibung/Zeile1".."Zeile4" and
-    /// "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. False when the model
-    /// refused the text (after its message). Throws std::out_of_range for an unknown path.
+    /// places of "Eingang", the unit of every scaled value after "Skaleneinheit", and
+    /// "Gerätebeschreibung/Zeile1".."Zeile4" and "Gerätebeschreibung/Anlagenkennzeichen" for the
+    /// description lines. False when the model refused the text (after its message). Throws
+    /// std::out_of_range for an unknown path.
     bool Assign(const std::string& path, const std::string& text);
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.
@@ -110,6 +111,8 @@ public:
 private:
     struct Field;
     Field Resolve(const std::string& path) const;
+    /// "Skaleneinheit" and the units that follow it, with one notification.
+    bool AssignUnit(cParameter& unitIndex, const std::string& text);
 
     KeyedCollection<cDataGroup> m_data;
     Notifiable* m_owner = nullptr;

@@ -324,10 +324,6 @@ QString frmMain::ScalePattern() const {
     return m_sComma->currentText();
 }
 
-std::string frmMain::SelectedUnit() const {
-    return m_sUnit->currentText().toStdString();
-}
-
 int frmMain::CurrentGridRow() const {
     return std::max(m_grid->currentRow(), 0) + 1;
 }
@@ -630,24 +626,9 @@ void frmMain::CommitChoice(const ChoiceField& field, int position) {
         return;
     try {
         MyNivolantis->Assign(field.path, std::to_string(position));
-        if (field.widget == m_sUnit)
-            PropagateUnit(SelectedUnit());
     } catch (const std::exception& error) {
         ReportFailure(field.path.c_str(), error.what());
     }
-}
-
-void frmMain::PropagateUnit(const std::string& unit) {
-    cNivolantis& app = *MyNivolantis;
-    app.Data("Eingang").Ranges("Skalierung").setUnit(unit);
-    for (int n = 1; n <= 4; ++n)
-        app.Data("Grenzwerte").Ranges("Grenzwert" + std::to_string(n)).setUnit(unit);
-    for (int n = 1; n <= kTablePoints; ++n)
-        app.Data(kLinearisation).Parameters("Y" + std::to_string(n)).setUnit(unit);
-    cDataGroup& other = app.Data("Sonstiges");
-    other.Ranges("Simulationsbereich").setUnit(unit);
-    for (const char* name : {"Simulationsschrittweite", "TrendSteigend", "TrendFallend"})
-        other.Parameters(name).setUnit(unit);
 }
 
 // ---- commands --------------------------------------------------------------------------------

@@ -100,7 +100,6 @@ private:
 
     void CommitText(TextField& field, bool byEnter);
     void CommitChoice(const ChoiceField& field, int position);
-    void PropagateUnit(const std::string& unit);
     void CommitPoint(const char* name, QLineEdit* edit);
 
     /// Runs a toolbar command: failures end it (ours are printed to standard error), and the
@@ -115,7 +114,6 @@ private:
     bool OutputInVolts() const;
     QString ScalePattern() const;
     int CurrentGridRow() const;
-    std::string SelectedUnit() const;
     template <typename T> T* Child(const QString& name) const;
 
     std::unique_ptr<Ui::frmMain> m_ui;
