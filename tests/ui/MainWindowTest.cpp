@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -142,11 +143,31 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
         EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"fraLimit_2", "fraRelay_3", "txtUL_2", "cmbOnError_3", "txtUL_0"})
         EXPECT_TRUE(enabled(name)) << name;
+    // Pump alternation and the trend functions are greyed out in the lists.
+    using Offered = std::vector<bool>;
+    const auto offered = [this](const QString& list) {
+        auto* entries = qobject_cast<QStandardItemModel*>(Find<QComboBox>(list)->model());
+        Offered flags;
+        for (int i = 0; i < entries->rowCount(); ++i)
+            flags.push_back(entries->item(i)->isEnabled());
+        return flags;
+    };
+    for (const char* list : {"cmbLimitFunction_0", "cmbLimitFunction_3"})
+        EXPECT_EQ((Offered{true, true, false, false, false}), offered(list)) << list;
+    EXPECT_EQ((Offered{true, false}), offered("cmbPumpSwap_1"));
+    EXPECT_EQ((Offered{true, true}), offered("cmbRelayFunction_1"));
+    auto* functionA = Find<QComboBox>("cmbLimitFunction_0");
+    functionA->setFocus();
+    QTest::keyClick(functionA, Qt::Key_Down); // no message: "Pumpentausch*" cannot be reached
+    EXPECT_EQ(1, functionA->currentIndex());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").Value());
 
     MyNivolantis->setHardwareVariante(7);
     for (const char* name :
          {"cmbPumpSwap_0", "fraTrend", "txtTrendDeltaRise", "fraLimit_3", "txtLL_3"})
         EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_EQ((Offered{true, true, true, true, true}), offered("cmbLimitFunction_0"));
+    EXPECT_EQ((Offered{true, true}), offered("cmbPumpSwap_1"));
 }
 
 TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {

@@ -38,6 +38,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTime>
@@ -365,9 +366,30 @@ QString frmMain::LimitsText(const TextField& field) const {
     return unit.isEmpty() ? text : text + " " + unit;
 }
 
+namespace {
+
+/// Greys out the entries the parameter's limits exclude (the functions a reduced variant lacks),
+/// so that they cannot be chosen only to be refused.
+void OfferWithinLimits(QComboBox& combo, const cParameter& parameter) {
+    auto* entries = qobject_cast<QStandardItemModel*>(combo.model());
+    if (!entries)
+        return;
+    const float lowest = std::min(parameter.LowerLimit(), parameter.UpperLimit());
+    const float highest = std::max(parameter.LowerLimit(), parameter.UpperLimit());
+    for (int i = 0; i < entries->rowCount(); ++i) {
+        QStandardItem* entry = entries->item(i);
+        const bool offered = i >= lowest && i <= highest;
+        if (entry && entry->isEnabled() != offered)
+            entry->setEnabled(offered);
+    }
+}
+
+} // namespace
+
 void frmMain::ShowChoice(const ChoiceField& field) {
     const int position = ToInt16(field.parameter->Value());
     if (auto* combo = qobject_cast<QComboBox*>(field.widget)) {
+        OfferWithinLimits(*combo, *field.parameter);
         if (combo->currentIndex() != position)
             combo->setCurrentIndex(position);
     } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
