@@ -43,6 +43,7 @@
 #include <QTableWidget>
 #include <QTime>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <iostream>
@@ -667,6 +668,8 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     if (usesDevice) {
         m_ui->Toolbar1->setEnabled(false);
         centralWidget()->setEnabled(false);
+        if (m_options)
+            m_options->setEnabled(false);
     }
     try {
         command();
@@ -677,6 +680,8 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     }
     m_ui->Toolbar1->setEnabled(true);
     centralWidget()->setEnabled(true);
+    if (m_options)
+        m_options->setEnabled(true);
     m_commandRunning = false;
     try {
         Update();
@@ -752,6 +757,13 @@ void frmMain::ShowInfo() {
 void frmMain::ShowOptions() {
     if (!m_options)
         return;
+    if (!m_options->testAttribute(Qt::WA_Resized))
+        m_options->adjustSize(); // its size before the first showing, so that it centres right
+    QRect placed = m_options->frameGeometry(); // centred over this window, and kept above it
+    placed.moveCenter(frameGeometry().center());
+    m_options->move(placed.topLeft());
+    m_options->winId();
+    m_options->windowHandle()->setTransientParent(windowHandle());
     m_options->show();
     m_options->raise();
     m_options->activateWindow();

@@ -42,9 +42,18 @@ void frmOptionen::Update() {
             options[i]->setChecked(true);
 }
 
+void frmOptionen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Update();
+}
+
 void frmOptionen::Choose(int option) {
     if (m_refreshing || !MyNivolantis)
         return;
+    if (MyNivolantis->DeviceBusy()) { // a variant change would disturb the running transfer
+        Update();
+        return;
+    }
     MyNivolantis->setHardwareVariante(kVariants[option]);
 }
 
