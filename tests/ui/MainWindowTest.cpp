@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QStandardItemModel>
@@ -371,13 +372,37 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
 
     splash.show();
-    QTest::mouseClick(splash.findChild<QLabel*>("lblCompany"), Qt::LeftButton);
-    EXPECT_TRUE(splash.isVisible()) << "the labels take no clicks";
     QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_FALSE(splash.isVisible()) << "a click on the background closes it";
-    splash.show();
-    QTest::keyClick(&splash, Qt::Key_A);
-    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(MainWindowTest, InfoTakesTheFocusStaysAboveAndAnyKeyOrClickClosesIt) {
+    OpenMain();
+    const auto openInfo = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed one
+        main->findChild<QAction*>("Info")->trigger();
+        QPointer<frmSplash> info = main->findChild<frmSplash*>();
+        EXPECT_TRUE(info &&
+                    QTest::qWaitFor([&info] { return QApplication::focusWidget() == info.data(); }))
+            << "it has the keyboard";
+        if (info) {
+            EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
+            EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
+        }
+        return info;
+    };
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_A}) {
+        QPointer<frmSplash> info = openInfo();
+        ASSERT_TRUE(info);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(!info || !info->isVisible()) << "key " << key;
+    }
+    for (const char* part : {"lblCompany", "imgLogo"}) {
+        QPointer<frmSplash> info = openInfo();
+        ASSERT_TRUE(info);
+        QTest::mouseClick(info->findChild<QLabel*>(part), Qt::LeftButton);
+        EXPECT_TRUE(!info || !info->isVisible()) << "a click on " << part;
+    }
 }
 
 } // namespace

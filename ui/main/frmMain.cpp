@@ -748,7 +748,7 @@ void frmMain::ConnectDevice() {
 void frmMain::ShowInfo() {
     if (m_info)
         m_info->close();
-    m_info = new frmSplash;
+    m_info = new frmSplash(this);
     m_info->setAttribute(Qt::WA_DeleteOnClose);
     m_info->Fill();
     m_info->show();
