@@ -19,6 +19,7 @@ public:
     ~QtStartWindows() override;
 
     void ShowSplash() override;
+    void ShowSplashStatus(const std::string& text) override;
     void CloseSplash() override;
     View& ShowMain() override;
     View& OptionsView() override;

@@ -74,6 +74,11 @@ void frmSplash::Fill() {
     adjustSize();
 }
 
+void frmSplash::ShowStatus(const QString& text) {
+    m_ui->lblStatus->setText(text);
+    adjustSize();
+}
+
 void frmSplash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     activateWindow();

@@ -23,6 +23,8 @@ public:
 
     /// Fills the fields; a step that fails leaves its field as it was.
     void Fill();
+    /// Replaces the status line (the device version) with what start-up is doing.
+    void ShowStatus(const QString& text);
     /// The window shows no model values.
     void Update() override {}
 
