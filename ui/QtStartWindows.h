@@ -31,6 +31,6 @@ public:
 private:
     QString m_commandLine;
     QPointer<frmSplash> m_splash; ///< the user may close it before start-up does
-    std::unique_ptr<frmOptionen> m_options;
     std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<frmOptionen> m_options; ///< a window of the main one: ends before it
 };

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -202,6 +203,9 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
     main->setGeometry(300, 200, main->width(), main->height());
     Press("Options");
     ASSERT_TRUE(options.isVisible());
+    // Window systems keep a dialog above the window it belongs to.
+    EXPECT_EQ(Qt::Dialog, options.windowType());
+    EXPECT_EQ(main->windowHandle(), options.windowHandle()->transientParent());
     EXPECT_TRUE(option(1)->isChecked()) << "the variant shows from the first showing on";
     const QPoint offset = options.frameGeometry().center() - main->frameGeometry().center();
     // Before its first showing the window's frame is unknown: it may shift it by its width.

@@ -43,7 +43,6 @@
 #include <QTableWidget>
 #include <QTime>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <iostream>
@@ -754,16 +753,20 @@ void frmMain::ShowInfo() {
     m_info->show();
 }
 
+void frmMain::setOptionsWindow(QWidget* options) {
+    m_options = options;
+    if (options)
+        options->setParent(this, options->windowFlags());
+}
+
 void frmMain::ShowOptions() {
     if (!m_options)
         return;
     if (!m_options->testAttribute(Qt::WA_Resized))
         m_options->adjustSize(); // its size before the first showing, so that it centres right
-    QRect placed = m_options->frameGeometry(); // centred over this window, and kept above it
+    QRect placed = m_options->frameGeometry(); // centred over this window
     placed.moveCenter(frameGeometry().center());
     m_options->move(placed.topLeft());
-    m_options->winId();
-    m_options->windowHandle()->setTransientParent(windowHandle());
     m_options->show();
     m_options->raise();
     m_options->activateWindow();

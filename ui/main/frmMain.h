@@ -41,8 +41,9 @@ public:
     explicit frmMain(const QString& commandLine, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    /// The window that "Optionen" shows.
-    void setOptionsWindow(QWidget* options) { m_options = options; }
+    /// The window that "Optionen" shows. It becomes a window of this one, so that it stays above
+    /// it; whoever created it may still delete it first.
+    void setOptionsWindow(QWidget* options);
 
     void Update() override;
     void UpdateProgress(int percent) override;
@@ -139,7 +140,7 @@ private:
     QLabel* m_panelDate = nullptr;
     QLabel* m_panelTime = nullptr;
     QProgressBar* m_progress = nullptr;
-    QWidget* m_options = nullptr;
+    QPointer<QWidget> m_options;
     QPointer<frmSplash> m_info;
     std::unique_ptr<ServicePages> m_service;
 
