@@ -19,6 +19,7 @@ void RunStartSequence(StartWindows& windows, const std::string& settingsFile,
     MyNivolantis = std::make_unique<cNivolantis>(settingsFile);
     if (configure)
         configure(*MyNivolantis);
+    windows.ShowSplashStatus("Suche Gerät...");
     MyNivolantis->Connect();
     windows.CloseSplash();
     MyNivolantis->AddView(windows.ShowMain());

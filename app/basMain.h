@@ -14,7 +14,9 @@ extern std::unique_ptr<cNivolantis> MyNivolantis;
 class StartWindows {
 public:
     virtual ~StartWindows() = default;
-    virtual void ShowSplash() = 0;   ///< shows the start-up window without waiting
+    virtual void ShowSplash() = 0; ///< shows the start-up window without waiting
+    /// A line on the start-up window about what start-up is doing; harmless when it is closed.
+    virtual void ShowSplashStatus(const std::string& text) = 0;
     virtual void CloseSplash() = 0;  ///< harmless when the user closed it already
     virtual View& ShowMain() = 0;    ///< shows the main window; it becomes the first view
     virtual View& OptionsView() = 0; ///< the options window, registered without being shown
@@ -22,9 +24,10 @@ public:
 
 /// Program start in the order of the start-up sequence: splash shown and one event run,
 /// application object built into MyNivolantis, `configure` called on it (e.g. the demo's port
-/// map), device search, splash closed, main window shown and registered, options registered.
-/// Any error ends it with the box "Fehler beim Programmstart in Modul 'basMain': " + line break +
-/// the error's description (OK button only, no title, no icon) and returns false.
+/// map), device search (announced on the splash: it may take seconds), splash closed, main window
+/// shown and registered, options registered. Any error ends it with the box "Fehler beim
+/// Programmstart in Modul 'basMain': " + line break + the error's description (OK button only, no
+/// title, no icon) and returns false.
 bool StartProgram(StartWindows& windows,
                   const std::string& settingsFile = cNivolantis::DefaultSettingsFile(),
                   const std::function<void(cNivolantis&)>& configure = {});

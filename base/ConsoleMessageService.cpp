@@ -30,3 +30,9 @@ MsgAnswer ConsoleMessageService::Ask(const std::string& text, MsgButtons buttons
     ShowMessage(text + (cancel ? "\n-> Abbrechen" : "\n-> Nein"), MsgIcon::None, title);
     return cancel ? MsgAnswer::Cancel : MsgAnswer::No;
 }
+
+void ConsoleMessageService::ShowFindings(const std::vector<std::string>& findings,
+                                         const std::string& closing, MsgIcon icon,
+                                         const std::string& title) {
+    ShowMessage(JoinFindings(findings, findings.size(), closing), icon, title);
+}

@@ -14,6 +14,9 @@ public:
     void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) override;
     /// Writes the question and answers "No" (YesNo) or "Cancel" (YesNoCancel).
     MsgAnswer Ask(const std::string& text, MsgButtons buttons, const std::string& title) override;
+    /// Every finding on its own line: a terminal scrolls, and scripts may read them all.
+    void ShowFindings(const std::vector<std::string>& findings, const std::string& closing,
+                      MsgIcon icon, const std::string& title) override;
 
     /// The text with every CR LF turned into a plain line end.
     static std::string PlainLineEnds(const std::string& text);

@@ -40,6 +40,12 @@ inline void ShowMessage(const std::string& text, MsgIcon icon, const std::string
     Platform::Messages().ShowMessage(text, icon, title);
 }
 
+/// Shorthand for one box with every finding of a check.
+inline void ShowFindings(const std::vector<std::string>& findings, const std::string& closing,
+                         MsgIcon icon, const std::string& title) {
+    Platform::Messages().ShowFindings(findings, closing, icon, title);
+}
+
 /// Shorthand for asking the user a question.
 inline MsgAnswer AskQuestion(const std::string& text, MsgButtons buttons,
                              const std::string& title = "") {

@@ -60,17 +60,31 @@ void Configuration::Notify() {
 
 bool Configuration::TestData() {
     setEnableTestData(true);
-    bool failed = false;
+    std::vector<std::string> findings;
+    bool rangeOrder = false;
+    const auto note = [&findings](std::string finding) {
+        if (!finding.empty())
+            findings.push_back(std::move(finding));
+    };
     for (cDataGroup& group : m_data) {
         for (cRange& range : group.Ranges()) {
-            failed = range.RangeBegin().TestValue() || failed;
-            failed = range.RangeEnd().TestValue() || failed;
-            failed = range.TestData() || failed;
+            note(range.RangeBegin().ValueFinding());
+            note(range.RangeEnd().ValueFinding());
+            const std::string order = range.OrderFinding();
+            rangeOrder = rangeOrder || !order.empty();
+            note(order);
         }
         for (cParameter& parameter : group.Parameters())
-            failed = parameter.TestValue() || failed;
+            note(parameter.ValueFinding());
     }
-    return failed;
+    if (findings.empty())
+        return false;
+    // One box for all: a broken file must not be answered with one box per value.
+    if (rangeOrder)
+        ShowFindings(findings, cRange::kOrderRequest, MsgIcon::Critical, "Bereichsfehler");
+    else
+        ShowFindings(findings, "", MsgIcon::Information, "Eingabefehler");
+    return true;
 }
 
 std::vector<std::string> Configuration::ParametersOutsideLimits() const {
@@ -181,6 +195,8 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         const std::string& name = field.range->RangeName();
         scaling = name == "Messbereich" || name == "Skalierung";
     } else {
+        if (field.inInput && field.parameter->ParName() == "Skaleneinheit")
+            return AssignUnit(*field.parameter, text);
         taken = field.parameter->setValue(text);
         scaling = field.parameter->ParName() == "Skalenkomma";
     }
@@ -189,6 +205,16 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         if (field.parameter->Value() != before)
             Notify(); // the new limits may have cut other values: show them, not the old ones
     }
+    return taken;
+}
+
+bool Configuration::AssignUnit(cParameter& unitIndex, const std::string& text) {
+    const bool notifying = m_enableNotify;
+    m_enableNotify = false; // the views hear of the index and the units together
+    const bool taken = unitIndex.setValue(text);
+    LimitRules::FollowUnit(*this);
+    m_enableNotify = notifying;
+    Notify();
     return taken;
 }
 

@@ -54,9 +54,10 @@ public:
     void Notify() override;
 
     /// The whole-model check: switches testing on everywhere and tests, in walk order, every
-    /// parameter against its limits and every range's begin against its end. Each failure shows
-    /// its own message (the refusal that entering the value would show, or "Bereichsfehler").
-    /// True when an error was found.
+    /// parameter against its limits and every range's begin against its end. All failures show in
+    /// one box, one line each (the refusal that entering the value would show, or "Begin >
+    /// End."): titled "Bereichsfehler" with the request to correct when a range is reversed,
+    /// "Eingabefehler" otherwise. True when an error was found.
     bool TestData();
     /// The names of the parameters whose value lies outside their limits, in walk order,
     /// whatever the testing switches say. No message.
@@ -104,10 +105,10 @@ public:
 
     /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
     /// they change, the limit update after the measuring range, the scaling and the decimal
-    /// places of "Eingang" (after a change, one more notification for what it changed), and
-    /// "Gerätebeschreibung/Zeile1".."Zeile4" and "Gerätebeschreibung/Anlagenkennzeichen" for
-    /// the description lines. False when the model refused the text (after its message).
-    /// Throws std::out_of_range for an unknown path.
+    /// places of "Eingang" (after a change, one more notification for what it changed), the
+    /// unit of every scaled value after "Skaleneinheit", and "Gerätebeschreibung/Zeile1".."Zeile4"
+    /// and "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. False when the
+    /// model refused the text (after its message). Throws std::out_of_range for an unknown path.
     bool Assign(const std::string& path, const std::string& text);
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.
@@ -121,6 +122,8 @@ public:
 private:
     struct Field;
     Field Resolve(const std::string& path) const;
+    /// "Skaleneinheit" and the units that follow it, with one notification.
+    bool AssignUnit(cParameter& unitIndex, const std::string& text);
 
     KeyedCollection<cDataGroup> m_data;
     Notifiable* m_owner = nullptr;

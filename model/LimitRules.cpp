@@ -64,7 +64,28 @@ void LimitRules::UpdateLimits(Configuration& config) {
     step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end
     step.setUpperLimit(e);
     step.setFactor(f);
+    FollowUnit(config);
     config.setEnableNotify(true);
+}
+
+void LimitRules::FollowUnit(Configuration& config) {
+    cDataGroup& input = config.Data("Eingang");
+    const cParameter& index = input.Parameters("Skaleneinheit");
+    const float position = std::nearbyint(index.Value());
+    if (position < 0 || position >= static_cast<float>(index.DescriptionCount()))
+        return;
+    const std::string unit = index.Description(std::to_string(static_cast<int>(position)));
+    input.Ranges("Skalierung").setUnit(unit);
+    cDataGroup& relays = config.Data("Grenzwerte");
+    for (int i = 1; i <= Catalogue::kRelayCount; ++i)
+        relays.Ranges("Grenzwert" + std::to_string(i)).setUnit(unit);
+    cDataGroup& table = config.Data("Linearisierung");
+    for (int i = 1; i <= Catalogue::kPointCount; ++i)
+        table.Parameters("Y" + std::to_string(i)).setUnit(unit);
+    cDataGroup& other = config.Data("Sonstiges");
+    other.Ranges("Simulationsbereich").setUnit(unit);
+    for (const char* name : {"Simulationsschrittweite", "TrendSteigend", "TrendFallend"})
+        other.Parameters(name).setUnit(unit);
 }
 
 void LimitRules::UpdateLimitsKeepingValues(Configuration& config) {

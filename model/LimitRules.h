@@ -10,9 +10,14 @@ namespace LimitRules {
 /// Factor 10^"Skalenkomma" (rounded, held to 0..4) for every scaled value; the scaling
 /// limited to ±99999 ÷ factor; relay limits, Y points, trend thresholds and simulation values
 /// limited to the scaling range, X points to the measuring range. Values outside a new limit
-/// move onto it; the order of the assignments decides where reversed pairs end. Leaves
-/// notification on.
+/// move onto it; the order of the assignments decides where reversed pairs end. The scaled
+/// values take the unit (FollowUnit). Leaves notification on.
 void UpdateLimits(Configuration& config);
+
+/// The text of "Skaleneinheit" as the unit of the scaling and of every value in its scale
+/// (relay limits, Y points, trend thresholds, simulation range and step). A unit index without
+/// a text leaves the units as they are. No notification.
+void FollowUnit(Configuration& config);
 
 /// The same limits and factors, but every value stays as it is: for values taken from a
 /// file or the device, which must not be moved (a reversed scaling would otherwise pull

@@ -4,11 +4,13 @@
 #include "base/Platform.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
 const char* const kInputErrorTitle = "Eingabefehler";
-}
+constexpr float kLargestKey = 1e6f; ///< choice keys are small; beyond, a value is only a number
+} // namespace
 
 void cParameter::setParName(const std::string& name) {
     m_parName = name;
@@ -19,7 +21,7 @@ bool cParameter::setValue(double value) {
     bool taken = false;
     if (auto single = ToSingle(value)) {
         if (TestData(*single)) {
-            RefuseOutOfRange(*single);
+            ShowMessage(OutOfRangeText(*single), MsgIcon::Information, kInputErrorTitle);
         } else {
             m_value = *single;
             taken = true;
@@ -41,10 +43,18 @@ bool cParameter::setValue(const std::string& text) {
     return setValue(*number);
 }
 
-void cParameter::RefuseOutOfRange(float value) {
-    ShowMessage(m_parName + " '" + NumberToText(value) + "' ausserhalb " +
-                    NumberToText(m_lowerLimit) + ".." + NumberToText(m_upperLimit),
-                MsgIcon::Information, kInputErrorTitle);
+std::string cParameter::OutOfRangeText(float value) const {
+    return m_parName + " '" + ValueText(value) + "' ausserhalb " + NumberToText(m_lowerLimit) +
+           ".." + NumberToText(m_upperLimit);
+}
+
+std::string cParameter::ValueText(float value) const {
+    if (value == std::trunc(value) && std::abs(value) < kLargestKey) {
+        const std::string choice = Description(std::to_string(static_cast<int>(value)));
+        if (!choice.empty())
+            return choice;
+    }
+    return NumberToText(value);
 }
 
 void cParameter::RefuseNotNumeric(const std::string& given) {
@@ -93,11 +103,8 @@ bool cParameter::TestData(double value) const {
     return m_enableTestData && Outside(value);
 }
 
-bool cParameter::TestValue() {
-    if (!TestData(m_value))
-        return false;
-    RefuseOutOfRange(m_value);
-    return true;
+std::string cParameter::ValueFinding() const {
+    return TestData(m_value) ? OutOfRangeText(m_value) : "";
 }
 
 bool cParameter::OutsideLimits() const {

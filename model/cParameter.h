@@ -17,8 +17,8 @@ public:
 
     float Value() const { return m_value; }
     /// Takes a number after the range test; a refused one keeps the old value and shows
-    /// "… ausserhalb lo..hi" or, beyond the single range, "… nicht numerisch.". Always notifies.
-    /// True when the value was taken.
+    /// "… ausserhalb lo..hi" (naming a choice by its text) or, beyond the single range, "… nicht
+    /// numerisch.". Always notifies. True when the value was taken.
     bool setValue(double value);
     /// Reads the text with the regional settings first; non-numeric text shows "… nicht
     /// numerisch.".
@@ -64,15 +64,17 @@ public:
     void Notify();
     /// True when testing is on and the value lies outside the limits (in either order).
     bool TestData(double value) const;
-    /// True, after the refusal message that entering the value would show, when testing is on
-    /// and the current value lies outside the limits.
-    bool TestValue();
+    /// The refusal that entering the current value would show, when testing is on and the value
+    /// lies outside the limits; "" otherwise.
+    std::string ValueFinding() const;
     /// True when the current value lies outside the limits, whatever the testing switch says.
     bool OutsideLimits() const;
 
 private:
     bool Outside(double value) const;
-    void RefuseOutOfRange(float value);
+    std::string OutOfRangeText(float value) const;
+    /// A choice by its text, any other value as a number.
+    std::string ValueText(float value) const;
     void RefuseNotNumeric(const std::string& given);
 
     std::string m_parName;

@@ -24,13 +24,18 @@ bool cRange::TestData() {
     if (!m_enableTestData)
         return false;
     bool failed = m_begin->TestData(m_begin->Value()) || m_end->TestData(m_end->Value());
-    if (!m_inverse && m_begin->Value() > m_end->Value()) {
-        ShowMessage(m_begin->ParName() + " > " + m_end->ParName() + ".\r\n" +
-                        "Bitte den Anfangs- oder den Endwert korrigieren.",
-                    MsgIcon::Critical, "Bereichsfehler");
+    const std::string order = OrderFinding();
+    if (!order.empty()) {
+        ShowMessage(order + "\r\n" + kOrderRequest, MsgIcon::Critical, "Bereichsfehler");
         failed = true;
     }
     return failed;
+}
+
+std::string cRange::OrderFinding() const {
+    if (!m_enableTestData || m_inverse || m_begin->Value() <= m_end->Value())
+        return "";
+    return m_begin->ParName() + " > " + m_end->ParName() + ".";
 }
 
 bool cRange::SetIfDiffers(cParameter& parameter, double value) {

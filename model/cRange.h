@@ -35,6 +35,11 @@ public:
     /// True when a parameter is outside its limits, or (not inverse) begin > end; the latter
     /// shows the "Bereichsfehler" message.
     bool TestData();
+    /// "Begin > End." when testing is on, the range is not inverse and its begin lies above its
+    /// end; "" otherwise. No message.
+    std::string OrderFinding() const;
+    /// What the "Bereichsfehler" message asks of the user after naming the range.
+    static constexpr const char* kOrderRequest = "Bitte den Anfangs- oder den Endwert korrigieren.";
 
     /// Sets the begin value through its setter, unless the entry equals the current value
     /// (then nothing happens and nobody is notified). Texts are compared as the numbers they read

@@ -18,6 +18,11 @@ void QtStartWindows::ShowSplash() {
     m_splash->show();
 }
 
+void QtStartWindows::ShowSplashStatus(const std::string& text) {
+    if (m_splash)
+        m_splash->ShowStatus(QString::fromStdString(text));
+}
+
 void QtStartWindows::CloseSplash() {
     if (m_splash)
         m_splash->close();

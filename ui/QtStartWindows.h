@@ -19,6 +19,7 @@ public:
     ~QtStartWindows() override;
 
     void ShowSplash() override;
+    void ShowSplashStatus(const std::string& text) override;
     void CloseSplash() override;
     View& ShowMain() override;
     View& OptionsView() override;
@@ -30,6 +31,6 @@ public:
 private:
     QString m_commandLine;
     QPointer<frmSplash> m_splash; ///< the user may close it before start-up does
-    std::unique_ptr<frmOptionen> m_options;
     std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<frmOptionen> m_options; ///< a window of the main one: ends before it
 };

@@ -20,6 +20,9 @@ public:
     void ShowSplash() override {
         m_log.push_back(MyNivolantis ? "splash, object built" : "splash");
     }
+    void ShowSplashStatus(const std::string& text) override {
+        m_log.push_back("splash '" + text + "', firmware '" + Firmware() + "'");
+    }
     void CloseSplash() override { m_log.push_back("close splash, found '" + Firmware() + "'"); }
     View& ShowMain() override {
         m_log.push_back("main, views " + std::to_string(MyNivolantis->Views().size()));
@@ -92,7 +95,10 @@ protected:
 TEST_F(ProgramStartTest, StepsRunInTheOrderOfTheStartUpSequence) {
     ASSERT_TRUE(Start(WriteSettings()));
     // The firmware text comes from the settings file until the search empties it.
-    EXPECT_EQ((Log{"splash", "events", "configure, firmware 'K417 V2.1'", "close splash, found ''",
+    // The search, which may take seconds without a device, is announced on the splash before it
+    // starts (and empties the firmware text).
+    EXPECT_EQ((Log{"splash", "events", "configure, firmware 'K417 V2.1'",
+                   "splash 'Suche Gerät...', firmware 'K417 V2.1'", "close splash, found ''",
                    "main, views 0", "options, views 1"}),
               log);
     EXPECT_EQ((std::vector<View*>{&windows.main, &windows.options}), MyNivolantis->Views());

@@ -80,7 +80,8 @@ TEST_F(CliDeviceTest, VariantNarrowsTheValuesSetInAFile) {
     CliResult trend = RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
                              " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'");
     EXPECT_EQ(1, trend.exitCode);
-    EXPECT_NE(std::string::npos, trend.err.find("Grenzwertfunktion B '3' ausserhalb 0..1"));
+    EXPECT_NE(std::string::npos,
+              trend.err.find("Grenzwertfunktion B 'Trend steigend' ausserhalb 0..1"));
     EXPECT_EQ(0, RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
                         " --variant 1 'Grenzwerte/Grenzwertfunktion B=1'")
                      .exitCode);

@@ -88,6 +88,41 @@ TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
     EXPECT_EQ(1, check.exitCode);
     EXPECT_NE(std::string::npos,
               check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
+
+    // A scaling of 5..1 puts 35 values outside their limits; the terminal gets every one.
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    bytes = ReadBytes(file);
+    bytes.replace(bytes.find("Skalierung.Anfang=0"), 19, "Skalierung.Anfang=5");
+    WriteBytes(file, bytes);
+    check = RunCli("check " + Quote(file));
+    EXPECT_EQ(1, check.exitCode);
+    EXPECT_EQ(0u, check.err.find("Eingabefehler\nUnterer Grenzwert A '0,1' ausserhalb 5..1\n"));
+    EXPECT_NE(std::string::npos, check.err.find("\nY23 '"));
+    EXPECT_NE(std::string::npos,
+              check.err.find("\nSimulationsschrittweite '0,01' ausserhalb 5..1\n"));
+    EXPECT_EQ(std::string::npos, check.err.find("weitere"));
+}
+
+TEST_F(CliTest, TheScaleUnitFollowsInEveryScaledValue) {
+    const std::string file = PathOf("d.par"), out = PathOf("m.par");
+    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
+    CliResult set = RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Skaleneinheit=2");
+    ASSERT_EQ(0, set.exitCode) << set.err;
+    CliResult list = RunCli("list " + Quote(out));
+    ASSERT_EQ(0, list.exitCode) << list.err;
+    for (const char* line :
+         {"\nEingang/Skalierung.Ende = 1 m [", "\nGrenzwerte/Oberer Grenzwert D = 0,9 m [",
+          "\nLinearisierung/Y24 = 1 m [", "\nSonstiges/TrendFallend = 0,1 m [",
+          "\nSonstiges/Simulationsbereich.Anfang = 0 m [",
+          "\nSonstiges/Simulationsschrittweite = 0,01 m ["})
+        EXPECT_NE(std::string::npos, list.out.find(line)) << line;
+    EXPECT_EQ(std::string::npos, list.out.find(" bar ")) << list.out;
+
+    ASSERT_EQ(0, RunCli("report " + Quote(out) + " -o " + Quote(PathOf("r.txt"))).exitCode);
+    const std::string report = ReadBytes(PathOf("r.txt"));
+    EXPECT_NE(std::string::npos, report.find("Oberer Grenzwert A : 0,9 m"));
+    EXPECT_NE(std::string::npos, report.find("Y1 : 0 m"));
+    EXPECT_EQ(std::string::npos, report.find(" bar"));
 }
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {

@@ -106,7 +106,8 @@ TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
     EXPECT_NE(std::string::npos, sim.Received().find(std::string("B\xFF", 2)));
 }
 
-TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactors) {
+TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactorsAndTheUnitFollows) {
+    P("Eingang", "Skaleneinheit").setValue(2.0); // "m"
     P("Eingang", "Skalenkomma").setValue(1.0);
     app->UpdateLimits();
     R("Eingang", "Skalierung").SetRangeEnd(2500.5);
@@ -120,6 +121,10 @@ TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactors) {
     ASSERT_TRUE(app->Upload());
     EXPECT_EQ(2500.5f, R("Eingang", "Skalierung").GetRangeEnd());
     EXPECT_EQ(10.0f, R("Grenzwerte", "Grenzwert1").RangeEnd().Factor());
+    for (const cParameter* scaled :
+         {&R("Eingang", "Skalierung").RangeEnd(), &R("Grenzwerte", "Grenzwert1").RangeBegin(),
+          &P("Linearisierung", "Y24"), &P("Sonstiges", "TrendSteigend")})
+        EXPECT_EQ("m", scaled->Unit()) << scaled->ParName();
 }
 
 TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {

@@ -198,15 +198,42 @@ TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
     EXPECT_EQ("", app->GetDescription(4));
     EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
     VerifyMessages();
-    // The whole-model check then names each of them.
-    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22", MsgIcon::Information,
-                  "Eingabefehler");
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
-                  "Endwert korrigieren.",
+    // The whole-model check then names each of them in one box.
+    ExpectMessage("Sondenstörung.Anfang '22,5' ausserhalb 0..22\r\n"
+                  "Sondenstörung.Anfang > Sondenstörung.Ende.\r\n"
+                  "Filter '300' ausserhalb 0..255\r\n"
+                  "Oberer Grenzwert A '5' ausserhalb 0..1\r\n"
+                  "Bitte den Anfangs- oder den Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-    ExpectMessage("Oberer Grenzwert A '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
     EXPECT_TRUE(app->TestData());
+}
+
+TEST_F(ParameterFileTest, AReversedScalingInAFileGivesOneBoxWithTheFirstTwentyFindings) {
+    const std::string path = PathOf("umgekehrt.par");
+    ASSERT_TRUE(app->WriteIni(path));
+    std::string bytes = ReadBytes(path);
+    bytes.replace(bytes.find("Skalierung.Anfang=0"), 19, "Skalierung.Anfang=5");
+    WriteBytes(path, bytes);
+    ASSERT_TRUE(app->ReadIni(path));
+    VerifyMessages();
+
+    // Every value in the scale now lies outside 1..5 (limits given as begin 5, end 1) except
+    // Y24 = 1 and the simulation end 1: eight relay limits, Y1 to Y23, the simulation begin, both
+    // trend thresholds and the simulation step make 35.
+    EXPECT_TRUE(app->TestData());
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    const RecordingMessageService::Message& box = Recorder().Messages()[0];
+    EXPECT_EQ("Eingabefehler", box.title);
+    EXPECT_EQ(MsgIcon::Information, box.icon);
+    const std::vector<std::string> lines = Lines(box.text + "\r\n");
+    ASSERT_EQ(21u, lines.size());
+    EXPECT_EQ("Unterer Grenzwert A '0,1' ausserhalb 5..1", lines[0]);
+    EXPECT_EQ("Oberer Grenzwert A '0,9' ausserhalb 5..1", lines[1]);
+    EXPECT_EQ("Oberer Grenzwert D '0,9' ausserhalb 5..1", lines[7]);
+    EXPECT_EQ("Y1 '0' ausserhalb 5..1", lines[8]);
+    EXPECT_EQ(0u, lines[19].rfind("Y12 '", 0));
+    EXPECT_EQ("… und 15 weitere", lines[20]);
+    Recorder().Clear();
 }
 
 TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {

@@ -34,6 +34,39 @@ TEST_F(AssignTest, DecimalPlacesBringTheLimitUpdate) {
     EXPECT_EQ("250", config->Show("Eingang/Skalierung.Ende"));
 }
 
+TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
+    CountingOwner owner;
+    config->setOwner(&owner);
+    EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "2"));
+    EXPECT_EQ(1, owner.count);
+    const auto units = [this] {
+        std::vector<std::string> seen{R("Eingang", "Skalierung").RangeBegin().Unit(),
+                                      R("Eingang", "Skalierung").RangeEnd().Unit()};
+        for (const char* range : {"Grenzwert1", "Grenzwert4"}) {
+            seen.push_back(R("Grenzwerte", range).RangeBegin().Unit());
+            seen.push_back(R("Grenzwerte", range).RangeEnd().Unit());
+        }
+        for (const char* y : {"Y1", "Y24"})
+            seen.push_back(P("Linearisierung", y).Unit());
+        seen.push_back(R("Sonstiges", "Simulationsbereich").RangeBegin().Unit());
+        seen.push_back(R("Sonstiges", "Simulationsbereich").RangeEnd().Unit());
+        for (const char* name : {"Simulationsschrittweite", "TrendSteigend", "TrendFallend"})
+            seen.push_back(P("Sonstiges", name).Unit());
+        return seen;
+    };
+    EXPECT_EQ(std::vector<std::string>(13, "m"), units());
+    EXPECT_EQ("mA", R("Eingang", "Messbereich").Unit()) << "the input keeps its own unit";
+    EXPECT_EQ("mA", P("Linearisierung", "X1").Unit());
+
+    // The limit allows one index beyond the three texts; it changes no unit.
+    EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "1"));
+    EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "3"));
+    EXPECT_EQ(std::vector<std::string>(13, "mbar"), units());
+
+    config->SetDefaults();
+    EXPECT_EQ(std::vector<std::string>(13, "bar"), units());
+}
+
 TEST_F(AssignTest, DescriptionKeysSetTheDescriptionLines) {
     EXPECT_TRUE(config->Assign("Gerätebeschreibung/Zeile3", "Tank 3"));
     EXPECT_TRUE(config->Assign("Gerätebeschreibung/Anlagenkennzeichen", "Halle 2"));

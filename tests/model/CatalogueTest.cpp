@@ -136,11 +136,9 @@ TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
     app->setEnableTestData(false);
     app->Data("Eingang").Ranges("Sondenstörung").SetRangeEnd(1.0);
     app->Data("Grenzwerte").Ranges("Grenzwert2").SetRangeBegin(0.95);
-    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
-                  "Endwert korrigieren.",
-                  MsgIcon::Critical, "Bereichsfehler");
-    ExpectMessage("Unterer Grenzwert B > Oberer Grenzwert B.\r\nBitte den Anfangs- oder den "
-                  "Endwert korrigieren.",
+    ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\n"
+                  "Unterer Grenzwert B > Oberer Grenzwert B.\r\n"
+                  "Bitte den Anfangs- oder den Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
     EXPECT_TRUE(app->TestData());
     EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
@@ -153,13 +151,11 @@ TEST_F(CatalogueTest, WholeModelCheckNamesEveryValueOutsideItsLimits) {
     app->Data("Eingang").Parameters("Skalenkomma").setValue(-40.0);
     app->Data("Eingang").Parameters("Filter").setValue(300.0);
     app->Data("Linearisierung").Parameters("Stützpunkte").setValue(100000.0);
-    const auto refusal = [this](const std::string& text) {
-        ExpectMessage(text, MsgIcon::Information, "Eingabefehler");
-    };
-    refusal("Skalierung.Ende '50' ausserhalb -9,9999..9,9999");
-    refusal("Skalenkomma '-40' ausserhalb 0..4");
-    refusal("Filter '300' ausserhalb 0..255");
-    refusal("Stützpunkte '100000' ausserhalb 3..24");
+    ExpectMessage("Skalierung.Ende '50' ausserhalb -9,9999..9,9999\r\n"
+                  "Skalenkomma '-40' ausserhalb 0..4\r\n"
+                  "Filter '300' ausserhalb 0..255\r\n"
+                  "Stützpunkte '100000' ausserhalb 3..24",
+                  MsgIcon::Information, "Eingabefehler");
     EXPECT_TRUE(app->TestData());
     VerifyMessages();
     EXPECT_EQ((std::vector<std::string>{"Skalierung.Ende", "Skalenkomma", "Filter", "Stützpunkte"}),

@@ -149,8 +149,17 @@ TEST_F(LimitRulesTest, ReducedVariantsNarrowTheRelayChoicesWithOneRefresh) {
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value());
     EXPECT_EQ(0.0f, P("Grenzwerte", "Pumpentausch B").Value());
     EXPECT_EQ(1, owner.count);
-    ExpectMessage("Grenzwertfunktion D '2' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
+    // The refusal names the choice by its text.
+    ExpectMessage("Grenzwertfunktion D 'Pumpentausch*' ausserhalb 0..1", MsgIcon::Information,
+                  "Eingabefehler");
     P("Grenzwerte", "Grenzwertfunktion D").setValue(2.0);
+    ExpectMessage("Grenzwertfunktion A 'Trend fallend' ausserhalb 0..1", MsgIcon::Information,
+                  "Eingabefehler");
+    EXPECT_FALSE(config->Assign("Grenzwerte/Grenzwertfunktion A", "4"));
+    ExpectMessage("Pumpentausch C 'Ja' ausserhalb 0..0", MsgIcon::Information, "Eingabefehler");
+    P("Grenzwerte", "Pumpentausch C").setValue(1.0);
+    ExpectMessage("Grenzwertfunktion C '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
+    P("Grenzwerte", "Grenzwertfunktion C").setValue(5.0);
     VerifyMessages();
 
     config->setHardwareVariante(5);

@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -230,11 +232,31 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
         EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"fraLimit_2", "fraRelay_3", "txtUL_2", "cmbOnError_3", "txtUL_0"})
         EXPECT_TRUE(enabled(name)) << name;
+    // Pump alternation and the trend functions are greyed out in the lists.
+    using Offered = std::vector<bool>;
+    const auto offered = [this](const QString& list) {
+        auto* entries = qobject_cast<QStandardItemModel*>(Find<QComboBox>(list)->model());
+        Offered flags;
+        for (int i = 0; i < entries->rowCount(); ++i)
+            flags.push_back(entries->item(i)->isEnabled());
+        return flags;
+    };
+    for (const char* list : {"cmbLimitFunction_0", "cmbLimitFunction_3"})
+        EXPECT_EQ((Offered{true, true, false, false, false}), offered(list)) << list;
+    EXPECT_EQ((Offered{true, false}), offered("cmbPumpSwap_1"));
+    EXPECT_EQ((Offered{true, true}), offered("cmbRelayFunction_1"));
+    auto* functionA = Find<QComboBox>("cmbLimitFunction_0");
+    functionA->setFocus();
+    QTest::keyClick(functionA, Qt::Key_Down); // no message: "Pumpentausch*" cannot be reached
+    EXPECT_EQ(1, functionA->currentIndex());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").Value());
 
     MyNivolantis->setHardwareVariante(7);
     for (const char* name :
          {"cmbPumpSwap_0", "fraTrend", "txtTrendDeltaRise", "fraLimit_3", "txtLL_3"})
         EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_EQ((Offered{true, true, true, true, true}), offered("cmbLimitFunction_0"));
+    EXPECT_EQ((Offered{true, true}), offered("cmbPumpSwap_1"));
 }
 
 TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
@@ -489,13 +511,37 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
 
     splash.show();
-    QTest::mouseClick(splash.findChild<QLabel*>("lblCompany"), Qt::LeftButton);
-    EXPECT_TRUE(splash.isVisible()) << "the labels take no clicks";
     QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_FALSE(splash.isVisible()) << "a click on the background closes it";
-    splash.show();
-    QTest::keyClick(&splash, Qt::Key_A);
-    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(MainWindowTest, InfoTakesTheFocusStaysAboveAndAnyKeyOrClickClosesIt) {
+    OpenMain();
+    const auto openInfo = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed one
+        main->findChild<QAction*>("Info")->trigger();
+        QPointer<frmSplash> info = main->findChild<frmSplash*>();
+        EXPECT_TRUE(info &&
+                    QTest::qWaitFor([&info] { return QApplication::focusWidget() == info.data(); }))
+            << "it has the keyboard";
+        if (info) {
+            EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
+            EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
+        }
+        return info;
+    };
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_A}) {
+        QPointer<frmSplash> info = openInfo();
+        ASSERT_TRUE(info);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(!info || !info->isVisible()) << "key " << key;
+    }
+    for (const char* part : {"lblCompany", "imgLogo"}) {
+        QPointer<frmSplash> info = openInfo();
+        ASSERT_TRUE(info);
+        QTest::mouseClick(info->findChild<QLabel*>(part), Qt::LeftButton);
+        EXPECT_TRUE(!info || !info->isVisible()) << "a click on " << part;
+    }
 }
 
 } // namespace

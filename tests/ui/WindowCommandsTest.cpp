@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -174,6 +175,56 @@ TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
                   MsgIcon::Exclamation);
     read->click();
     EXPECT_EQ(0, MyNivolantis->HardwareVariante());
+}
+
+/// Looks at the options window each time the progress reaches the views, and tries to change
+/// the variant there as a hasty user would.
+class OptionsProbe : public View, public ProgressView {
+public:
+    explicit OptionsProbe(frmOptionen& options) : m_options(options) {}
+    void Update() override {}
+    void UpdateProgress(int percent) override {
+        if (percent == 0)
+            return;
+        enabledDuringTransfer = enabledDuringTransfer || m_options.isEnabled();
+        m_options.findChild<QRadioButton*>("optVarianten_2")->setChecked(true);
+    }
+    bool enabledDuringTransfer = false;
+
+private:
+    frmOptionen& m_options;
+};
+
+TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) {
+    frmOptionen options;
+    auto option = [&options](int i) {
+        return options.findChild<QRadioButton*>("optVarianten_" + QString::number(i));
+    };
+    MyNivolantis->setHardwareVariante(1); // before the window hears of any change
+    SetDeviceByte(7, 1);
+    OpenMain();
+    main->setOptionsWindow(&options);
+    main->setGeometry(300, 200, main->width(), main->height());
+    Press("Options");
+    ASSERT_TRUE(options.isVisible());
+    // Window systems keep a dialog above the window it belongs to.
+    EXPECT_EQ(Qt::Dialog, options.windowType());
+    EXPECT_EQ(main->windowHandle(), options.windowHandle()->transientParent());
+    EXPECT_TRUE(option(1)->isChecked()) << "the variant shows from the first showing on";
+    const QPoint offset = options.frameGeometry().center() - main->frameGeometry().center();
+    // Before its first showing the window's frame is unknown: it may shift it by its width.
+    EXPECT_LE(offset.manhattanLength(), 8) << "centred on the main window";
+
+    MyNivolantis->AddView(options);
+    OptionsProbe probe(options);
+    MyNivolantis->AddView(probe);
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    Press("Download");
+    VerifyMessages();
+    EXPECT_FALSE(probe.enabledDuringTransfer) << "locked with the toolbar and the pages";
+    EXPECT_EQ(1, MyNivolantis->HardwareVariante()) << "no variant change during a transfer";
+    EXPECT_TRUE(option(1)->isChecked());
+    EXPECT_TRUE(options.isEnabled());
 }
 
 } // namespace

@@ -40,6 +40,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTime>
@@ -334,10 +335,6 @@ QString frmMain::ScalePattern() const {
     return m_sComma->currentText();
 }
 
-std::string frmMain::SelectedUnit() const {
-    return m_sUnit->currentText().toStdString();
-}
-
 int frmMain::CurrentGridRow() const {
     return std::max(m_grid->currentRow(), 0) + 1;
 }
@@ -379,9 +376,30 @@ QString frmMain::LimitsText(const TextField& field) const {
     return unit.isEmpty() ? text : text + " " + unit;
 }
 
+namespace {
+
+/// Greys out the entries the parameter's limits exclude (the functions a reduced variant lacks),
+/// so that they cannot be chosen only to be refused.
+void OfferWithinLimits(QComboBox& combo, const cParameter& parameter) {
+    auto* entries = qobject_cast<QStandardItemModel*>(combo.model());
+    if (!entries)
+        return;
+    const float lowest = std::min(parameter.LowerLimit(), parameter.UpperLimit());
+    const float highest = std::max(parameter.LowerLimit(), parameter.UpperLimit());
+    for (int i = 0; i < entries->rowCount(); ++i) {
+        QStandardItem* entry = entries->item(i);
+        const bool offered = i >= lowest && i <= highest;
+        if (entry && entry->isEnabled() != offered)
+            entry->setEnabled(offered);
+    }
+}
+
+} // namespace
+
 void frmMain::ShowChoice(const ChoiceField& field) {
     const int position = ToInt16(field.parameter->Value());
     if (auto* combo = qobject_cast<QComboBox*>(field.widget)) {
+        OfferWithinLimits(*combo, *field.parameter);
         if (combo->currentIndex() != position)
             combo->setCurrentIndex(position);
     } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
@@ -640,24 +658,9 @@ void frmMain::CommitChoice(const ChoiceField& field, int position) {
         return;
     try {
         MyNivolantis->Assign(field.path, std::to_string(position));
-        if (field.widget == m_sUnit)
-            PropagateUnit(SelectedUnit());
     } catch (const std::exception& error) {
         ReportFailure(field.path.c_str(), error.what());
     }
-}
-
-void frmMain::PropagateUnit(const std::string& unit) {
-    cNivolantis& app = *MyNivolantis;
-    app.Data("Eingang").Ranges("Skalierung").setUnit(unit);
-    for (int n = 1; n <= 4; ++n)
-        app.Data("Grenzwerte").Ranges("Grenzwert" + std::to_string(n)).setUnit(unit);
-    for (int n = 1; n <= kTablePoints; ++n)
-        app.Data(kLinearisation).Parameters("Y" + std::to_string(n)).setUnit(unit);
-    cDataGroup& other = app.Data("Sonstiges");
-    other.Ranges("Simulationsbereich").setUnit(unit);
-    for (const char* name : {"Simulationsschrittweite", "TrendSteigend", "TrendFallend"})
-        other.Parameters(name).setUnit(unit);
 }
 
 // ---- commands --------------------------------------------------------------------------------
@@ -670,6 +673,8 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     if (usesDevice) {
         m_ui->Toolbar1->setEnabled(false);
         centralWidget()->setEnabled(false);
+        if (m_options)
+            m_options->setEnabled(false);
     }
     try {
         command();
@@ -680,6 +685,8 @@ void frmMain::RunCommand(const char* name, bool usesDevice, const std::function<
     }
     m_ui->Toolbar1->setEnabled(true);
     centralWidget()->setEnabled(true);
+    if (m_options)
+        m_options->setEnabled(true);
     m_commandRunning = false;
     try {
         Update();
@@ -768,15 +775,26 @@ void frmMain::ConnectDevice() {
 void frmMain::ShowInfo() {
     if (m_info)
         m_info->close();
-    m_info = new frmSplash;
+    m_info = new frmSplash(this);
     m_info->setAttribute(Qt::WA_DeleteOnClose);
     m_info->Fill();
     m_info->show();
 }
 
+void frmMain::setOptionsWindow(QWidget* options) {
+    m_options = options;
+    if (options)
+        options->setParent(this, options->windowFlags());
+}
+
 void frmMain::ShowOptions() {
     if (!m_options)
         return;
+    if (!m_options->testAttribute(Qt::WA_Resized))
+        m_options->adjustSize(); // its size before the first showing, so that it centres right
+    QRect placed = m_options->frameGeometry(); // centred over this window
+    placed.moveCenter(frameGeometry().center());
+    m_options->move(placed.topLeft());
     m_options->show();
     m_options->raise();
     m_options->activateWindow();

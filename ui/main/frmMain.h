@@ -41,8 +41,9 @@ public:
     explicit frmMain(const QString& commandLine, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    /// The window that "Optionen" shows.
-    void setOptionsWindow(QWidget* options) { m_options = options; }
+    /// The window that "Optionen" shows. It becomes a window of this one, so that it stays above
+    /// it; whoever created it may still delete it first.
+    void setOptionsWindow(QWidget* options);
 
     void Update() override;
     void UpdateProgress(int percent) override;
@@ -102,7 +103,6 @@ private:
 
     void CommitText(TextField& field, bool byEnter);
     void CommitChoice(const ChoiceField& field, int position);
-    void PropagateUnit(const std::string& unit);
     void CommitPoint(const char* name, QLineEdit* edit);
 
     /// Runs a toolbar command: failures end it (ours are printed to standard error), and the
@@ -124,7 +124,6 @@ private:
     bool OutputInVolts() const;
     QString ScalePattern() const;
     int CurrentGridRow() const;
-    std::string SelectedUnit() const;
     template <typename T> T* Child(const QString& name) const;
 
     std::unique_ptr<Ui::frmMain> m_ui;
@@ -150,7 +149,7 @@ private:
     QLabel* m_panelDate = nullptr;
     QLabel* m_panelTime = nullptr;
     QProgressBar* m_progress = nullptr;
-    QWidget* m_options = nullptr;
+    QPointer<QWidget> m_options;
     QPointer<frmSplash> m_info;
     std::unique_ptr<ServicePages> m_service;
 

@@ -18,7 +18,7 @@ constexpr std::array<std::uint8_t, 3> kVariants = {7, 1, 0};
 } // namespace
 
 frmOptionen::frmOptionen(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::frmOptionen>()) {
+    : QWidget(parent, Qt::Dialog), m_ui(std::make_unique<Ui::frmOptionen>()) {
     m_ui->setupUi(this);
     QRadioButton* options[] = {m_ui->optVarianten_0, m_ui->optVarianten_1, m_ui->optVarianten_2};
     for (int i = 0; i < 3; ++i)
@@ -42,9 +42,18 @@ void frmOptionen::Update() {
             options[i]->setChecked(true);
 }
 
+void frmOptionen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Update();
+}
+
 void frmOptionen::Choose(int option) {
     if (m_refreshing || !MyNivolantis)
         return;
+    if (MyNivolantis->DeviceBusy()) { // a variant change would disturb the running transfer
+        Update();
+        return;
+    }
     MyNivolantis->setHardwareVariante(kVariants[option]);
 }
 

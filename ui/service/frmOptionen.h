@@ -21,6 +21,10 @@ public:
     /// Selects the option of the model's variant; other variants leave the selection as it is.
     void Update() override;
 
+protected:
+    /// Shows the model's variant from the first moment on, even if no change came meanwhile.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Choose(int option);
     void ReadFromDevice();

@@ -6,7 +6,6 @@
 
 #include "ui_frmSplash.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -39,10 +38,15 @@ QPixmap Logo() {
 
 } // namespace
 
-frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+frmSplash::frmSplash(QWidget* owner)
+    : QWidget(owner,
+              owner ? Qt::WindowFlags(Qt::Dialog) : Qt::SplashScreen | Qt::FramelessWindowHint),
       m_ui(std::make_unique<Ui::frmSplash>()) {
     m_ui->setupUi(this);
+    if (owner)
+        setWindowTitle("Info");
+    for (QWidget* child : findChildren<QWidget*>()) // a click on a label closes it too
+        child->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui->imgLogo->setPixmap(Logo());
     QFont title = m_ui->lblProductName->font();
     title.setPointSizeF(title.pointSizeF() * 1.3);
@@ -70,11 +74,24 @@ void frmSplash::Fill() {
     adjustSize();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent* event) {
-    if (!childAt(event->position().toPoint())) // the labels and the picture take no clicks
-        close();
+void frmSplash::ShowStatus(const QString& text) {
+    m_ui->lblStatus->setText(text);
+    adjustSize();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent*) {
+void frmSplash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool frmSplash::event(QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::event(event);
+    close();
+    return true;
+}
+
+void frmSplash::mousePressEvent(QMouseEvent*) {
     close();
 }
