@@ -6,6 +6,7 @@
 #include "device/EepromCoding.h"
 #include "device/cSerCom.h"
 #include "model/Configuration.h"
+#include "model/HardwareVariants.h"
 #include "model/LimitRules.h"
 
 #include <chrono>
@@ -44,6 +45,14 @@ TransferFailure NotFound(const std::vector<PortProbe>& report) {
     if (const std::string found = DeviceTransfer::DescribeSearch(report); !found.empty())
         detail += "\r\n" + found;
     return {"Kommunikationsfehler.", detail};
+}
+
+/// Names both variants, so the user sees which one to choose.
+TransferFailure WrongVariant(std::uint8_t device, std::uint8_t chosen) {
+    return {"Falsche Gerätevariante.",
+            "Das Gerät meldet: '" + HardwareVariants::Text(device) +
+                "'.\r\nIn den Optionen eingestellt: '" + HardwareVariants::Text(chosen) +
+                "'.\r\nBitte unter Optionen die richtige Gerätevariante einstellen."};
 }
 
 std::string Outcome(const PortProbe& probe) {
@@ -205,8 +214,7 @@ bool DeviceTransfer::Download() {
             throw TransferFailure("Kommunikationsfehler.",
                                   "Gerätevariante konnte nicht gelesen werden.");
         if ((*variant & Configuration::kVariantMask) != m_config.HardwareVariante())
-            throw TransferFailure("Falsche Gerätevariante.",
-                                  "Bitte unter Optionen die richtige Gerätevariante einstellen.");
+            throw WrongVariant(*variant & Configuration::kVariantMask, m_config.HardwareVariante());
         m_config.Notify();
         m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
         WriteAll(raws);

@@ -144,11 +144,28 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
+    // A refusal names both variants by the options window's texts.
+    image[7] = 0xF8;
+    sim.SetEeprom(image);
     app->setHardwareVariante(7);
     const int writes = sim.CommandCount('L');
-    ExpectMessage(
-        "Falsche Gerätevariante.\r\nBitte unter Optionen die richtige Gerätevariante einstellen.",
-        MsgIcon::Critical, kWriteTitle);
+    ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Eingeschränkte "
+                  "Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Eingeschränkte "
+                  "Hardwarefunktionen (Nur 2 Relais).'.\r\nIn den Optionen eingestellt: 'Alle "
+                  "Software und Hardwarefunktionen'.\r\nBitte unter Optionen die richtige "
+                  "Gerätevariante einstellen.",
+                  MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ(writes, sim.CommandCount('L'));
+
+    image[7] = 0x0A;
+    sim.SetEeprom(image);
+    app->setHardwareVariante(1);
+    ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Variante 2'.\r\nIn den "
+                  "Optionen eingestellt: 'Eingeschränkte Softwarefunktionen (keine "
+                  "Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.'.\r\nBitte "
+                  "unter Optionen die richtige Gerätevariante einstellen.",
+                  MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(writes, sim.CommandCount('L'));
 }
