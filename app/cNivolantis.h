@@ -104,6 +104,9 @@ public:
     /// True while a device exchange or transfer runs; device commands are refused meanwhile.
     bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
     void setTransferRunning(bool running) override { m_transferRunning = running; }
+    /// The window's "Abbrechen" requests it; Upload stops at the next exchange then.
+    Cancellation& UserCancel() { return m_userCancel; }
+    const Cancellation& UserCancel() const override { return m_userCancel; }
 
     /// Saves the model as a parameter file; false (after a message) when nothing was saved.
     bool WriteIni(const std::string& NewFileName);
@@ -136,4 +139,5 @@ private:
     std::string m_firmwareID;
     std::vector<PortProbe> m_lastSearch;
     bool m_transferRunning = false;
+    Cancellation m_userCancel;
 };
