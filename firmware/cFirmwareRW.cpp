@@ -1,5 +1,6 @@
 #include "firmware/cFirmwareRW.h"
 
+#include "base/Cancellation.h"
 #include "base/Platform.h"
 #include "base/Text.h"
 #include "device/DeviceProtocol.h"
@@ -206,6 +207,11 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
     Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
     cSerCom& serCom = SerCom();
     for (std::int32_t a = 0; a < size; ++a) {
+        if (m_cancel != nullptr && m_cancel->Requested()) {
+            m_cancelled = true;
+            Fail("Auslesen abgebrochen, die Datei '" + fileName + "' wurde nicht gespeichert.");
+            return false;
+        }
         if (serCom.ReadFLASH(a) != 1) {
             // A backup with a hole is no backup: an earlier file stays as it was.
             Fail("Fehler beim Flash lesen auf Adresse " + Hex(a) +
