@@ -424,9 +424,10 @@ void frmMain::RefreshLabels() {
         SetText(label, unit);
     for (QLabel* label : m_outUnits)
         SetText(label, OutputInVolts() ? "V" : "mA");
-    if (m_panelConnection->text() != "Suche Gerät...")
-        SetText(m_panelConnection, app.PortNr() < 1 ? QString("Keine Verbindung")
-                                                    : "COM" + QString::number(app.PortNr()));
+    // A port being tried is no connection yet.
+    SetText(m_panelConnection, app.Searching()    ? QString("Suche Gerät...")
+                               : app.PortNr() < 1 ? QString("Keine Verbindung")
+                                                  : "COM" + QString::number(app.PortNr()));
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]";
     if (windowTitle() != caption)
         setWindowTitle(caption);
