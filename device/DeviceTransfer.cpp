@@ -317,23 +317,7 @@ std::uint8_t DeviceTransfer::ReadAll() {
     const std::uint8_t decimalPlaces = ReadDecimalPlaces();
     std::vector<std::int32_t> raws;
     try {
-        int bytesDone = 0;
-        const cDataGroup* previous = nullptr;
-        m_config.ForEachParameter([&](cDataGroup& group, cParameter& parameter) {
-            if (previous && previous != &group)
-                DoEvents();
-            previous = &group;
-            StopIfCancelled();
-            if (m_serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(
-                                                            parameter.Size())) != parameter.Size())
-                throw TransferFailure("Lesen des Gerätes.", "Parameter '" + parameter.ParName() +
-                                                                "' konnte nicht gelesen werden");
-            raws.push_back(m_serCom.getBufferLong());
-            bytesDone += parameter.Size();
-            ReportProgress(bytesDone);
-        });
-        DoEvents();
-        StopIfCancelled();
+        ReadRaws(raws);
         const auto variant = ReadHardwareVariante();
         if (!variant)
             throw TransferFailure("Lesen des Gerätes.",
@@ -347,6 +331,26 @@ std::uint8_t DeviceTransfer::ReadAll() {
         m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
         throw;
     }
+}
+
+void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
+    int bytesDone = 0;
+    const cDataGroup* previous = nullptr;
+    m_config.ForEachParameter([&](cDataGroup& group, cParameter& parameter) {
+        if (previous && previous != &group)
+            DoEvents();
+        previous = &group;
+        StopIfCancelled();
+        if (m_serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size())) !=
+            parameter.Size())
+            throw TransferFailure("Lesen des Gerätes.", "Parameter '" + parameter.ParName() +
+                                                            "' konnte nicht gelesen werden");
+        raws.push_back(m_serCom.getBufferLong());
+        bytesDone += parameter.Size();
+        ReportProgress(bytesDone);
+    });
+    DoEvents();
+    StopIfCancelled();
 }
 
 /// The decimal places come first so that the scaled values' factors and limits follow them;

@@ -57,6 +57,8 @@ private:
     /// the variant.
     std::uint8_t ReadAll();
     std::uint8_t ReadDecimalPlaces();
+    /// Every parameter's raw value in walk order, appended as it arrives.
+    void ReadRaws(std::vector<std::int32_t>& raws);
     void TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws);
     /// Ends a cancellable operation when the user asked for it.
     void StopIfCancelled() const;
