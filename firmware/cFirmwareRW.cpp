@@ -202,6 +202,7 @@ std::string cFirmwareRW::Block(std::int32_t adress) const {
 }
 
 bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
+    m_cancelled = false;
     if (!IdentifyDevice())
         return false;
     Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
