@@ -83,6 +83,7 @@ void cNivolantis::NotifyProgress(int percent) {
 void cNivolantis::ShowSearch(const SearchState& state) {
     m_portNr = state.port;
     m_firmwareID = state.identification;
+    m_searching = state.port > 0 && state.identification.empty();
 }
 
 std::int16_t cNivolantis::Connect() {

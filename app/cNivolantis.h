@@ -95,6 +95,8 @@ public:
     /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.
     /// Sets PortNr and FirmwareID.
     std::int16_t Connect();
+    /// True while a device search tries a port: PortNr then names a port not yet answering.
+    bool Searching() const { return m_searching; }
     /// What the last Connect found at each port it tried.
     const std::vector<PortProbe>& LastSearch() const { return m_lastSearch; }
     /// Writes the model into the device ("Gerät schreiben"); false after its failure message.
@@ -104,6 +106,9 @@ public:
     /// True while a device exchange or transfer runs; device commands are refused meanwhile.
     bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
     void setTransferRunning(bool running) override { m_transferRunning = running; }
+    /// The window's "Abbrechen" requests it; Upload stops at the next exchange then.
+    Cancellation& UserCancel() { return m_userCancel; }
+    const Cancellation& UserCancel() const override { return m_userCancel; }
 
     /// Saves the model as a parameter file; false (after a message) when nothing was saved.
     bool WriteIni(const std::string& NewFileName);
@@ -144,4 +149,6 @@ private:
     std::string m_firmwareID;
     std::vector<PortProbe> m_lastSearch;
     bool m_transferRunning = false;
+    bool m_searching = false;
+    Cancellation m_userCancel;
 };

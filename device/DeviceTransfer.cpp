@@ -6,6 +6,7 @@
 #include "device/EepromCoding.h"
 #include "device/cSerCom.h"
 #include "model/Configuration.h"
+#include "model/HardwareVariants.h"
 #include "model/LimitRules.h"
 
 #include <chrono>
@@ -29,6 +30,9 @@ struct TransferFailure : std::runtime_error {
     std::string heading;
 };
 
+/// The user cancelled the operation between two exchanges.
+struct TransferCancelled {};
+
 /// The device holds no valid configuration: the values stay in the model as read, and the
 /// user learns which ones lie outside their limits.
 std::string InvalidValuesText(const std::vector<std::string>& names) {
@@ -44,6 +48,14 @@ TransferFailure NotFound(const std::vector<PortProbe>& report) {
     if (const std::string found = DeviceTransfer::DescribeSearch(report); !found.empty())
         detail += "\r\n" + found;
     return {"Kommunikationsfehler.", detail};
+}
+
+/// Names both variants, so the user sees which one to choose.
+TransferFailure WrongVariant(std::uint8_t device, std::uint8_t chosen) {
+    return {"Falsche Gerätevariante.",
+            "Das Gerät meldet: '" + HardwareVariants::Text(device) +
+                "'.\r\nIn den Optionen eingestellt: '" + HardwareVariants::Text(chosen) +
+                "'.\r\nBitte unter Optionen die richtige Gerätevariante einstellen."};
 }
 
 std::string Outcome(const PortProbe& probe) {
@@ -107,6 +119,7 @@ SearchState DeviceTransfer::Search() {
     m_host.ShowSearch({});
     m_report.clear();
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
+        StopIfCancelled();
         m_host.ShowSearch({port, ""});
         m_config.Notify();
         Wait(kSearchPauseS);
@@ -170,15 +183,27 @@ void DeviceTransfer::ReportProgress(int bytesDone) {
 void DeviceTransfer::Fail(const std::string& title, const std::string& heading,
                           const std::string& detail) {
     ShowMessage(heading + "\r\n" + detail, MsgIcon::Critical, title);
+    Recover();
+}
+
+void DeviceTransfer::Recover() {
     m_config.setEnableNotify(true);
     m_host.NotifyProgress(0);
     m_config.Notify();
+}
+
+void DeviceTransfer::StopIfCancelled() const {
+    if (m_cancellable && m_host.UserCancel().Requested())
+        throw TransferCancelled{};
 }
 
 template <typename Body> bool DeviceTransfer::Guarded(const char* title, Body body) {
     try {
         body();
         return true;
+    } catch (const TransferCancelled&) {
+        ShowMessage(std::string(title) + " abgebrochen.", MsgIcon::Information, title);
+        Recover();
     } catch (const TransferFailure& failure) {
         Fail(title, failure.heading, failure.what());
     } catch (const std::exception& error) {
@@ -205,8 +230,7 @@ bool DeviceTransfer::Download() {
             throw TransferFailure("Kommunikationsfehler.",
                                   "Gerätevariante konnte nicht gelesen werden.");
         if ((*variant & Configuration::kVariantMask) != m_config.HardwareVariante())
-            throw TransferFailure("Falsche Gerätevariante.",
-                                  "Bitte unter Optionen die richtige Gerätevariante einstellen.");
+            throw WrongVariant(*variant & Configuration::kVariantMask, m_config.HardwareVariante());
         m_config.Notify();
         m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
         WriteAll(raws);
@@ -256,20 +280,14 @@ bool DeviceTransfer::Upload() {
     if (m_host.DeviceBusy())
         return false;
     TransferScope scope(m_host);
-    std::optional<std::uint8_t> variant;
+    m_cancellable = true;
+    std::uint8_t variant = 0;
     const bool read = Guarded(kReadTitle, [this, &variant] {
         if (Search().port < 1)
             throw NotFound(m_report);
         m_config.Notify();
         m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-        m_config.setEnableNotify(false);
-        m_config.setEnableTestData(false);
-        ReadDecimalPlaces();
-        ReadAll();
-        variant = ReadHardwareVariante();
-        if (!variant)
-            throw TransferFailure("Lesen des Gerätes.",
-                                  "Gerätevariante konnte nicht gelesen werden");
+        variant = ReadAll();
     });
     if (!read)
         return false;
@@ -280,37 +298,72 @@ bool DeviceTransfer::Upload() {
         ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
     else
         ShowMessage(InvalidValuesText(invalid), MsgIcon::Critical, kReadTitle);
-    m_config.setHardwareVariante(*variant & Configuration::kVariantMask);
+    m_config.setHardwareVariante(variant & Configuration::kVariantMask);
     m_host.NotifyProgress(0);
     m_config.setEnableTestData(true);
     m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
     return invalid.empty();
 }
 
-/// The decimal places come first so that the scaled values' limits follow them.
-void DeviceTransfer::ReadDecimalPlaces() {
+std::uint8_t DeviceTransfer::ReadDecimalPlaces() {
     if (m_serCom.ReadEEPROM(kDecimalPlacesAdress, 1) != 1)
         throw TransferFailure("Lesen des Gerätes.",
                               "Parameter 'Skalenkomma' konnte nicht gelesen werden");
-    m_config.Data("Eingang").Parameters("Skalenkomma").setValue(m_serCom.getBufferByte());
-    m_config.UpdateLimits();
+    return m_serCom.getBufferByte();
 }
 
-void DeviceTransfer::ReadAll() {
+std::uint8_t DeviceTransfer::ReadAll() {
     m_config.setEnableNotify(false);
+    const std::uint8_t decimalPlaces = ReadDecimalPlaces();
+    std::vector<std::int32_t> raws;
+    try {
+        ReadRaws(raws);
+        const auto variant = ReadHardwareVariante();
+        if (!variant)
+            throw TransferFailure("Lesen des Gerätes.",
+                                  "Gerätevariante konnte nicht gelesen werden");
+        TakeValues(decimalPlaces, raws);
+        return *variant;
+    } catch (const TransferFailure&) {
+        TakeValues(decimalPlaces, raws); // the values read before a failure stay
+        throw;
+    } catch (const TransferCancelled&) {
+        m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
+        throw;
+    }
+}
+
+void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
     int bytesDone = 0;
     const cDataGroup* previous = nullptr;
     m_config.ForEachParameter([&](cDataGroup& group, cParameter& parameter) {
         if (previous && previous != &group)
             DoEvents();
         previous = &group;
+        StopIfCancelled();
         if (m_serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size())) !=
             parameter.Size())
             throw TransferFailure("Lesen des Gerätes.", "Parameter '" + parameter.ParName() +
                                                             "' konnte nicht gelesen werden");
-        parameter.setValue(EepromCoding::Value(m_serCom.getBufferLong(), parameter));
+        raws.push_back(m_serCom.getBufferLong());
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);
     });
     DoEvents();
+    StopIfCancelled();
+}
+
+/// The decimal places come first so that the scaled values' factors and limits follow them;
+/// the values are taken without limit checks, which the read switches on again once they are
+/// judged.
+void DeviceTransfer::TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws) {
+    m_config.setEnableTestData(false);
+    m_config.Data("Eingang").Parameters("Skalenkomma").setValue(decimalPlaces);
+    m_config.UpdateLimits();
+    m_config.setEnableNotify(false);
+    auto raw = raws.begin();
+    m_config.ForEachParameter([&raw, &raws](cDataGroup&, cParameter& parameter) {
+        if (raw != raws.end())
+            parameter.setValue(EepromCoding::Value(*raw++, parameter));
+    });
 }

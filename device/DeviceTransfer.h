@@ -29,7 +29,10 @@ public:
     bool Download();
     /// Reads every parameter from the device into the model. When values lie outside their
     /// limits they stay in the model as read, but one message names them instead of "Gerät lesen
-    /// beendet." and the result is false. True when complete and valid.
+    /// beendet." and the result is false. True when complete and valid. The values reach the
+    /// model only once all are read (after a failure those read before it): a read the user
+    /// cancels (the host's UserCancel, looked at between exchanges) changes nothing in the
+    /// model and ends with "Gerät lesen abgebrochen.".
     bool Upload();
 
     /// The device's variant byte (EEPROM address 7); empty when it cannot be read.
@@ -50,14 +53,24 @@ private:
     std::vector<std::int32_t> CodeAll() const;
     void WriteAll(const std::vector<std::int32_t>& raws);
     PortProbe Probe(std::int16_t port);
-    void ReadAll();
-    void ReadDecimalPlaces();
+    /// Reads every value and the variant byte, then takes the values into the model; returns
+    /// the variant.
+    std::uint8_t ReadAll();
+    std::uint8_t ReadDecimalPlaces();
+    /// Every parameter's raw value in walk order, appended as it arrives.
+    void ReadRaws(std::vector<std::int32_t>& raws);
+    void TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws);
+    /// Ends a cancellable operation when the user asked for it.
+    void StopIfCancelled() const;
     void ReportProgress(int bytesDone);
     void Fail(const std::string& title, const std::string& heading, const std::string& detail);
+    /// After a failure or a cancel: notification on, progress 0, the views refreshed.
+    void Recover();
     static void Wait(double seconds);
 
     Configuration& m_config;
     cSerCom& m_serCom;
     TransferHost& m_host;
     std::vector<PortProbe> m_report;
+    bool m_cancellable = false; ///< only a read stops on the user's request
 };

@@ -1,9 +1,12 @@
 #include "device/EepromTransfer.h"
 
+#include "base/Cancellation.h"
 #include "base/IntegerConversion.h"
 #include "base/ProgressView.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,33 +22,53 @@ std::string HexAdress(int adress) {
 
 } // namespace
 
-EepromTransfer::EepromTransfer(cSerCom& serCom, ProgressView* progress)
-    : m_serCom(serCom), m_progress(progress) {}
+EepromTransfer::EepromTransfer(cSerCom& serCom, ProgressView* progress, const Cancellation* cancel)
+    : m_serCom(serCom), m_progress(progress), m_cancel(cancel) {}
 
 EepromTransfer::CellResults EepromTransfer::Read(Image& bytes) {
     CellResults results{};
+    Image read = bytes;
+    m_cancelled = false;
     m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-    for (int adress = 0; adress < kSize; ++adress) {
+    int unanswered = 0;
+    for (int adress = 0; adress < kSize && !Stop(unanswered); ++adress) {
         results[adress] = m_serCom.ReadEEPROM(adress, 1) == 1;
-        if (!results[adress])
+        if (!results[adress]) {
+            ++unanswered;
             continue;
-        bytes[adress] = m_serCom.getBufferByte();
+        }
+        unanswered = 0;
+        read[adress] = m_serCom.getBufferByte();
         Progress(adress);
     }
     m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
     Progress(0);
+    if (!m_cancelled)
+        bytes = read;
     return results;
 }
 
 EepromTransfer::CellResults EepromTransfer::Write(const Image& bytes) {
     CellResults results{};
-    for (int adress = 0; adress < kSize; ++adress) {
+    m_cancelled = false;
+    int unconfirmed = 0;
+    for (int adress = 0; adress < kSize && !Stop(unconfirmed); ++adress) {
         results[adress] = m_serCom.WriteEEPROM(adress, 1, bytes[adress]) == 1;
+        unconfirmed = results[adress] ? 0 : unconfirmed + 1;
         if (results[adress])
             Progress(adress);
     }
     Progress(0);
     return results;
+}
+
+bool EepromTransfer::Stop(int unansweredInRow) {
+    m_cancelled = m_cancel != nullptr && m_cancel->Requested();
+    return m_cancelled || unansweredInRow >= kMaxUnansweredInRow;
+}
+
+int EepromTransfer::Transferred(const CellResults& results) {
+    return static_cast<int>(std::count(results.begin(), results.end(), true));
 }
 
 void EepromTransfer::Progress(int adress) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Cancellation.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,7 +25,8 @@ struct PortProbe {
 };
 
 /// What a device transfer needs from the program around it: a place to show the search and the
-/// progress, and the mark that keeps two transfers from running at once.
+/// progress, the mark that keeps two transfers from running at once, and the user's request to
+/// stop a read.
 class TransferHost {
 public:
     virtual ~TransferHost() = default;
@@ -34,4 +37,6 @@ public:
     /// True while a device exchange or transfer runs; a new transfer is then refused.
     virtual bool DeviceBusy() const = 0;
     virtual void setTransferRunning(bool running) = 0;
+    /// Looked at between the exchanges of a device read, which stops there when it is requested.
+    virtual const Cancellation& UserCancel() const = 0;
 };

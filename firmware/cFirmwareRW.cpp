@@ -1,5 +1,6 @@
 #include "firmware/cFirmwareRW.h"
 
+#include "base/Cancellation.h"
 #include "base/Platform.h"
 #include "base/Text.h"
 #include "device/DeviceProtocol.h"
@@ -201,11 +202,17 @@ std::string cFirmwareRW::Block(std::int32_t adress) const {
 }
 
 bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
+    m_cancelled = false;
     if (!IdentifyDevice())
         return false;
     Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
     cSerCom& serCom = SerCom();
     for (std::int32_t a = 0; a < size; ++a) {
+        if (m_cancel != nullptr && m_cancel->Requested()) {
+            m_cancelled = true;
+            Fail("Auslesen abgebrochen, die Datei '" + fileName + "' wurde nicht gespeichert.");
+            return false;
+        }
         if (serCom.ReadFLASH(a) != 1) {
             // A backup with a hole is no backup: an earlier file stays as it was.
             Fail("Fehler beim Flash lesen auf Adresse " + Hex(a) +

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class Cancellation;
 class cSerCom;
 
 /// Moves device firmware between an Intel HEX file and the device: writing goes through the
@@ -32,6 +33,11 @@ public:
     cSerCom& SerCom() const;
     /// The channel must stay alive while a transfer runs.
     void setSerCom(cSerCom& NewSerCom) { m_serCom = &NewSerCom; }
+    /// The user's request to stop, looked at between the byte reads of ReadHexFile; it must stay
+    /// alive while a transfer runs. Writing never stops on it: a half-written flash is worse.
+    void setUserCancel(const Cancellation* cancel) { m_cancel = cancel; }
+    /// True when the last ReadHexFile stopped because the user cancelled it.
+    bool Cancelled() const { return m_cancelled; }
 
     /// Writes the file's firmware through the bootloader on the channel's current port: every
     /// block from address 0 through the block holding the file's highest data byte, bytes the
@@ -50,7 +56,7 @@ public:
     /// Size come out as 0xFF. The first byte not read (no answer, a wrong length, a hang-up)
     /// ends the read without saving, so an existing file stays as it was. True when the file
     /// was saved; false after a message otherwise (busy channel, no or an unknown device, a
-    /// byte not read, an address beyond 65535, a failed save).
+    /// byte not read, an address beyond 65535, a failed save, a cancel).
     bool ReadHexFile(std::int32_t Size, const std::string& FileName);
 
 private:
@@ -69,6 +75,8 @@ private:
     void Progress(double percent) const;
 
     cSerCom* m_serCom = nullptr;
+    const Cancellation* m_cancel = nullptr;
+    bool m_cancelled = false;
     cHexFile m_writeImage;
     cHexFile m_readImage;
     int m_echoErrors = 0;

@@ -54,8 +54,11 @@ TEST_F(CliDeviceTest, ReducedVariantIsWrittenOnlyWhenChosen) {
 
     CliResult refused = RunCli(OnCom1() + "write " + file);
     EXPECT_EQ(1, refused.exitCode);
-    EXPECT_EQ("Gerät schreiben\nFalsche Gerätevariante.\nBitte unter Optionen die richtige "
-              "Gerätevariante einstellen.\n",
+    EXPECT_EQ("Gerät schreiben\nFalsche Gerätevariante.\nDas Gerät meldet: 'Eingeschränkte "
+              "Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle "
+              "Hardwarefunktionen.'.\nIn den Optionen eingestellt: 'Alle Software und "
+              "Hardwarefunktionen'.\nBitte unter Optionen die richtige Gerätevariante "
+              "einstellen.\n",
               refused.err);
     EXPECT_EQ(1, RunCli(OnCom1() + "write --variant 7 " + file).exitCode);
     EXPECT_EQ(0xFF, sim.Eeprom()[kFilterAddress]) << "nothing written";

@@ -149,11 +149,28 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
+    // A refusal names both variants by the options window's texts.
+    image[7] = 0xF8;
+    sim.SetEeprom(image);
     app->setHardwareVariante(7);
     const int writes = sim.CommandCount('L');
-    ExpectMessage(
-        "Falsche Gerätevariante.\r\nBitte unter Optionen die richtige Gerätevariante einstellen.",
-        MsgIcon::Critical, kWriteTitle);
+    ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Eingeschränkte "
+                  "Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Eingeschränkte "
+                  "Hardwarefunktionen (Nur 2 Relais).'.\r\nIn den Optionen eingestellt: 'Alle "
+                  "Software und Hardwarefunktionen'.\r\nBitte unter Optionen die richtige "
+                  "Gerätevariante einstellen.",
+                  MsgIcon::Critical, kWriteTitle);
+    EXPECT_FALSE(app->Download());
+    EXPECT_EQ(writes, sim.CommandCount('L'));
+
+    image[7] = 0x0A;
+    sim.SetEeprom(image);
+    app->setHardwareVariante(1);
+    ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Variante 2'.\r\nIn den "
+                  "Optionen eingestellt: 'Eingeschränkte Softwarefunktionen (keine "
+                  "Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.'.\r\nBitte "
+                  "unter Optionen die richtige Gerätevariante einstellen.",
+                  MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(writes, sim.CommandCount('L'));
 }
@@ -412,4 +429,62 @@ TEST_F(DeviceTransferTest, AWriteNeedsTheVariantByte) {
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(0, sim.CommandCount('L'));
+}
+
+/// Requests the cancel once the device was asked for `after` EEPROM bytes.
+struct CancellingPump : EventPump {
+    CancellingPump(cNivolantis& app, K417Simulator& sim, int after)
+        : app(app), sim(sim), after(after) {}
+    void ProcessEvents() override {
+        if (sim.CommandCount('c') >= after)
+            app.UserCancel().Request();
+    }
+    cNivolantis& app;
+    K417Simulator& sim;
+    int after;
+};
+
+TEST_F(DeviceTransferTest, ACancelledReadLeavesTheModelAsItWas) {
+    P("Eingang", "Skalenkomma").setValue(2.0);
+    app->UpdateLimits();
+    P("Eingang", "Filter").setValue(9.0);
+    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.5);
+    sim.SetEeprom(EepromImageOf(*app));
+    app->SetDefaults();
+    const auto before = DeviceValues();
+    const float factor = P("Linearisierung", "Y3").Factor();
+    ASSERT_NE(factor, 100.0f) << "the device's two decimal places differ from the model's";
+
+    Platform::Install(std::make_unique<CancellingPump>(*app, sim, 30));
+    app->UserCancel().Clear();
+    ExpectMessage("Gerät lesen abgebrochen.", MsgIcon::Information, kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
+    EXPECT_LT(sim.CommandCount('c'), 40) << "stopped at the next exchange";
+    EXPECT_EQ(before, DeviceValues()) << "no value read reached the model";
+    EXPECT_EQ(factor, P("Linearisierung", "Y3").Factor());
+    EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
+    EXPECT_TRUE(app->EnableNotify());
+    EXPECT_EQ(7, app->HardwareVariante());
+    EXPECT_EQ(0, Progress().back());
+    EXPECT_EQ("main:Update", log.back());
+    const std::string received = sim.Received();
+    EXPECT_EQ(std::string("B\xFF", 2), received.substr(received.size() - 2))
+        << "the read series is closed";
+
+    // Cancelled during the search: no device is asked for anything.
+    MapPorts({{3, sim.SlavePath()}});
+    sim.ClearReceived();
+    app->UserCancel().Clear();
+    Platform::Install(std::make_unique<CancellingPump>(*app, sim, 0));
+    ExpectMessage("Gerät lesen abgebrochen.", MsgIcon::Information, kReadTitle);
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
+    EXPECT_EQ("", sim.Received());
+    EXPECT_EQ(before, DeviceValues());
+
+    // A write does not stop on the request: a half-written device is worse than a wait.
+    MapPorts({{1, sim.SlavePath()}});
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    EXPECT_TRUE(app->Download());
 }

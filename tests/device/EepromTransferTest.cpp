@@ -1,6 +1,12 @@
 #include "device/EepromTransfer.h"
+#include "base/Cancellation.h"
+#include "base/EventPump.h"
+#include "base/Platform.h"
 #include "base/ProgressView.h"
+#include "base/SystemClock.h"
 #include "sim/SimulatorTest.h"
+
+#include <functional>
 
 #include <gmock/gmock.h>
 
@@ -16,10 +22,48 @@ struct RecordingProgress : ProgressView {
     std::vector<int> shown;
 };
 
+/// The system's monotonic time plus the seconds skipped so far.
+class SkippingClock : public SystemClock {
+public:
+    double MonotonicSeconds() const override { return SystemClock::MonotonicSeconds() + skipped; }
+    double skipped = 0;
+};
+
+/// Runs during every wait: lets the time-out of a cell request the device will not answer pass
+/// at once (the cells go in address order, one request each), and runs a test's action.
+class SkippingPump : public EventPump {
+public:
+    SkippingPump(K417Simulator& sim, SkippingClock& clock) : m_sim(sim), m_clock(clock) {}
+    void ProcessEvents() override {
+        const int requests = m_sim.CommandCount(letter);
+        if (silentFrom && requests > m_skippedFor && requests - 1 >= *silentFrom) {
+            m_skippedFor = requests;
+            m_clock.skipped += 2.0;
+        }
+        if (action)
+            action(requests);
+    }
+
+    char letter = 'c';
+    std::optional<int> silentFrom;
+    std::function<void(int requests)> action;
+
+private:
+    K417Simulator& m_sim;
+    SkippingClock& m_clock;
+    int m_skippedFor = 0;
+};
+
 class EepromTransferTest : public SimulatorTest {
 protected:
     void SetUp() override {
         SimulatorTest::SetUp();
+        auto skipping = std::make_unique<SkippingClock>();
+        clock = skipping.get();
+        Platform::Install(std::move(skipping));
+        auto looking = std::make_unique<SkippingPump>(sim, *clock);
+        pump = looking.get();
+        Platform::Install(std::move(looking));
         OpenSim();
         std::iota(device.begin(), device.end(), std::uint8_t{7});
         sim.SetEeprom(device);
@@ -30,9 +74,19 @@ protected:
         return static_cast<int>(std::count(results.begin(), results.end(), false));
     }
 
+    /// The device answers nothing from cell `first` on.
+    void SilentFrom(char letter, int first) {
+        pump->letter = letter;
+        pump->silentFrom = first;
+        sim.SetFaults({.noAnswerFrom = first});
+    }
+
+    SkippingClock* clock = nullptr;
+    SkippingPump* pump = nullptr;
     K417Device::EepromImage device;
     RecordingProgress progress;
-    EepromTransfer transfer{serCom, &progress};
+    Cancellation cancel;
+    EepromTransfer transfer{serCom, &progress, &cancel};
 };
 
 } // namespace
@@ -83,4 +137,62 @@ TEST_F(EepromTransferTest, WritingSkipsACellTheDeviceDoesNotConfirmAndSendsNoSer
     for (int adress : {0, 7, 8, 9, 511})
         mixed[adress] = false;
     EXPECT_EQ("0x0, 0x7 bis 0x9, 0x1FF", EepromTransfer::FailedCells(mixed));
+}
+
+TEST_F(EepromTransferTest, EightUnansweredCellsInARowEndTheLoop) {
+    SilentFrom('c', 256);
+    EepromTransfer::Image bytes;
+    bytes.fill(0xEE);
+    const EepromTransfer::CellResults results = transfer.Read(bytes);
+    EXPECT_EQ(256 + 8, sim.CommandCount('c')) << "cells 100h to 107h were asked for, no more";
+    EXPECT_EQ("0x100 bis 0x1FF", EepromTransfer::FailedCells(results));
+    EXPECT_EQ(256, EepromTransfer::Transferred(results));
+    EXPECT_FALSE(transfer.Cancelled());
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 256, device.begin()));
+    EXPECT_EQ(0xEE, bytes[256]);
+    EXPECT_EQ(2, sim.CommandCount('B')) << "the series is still closed";
+
+    SilentFrom('L', 500);
+    EepromTransfer::Image written;
+    written.fill(0x42);
+    const EepromTransfer::CellResults writes = transfer.Write(written);
+    EXPECT_EQ(508, sim.CommandCount('L'));
+    EXPECT_EQ("0x1F4 bis 0x1FF", EepromTransfer::FailedCells(writes));
+}
+
+TEST_F(EepromTransferTest, ACancelledReadChangesNoByteAndACancelledWriteStopsAtOnce) {
+    pump->action = [this](int requests) {
+        if (requests >= 100)
+            cancel.Request();
+    };
+    EepromTransfer::Image bytes;
+    bytes.fill(0xEE);
+    transfer.Read(bytes);
+    EXPECT_TRUE(transfer.Cancelled());
+    EXPECT_LE(sim.CommandCount('c'), 101) << "stopped at the next cell";
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](auto b) { return b == 0xEE; }));
+    EXPECT_EQ(2, sim.CommandCount('B')) << "the series is still closed";
+    EXPECT_EQ(0, progress.shown.back());
+
+    cancel.Clear();
+    pump->letter = 'L';
+    pump->action = [this](int requests) {
+        if (requests >= 10)
+            cancel.Request();
+    };
+    EepromTransfer::Image written;
+    written.fill(0x42);
+    const EepromTransfer::CellResults results = transfer.Write(written);
+    EXPECT_TRUE(transfer.Cancelled());
+    EXPECT_LE(sim.CommandCount('L'), 11) << "stopped at the next cell";
+    EXPECT_EQ(sim.CommandCount('L'), EepromTransfer::Transferred(results));
+    EXPECT_EQ(0x42, sim.Eeprom()[9]);
+    EXPECT_EQ(device[11], sim.Eeprom()[11]);
+    EXPECT_EQ(0, progress.shown.back());
+
+    cancel.Clear();
+    pump->action = nullptr;
+    transfer.Read(bytes);
+    EXPECT_FALSE(transfer.Cancelled()) << "a request is cleared before the next operation";
+    EXPECT_EQ(0x42, bytes[0]);
 }

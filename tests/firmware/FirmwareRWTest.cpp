@@ -1,3 +1,4 @@
+#include "base/Cancellation.h"
 #include "base/Platform.h"
 #include "firmware/cFirmwareRW.h"
 #include "sim/PseudoTerminal.h"
@@ -231,6 +232,23 @@ TEST_F(FirmwareRWTest, AByteNotReadEndsTheReadAtOnceAndLeavesAnEarlierFileAsItWa
     EXPECT_EQ(51, sim.CommandCount('s')) << "nothing read after the failure";
     sim.SetFaults({.hangUpAfter = 1 + 3 * 100 + 2}); // in the middle of the frame for 64h
     failsAt("64");
+}
+
+TEST_F(FirmwareRWTest, ACancelledReadStopsAtTheNextByteAndSavesNothing) {
+    const std::string file = PathOf("aus.hex");
+    WriteBytes(file, "alt");
+    Cancellation cancel;
+    firmware.setUserCancel(&cancel);
+    Platform::Install(std::make_unique<CallingPump>([&] {
+        if (sim.CommandCount('s') >= 40)
+            cancel.Request();
+    }));
+    EXPECT_FALSE(firmware.ReadHexFile(4096, file));
+    EXPECT_TRUE(firmware.Cancelled());
+    EXPECT_LE(sim.CommandCount('s'), 41) << "stopped at the next byte";
+    EXPECT_EQ("Auslesen abgebrochen, die Datei '" + file + "' wurde nicht gespeichert.",
+              messages.back());
+    EXPECT_EQ("alt", ReadBytes(file));
 }
 
 TEST_F(FirmwareRWTest, TransfersStartedWhileTheChannelWaitsAreRefused) {

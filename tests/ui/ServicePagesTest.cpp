@@ -12,9 +12,11 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -35,6 +37,9 @@ public:
 struct Moment {
     bool toolbar, pages, busy, bar;
     int barValue;
+    bool cancelOffered; ///< "Abbrechen" beside the bar
+    bool modal;         ///< a modal window held the operation
+    bool refusalShown;  ///< the box saying why the window stays open
 };
 
 /// Runs during every wait for the device: notes what the window shows, lets the time-out of an
@@ -46,9 +51,13 @@ public:
 
     void ProcessEvents() override {
         auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
+        auto* refusal = m_window.findChild<QMessageBox*>("msgCloseRefused");
         seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
                         m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(),
-                        MyNivolantis->DeviceBusy(), bar->isVisible(), bar->value()});
+                        MyNivolantis->DeviceBusy(), bar->isVisible(), bar->value(),
+                        m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible(),
+                        QApplication::activeModalWidget() != nullptr,
+                        refusal != nullptr && refusal->isVisible()});
         if (unansweredFrom && AskedForCellFrom(*unansweredFrom))
             m_clock.skipped += 2.0; // once per request, so the next one is still sent
         if (action)
@@ -112,6 +121,23 @@ protected:
     }
 
     void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    /// Runs `then` at the first wait after the device received `count` commands of `letter`.
+    void WhenAsked(char letter, int count, std::function<void()> then) {
+        pump->action = [this, letter, count, then] {
+            if (sim.CommandCount(letter) >= count)
+                then();
+            else
+                WhenAsked(letter, count, then);
+        };
+    }
+    void ClickCancel() { Find<QPushButton>("cmdAbbrechen")->click(); }
+    /// "Abbrechen" was offered at every moment seen, and is gone afterwards.
+    void ExpectCancelWasOffered() {
+        ASSERT_FALSE(pump->seen.empty());
+        for (const Moment& m : pump->seen)
+            EXPECT_TRUE(m.cancelOffered);
+        EXPECT_FALSE(Find<QPushButton>("cmdAbbrechen")->isVisible());
+    }
     QTableWidget* Grid() { return Find<QTableWidget>("grdEEPROM"); }
     QString Cell(int adress) { return Grid()->item(adress / 16, adress % 16)->text(); }
     /// Clicks the cell on page 6.
@@ -150,13 +176,14 @@ std::string Frame(std::initializer_list<int> bytes) {
     return frame;
 }
 
-TEST_F(ServicePagesTest, ReadingADeviceThatAnswersOnlyTheFirstHalfKeepsTheOtherCells) {
+TEST_F(ServicePagesTest, ReadingStopsAfterEightUnansweredCellsAndKeepsTheOtherCells) {
     Open();
     SelectCell(0x123);
     Enter("txtEEPROM", "7");
     ASSERT_EQ("7", Cell(0x123));
     pump->unansweredFrom = 256;
     sim.SetFaults({.noAnswerFrom = 256});
+    const int asked = sim.CommandCount('c');
     ExpectMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
                   "Ihre Zellen zeigen weiter den alten Text.",
                   MsgIcon::Exclamation, "Internes EEPROM");
@@ -177,7 +204,9 @@ TEST_F(ServicePagesTest, ReadingADeviceThatAnswersOnlyTheFirstHalfKeepsTheOtherC
     EXPECT_TRUE(Grid()->isVisible());
     const std::string received = sim.Received();
     EXPECT_EQ(Frame({'B', 0, 'c', 0, 0}), received.substr(0, 5));
-    EXPECT_EQ(Frame({'c', 1, 0xFF, 'B', 0xFF}), received.substr(received.size() - 5));
+    EXPECT_EQ(Frame({'c', 1, 0x07, 'B', 0xFF}), received.substr(received.size() - 5))
+        << "eight cells without an answer end the loop";
+    EXPECT_EQ(asked + 256 + 8, sim.CommandCount('c'));
     ExpectCommandsWereOff();
 }
 
@@ -190,10 +219,15 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
 
     Enter("txtEEPROM", "1ff");
     EXPECT_EQ("0A", Cell(0x10)) << "above FF: refused";
+    EXPECT_EQ("'1ff' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
+              main->statusBar()->currentMessage());
     Enter("txtEEPROM", "xy");
     EXPECT_EQ("0A", Cell(0x10));
+    EXPECT_EQ("'xy' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
+              main->statusBar()->currentMessage());
     Enter("txtEEPROM", "1f");
     EXPECT_EQ("1f", Cell(0x10)) << "taken as typed";
+    EXPECT_EQ("", main->statusBar()->currentMessage());
 
     Grid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);
     QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
@@ -201,13 +235,51 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
 
     const int marks = sim.CommandCount('B');
     pump->seen.clear();
+    ExpectMessage("Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät geschrieben.",
+                  MsgIcon::Information, "Internes EEPROM");
     Click("Command4");
+    VerifyMessages();
     K417Device::EepromImage expected = device;
     expected[0x10] = 0x1F;
     EXPECT_TRUE(sim.Eeprom() == expected) << "exactly the edited byte changed";
     EXPECT_EQ(marks, sim.CommandCount('B')) << "no series marks around the writing";
     EXPECT_FALSE(Bar()->isVisible());
     ExpectCommandsWereOff();
+}
+
+TEST_F(ServicePagesTest, TheGridReadAndWriteCanBeCancelledByButtonOrEsc) {
+    Open();
+    SelectCell(0x123);
+    Enter("txtEEPROM", "7");
+    EXPECT_FALSE(Find<QPushButton>("cmdAbbrechen")->isVisible()) << "offered only while it runs";
+    WhenAsked('c', 100, [this] { ClickCancel(); });
+    ExpectMessage("Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
+                  MsgIcon::Information, "Internes EEPROM");
+    Click("Command3");
+    VerifyMessages();
+    EXPECT_LE(sim.CommandCount('c'), 101) << "stopped at the next cell";
+    EXPECT_EQ("", Cell(0));
+    EXPECT_EQ("7", Cell(0x123));
+    EXPECT_EQ(Frame({'B', 0xFF}), sim.Received().substr(sim.Received().size() - 2));
+    ExpectCancelWasOffered();
+    ExpectCommandsWereOff();
+
+    Click("Command3");
+    sim.ClearReceived();
+    WhenAsked('L', 10, [this] {
+        QTest::keyClick(main.get(), Qt::Key_Escape);
+        QTest::qWait(150); // the button shows its click before it acts
+    });
+    Click("Command4");
+    const int written = sim.CommandCount('L');
+    EXPECT_LE(written, 11) << "stopped at the next cell";
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    EXPECT_EQ("Gerät Schreiben abgebrochen.\r\n" + std::to_string(written) +
+                  " von 512 Zellen ins Gerät geschrieben.",
+              Recorder().Messages()[0].text);
+    EXPECT_EQ("Internes EEPROM", Recorder().Messages()[0].title);
+    Recorder().Clear();
+    ExpectCancelWasOffered();
 }
 
 TEST_F(ServicePagesTest, EmptyCellsStopTheWriteAndTheExportBeforeAnything) {
@@ -304,6 +376,18 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUse) {
     Click("Command5");
     EXPECT_EQ(16, grid->rowCount());
     EXPECT_EQ("Anschluß vorhanden.", grid->item(0, 1)->text());
+}
+
+TEST_F(ServicePagesTest, ACancelledPortScanKeepsTheList) {
+    Open();
+    pump->action = [this] { ClickCancel(); };
+    ExpectMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
+                  "Schnittstellen");
+    Click("Command5");
+    VerifyMessages();
+    EXPECT_EQ(0, Find<QTableWidget>("grdPorts")->rowCount());
+    ExpectCancelWasOffered();
+    ExpectCommandsWereOff();
 }
 
 TEST_F(ServicePagesTest, ContrastComesFromTheDeviceAndGoesBackToIt) {
@@ -442,22 +526,66 @@ TEST_F(FirmwarePageTest, NoGoesOnWithoutBackupAndCancelStopsBeforeTheBootloader)
         EXPECT_NE(".eep", entry.path().extension()) << "no backup written";
 }
 
-TEST_F(FirmwarePageTest, ClosingIsRefusedWhileTheFirmwareIsWritten) {
+TEST_F(FirmwarePageTest, ClosingIsRefusedWithoutHoldingTheTransferStill) {
+    sim.SetBaudRate(19200);
     Open();
     dialogs->Answer(QString::fromStdString(firmwareFile));
     ExpectBackupQuestion(MsgAnswer::No);
-    ExpectMessage("Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
-                  "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
-                  MsgIcon::Exclamation, "Firmware-Update");
     bool closed = true;
     pump->action = [this, &closed] { closed = main->close(); };
     Click("Command8");
     VerifyMessages();
     EXPECT_FALSE(closed);
     EXPECT_TRUE(FlashHoldsFirmware()) << "the transfer went on";
-    QApplication::processEvents();
+
+    std::vector<int> shownWithRefusal;
+    for (const Moment& m : pump->seen) {
+        EXPECT_FALSE(m.modal) << "nothing modal above the transfer";
+        if (m.refusalShown && m.bar)
+            shownWithRefusal.push_back(m.barValue);
+    }
+    ASSERT_FALSE(shownWithRefusal.empty());
+    // Blocks 128 and 256 of 512 done while later blocks were written; the bar is hidden once
+    // the last block is done.
+    EXPECT_EQ(25, shownWithRefusal.front());
+    EXPECT_EQ(50, shownWithRefusal.back()) << "the bar moved while the refusal was shown";
+    auto* refusal = Find<QMessageBox>("msgCloseRefused");
+    ASSERT_NE(nullptr, refusal);
+    EXPECT_EQ("Firmware-Update", refusal->windowTitle());
+    EXPECT_EQ("Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
+              "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
+              refusal->text());
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->close()) << "afterwards closing ends at once";
+}
+
+TEST_F(FirmwarePageTest, ReadingCanBeCancelledAndSavesNothing) {
+    Open();
+    const std::string file = PathOf("aus-geraet.hex");
+    dialogs->Answer(QString::fromStdString(file));
+    WhenAsked('s', 100, [this] { ClickCancel(); });
+    ExpectMessage("Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
+                  MsgIcon::Information, "Firmware-Update");
+    Click("cmdFirmware1");
+    VerifyMessages();
+    EXPECT_LE(sim.CommandCount('s'), 101) << "stopped at the next byte";
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ("Auslesen abgebrochen, die Datei '" + QString::fromStdString(file) +
+                  "' wurde nicht gespeichert.",
+              Lines().back());
+    ExpectCancelWasOffered();
+    ExpectCommandsWereOff();
+}
+
+TEST_F(FirmwarePageTest, WritingOffersNoCancel) {
+    Open();
+    dialogs->Answer(QString::fromStdString(firmwareFile));
+    ExpectBackupQuestion(MsgAnswer::No);
+    Click("Command8");
+    VerifyMessages();
+    ASSERT_FALSE(pump->seen.empty());
+    for (const Moment& m : pump->seen)
+        EXPECT_FALSE(m.cancelOffered);
 }
 
 TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmware) {

@@ -48,12 +48,20 @@ private:
     frmMain& m_window;
 };
 
-/// Looks at the window whenever a wait for the device lets events run.
+/// Looks at the window whenever a wait for the device lets events run, and runs a test's
+/// action there.
 class LookingPump : public EventPump {
 public:
     explicit LookingPump(frmMain& window) : m_window(window) {}
-    void ProcessEvents() override { seen.push_back(WindowProbe::Look(m_window, -1)); }
+    void ProcessEvents() override {
+        seen.push_back(WindowProbe::Look(m_window, -1));
+        cancelOffered.push_back(m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible());
+        if (action)
+            action();
+    }
     std::vector<Seen> seen;
+    std::vector<bool> cancelOffered;
+    std::function<void()> action;
 
 private:
     frmMain& m_window;
@@ -141,6 +149,85 @@ TEST_F(WindowCommandsTest, ConnectShowsTheSearchThenThePort) {
     }
     EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
     EXPECT_EQ(1, MyNivolantis->PortNr());
+}
+
+TEST_F(WindowCommandsTest, WhileWriteAndReadSearchThePanelSaysSoAndThenNamesThePort) {
+    OpenMain();
+    auto pump = std::make_unique<LookingPump>(*main);
+    LookingPump& looking = *pump;
+    Platform::Install(std::move(pump));
+    for (const char* command : {"Download", "Upload"}) {
+        // The panel at each moment, with whether the device had been asked for its name and
+        // had been sent "B" 0, which follows the search.
+        struct Moment {
+            QString panel;
+            bool asked, marked;
+        };
+        std::vector<Moment> moments;
+        const int names = sim.CommandCount('I'), marks = sim.CommandCount('B');
+        looking.action = [&] {
+            moments.push_back({looking.seen.back().panel, sim.CommandCount('I') > names,
+                               sim.CommandCount('B') > marks});
+        };
+        Press(command);
+        ASSERT_EQ(1u, Recorder().Messages().size()) << command;
+        Recorder().Clear();
+        int searching = 0, connected = 0;
+        for (const Moment& m : moments) {
+            if (!m.asked) { // COM1 is about to be tried
+                EXPECT_EQ("Suche Gerät...", m.panel) << command;
+                ++searching;
+            } else if (m.marked) {
+                EXPECT_EQ("COM1", m.panel) << command;
+                ++connected;
+            }
+        }
+        EXPECT_GT(searching, 0) << command;
+        EXPECT_GT(connected, 0) << command;
+        EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
+    }
+}
+
+TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot) {
+    auto image = sim.Eeprom();
+    image[182] = 9; // Filter
+    sim.SetEeprom(image);
+    OpenMain();
+    const float filter = P("Eingang", "Filter").Value();
+    const QString filterText = Text("txtFilter");
+    ASSERT_NE(9.0f, filter);
+    auto pump = std::make_unique<LookingPump>(*main);
+    LookingPump& looking = *pump;
+    Platform::Install(std::move(pump));
+    auto* cancel = main->findChild<QPushButton*>("cmdAbbrechen");
+    ASSERT_NE(nullptr, cancel);
+    EXPECT_EQ("Abbrechen", cancel->text());
+    EXPECT_FALSE(cancel->isVisible());
+
+    looking.action = [&] {
+        if (sim.CommandCount('c') >= 20)
+            cancel->click();
+    };
+    ExpectMessage("Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
+    Press("Upload");
+    VerifyMessages();
+    EXPECT_EQ(filter, P("Eingang", "Filter").Value()) << "nothing read reached the model";
+    EXPECT_EQ(filterText, Text("txtFilter"));
+    EXPECT_LE(sim.CommandCount('c'), 26) << "stopped at the next parameter";
+    ASSERT_FALSE(looking.cancelOffered.empty());
+    for (bool offered : looking.cancelOffered)
+        EXPECT_TRUE(offered);
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_TRUE(main->findChild<QToolBar*>("Toolbar1")->isEnabled());
+
+    looking.cancelOffered.clear();
+    looking.action = nullptr;
+    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    Press("Download");
+    VerifyMessages();
+    ASSERT_FALSE(looking.cancelOffered.empty());
+    for (bool offered : looking.cancelOffered)
+        EXPECT_FALSE(offered) << "a half-written device is worse than a wait";
 }
 
 TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {

@@ -36,7 +36,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
@@ -207,6 +209,15 @@ void frmMain::SetUpStatusBar() {
     m_progress->setMaximumWidth(200);
     m_progress->hide();
     m_ui->StatusBar1->addPermanentWidget(m_progress);
+    m_cancel = new QPushButton("Abbrechen", this);
+    m_cancel->setObjectName("cmdAbbrechen");
+    m_cancel->setShortcut(Qt::Key_Escape);
+    m_cancel->hide();
+    m_ui->StatusBar1->addPermanentWidget(m_cancel);
+    connect(m_cancel, &QPushButton::clicked, this, [] {
+        if (MyNivolantis)
+            MyNivolantis->UserCancel().Request();
+    });
     m_panelDate = panel(0);
     m_panelTime = panel(0);
     m_panelConnection->setObjectName("StatusBar1_Panel1");
@@ -292,7 +303,8 @@ void frmMain::BindCommands() {
         {"Print", "document-print", QStyle::SP_FileDialogDetailedView, false,
          [] { PrintReport(*MyNivolantis); }},
         {"Download", "go-down", QStyle::SP_ArrowDown, true, [] { MyNivolantis->Download(); }},
-        {"Upload", "go-up", QStyle::SP_ArrowUp, true, [] { MyNivolantis->Upload(); }},
+        {"Upload", "go-up", QStyle::SP_ArrowUp, true,
+         [this] { OfferCancel([] { MyNivolantis->Upload(); }); }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
         {"Info", "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
         {"Options", "preferences-system", QStyle::SP_FileDialogListView, false,
@@ -440,9 +452,10 @@ void frmMain::RefreshLabels() {
         SetText(label, unit);
     for (QLabel* label : m_outUnits)
         SetText(label, OutputInVolts() ? "V" : "mA");
-    if (m_panelConnection->text() != "Suche Gerät...")
-        SetText(m_panelConnection, app.PortNr() < 1 ? QString("Keine Verbindung")
-                                                    : "COM" + QString::number(app.PortNr()));
+    // A port being tried is no connection yet.
+    SetText(m_panelConnection, app.Searching()    ? QString("Suche Gerät...")
+                               : app.PortNr() < 1 ? QString("Keine Verbindung")
+                                                  : "COM" + QString::number(app.PortNr()));
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -711,6 +724,13 @@ void frmMain::RunServiceCommand(const char* name, const std::function<void()>& c
         } busy;
         command();
     });
+}
+
+void frmMain::OfferCancel(const std::function<void()>& operation) {
+    MyNivolantis->UserCancel().Clear();
+    m_cancel->show();
+    const auto hide = qScopeGuard([this] { m_cancel->hide(); });
+    operation();
 }
 
 namespace {

@@ -18,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class ServicePages;
@@ -54,6 +55,10 @@ public:
     /// Runs an operation of the service pages as a device command: the application is busy
     /// and the toolbar and pages are disabled meanwhile.
     void RunServiceCommand(const char* name, const std::function<void()>& command);
+    /// Runs a device operation that can stop safely between two exchanges: meanwhile
+    /// "Abbrechen" beside the progress bar (or Esc) asks it to stop through
+    /// MyNivolantis->UserCancel().
+    void OfferCancel(const std::function<void()>& operation);
 
     /// Enables or disables every control whose tag contains the text.
     void EnableByTag(const QString& tag, bool enabled);
@@ -149,6 +154,7 @@ private:
     QLabel* m_panelDate = nullptr;
     QLabel* m_panelTime = nullptr;
     QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr; ///< "Abbrechen" beside the progress bar
     QPointer<QWidget> m_options;
     QPointer<frmSplash> m_info;
     std::unique_ptr<ServicePages> m_service;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableWidget>
 
 namespace {
@@ -26,6 +27,7 @@ constexpr int kRows = EepromTransfer::kSize / kColumns; ///< 32 rows for address
 constexpr int kCellTwips = 300;                         ///< column width of the grid
 constexpr int kTwipsPerPixel = 15;                      ///< at 96 dots per inch
 const char* const kTitle = "Internes EEPROM";
+constexpr int kRefusalShownMs = 10000; ///< the status bar's panels return afterwards
 
 QString Hex(int value) {
     return QString::number(value, 16).toUpper();
@@ -44,10 +46,18 @@ EepromGrid::EepromGrid(frmMain& window)
             m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
         };
     };
+    // The cell loops can stop between two cells.
+    auto cancellable = [this](const char* name, void (EepromGrid::*operation)()) {
+        return [this, name, operation] {
+            m_window.RunServiceCommand(name, [this, operation] {
+                m_window.OfferCancel([this, operation] { (this->*operation)(); });
+            });
+        };
+    };
     connect(button("Command3"), &QPushButton::clicked, this,
-            run("Gerät Lesen", &EepromGrid::ReadDevice));
+            cancellable("Gerät Lesen", &EepromGrid::ReadDevice));
     connect(button("Command4"), &QPushButton::clicked, this,
-            run("Gerät Schreiben", &EepromGrid::WriteDevice));
+            cancellable("Gerät Schreiben", &EepromGrid::WriteDevice));
     connect(button("Command7"), &QPushButton::clicked, this,
             run("Hexfile speichern", &EepromGrid::SaveHexFile));
     connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Update(); });
@@ -110,12 +120,17 @@ void EepromGrid::ShowCurrentCell() {
 void EepromGrid::ReadDevice() {
     m_grid->hide(); // not redrawn cell by cell
     EepromTransfer::Image bytes{};
-    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window, &MyNivolantis->UserCancel());
     const EepromTransfer::CellResults results = transfer.Read(bytes);
+    m_grid->show();
+    if (transfer.Cancelled()) {
+        ShowMessage("Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
+                    MsgIcon::Information, kTitle);
+        return;
+    }
     for (int adress = 0; adress < EepromTransfer::kSize; ++adress)
         if (results[adress])
             SetCellText(adress, QString::fromStdString(EepromCellText::Of(bytes[adress])));
-    m_grid->show();
     if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
         ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
                         ".\r\nIhre Zellen zeigen weiter den alten Text.",
@@ -143,12 +158,20 @@ void EepromGrid::WriteDevice() {
     if (!bytes)
         return;
     m_grid->hide();
-    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window, &MyNivolantis->UserCancel());
     const EepromTransfer::CellResults results = transfer.Write(*bytes);
     m_grid->show();
-    if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
-        ShowMessage("Diese EEPROM-Adressen konnten nicht geschrieben werden: " + failed + ".",
-                    MsgIcon::Critical, kTitle);
+    const std::string written = std::to_string(EepromTransfer::Transferred(results)) + " von " +
+                                std::to_string(EepromTransfer::kSize) +
+                                " Zellen ins Gerät geschrieben.";
+    if (transfer.Cancelled())
+        ShowMessage("Gerät Schreiben abgebrochen.\r\n" + written, MsgIcon::Information, kTitle);
+    else if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
+        ShowMessage(
+            written + "\r\nDiese EEPROM-Adressen konnten nicht geschrieben werden: " + failed + ".",
+            MsgIcon::Critical, kTitle);
+    else
+        ShowMessage("Gerät Schreiben beendet.\r\n" + written, MsgIcon::Information, kTitle);
 }
 
 void EepromGrid::SaveHexFile() {
@@ -172,8 +195,14 @@ void EepromGrid::SaveHexFile() {
 
 void EepromGrid::TakeEntry() {
     const QString text = m_value->text();
-    if (!EepromCellText::Value(text.toStdString()))
-        return; // refused silently; the field keeps the text
+    if (!EepromCellText::Value(text.toStdString())) { // the field keeps the text
+        m_window.statusBar()->showMessage("'" + text +
+                                              "' nicht übernommen: eine Zelle nimmt nur "
+                                              "Hexadezimalwerte von 0 bis FF.",
+                                          kRefusalShownMs);
+        return;
+    }
+    m_window.statusBar()->clearMessage();
     SetCellText(std::max(m_grid->currentRow(), 0) * kColumns + std::max(m_grid->currentColumn(), 0),
                 text);
 }

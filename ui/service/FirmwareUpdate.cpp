@@ -42,19 +42,33 @@ FirmwareUpdate::FirmwareUpdate(frmMain& window)
     QObject::connect(
         window.findChild<QPushButton*>("Command8"), &QPushButton::clicked, &window,
         [this] { m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); }); });
-    QObject::connect(
-        window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window,
-        [this] { m_window.RunServiceCommand("Firmware sichern", [this] { ReadFromDevice(); }); });
+    QObject::connect(window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window,
+                     [this] {
+                         m_window.RunServiceCommand("Firmware sichern", [this] {
+                             m_window.OfferCancel([this] { ReadFromDevice(); });
+                         });
+                     });
 }
 
 FirmwareUpdate::~FirmwareUpdate() = default;
 
-bool FirmwareUpdate::RefusesClose() const {
+bool FirmwareUpdate::RefusesClose() {
     if (!m_updating)
         return false;
-    ShowMessage("Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
-                "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
-                MsgIcon::Exclamation, kTitle);
+    // Not modal: a modal box would hold the transfer below it still until it is closed, and
+    // the bootloader could time out meanwhile.
+    if (!m_refusal) {
+        m_refusal = new QMessageBox(
+            QMessageBox::Warning, kTitle,
+            "Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
+            "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
+            QMessageBox::Ok, &m_window);
+        m_refusal->setObjectName("msgCloseRefused");
+        m_refusal->setAttribute(Qt::WA_DeleteOnClose);
+        m_refusal->setWindowModality(Qt::NonModal);
+    }
+    m_refusal->show();
+    m_refusal->raise();
     return true;
 }
 
@@ -87,8 +101,12 @@ void FirmwareUpdate::ReadFromDevice() {
     StartTransfer();
     FileDialogOptions options = FirmwareDialog("Firmwaredatei speichern");
     options.confirmOverwrite = true;
+    m_firmware->setUserCancel(&MyNivolantis->UserCancel());
     if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
         m_firmware->ReadHexFile(cFirmwareRW::kFlashSize, path->toStdString());
+    if (m_firmware->Cancelled())
+        ShowMessage("Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
+                    MsgIcon::Information, kTitle);
     m_firmware.reset();
 }
 

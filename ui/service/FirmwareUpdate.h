@@ -2,6 +2,8 @@
 
 #include "firmware/cFirmwareRW.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -20,7 +22,7 @@ public:
     /// The transfer running now; nullptr between transfers.
     cFirmwareRW* MyFirmware() const { return m_firmware.get(); }
     /// True, after saying why, while a firmware update runs: it must not be interrupted.
-    bool RefusesClose() const;
+    bool RefusesClose();
 
 private:
     void WriteToDevice();
@@ -34,5 +36,6 @@ private:
     frmMain& m_window;
     QListWidget* m_list;
     std::unique_ptr<cFirmwareRW> m_firmware;
-    bool m_updating = false; ///< from the chosen file to the end of the bootloader transfer
+    bool m_updating = false;         ///< from the chosen file to the end of the bootloader transfer
+    QPointer<QMessageBox> m_refusal; ///< why the window stays open, while it is shown
 };

@@ -1,6 +1,7 @@
 #include "ui/service/PortScan.h"
 
 #include "app/basMain.h"
+#include "base/Platform.h"
 #include "ui/main/frmMain.h"
 
 #include <QHeaderView>
@@ -15,17 +16,30 @@ PortScan::PortScan(frmMain& window)
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QObject::connect(window.findChild<QPushButton*>("Command5"), &QPushButton::clicked, &window,
-                     [this] { m_window.RunServiceCommand("Abtasten", [this] { Scan(); }); });
+                     [this] {
+                         m_window.RunServiceCommand(
+                             "Abtasten", [this] { m_window.OfferCancel([this] { Scan(); }); });
+                     });
 }
 
 void PortScan::Scan() {
-    m_grid->setRowCount(0);
     cSerCom scan; // not the application's channel: the port it holds shows as in use
     const cSerCom& held = MyNivolantis->SerCom();
-    m_grid->setRowCount(scan.PortCount());
+    QStringList states;
     for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
+        DoEvents(); // "Abbrechen" is seen between two ports
+        if (MyNivolantis->UserCancel().Requested()) {
+            ShowMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
+                        "Schnittstellen");
+            return;
+        }
         scan.setPortPath(n, held.PortPath(n));
-        m_grid->setItem(n - 1, 0, new QTableWidgetItem("COM" + QString::number(n)));
-        m_grid->setItem(n - 1, 1, new QTableWidgetItem(QString::fromStdString(scan.GetStatus(n))));
+        states << QString::fromStdString(scan.GetStatus(n));
+    }
+    m_grid->setRowCount(0);
+    m_grid->setRowCount(scan.PortCount());
+    for (int row = 0; row < states.size(); ++row) {
+        m_grid->setItem(row, 0, new QTableWidgetItem("COM" + QString::number(row + 1)));
+        m_grid->setItem(row, 1, new QTableWidgetItem(states[row]));
     }
 }
