@@ -448,6 +448,8 @@ TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
     ask(MsgAnswer::Cancel);
     press("Open");
     ask(MsgAnswer::Cancel);
+    press("Upload"); // the values read would replace the edits
+    ask(MsgAnswer::Cancel);
     main->close();
     VerifyMessages();
     EXPECT_TRUE(main->isVisible());

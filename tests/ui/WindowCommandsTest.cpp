@@ -124,6 +124,7 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     Enter("txtFilter", "9");
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
     probe.seen.clear();
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
     Press("Upload");
     VerifyMessages();

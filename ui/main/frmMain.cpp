@@ -304,7 +304,10 @@ void frmMain::BindCommands() {
          [] { PrintReport(*MyNivolantis); }},
         {"Download", "go-down", QStyle::SP_ArrowDown, true, [] { MyNivolantis->Download(); }},
         {"Upload", "go-up", QStyle::SP_ArrowUp, true,
-         [this] { OfferCancel([] { MyNivolantis->Upload(); }); }},
+         [this] {
+             if (MayDiscardChanges()) // the values read replace the edits
+                 OfferCancel([] { MyNivolantis->Upload(); });
+         }},
         {"Connect", "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
         {"Info", "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
         {"Options", "preferences-system", QStyle::SP_FileDialogListView, false,
