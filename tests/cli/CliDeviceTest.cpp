@@ -143,10 +143,12 @@ TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
     EXPECT_EQ(0, repeated.exitCode) << repeated.err;
     EXPECT_GE(std::count(repeated.out.begin(), repeated.out.end(), '\n'), 2) << repeated.out;
 
-    // "I", two EEPROM reads of three bytes, "Q" and "i": the line closes on "i", before
-    // its answer left.
+    // "I", two EEPROM reads of three bytes, "Q" and "i": the line closes on "i", before its
+    // answer (the fifth) left; held back, it cannot race the hang-up to the reader.
     K417Faults faults;
     faults.hangUpAfter = 9;
+    faults.faultyFrom = 5;
+    faults.answerDelayS = 1;
     sim.SetFaults(faults);
     CliResult lost = RunCli(OnCom1() + "measure");
     EXPECT_EQ(1, lost.exitCode);
