@@ -12,11 +12,11 @@ void ShowStartError(const std::string& description) {
     ShowMessage("Fehler beim Programmstart in Modul 'basMain': \r\n" + description, MsgIcon::None);
 }
 
-void RunStartSequence(StartWindows& windows, const std::string& settingsFile,
+void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
                       const std::function<void(cNivolantis&)>& configure) {
     windows.ShowSplash();
     DoEvents(); // once, so that the start-up window is painted
-    MyNivolantis = std::make_unique<cNivolantis>(settingsFile);
+    MyNivolantis = std::make_unique<cNivolantis>(settings);
     if (configure)
         configure(*MyNivolantis);
     windows.ShowSplashStatus("Suche Gerät...");
@@ -28,10 +28,10 @@ void RunStartSequence(StartWindows& windows, const std::string& settingsFile,
 
 } // namespace
 
-bool StartProgram(StartWindows& windows, const std::string& settingsFile,
+bool StartProgram(StartWindows& windows, const SettingsFiles& settings,
                   const std::function<void(cNivolantis&)>& configure) {
     try {
-        RunStartSequence(windows, settingsFile, configure);
+        RunStartSequence(windows, settings, configure);
         return true;
     } catch (const std::exception& error) {
         ShowStartError(error.what());
@@ -39,9 +39,9 @@ bool StartProgram(StartWindows& windows, const std::string& settingsFile,
     }
 }
 
-bool CreateApplication(const std::string& settingsFile) {
+bool CreateApplication(const SettingsFiles& settings) {
     try {
-        MyNivolantis = std::make_unique<cNivolantis>(settingsFile);
+        MyNivolantis = std::make_unique<cNivolantis>(settings);
         return true;
     } catch (const std::exception& error) {
         ShowStartError(error.what());

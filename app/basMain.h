@@ -28,10 +28,9 @@ public:
 /// shown and registered, options registered. Any error ends it with the box "Fehler beim
 /// Programmstart in Modul 'basMain': " + line break + the error's description (OK button only, no
 /// title, no icon) and returns false.
-bool StartProgram(StartWindows& windows,
-                  const std::string& settingsFile = cNivolantis::DefaultSettingsFile(),
+bool StartProgram(StartWindows& windows, const SettingsFiles& settings = SettingsFiles::ForUser(),
                   const std::function<void(cNivolantis&)>& configure = {});
 
 /// Builds only the application object into MyNivolantis, for programs without windows. A
 /// failure shows the same start-up error box and returns false.
-bool CreateApplication(const std::string& settingsFile = cNivolantis::DefaultSettingsFile());
+bool CreateApplication(const SettingsFiles& settings = SettingsFiles::ForUser());

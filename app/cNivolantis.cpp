@@ -1,5 +1,6 @@
 #include "app/cNivolantis.h"
 
+#include "base/FileContent.h"
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
@@ -13,11 +14,13 @@ namespace {
 constexpr int kMaxUnitCount = 1000; ///< more units than any list shows: a broken settings file
 }
 
-cNivolantis::cNivolantis(const std::string& settingsFile)
-    : cNivolantis(ReadSettings(settingsFile)) {}
+cNivolantis::cNivolantis(const SettingsFiles& files) : cNivolantis(files, ReadSettings(files)) {}
 
-cNivolantis::cNivolantis(const Settings& settings)
-    : m_config(settings.units), m_firmwareID(settings.firmwareID) {
+cNivolantis::cNivolantis(const std::string& settingsFile)
+    : cNivolantis(SettingsFiles::Only(settingsFile)) {}
+
+cNivolantis::cNivolantis(const SettingsFiles& files, const Settings& settings)
+    : m_settingsFiles(files), m_config(settings.units), m_firmwareID(settings.firmwareID) {
     m_config.setOwner(this);
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
         m_serCom.setPortPath(port, settings.portPaths[port - 1]);
@@ -33,25 +36,25 @@ bool cNivolantis::KeepStateIf(bool done) {
 cNivolantis::~cNivolantis() = default;
 
 std::string cNivolantis::DefaultSettingsFile() {
-    return Platform::Program().PathInFolder("NivoConfig.ini");
+    return SettingsFiles::InstalledFile(Platform::Program());
 }
 
-cNivolantis::Settings cNivolantis::ReadSettings(const std::string& settingsFile) {
-    cIniFile ini;
-    if (!ini.OpenIni(settingsFile, false))
+cNivolantis::Settings cNivolantis::ReadSettings(const SettingsFiles& files) {
+    const std::string& settingsFile = files.DefaultsFile();
+    if (KindOfPath(settingsFile) != PathKind::RegularFile)
         throw std::runtime_error("Die Einstellungsdatei '" + settingsFile +
                                  "' ist nicht vorhanden.");
-    const std::string count = ini.getKey("Einheiten", "Anzahl");
+    const std::string count = files.getKey("Einheiten", "Anzahl");
     auto number = TextToNumber(count);
     if (!number || *number < 0 || *number > kMaxUnitCount)
         throw std::runtime_error("Die Einstellungsdatei '" + settingsFile +
                                  "' enthält keine gültige Anzahl der Einheiten ('" + count + "').");
     Settings settings;
     for (int i = 0; i < ToInt16(*number); ++i)
-        settings.units.push_back(ini.getKey("Einheiten", "Einheit" + std::to_string(i)));
-    settings.firmwareID = ini.getKey("ID", "Firmware");
+        settings.units.push_back(files.getKey("Einheiten", "Einheit" + std::to_string(i)));
+    settings.firmwareID = files.getKey("ID", "Firmware");
     for (int port = 1; port <= cSerCom::kPortCount; ++port)
-        settings.portPaths.push_back(ini.getKey("Schnittstellen", "COM" + std::to_string(port)));
+        settings.portPaths.push_back(files.getKey("Schnittstellen", "COM" + std::to_string(port)));
     return settings;
 }
 

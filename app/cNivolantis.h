@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsFiles.h"
 #include "base/DateTime.h"
 #include "base/ProgressView.h"
 #include "base/View.h"
@@ -20,14 +21,18 @@ class cNivolantis : public Notifiable, public TransferHost {
 public:
     static constexpr int kDescriptionCount = Configuration::kDescriptionCount;
 
-    /// Reads the settings file (units, device identification, port paths) and builds the
-    /// catalogue with its defaults. Throws std::runtime_error when the file is missing or its
-    /// "Einheiten"/"Anzahl" is no number from 0 to 1000.
-    explicit cNivolantis(const std::string& settingsFile = DefaultSettingsFile());
+    /// Reads the settings (units, device identification, port paths) and builds the catalogue
+    /// with its defaults. Throws std::runtime_error when the defaults file is missing or the
+    /// "Einheiten"/"Anzahl" read is no number from 0 to 1000.
+    explicit cNivolantis(const SettingsFiles& settings = SettingsFiles::ForUser());
+    /// The same with this one settings file instead of the installed and the user's.
+    explicit cNivolantis(const std::string& settingsFile);
     ~cNivolantis() override;
 
-    /// "NivoConfig.ini" in the program's folder.
+    /// The installed settings file, found from the program's folder.
     static std::string DefaultSettingsFile();
+    /// Where the settings were read, and where the user's choices go.
+    const SettingsFiles& SettingsSource() const { return m_settingsFiles; }
 
     Configuration& Config() { return m_config; }
     const Configuration& Config() const { return m_config; }
@@ -130,8 +135,8 @@ private:
         std::string firmwareID;
         std::vector<std::string> portPaths; ///< COM1 to COM16; empty: the default path
     };
-    static Settings ReadSettings(const std::string& settingsFile);
-    explicit cNivolantis(const Settings& settings);
+    static Settings ReadSettings(const SettingsFiles& files);
+    cNivolantis(const SettingsFiles& files, const Settings& settings);
 
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;
@@ -139,6 +144,7 @@ private:
     /// The state is kept where it is now when `done`; returns `done`.
     bool KeepStateIf(bool done);
 
+    SettingsFiles m_settingsFiles;
     Configuration m_config;
     Configuration::State m_kept; ///< the state at the last file or device transfer
     std::vector<View*> m_views;

@@ -6,6 +6,9 @@
 struct ProgramInfo {
     std::string folder; ///< folder of the executable, without a trailing separator
     std::string name;   ///< file name of the executable without its extension
+    /// The user's folder for program settings ($XDG_CONFIG_HOME, else ~/.config; %APPDATA% on
+    /// Windows); empty when unknown.
+    std::string configHome;
     int versionMajor = NIVO_VERSION_MAJOR;
     int versionMinor = NIVO_VERSION_MINOR;
     int versionRevision = NIVO_VERSION_PATCH;
@@ -15,6 +18,6 @@ struct ProgramInfo {
     /// The path of a file in the program's folder.
     std::string PathInFolder(const std::string& fileName) const;
 
-    /// Folder and name of the executable of this process.
+    /// Folder and name of the executable of this process, and the user's settings folder.
     static ProgramInfo OfRunningExecutable();
 };

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 ProgramInfo ProgramInfo::OfRunningExecutable() {
     std::wstring exe(MAX_PATH, L'\0');
     DWORD length = 0;
@@ -14,6 +16,8 @@ ProgramInfo ProgramInfo::OfRunningExecutable() {
         exe.resize(exe.size() * 2);
     exe.resize(length);
     ProgramInfo info;
+    if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && appData[0] != L'\0')
+        info.configHome = WideToUtf8(appData);
     const auto separator = exe.find_last_of(L"\\/");
     if (length == 0 || separator == std::wstring::npos) {
         std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');

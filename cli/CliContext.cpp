@@ -16,11 +16,15 @@ CliContext::~CliContext() = default;
 bool CliContext::Start() {
     if (MyNivolantis)
         return true;
-    if (!CreateApplication(settingsFile) || !MapPorts()) {
+    if (!CreateApplication(Settings()) || !MapPorts()) {
         Fail();
         return false;
     }
     return true;
+}
+
+SettingsFiles CliContext::Settings() const {
+    return settingsFile.empty() ? SettingsFiles::ForUser() : SettingsFiles::Only(settingsFile);
 }
 
 bool CliContext::MapPorts() {

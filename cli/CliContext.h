@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsFiles.h"
 #include "cli/CliMessageService.h"
 #include "cli/TerminalProgress.h"
 
@@ -21,6 +22,7 @@ public:
     explicit CliContext(CliMessageService& messages);
     ~CliContext();
 
+    /// --settings: this file instead of the installed and the user's settings.
     std::string settingsFile;
     /// "COMn=PATH" or a bare "PATH" (COM1), applied after the settings file's port names.
     std::vector<std::string> ports;
@@ -42,6 +44,9 @@ public:
 
     /// Shows the progress of device transfers.
     TerminalProgress progress;
+
+    /// The installed and the user's settings, or the --settings file instead.
+    SettingsFiles Settings() const;
 
     /// Builds the application object (once) and sets up the ports; false after a message
     /// when that fails.

@@ -9,6 +9,7 @@
 #include "cli/ListDiffCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/PlatformServices.h"
+#include "cli/PortSettingCommand.h"
 #include "cli/ReportCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -23,9 +24,8 @@ int main(int argc, char** argv) {
                  "nivoconfig-cli"};
     GermanCli::Setup(cli, "nivoconfig-cli");
     cli.require_subcommand(1);
-    context.settingsFile = cNivolantis::DefaultSettingsFile();
     cli.add_option("--settings", context.settingsFile,
-                   "Einstellungsdatei (Standard: NivoConfig.ini beim Programm)");
+                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini");
     cli.add_option("--port", context.ports,
                    "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich)");
     cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     AddDeviceCommands(cli, context);
     AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
+    AddPortSettingCommand(cli, context);
     AddListDiffCommands(cli, context);
     for (CLI::App* command : cli.get_subcommands({}))
         command->group("Befehle");

@@ -81,7 +81,7 @@ protected:
 
     /// Starts with the test's settings file (firmware "K417 V2.1"); no device answers.
     bool Start(const std::string& settings) {
-        return StartProgram(windows, settings, [this](cNivolantis& app) {
+        return StartProgram(windows, SettingsFiles::Only(settings), [this](cNivolantis& app) {
             log.push_back("configure, firmware '" + app.FirmwareID() + "'");
         });
     }
