@@ -1,0 +1,164 @@
+#include "app/SettingsFiles.h"
+#include "app/cNivolantis.h"
+#include "base/FileContent.h"
+#include "support/CoreTest.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+/// An installed tree under the test's folder: prefix/bin holds the program, prefix/share the
+/// defaults, and home/.config the user's own settings.
+class SettingsFilesTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        installed = PathOf("prefix/share/nivoconfig/NivoConfig.ini");
+        user = PathOf("home/.config/NivoConfig/NivoConfig.ini");
+        program.folder = PathOf("prefix/bin");
+        program.name = "NivoConfig";
+        program.configHome = PathOf("home/.config");
+        std::filesystem::create_directories(program.folder);
+        std::filesystem::create_directories(PathOf("prefix/share/nivoconfig"));
+        WriteBytes(installed, kInstalled);
+    }
+
+    /// The user's own file, its folder created.
+    void WriteUserFile(const std::string& bytes) {
+        std::filesystem::create_directories(PathOf("home/.config/NivoConfig"));
+        WriteBytes(user, bytes);
+    }
+
+    static std::vector<std::string> Units(const cNivolantis& app) {
+        const cParameter& unit = app.Data("Eingang").Parameters("Skaleneinheit");
+        std::vector<std::string> units;
+        for (int i = 0; i < unit.DescriptionCount(); ++i)
+            units.push_back(unit.Description(std::to_string(i)));
+        return units;
+    }
+
+    static constexpr char kInstalled[] =
+        "[Einheiten]\r\nAnzahl=3\r\nEinheit0=bar\r\nEinheit1=mbar\r\nEinheit2=m\r\n"
+        "[ID]\r\nFirmware=K417 V2.1\r\n"
+        "[Firma]\r\nName=Pegel AG\r\nOrt=Talheim\r\n"
+        "[Schnittstellen]\r\nCOM2=/dev/pts/9\r\nCOM4=/dev/ttyS3\r\n";
+
+    ProgramInfo program;
+    std::string installed, user;
+};
+
+TEST_F(SettingsFilesTest, TheUsersFileOverridesTheInstalledOneKeyByKey) {
+    WriteUserFile("[einheiten]\r\nAnzahl=4\r\nEinheit1=hPa\r\nEinheit3=ft\r\n"
+                  "[Firma]\r\nOrt=D-12345 Neustadt\r\n"
+                  "[Schnittstellen]\r\nCOM2=\r\nCOM3=/dev/ttyUSB0\r\n");
+    const SettingsFiles settings = SettingsFiles::ForUser(program);
+    EXPECT_EQ(PathOf("prefix/bin/../share/nivoconfig/NivoConfig.ini"), settings.DefaultsFile());
+    EXPECT_EQ(user, settings.ChoicesFile());
+
+    cNivolantis app(settings);
+    EXPECT_EQ((std::vector<std::string>{"bar", "hPa", "m", "ft"}), Units(app));
+    EXPECT_EQ("K417 V2.1", app.FirmwareID());
+    EXPECT_EQ("Pegel AG", settings.getKey("Firma", "Name"));
+    EXPECT_EQ("D-12345 Neustadt", settings.getKey("Firma", "Ort"));
+    EXPECT_EQ("", settings.getKey("Firma", "Tel"));
+    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3));
+    EXPECT_EQ("/dev/ttyS3", app.SerCom().PortPath(4));
+    EXPECT_NE("/dev/pts/9", app.SerCom().PortPath(2)) << "an empty key is the user's choice too";
+
+    std::filesystem::remove(user);
+    cNivolantis withoutOwn{SettingsFiles::ForUser(program)};
+    EXPECT_EQ((std::vector<std::string>{"bar", "mbar", "m"}), Units(withoutOwn));
+    EXPECT_EQ("/dev/pts/9", withoutOwn.SerCom().PortPath(2));
+}
+
+TEST_F(SettingsFilesTest, ASettingsFileNamedOnTheCommandLineReplacesBoth) {
+    WriteUserFile("[Einheiten]\r\nEinheit0=psi\r\n[Firma]\r\nOrt=Neustadt\r\n");
+    const std::string other = PathOf("andere.ini");
+    WriteBytes(other, "[Einheiten]\r\nAnzahl=2\r\nEinheit0=cm\r\nEinheit1=mm\r\n"
+                      "[Firma]\r\nName=Tank GmbH\r\n");
+    const SettingsFiles settings = SettingsFiles::Only(other);
+    cNivolantis app(settings);
+    EXPECT_EQ((std::vector<std::string>{"cm", "mm"}), Units(app));
+    EXPECT_EQ("", app.FirmwareID());
+    EXPECT_EQ("Tank GmbH", settings.getKey("Firma", "Name"));
+    EXPECT_EQ("", settings.getKey("Firma", "Ort"));
+
+    // The choices made then stay in that file.
+    EXPECT_EQ("", settings.SavePortPath(5, "/dev/ttyACM0"));
+    EXPECT_EQ("/dev/ttyACM0", cNivolantis(other).SerCom().PortPath(5));
+    EXPECT_EQ("[Einheiten]\r\nEinheit0=psi\r\n[Firma]\r\nOrt=Neustadt\r\n", ReadBytes(user));
+}
+
+TEST_F(SettingsFilesTest, TheInstalledFileIsFoundFromTheProgramsFolderWhereverTheTreeIs) {
+    EXPECT_EQ(PathOf("prefix/bin/../share/nivoconfig/NivoConfig.ini"),
+              SettingsFiles::InstalledFile(program));
+
+    std::filesystem::rename(PathOf("prefix"), PathOf("moved"));
+    ProgramInfo moved = program;
+    moved.folder = PathOf("moved/bin");
+    cNivolantis app{SettingsFiles::ForUser(moved)};
+    EXPECT_EQ((std::vector<std::string>{"bar", "mbar", "m"}), Units(app));
+
+    // A build tree: the file beside the program.
+    ProgramInfo build = program;
+    build.folder = PathOf("build/bin");
+    std::filesystem::create_directories(build.folder);
+    EXPECT_EQ(PathOf("build/bin/NivoConfig.ini"), SettingsFiles::InstalledFile(build));
+    WriteBytes(PathOf("build/bin/NivoConfig.ini"), "[Einheiten]\r\nAnzahl=1\r\nEinheit0=l\r\n");
+    EXPECT_EQ((std::vector<std::string>{"l"}), Units(cNivolantis{SettingsFiles::ForUser(build)}));
+
+    // Without the installed file nothing starts, whatever the user's file holds.
+    WriteUserFile(kInstalled);
+    EXPECT_THROW(cNivolantis{SettingsFiles::ForUser(program)}, std::runtime_error);
+}
+
+TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyAndKeepItsOtherKeys) {
+    const SettingsFiles settings = SettingsFiles::ForUser(program);
+    EXPECT_EQ("", settings.SavePortPath(1, "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
+    EXPECT_EQ("[Schnittstellen]\r\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R-if00-port0\r\n",
+              ReadBytes(user))
+        << "the folder and the file are created";
+    WriteBytes(user, ReadBytes(user) + "[Firma]\r\nTel=0700\r\n");
+    EXPECT_EQ("", settings.SavePortPath(4, "/dev/ttyUSB1"));
+    EXPECT_EQ("", settings.SavePortPath(1, ""));
+    EXPECT_EQ("[Schnittstellen]\r\nCOM1=\r\nCOM4=/dev/ttyUSB1\r\n[Firma]\r\nTel=0700\r\n",
+              ReadBytes(user));
+    EXPECT_EQ(kInstalled, ReadBytes(installed));
+
+    cNivolantis app(settings);
+    EXPECT_EQ("/dev/ttyUSB1", app.SerCom().PortPath(4));
+    EXPECT_EQ("/dev/pts/9", app.SerCom().PortPath(2));
+
+    // A failed write leaves the file as it was and says why.
+    std::filesystem::remove(user);
+    std::filesystem::create_directories(user);
+    EXPECT_NE("", settings.SavePortPath(2, "/dev/ttyUSB0"));
+    ProgramInfo homeless = program;
+    homeless.configHome.clear();
+    EXPECT_NE("", SettingsFiles::ForUser(homeless).SavePortPath(2, "/dev/ttyUSB0"));
+    EXPECT_EQ(kInstalled, ReadBytes(installed));
+}
+
+TEST(ProgramInfoTest, TheUsersSettingsFolderFollowsXdgConfigHomeElseHome) {
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string keptXdg = savedXdg ? savedXdg : "";
+    ::setenv("HOME", ::getenv("HOME") ? ::getenv("HOME") : "/root", 1);
+    const std::string home = ::getenv("HOME");
+
+    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-test", 1);
+    EXPECT_EQ("/tmp/xdg-test", ProgramInfo::OfRunningExecutable().configHome);
+    EXPECT_EQ("/tmp/xdg-test/NivoConfig/NivoConfig.ini",
+              SettingsFiles::UserFile(ProgramInfo::OfRunningExecutable()));
+    ::setenv("XDG_CONFIG_HOME", "relativ", 1); // not absolute: ignored
+    EXPECT_EQ(home + "/.config", ProgramInfo::OfRunningExecutable().configHome);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(home + "/.config", ProgramInfo::OfRunningExecutable().configHome);
+
+    if (savedXdg)
+        ::setenv("XDG_CONFIG_HOME", keptXdg.c_str(), 1);
+}
+
+} // namespace
