@@ -1,6 +1,8 @@
 // NivoConfig: the configuration program with its windows.
-//   NivoConfig [--demo] [--screenshots FOLDER] [1] [2] [3]
-// The digits 1, 2 and 3 anywhere on the command line show the service pages 6, 7 and 8.
+//   NivoConfig [--demo] [--screenshots FOLDER] [--settings FILE] [1] [2] [3] [FILE.par]
+// Arguments of digits only show the service pages: 1, 2 and 3 the pages 6, 7 and 8. Another
+// argument names a parameter file to open. --settings replaces the installed and the user's
+// settings.
 // --demo serves COM1 with the built-in simulated device; --screenshots writes a picture of every
 // page and of the two small windows into FOLDER and ends. --help and --version answer without
 // a display. Exit codes: 0 done, 1 start failed, 2 usage.
@@ -36,13 +38,19 @@ std::optional<int> AnswerWithoutWindows(int argc, char** argv) {
     // Only checked here; main reads them from the arguments Qt leaves.
     bool demo = false;
     std::string folder;
+    std::string settings;
     std::vector<std::string> pages;
     app.add_flag("--demo", demo, "COM1 ist das eingebaute simulierte Gerät");
     app.add_option("--screenshots", folder,
                    "Bilder jeder Seite in diesen Ordner schreiben und beenden")
         ->type_name("ORDNER");
-    app.add_option("SEITEN", pages, "die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8")
-        ->type_name("ZIFFERN");
+    app.add_option("--settings", settings,
+                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini")
+        ->type_name("DATEI");
+    app.add_option("SEITEN", pages,
+                   "die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine "
+                   "Parameterdatei zum Öffnen")
+        ->type_name("ZIFFERN|DATEI");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -60,28 +68,21 @@ int main(int argc, char** argv) {
     const auto translations = InstallQtTranslations();
     InstallQtPlatform();
 
-    QStringList arguments = QApplication::arguments().mid(1);
-    const bool demo = arguments.removeAll("--demo") > 0;
-    QString screenshots;
-    if (const int at = arguments.indexOf("--screenshots"); at >= 0 && at + 1 < arguments.size()) {
-        screenshots = arguments.takeAt(at + 1);
-        arguments.removeAt(at);
-        arguments << "123"; // every page
-    }
-
+    const StartArguments arguments = StartArguments::Parse(QApplication::arguments().mid(1));
     std::unique_ptr<DemoDevice> device;
-    auto configure = [&device, demo](cNivolantis& app) {
+    auto configure = [&device, demo = arguments.demo](cNivolantis& app) {
         if (demo && (device = StartDemoDevice(app)))
             app.SerCom().setPortPath(1, device->PortPath());
     };
-    QtStartWindows windows(arguments.join(' '));
-    if (!StartProgram(windows, cNivolantis::DefaultSettingsFile(), configure))
+    QtStartWindows windows(arguments);
+    if (!StartProgram(windows, arguments.Settings(), configure))
         return 1;
+    windows.OpenFileArgument();
 
     int result = 0;
-    if (screenshots.isEmpty())
+    if (arguments.screenshots.isEmpty())
         result = application.exec();
-    else if (!WriteScreenshots(*windows.Main(), windows.Options(), screenshots))
+    else if (!WriteScreenshots(*windows.Main(), windows.Options(), arguments.screenshots))
         result = 1;
     MyNivolantis.reset(); // the application object ends before the windows go
     return result;

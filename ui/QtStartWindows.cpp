@@ -4,7 +4,7 @@
 #include "ui/service/frmOptionen.h"
 #include "ui/service/frmSplash.h"
 
-QtStartWindows::QtStartWindows(QString commandLine) : m_commandLine(std::move(commandLine)) {}
+QtStartWindows::QtStartWindows(StartArguments arguments) : m_arguments(std::move(arguments)) {}
 
 QtStartWindows::~QtStartWindows() {
     if (m_splash)
@@ -14,7 +14,7 @@ QtStartWindows::~QtStartWindows() {
 void QtStartWindows::ShowSplash() {
     m_splash = new frmSplash;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
-    m_splash->Fill();
+    m_splash->Fill(m_arguments.Settings());
     m_splash->show();
 }
 
@@ -29,7 +29,7 @@ void QtStartWindows::CloseSplash() {
 }
 
 View& QtStartWindows::ShowMain() {
-    m_main = std::make_unique<frmMain>(m_commandLine);
+    m_main = std::make_unique<frmMain>(m_arguments.pages);
     m_main->setOptionsWindow(&Options());
     m_main->show();
     return *m_main;
@@ -43,4 +43,9 @@ frmOptionen& QtStartWindows::Options() {
     if (!m_options)
         m_options = std::make_unique<frmOptionen>();
     return *m_options;
+}
+
+void QtStartWindows::OpenFileArgument() {
+    if (m_main && !m_arguments.file.isEmpty())
+        m_main->OpenParameterFile(m_arguments.file);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/basMain.h"
+#include "ui/StartArguments.h"
 
 #include <QPointer>
 #include <QString>
@@ -15,7 +16,7 @@ class frmSplash;
 /// window (with the service tabs the command line asks for) and the options window.
 class QtStartWindows : public StartWindows {
 public:
-    explicit QtStartWindows(QString commandLine);
+    explicit QtStartWindows(StartArguments arguments);
     ~QtStartWindows() override;
 
     void ShowSplash() override;
@@ -28,8 +29,12 @@ public:
     frmMain* Main() const { return m_main.get(); }
     frmOptionen& Options();
 
+    /// Opens the parameter file the command line names, as "Öffnen" would; after start-up, so
+    /// that every view shows it.
+    void OpenFileArgument();
+
 private:
-    QString m_commandLine;
+    StartArguments m_arguments;
     QPointer<frmSplash> m_splash; ///< the user may close it before start-up does
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmOptionen> m_options; ///< a window of the main one: ends before it

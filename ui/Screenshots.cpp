@@ -1,5 +1,6 @@
 #include "ui/Screenshots.h"
 
+#include "app/basMain.h"
 #include "ui/main/frmMain.h"
 #include "ui/service/frmSplash.h"
 
@@ -46,7 +47,7 @@ bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
     tabs->setCurrentIndex(0);
 
     frmSplash info;
-    info.Fill();
+    info.Fill(MyNivolantis->SettingsSource());
     info.show();
     written &= Save(info, dir.filePath("info.png"));
     info.close();

@@ -500,7 +500,7 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     auto app = std::move(MyNivolantis); // during start-up there is no application object yet
     WriteBytes(PathOf("NivoConfig.ini"), "[Firma]\r\nName=Pegel AG\r\nOrt=Talheim\r\n");
     frmSplash splash;
-    splash.Fill();
+    splash.Fill(SettingsFiles::ForUser());
     auto label = [&splash](const char* name) { return splash.findChild<QLabel*>(name)->text(); };
     EXPECT_EQ("Pegel AG\n\nTalheim\n\n\n\n", label("lblCompany"));
     EXPECT_EQ("", label("lblStatus"));
@@ -509,7 +509,7 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     EXPECT_EQ("Konfigurationsprogramm für Nivolantis K417", label("lblProductName"));
 
     MyNivolantis = std::move(app);
-    splash.Fill();
+    splash.Fill(SettingsFiles::ForUser());
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
 
     splash.show();

@@ -29,12 +29,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +116,7 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent)
     UpdateXYGrid();
     m_service->ReadContrast();
     m_ui->SSTab1->setCurrentIndex(0);
+    setAcceptDrops(true);
     Update();
 }
 
@@ -758,6 +762,37 @@ void frmMain::OpenFile() {
         MyNivolantis->ReadIni(path->toStdString());
 }
 
+void frmMain::OpenParameterFile(const QString& path) {
+    RunCommand("Open", false, [this, path] {
+        if (MayDiscardChanges())
+            MyNivolantis->ReadIni(path.toStdString());
+    });
+}
+
+namespace {
+
+/// The one local file a drag carries; empty for anything else.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_commandRunning && !DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenParameterFile(path);
+}
+
 bool frmMain::SaveFile() {
     if (MyNivolantis->TestData()) {
         ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
@@ -800,7 +835,7 @@ void frmMain::ShowInfo() {
         m_info->close();
     m_info = new frmSplash(this);
     m_info->setAttribute(Qt::WA_DeleteOnClose);
-    m_info->Fill();
+    m_info->Fill(MyNivolantis->SettingsSource());
     m_info->show();
 }
 

@@ -70,10 +70,17 @@ public:
     /// Takes a table of X and Y columns from the clipboard into the grid and the model.
     void PasteXYTable();
 
+    /// Opens a parameter file named on the command line or dropped on the window: the command
+    /// "Öffnen" without its dialog, asking first about unsaved edits.
+    void OpenParameterFile(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /// One local file may be dropped, while no command runs.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     /// A text field with its model item resolved once.

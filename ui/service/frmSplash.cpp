@@ -2,7 +2,6 @@
 
 #include "app/basMain.h"
 #include "base/Platform.h"
-#include "files/cIniFile.h"
 
 #include "ui_frmSplash.h"
 
@@ -58,10 +57,8 @@ frmSplash::frmSplash(QWidget* owner)
 
 frmSplash::~frmSplash() = default;
 
-void frmSplash::Fill() {
+void frmSplash::Fill(const SettingsFiles& settings) {
     const ProgramInfo& program = Platform::Program();
-    cIniFile settings;
-    settings.OpenIni(program.PathInFolder("NivoConfig.ini"), false);
     QStringList company;
     for (const char* key : {"Name", "Strasse", "Ort", "Tel", "Fax", "EMail", "Internet"})
         company << Q(settings.getKey("Firma", key));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsFiles.h"
 #include "base/View.h"
 
 #include <QWidget>
@@ -21,8 +22,9 @@ public:
     explicit frmSplash(QWidget* owner = nullptr);
     ~frmSplash() override;
 
-    /// Fills the fields; a step that fails leaves its field as it was.
-    void Fill();
+    /// Fills the fields, the maker's address from these settings; a step that fails leaves its
+    /// field as it was.
+    void Fill(const SettingsFiles& settings);
     /// Replaces the status line (the device version) with what start-up is doing.
     void ShowStatus(const QString& text);
     /// The window shows no model values.
