@@ -1,0 +1,132 @@
+#include "GuiTest.h"
+
+#include "base/Platform.h"
+#include "ui/QtStartWindows.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace {
+
+/// Seconds run fast, so that the device search at start does not wait its real pauses.
+class FastClock : public Clock {
+public:
+    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
+    double MonotonicSeconds() const override { return m_seconds += 1; }
+
+private:
+    mutable double m_seconds = 0;
+};
+
+class OpenFileTest : public GuiTest {
+protected:
+    /// A parameter file whose filter is 5 (the default is 2), written from a second model.
+    QString WriteTankFile(const std::string& name) {
+        cNivolantis other(PathOf("NivoConfig.ini"));
+        other.Data("Eingang").Parameters("Filter").setValue(5.0f);
+        EXPECT_TRUE(other.WriteIni(PathOf(name)));
+        return QString::fromStdString(PathOf(name));
+    }
+
+    /// Drags the files over the window and drops them if it takes the drag; true when it did.
+    bool Drop(const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint centre = main->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main.get(), &drop);
+        return true;
+    }
+    bool Drop(const QString& path) { return Drop({QUrl::fromLocalFile(path)}); }
+
+    /// The texts of the message boxes shown so far, forgotten then.
+    std::vector<std::string> TakeMessages() {
+        std::vector<std::string> texts;
+        for (const auto& message : Recorder().Messages())
+            texts.push_back(message.text);
+        Recorder().Clear();
+        return texts;
+    }
+};
+
+TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
+    const QString file = WriteTankFile("Anlage 3.par");
+    Platform::Install(std::make_unique<FastClock>());
+    MyNivolantis.reset();
+    QtStartWindows windows(StartArguments::Parse({"2", file}));
+    auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
+    ASSERT_TRUE(StartProgram(windows, settings, [](cNivolantis& app) {
+        for (std::int16_t port = 1; port <= app.SerCom().PortCount(); ++port)
+            app.SerCom().setPortPath(port, "/nonexistent/tty");
+    }));
+    windows.OpenFileArgument();
+
+    frmMain& window = *windows.Main();
+    EXPECT_EQ("NivoConfig [" + file + "]", window.windowTitle());
+    EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text());
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    EXPECT_TRUE(tabs->isTabVisible(6)) << "the digits-only argument still shows tab 7";
+    EXPECT_FALSE(tabs->isTabVisible(7)) << "the 3 in the file's name shows no tab 8";
+    MyNivolantis.reset(); // before the windows, as in the program
+}
+
+TEST_F(OpenFileTest, ADroppedFileIsOpenedAfterTheQuestionAboutUnsavedEdits) {
+    const QString file = WriteTankFile("tank.par");
+    OpenMain();
+    Enter("txtFilter", "7");
+    ASSERT_EQ("NivoConfig []*", main->windowTitle().toStdString());
+
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
+    EXPECT_TRUE(Drop(file));
+    VerifyMessages();
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "cancelled: the edits stay";
+    EXPECT_EQ("NivoConfig []*", main->windowTitle().toStdString());
+
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
+    EXPECT_TRUE(Drop(file));
+    VerifyMessages();
+    EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ("5", Text("txtFilter"));
+    EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
+
+    // Without edits nothing is asked.
+    EXPECT_TRUE(Drop(WriteTankFile("zweiter.par")));
+    EXPECT_EQ("NivoConfig [" + QString::fromStdString(PathOf("zweiter.par")) + "]",
+              main->windowTitle());
+}
+
+TEST_F(OpenFileTest, ABadFileDroppedIsRefusedAsOeffnenRefusesIt) {
+    OpenMain();
+    const QString missing = QString::fromStdString(PathOf("fehlt.par"));
+    ExpectMessage("Datei '" + missing.toStdString() + "' ist nicht vorhanden",
+                  MsgIcon::Information);
+    EXPECT_TRUE(Drop(missing));
+    VerifyMessages();
+
+    WriteBytes(PathOf("notiz.par"), "[Einkauf]\r\nMilch=1\r\n");
+    const QString notes = QString::fromStdString(PathOf("notiz.par"));
+    EXPECT_TRUE(Drop(notes));
+    const auto dropped = TakeMessages();
+    dialogs->Answer(notes);
+    main->findChild<QAction*>("Open")->trigger();
+    const auto opened = TakeMessages();
+    ASSERT_EQ(1u, dropped.size());
+    EXPECT_EQ(opened, dropped);
+    EXPECT_EQ(2.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ("NivoConfig []", main->windowTitle().toStdString());
+
+    // Only one local file is taken.
+    EXPECT_FALSE(Drop({QUrl::fromLocalFile(notes), QUrl::fromLocalFile(missing)}));
+    EXPECT_FALSE(Drop({QUrl("https://example.invalid/tank.par")}));
+}
+
+} // namespace
