@@ -70,9 +70,9 @@ TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     windows.OpenFileArgument();
 
     frmMain& window = *windows.Main();
-    EXPECT_EQ("NivoConfig [" + file + "]", window.windowTitle());
+    EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), window.windowTitle().toStdString());
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
-    EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text());
+    EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text().toStdString());
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     EXPECT_TRUE(tabs->isTabVisible(6)) << "the digits-only argument still shows tab 7";
     EXPECT_FALSE(tabs->isTabVisible(7)) << "the 3 in the file's name shows no tab 8";
@@ -95,13 +95,12 @@ TEST_F(OpenFileTest, ADroppedFileIsOpenedAfterTheQuestionAboutUnsavedEdits) {
     EXPECT_TRUE(Drop(file));
     VerifyMessages();
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
-    EXPECT_EQ("5", Text("txtFilter"));
-    EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
+    EXPECT_EQ("5", Text("txtFilter").toStdString());
+    EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), main->windowTitle().toStdString());
 
     // Without edits nothing is asked.
     EXPECT_TRUE(Drop(WriteTankFile("zweiter.par")));
-    EXPECT_EQ("NivoConfig [" + QString::fromStdString(PathOf("zweiter.par")) + "]",
-              main->windowTitle());
+    EXPECT_EQ("NivoConfig [" + PathOf("zweiter.par") + "]", main->windowTitle().toStdString());
 }
 
 TEST_F(OpenFileTest, ABadFileDroppedIsRefusedAsOeffnenRefusesIt) {
