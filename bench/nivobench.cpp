@@ -182,11 +182,11 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
 /// Time of one full refresh of the main window (offscreen), as every focus change causes one:
 /// with nothing changed, and after a change of the comma position, which rewrites every scaled
 /// field and the support-point grid.
-void RefreshTime(int argc, char** argv) {
+void RefreshTime(int argc, char** argv, const SettingsFiles& settings) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    MyNivolantis = std::make_unique<cNivolantis>();
+    MyNivolantis = std::make_unique<cNivolantis>(settings);
     {
         frmMain window("");
         MyNivolantis->AddView(window);
@@ -222,13 +222,19 @@ int main(int argc, char** argv) {
     cli.add_option("messungen", figures, "nur diese Messungen (Standard: alle)")
         ->check(CLI::IsMember({"transfers", "exchanges", "firmware", "refresh"}))
         ->type_name("MESSUNG");
+    std::string settingsFile;
+    cli.add_option("--settings", settingsFile,
+                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini")
+        ->type_name("DATEI");
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return cli.exit(error) == 0 ? 0 : 2;
     }
     Platform::Install(std::make_unique<QuietMessages>());
-    cNivolantis app;
+    const SettingsFiles settings =
+        settingsFile.empty() ? SettingsFiles::ForUser() : SettingsFiles::Only(settingsFile);
+    cNivolantis app(settings);
     K417Simulator sim;
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
     sim.SetEeprom(EepromImageOf(app));
@@ -242,6 +248,6 @@ int main(int argc, char** argv) {
     if (Wanted(figures, "firmware"))
         FirmwareTransfers(app.SerCom(), sim);
     if (Wanted(figures, "refresh"))
-        RefreshTime(argc, argv);
+        RefreshTime(argc, argv, settings);
     return 0;
 }
