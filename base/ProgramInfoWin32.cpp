@@ -4,7 +4,19 @@
 
 #include <windows.h>
 
-#include <cstdlib>
+namespace {
+
+/// %APPDATA%, the user's roaming folder for program settings; empty when unset.
+std::string ConfigHome() {
+    std::wstring value(GetEnvironmentVariableW(L"APPDATA", nullptr, 0), L'\0');
+    if (value.empty())
+        return {};
+    value.resize(
+        GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size())));
+    return WideToUtf8(value);
+}
+
+} // namespace
 
 ProgramInfo ProgramInfo::OfRunningExecutable() {
     std::wstring exe(MAX_PATH, L'\0');
@@ -16,8 +28,7 @@ ProgramInfo ProgramInfo::OfRunningExecutable() {
         exe.resize(exe.size() * 2);
     exe.resize(length);
     ProgramInfo info;
-    if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && appData[0] != L'\0')
-        info.configHome = WideToUtf8(appData);
+    info.configHome = ConfigHome();
     const auto separator = exe.find_last_of(L"\\/");
     if (length == 0 || separator == std::wstring::npos) {
         std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
