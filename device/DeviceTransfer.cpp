@@ -118,6 +118,7 @@ std::optional<SearchState> DeviceTransfer::Connect() {
 SearchState DeviceTransfer::Search() {
     m_host.ShowSearch({});
     m_report.clear();
+    m_serCom.FindPorts(); // an adapter plugged in since the last search
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
         StopIfCancelled();
         m_host.ShowSearch({port, ""});

@@ -64,6 +64,7 @@ private:
 cSerCom::cSerCom() {
     for (auto& port : m_ports)
         port = MakeSerialPort();
+    FindPorts();
 }
 
 cSerCom::~cSerCom() {
@@ -321,7 +322,25 @@ void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
 std::string cSerCom::PortPath(std::int16_t comNr) const {
     CheckPortNumber(comNr);
     const std::string& path = m_portPaths[comNr - 1];
-    return path.empty() ? DefaultPortPath(comNr) : path;
+    if (!path.empty())
+        return path;
+    return static_cast<std::size_t>(comNr) <= m_found.size() ? m_found[comNr - 1].path : "";
+}
+
+std::string cSerCom::PortKind(std::int16_t comNr) const {
+    const std::string path = PortPath(comNr);
+    const auto found = std::find_if(m_found.begin(), m_found.end(),
+                                    [&path](const SystemPort& port) { return port.path == path; });
+    return found == m_found.end() ? "" : found->kind;
+}
+
+void cSerCom::FindPorts() {
+    m_found = m_discovery.Ports();
+}
+
+void cSerCom::setPortDiscovery(PortDiscovery discovery) {
+    m_discovery = std::move(discovery);
+    FindPorts();
 }
 
 std::int16_t cSerCom::PortNumber(std::string_view name) {
