@@ -101,7 +101,8 @@ public:
     /// port; an empty path gives COMn back to the ports found (FindPorts). Throws
     /// std::out_of_range for n outside 1 to 16. Other channels keep their own paths.
     void setPortPath(std::int16_t comNr, std::string path);
-    /// The path set for COMn, else the n-th port found, else "" (no such port).
+    /// The path set for COMn; else the next port found that no COMn names, in the order found,
+    /// for the COMn without a path of their own; else "" (no such port).
     std::string PortPath(std::int16_t comNr) const;
     /// What the device file of COMn is, as found (by-id name, "eingebaute Schnittstelle");
     /// "" for a path that was set and not found.
@@ -132,11 +133,14 @@ private:
     /// Drops an answer that is too long and the bytes that follow it; returns 0.
     std::int16_t Discard(SerialPort& port, double deadline);
     std::int16_t BufferLength() const;
+    /// Gives the ports found, in order, to the COMn without a path of their own.
+    void AssignFoundPorts();
 
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
     std::array<std::string, kPortCount> m_portPaths; ///< empty: the port found
     PortDiscovery m_discovery;
     std::vector<SystemPort> m_found;
+    std::array<std::string, kPortCount> m_foundPaths; ///< what each COMn without a path gets
     std::int16_t m_current = 0;
     std::string m_buffer;
     bool m_busy = false;
