@@ -52,9 +52,7 @@ void PrintPorts(const cSerCom& serCom) {
         const std::string kind = serCom.PortKind(n);
         std::cout << "COM" << n << ": " << path << ", "
                   << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
-                  << (PortAccess::MayOpen(path) ? "Zugriff erlaubt."
-                                                : PortAccess::PermissionDenied(path))
-                  << '\n';
+                  << PortAccess::Access(path) << '\n';
     }
 }
 

@@ -11,7 +11,8 @@ std::string PermissionDeniedText(const std::string& path, const std::string& gro
                                  const std::string& user);
 /// PermissionDeniedText with the file's real group and the user running the program.
 std::string PermissionDenied(const std::string& path);
-/// True when this user has the right to read and write the device file.
-bool MayOpen(const std::string& path);
+/// Whether this user may open the device file, for a list of ports: "Zugriff erlaubt.",
+/// "Gerätedatei nicht vorhanden." or PermissionDenied.
+std::string Access(const std::string& path);
 
 } // namespace PortAccess

@@ -13,6 +13,8 @@ std::string PortAccess::PermissionDenied(const std::string& path) {
                                 user ? user->pw_name : "BENUTZER");
 }
 
-bool PortAccess::MayOpen(const std::string& path) {
-    return ::access(path.c_str(), R_OK | W_OK) == 0;
+std::string PortAccess::Access(const std::string& path) {
+    if (::access(path.c_str(), F_OK) != 0)
+        return "Gerätedatei nicht vorhanden.";
+    return ::access(path.c_str(), R_OK | W_OK) == 0 ? "Zugriff erlaubt." : PermissionDenied(path);
 }

@@ -5,6 +5,6 @@ std::string PortAccess::PermissionDenied(const std::string& path) {
     return "Keine Berechtigung für " + path + ".";
 }
 
-bool PortAccess::MayOpen(const std::string&) {
-    return true;
+std::string PortAccess::Access(const std::string&) {
+    return "Zugriff erlaubt.";
 }

@@ -50,12 +50,25 @@ int UartNumber(const std::string& name) {
     return fault == std::errc() && stop == end ? number : -1;
 }
 
-/// The 8250 driver's placeholder ports hang on the platform bus and answer nothing.
+fs::path Subsystem(const fs::path& device) {
+    std::error_code error;
+    return fs::read_symlink(device / "subsystem", error);
+}
+
+bool IsBus(const fs::path& subsystem, const char* bus) {
+    return subsystem.filename() == bus && subsystem.parent_path().filename() == "bus";
+}
+
+/// The 8250 driver's placeholder ports hang on the platform bus and answer nothing. Newer
+/// kernels put a port device of the "serial-base" bus in between: look at what it belongs to.
 bool OnPlatformBus(const fs::path& device) {
     std::error_code error;
-    const fs::path subsystem = fs::read_symlink(device / "subsystem", error);
-    return !error && subsystem.filename() == "platform" &&
-           subsystem.parent_path().filename() == "bus";
+    fs::path owner = fs::canonical(device, error);
+    if (error)
+        return false;
+    while (IsBus(Subsystem(owner), "serial-base") && owner.has_relative_path())
+        owner = owner.parent_path();
+    return IsBus(Subsystem(owner), "platform");
 }
 
 } // namespace
