@@ -1,5 +1,7 @@
 #include "device/PortDiscovery.h"
 
+#include <utility>
+
 PortDiscovery::PortDiscovery(std::string root, UartType uartType)
     : m_root(std::move(root)), m_uartType(std::move(uartType)) {}
 
