@@ -4,6 +4,7 @@
 #include "base/Platform.h"
 #include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
+#include "device/PortAccess.h"
 #include "device/cSerCom.h"
 #include "model/Configuration.h"
 #include "model/HardwareVariants.h"
@@ -141,8 +142,10 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
         m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings, kIdentTimeoutS);
     if (!answered) {
         probe.detail = m_serCom.OpenError(port);
-        probe.outcome =
-            probe.detail == kPortMissing ? PortProbe::kNotPresent : PortProbe::kCannotOpen;
+        probe.outcome = probe.detail == kPortMissing ? PortProbe::kNotPresent
+                        : probe.detail == PortAccess::PermissionDenied(probe.path)
+                            ? PortProbe::kNoPermission
+                            : PortProbe::kCannotOpen;
     } else {
         probe.detail = m_serCom.getBufferStr();
         probe.outcome = *answered == port      ? PortProbe::kFound
