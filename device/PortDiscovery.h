@@ -15,7 +15,8 @@ struct SystemPort {
 /// by-id names, then the built-in UARTs by number. Windows lists COM1 to COM16 as they are.
 class PortDiscovery {
 public:
-    /// The driver's UART type of a device file (TIOCGSERIAL); 0 (PORT_UNKNOWN) for none.
+    /// The driver's UART type of a device file (TIOCGSERIAL); 0 (PORT_UNKNOWN) for none. A port
+    /// this user may not open cannot be asked and counts as present.
     using UartType = std::function<int(const std::string& path)>;
 
     /// Reads the tree below `root` ("/" for the running system, a prepared folder in tests).

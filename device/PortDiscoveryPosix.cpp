@@ -1,13 +1,16 @@
 #include "device/PortDiscovery.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <fcntl.h>
 #include <filesystem>
 #include <linux/serial.h>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -15,10 +18,12 @@ namespace {
 
 constexpr char kBuiltIn[] = "eingebaute Schnittstelle";
 
+constexpr int kTypeNotAsked = -1; ///< the port could not be opened to ask its driver
+
 int SystemUartType(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return PORT_UNKNOWN;
+    if (fd < 0) // a user without the right must still see the port, and then learn why
+        return errno == EACCES || errno == EPERM ? kTypeNotAsked : PORT_UNKNOWN;
     serial_struct serial{};
     const int type = ::ioctl(fd, TIOCGSERIAL, &serial) == 0 ? serial.type : PORT_UNKNOWN;
     ::close(fd);
