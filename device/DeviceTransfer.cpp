@@ -156,7 +156,8 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
 }
 
 std::string DeviceTransfer::DescribeProbe(const PortProbe& probe) {
-    return "COM" + std::to_string(probe.port) + " (" + probe.path + "): " + Outcome(probe);
+    const std::string path = probe.path.empty() ? "" : " (" + probe.path + ")";
+    return "COM" + std::to_string(probe.port) + path + ": " + Outcome(probe);
 }
 
 std::string DeviceTransfer::DescribeSearch(const std::vector<PortProbe>& report) {

@@ -9,8 +9,11 @@ std::string PortAccess::PermissionDenied(const std::string& path) {
     struct stat info {};
     const group* owner = ::stat(path.c_str(), &info) == 0 ? ::getgrgid(info.st_gid) : nullptr;
     const passwd* user = ::getpwuid(::geteuid());
+    constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+    const bool groupMayOpen =
+        info.st_gid != 0 && (info.st_mode & kGroupReadWrite) == kGroupReadWrite;
     return PermissionDeniedText(path, owner ? owner->gr_name : "dialout",
-                                user ? user->pw_name : "BENUTZER");
+                                user ? user->pw_name : "BENUTZER", groupMayOpen);
 }
 
 std::string PortAccess::Access(const std::string& path) {

@@ -220,7 +220,7 @@ TEST_F(CliDeviceTest, PortsListsEachDeviceFileWithWhatItIsAndWhetherItMayBeOpene
 TEST_F(CliDeviceTest, RefusedPortTellsWhichGroupToJoin) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
-    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 0));
+    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 060));
     const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
     ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
     CliResult listed = RunCli("--port COM1=" + Quote(sim.SlavePath()) + " ports");

@@ -139,7 +139,18 @@ TEST_F(PortDiscoveryTest, PermissionMessageNamesFileGroupAndRemedy) {
     EXPECT_EQ("Keine Berechtigung für /dev/ttyUSB0 (Gruppe 'dialout'). anna muss Mitglied der "
               "Gruppe 'dialout' werden: sudo usermod -aG dialout anna, dann neu anmelden.",
               PortAccess::PermissionDeniedText("/dev/ttyUSB0", "dialout", "anna"));
-    PseudoTerminal pty;
+    EXPECT_EQ("Keine Berechtigung für /dev/ttyS0 (Gruppe 'root' ohne Lese- und Schreibrecht). "
+              "Der Verwalter des Rechners muss den Zugriff freigeben.",
+              PortAccess::PermissionDeniedText("/dev/ttyS0", "root", "anna", false));
+    PseudoTerminal pty; // group "tty" with write right only: joining it would not help
+    EXPECT_EQ(PortAccess::PermissionDeniedText(pty.SlavePath(), GroupOf(pty.SlavePath()),
+                                               UserName(), false),
+              PortAccess::PermissionDenied(pty.SlavePath()));
+    const group* tty = ::getgrnam("tty");
+    ASSERT_NE(nullptr, tty) << "a group other than root's is needed";
+    if (::geteuid() == 0) // root's pseudo-terminals may belong to root's group
+        ASSERT_EQ(0, ::chown(pty.SlavePath().c_str(), 0, tty->gr_gid));
+    ASSERT_EQ(0, ::chmod(pty.SlavePath().c_str(), 0660));
     EXPECT_EQ(
         PortAccess::PermissionDeniedText(pty.SlavePath(), GroupOf(pty.SlavePath()), UserName()),
         PortAccess::PermissionDenied(pty.SlavePath()));
@@ -151,7 +162,7 @@ TEST_F(PortDiscoveryTest, PortWithoutPermissionSaysWhichGroupToJoin) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
     PseudoTerminal pty;
-    ASSERT_EQ(0, ::chmod(pty.SlavePath().c_str(), 0));
+    ASSERT_EQ(0, ::chmod(pty.SlavePath().c_str(), 060)); // the group may, its owner not
     const std::string expected =
         PortAccess::PermissionDeniedText(pty.SlavePath(), GroupOf(pty.SlavePath()), UserName());
     EXPECT_EQ(expected, PortAccess::Access(pty.SlavePath()));

@@ -323,7 +323,7 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
 TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
-    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 0));
+    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 060));
     OpenMain();
     const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
     ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
