@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/MeasureCommand.h"
 #include "device/DeviceTransfer.h"
+#include "device/PortAccess.h"
 
 #include <CLI/CLI.hpp>
 
@@ -39,6 +40,28 @@ void AddConnect(CLI::App& cli, CliContext& context) {
         if (found)
             std::cout << "COM" << context.App().PortNr() << ": " << context.App().FirmwareID()
                       << '\n';
+    });
+}
+
+/// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file.
+void PrintPorts(const cSerCom& serCom) {
+    for (std::int16_t n = 1; n <= serCom.PortCount(); ++n) {
+        const std::string path = serCom.PortPath(n);
+        if (path.empty())
+            continue;
+        const std::string kind = serCom.PortKind(n);
+        std::cout << "COM" << n << ": " << path << ", "
+                  << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
+                  << PortAccess::Access(path) << '\n';
+    }
+}
+
+void AddPorts(CLI::App& cli, CliContext& context) {
+    auto* command = cli.add_subcommand(
+        "ports", "Die Schnittstellen mit Gerätedatei, Art und Zugriffsrecht zeigen");
+    command->callback([&context] {
+        if (context.Start())
+            PrintPorts(context.App().SerCom());
     });
 }
 
@@ -84,6 +107,7 @@ void AddVariantOption(CLI::App& command, CliContext& context) {
 
 void AddDeviceCommands(CLI::App& cli, CliContext& context) {
     AddConnect(cli, context);
+    AddPorts(cli, context);
     AddRead(cli, context);
     AddWrite(cli, context);
     AddMeasureCommand(cli, context);

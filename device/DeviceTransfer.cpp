@@ -4,6 +4,7 @@
 #include "base/Platform.h"
 #include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
+#include "device/PortAccess.h"
 #include "device/cSerCom.h"
 #include "model/Configuration.h"
 #include "model/HardwareVariants.h"
@@ -118,6 +119,7 @@ std::optional<SearchState> DeviceTransfer::Connect() {
 SearchState DeviceTransfer::Search() {
     m_host.ShowSearch({});
     m_report.clear();
+    m_serCom.FindPorts(); // an adapter plugged in since the last search
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
         StopIfCancelled();
         m_host.ShowSearch({port, ""});
@@ -140,8 +142,10 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
         m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings, kIdentTimeoutS);
     if (!answered) {
         probe.detail = m_serCom.OpenError(port);
-        probe.outcome =
-            probe.detail == kPortMissing ? PortProbe::kNotPresent : PortProbe::kCannotOpen;
+        probe.outcome = probe.detail == kPortMissing ? PortProbe::kNotPresent
+                        : probe.detail == PortAccess::PermissionDenied(probe.path)
+                            ? PortProbe::kNoPermission
+                            : PortProbe::kCannotOpen;
     } else {
         probe.detail = m_serCom.getBufferStr();
         probe.outcome = *answered == port      ? PortProbe::kFound
@@ -152,7 +156,8 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
 }
 
 std::string DeviceTransfer::DescribeProbe(const PortProbe& probe) {
-    return "COM" + std::to_string(probe.port) + " (" + probe.path + "): " + Outcome(probe);
+    const std::string path = probe.path.empty() ? "" : " (" + probe.path + ")";
+    return "COM" + std::to_string(probe.port) + path + ": " + Outcome(probe);
 }
 
 std::string DeviceTransfer::DescribeSearch(const std::vector<PortProbe>& report) {

@@ -50,5 +50,3 @@ public:
 
 /// A port of the operating system's serial API (the back end is chosen when building).
 std::unique_ptr<SerialPort> MakeSerialPort();
-/// The system's name of COMn (n from 1): /dev/ttyS(n-1) on Linux, COMn on Windows.
-std::string DefaultPortPath(int comNr);

@@ -1,4 +1,5 @@
 #include "base/Platform.h"
+#include "device/PortAccess.h"
 #include "device/SerialPort.h"
 #include "device/SerialSettings.h"
 
@@ -85,9 +86,6 @@ std::string OpenFailure(int error) {
     case EBUSY:
     case EWOULDBLOCK:
         return kInUse;
-    case EACCES:
-    case EPERM:
-        return std::string(kCannotOpen) + "Zugriff verweigert.";
     case ENOTTY:
         return std::string(kCannotOpen) + "keine serielle Schnittstelle.";
     default:
@@ -144,7 +142,8 @@ bool SerialPortPosix::Open(const std::string& path, const std::string& settings)
         return Fail(kBadSettings);
     m_fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
-        return Fail(OpenFailure(errno));
+        return Fail(errno == EACCES || errno == EPERM ? PortAccess::PermissionDenied(path)
+                                                      : OpenFailure(errno));
     // Lock before touching the line settings, so a port in use keeps its own.
     if (!Lock() || !Configure(*parsed, speed)) {
         Close();
@@ -329,8 +328,4 @@ SerialWait SerialPortPosix::WaitReadable(double timeoutSeconds) {
 
 std::unique_ptr<SerialPort> MakeSerialPort() {
     return std::make_unique<SerialPortPosix>();
-}
-
-std::string DefaultPortPath(int comNr) {
-    return "/dev/ttyS" + std::to_string(comNr - 1);
 }

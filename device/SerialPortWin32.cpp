@@ -294,7 +294,3 @@ SerialWait SerialPortWin32::WaitReadable(double timeoutSeconds) {
 std::unique_ptr<SerialPort> MakeSerialPort() {
     return std::make_unique<SerialPortWin32>();
 }
-
-std::string DefaultPortPath(int comNr) {
-    return "COM" + std::to_string(comNr);
-}

@@ -64,6 +64,7 @@ private:
 cSerCom::cSerCom() {
     for (auto& port : m_ports)
         port = MakeSerialPort();
+    FindPorts();
 }
 
 cSerCom::~cSerCom() {
@@ -316,12 +317,45 @@ std::int16_t cSerCom::getBufferInt() const {
 void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
     CheckPortNumber(comNr);
     m_portPaths[comNr - 1] = std::move(path);
+    AssignFoundPorts();
 }
 
 std::string cSerCom::PortPath(std::int16_t comNr) const {
     CheckPortNumber(comNr);
     const std::string& path = m_portPaths[comNr - 1];
-    return path.empty() ? DefaultPortPath(comNr) : path;
+    return path.empty() ? m_foundPaths[comNr - 1] : path;
+}
+
+std::string cSerCom::PortKind(std::int16_t comNr) const {
+    const std::string path = PortPath(comNr);
+    const auto found = std::find_if(m_found.begin(), m_found.end(),
+                                    [&path](const SystemPort& port) { return port.path == path; });
+    return found == m_found.end() ? "" : found->kind;
+}
+
+void cSerCom::FindPorts() {
+    m_found = m_discovery.Ports();
+    AssignFoundPorts();
+}
+
+void cSerCom::AssignFoundPorts() {
+    const auto named = [this](const SystemPort& port) {
+        return std::find(m_portPaths.begin(), m_portPaths.end(), port.path) != m_portPaths.end();
+    };
+    auto next = m_found.begin();
+    for (std::size_t i = 0; i < m_foundPaths.size(); ++i) {
+        m_foundPaths[i].clear();
+        if (!m_portPaths[i].empty())
+            continue;
+        next = std::find_if_not(next, m_found.end(), named);
+        if (next != m_found.end())
+            m_foundPaths[i] = (next++)->path;
+    }
+}
+
+void cSerCom::setPortDiscovery(PortDiscovery discovery) {
+    m_discovery = std::move(discovery);
+    FindPorts();
 }
 
 std::int16_t cSerCom::PortNumber(std::string_view name) {

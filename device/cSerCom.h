@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/PortDiscovery.h"
 #include "device/SerialPort.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// The serial channel to the device: one port object for each of COM1 to COM16, one of them
 /// current, and the answer of the last exchange in a byte buffer. Never shows a message; every
@@ -95,12 +97,21 @@ public:
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
-    /// The device path of this channel's COMn: by default the system's name (DefaultPortPath:
-    /// /dev/ttyS(n-1), or COMn on Windows); an empty path
-    /// restores the default. Throws std::out_of_range for n outside 1 to 16. Takes effect at
-    /// the next opening of the port; other channels keep their own paths.
+    /// The device path of this channel's COMn, which takes effect at the next opening of the
+    /// port; an empty path gives COMn back to the ports found (FindPorts). Throws
+    /// std::out_of_range for n outside 1 to 16. Other channels keep their own paths.
     void setPortPath(std::int16_t comNr, std::string path);
+    /// The path set for COMn; else the next port found that no COMn names, in the order found,
+    /// for the COMn without a path of their own; else "" (no such port).
     std::string PortPath(std::int16_t comNr) const;
+    /// What the device file of COMn is, as found (by-id name, "eingebaute Schnittstelle");
+    /// "" for a path that was set and not found.
+    std::string PortKind(std::int16_t comNr) const;
+    /// Reads the system's serial ports again; the COMn without a path of their own follow them.
+    /// The channel reads them once when it is made.
+    void FindPorts();
+    /// Where FindPorts looks from now on (a prepared tree in tests); reads the ports at once.
+    void setPortDiscovery(PortDiscovery discovery);
     /// The number n of a port name "COMn" (any letter case, n from 1 to 16); 0 for other texts.
     static std::int16_t PortNumber(std::string_view name);
 
@@ -122,9 +133,14 @@ private:
     /// Drops an answer that is too long and the bytes that follow it; returns 0.
     std::int16_t Discard(SerialPort& port, double deadline);
     std::int16_t BufferLength() const;
+    /// Gives the ports found, in order, to the COMn without a path of their own.
+    void AssignFoundPorts();
 
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
-    std::array<std::string, kPortCount> m_portPaths; ///< empty: the default path
+    std::array<std::string, kPortCount> m_portPaths; ///< empty: the port found
+    PortDiscovery m_discovery;
+    std::vector<SystemPort> m_found;
+    std::array<std::string, kPortCount> m_foundPaths; ///< what each COMn without a path gets
     std::int16_t m_current = 0;
     std::string m_buffer;
     bool m_busy = false;

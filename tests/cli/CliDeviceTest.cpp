@@ -1,5 +1,6 @@
 // nivoconfig-cli against a simulated device on a real pseudo-terminal.
 #include "device/DeviceProtocol.h"
+#include "device/PortAccess.h"
 #include "device/cSerCom.h"
 #include "sim/K417Simulator.h"
 #include "sim/PseudoTerminal.h"
@@ -7,6 +8,8 @@
 #include "support/CoreTest.h"
 
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -201,3 +204,32 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
 }
 
 } // namespace
+
+TEST_F(CliDeviceTest, PortsListsEachDeviceFileWithWhatItIsAndWhetherItMayBeOpened) {
+    PseudoTerminal pty;
+    CliResult listed = RunCli("--port COM1=" + Quote(pty.SlavePath()) +
+                              " --port COM2=" + Quote(PathOf("kein-tty")) + " ports");
+    EXPECT_EQ(0, listed.exitCode) << listed.err;
+    const std::string named =
+        "COM1: " + pty.SlavePath() +
+        ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + PathOf("kein-tty") +
+        ", aus den Einstellungen, Gerätedatei nicht vorhanden.\n";
+    EXPECT_EQ(named, listed.out.substr(0, named.size())) << "then the ports of this machine";
+}
+
+TEST_F(CliDeviceTest, RefusedPortTellsWhichGroupToJoin) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
+    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 060));
+    const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
+    ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
+    CliResult listed = RunCli("--port COM1=" + Quote(sim.SlavePath()) + " ports");
+    EXPECT_EQ("COM1: " + sim.SlavePath() + ", aus den Einstellungen, " + refused + "\n",
+              listed.out.substr(0, listed.out.find('\n') + 1));
+    CliResult failed = RunCli(Ports({{1, sim.SlavePath()}}) + "read -o " + Quote(PathOf("x.par")));
+    EXPECT_EQ(1, failed.exitCode);
+    EXPECT_EQ("Gerät lesen\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\nCOM1 (" +
+                  sim.SlavePath() + "): " + refused +
+                  "\nCOM2 bis COM16: Schnittstelle nicht vorhanden.\n",
+              failed.err);
+}

@@ -163,21 +163,24 @@ TEST_F(CatalogueTest, WholeModelCheckNamesEveryValueOutsideItsLimits) {
 }
 
 TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
+    const PortDiscovery none(PathOf("ohne-schnittstellen")); // the other ports lead nowhere
     const std::string first = WriteSettings();
     WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
     cNivolantis app(first);
+    app.SerCom().setPortDiscovery(none);
     app.SerCom().setPortPath(5, "/dev/alt");
     EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3));
-    EXPECT_EQ("/dev/ttyS0", app.SerCom().PortPath(1));
+    EXPECT_EQ("", app.SerCom().PortPath(1));
 
     const std::string second = PathOf("zweite.ini");
     WriteBytes(second, ReadBytes(WriteSettings()) + "[Schnittstellen]\r\nCOM1=/dev/pts/7\r\n");
     cNivolantis other(second);
+    other.SerCom().setPortDiscovery(none);
     EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
-    EXPECT_EQ("/dev/ttyS2", other.SerCom().PortPath(3));
-    EXPECT_EQ("/dev/ttyS4", other.SerCom().PortPath(5));
+    EXPECT_EQ("", other.SerCom().PortPath(3));
+    EXPECT_EQ("", other.SerCom().PortPath(5));
     EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3))
         << "building a second object remaps nothing";
-    EXPECT_EQ("/dev/ttyS0", app.SerCom().PortPath(1));
+    EXPECT_EQ("", app.SerCom().PortPath(1));
     EXPECT_EQ("/dev/alt", app.SerCom().PortPath(5));
 }

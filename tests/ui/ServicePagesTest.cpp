@@ -360,7 +360,7 @@ TEST_F(ServicePagesTest, MeasuredValuesOrFehler) {
     ExpectCommandsWereOff();
 }
 
-TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUse) {
+TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndEachDeviceFile) {
     Open();
     Click("Command5");
     auto* grid = Find<QTableWidget>("grdPorts");
@@ -370,6 +370,8 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUse) {
     EXPECT_EQ("Schnittstelle wird bereits verwendet.", grid->item(0, 1)->text());
     EXPECT_EQ("COM16", grid->item(15, 0)->text());
     EXPECT_EQ("Schnittstelle nicht vorhanden.", grid->item(15, 1)->text());
+    EXPECT_EQ(QString::fromStdString(sim.SlavePath()), grid->item(0, 0)->toolTip());
+    EXPECT_EQ(QString::fromStdString(PathOf("kein-tty16")), grid->item(15, 0)->toolTip());
     EXPECT_EQ(1, MyNivolantis->SerCom().CurrentPort()) << "the application keeps its port";
 
     MyNivolantis->SerCom().CloseCom(1);

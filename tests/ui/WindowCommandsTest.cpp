@@ -2,6 +2,7 @@
 
 #include "base/EventPump.h"
 #include "base/Platform.h"
+#include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "ui/service/frmOptionen.h"
@@ -14,6 +15,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QWindow>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -316,3 +319,16 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
 }
 
 } // namespace
+
+TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
+    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 060));
+    OpenMain();
+    const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
+    ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
+    ExpectMessage(refused, MsgIcon::Exclamation, "Verbinden");
+    Press("Connect");
+    VerifyMessages();
+    EXPECT_EQ(0, MyNivolantis->PortNr());
+}

@@ -821,13 +821,26 @@ bool frmMain::MayDiscardChanges() {
 void frmMain::ConnectDevice() {
     m_panelConnection->setText("Suche Gerät...");
     m_panelConnection->repaint();
+    std::int16_t port = 0;
     try {
-        MyNivolantis->Connect();
+        port = MyNivolantis->Connect();
     } catch (...) {
         m_panelConnection->clear();
         throw;
     }
     m_panelConnection->clear();
+    if (port == 0)
+        ShowRefusedPorts();
+}
+
+void frmMain::ShowRefusedPorts() {
+    // Without this the user would only see that nothing was found, not that rights are missing.
+    std::string refused;
+    for (const PortProbe& probe : MyNivolantis->LastSearch())
+        if (probe.outcome == PortProbe::kNoPermission)
+            refused += (refused.empty() ? "" : "\r\n") + probe.detail;
+    if (!refused.empty())
+        ShowMessage(refused, MsgIcon::Exclamation, "Verbinden");
 }
 
 void frmMain::ShowInfo() {

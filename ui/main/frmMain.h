@@ -130,6 +130,8 @@ private:
     /// true when they may go (saved, or the user said "Nein"), false to keep them.
     bool MayDiscardChanges();
     void ConnectDevice();
+    /// After a search without a device: names the ports this user has no right to open.
+    void ShowRefusedPorts();
     void ShowInfo();
     void ShowOptions();
 

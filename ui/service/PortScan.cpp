@@ -24,7 +24,8 @@ PortScan::PortScan(frmMain& window)
 
 void PortScan::Scan() {
     cSerCom scan; // not the application's channel: the port it holds shows as in use
-    const cSerCom& held = MyNivolantis->SerCom();
+    cSerCom& held = MyNivolantis->SerCom();
+    held.FindPorts(); // an adapter plugged in since the last search is listed too
     QStringList states;
     for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
         DoEvents(); // "Abbrechen" is seen between two ports
@@ -39,7 +40,9 @@ void PortScan::Scan() {
     m_grid->setRowCount(0);
     m_grid->setRowCount(scan.PortCount());
     for (int row = 0; row < states.size(); ++row) {
-        m_grid->setItem(row, 0, new QTableWidgetItem("COM" + QString::number(row + 1)));
+        auto* name = new QTableWidgetItem("COM" + QString::number(row + 1));
+        name->setToolTip(QString::fromStdString(scan.PortPath(static_cast<std::int16_t>(row + 1))));
+        m_grid->setItem(row, 0, name);
         m_grid->setItem(row, 1, new QTableWidgetItem(states[row]));
     }
 }
