@@ -148,8 +148,9 @@ TEST_F(PortDiscoveryTest, PermissionMessageNamesFileGroupAndRemedy) {
               PortAccess::PermissionDenied(pty.SlavePath()));
     const group* tty = ::getgrnam("tty");
     ASSERT_NE(nullptr, tty) << "a group other than root's is needed";
-    if (::geteuid() == 0) // root's pseudo-terminals may belong to root's group
+    if (::geteuid() == 0) { // root's pseudo-terminals may belong to root's group
         ASSERT_EQ(0, ::chown(pty.SlavePath().c_str(), 0, tty->gr_gid));
+    }
     ASSERT_EQ(0, ::chmod(pty.SlavePath().c_str(), 0660));
     EXPECT_EQ(
         PortAccess::PermissionDeniedText(pty.SlavePath(), GroupOf(pty.SlavePath()), UserName()),
