@@ -86,8 +86,9 @@ TEST_F(FileContentTest, ModeIsKeptAndWriteProtectionHonoured) {
     EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(path, "anders"));
     EXPECT_EQ("neu", ReadBytes(path));
     EXPECT_EQ(fs::perms(0444), fs::status(path).permissions());
-    if (geteuid() != 0) // what the message stands for: the system refuses an ordinary user too
+    if (geteuid() != 0) { // what the message stands for: the system refuses an ordinary user too
         EXPECT_NE(0, access(path.c_str(), W_OK));
+    }
 }
 
 TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
