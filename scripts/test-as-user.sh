@@ -30,17 +30,18 @@ as_user() { runuser -u "$user" -- "$@"; }
 # The clone may sit below folders only root may enter (/root is 0700). The user gets the right
 # to pass through each of them (x, not r: no listing) by an ACL entry of its own, so no other
 # account gains anything, and the entries go again when the run ends.
-granted=()
+# The ACLs as they were are kept in a file of root's, never in one the user may change.
+acls=""
 work=""
 cleanup() {
-    for dir in "${granted[@]}"; do
-        setfacl -x "u:$user" "$dir" || true
-    done
-    if [ -n "$work" ]; then
-        rm -rf "$work"
+    if [ -s "$acls" ]; then
+        setfacl --restore="$acls" || true
     fi
+    rm -rf "$acls" "$work"
 }
 trap cleanup EXIT
+acls=$(mktemp /tmp/nivo-acls-XXXXXX)
+work=$(mktemp -d /tmp/nivo-user-XXXXXX)
 # From / downwards, so that a folder is judged only once the user can reach it.
 IFS=/ read -ra parts <<<"$source_dir"
 dir=""
@@ -48,8 +49,8 @@ for part in "${parts[@]}"; do
     [ -n "$part" ] || continue
     dir="$dir/$part"
     if ! as_user test -x "$dir"; then
+        getfacl -p "$dir" >>"$acls" 2>/dev/null
         setfacl -m "u:$user:x" "$dir"
-        granted+=("$dir")
     fi
 done
 for needed in build/bin/nivoconfig-cli build/tests tests/ui/lsan.supp; do
@@ -61,7 +62,6 @@ done
 
 # The build tree stays root's and read-only for the user: ctest reads a copy of the test lists
 # and keeps its logs in the user's own folder. The test programs run from build/ as built.
-work=$(mktemp -d /tmp/nivo-user-XXXXXX)
 (cd build && find . -name CTestTestfile.cmake -exec cp --parents {} "$work/" \;)
 mkdir -m 0700 "$work/home" "$work/runtime"
 chown -R "$user:" "$work"
