@@ -86,6 +86,32 @@ TEST_F(FileContentTest, ModeIsKeptAndWriteProtectionHonoured) {
     EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(path, "anders"));
     EXPECT_EQ("neu", ReadBytes(path));
     EXPECT_EQ(fs::perms(0444), fs::status(path).permissions());
+    if (geteuid() != 0) { // what the message stands for: the system refuses an ordinary user too
+        EXPECT_NE(0, access(path.c_str(), W_OK));
+    }
+}
+
+TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "only an ordinary user is bound by the owner's and the folder's rights";
+    // Writable by the group, not by its owner: the system refuses the owner.
+    const std::string groupOnly = PathOf("gruppe.par");
+    WriteBytes(groupOnly, "alt");
+    fs::permissions(groupOnly, fs::perms(0464));
+    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent(groupOnly, "neu"));
+    EXPECT_EQ("alt", ReadBytes(groupOnly));
+
+    // A folder that takes no new file: the file is overwritten where it is.
+    const fs::path folder = Dir() / "fest";
+    fs::create_directory(folder);
+    const std::string path = (folder / "a.par").string();
+    WriteBytes(path, "alt");
+    fs::permissions(folder, fs::perms(0555));
+    EXPECT_EQ("", ReplaceFileContent(path, "neu"));
+    EXPECT_EQ("neu", ReadBytes(path));
+    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent((folder / "b.par").string(), "neu"));
+    fs::permissions(folder, fs::perms(0755));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {

@@ -1,6 +1,7 @@
 #include "support/CliRunner.h"
 
-#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -23,7 +24,12 @@ CliResult RunCli(const std::string& arguments, const std::string& environment) {
 
 CliResult RunProgram(const std::string& program, const std::string& arguments,
                      const std::string& environment) {
-    const std::string base = "/tmp/nivo-cli-" + std::to_string(getpid());
+    // A folder of our own: a fixed name in the shared temporary folder may be a file another
+    // user left there (a crashed run as root), which we may not overwrite.
+    std::string folder = (std::filesystem::temp_directory_path() / "nivo-cli-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr)
+        return {-1, "", "no temporary folder: " + folder};
+    const std::string base = folder + "/cli";
     const std::string command = "env -u LC_ALL -u LC_NUMERIC " + environment + " " + program + " " +
                                 arguments + " >" + base + ".out 2>" + base + ".err";
     CliResult result;
@@ -31,7 +37,6 @@ CliResult RunProgram(const std::string& program, const std::string& arguments,
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = Slurp(base + ".out");
     result.err = Slurp(base + ".err");
-    std::remove((base + ".out").c_str());
-    std::remove((base + ".err").c_str());
+    std::filesystem::remove_all(folder);
     return result;
 }

@@ -5,6 +5,7 @@
 #include "base/SystemClock.h"
 #include "files/Cp1252.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -29,9 +30,12 @@ void CoreTest::SetUp() {
     Platform::Install(std::make_unique<FixedClock>(kNow));
     UseGerman();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = std::filesystem::temp_directory_path() /
-            ("nivo-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-             std::to_string(::getpid()));
+    // One folder directly in the temporary folder: a parameterised test's name holds slashes,
+    // and a parent left by another user's run would refuse us our folder.
+    std::string name = std::string("nivo-") + info->test_suite_name() + "-" + info->name() + "-" +
+                       std::to_string(::getpid());
+    std::replace(name.begin(), name.end(), '/', '_');
+    m_dir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
     ProgramInfo program;
