@@ -13,17 +13,10 @@ packages=(
 )
 locales=(de_DE en_US)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+"$(dirname "$0")/install-missing.sh" "${packages[@]}"
+
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 for l in "${locales[@]}"; do
     if ! locale -a 2>/dev/null | grep -qix "$l.utf8"; then

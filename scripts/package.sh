@@ -4,18 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(lintian desktop-file-utils appstream dpkg-dev fakeroot)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh lintian desktop-file-utils appstream dpkg-dev fakeroot
 
 # Only the three programs are built: the tests stay in build/. Hardened as Debian builds its
 # packages; the flags name no path, so a clone elsewhere still hits the compiler cache.

@@ -21,10 +21,7 @@ fi
 if ! id -u "$user" >/dev/null 2>&1; then
     useradd -M -d /nonexistent -s /usr/sbin/nologin "$user"
 fi
-if ! command -v setfacl >/dev/null; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends acl
-fi
+scripts/install-missing.sh acl
 as_user() { runuser -u "$user" -- "$@"; }
 
 # The clone may sit below folders only root may enter (/root is 0700). The user gets the right

@@ -6,18 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # About 1.3 GB; locales for the German locale the wine tests run under.
-packages=(g++-mingw-w64-x86-64 wine64 wine locales)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+scripts/install-missing.sh g++-mingw-w64-x86-64 wine64 wine locales
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 locale -a | grep -qix 'de_DE.utf8' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 [ -x build/bin/nivosim ] && [ -x build/bin/nivoconfig-cli ] || scripts/build.sh

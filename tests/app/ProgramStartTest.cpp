@@ -1,6 +1,7 @@
 #include "app/basMain.h"
 #include "base/Platform.h"
 #include "support/CoreTest.h"
+#include "support/FastClock.h"
 
 #include <stdexcept>
 
@@ -54,16 +55,6 @@ public:
 
 private:
     Log& m_log;
-};
-
-/// A clock whose seconds run fast, so the search's pauses before each port take no real time.
-class FastClock : public Clock {
-public:
-    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
-    double MonotonicSeconds() const override { return m_seconds += 1; }
-
-private:
-    mutable double m_seconds = 0;
 };
 
 class ProgramStartTest : public CoreTest {

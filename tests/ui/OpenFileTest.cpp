@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
 #include "base/Platform.h"
+#include "support/FastClock.h"
 #include "ui/QtStartWindows.h"
 
 #include <QAction>
@@ -11,16 +12,6 @@
 #include <QUrl>
 
 namespace {
-
-/// Seconds run fast, so that the device search at start does not wait its real pauses.
-class FastClock : public Clock {
-public:
-    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
-    double MonotonicSeconds() const override { return m_seconds += 1; }
-
-private:
-    mutable double m_seconds = 0;
-};
 
 class OpenFileTest : public GuiTest {
 protected:
