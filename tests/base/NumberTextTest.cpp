@@ -109,9 +109,15 @@ private:
     bool m_set = false;
 };
 
+#ifdef _WIN32
+constexpr char kGermanLocale[] = "German_Germany.1252";
+#else
+constexpr char kGermanLocale[] = "de_DE.UTF-8";
+#endif
+
 TEST_F(NumberTextTest, TextFollowsTheRegionalSettingsWhateverTheCLocale) {
-    const UserCLocale german("de_DE.UTF-8");
-    ASSERT_TRUE(german.Set()) << "de_DE.UTF-8 is not generated on this machine";
+    const UserCLocale german(kGermanLocale);
+    ASSERT_TRUE(german.Set()) << kGermanLocale << " is not available on this machine";
     EXPECT_EQ("0,9000", FormatPattern(0.9f, "0.0000"));
     EXPECT_EQ("000,90", FormatPattern(0.9f, "000.00"));
     EXPECT_EQ("13,75", FormatPattern(13.75, "#0.00"));
