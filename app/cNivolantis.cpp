@@ -81,9 +81,7 @@ void cNivolantis::NotifyProgress(int percent) {
 }
 
 void cNivolantis::CallView(View* view, const std::function<void()>& call) {
-    // A view may end during an earlier one's refresh (a window closed on a message).
-    if (std::none_of(m_views->begin(), m_views->end(),
-                     [view](const RegisteredView& entry) { return entry.view == view; }))
+    if (!Registered(view)) // it ended during an earlier view's refresh (closed on a message)
         return;
     try {
         call();
@@ -94,12 +92,17 @@ void cNivolantis::CallView(View* view, const std::function<void()>& call) {
     }
 }
 
+RegisteredView* cNivolantis::Registered(View* view) {
+    const auto entry = std::find_if(m_views->begin(), m_views->end(),
+                                    [view](const RegisteredView& e) { return e.view == view; });
+    return entry == m_views->end() ? nullptr : &*entry;
+}
+
 void cNivolantis::ReportViewFailure(View* view, const std::string& what) {
     // One failing view must not keep the others stale, nor flood the user with boxes.
     std::cerr << "NivoConfig: Anzeige nicht aktualisiert: " << what << '\n';
-    const auto entry = std::find_if(m_views->begin(), m_views->end(),
-                                    [view](const RegisteredView& e) { return e.view == view; });
-    if (entry == m_views->end() || entry->failureShown)
+    RegisteredView* entry = Registered(view);
+    if (!entry || entry->failureShown)
         return;
     entry->failureShown = true;
     ShowMessage("Die Anzeige konnte nicht aktualisiert werden:\r\n" + what, MsgIcon::Exclamation);

@@ -146,6 +146,8 @@ private:
     /// Calls a registered view, reporting its failure; a view no longer registered is left out.
     void CallView(View* view, const std::function<void()>& call);
     void ReportViewFailure(View* view, const std::string& what);
+    /// The view's entry while it is registered; nullptr otherwise.
+    RegisteredView* Registered(View* view);
 
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;

@@ -79,11 +79,13 @@ int main(int argc, char** argv) {
         QtStartWindows windows(arguments);
         if (StartProgram(windows, arguments.Settings(), configure)) {
             windows.OpenFileArgument();
-            result = arguments.screenshots.isEmpty() ? application.exec()
-                     : WriteScreenshots(*windows.Main(), *windows.Options(), *MyNivolantis,
-                                        arguments.screenshots)
-                         ? 0
-                         : 1;
+            if (arguments.screenshots.isEmpty())
+                result = application.exec();
+            else
+                result = WriteScreenshots(*windows.Main(), *windows.Options(), *MyNivolantis,
+                                          arguments.screenshots)
+                             ? 0
+                             : 1;
         }
     } // the windows end before the application object they show
     MyNivolantis.reset();

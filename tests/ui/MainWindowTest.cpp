@@ -277,6 +277,14 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
     EXPECT_EQ("&6 Service", window.findChild<QTabWidget*>("SSTab1")->tabText(5));
 }
 
+TEST_F(MainWindowTest, AWindowThatEndedHearsNoMoreChanges) {
+    { const frmMain gone(*app, ""); }
+    EXPECT_TRUE(app->Views().empty());
+    P("Eingang", "Filter").setValue(7.0); // would reach the freed window
+    OpenMain();
+    EXPECT_EQ((std::vector<View*>{main.get()}), app->Views());
+}
+
 TEST_F(MainWindowTest, StatusBarAndCaptionShowPortAndFile) {
     OpenMain();
     auto* panel = main->findChild<QLabel*>("StatusBar1_Panel1");

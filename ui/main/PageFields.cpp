@@ -79,9 +79,7 @@ void PageFields::BindFields(const QWidget& window) {
             connect(check, &QCheckBox::toggled, this,
                     [this, field](bool on) { CommitChoice(field, on ? 1 : 0); });
         } else {
-            const Ui::PageLinearisation& page = m_pages.linearisation;
-            QRadioButton* const modes[] = {page.optLinart_0, page.optLinart_1, page.optLinart_2,
-                                           page.optLinart_3};
+            const auto modes = LinearisationModes(m_pages.linearisation);
             for (int i = 0; i < 4; ++i)
                 connect(modes[i], &QRadioButton::toggled, this, [this, field, i](bool on) {
                     if (on)
@@ -170,10 +168,7 @@ void PageFields::ShowChoice(const ChoiceField& field) {
     } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
         check->setChecked(position == 1);
     } else if (position >= 0 && position < 4) {
-        const Ui::PageLinearisation& page = m_pages.linearisation;
-        QRadioButton* const modes[] = {page.optLinart_0, page.optLinart_1, page.optLinart_2,
-                                       page.optLinart_3};
-        modes[position]->setChecked(true);
+        LinearisationModes(m_pages.linearisation)[position]->setChecked(true);
     }
 }
 

@@ -9,6 +9,8 @@
 #include "ui_PageService7.h"
 #include "ui_PageService8.h"
 
+#include <array>
+
 /// The form objects of the main window's eight pages, kept for the window's life so that the
 /// code reaches each widget as a member the compiler checks.
 struct PageForms {
@@ -21,3 +23,8 @@ struct PageForms {
     Ui::PageService7 service7;
     Ui::PageService8 service8;
 };
+
+/// optLinart_0 … _3, by the mode each stands for.
+inline std::array<QRadioButton*, 4> LinearisationModes(const Ui::PageLinearisation& page) {
+    return {page.optLinart_0, page.optLinart_1, page.optLinart_2, page.optLinart_3};
+}

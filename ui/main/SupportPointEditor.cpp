@@ -5,7 +5,7 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 
-#include "ui_PageLinearisation.h"
+#include "ui/main/PageForms.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -114,10 +114,8 @@ void SupportPointEditor::Update() {
                 item->setText(texts[column]);
         }
     }
-    QRadioButton* const modes[] = {m_page.optLinart_0, m_page.optLinart_1, m_page.optLinart_2,
-                                   m_page.optLinart_3};
     if (const int mode = ToInt16(points.Parameters("Modus").Value()); mode >= 0 && mode < 4)
-        modes[mode]->setChecked(true);
+        LinearisationModes(m_page)[mode]->setChecked(true);
     const int row = std::clamp(remembered, 1, std::max(count, 1));
     if (count > 0 && grid->currentRow() != row - 1)
         grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));

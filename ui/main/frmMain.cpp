@@ -2,19 +2,15 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
-#include "base/NumberText.h"
-#include "base/Platform.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/PageScrollArea.h"
 #include "ui/main/SupportPointEditor.h"
 #include "ui/main/ToolbarCommands.h"
-#include "ui/main/XYPlot.h"
 #include "ui/service/ServicePages.h"
 
 #include "ui_frmMain.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -23,16 +19,12 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QScopedValueRollback>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
 
 #include <algorithm>
-#include <iostream>
-#include <stdexcept>
 
 namespace {
 
@@ -107,9 +99,33 @@ void frmMain::BuildPages() {
                     limits.lblUnit_6,  limits.lblUnit_7,         limits.lblUnit_8,
                     limits.lblUnit_9,  limits.lblUnit_10,        limits.lblUnit_11,
                     limits.lblUnit_12, pages.service6.lblUnit_13};
+    CollectServiceWidgets();
     for (QWidget* widget : findChildren<QWidget*>())
         if (const QVariant tag = widget->property("tag"); tag.isValid())
             m_tagged.emplace_back(widget, tag.toString());
+}
+
+void frmMain::CollectServiceWidgets() {
+    const Ui::PageService6& eeprom = m_pages->service6;
+    const Ui::PageService7& ports = m_pages->service7;
+    const Ui::PageService8& firmware = m_pages->service8;
+    m_serviceWidgets = {
+        .contrast = m_pages->misc.scrollKontrast,
+        .storeContrast = m_pages->misc.cmdKontrastSpeichern,
+        .measuredValues = {eeprom.lblMesswert_0, eeprom.lblMesswert_1, eeprom.lblMesswert_2},
+        .readMeasuredValues = eeprom.Command6,
+        .eeprom = eeprom.grdEEPROM,
+        .eepromCell = eeprom.txtEEPROM,
+        .eepromAdress = eeprom.lblEEPROM,
+        .readEeprom = eeprom.Command3,
+        .writeEeprom = eeprom.Command4,
+        .saveEepromFile = eeprom.Command7,
+        .ports = ports.grdPorts,
+        .scanPorts = ports.Command5,
+        .firmwareLines = firmware.lstFirmwareActions,
+        .writeFirmware = firmware.Command8,
+        .saveFirmware = firmware.cmdFirmware1,
+    };
 }
 
 void frmMain::FillLists() {
@@ -275,8 +291,6 @@ void frmMain::ShowStatusText(const QString& text, int shownMs) {
 void frmMain::ClearStatusText() {
     statusBar()->clearMessage();
 }
-
-// ---- editing ---------------------------------------------------------------------------------
 
 // ---- commands --------------------------------------------------------------------------------
 

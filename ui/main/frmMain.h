@@ -56,7 +56,9 @@ public:
     void Refresh() override { Update(); }
     void ShowStatusText(const QString& text, int shownMs) override;
     void ClearStatusText() override;
-    PageForms& Pages() override { return *m_pages; }
+    const ServiceWidgets& Widgets() const override { return m_serviceWidgets; }
+    /// The pages' form objects.
+    PageForms& Pages() { return *m_pages; }
     /// The tab widget of the eight pages.
     QTabWidget* PageTabs() const;
 
@@ -76,6 +78,7 @@ protected:
 
 private:
     void BuildPages();
+    void CollectServiceWidgets();
     void FillLists();
     void SetUpStatusBar();
     void ShowServiceTabs(const QString& commandLine);
@@ -88,6 +91,7 @@ private:
     cNivolantis& m_app;
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<PageForms> m_pages;
+    ServiceWidgets m_serviceWidgets{};
     std::vector<std::pair<QWidget*, QString>> m_tagged; ///< every control with a tag
     std::vector<QLabel*> m_unitLabels;                  ///< lblUnit_0 …
     std::array<QLabel*, 3> m_outUnits{};                ///< "mA" or "V" beside the output fields

@@ -1,7 +1,6 @@
 #include "ui/service/ContrastFrame.h"
 
 #include "app/cNivolantis.h"
-#include "ui/main/PageForms.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QPushButton>
@@ -18,10 +17,10 @@ constexpr double kSetTimeoutS = 1.0;   ///< reply to "S": 1 byte, not evaluated
 } // namespace
 
 ContrastFrame::ContrastFrame(ServiceWindow& window, cNivolantis& app)
-    : m_window(window), m_app(app), m_slider(window.Pages().misc.scrollKontrast) {
+    : m_window(window), m_app(app), m_slider(window.Widgets().contrast) {
     QObject::connect(m_slider, &QSlider::valueChanged, m_slider,
                      [this](int value) { Send(value); });
-    QPushButton* store = window.Pages().misc.cmdKontrastSpeichern;
+    QPushButton* store = window.Widgets().storeContrast;
     QObject::connect(store, &QPushButton::clicked, store, [this] { Store(); });
 }
 

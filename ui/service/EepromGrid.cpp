@@ -5,7 +5,6 @@
 #include "base/Platform.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "ui/main/PageForms.h"
 #include "ui/service/EepromCellText.h"
 #include "ui/service/ServiceWindow.h"
 
@@ -36,10 +35,10 @@ QString Hex(int value) {
 } // namespace
 
 EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
-    : m_window(window), m_app(app), m_grid(window.Pages().service6.grdEEPROM),
-      m_value(window.Pages().service6.txtEEPROM), m_adress(window.Pages().service6.lblEEPROM) {
+    : m_window(window), m_app(app), m_grid(window.Widgets().eeprom),
+      m_value(window.Widgets().eepromCell), m_adress(window.Widgets().eepromAdress) {
     SetUpGrid();
-    const Ui::PageService6& page = window.Pages().service6;
+    const ServiceWidgets& widgets = window.Widgets();
     auto run = [this](const char* name, void (EepromGrid::*operation)()) {
         return [this, name, operation] {
             m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
@@ -53,11 +52,11 @@ EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
             });
         };
     };
-    connect(page.Command3, &QPushButton::clicked, this,
+    connect(widgets.readEeprom, &QPushButton::clicked, this,
             cancellable("Gerät Lesen", &EepromGrid::ReadDevice));
-    connect(page.Command4, &QPushButton::clicked, this,
+    connect(widgets.writeEeprom, &QPushButton::clicked, this,
             cancellable("Gerät Schreiben", &EepromGrid::WriteDevice));
-    connect(page.Command7, &QPushButton::clicked, this,
+    connect(widgets.saveEepromFile, &QPushButton::clicked, this,
             run("Hexfile speichern", &EepromGrid::SaveHexFile));
     connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Refresh(); });
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { m_window.Refresh(); });

@@ -6,7 +6,6 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "ui/main/PageForms.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QDir>
@@ -39,12 +38,12 @@ QString BackupName(const QString& firmwareFile) {
 } // namespace
 
 FirmwareUpdate::FirmwareUpdate(ServiceWindow& window, cNivolantis& app)
-    : m_window(window), m_app(app), m_list(window.Pages().service8.lstFirmwareActions) {
-    const Ui::PageService8& page = window.Pages().service8;
-    QObject::connect(page.Command8, &QPushButton::clicked, page.Command8, [this] {
+    : m_window(window), m_app(app), m_list(window.Widgets().firmwareLines) {
+    const ServiceWidgets& widgets = window.Widgets();
+    QObject::connect(widgets.writeFirmware, &QPushButton::clicked, widgets.writeFirmware, [this] {
         m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); });
     });
-    QObject::connect(page.cmdFirmware1, &QPushButton::clicked, page.cmdFirmware1, [this] {
+    QObject::connect(widgets.saveFirmware, &QPushButton::clicked, widgets.saveFirmware, [this] {
         m_window.RunServiceCommand("Firmware sichern",
                                    [this] { m_window.OfferCancel([this] { ReadFromDevice(); }); });
     });

@@ -2,7 +2,6 @@
 
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
-#include "ui/main/PageForms.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QFontDatabase>
@@ -29,13 +28,12 @@ constexpr std::array<Request, 3> kRequests{{
 } // namespace
 
 MeasuredValues::MeasuredValues(ServiceWindow& window, cNivolantis& app)
-    : m_window(window), m_app(app) {
-    Ui::PageService6& page = window.Pages().service6;
-    m_values = {page.lblMesswert_0, page.lblMesswert_1, page.lblMesswert_2};
+    : m_window(window), m_app(app), m_values(window.Widgets().measuredValues) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QLabel* value : m_values)
         value->setFont(fixed);
-    QObject::connect(page.Command6, &QPushButton::clicked, page.Command6,
+    QPushButton* read = window.Widgets().readMeasuredValues;
+    QObject::connect(read, &QPushButton::clicked, read,
                      [this] { m_window.RunServiceCommand("Messwert", [this] { Read(); }); });
 }
 

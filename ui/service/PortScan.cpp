@@ -2,7 +2,6 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
-#include "ui/main/PageForms.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QHeaderView>
@@ -10,13 +9,13 @@
 #include <QTableWidget>
 
 PortScan::PortScan(ServiceWindow& window, cNivolantis& app)
-    : m_window(window), m_app(app), m_grid(window.Pages().service7.grdPorts) {
+    : m_window(window), m_app(app), m_grid(window.Widgets().ports) {
     m_grid->setColumnCount(2);
     m_grid->setHorizontalHeaderLabels({"", "Status"});
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QPushButton* scan = window.Pages().service7.Command5;
+    QPushButton* scan = window.Widgets().scanPorts;
     QObject::connect(scan, &QPushButton::clicked, scan, [this] {
         m_window.RunServiceCommand("Abtasten",
                                    [this] { m_window.OfferCancel([this] { Scan(); }); });

@@ -4,9 +4,34 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 
-struct PageForms;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QTableWidget;
+
+/// The widgets the service parts work on, from the window's pages.
+struct ServiceWidgets {
+    QSlider* contrast;                     ///< scrollKontrast
+    QPushButton* storeContrast;            ///< cmdKontrastSpeichern
+    std::array<QLabel*, 3> measuredValues; ///< lblMesswert_0 … _2
+    QPushButton* readMeasuredValues;       ///< Command6
+    QTableWidget* eeprom;                  ///< grdEEPROM
+    QLineEdit* eepromCell;                 ///< txtEEPROM
+    QLabel* eepromAdress;                  ///< lblEEPROM
+    QPushButton* readEeprom;               ///< Command3
+    QPushButton* writeEeprom;              ///< Command4
+    QPushButton* saveEepromFile;           ///< Command7
+    QTableWidget* ports;                   ///< grdPorts
+    QPushButton* scanPorts;                ///< Command5
+    QListWidget* firmwareLines;            ///< lstFirmwareActions
+    QPushButton* writeFirmware;            ///< Command8
+    QPushButton* saveFirmware;             ///< cmdFirmware1
+};
 
 /// What the service parts need from the window they sit in.
 class ServiceWindow : public ProgressView {
@@ -25,6 +50,5 @@ public:
     /// A note in the status bar for `shownMs` milliseconds; the panels return afterwards.
     virtual void ShowStatusText(const QString& text, int shownMs) = 0;
     virtual void ClearStatusText() = 0;
-    /// The pages' widgets.
-    virtual PageForms& Pages() = 0;
+    virtual const ServiceWidgets& Widgets() const = 0;
 };
