@@ -23,7 +23,6 @@ protected:
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         FileDialogs::Install(std::move(scripted));
-        MyNivolantis.reset(); // the windows work on the object they are given
         app = std::make_unique<cNivolantis>(WriteSettings());
     }
     void TearDown() override {

@@ -202,7 +202,7 @@ void PageFields::CommitText(TextField& field, bool byEnter) {
         else
             app.Assign(path, text);
         if (byEnter && path == std::string(kLinearisation) + "/Stützpunkte") {
-            m_points.Update();
+            m_points.UpdateXYGrid();
             DoEvents();
         }
         if (m_updateCount == updates) // an unchanged range end notifies nobody: reformat anyway

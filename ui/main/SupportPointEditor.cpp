@@ -60,10 +60,10 @@ SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& 
                 [this, point] { Commit(point == m_page.txtX ? "X" : "Y", point); });
     }
     connect(page.grdXY, &QTableWidget::cellClicked, this,
-            [this](int row, int) { ShowPoint(row + 1); });
+            [this](int row, int) { ShowXYPoint(row + 1); });
     connect(page.grdXY, &QTableWidget::currentCellChanged, this, [this](int row, int) {
         if (!m_updating && row >= 0)
-            ShowPoint(row + 1);
+            ShowXYPoint(row + 1);
     });
 }
 
@@ -86,7 +86,7 @@ int SupportPointEditor::CurrentRow() const {
     return std::max(m_page.grdXY->currentRow(), 0) + 1;
 }
 
-void SupportPointEditor::Update() {
+void SupportPointEditor::UpdateXYGrid() {
     ++m_updateCount;
     QTableWidget* grid = m_page.grdXY;
     const cDataGroup& points = m_app.Data(kLinearisation);
@@ -120,10 +120,10 @@ void SupportPointEditor::Update() {
     if (count > 0 && grid->currentRow() != row - 1)
         grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
     m_page.plotXY->setPoints(plot, m_scaleUnit.currentText());
-    ShowPoint(row);
+    ShowXYPoint(row);
 }
 
-void SupportPointEditor::ShowPoint(int row) {
+void SupportPointEditor::ShowXYPoint(int row) {
     const cParameter& count = m_app.Data(kLinearisation).Parameters("Stützpunkte");
     SetText(m_page.lblXYPointNr, QString::number(row) + " von " + Q(NumberToText(count.Value())));
     auto cell = [this, row](int column) {
@@ -134,7 +134,7 @@ void SupportPointEditor::ShowPoint(int row) {
     SetText(m_page.txtY, cell(1));
 }
 
-void SupportPointEditor::Paste() {
+void SupportPointEditor::PasteXYTable() {
     QTableWidget* grid = m_page.grdXY;
     if (grid->rowCount() < kTablePoints) {
         ShowMessage("Die Tabelle braucht " + std::to_string(kTablePoints) +
@@ -176,7 +176,7 @@ void SupportPointEditor::Paste() {
 bool SupportPointEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_page.grdXY && event->type() == QEvent::KeyPress) {
         if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-            Paste();
+            PasteXYTable();
             return true;
         }
     } else if (event->type() == QEvent::FocusOut &&

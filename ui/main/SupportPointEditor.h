@@ -22,11 +22,11 @@ public:
                        const QComboBox& scaleUnit, std::function<void()> refresh);
 
     /// Rebuilds the grid from the model, keeping the current row; the plot follows.
-    void Update();
+    void UpdateXYGrid();
     /// Shows grid row `row` (from 1) in the current-point fields.
-    void ShowPoint(int row);
+    void ShowXYPoint(int row);
     /// Takes a table of X and Y columns from the clipboard into the grid and the model.
-    void Paste();
+    void PasteXYTable();
     /// True while Update runs: the option buttons it sets must not commit.
     bool Updating() const { return m_updating; }
 

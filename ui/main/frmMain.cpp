@@ -64,7 +64,7 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
                                 [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
     m_service = std::make_unique<ServicePages>(*this, app);
     ShowServiceTabs(commandLine);
-    m_points->Update();
+    m_points->UpdateXYGrid();
     m_service->ReadContrast();
     m_ui->SSTab1->setCurrentIndex(0);
     setAcceptDrops(true);
@@ -203,7 +203,7 @@ void frmMain::ShowServiceTabs(const QString& commandLine) {
 
 void frmMain::Update() {
     m_fields->Refresh();
-    m_points->Update();
+    m_points->UpdateXYGrid();
     RefreshLabels();
     const Ui::PageLinearisation& points = m_pages->linearisation;
     points.frmStützpunkte->setEnabled(points.optLinart_1->isChecked()); // table input only
