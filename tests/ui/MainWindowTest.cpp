@@ -535,6 +535,7 @@ TEST_F(MainWindowTest, InfoTakesTheFocusStaysAboveAndAnyKeyOrClickClosesIt) {
         if (info) {
             EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
             EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
+            EXPECT_EQ("Geräteversion:\n'K417 V2.1'", info->findChild<QLabel*>("lblStatus")->text());
         }
         return info;
     };
