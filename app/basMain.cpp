@@ -22,8 +22,8 @@ void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
     windows.ShowSplashStatus("Suche Gerät...");
     MyNivolantis->Connect();
     windows.CloseSplash();
-    MyNivolantis->AddView(windows.ShowMain());
-    MyNivolantis->AddView(windows.OptionsView());
+    windows.ShowMain(*MyNivolantis);
+    windows.MakeOptions(*MyNivolantis);
 }
 
 } // namespace

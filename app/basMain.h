@@ -17,9 +17,11 @@ public:
     virtual void ShowSplash() = 0; ///< shows the start-up window without waiting
     /// A line on the start-up window about what start-up is doing; harmless when it is closed.
     virtual void ShowSplashStatus(const std::string& text) = 0;
-    virtual void CloseSplash() = 0;  ///< harmless when the user closed it already
-    virtual View& ShowMain() = 0;    ///< shows the main window; it becomes the first view
-    virtual View& OptionsView() = 0; ///< the options window, registered without being shown
+    virtual void CloseSplash() = 0; ///< harmless when the user closed it already
+    /// Shows the main window over the application object; it registers as the first view.
+    virtual void ShowMain(cNivolantis& app) = 0;
+    /// Makes the options window over the application object, registered without being shown.
+    virtual void MakeOptions(cNivolantis& app) = 0;
 };
 
 /// Program start in the order of the start-up sequence: splash shown and one event run,

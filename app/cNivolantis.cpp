@@ -8,6 +8,8 @@
 #include "files/ParameterFile.h"
 #include "report/ConfigurationReport.h"
 
+#include <algorithm>
+#include <iostream>
 #include <stdexcept>
 
 namespace {
@@ -58,29 +60,52 @@ cNivolantis::Settings cNivolantis::ReadSettings(const SettingsFiles& files) {
     return settings;
 }
 
+std::vector<View*> cNivolantis::Views() const {
+    std::vector<View*> views;
+    for (const RegisteredView& entry : *m_views)
+        views.push_back(entry.view);
+    return views;
+}
+
 void cNivolantis::Notify() {
     if (!EnableNotify())
         return;
-    for (View* view : m_views) {
-        try {
-            view->Update();
-        } catch (...) {
-            // One failing view must not keep the others stale.
-        }
-    }
+    for (View* view : Views())
+        CallView(view, [view] { view->Update(); });
 }
 
 void cNivolantis::NotifyProgress(int percent) {
-    for (View* view : m_views) {
-        auto* progress = dynamic_cast<ProgressView*>(view);
-        if (!progress)
-            continue;
-        try {
-            progress->UpdateProgress(percent);
-        } catch (...) {
-            // As for Update.
-        }
+    for (View* view : Views())
+        if (auto* progress = dynamic_cast<ProgressView*>(view))
+            CallView(view, [progress, percent] { progress->UpdateProgress(percent); });
+}
+
+void cNivolantis::CallView(View* view, const std::function<void()>& call) {
+    if (!Registered(view)) // it ended during an earlier view's refresh (closed on a message)
+        return;
+    try {
+        call();
+    } catch (const std::exception& error) {
+        ReportViewFailure(view, error.what());
+    } catch (...) {
+        ReportViewFailure(view, "unbekannter Fehler");
     }
+}
+
+RegisteredView* cNivolantis::Registered(View* view) {
+    const auto entry = std::find_if(m_views->begin(), m_views->end(),
+                                    [view](const RegisteredView& e) { return e.view == view; });
+    return entry == m_views->end() ? nullptr : &*entry;
+}
+
+void cNivolantis::ReportViewFailure(View* view, const std::string& what) {
+    // One failing view must not keep the others stale, nor flood the user with boxes.
+    std::cerr << "NivoConfig: Anzeige nicht aktualisiert: " << what << '\n';
+    RegisteredView* entry = Registered(view);
+    if (!entry || entry->failureShown)
+        return;
+    entry->failureShown = true;
+    ShowMessage("Die Anzeige konnte nicht aktualisiert werden:\r\n" + what, MsgIcon::Exclamation);
 }
 
 void cNivolantis::ShowSearch(const SearchState& state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsFiles.h"
+#include "app/ViewRegistration.h"
 #include "base/DateTime.h"
 #include "base/ProgressView.h"
 #include "base/View.h"
@@ -11,6 +12,8 @@
 #include "model/Notifiable.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,9 +47,10 @@ public:
         m_config.ForEachParameter(std::forward<F>(f));
     }
 
-    const std::vector<View*>& Views() const { return m_views; }
-    /// Registers a view; it must outlive the application object or never be notified after its end.
-    void AddView(View& view) { m_views.push_back(&view); }
+    /// The registered views in registration order.
+    std::vector<View*> Views() const;
+    /// Registers a view until the returned registration ends.
+    ViewRegistration AddView(View& view) { return ViewRegistration(m_views, view); }
 
     cIniFile& IniFile() { return m_iniFile; }
     cSerCom& SerCom() { return m_serCom; }
@@ -60,8 +64,9 @@ public:
     /// Passes the testing switch on to every group.
     void setEnableTestData(bool enable) { m_config.setEnableTestData(enable); }
 
-    /// Calls `Update` on every view in registration order while notification is on; a failing
-    /// view is skipped.
+    /// Calls `Update` on every view in registration order while notification is on. A failing
+    /// view does not stop the others: its failure goes to standard error each time, and to the
+    /// user once per registration.
     void Notify() override;
     /// Calls `UpdateProgress` on every view that offers it, whatever the notification switch.
     void NotifyProgress(int percent) override;
@@ -138,6 +143,12 @@ private:
     static Settings ReadSettings(const SettingsFiles& files);
     cNivolantis(const SettingsFiles& files, const Settings& settings);
 
+    /// Calls a registered view, reporting its failure; a view no longer registered is left out.
+    void CallView(View* view, const std::function<void()>& call);
+    void ReportViewFailure(View* view, const std::string& what);
+    /// The view's entry while it is registered; nullptr otherwise.
+    RegisteredView* Registered(View* view);
+
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;
 
@@ -147,7 +158,7 @@ private:
     SettingsFiles m_settingsFiles;
     Configuration m_config;
     Configuration::State m_kept; ///< the state at the last file or device transfer
-    std::vector<View*> m_views;
+    std::shared_ptr<RegisteredViews> m_views = std::make_shared<RegisteredViews>();
     cSerCom m_serCom;
     cIniFile m_iniFile;
     std::int16_t m_portNr = 0;

@@ -188,8 +188,7 @@ void RefreshTime(int argc, char** argv, const SettingsFiles& settings) {
     QApplication application(argc, argv);
     MyNivolantis = std::make_unique<cNivolantis>(settings);
     {
-        frmMain window("");
-        MyNivolantis->AddView(window);
+        frmMain window(*MyNivolantis, "");
         window.show();
         QApplication::processEvents();
         constexpr int kRuns = 500;

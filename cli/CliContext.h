@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsFiles.h"
+#include "app/ViewRegistration.h"
 #include "cli/CliMessageService.h"
 #include "cli/TerminalProgress.h"
 
@@ -44,6 +45,8 @@ public:
 
     /// Shows the progress of device transfers.
     TerminalProgress progress;
+    /// Keeps `progress` a view of the application object once a transfer needs it.
+    ViewRegistration progressView;
 
     /// The installed and the user's settings, or the --settings file instead.
     SettingsFiles Settings() const;

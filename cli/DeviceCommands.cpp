@@ -17,7 +17,7 @@ bool StartWithProgress(CliContext& context) {
     if (!context.Start())
         return false;
     if (context.App().Views().empty())
-        context.App().AddView(context.progress);
+        context.progressView = context.App().AddView(context.progress);
     return true;
 }
 

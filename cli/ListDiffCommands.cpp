@@ -91,7 +91,7 @@ bool LoadSecond(CliContext& context) {
     cNivolantis& app = context.App();
     if (context.args.device) {
         if (app.Views().empty())
-            app.AddView(context.progress);
+            context.progressView = app.AddView(context.progress);
         if (!app.Upload()) {
             context.Fail();
             return false;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <exception>
+#include <iostream>
+
 /// Anything a change can be reported to: the owner of a parameter (a range or a group),
 /// the owner of a range or group, and the application object at the top.
 class Notifiable {
@@ -8,13 +11,17 @@ public:
     virtual void Notify() = 0;
 };
 
-/// Passes a change on to an owner; no owner yet, or a failing one, is ignored, so that values can
-/// be set while an object is being built and a broken view never turns an entry into an error.
+/// Passes a change on to an owner; no owner yet is ignored, so that values can be set while an
+/// object is being built. A failing owner is reported on standard error, never passed on: a
+/// broken view must not turn an entry into an error.
 inline void NotifyOwner(Notifiable* owner) noexcept {
     if (!owner)
         return;
     try {
         owner->Notify();
+    } catch (const std::exception& error) {
+        std::cerr << "NivoConfig: Änderung nicht weitergegeben: " << error.what() << '\n';
     } catch (...) {
+        std::cerr << "NivoConfig: Änderung nicht weitergegeben: unbekannter Fehler\n";
     }
 }

@@ -74,16 +74,20 @@ int main(int argc, char** argv) {
         if (demo && (device = StartDemoDevice(app)))
             app.SerCom().setPortPath(1, device->PortPath());
     };
-    QtStartWindows windows(arguments);
-    if (!StartProgram(windows, arguments.Settings(), configure))
-        return 1;
-    windows.OpenFileArgument();
-
-    int result = 0;
-    if (arguments.screenshots.isEmpty())
-        result = application.exec();
-    else if (!WriteScreenshots(*windows.Main(), windows.Options(), arguments.screenshots))
-        result = 1;
-    MyNivolantis.reset(); // the application object ends before the windows go
+    int result = 1;
+    {
+        QtStartWindows windows(arguments);
+        if (StartProgram(windows, arguments.Settings(), configure)) {
+            windows.OpenFileArgument();
+            if (arguments.screenshots.isEmpty())
+                result = application.exec();
+            else
+                result = WriteScreenshots(*windows.Main(), *windows.Options(), *MyNivolantis,
+                                          arguments.screenshots)
+                             ? 0
+                             : 1;
+        }
+    } // the windows end before the application object they show
+    MyNivolantis.reset();
     return result;
 }

@@ -28,21 +28,16 @@ void QtStartWindows::CloseSplash() {
         m_splash->close();
 }
 
-View& QtStartWindows::ShowMain() {
-    m_main = std::make_unique<frmMain>(m_arguments.pages);
-    m_main->setOptionsWindow(&Options());
+void QtStartWindows::ShowMain(cNivolantis& app) {
+    m_main = std::make_unique<frmMain>(app, m_arguments.pages);
+    MakeOptions(app);
+    m_main->setOptionsWindow(m_options.get());
     m_main->show();
-    return *m_main;
 }
 
-View& QtStartWindows::OptionsView() {
-    return Options();
-}
-
-frmOptionen& QtStartWindows::Options() {
+void QtStartWindows::MakeOptions(cNivolantis& app) {
     if (!m_options)
-        m_options = std::make_unique<frmOptionen>();
-    return *m_options;
+        m_options = std::make_unique<frmOptionen>(app);
 }
 
 void QtStartWindows::OpenFileArgument() {

@@ -22,12 +22,13 @@ public:
     void ShowSplash() override;
     void ShowSplashStatus(const std::string& text) override;
     void CloseSplash() override;
-    View& ShowMain() override;
-    View& OptionsView() override;
+    void ShowMain(cNivolantis& app) override;
+    void MakeOptions(cNivolantis& app) override;
 
     /// The main window once shown; nullptr before.
     frmMain* Main() const { return m_main.get(); }
-    frmOptionen& Options();
+    /// The options window once made; nullptr before.
+    frmOptionen* Options() const { return m_options.get(); }
 
     /// Opens the parameter file the command line names, as "Öffnen" would; after start-up, so
     /// that every view shows it.

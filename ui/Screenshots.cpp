@@ -1,6 +1,7 @@
 #include "ui/Screenshots.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
+#include "ui/main/PageForms.h"
 #include "ui/main/frmMain.h"
 #include "ui/service/frmSplash.h"
 
@@ -23,19 +24,22 @@ bool Save(QWidget& window, const QString& path) {
 
 /// The service pages as a technician sees them after reading the device.
 void ReadServicePages(frmMain& main, const QTabWidget& tabs) {
-    const std::pair<int, const char*> reads[] = {{5, "Command6"}, {5, "Command3"}, {6, "Command5"}};
+    PageForms& pages = main.Pages();
+    const std::pair<int, QPushButton*> reads[] = {
+        {5, pages.service6.Command6}, {5, pages.service6.Command3}, {6, pages.service7.Command5}};
     for (const auto& [tab, button] : reads)
         if (tabs.isTabVisible(tab))
-            main.findChild<QPushButton*>(button)->click();
+            button->click();
 }
 
 } // namespace
 
-bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
+bool WriteScreenshots(frmMain& main, QWidget& options, const cNivolantis& app,
+                      const QString& folder) {
     QDir().mkpath(folder);
     const QDir dir(folder);
     bool written = true;
-    auto* tabs = main.findChild<QTabWidget*>("SSTab1");
+    QTabWidget* tabs = main.PageTabs();
     main.resize(main.sizeHint()); // whole pages, whatever the screen
     ReadServicePages(main, *tabs);
     for (int i = 0; i < tabs->count(); ++i) {
@@ -47,7 +51,8 @@ bool WriteScreenshots(frmMain& main, QWidget& options, const QString& folder) {
     tabs->setCurrentIndex(0);
 
     frmSplash info;
-    info.Fill(MyNivolantis->SettingsSource());
+    info.Fill(app.SettingsSource());
+    info.ShowDeviceVersion(app.FirmwareID());
     info.show();
     written &= Save(info, dir.filePath("info.png"));
     info.close();

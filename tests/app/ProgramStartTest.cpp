@@ -14,6 +14,7 @@ class RecordingWindows : public StartWindows {
 public:
     struct Window : View {
         void Update() override {}
+        ViewRegistration registration;
     };
 
     explicit RecordingWindows(Log& log) : m_log(log) {}
@@ -25,15 +26,15 @@ public:
         m_log.push_back("splash '" + text + "', firmware '" + Firmware() + "'");
     }
     void CloseSplash() override { m_log.push_back("close splash, found '" + Firmware() + "'"); }
-    View& ShowMain() override {
-        m_log.push_back("main, views " + std::to_string(MyNivolantis->Views().size()));
+    void ShowMain(cNivolantis& app) override {
+        m_log.push_back("main, views " + std::to_string(app.Views().size()));
         if (mainFails)
             throw std::runtime_error("Das Hauptfenster fehlt.");
-        return main;
+        main.registration = app.AddView(main);
     }
-    View& OptionsView() override {
-        m_log.push_back("options, views " + std::to_string(MyNivolantis->Views().size()));
-        return options;
+    void MakeOptions(cNivolantis& app) override {
+        m_log.push_back("options, views " + std::to_string(app.Views().size()));
+        options.registration = app.AddView(options);
     }
 
     bool mainFails = false;

@@ -23,7 +23,7 @@ protected:
         MapPorts({{1, sim.SlavePath()}});
         sim.SetEeprom(EepromImageOf(*app));
         sim.Start();
-        app->AddView(view);
+        registration = app->AddView(view);
     }
     void MapPorts(const std::map<int, std::string>& paths) {
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
@@ -52,6 +52,7 @@ protected:
     K417Simulator sim;
     std::vector<std::string> log;
     RecordingProgressView view{"main", log};
+    ViewRegistration registration;
 };
 
 } // namespace

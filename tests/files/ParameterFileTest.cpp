@@ -184,7 +184,7 @@ TEST_F(ParameterFileTest, LoadingTakesOutOfLimitValuesAndRefusesMissingOnes) {
 
     std::vector<std::string> log;
     RecordingView view("v", log);
-    app->AddView(view);
+    const auto registration = app->AddView(view);
     app->Data("Sonstiges").Parameters("Trendintervall").setValue(90.0);
     log.clear();
     ExpectMessage("Trendintervall '' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
@@ -341,7 +341,7 @@ TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
     };
     std::vector<std::string> log;
     RecordingView view("v", log);
-    app->AddView(view);
+    const auto registration = app->AddView(view);
     ExpectMessage("Fehlerwert 'kaputt' nicht numerisch.", MsgIcon::Information, "Eingabefehler");
     ExpectMessage("Fehler beim Öffnen der Datei '" + path + "'.\r\nAnzeige gestört",
                   MsgIcon::Critical);

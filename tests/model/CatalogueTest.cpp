@@ -87,18 +87,22 @@ TEST_F(CatalogueTest, BrokenSettingsFilesStopConstruction) {
     }
 }
 
+namespace {
+
+struct ThrowingView : View, ProgressView {
+    void Update() override { throw std::runtime_error("kaputt"); }
+    void UpdateProgress(int) override { throw std::runtime_error("kaputt"); }
+};
+
+} // namespace
+
 TEST_F(CatalogueTest, EachEditNotifiesEveryViewOnceInOrder) {
     auto app = Build();
-    struct Throwing : View, ProgressView {
-        void Update() override { throw std::runtime_error("kaputt"); }
-        void UpdateProgress(int) override { throw std::runtime_error("kaputt"); }
-    } broken; // skipped without stopping the others
     std::vector<std::string> log;
     RecordingProgressView main("main", log);
     RecordingView options("options", log);
-    app->AddView(broken);
-    app->AddView(main);
-    app->AddView(options);
+    const auto first = app->AddView(main);
+    const auto second = app->AddView(options);
 
     app->Data("Eingang").Parameters("Filter").setValue(7.0);
     EXPECT_EQ((std::vector<std::string>{"main:Update", "options:Update"}), log);
@@ -128,6 +132,53 @@ TEST_F(CatalogueTest, EachEditNotifiesEveryViewOnceInOrder) {
     app->setParametrierdatum("01.03.2026 08:30");
     EXPECT_EQ("01.03.2026 08:30:00", app->ParametrierdatumText());
     EXPECT_EQ(8u, log.size()) << "each of the four calls notifies both views";
+}
+
+TEST_F(CatalogueTest, AFailingViewIsReportedOnceAndKeepsNoOtherStale) {
+    auto app = Build();
+    ThrowingView broken;
+    std::vector<std::string> log;
+    RecordingProgressView main("main", log);
+    const auto first = app->AddView(broken);
+    const auto second = app->AddView(main);
+
+    ExpectMessage("Die Anzeige konnte nicht aktualisiert werden:\r\nkaputt", MsgIcon::Exclamation);
+    testing::internal::CaptureStderr();
+    app->Data("Eingang").Parameters("Filter").setValue(7.0);
+    app->Data("Eingang").Parameters("Filter").setValue(8.0);
+    app->NotifyProgress(50);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    VerifyMessages();
+    EXPECT_EQ(8.0f, app->Data("Eingang").Parameters("Filter").Value())
+        << "a failing view turns no entry into an error";
+    EXPECT_EQ((std::vector<std::string>{"main:Update", "main:Update", "main:Progress 50"}), log);
+    std::size_t reports = 0;
+    for (auto at = errors.find("kaputt"); at != std::string::npos;
+         at = errors.find("kaputt", at + 1))
+        ++reports;
+    EXPECT_EQ(3u, reports) << "standard error hears of every failure:\n" << errors;
+}
+
+TEST_F(CatalogueTest, AViewIsNotifiedOnlyWhileItsRegistrationLives) {
+    std::vector<std::string> log;
+    RecordingView kept("kept", log);
+    ViewRegistration outliving;
+    {
+        auto app = Build();
+        RecordingView gone("gone", log);
+        {
+            const auto registration = app->AddView(gone);
+            outliving = app->AddView(kept);
+            app->Data("Eingang").Parameters("Filter").setValue(7.0);
+        }
+        app->Data("Eingang").Parameters("Filter").setValue(8.0);
+        EXPECT_EQ((std::vector<std::string>{"gone:Update", "kept:Update", "kept:Update"}), log);
+        EXPECT_EQ((std::vector<View*>{&kept}), app->Views());
+        ViewRegistration moved = std::move(outliving);
+        app->Data("Eingang").Parameters("Filter").setValue(9.0);
+        EXPECT_EQ(4u, log.size()) << "a moved registration keeps the view";
+        outliving = std::move(moved);
+    } // the registration outlives the application object and then ends harmlessly
 }
 
 TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {

@@ -1,6 +1,8 @@
 #include "model/cDataGroup.h"
 #include "support/CoreTest.h"
 
+#include <stdexcept>
+
 namespace {
 
 /// Counts the notifications that reach the top of the owner chain.
@@ -125,4 +127,17 @@ TEST_F(ParameterTest, SetRangeWithTheCurrentValueDoesNotNotify) {
     EXPECT_EQ(before + 1, owner.count);
     r.setUnit("mA");
     EXPECT_EQ("mA", r.RangeEnd().Unit());
+}
+
+TEST_F(ParameterTest, AFailingOwnerIsReportedWithoutRefusingTheEntry) {
+    struct ThrowingOwner : Notifiable {
+        void Notify() override { throw std::runtime_error("Anzeige kaputt"); }
+    } broken;
+    group.setOwner(&broken);
+    cParameter& p = group.AddParameter("Filter", 255, 0, 2, 182, 1, 1);
+    testing::internal::CaptureStderr();
+    p.setValue(7.0);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(7.0f, p.Value());
+    EXPECT_NE(std::string::npos, errors.find("Anzeige kaputt")) << errors;
 }

@@ -12,9 +12,8 @@
 
 #include <memory>
 
-/// A GUI test: the application object in MyNivolantis and, once opened, the main window
-/// registered as its first view. The application object ends before the windows do, as in the
-/// program.
+/// A GUI test: its own application object and, once opened, the main window over it, registered
+/// as its first view. The window ends before the object it shows.
 class GuiTest : public CoreTest {
 protected:
     void SetUp() override {
@@ -24,11 +23,10 @@ protected:
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         FileDialogs::Install(std::move(scripted));
-        MyNivolantis = std::make_unique<cNivolantis>(WriteSettings());
+        app = std::make_unique<cNivolantis>(WriteSettings());
     }
     void TearDown() override {
-        MyNivolantis.reset();
-        main.reset();
+        MyNivolantis.reset(); // a test of program start fills it
         FileDialogs::Install(nullptr);
         CoreTest::TearDown();
     }
@@ -43,8 +41,7 @@ protected:
     }
 
     frmMain& OpenMain(const QString& commandLine = "") {
-        main = std::make_unique<frmMain>(commandLine);
-        MyNivolantis->AddView(*main);
+        main = std::make_unique<frmMain>(*app, commandLine);
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -69,12 +66,13 @@ protected:
     QString Text(const QString& field) const { return Find(field)->text(); }
 
     cParameter& P(const std::string& group, const std::string& name) {
-        return MyNivolantis->Data(group).Parameters(name);
+        return app->Data(group).Parameters(name);
     }
     cRange& R(const std::string& group, const std::string& name) {
-        return MyNivolantis->Data(group).Ranges(name);
+        return app->Data(group).Ranges(name);
     }
 
+    std::unique_ptr<cNivolantis> app;
     std::unique_ptr<frmMain> main;
     ScriptedFileDialogs* dialogs = nullptr; ///< answers every file dialog of the test
 };

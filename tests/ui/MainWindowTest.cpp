@@ -44,13 +44,13 @@ TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
     Enter("txtBenutzername", "");
     EXPECT_EQ("Benutzername", Text("txtBenutzername")) << "an empty name is ignored";
     Enter("txtParametrierdatum", "01.02.2025");
-    EXPECT_EQ((DateTime{2025, 2, 1, 0, 0, 0}), MyNivolantis->Parametrierdatum());
+    EXPECT_EQ((DateTime{2025, 2, 1, 0, 0, 0}), app->Parametrierdatum());
     const QString date = Text("txtParametrierdatum");
     Enter("txtParametrierdatum", "kein Datum");
     EXPECT_EQ(date, Text("txtParametrierdatum")) << "no date: the previous one stays";
     Enter("txtDescription_4", "Becken 7");
     EXPECT_EQ("Becken 7", Text("txtAnlagenkennzeichen"));
-    EXPECT_EQ("Becken 7", MyNivolantis->GetDescription(4));
+    EXPECT_EQ("Becken 7", app->GetDescription(4));
 }
 
 TEST_F(MainWindowTest, VoltViewShowsAndTakesHalfTheCurrent) {
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
     ASSERT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").Value());
     auto enabled = [this](const char* name) { return Find<QWidget>(name)->isEnabled(); };
 
-    MyNivolantis->setHardwareVariante(0);
+    app->setHardwareVariante(0);
     EXPECT_TRUE(enabled("txtUL_0"));
     EXPECT_TRUE(enabled("lblUnit_6"));
     for (const char* name :
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
           "txtLL_3", "cmbLimitFunction_2", "txtDelay_3"})
         EXPECT_FALSE(enabled(name)) << name;
 
-    MyNivolantis->setHardwareVariante(1);
+    app->setHardwareVariante(1);
     for (const char* name : {"cmbPumpSwap_0", "cmbPumpSwap_2", "fraTrend"})
         EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"fraLimit_2", "fraRelay_3", "txtUL_2", "cmbOnError_3", "txtUL_0"})
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
     EXPECT_EQ(1, functionA->currentIndex());
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").Value());
 
-    MyNivolantis->setHardwareVariante(7);
+    app->setHardwareVariante(7);
     for (const char* name :
          {"cmbPumpSwap_0", "fraTrend", "txtTrendDeltaRise", "fraLimit_3", "txtLL_3"})
         EXPECT_TRUE(enabled(name)) << name;
@@ -260,8 +260,8 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
 }
 
 TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
-    auto visible = [](const QString& commandLine) {
-        frmMain window(commandLine);
+    auto visible = [this](const QString& commandLine) {
+        frmMain window(*app, commandLine);
         auto* tabs = window.findChild<QTabWidget*>("SSTab1");
         QString shown;
         for (int i = 0; i < tabs->count(); ++i)
@@ -273,8 +273,16 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
     EXPECT_EQ("11111001", visible("3"));
     EXPECT_EQ("11111111", visible("x3 -2a 1"));
     EXPECT_EQ("11111000", visible("--demo"));
-    frmMain window("");
+    frmMain window(*app, "");
     EXPECT_EQ("&6 Service", window.findChild<QTabWidget*>("SSTab1")->tabText(5));
+}
+
+TEST_F(MainWindowTest, AWindowThatEndedHearsNoMoreChanges) {
+    { const frmMain gone(*app, ""); }
+    EXPECT_TRUE(app->Views().empty());
+    P("Eingang", "Filter").setValue(7.0); // would reach the freed window
+    OpenMain();
+    EXPECT_EQ((std::vector<View*>{main.get()}), app->Views());
 }
 
 TEST_F(MainWindowTest, StatusBarAndCaptionShowPortAndFile) {
@@ -282,8 +290,8 @@ TEST_F(MainWindowTest, StatusBarAndCaptionShowPortAndFile) {
     auto* panel = main->findChild<QLabel*>("StatusBar1_Panel1");
     EXPECT_EQ("Keine Verbindung", panel->text());
     EXPECT_EQ("NivoConfig []", main->windowTitle());
-    MyNivolantis->setPortNr(3);
-    MyNivolantis->setFileName("C:\\a.par");
+    app->setPortNr(3);
+    app->setFileName("C:\\a.par");
     main->Update();
     EXPECT_EQ("COM3", panel->text());
     EXPECT_EQ("NivoConfig [C:\\a.par]", main->windowTitle());
@@ -372,7 +380,7 @@ TEST_F(MainWindowTest, PasteWithFewerPointsIsRefusedAndChangesNothing) {
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     EXPECT_FLOAT_EQ(4 + 16.0f / 23, P("Linearisierung", "X2").Value());
-    EXPECT_TRUE(MyNivolantis->EnableNotify());
+    EXPECT_TRUE(app->EnableNotify());
     Enter("txtFilter", "7");
     EXPECT_EQ("7", Text("txtFilter"));
 }
@@ -454,12 +462,12 @@ TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
     VerifyMessages();
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(dialogs->Requests().empty());
-    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+    EXPECT_EQ("Tank 3", app->GetDescription(0));
 
     ask(MsgAnswer::Yes); // "Ja" saves first and goes on only when something was saved
     dialogs->Answer(std::nullopt);
     press("Standard");
-    EXPECT_EQ("Tank 3", MyNivolantis->GetDescription(0));
+    EXPECT_EQ("Tank 3", app->GetDescription(0));
     const QString file = QString::fromStdString(PathOf("tank.par"));
     ask(MsgAnswer::Yes);
     dialogs->Answer(file);
@@ -497,7 +505,6 @@ TEST_F(MainWindowTest, DefaultsAndPrintFromTheToolbar) {
 }
 
 TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
-    auto app = std::move(MyNivolantis); // during start-up there is no application object yet
     WriteBytes(PathOf("NivoConfig.ini"), "[Firma]\r\nName=Pegel AG\r\nOrt=Talheim\r\n");
     frmSplash splash;
     splash.Fill(SettingsFiles::ForUser());
@@ -508,8 +515,7 @@ TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
     EXPECT_EQ("NivoConfig", label("lblProgrammname"));
     EXPECT_EQ("Konfigurationsprogramm für Nivolantis K417", label("lblProductName"));
 
-    MyNivolantis = std::move(app);
-    splash.Fill(SettingsFiles::ForUser());
+    splash.ShowDeviceVersion(app->FirmwareID()); // once the application object exists
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
 
     splash.show();
@@ -529,6 +535,7 @@ TEST_F(MainWindowTest, InfoTakesTheFocusStaysAboveAndAnyKeyOrClickClosesIt) {
         if (info) {
             EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
             EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
+            EXPECT_EQ("Geräteversion:\n'K417 V2.1'", info->findChild<QLabel*>("lblStatus")->text());
         }
         return info;
     };

@@ -51,7 +51,6 @@ protected:
 TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     const QString file = WriteTankFile("Anlage 3.par");
     Platform::Install(std::make_unique<FastClock>());
-    MyNivolantis.reset();
     QtStartWindows windows(StartArguments::Parse({"2", file}));
     auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
     ASSERT_TRUE(StartProgram(windows, settings, [](cNivolantis& app) {
@@ -62,12 +61,11 @@ TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
 
     frmMain& window = *windows.Main();
     EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), window.windowTitle().toStdString());
-    EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ(5.0f, MyNivolantis->Data("Eingang").Parameters("Filter").Value());
     EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text().toStdString());
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     EXPECT_TRUE(tabs->isTabVisible(6)) << "the digits-only argument still shows tab 7";
     EXPECT_FALSE(tabs->isTabVisible(7)) << "the 3 in the file's name shows no tab 8";
-    MyNivolantis.reset(); // before the windows, as in the program
 }
 
 TEST_F(OpenFileTest, ADroppedFileIsOpenedAfterTheQuestionAboutUnsavedEdits) {

@@ -46,15 +46,15 @@ struct Moment {
 /// EEPROM cell the simulated device will not answer pass at once, and runs a test's action.
 class ServicePump : public EventPump {
 public:
-    ServicePump(frmMain& window, K417Simulator& sim, SkippingClock& clock)
-        : m_window(window), m_sim(sim), m_clock(clock) {}
+    ServicePump(frmMain& window, const cNivolantis& app, K417Simulator& sim, SkippingClock& clock)
+        : m_window(window), m_app(app), m_sim(sim), m_clock(clock) {}
 
     void ProcessEvents() override {
         auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
         auto* refusal = m_window.findChild<QMessageBox*>("msgCloseRefused");
         seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
-                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(),
-                        MyNivolantis->DeviceBusy(), bar->isVisible(), bar->value(),
+                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(), m_app.DeviceBusy(),
+                        bar->isVisible(), bar->value(),
                         m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible(),
                         QApplication::activeModalWidget() != nullptr,
                         refusal != nullptr && refusal->isVisible()});
@@ -84,6 +84,7 @@ private:
     }
 
     frmMain& m_window;
+    const cNivolantis& m_app;
     K417Simulator& m_sim;
     SkippingClock& m_clock;
     std::size_t m_skippedAt = 0; ///< length of the line when the last time-out was skipped
@@ -99,8 +100,8 @@ protected:
         clock = skipping.get();
         Platform::Install(std::move(skipping));
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            MyNivolantis->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
-                                                         : PathOf("kein-tty" + std::to_string(n)));
+            app->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
+                                                : PathOf("kein-tty" + std::to_string(n)));
         std::iota(device.begin(), device.end(), std::uint8_t{0x30});
         device[0x10] = 0x0A;
         device[20] = 0x55; // contrast
@@ -111,10 +112,10 @@ protected:
     /// Opens the window on the connected device and starts looking at it during waits.
     void Open(bool connected = true) {
         if (connected) {
-            ASSERT_EQ(1, MyNivolantis->Connect());
+            ASSERT_EQ(1, app->Connect());
         }
         OpenMain("123");
-        auto looking = std::make_unique<ServicePump>(*main, sim, *clock);
+        auto looking = std::make_unique<ServicePump>(*main, *app, sim, *clock);
         pump = looking.get();
         Platform::Install(std::move(looking));
         sim.ClearReceived();
@@ -159,7 +160,7 @@ protected:
             EXPECT_TRUE(m.busy);
         }
         EXPECT_TRUE(Find<QToolBar>("Toolbar1")->isEnabled());
-        EXPECT_FALSE(MyNivolantis->DeviceBusy());
+        EXPECT_FALSE(app->DeviceBusy());
         pump->seen.clear();
     }
 
@@ -372,9 +373,9 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndEachDeviceFile) {
     EXPECT_EQ("Schnittstelle nicht vorhanden.", grid->item(15, 1)->text());
     EXPECT_EQ(QString::fromStdString(sim.SlavePath()), grid->item(0, 0)->toolTip());
     EXPECT_EQ(QString::fromStdString(PathOf("kein-tty16")), grid->item(15, 0)->toolTip());
-    EXPECT_EQ(1, MyNivolantis->SerCom().CurrentPort()) << "the application keeps its port";
+    EXPECT_EQ(1, app->SerCom().CurrentPort()) << "the application keeps its port";
 
-    MyNivolantis->SerCom().CloseCom(1);
+    app->SerCom().CloseCom(1);
     Click("Command5");
     EXPECT_EQ(16, grid->rowCount());
     EXPECT_EQ("Anschluß vorhanden.", grid->item(0, 1)->text());

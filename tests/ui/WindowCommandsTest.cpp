@@ -76,9 +76,9 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            MyNivolantis->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
-                                                         : PathOf("kein-tty" + std::to_string(n)));
-        sim.SetEeprom(EepromImageOf(*MyNivolantis));
+            app->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
+                                                : PathOf("kein-tty" + std::to_string(n)));
+        sim.SetEeprom(EepromImageOf(*app));
         sim.Start();
     }
 
@@ -96,7 +96,7 @@ protected:
 TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile) {
     OpenMain();
     WindowProbe probe(*main);
-    MyNivolantis->AddView(probe);
+    const auto registration = app->AddView(probe);
     Enter("txtFilter", "7");
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
@@ -152,7 +152,7 @@ TEST_F(WindowCommandsTest, ConnectShowsTheSearchThenThePort) {
         EXPECT_FALSE(s.toolbar);
     }
     EXPECT_EQ("COM1", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
-    EXPECT_EQ(1, MyNivolantis->PortNr());
+    EXPECT_EQ(1, app->PortNr());
 }
 
 TEST_F(WindowCommandsTest, WhileWriteAndReadSearchThePanelSaysSoAndThenNamesThePort) {
@@ -236,36 +236,35 @@ TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot)
 
 TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
     OpenMain();
-    frmOptionen options;
-    MyNivolantis->AddView(options);
+    frmOptionen options(*app);
     options.Update();
     auto option = [&options](int i) {
         return options.findChild<QRadioButton*>("optVarianten_" + QString::number(i));
     };
     EXPECT_TRUE(option(0)->isChecked());
-    ASSERT_EQ(1, MyNivolantis->Connect());
+    ASSERT_EQ(1, app->Connect());
     auto* read = options.findChild<QPushButton*>("Command2");
 
     SetDeviceByte(7, 0x0F);
-    MyNivolantis->setHardwareVariante(1);
+    app->setHardwareVariante(1);
     read->click();
-    EXPECT_EQ(7, MyNivolantis->HardwareVariante()) << "only the lowest three bits count";
+    EXPECT_EQ(7, app->HardwareVariante()) << "only the lowest three bits count";
     EXPECT_TRUE(option(0)->isChecked());
 
     SetDeviceByte(7, 0x03);
     read->click();
-    EXPECT_EQ(3, MyNivolantis->HardwareVariante());
+    EXPECT_EQ(3, app->HardwareVariante());
     EXPECT_TRUE(option(0)->isChecked()) << "no option for 3: the previous one stays";
 
     option(2)->click();
-    EXPECT_EQ(0, MyNivolantis->HardwareVariante());
+    EXPECT_EQ(0, app->HardwareVariante());
     EXPECT_TRUE(option(2)->isChecked());
 
     sim.SetFaults({.silent = true});
     ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
                   MsgIcon::Exclamation);
     read->click();
-    EXPECT_EQ(0, MyNivolantis->HardwareVariante());
+    EXPECT_EQ(0, app->HardwareVariante());
 }
 
 /// Looks at the options window each time the progress reaches the views, and tries to change
@@ -287,13 +286,13 @@ private:
 };
 
 TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) {
-    frmOptionen options;
+    app->setHardwareVariante(1); // before the options window hears of any change
+    SetDeviceByte(7, 1);
+    OpenMain();
+    frmOptionen options(*app);
     auto option = [&options](int i) {
         return options.findChild<QRadioButton*>("optVarianten_" + QString::number(i));
     };
-    MyNivolantis->setHardwareVariante(1); // before the window hears of any change
-    SetDeviceByte(7, 1);
-    OpenMain();
     main->setOptionsWindow(&options);
     main->setGeometry(300, 200, main->width(), main->height());
     Press("Options");
@@ -306,14 +305,13 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
     // Before its first showing the window's frame is unknown: it may shift it by its width.
     EXPECT_LE(offset.manhattanLength(), 8) << "centred on the main window";
 
-    MyNivolantis->AddView(options);
     OptionsProbe probe(options);
-    MyNivolantis->AddView(probe);
+    const auto registration = app->AddView(probe);
     ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
     Press("Download");
     VerifyMessages();
     EXPECT_FALSE(probe.enabledDuringTransfer) << "locked with the toolbar and the pages";
-    EXPECT_EQ(1, MyNivolantis->HardwareVariante()) << "no variant change during a transfer";
+    EXPECT_EQ(1, app->HardwareVariante()) << "no variant change during a transfer";
     EXPECT_TRUE(option(1)->isChecked());
     EXPECT_TRUE(options.isEnabled());
 }
@@ -330,5 +328,5 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     ExpectMessage(refused, MsgIcon::Exclamation, "Verbinden");
     Press("Connect");
     VerifyMessages();
-    EXPECT_EQ(0, MyNivolantis->PortNr());
+    EXPECT_EQ(0, app->PortNr());
 }

@@ -1,7 +1,7 @@
 #include "ui/service/ContrastFrame.h"
 
-#include "app/basMain.h"
-#include "ui/main/frmMain.h"
+#include "app/cNivolantis.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,15 +16,16 @@ constexpr double kSetTimeoutS = 1.0;   ///< reply to "S": 1 byte, not evaluated
 
 } // namespace
 
-ContrastFrame::ContrastFrame(frmMain& window)
-    : m_window(window), m_slider(window.findChild<QSlider*>("scrollKontrast")) {
-    QObject::connect(m_slider, &QSlider::valueChanged, &window, [this](int value) { Send(value); });
-    QObject::connect(window.findChild<QPushButton*>("cmdKontrastSpeichern"), &QPushButton::clicked,
-                     &window, [this] { Store(); });
+ContrastFrame::ContrastFrame(ServiceWindow& window, cNivolantis& app)
+    : m_window(window), m_app(app), m_slider(window.Widgets().contrast) {
+    QObject::connect(m_slider, &QSlider::valueChanged, m_slider,
+                     [this](int value) { Send(value); });
+    QPushButton* store = window.Widgets().storeContrast;
+    QObject::connect(store, &QPushButton::clicked, store, [this] { Store(); });
 }
 
 void ContrastFrame::ReadFromDevice() {
-    cSerCom& serCom = MyNivolantis->SerCom();
+    cSerCom& serCom = m_app.SerCom();
     if (serCom.ReadEEPROM(kContrastAdress, 1) != 1)
         return;
     const QSignalBlocker quiet(m_slider); // the device has this value already
@@ -32,14 +33,14 @@ void ContrastFrame::ReadFromDevice() {
 }
 
 void ContrastFrame::Send(int value) {
-    m_window.RunServiceCommand("Kontrast", [value] {
+    m_window.RunServiceCommand("Kontrast", [this, value] {
         const std::string command{kSetCommand, kContrastSelector, static_cast<char>(value)};
-        MyNivolantis->SerCom().Command(command, 1, kSetTimeoutS);
+        m_app.SerCom().Command(command, 1, kSetTimeoutS);
     });
 }
 
 void ContrastFrame::Store() {
     m_window.RunServiceCommand("Kontrast speichern", [this] {
-        MyNivolantis->SerCom().WriteEEPROM(kContrastAdress, 1, m_slider->value());
+        m_app.SerCom().WriteEEPROM(kContrastAdress, 1, m_slider->value());
     });
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 class QSlider;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The frame "&Kontrast" of page 4: the slider sets the display contrast live, "Speichern"
 /// stores it at EEPROM address 20.
 class ContrastFrame {
 public:
-    explicit ContrastFrame(frmMain& window);
+    ContrastFrame(ServiceWindow& window, cNivolantis& app);
 
     /// Sets the slider from EEPROM address 20 without sending it back; a device that does not
     /// answer leaves the slider as it is, without a message.
@@ -17,6 +18,7 @@ private:
     void Send(int value);
     void Store();
 
-    frmMain& m_window;
+    ServiceWindow& m_window;
+    cNivolantis& m_app;
     QSlider* m_slider;
 };

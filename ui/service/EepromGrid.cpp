@@ -1,12 +1,12 @@
 #include "ui/service/EepromGrid.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "ui/main/frmMain.h"
 #include "ui/service/EepromCellText.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTableWidget>
 
 namespace {
@@ -35,12 +34,11 @@ QString Hex(int value) {
 
 } // namespace
 
-EepromGrid::EepromGrid(frmMain& window)
-    : QObject(&window), m_window(window), m_grid(window.findChild<QTableWidget*>("grdEEPROM")),
-      m_value(window.findChild<QLineEdit*>("txtEEPROM")),
-      m_adress(window.findChild<QLabel*>("lblEEPROM")) {
+EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
+    : m_window(window), m_app(app), m_grid(window.Widgets().eeprom),
+      m_value(window.Widgets().eepromCell), m_adress(window.Widgets().eepromAdress) {
     SetUpGrid();
-    auto button = [&window](const char* name) { return window.findChild<QPushButton*>(name); };
+    const ServiceWidgets& widgets = window.Widgets();
     auto run = [this](const char* name, void (EepromGrid::*operation)()) {
         return [this, name, operation] {
             m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
@@ -54,14 +52,14 @@ EepromGrid::EepromGrid(frmMain& window)
             });
         };
     };
-    connect(button("Command3"), &QPushButton::clicked, this,
+    connect(widgets.readEeprom, &QPushButton::clicked, this,
             cancellable("Gerät Lesen", &EepromGrid::ReadDevice));
-    connect(button("Command4"), &QPushButton::clicked, this,
+    connect(widgets.writeEeprom, &QPushButton::clicked, this,
             cancellable("Gerät Schreiben", &EepromGrid::WriteDevice));
-    connect(button("Command7"), &QPushButton::clicked, this,
+    connect(widgets.saveEepromFile, &QPushButton::clicked, this,
             run("Hexfile speichern", &EepromGrid::SaveHexFile));
-    connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Update(); });
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { m_window.Update(); });
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Refresh(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { m_window.Refresh(); });
     connect(m_value, &QLineEdit::returnPressed, this, [this] { TakeEntry(); });
     m_grid->installEventFilter(this);
 }
@@ -120,7 +118,7 @@ void EepromGrid::ShowCurrentCell() {
 void EepromGrid::ReadDevice() {
     m_grid->hide(); // not redrawn cell by cell
     EepromTransfer::Image bytes{};
-    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window, &MyNivolantis->UserCancel());
+    EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
     const EepromTransfer::CellResults results = transfer.Read(bytes);
     m_grid->show();
     if (transfer.Cancelled()) {
@@ -158,7 +156,7 @@ void EepromGrid::WriteDevice() {
     if (!bytes)
         return;
     m_grid->hide();
-    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window, &MyNivolantis->UserCancel());
+    EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
     const EepromTransfer::CellResults results = transfer.Write(*bytes);
     m_grid->show();
     const std::string written = std::to_string(EepromTransfer::Transferred(results)) + " von " +
@@ -196,13 +194,13 @@ void EepromGrid::SaveHexFile() {
 void EepromGrid::TakeEntry() {
     const QString text = m_value->text();
     if (!EepromCellText::Value(text.toStdString())) { // the field keeps the text
-        m_window.statusBar()->showMessage("'" + text +
-                                              "' nicht übernommen: eine Zelle nimmt nur "
-                                              "Hexadezimalwerte von 0 bis FF.",
-                                          kRefusalShownMs);
+        m_window.ShowStatusText("'" + text +
+                                    "' nicht übernommen: eine Zelle nimmt nur "
+                                    "Hexadezimalwerte von 0 bis FF.",
+                                kRefusalShownMs);
         return;
     }
-    m_window.statusBar()->clearMessage();
+    m_window.ClearStatusText();
     SetCellText(std::max(m_grid->currentRow(), 0) * kColumns + std::max(m_grid->currentColumn(), 0),
                 text);
 }

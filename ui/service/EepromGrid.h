@@ -9,14 +9,15 @@
 class QLabel;
 class QLineEdit;
 class QTableWidget;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The frame "Internes EEPROM" of page 6: the device's 512 EEPROM bytes as a hex grid of 32
 /// rows by 16 columns, read from the device, edited cell by cell, written back, copied and
 /// saved as an Intel HEX file.
 class EepromGrid : public QObject {
 public:
-    explicit EepromGrid(frmMain& window);
+    EepromGrid(ServiceWindow& window, cNivolantis& app);
 
     /// Shows the current cell's text and address in `txtEEPROM` and `lblEEPROM`.
     void ShowCurrentCell();
@@ -38,7 +39,8 @@ private:
     /// Every cell as a byte; empty after a message naming the first cell that holds none.
     std::optional<EepromTransfer::Image> Bytes(const char* title) const;
 
-    frmMain& m_window;
+    ServiceWindow& m_window;
+    cNivolantis& m_app;
     QTableWidget* m_grid;
     QLineEdit* m_value;
     QLabel* m_adress;

@@ -1,12 +1,12 @@
 #include "ui/service/FirmwareUpdate.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "ui/main/frmMain.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,17 +37,16 @@ QString BackupName(const QString& firmwareFile) {
 
 } // namespace
 
-FirmwareUpdate::FirmwareUpdate(frmMain& window)
-    : m_window(window), m_list(window.findChild<QListWidget*>("lstFirmwareActions")) {
-    QObject::connect(
-        window.findChild<QPushButton*>("Command8"), &QPushButton::clicked, &window,
-        [this] { m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); }); });
-    QObject::connect(window.findChild<QPushButton*>("cmdFirmware1"), &QPushButton::clicked, &window,
-                     [this] {
-                         m_window.RunServiceCommand("Firmware sichern", [this] {
-                             m_window.OfferCancel([this] { ReadFromDevice(); });
-                         });
-                     });
+FirmwareUpdate::FirmwareUpdate(ServiceWindow& window, cNivolantis& app)
+    : m_window(window), m_app(app), m_list(window.Widgets().firmwareLines) {
+    const ServiceWidgets& widgets = window.Widgets();
+    QObject::connect(widgets.writeFirmware, &QPushButton::clicked, widgets.writeFirmware, [this] {
+        m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); });
+    });
+    QObject::connect(widgets.saveFirmware, &QPushButton::clicked, widgets.saveFirmware, [this] {
+        m_window.RunServiceCommand("Firmware sichern",
+                                   [this] { m_window.OfferCancel([this] { ReadFromDevice(); }); });
+    });
 }
 
 FirmwareUpdate::~FirmwareUpdate() = default;
@@ -62,7 +61,7 @@ bool FirmwareUpdate::RefusesClose() {
             QMessageBox::Warning, kTitle,
             "Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
             "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
-            QMessageBox::Ok, &m_window);
+            QMessageBox::Ok, m_list->window());
         m_refusal->setObjectName("msgCloseRefused");
         m_refusal->setAttribute(Qt::WA_DeleteOnClose);
         m_refusal->setWindowModality(Qt::NonModal);
@@ -74,7 +73,7 @@ bool FirmwareUpdate::RefusesClose() {
 
 void FirmwareUpdate::StartTransfer() {
     m_firmware = std::make_unique<cFirmwareRW>();
-    m_firmware->setSerCom(MyNivolantis->SerCom());
+    m_firmware->setSerCom(m_app.SerCom());
     m_firmware->OnFirmwareRWMessage = [this](const std::string& line) { AddLine(line); };
     m_firmware->OnFirmwareRWProgress = [this](double percent) { m_window.UpdateProgress(percent); };
     m_list->clear();
@@ -101,7 +100,7 @@ void FirmwareUpdate::ReadFromDevice() {
     StartTransfer();
     FileDialogOptions options = FirmwareDialog("Firmwaredatei speichern");
     options.confirmOverwrite = true;
-    m_firmware->setUserCancel(&MyNivolantis->UserCancel());
+    m_firmware->setUserCancel(&m_app.UserCancel());
     if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
         m_firmware->ReadHexFile(cFirmwareRW::kFlashSize, path->toStdString());
     if (m_firmware->Cancelled())
@@ -131,7 +130,7 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
         return false;
     }
     EepromTransfer::Image bytes{};
-    EepromTransfer transfer(MyNivolantis->SerCom(), &m_window);
+    EepromTransfer transfer(m_app.SerCom(), &m_window);
     if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
         !failed.empty()) {
         ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +

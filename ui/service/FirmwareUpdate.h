@@ -9,14 +9,15 @@
 #include <memory>
 
 class QListWidget;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The frame "Firmware-Update" of page 8: writes a HEX file's firmware into the device through
 /// its bootloader, offering first to save the device's EEPROM, or saves the device's firmware
 /// into a HEX file. Every step shows as a line of the list, the progress in the window's bar.
 class FirmwareUpdate {
 public:
-    explicit FirmwareUpdate(frmMain& window);
+    FirmwareUpdate(ServiceWindow& window, cNivolantis& app);
     ~FirmwareUpdate();
 
     /// The transfer running now; nullptr between transfers.
@@ -33,7 +34,8 @@ private:
     bool BackUpEeprom(const QString& firmwareFile);
     void AddLine(const std::string& line);
 
-    frmMain& m_window;
+    ServiceWindow& m_window;
+    cNivolantis& m_app;
     QListWidget* m_list;
     std::unique_ptr<cFirmwareRW> m_firmware;
     bool m_updating = false;         ///< from the chosen file to the end of the bootloader transfer

@@ -1,8 +1,8 @@
 #include "ui/service/MeasuredValues.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
 #include "base/NumberText.h"
-#include "ui/main/frmMain.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -27,19 +27,19 @@ constexpr std::array<Request, 3> kRequests{{
 
 } // namespace
 
-MeasuredValues::MeasuredValues(frmMain& window) : m_window(window) {
+MeasuredValues::MeasuredValues(ServiceWindow& window, cNivolantis& app)
+    : m_window(window), m_app(app), m_values(window.Widgets().measuredValues) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (std::size_t i = 0; i < m_values.size(); ++i) {
-        m_values[i] = window.findChild<QLabel*>("lblMesswert_" + QString::number(i));
-        m_values[i]->setFont(fixed);
-    }
-    QObject::connect(window.findChild<QPushButton*>("Command6"), &QPushButton::clicked, &window,
+    for (QLabel* value : m_values)
+        value->setFont(fixed);
+    QPushButton* read = window.Widgets().readMeasuredValues;
+    QObject::connect(read, &QPushButton::clicked, read,
                      [this] { m_window.RunServiceCommand("Messwert", [this] { Read(); }); });
 }
 
 void MeasuredValues::Read() {
-    cSerCom& serCom = MyNivolantis->SerCom();
-    const double factor = MyNivolantis->Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
+    cSerCom& serCom = m_app.SerCom();
+    const double factor = m_app.Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
     const std::function<std::string(std::int32_t)> forms[] = {
         [](std::int32_t raw) { return NumberToText(raw / 1000.0); },
         [factor](std::int32_t raw) { return NumberToText(raw / factor); },

@@ -3,17 +3,19 @@
 #include <array>
 
 class QLabel;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The frame "Messwert" of page 6: "Lesen" asks the device for the output current, the scaled
 /// measured value and the A/D converter value.
 class MeasuredValues {
 public:
-    explicit MeasuredValues(frmMain& window);
+    MeasuredValues(ServiceWindow& window, cNivolantis& app);
 
 private:
     void Read();
 
-    frmMain& m_window;
+    ServiceWindow& m_window;
+    cNivolantis& m_app;
     std::array<QLabel*, 3> m_values{}; ///< lblMesswert_0 … _2
 };

@@ -1,35 +1,35 @@
 #include "ui/service/PortScan.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
 #include "base/Platform.h"
-#include "ui/main/frmMain.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 
-PortScan::PortScan(frmMain& window)
-    : m_window(window), m_grid(window.findChild<QTableWidget*>("grdPorts")) {
+PortScan::PortScan(ServiceWindow& window, cNivolantis& app)
+    : m_window(window), m_app(app), m_grid(window.Widgets().ports) {
     m_grid->setColumnCount(2);
     m_grid->setHorizontalHeaderLabels({"", "Status"});
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QObject::connect(window.findChild<QPushButton*>("Command5"), &QPushButton::clicked, &window,
-                     [this] {
-                         m_window.RunServiceCommand(
-                             "Abtasten", [this] { m_window.OfferCancel([this] { Scan(); }); });
-                     });
+    QPushButton* scan = window.Widgets().scanPorts;
+    QObject::connect(scan, &QPushButton::clicked, scan, [this] {
+        m_window.RunServiceCommand("Abtasten",
+                                   [this] { m_window.OfferCancel([this] { Scan(); }); });
+    });
 }
 
 void PortScan::Scan() {
     cSerCom scan; // not the application's channel: the port it holds shows as in use
-    cSerCom& held = MyNivolantis->SerCom();
+    cSerCom& held = m_app.SerCom();
     held.FindPorts(); // an adapter plugged in since the last search is listed too
     QStringList states;
     for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
         DoEvents(); // "Abbrechen" is seen between two ports
-        if (MyNivolantis->UserCancel().Requested()) {
+        if (m_app.UserCancel().Requested()) {
             ShowMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
                         "Schnittstellen");
             return;

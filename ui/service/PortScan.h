@@ -1,18 +1,20 @@
 #pragma once
 
 class QTableWidget;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The frame "Schnittstellen" of page 7: "Abtasten" lists COM1 to COM16 with the state each
 /// port shows to a serial channel of its own, so the port the application holds shows as in use.
 /// A scan the user cancels leaves the list as it was.
 class PortScan {
 public:
-    explicit PortScan(frmMain& window);
+    PortScan(ServiceWindow& window, cNivolantis& app);
 
 private:
     void Scan();
 
-    frmMain& m_window;
+    ServiceWindow& m_window;
+    cNivolantis& m_app;
     QTableWidget* m_grid;
 };

@@ -6,11 +6,12 @@
 #include "ui/service/MeasuredValues.h"
 #include "ui/service/PortScan.h"
 
-ServicePages::ServicePages(frmMain& window)
-    : m_contrast(std::make_unique<ContrastFrame>(window)),
-      m_measured(std::make_unique<MeasuredValues>(window)),
-      m_eeprom(std::make_unique<EepromGrid>(window)), m_ports(std::make_unique<PortScan>(window)),
-      m_firmware(std::make_unique<FirmwareUpdate>(window)) {}
+ServicePages::ServicePages(ServiceWindow& window, cNivolantis& app)
+    : m_contrast(std::make_unique<ContrastFrame>(window, app)),
+      m_measured(std::make_unique<MeasuredValues>(window, app)),
+      m_eeprom(std::make_unique<EepromGrid>(window, app)),
+      m_ports(std::make_unique<PortScan>(window, app)),
+      m_firmware(std::make_unique<FirmwareUpdate>(window, app)) {}
 
 ServicePages::~ServicePages() = default;
 

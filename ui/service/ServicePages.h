@@ -7,15 +7,16 @@ class EepromGrid;
 class FirmwareUpdate;
 class MeasuredValues;
 class PortScan;
-class frmMain;
+class ServiceWindow;
+class cNivolantis;
 
 /// The service side of the main window: the contrast frame of page 4, the measured values and
 /// the EEPROM grid of page 6, the port list of page 7 and the firmware update of page 8. The
 /// window creates it once its pages exist and forwards its refresh, its opening and its close
-/// to it.
+/// to it; the parts reach the window only through `ServiceWindow`.
 class ServicePages {
 public:
-    explicit ServicePages(frmMain& window);
+    ServicePages(ServiceWindow& window, cNivolantis& app);
     ~ServicePages();
 
     /// Sets the contrast slider from the device when the window opens.

@@ -1,6 +1,6 @@
 #include "ui/service/frmOptionen.h"
 
-#include "app/basMain.h"
+#include "app/cNivolantis.h"
 #include "base/Platform.h"
 
 #include "ui_frmOptionen.h"
@@ -17,8 +17,8 @@ constexpr std::array<std::uint8_t, 3> kVariants = {7, 1, 0};
 
 } // namespace
 
-frmOptionen::frmOptionen(QWidget* parent)
-    : QWidget(parent, Qt::Dialog), m_ui(std::make_unique<Ui::frmOptionen>()) {
+frmOptionen::frmOptionen(cNivolantis& app, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), m_app(app), m_ui(std::make_unique<Ui::frmOptionen>()) {
     m_ui->setupUi(this);
     QRadioButton* options[] = {m_ui->optVarianten_0, m_ui->optVarianten_1, m_ui->optVarianten_2};
     for (int i = 0; i < 3; ++i)
@@ -28,17 +28,16 @@ frmOptionen::frmOptionen(QWidget* parent)
         });
     connect(m_ui->Command2, &QPushButton::clicked, this, &frmOptionen::ReadFromDevice);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
+    m_registration = app.AddView(*this);
 }
 
 frmOptionen::~frmOptionen() = default;
 
 void frmOptionen::Update() {
-    if (!MyNivolantis)
-        return;
     QScopedValueRollback refreshing(m_refreshing, true);
     QRadioButton* options[] = {m_ui->optVarianten_0, m_ui->optVarianten_1, m_ui->optVarianten_2};
     for (std::size_t i = 0; i < kVariants.size(); ++i)
-        if (MyNivolantis->HardwareVariante() == kVariants[i] && !options[i]->isChecked())
+        if (m_app.HardwareVariante() == kVariants[i] && !options[i]->isChecked())
             options[i]->setChecked(true);
 }
 
@@ -48,23 +47,23 @@ void frmOptionen::showEvent(QShowEvent* event) {
 }
 
 void frmOptionen::Choose(int option) {
-    if (m_refreshing || !MyNivolantis)
+    if (m_refreshing)
         return;
-    if (MyNivolantis->DeviceBusy()) { // a variant change would disturb the running transfer
+    if (m_app.DeviceBusy()) { // a variant change would disturb the running transfer
         Update();
         return;
     }
-    MyNivolantis->setHardwareVariante(kVariants[option]);
+    m_app.setHardwareVariante(kVariants[option]);
 }
 
 void frmOptionen::ReadFromDevice() {
-    if (!MyNivolantis || MyNivolantis->DeviceBusy())
+    if (m_app.DeviceBusy())
         return;
     setEnabled(false); // one device exchange at a time
     try {
-        cSerCom& serCom = MyNivolantis->SerCom();
+        cSerCom& serCom = m_app.SerCom();
         if (serCom.ReadEEPROM(7, 1) == 1)
-            MyNivolantis->setHardwareVariante(serCom.getBufferByte() & 0x07);
+            m_app.setHardwareVariante(serCom.getBufferByte() & 0x07);
         else
             ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
                         MsgIcon::Exclamation);

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "app/ViewRegistration.h"
 #include "base/View.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class cNivolantis;
+
 namespace Ui {
 class frmOptionen;
 }
 
 /// The options window: which device variant the model describes, chosen here or read from the
-/// device. A view of the application object, registered without being shown.
+/// device. A view of the application object from its making to its end, shown or not.
 class frmOptionen : public QWidget, public View {
     Q_OBJECT
 public:
-    explicit frmOptionen(QWidget* parent = nullptr);
+    explicit frmOptionen(cNivolantis& app, QWidget* parent = nullptr);
     ~frmOptionen() override;
 
     /// Selects the option of the model's variant; other variants leave the selection as it is.
@@ -29,6 +32,8 @@ private:
     void Choose(int option);
     void ReadFromDevice();
 
+    cNivolantis& m_app;
     std::unique_ptr<Ui::frmOptionen> m_ui;
     bool m_refreshing = false;
+    ViewRegistration m_registration;
 };

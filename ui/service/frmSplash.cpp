@@ -1,6 +1,5 @@
 #include "ui/service/frmSplash.h"
 
-#include "app/basMain.h"
 #include "base/Platform.h"
 
 #include "ui_frmSplash.h"
@@ -66,9 +65,11 @@ void frmSplash::Fill(const SettingsFiles& settings) {
     m_ui->lblVersion->setText("Version " + Q(program.VersionText()));
     m_ui->lblProgrammname->setText(Q(program.name));
     m_ui->lblProductName->setText("Konfigurationsprogramm für Nivolantis K417");
-    if (MyNivolantis) // not yet during start-up
-        m_ui->lblStatus->setText("Geräteversion:\n'" + Q(MyNivolantis->FirmwareID()) + "'");
     adjustSize();
+}
+
+void frmSplash::ShowDeviceVersion(const std::string& firmwareID) {
+    ShowStatus("Geräteversion:\n'" + Q(firmwareID) + "'");
 }
 
 void frmSplash::ShowStatus(const QString& text) {

@@ -25,6 +25,8 @@ public:
     /// Fills the fields, the maker's address from these settings; a step that fails leaves its
     /// field as it was.
     void Fill(const SettingsFiles& settings);
+    /// The status line names the device's firmware, once the application object knows it.
+    void ShowDeviceVersion(const std::string& firmwareID);
     /// Replaces the status line (the device version) with what start-up is doing.
     void ShowStatus(const QString& text);
     /// The window shows no model values.

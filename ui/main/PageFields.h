@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QWidget;
+class SupportPointEditor;
+class cNivolantis;
+class cParameter;
+struct PageForms;
+struct TextBinding;
+
+/// The text and choice fields of the pages, bound to the model through the binding table: each
+/// refresh shows the model's values in their display form, each edit goes to the model.
+class PageFields : public QObject {
+public:
+    /// Looks up the table's fields among the window's children; `refresh` refreshes the whole
+    /// window (after an edit that brought none, and when the output unit changes).
+    PageFields(cNivolantis& app, const QWidget& window, PageForms& pages,
+               SupportPointEditor& points, std::function<void()> refresh);
+
+    /// Shows every field's value (list positions first: the comma applies to the texts).
+    void Refresh();
+    /// Toolbar buttons take no focus: the field being edited commits first, so that a command
+    /// works on what the user sees.
+    void CommitFocusedField();
+    /// True when the output fields show volts ("V") rather than milliamperes.
+    bool OutputInVolts() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    /// A text field with its model item resolved once.
+    struct TextField {
+        QLineEdit* edit;
+        const TextBinding* binding;
+        cParameter* parameter; ///< nullptr for description lines and user data
+    };
+    /// A choice field with its model item resolved once.
+    struct ChoiceField {
+        QWidget* widget;
+        std::string path;
+        cParameter* parameter;
+    };
+
+    void BindFields(const QWidget& window);
+    QString ScalePattern() const;
+    QString DisplayText(const TextField& field) const;
+    QString Format(const TextField& field, double value) const;
+    /// "lower … upper unit" in the field's display form: the tool tip of a value field.
+    QString LimitsText(const TextField& field) const;
+    void ShowChoice(const ChoiceField& field);
+    void CommitText(TextField& field, bool byEnter);
+    void CommitChoice(const ChoiceField& field, int position);
+
+    cNivolantis& m_app;
+    PageForms& m_pages;
+    SupportPointEditor& m_points;
+    std::function<void()> m_refresh;
+    std::vector<TextField> m_texts;
+    std::vector<ChoiceField> m_choices;
+    bool m_updating = false;   ///< true while Refresh runs: choice handlers do nothing
+    bool m_committing = false; ///< a commit's message box must not commit the field again
+    int m_updateCount = 0;     ///< refreshes so far, to tell whether a commit brought one
+};

@@ -1,0 +1,202 @@
+#include "ui/main/SupportPointEditor.h"
+
+#include "app/cNivolantis.h"
+#include "base/IntegerConversion.h"
+#include "base/NumberText.h"
+#include "base/Platform.h"
+
+#include "ui/main/PageForms.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+constexpr int kTablePoints = 24; ///< rows a pasted support-point table fills
+const char* const kLinearisation = "Linearisierung";
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+/// Spaces only: a leading tab is an empty first cell.
+QString WithoutBlanks(QString text) {
+    while (text.startsWith(' '))
+        text.remove(0, 1);
+    while (text.endsWith(' '))
+        text.chop(1);
+    return text;
+}
+
+void SetText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page,
+                                       const QComboBox& scaleComma, const QComboBox& scaleUnit,
+                                       std::function<void()> refresh)
+    : m_app(app), m_page(page), m_scaleComma(scaleComma), m_scaleUnit(scaleUnit),
+      m_refresh(std::move(refresh)) {
+    SetUpGrid();
+    for (QLineEdit* point : {page.txtX, page.txtY}) {
+        point->installEventFilter(this);
+        connect(point, &QLineEdit::returnPressed, this,
+                [this, point] { Commit(point == m_page.txtX ? "X" : "Y", point); });
+    }
+    connect(page.grdXY, &QTableWidget::cellClicked, this,
+            [this](int row, int) { ShowXYPoint(row + 1); });
+    connect(page.grdXY, &QTableWidget::currentCellChanged, this, [this](int row, int) {
+        if (!m_updating && row >= 0)
+            ShowXYPoint(row + 1);
+    });
+}
+
+void SupportPointEditor::SetUpGrid() {
+    QTableWidget* grid = m_page.grdXY;
+    grid->setColumnCount(2);
+    grid->setHorizontalHeaderLabels({"X", "Y"});
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int cellWidth = grid->fontMetrics().horizontalAdvance("-00000,00") + 12;
+    grid->setColumnWidth(0, cellWidth);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setMinimumWidth(3 * cellWidth + grid->verticalScrollBar()->sizeHint().width());
+    grid->installEventFilter(this);
+}
+
+int SupportPointEditor::CurrentRow() const {
+    return std::max(m_page.grdXY->currentRow(), 0) + 1;
+}
+
+void SupportPointEditor::UpdateXYGrid() {
+    ++m_updateCount;
+    QTableWidget* grid = m_page.grdXY;
+    const cDataGroup& points = m_app.Data(kLinearisation);
+    const int remembered = CurrentRow();
+    const int count =
+        std::clamp<int>(ToInt16(points.Parameters("Stützpunkte").Value()), 0, kTablePoints);
+    QScopedValueRollback updating(m_updating, true);
+    if (grid->rowCount() != count)
+        grid->setRowCount(count);
+    const std::string pattern = m_scaleComma.currentText().toStdString();
+    QVector<QPointF> plot;
+    for (int n = 1; n <= count; ++n) {
+        const double x = points.Parameters("X" + std::to_string(n)).Value();
+        const double y = points.Parameters("Y" + std::to_string(n)).Value();
+        plot.append({x, y});
+        const QString texts[2] = {Q(CutToHundredths(x)), Q(FormatPattern(y, pattern))};
+        for (int column = 0; column < 2; ++column) {
+            QTableWidgetItem* item = grid->item(n - 1, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                grid->setItem(n - 1, column, item);
+            }
+            if (item->text() != texts[column])
+                item->setText(texts[column]);
+        }
+    }
+    if (const int mode = ToInt16(points.Parameters("Modus").Value()); mode >= 0 && mode < 4)
+        LinearisationModes(m_page)[mode]->setChecked(true);
+    const int row = std::clamp(remembered, 1, std::max(count, 1));
+    if (count > 0 && grid->currentRow() != row - 1)
+        grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
+    m_page.plotXY->setPoints(plot, m_scaleUnit.currentText());
+    ShowXYPoint(row);
+}
+
+void SupportPointEditor::ShowXYPoint(int row) {
+    const cParameter& count = m_app.Data(kLinearisation).Parameters("Stützpunkte");
+    SetText(m_page.lblXYPointNr, QString::number(row) + " von " + Q(NumberToText(count.Value())));
+    auto cell = [this, row](int column) {
+        const QTableWidgetItem* item = m_page.grdXY->item(row - 1, column);
+        return item ? item->text() : QString();
+    };
+    SetText(m_page.txtX, cell(0));
+    SetText(m_page.txtY, cell(1));
+}
+
+void SupportPointEditor::PasteXYTable() {
+    QTableWidget* grid = m_page.grdXY;
+    if (grid->rowCount() < kTablePoints) {
+        ShowMessage("Die Tabelle braucht " + std::to_string(kTablePoints) +
+                        " Stützpunkte; eingestellt sind " + std::to_string(grid->rowCount()) + ".",
+                    MsgIcon::None);
+        return;
+    }
+    QString text = QGuiApplication::clipboard()->text();
+    text.replace("\r\n", "\r").replace('\n', '\r');
+    text = WithoutBlanks(text);
+    while (text.endsWith('\r'))
+        text.chop(1);
+    if (!text.isEmpty()) {
+        const QStringList rows = text.split('\r');
+        for (int row = 0; row < std::min<int>(rows.size(), kTablePoints); ++row) {
+            const QStringList cells = rows[row].split('\t');
+            for (int column = 0; column < std::min<int>(cells.size(), 2); ++column)
+                grid->item(row, column)
+                    ->setText(QString(cells[column]).replace(',', '.').trimmed());
+        }
+    }
+    m_app.setEnableNotify(false);
+    try {
+        for (int n = 1; n <= kTablePoints; ++n) {
+            const std::string number = std::to_string(n);
+            m_app.Assign(std::string(kLinearisation) + "/X" + number,
+                         grid->item(n - 1, 0)->text().toStdString());
+            m_app.Assign(std::string(kLinearisation) + "/Y" + number,
+                         grid->item(n - 1, 1)->text().toStdString());
+        }
+    } catch (const std::exception& error) {
+        m_app.setEnableNotify(true);
+        ShowMessage(error.what(), MsgIcon::None);
+    }
+    m_app.setEnableNotify(true);
+    m_refresh();
+}
+
+bool SupportPointEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_page.grdXY && event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            PasteXYTable();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut &&
+               (watched == m_page.txtX || watched == m_page.txtY)) {
+        Commit(watched == m_page.txtX ? "X" : "Y", static_cast<QLineEdit*>(watched));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SupportPointEditor::Commit(const char* name, QLineEdit* edit) {
+    if (m_committing)
+        return;
+    QScopedValueRollback committing(m_committing, true);
+    const int updates = m_updateCount;
+    try {
+        m_app.Assign(std::string(kLinearisation) + "/" + name + std::to_string(CurrentRow()),
+                     edit->text().toStdString());
+        if (m_updateCount == updates) // an unchanged value notifies nobody: reformat anyway
+            m_refresh();
+    } catch (const std::exception& error) {
+        std::cerr << "NivoConfig: " << name << ": " << error.what() << '\n';
+    }
+}

@@ -1,0 +1,248 @@
+#include "ui/main/ToolbarCommands.h"
+
+#include "app/cNivolantis.h"
+#include "base/Platform.h"
+#include "platform/FileDialogs.h"
+#include "platform/ReportPrinting.h"
+#include "ui/service/frmSplash.h"
+
+#include "ui_frmMain.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+
+#include <iostream>
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void ReportFailure(const char* where, const char* what) {
+    std::cerr << "NivoConfig: " << where << ": " << what << '\n';
+}
+
+FileDialogOptions ParameterFileDialog(const char* title, const std::string& fileName) {
+    FileDialogOptions options;
+    options.title = title;
+    options.folder = Q(Platform::Program().folder);
+    options.fileName = Q(fileName);
+    options.defaultSuffix = "par";
+    options.filter = "Parameterdateien (*.par)";
+    return options;
+}
+
+} // namespace
+
+ToolbarCommands::ToolbarCommands(cNivolantis& app, Window window)
+    : m_app(app), m_window(std::move(window)) {
+    connect(&m_window.cancel, &QPushButton::clicked, this,
+            [this] { m_app.UserCancel().Request(); });
+    Bind();
+}
+
+void ToolbarCommands::Bind() {
+    struct Command {
+        QAction* action;
+        const char* themeIcon;
+        QStyle::StandardPixmap fallback;
+        bool usesDevice;
+        std::function<void()> run;
+    };
+    Ui::frmMain& form = m_window.form;
+    const Command commands[] = {
+        {form.End, "application-exit", QStyle::SP_DialogCloseButton, false, {}},
+        {form.Standard, "document-new", QStyle::SP_FileIcon, false,
+         [this] {
+             if (MayDiscardChanges())
+                 m_app.SetDefaults();
+         }},
+        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
+        {form.Save, "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
+        {form.Print, "document-print", QStyle::SP_FileDialogDetailedView, false,
+         [this] { PrintReport(m_app); }},
+        {form.Download, "go-down", QStyle::SP_ArrowDown, true, [this] { m_app.Download(); }},
+        {form.Upload, "go-up", QStyle::SP_ArrowUp, true,
+         [this] {
+             if (MayDiscardChanges()) // the values read replace the edits
+                 OfferCancel([this] { m_app.Upload(); });
+         }},
+        {form.Connect, "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
+        {form.Info, "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
+        {form.Options, "preferences-system", QStyle::SP_FileDialogListView, false,
+         [this] { ShowOptions(); }},
+    };
+    const QStyle* style = m_window.window.style();
+    for (const Command& command : commands) {
+        QAction* action = command.action;
+        action->setIcon(QIcon::fromTheme(command.themeIcon, style->standardIcon(command.fallback)));
+        // Qt leaves the "&" out of a toolbar button unless the icon text is set: Alt+letter
+        // then presses the button, umlauts included.
+        action->setIconText(action->text());
+        if (!action->shortcut().isEmpty())
+            action->setToolTip(action->iconText().remove('&') + " (" +
+                               action->shortcut().toString(QKeySequence::NativeText) + ")");
+        if (!command.run) { // "Ende" closes the window, which ends the program
+            connect(action, &QAction::triggered, &m_window.window, &QWidget::close);
+            continue;
+        }
+        const QByteArray key = action->objectName().toUtf8();
+        connect(action, &QAction::triggered, this,
+                [this, key, device = command.usesDevice, run = command.run] {
+                    Run(key.constData(), device, run);
+                });
+    }
+}
+
+void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function<void()>& command) {
+    if (m_running)
+        return;
+    m_window.commitFocusedField();
+    m_running = true;
+    if (usesDevice)
+        SetCommandsEnabled(false);
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ReportFailure(name, error.what());
+    } catch (...) {
+        ReportFailure(name, "unbekannter Fehler");
+    }
+    SetCommandsEnabled(true);
+    m_running = false;
+    try {
+        m_window.refresh();
+    } catch (const std::exception& error) {
+        ReportFailure(name, error.what());
+    }
+    if (m_closePending)
+        m_window.window.close();
+}
+
+void ToolbarCommands::SetCommandsEnabled(bool enabled) {
+    m_window.form.Toolbar1->setEnabled(enabled);
+    m_window.window.centralWidget()->setEnabled(enabled);
+    if (m_options)
+        m_options->setEnabled(enabled);
+}
+
+void ToolbarCommands::RunServiceCommand(const char* name, const std::function<void()>& command) {
+    Run(name, true, [this, &command] {
+        struct Busy { // other windows keep off the device meanwhile
+            cNivolantis& app;
+            explicit Busy(cNivolantis& a) : app(a) { app.setTransferRunning(true); }
+            ~Busy() { app.setTransferRunning(false); }
+        } busy(m_app);
+        command();
+    });
+}
+
+void ToolbarCommands::OfferCancel(const std::function<void()>& operation) {
+    m_app.UserCancel().Clear();
+    m_window.cancel.show();
+    const auto hide = qScopeGuard([this] { m_window.cancel.hide(); });
+    operation();
+}
+
+void ToolbarCommands::OpenFile() {
+    if (!MayDiscardChanges())
+        return;
+    if (const auto path = FileDialogs::Current().OpenFile(
+            ParameterFileDialog("Parameterdatei öffnen", m_app.FileName())))
+        m_app.ReadIni(path->toStdString());
+}
+
+void ToolbarCommands::OpenParameterFile(const QString& path) {
+    Run("Open", false, [this, path] {
+        if (MayDiscardChanges())
+            m_app.ReadIni(path.toStdString());
+    });
+}
+
+bool ToolbarCommands::SaveFile() {
+    if (m_app.TestData()) {
+        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
+                    MsgIcon::Information);
+        return false;
+    }
+    const auto path = FileDialogs::Current().SaveFile(
+        ParameterFileDialog("Parameterdatei speichern", m_app.FileName()));
+    return path && m_app.WriteIni(path->toStdString());
+}
+
+bool ToolbarCommands::MayDiscardChanges() {
+    m_window.commitFocusedField();
+    if (!m_app.Modified())
+        return true;
+    switch (AskQuestion("Änderungen speichern?", MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        return SaveFile();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ToolbarCommands::ConnectDevice() {
+    QLabel& panel = m_window.connectionPanel;
+    panel.setText("Suche Gerät...");
+    panel.repaint();
+    std::int16_t port = 0;
+    {
+        const auto clear = qScopeGuard([&panel] { panel.clear(); });
+        port = m_app.Connect();
+    }
+    if (port == 0)
+        ShowRefusedPorts();
+}
+
+void ToolbarCommands::ShowRefusedPorts() {
+    // Without this the user would only see that nothing was found, not that rights are missing.
+    std::string refused;
+    for (const PortProbe& probe : m_app.LastSearch())
+        if (probe.outcome == PortProbe::kNoPermission)
+            refused += (refused.empty() ? "" : "\r\n") + probe.detail;
+    if (!refused.empty())
+        ShowMessage(refused, MsgIcon::Exclamation, "Verbinden");
+}
+
+void ToolbarCommands::ShowInfo() {
+    if (m_info)
+        m_info->close();
+    m_info = new frmSplash(&m_window.window);
+    m_info->setAttribute(Qt::WA_DeleteOnClose);
+    m_info->Fill(m_app.SettingsSource());
+    m_info->ShowDeviceVersion(m_app.FirmwareID());
+    m_info->show();
+}
+
+void ToolbarCommands::setOptionsWindow(QWidget* options) {
+    m_options = options;
+    if (options)
+        options->setParent(&m_window.window, options->windowFlags());
+}
+
+void ToolbarCommands::ShowOptions() {
+    if (!m_options)
+        return;
+    if (!m_options->testAttribute(Qt::WA_Resized))
+        m_options->adjustSize(); // its size before the first showing, so that it centres right
+    QRect placed = m_options->frameGeometry(); // centred over the main window
+    placed.moveCenter(m_window.window.frameGeometry().center());
+    m_options->move(placed.topLeft());
+    m_options->show();
+    m_options->raise();
+    m_options->activateWindow();
+}
+
+void ToolbarCommands::CloseOwnedWindows() {
+    if (m_info)
+        m_info->close();
+    if (m_options)
+        m_options->close();
+}

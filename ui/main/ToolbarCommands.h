@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class cNivolantis;
+class frmSplash;
+
+namespace Ui {
+class frmMain;
+}
+
+/// The commands of the main window's toolbar and how every command runs: one at a time, the
+/// field being edited committed first, device commands with the toolbar and pages disabled,
+/// the window refreshed afterwards.
+class ToolbarCommands : public QObject {
+public:
+    /// What the commands need of the window beyond its widgets.
+    struct Window {
+        QMainWindow& window;
+        Ui::frmMain& form;
+        QLabel& connectionPanel;
+        QPushButton& cancel; ///< "Abbrechen" beside the progress bar
+        std::function<void()> commitFocusedField;
+        std::function<void()> refresh;
+    };
+
+    ToolbarCommands(cNivolantis& app, Window window);
+
+    /// True while a command runs: no second one, no drop, no close.
+    bool Running() const { return m_running; }
+    /// The window closes once the running command returns.
+    void CloseWhenDone() { m_closePending = true; }
+
+    /// Runs an operation of the service pages as a device command: the application is busy
+    /// meanwhile.
+    void RunServiceCommand(const char* name, const std::function<void()>& command);
+    /// Runs a device operation that can stop safely between two exchanges: meanwhile
+    /// "Abbrechen" (or Esc) asks it to stop through the application's UserCancel().
+    void OfferCancel(const std::function<void()>& operation);
+    /// The command "Öffnen" without its dialog, asking first about unsaved edits.
+    void OpenParameterFile(const QString& path);
+    /// Asks "Änderungen speichern?" when the model holds edits not yet saved or transferred:
+    /// true when they may go (saved, or the user said "Nein"), false to keep them.
+    bool MayDiscardChanges();
+
+    /// The window that "Optionen" shows. It becomes a window of the main one, so that it stays
+    /// above it; whoever created it may still delete it first.
+    void setOptionsWindow(QWidget* options);
+    /// Closes the information and options windows with the main one.
+    void CloseOwnedWindows();
+
+private:
+    void Bind();
+    /// Failures end a command (printed to standard error).
+    void Run(const char* name, bool usesDevice, const std::function<void()>& command);
+    void SetCommandsEnabled(bool enabled);
+    void OpenFile();
+    /// False when nothing was saved (refused by the model check, dialog cancelled, write failed).
+    bool SaveFile();
+    void ConnectDevice();
+    /// After a search without a device: names the ports this user has no right to open.
+    void ShowRefusedPorts();
+    void ShowInfo();
+    void ShowOptions();
+
+    cNivolantis& m_app;
+    Window m_window;
+    QPointer<QWidget> m_options;
+    QPointer<frmSplash> m_info;
+    bool m_running = false;
+    bool m_closePending = false; ///< the window was closed while a device command ran
+};
