@@ -5,7 +5,7 @@
 #include "app/cNivolantis.h"
 #include "base/MessageService.h"
 #include "base/Platform.h"
-#include "cli/GermanCli.h"
+#include "commandline/GermanCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
