@@ -5,11 +5,12 @@
 #include "app/cNivolantis.h"
 #include "base/MessageService.h"
 #include "base/Platform.h"
-#include "cli/GermanCli.h"
+#include "commandline/GermanCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
 #include "firmware/cHexFile.h"
+#include "model/CatalogueNames.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "ui/main/frmMain.h"
@@ -197,7 +198,8 @@ void RefreshTime(int argc, char** argv, const SettingsFiles& settings) {
             window.Update();
         std::cout << "refresh_unchanged: " << Figure(Seconds(start) * 1000 / kRuns)
                   << " ms per refresh, limit 2 ms" << std::endl;
-        cParameter& comma = MyNivolantis->Data("Eingang").Parameters("Skalenkomma");
+        cParameter& comma =
+            MyNivolantis->Data(Catalogue::kInputGroup).Parameters(Catalogue::kDecimalPlaces);
         start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             comma.setValue(n % 2 ? 2.0 : 3.0); // notifies: one refresh each

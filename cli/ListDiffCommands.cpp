@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
 #include "cli/CliContext.h"
+#include "model/CatalogueNames.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,10 +12,6 @@
 #include <map>
 
 namespace {
-
-const char* const kDescriptionGroup = "Gerätebeschreibung";
-const char* const kDescriptionNames[] = {"Zeile1", "Zeile2", "Zeile3", "Zeile4",
-                                         "Anlagenkennzeichen"};
 
 /// What one entry of the configuration shows: its value and, for parameters, what it allows.
 struct Entry {
@@ -55,7 +52,8 @@ std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
                             parameter.Factor()}});
     });
     for (int line = 0; line < cNivolantis::kDescriptionCount; ++line)
-        entries.push_back({std::string(kDescriptionGroup) + "/" + kDescriptionNames[line],
+        entries.push_back({std::string(Catalogue::kDescriptionSection) + "/" +
+                               Configuration::DescriptionKey(line),
                            {app.GetDescription(line), ""}});
     return entries;
 }

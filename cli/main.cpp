@@ -5,12 +5,12 @@
 #include "cli/CliMessageService.h"
 #include "cli/DeviceCommands.h"
 #include "cli/FirmwareCommands.h"
-#include "cli/GermanCli.h"
 #include "cli/ListDiffCommands.h"
 #include "cli/ModelCommands.h"
 #include "cli/PlatformServices.h"
 #include "cli/PortSettingCommand.h"
 #include "cli/ReportCommand.h"
+#include "commandline/GermanCli.h"
 
 #include <CLI/CLI.hpp>
 

@@ -6,6 +6,7 @@
 #include "device/EepromCoding.h"
 #include "device/PortAccess.h"
 #include "device/cSerCom.h"
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 #include "model/HardwareVariants.h"
 #include "model/LimitRules.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr double kSearchPauseS = 0.2;  ///< pause before each port is tried
 constexpr double kIdentTimeoutS = 2.0; ///< reply to "I": identification text
 constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
-constexpr std::int32_t kDecimalPlacesAdress = 196;
 const char* const kWriteTitle = "Gerät schreiben";
 const char* const kReadTitle = "Gerät lesen";
 const char* const kPortMissing = "Schnittstelle nicht vorhanden."; ///< the port's own reason
@@ -311,10 +311,15 @@ bool DeviceTransfer::Upload() {
 }
 
 std::uint8_t DeviceTransfer::ReadDecimalPlaces() {
-    if (m_serCom.ReadEEPROM(kDecimalPlacesAdress, 1) != 1)
-        throw TransferFailure("Lesen des Gerätes.",
-                              "Parameter 'Skalenkomma' konnte nicht gelesen werden");
+    if (m_serCom.ReadEEPROM(DecimalPlaces().Adress(), 1) != 1)
+        throw TransferFailure("Lesen des Gerätes.", "Parameter '" +
+                                                        std::string(Catalogue::kDecimalPlaces) +
+                                                        "' konnte nicht gelesen werden");
     return m_serCom.getBufferByte();
+}
+
+cParameter& DeviceTransfer::DecimalPlaces() {
+    return m_config.Data(Catalogue::kInputGroup).Parameters(Catalogue::kDecimalPlaces);
 }
 
 std::uint8_t DeviceTransfer::ReadAll() {
@@ -363,7 +368,7 @@ void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
 /// judged.
 void DeviceTransfer::TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws) {
     m_config.setEnableTestData(false);
-    m_config.Data("Eingang").Parameters("Skalenkomma").setValue(decimalPlaces);
+    DecimalPlaces().setValue(decimalPlaces);
     m_config.UpdateLimits();
     m_config.setEnableNotify(false);
     auto raw = raws.begin();

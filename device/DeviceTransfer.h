@@ -8,6 +8,7 @@
 #include <vector>
 
 class Configuration;
+class cParameter;
 class cSerCom;
 
 /// The device search, writing the model into the device and reading it back, each with its own
@@ -57,6 +58,8 @@ private:
     /// the variant.
     std::uint8_t ReadAll();
     std::uint8_t ReadDecimalPlaces();
+    /// "Skalenkomma" of the model: its catalogue address is read from the device first.
+    cParameter& DecimalPlaces();
     /// Every parameter's raw value in walk order, appended as it arrives.
     void ReadRaws(std::vector<std::int32_t>& raws);
     void TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws);

@@ -3,15 +3,15 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 #include "files/cIniFile.h"
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 #include "model/LimitRules.h"
 
 #include <exception>
 
 namespace {
-const char* const kDescriptionSection = "Gerätebeschreibung";
-const char* const kPlantKey = "Anlagenkennzeichen";
-constexpr int kDescriptionLines = Configuration::kDescriptionLines;
+using Catalogue::kDescriptionSection;
+constexpr int kDescriptionCount = Configuration::kDescriptionCount;
 } // namespace
 
 bool ParameterFile::Write(const std::string& fileName) {
@@ -28,10 +28,9 @@ bool ParameterFile::Write(const std::string& fileName) {
         entries.push_back(
             {group.GroupName(), parameter.ParName(), NumberToText(parameter.Value())});
     });
-    for (int line = 0; line < kDescriptionLines; ++line)
-        entries.push_back({kDescriptionSection, "Zeile" + std::to_string(line + 1),
+    for (int line = 0; line < kDescriptionCount; ++line)
+        entries.push_back({kDescriptionSection, Configuration::DescriptionKey(line),
                            m_config.GetDescription(line)});
-    entries.push_back({kDescriptionSection, kPlantKey, m_config.GetDescription(kDescriptionLines)});
     const ProgramInfo& program = Platform::Program();
     entries.push_back({"Programm", "Name", program.name});
     entries.push_back({"Programm", "Version", program.VersionText()});
@@ -110,10 +109,9 @@ void ParameterFile::LoadValues() {
         else
             parameter.setValue(text);
     });
-    for (int line = 0; line < kDescriptionLines; ++line)
+    for (int line = 0; line < kDescriptionCount; ++line)
         m_config.SetDescription(
-            line, m_ini.getKey(kDescriptionSection, "Zeile" + std::to_string(line + 1)));
-    m_config.SetDescription(kDescriptionLines, m_ini.getKey(kDescriptionSection, kPlantKey));
+            line, m_ini.getKey(kDescriptionSection, Configuration::DescriptionKey(line)));
 }
 
 /// The factors and limits must follow the loaded decimal places and scaling before anything is

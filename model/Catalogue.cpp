@@ -1,11 +1,14 @@
 #include "model/Catalogue.h"
 
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 
 #include <initializer_list>
 #include <string>
 
 namespace {
+
+using namespace Catalogue;
 
 constexpr double kScaleFactor = 10000; ///< four decimal places until the limit update runs
 
@@ -22,27 +25,27 @@ std::unique_ptr<cDataGroup> NewGroup(const std::string& name) {
 }
 
 void CreateEingang(Configuration& config, const std::vector<std::string>& units) {
-    auto group = NewGroup("Eingang");
-    group->AddRange("Messbereich", true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000})
+    auto group = NewGroup(kInputGroup);
+    group->AddRange(kMeasuringRange, true, {20, 0, 4, 178, 2, 1000}, {20, 0, 20, 180, 2, 1000})
         .setUnit("mA");
     group->AddRange("Sondenstörung", false, {22, 0, 2, 183, 2, 1000}, {22, 0, 22, 185, 2, 1000})
         .setUnit("mA");
     group
-        ->AddRange("Skalierung", true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
+        ->AddRange(kScaling, true, {9.9999, -9.9999, 0, 187, 4, kScaleFactor},
                    {9.9999, -9.9999, 1, 191, 4, kScaleFactor})
         .setUnit("bar");
     cParameter& unit =
-        group->AddParameter("Skaleneinheit", static_cast<double>(units.size()), 0, 0, 195, 1, 1);
+        group->AddParameter(kScaleUnit, static_cast<double>(units.size()), 0, 0, 195, 1, 1);
     for (std::size_t i = 0; i < units.size(); ++i)
         unit.AddDescription(units[i], std::to_string(i));
-    AddTexts(group->AddParameter("Skalenkomma", 4, 0, 4, 196, 1, 1),
+    AddTexts(group->AddParameter(kDecimalPlaces, 4, 0, 4, 196, 1, 1),
              {"00000", "0000.0", "000.00", "00.000", "0.0000"});
     group->AddParameter("Filter", 255, 0, 2, 182, 1, 1);
     config.AddGroup(std::move(group));
 }
 
 void CreateAusgang(Configuration& config) {
-    auto group = NewGroup("Ausgang");
+    auto group = NewGroup(kOutputGroup);
     group->AddRange("Stellbereich", true, {20, 0, 4, 198, 2, 1000}, {20, 0, 20, 200, 2, 1000})
         .setUnit("mA");
     group->AddParameter("Fehlerwert", 21, 0, 0, 202, 2, 1000).setUnit("mA");
@@ -50,21 +53,20 @@ void CreateAusgang(Configuration& config) {
 }
 
 void CreateGrenzwerte(Configuration& config) {
-    auto group = NewGroup("Grenzwerte");
+    auto group = NewGroup(kLimitsGroup);
     for (int k = 0; k < Catalogue::kRelayCount; ++k) {
         const std::string c = Catalogue::RelayLetter(k);
         const int slot = 14 * k; ///< each channel has a 14-byte slot from address 204
-        AddTexts(group->AddParameter("Pumpentausch " + c, 1, 0, 0, 204 + slot, 1, 1),
-                 {"Nein", "Ja"});
+        AddTexts(group->AddParameter(PumpSwapName(k), 1, 0, 0, 204 + slot, 1, 1), {"Nein", "Ja"});
         AddTexts(
-            group->AddParameter("Grenzwertfunktion " + c, 4, 0, 1, 205 + slot, 1, 1),
+            group->AddParameter(LimitFunctionName(k), 4, 0, 1, 205 + slot, 1, 1),
             {"Keine Bearbeitung", "Grenzwert", "Pumpentausch*", "Trend steigend", "Trend fallend"});
         AddTexts(group->AddParameter("Relaisfunktion " + c, 1, 0, 0, 206 + slot, 1, 1),
                  {"Arbeitsstrom", "Ruhestrom"});
         // The lower limit value sits four bytes above the upper one.
-        cRange& limits = group->AddRange("Grenzwert" + std::to_string(k + 1), false,
-                                         {1, 0, 0.1, 211.0 + slot, 4, kScaleFactor},
-                                         {1, 0, 0.9, 207.0 + slot, 4, kScaleFactor});
+        cRange& limits =
+            group->AddRange(LimitRangeName(k), false, {1, 0, 0.1, 211.0 + slot, 4, kScaleFactor},
+                            {1, 0, 0.9, 207.0 + slot, 4, kScaleFactor});
         limits.RangeBegin().setParName("Unterer Grenzwert " + c);
         limits.RangeEnd().setParName("Oberer Grenzwert " + c);
         limits.setUnit("bar");
@@ -76,21 +78,22 @@ void CreateGrenzwerte(Configuration& config) {
 }
 
 void CreateLinearisierung(Configuration& config) {
-    auto group = NewGroup("Linearisierung");
-    AddTexts(group->AddParameter("Modus", 3, 0, 0, 197, 1, 1),
+    auto group = NewGroup(kLinearisationGroup);
+    AddTexts(group->AddParameter(kLinearisationMode, 3, 0, 0, 197, 1, 1),
              {"Keine Linearisierung", "Tabelle", "Venturi", "Rundtank"});
-    group->AddParameter("Stützpunkte", Catalogue::kPointCount, 3, Catalogue::kPointCount, 31, 1, 1);
+    group->AddParameter(kSupportPoints, Catalogue::kPointCount, 3, Catalogue::kPointCount, 31, 1,
+                        1);
     for (int n = 1; n <= Catalogue::kPointCount; ++n) {
-        const cRange& input = config.Data("Eingang").Ranges("Messbereich");
-        const cRange& scale = config.Data("Eingang").Ranges("Skalierung");
+        const cRange& input = config.Data(kInputGroup).Ranges(kMeasuringRange);
+        const cRange& scale = config.Data(kInputGroup).Ranges(kScaling);
         const double xb = input.GetRangeBegin(), xe = input.GetRangeEnd();
         const double yb = scale.GetRangeBegin(), ye = scale.GetRangeEnd();
         const double step = (n - 1) / double(Catalogue::kPointCount - 1);
         const double adress = 32 + 6 * (n - 1); ///< six bytes per point from address 32
-        group->AddParameter("X" + std::to_string(n), xe, xb, xb + (xe - xb) * step, adress, 2, 1000)
+        group->AddParameter(PointName('X', n), xe, xb, xb + (xe - xb) * step, adress, 2, 1000)
             .setUnit("mA");
         group
-            ->AddParameter("Y" + std::to_string(n), ye, yb, yb + (ye - yb) * step, adress + 2, 4,
+            ->AddParameter(PointName('Y', n), ye, yb, yb + (ye - yb) * step, adress + 2, 4,
                            kScaleFactor)
             .setUnit("bar");
     }
@@ -98,22 +101,20 @@ void CreateLinearisierung(Configuration& config) {
 }
 
 void CreateSonstiges(Configuration& config) {
-    auto group = NewGroup("Sonstiges");
-    const cRange& scale = config.Data("Eingang").Ranges("Skalierung");
+    auto group = NewGroup(kMiscGroup);
+    const cRange& scale = config.Data(kInputGroup).Ranges(kScaling);
     const double b = scale.GetRangeBegin(), e = scale.GetRangeEnd();
     group->AddParameter("Passwort", 99999, 0, 27460, 15, 5, 1);
     AddTexts(group->AddParameter("PasswortAktiv", 1, 0, 0, 176, 1, 1),
              {"Passwortabfrage nicht aktivieren", "Passwortabfrage aktivieren"});
     group->AddParameter("Trendintervall", 65535, 0, 60, 260, 2, 1).setUnit("s");
-    group->AddParameter("TrendSteigend", e, b, (e - b) / 10, 262, 4, kScaleFactor).setUnit("bar");
-    group->AddParameter("TrendFallend", e, b, (e - b) / 10, 266, 4, kScaleFactor).setUnit("bar");
+    group->AddParameter(kTrendRising, e, b, (e - b) / 10, 262, 4, kScaleFactor).setUnit("bar");
+    group->AddParameter(kTrendFalling, e, b, (e - b) / 10, 266, 4, kScaleFactor).setUnit("bar");
     group
-        ->AddRange("Simulationsbereich", true, {e, b, b, 271, 4, kScaleFactor},
+        ->AddRange(kSimulationRange, true, {e, b, b, 271, 4, kScaleFactor},
                    {e, b, e, 275, 4, kScaleFactor})
         .setUnit("bar");
-    group
-        ->AddParameter("Simulationsschrittweite", e - b, -(e - b), (e - b) / 100, 279, 4,
-                       kScaleFactor)
+    group->AddParameter(kSimulationStep, e - b, -(e - b), (e - b) / 100, 279, 4, kScaleFactor)
         .setUnit("bar");
     group->AddParameter("Simulationszeitraster", 255, 1, 1, 283, 1, 1).setUnit("s");
     AddTexts(group->AddParameter("Simulationsmodus", 2, 0, 0, 270, 1, 1),
@@ -125,6 +126,22 @@ void CreateSonstiges(Configuration& config) {
 
 std::string Catalogue::RelayLetter(int k) {
     return std::string(1, static_cast<char>('A' + k));
+}
+
+std::string Catalogue::LimitRangeName(int k) {
+    return "Grenzwert" + std::to_string(k + 1);
+}
+
+std::string Catalogue::LimitFunctionName(int k) {
+    return "Grenzwertfunktion " + RelayLetter(k);
+}
+
+std::string Catalogue::PumpSwapName(int k) {
+    return "Pumpentausch " + RelayLetter(k);
+}
+
+std::string Catalogue::PointName(char axis, int n) {
+    return axis + std::to_string(n);
 }
 
 void Catalogue::Create(Configuration& config, const std::vector<std::string>& units) {

@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 #include "model/Catalogue.h"
+#include "model/CatalogueNames.h"
 #include "model/LimitRules.h"
 
 #include <optional>
@@ -10,15 +11,10 @@
 
 namespace {
 
-const char* const kDescriptionSection = "Gerätebeschreibung";
-const char* const kInputGroup = "Eingang";
-
 std::optional<int> DescriptionLine(const std::string& name) {
-    for (int line = 1; line <= Configuration::kDescriptionLines; ++line)
-        if (name == "Zeile" + std::to_string(line))
-            return line - 1;
-    if (name == "Anlagenkennzeichen")
-        return Configuration::kDescriptionLines;
+    for (int line = 0; line < Configuration::kDescriptionCount; ++line)
+        if (name == Configuration::DescriptionKey(line))
+            return line;
     return std::nullopt;
 }
 
@@ -160,8 +156,8 @@ Configuration::Field Configuration::Resolve(const std::string& path) const {
     const std::string group = path.substr(0, slash);
     const std::string name = slash == std::string::npos ? "" : path.substr(slash + 1);
     Field field;
-    field.inInput = group == kInputGroup;
-    if (group == kDescriptionSection) {
+    field.inInput = group == Catalogue::kInputGroup;
+    if (group == Catalogue::kDescriptionSection) {
         if (auto line = DescriptionLine(name)) {
             field.descriptionLine = *line;
             return field;
@@ -193,12 +189,12 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         taken =
             field.rangeBegin ? field.range->SetRangeBegin(text) : field.range->SetRangeEnd(text);
         const std::string& name = field.range->RangeName();
-        scaling = name == "Messbereich" || name == "Skalierung";
+        scaling = name == Catalogue::kMeasuringRange || name == Catalogue::kScaling;
     } else {
-        if (field.inInput && field.parameter->ParName() == "Skaleneinheit")
+        if (field.inInput && field.parameter->ParName() == Catalogue::kScaleUnit)
             return AssignUnit(*field.parameter, text);
         taken = field.parameter->setValue(text);
-        scaling = field.parameter->ParName() == "Skalenkomma";
+        scaling = field.parameter->ParName() == Catalogue::kDecimalPlaces;
     }
     if (field.inInput && scaling) {
         UpdateLimits();
@@ -230,8 +226,12 @@ cParameter* Configuration::ParameterAt(const std::string& path) const {
 }
 
 int Configuration::DescriptionLineAt(const std::string& path) {
-    const std::string prefix = std::string(kDescriptionSection) + "/";
+    const std::string prefix = std::string(Catalogue::kDescriptionSection) + "/";
     if (path.rfind(prefix, 0) != 0)
         return -1;
     return DescriptionLine(path.substr(prefix.size())).value_or(-1);
+}
+
+std::string Configuration::DescriptionKey(int line) {
+    return line < kDescriptionLines ? "Zeile" + std::to_string(line + 1) : Catalogue::kPlantKey;
 }

@@ -118,6 +118,9 @@ public:
     cParameter* ParameterAt(const std::string& path) const;
     /// The description line (0 to 4) "GROUP/NAME" names; -1 when it names none.
     static int DescriptionLineAt(const std::string& path);
+    /// The key of description line `line` (0 to 4) in "Gerätebeschreibung": "Zeile1".."Zeile4",
+    /// then "Anlagenkennzeichen".
+    static std::string DescriptionKey(int line);
 
 private:
     struct Field;

@@ -1,6 +1,7 @@
 #include "model/LimitRules.h"
 
 #include "model/Catalogue.h"
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 
 #include <algorithm>
@@ -29,9 +30,9 @@ float ScaleFactor(float places) {
 
 void LimitRules::UpdateLimits(Configuration& config) {
     config.setEnableNotify(false);
-    cDataGroup& input = config.Data("Eingang");
-    cRange& scale = input.Ranges("Skalierung");
-    scale.RangeEnd().setFactor(ScaleFactor(input.Parameters("Skalenkomma").Value()));
+    cDataGroup& input = config.Data(Catalogue::kInputGroup);
+    cRange& scale = input.Ranges(Catalogue::kScaling);
+    scale.RangeEnd().setFactor(ScaleFactor(input.Parameters(Catalogue::kDecimalPlaces).Value()));
     scale.RangeBegin().setFactor(scale.RangeEnd().Factor());
     const float limit = kMaxScaled / scale.RangeEnd().Factor();
     for (cParameter* end : {&scale.RangeBegin(), &scale.RangeEnd()}) {
@@ -40,27 +41,27 @@ void LimitRules::UpdateLimits(Configuration& config) {
     }
 
     const float b = scale.GetRangeBegin(), e = scale.GetRangeEnd(), f = scale.RangeEnd().Factor();
-    cDataGroup& relays = config.Data("Grenzwerte");
-    for (int i = 1; i <= Catalogue::kRelayCount; ++i) {
-        cRange& range = relays.Ranges("Grenzwert" + std::to_string(i));
+    cDataGroup& relays = config.Data(Catalogue::kLimitsGroup);
+    for (int k = 0; k < Catalogue::kRelayCount; ++k) {
+        cRange& range = relays.Ranges(Catalogue::LimitRangeName(k));
         Follow(range.RangeEnd(), b, e, f);
         Follow(range.RangeBegin(), b, e, f);
     }
-    cDataGroup& table = config.Data("Linearisierung");
-    const cRange& measuring = input.Ranges("Messbereich");
-    for (int i = 1; i <= Catalogue::kPointCount; ++i) {
-        cParameter& x = table.Parameters("X" + std::to_string(i));
+    cDataGroup& table = config.Data(Catalogue::kLinearisationGroup);
+    const cRange& measuring = input.Ranges(Catalogue::kMeasuringRange);
+    for (int n = 1; n <= Catalogue::kPointCount; ++n) {
+        cParameter& x = table.Parameters(Catalogue::PointName('X', n));
         x.setUpperLimit(measuring.GetRangeEnd());
         x.setLowerLimit(measuring.GetRangeBegin());
-        Follow(table.Parameters("Y" + std::to_string(i)), b, e, f);
+        Follow(table.Parameters(Catalogue::PointName('Y', n)), b, e, f);
     }
-    cDataGroup& other = config.Data("Sonstiges");
-    Follow(other.Parameters("TrendSteigend"), b, e, f);
-    Follow(other.Parameters("TrendFallend"), b, e, f);
-    cRange& simulation = other.Ranges("Simulationsbereich");
+    cDataGroup& other = config.Data(Catalogue::kMiscGroup);
+    Follow(other.Parameters(Catalogue::kTrendRising), b, e, f);
+    Follow(other.Parameters(Catalogue::kTrendFalling), b, e, f);
+    cRange& simulation = other.Ranges(Catalogue::kSimulationRange);
     Follow(simulation.RangeEnd(), b, e, f);
     Follow(simulation.RangeBegin(), b, e, f);
-    cParameter& step = other.Parameters("Simulationsschrittweite");
+    cParameter& step = other.Parameters(Catalogue::kSimulationStep);
     step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end
     step.setUpperLimit(e);
     step.setFactor(f);
@@ -69,22 +70,23 @@ void LimitRules::UpdateLimits(Configuration& config) {
 }
 
 void LimitRules::FollowUnit(Configuration& config) {
-    cDataGroup& input = config.Data("Eingang");
-    const cParameter& index = input.Parameters("Skaleneinheit");
+    cDataGroup& input = config.Data(Catalogue::kInputGroup);
+    const cParameter& index = input.Parameters(Catalogue::kScaleUnit);
     const float position = std::nearbyint(index.Value());
     if (position < 0 || position >= static_cast<float>(index.DescriptionCount()))
         return;
     const std::string unit = index.Description(std::to_string(static_cast<int>(position)));
-    input.Ranges("Skalierung").setUnit(unit);
-    cDataGroup& relays = config.Data("Grenzwerte");
-    for (int i = 1; i <= Catalogue::kRelayCount; ++i)
-        relays.Ranges("Grenzwert" + std::to_string(i)).setUnit(unit);
-    cDataGroup& table = config.Data("Linearisierung");
-    for (int i = 1; i <= Catalogue::kPointCount; ++i)
-        table.Parameters("Y" + std::to_string(i)).setUnit(unit);
-    cDataGroup& other = config.Data("Sonstiges");
-    other.Ranges("Simulationsbereich").setUnit(unit);
-    for (const char* name : {"Simulationsschrittweite", "TrendSteigend", "TrendFallend"})
+    input.Ranges(Catalogue::kScaling).setUnit(unit);
+    cDataGroup& relays = config.Data(Catalogue::kLimitsGroup);
+    for (int k = 0; k < Catalogue::kRelayCount; ++k)
+        relays.Ranges(Catalogue::LimitRangeName(k)).setUnit(unit);
+    cDataGroup& table = config.Data(Catalogue::kLinearisationGroup);
+    for (int n = 1; n <= Catalogue::kPointCount; ++n)
+        table.Parameters(Catalogue::PointName('Y', n)).setUnit(unit);
+    cDataGroup& other = config.Data(Catalogue::kMiscGroup);
+    other.Ranges(Catalogue::kSimulationRange).setUnit(unit);
+    for (const char* name :
+         {Catalogue::kSimulationStep, Catalogue::kTrendRising, Catalogue::kTrendFalling})
         other.Parameters(name).setUnit(unit);
 }
 
@@ -93,7 +95,7 @@ void LimitRules::UpdateLimitsKeepingValues(Configuration& config) {
     config.ForEachParameter([&values](cDataGroup&, cParameter& p) { values.push_back(p.Value()); });
     UpdateLimits(config);
     config.setEnableNotify(false);
-    const bool testing = config.Data("Eingang").EnableTestData();
+    const bool testing = config.Data(Catalogue::kInputGroup).EnableTestData();
     config.setEnableTestData(false);
     auto value = values.begin();
     config.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
@@ -112,10 +114,9 @@ void LimitRules::ApplyVariant(Configuration& config, std::uint8_t variant) {
     } else {
         return;
     }
-    cDataGroup& relays = config.Data("Grenzwerte");
+    cDataGroup& relays = config.Data(Catalogue::kLimitsGroup);
     for (int k = 0; k < Catalogue::kRelayCount; ++k)
-        relays.Parameters("Grenzwertfunktion " + Catalogue::RelayLetter(k))
-            .setUpperLimit(functions);
+        relays.Parameters(Catalogue::LimitFunctionName(k)).setUpperLimit(functions);
     for (int k = 0; k < Catalogue::kRelayCount; ++k)
-        relays.Parameters("Pumpentausch " + Catalogue::RelayLetter(k)).setUpperLimit(pumpSwap);
+        relays.Parameters(Catalogue::PumpSwapName(k)).setUpperLimit(pumpSwap);
 }

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 
 namespace {
@@ -60,7 +61,7 @@ void ConfigurationReport::PrintGroup(Printer& printer, const cDataGroup& group) 
 
 void ConfigurationReport::PrintDescriptionBlock(Printer& printer) const {
     printer.setFontSize(kHeadingPoints);
-    printer.PrintLine("Gerätebeschreibung");
+    printer.PrintLine(Catalogue::kDescriptionSection);
     printer.PrintEmptyLine();
     PrintDescriptionLines(printer);
     printer.PrintEmptyLine();

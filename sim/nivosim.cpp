@@ -3,7 +3,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
-#include "cli/GermanCli.h"
+#include "commandline/GermanCli.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 

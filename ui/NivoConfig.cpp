@@ -7,7 +7,7 @@
 // page and of the two small windows into FOLDER and ends. --help and --version answer without
 // a display. Exit codes: 0 done, 1 start failed, 2 usage.
 #include "app/basMain.h"
-#include "cli/GermanCli.h"
+#include "commandline/GermanCli.h"
 #include "device/cSerCom.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"

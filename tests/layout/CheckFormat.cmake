@@ -1,6 +1,7 @@
 # Fails when a source file differs from what clang-format makes of it.
 # Run as: cmake -DSOURCE_DIR=<tree> -DCLANG_FORMAT=<program> -P CheckFormat.cmake
-set(folders base model files device report firmware app platform ui cli sim bench tests fuzz)
+set(folders base model files device report firmware app platform commandline ui cli sim bench tests
+            fuzz)
 set(sources "")
 foreach(folder IN LISTS folders)
     file(GLOB_RECURSE found "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")

@@ -1,4 +1,4 @@
-#include "cli/GermanCli.h"
+#include "commandline/GermanCli.h"
 
 #include "base/ProgramInfo.h"
 
