@@ -48,8 +48,7 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     if (!ConnectDevice(context))
         return;
     TerminalProgress progress;
-    cFirmwareRW firmware;
-    firmware.setSerCom(context.App().SerCom());
+    cFirmwareRW firmware(context.App().SerCom());
     firmware.OnFirmwareRWMessage = PrintStep;
     firmware.OnFirmwareRWFault = [&progress](const std::string& text) {
         progress.UpdateProgress(0); // the line of the percent display is free for the text

@@ -73,8 +73,7 @@ bool FirmwareUpdate::RefusesClose() {
 }
 
 void FirmwareUpdate::StartTransfer() {
-    m_firmware = std::make_unique<cFirmwareRW>();
-    m_firmware->setSerCom(MyNivolantis->SerCom());
+    m_firmware = std::make_unique<cFirmwareRW>(MyNivolantis->SerCom());
     m_firmware->OnFirmwareRWMessage = [this](const std::string& line) { AddLine(line); };
     m_firmware->OnFirmwareRWProgress = [this](double percent) { m_window.UpdateProgress(percent); };
     m_list->clear();
