@@ -4,6 +4,7 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
 #include "ui/main/FieldBindings.h"
@@ -834,11 +835,14 @@ void frmMain::ConnectDevice() {
 }
 
 void frmMain::ShowRefusedPorts() {
-    // Without this the user would only see that nothing was found, not that rights are missing.
+    // Without this the user would only see that nothing was found, not that rights are missing
+    // or that another program holds a port.
     std::string refused;
     for (const PortProbe& probe : MyNivolantis->LastSearch())
-        if (probe.outcome == PortProbe::kNoPermission)
-            refused += (refused.empty() ? "" : "\r\n") + probe.detail;
+        if (probe.outcome == PortProbe::kNoPermission || probe.outcome == PortProbe::kInUse)
+            refused += (refused.empty() ? "" : "\r\n") + (probe.outcome == PortProbe::kInUse
+                                                              ? DeviceTransfer::DescribeProbe(probe)
+                                                              : probe.detail);
     if (!refused.empty())
         ShowMessage(refused, MsgIcon::Exclamation, "Verbinden");
 }
