@@ -111,10 +111,10 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
             return;
         }
         PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
-        if (std::string failure = ReplaceFileContent(out, EepromHexFile::Write(bytes));
-            !failure.empty()) {
-            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. " << failure
-                      << "\n";
+        if (const FileResult<> saved = ReplaceFileContent(out, EepromHexFile::Write(bytes));
+            !saved) {
+            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. "
+                      << saved.Failure() << "\n";
             context.Fail();
             return;
         }
@@ -125,10 +125,10 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
 /// The dump file's bytes; empty after a message when it is missing, has a bad line or does not
 /// hold exactly the EEPROM addresses.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
-    std::string failure;
-    const auto text = ReadFileContent(name, failure);
+    const FileResult<std::string> text = ReadFileContent(name);
     if (!text) {
-        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << failure << "\n";
+        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << text.Failure()
+                  << "\n";
         return std::nullopt;
     }
     std::string fault;

@@ -139,10 +139,9 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
         return false;
     }
     const std::string name = path->toStdString();
-    if (const std::string failure = ReplaceFileContent(name, EepromHexFile::Write(bytes));
-        !failure.empty()) {
-        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" + failure +
-                        "\r\nDie Firmware wurde nicht übertragen.",
+    if (const FileResult<> saved = ReplaceFileContent(name, EepromHexFile::Write(bytes)); !saved) {
+        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" +
+                        saved.Failure() + "\r\nDie Firmware wurde nicht übertragen.",
                     MsgIcon::Critical, kTitle);
         return false;
     }
