@@ -9,7 +9,6 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
-#include "firmware/cHexRecord.h"
 
 #include <CLI/CLI.hpp>
 
@@ -125,20 +124,12 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
 /// The dump file's bytes; empty after a message when it is missing, has a bad line or does not
 /// hold exactly the EEPROM addresses.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
-    const FileResult<std::string> text = ReadFileContent(name);
-    if (!text) {
-        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << text.Failure()
-                  << "\n";
+    FileResult<EepromHexFile::Image> bytes = EepromHexFile::Load(name);
+    if (!bytes) {
+        std::cerr << bytes.Failure() << "\n";
         return std::nullopt;
     }
-    std::string fault;
-    auto bytes = EepromHexFile::Read(*text, fault);
-    if (!fault.empty())
-        std::cerr << "Fehler in der Datei '" << name << "', " << fault << "\n";
-    else if (!bytes)
-        std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
-                  << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
-    return bytes;
+    return *std::move(bytes);
 }
 
 /// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.

@@ -2,6 +2,7 @@
 
 #include "base/EventPump.h"
 #include "base/Platform.h"
+#include "device/DeviceProtocol.h"
 #include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
@@ -328,6 +329,18 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
     ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
     ExpectMessage(refused, MsgIcon::Exclamation, "Verbinden");
+    Press("Connect");
+    VerifyMessages();
+    EXPECT_EQ(0, MyNivolantis->PortNr());
+}
+
+TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
+    OpenMain();
+    cSerCom other;
+    other.setPortPath(1, sim.SlavePath());
+    ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
+    ExpectMessage("COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
+                  MsgIcon::Exclamation, "Verbinden");
     Press("Connect");
     VerifyMessages();
     EXPECT_EQ(0, MyNivolantis->PortNr());
