@@ -113,6 +113,10 @@ std::string cSerCom::OpenError(std::int16_t comNr) const {
     return ValidPort(comNr) ? m_ports[comNr - 1]->ErrorDescription() : "";
 }
 
+OpenFault cSerCom::OpenFaultOf(std::int16_t comNr) const {
+    return ValidPort(comNr) ? m_ports[comNr - 1]->LastOpenFault() : OpenFault::NotPresent;
+}
+
 ConnectResult cSerCom::Connect(std::int16_t conPort, std::string_view conCommand,
                                std::string_view conReturn, const std::string& conSettings,
                                double conTimeout) {
@@ -120,8 +124,7 @@ ConnectResult cSerCom::Connect(std::int16_t conPort, std::string_view conCommand
         return {};
     BusyScope scope(m_busy);
     if (Open(conPort, conSettings) != conPort)
-        return {ConnectResult::kNotOpened,
-                ValidPort(conPort) ? Port(conPort).LastOpenFault() : OpenFault::NotPresent};
+        return {ConnectResult::kNotOpened, OpenFaultOf(conPort)};
     // A failed exchange leaves the buffer as it was: an earlier answer must not count.
     m_buffer.clear();
     Exchange(conCommand, -1, conTimeout);

@@ -40,6 +40,9 @@ public:
     /// Why the last opening of port comNr failed ("Schnittstelle nicht vorhanden." ...); ""
     /// when it succeeded or for a number outside 1 to 16.
     std::string OpenError(std::int16_t comNr) const;
+    /// The kind of that failure; None when the last opening succeeded, NotPresent for a number
+    /// outside 1 to 16.
+    OpenFault OpenFaultOf(std::int16_t comNr) const;
     /// Opens conPort, sends conCommand and waits up to conTimeout seconds for a text answer
     /// closed by a zero byte. Answered, with `port` conPort, when the answer contains conReturn
     /// (letter case ignored; the port stays open and current, the answer in the buffer); a wrong
