@@ -77,13 +77,12 @@ std::string SettingsFiles::setKey(const std::string& section, const std::string&
         std::u8string(reinterpret_cast<const char8_t*>(folder.data()), folder.size()), error);
     if (error)
         return "Der Ordner für '" + m_user + "' kann nicht angelegt werden.";
-    std::string failure;
-    std::optional<std::string> content;
-    if (KindOfPath(m_user) != PathKind::Missing && !(content = ReadFileContent(m_user, failure)))
-        return failure;
-    IniDocument document(FileTextToCp1252(content.value_or("")));
+    FileResult<std::string> content;
+    if (KindOfPath(m_user) != PathKind::Missing && !(content = ReadFileContent(m_user)))
+        return content.Failure();
+    IniDocument document(FileTextToCp1252(*content));
     document.Set(Utf8ToCp1252(section), Utf8ToCp1252(key), Utf8ToCp1252(value));
-    return ReplaceFileContent(m_user, document.Bytes());
+    return ReplaceFileContent(m_user, document.Bytes()).Failure();
 }
 
 std::string SettingsFiles::SavePortPath(int port, const std::string& path) const {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/FileResult.h"
+
 #include <cstdint>
-#include <optional>
 #include <string>
 
 /// Whole-file reading and writing for every file the programs read or write. Only regular files
@@ -23,15 +24,13 @@ PathKind KindOfPath(const std::string& path);
 /// else why ReadFileContent would refuse it. Reads nothing.
 std::string FileReadRefusal(const std::string& path);
 
-/// The whole content of a regular file of at most kMaxFileContent bytes. Empty when it cannot be
-/// read; `failure` then holds the description.
-std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure);
-std::optional<std::string> ReadFileContent(const std::string& path);
+/// The whole content of a regular file of at most kMaxFileContent bytes, or why it cannot be read.
+FileResult<std::string> ReadFileContent(const std::string& path);
 
 /// Replaces a file's whole content. A symlink is written through to its target; a missing file is
 /// created. A file with write protection, a folder, device or pipe is refused. The bytes go to a
 /// temporary file in the same folder, which is renamed over the target (keeping its mode), so a
 /// failed write leaves the old file as it was. A file with other hard links, or in a folder that
 /// cannot take the temporary file, is overwritten in place instead, after its new size has been
-/// reserved on the disk. Returns an empty text on success, else a description of the failure.
-std::string ReplaceFileContent(const std::string& path, const std::string& bytes);
+/// reserved on the disk.
+FileResult<> ReplaceFileContent(const std::string& path, const std::string& bytes);

@@ -184,24 +184,30 @@ PathKind KindOfPath(const std::string& path) {
     return S_ISREG(info.st_mode) ? PathKind::RegularFile : PathKind::Other;
 }
 
-std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure) {
-    failure = FileReadRefusal(path);
+FileResult<std::string> ReadFileContent(const std::string& path) {
+    std::string failure = FileReadRefusal(path);
     if (!failure.empty())
-        return std::nullopt;
+        return FileResult<std::string>::Failed(failure);
     // Non-blocking, in case a pipe took the file's place since the test above.
     OpenFile file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
         failure = ErrorText(errno);
-        return std::nullopt;
+        return FileResult<std::string>::Failed(failure);
     }
     failure = ReadRefusal(info);
     if (!failure.empty())
-        return std::nullopt;
-    return ReadAll(file.fd(), failure);
+        return FileResult<std::string>::Failed(failure);
+    auto content = ReadAll(file.fd(), failure);
+    if (!content)
+        return FileResult<std::string>::Failed(failure);
+    return std::move(*content);
 }
 
-std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
+namespace {
+
+/// ReplaceFileContent's work; the description of the failure, or "" on success.
+std::string Replace(const std::string& path, const std::string& bytes) {
     std::string target;
     if (std::string failure = ResolveLinks(path, target); !failure.empty())
         return failure;
@@ -223,4 +229,10 @@ std::string ReplaceFileContent(const std::string& path, const std::string& bytes
     bool noFolderAccess = false;
     std::string failure = WriteBeside(target, bytes, exists ? &info : nullptr, noFolderAccess);
     return exists && noFolderAccess ? WriteInPlace(target, bytes) : failure;
+}
+
+} // namespace
+
+FileResult<> ReplaceFileContent(const std::string& path, const std::string& bytes) {
+    return FailedIf(Replace(path, bytes));
 }

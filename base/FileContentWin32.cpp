@@ -103,24 +103,30 @@ std::string FileReadRefusal(const std::string& path) {
     return size > kMaxFileContent ? kTooLarge : "";
 }
 
-std::optional<std::string> ReadFileContent(const std::string& path, std::string& failure) {
-    failure = FileReadRefusal(path);
+FileResult<std::string> ReadFileContent(const std::string& path) {
+    std::string failure = FileReadRefusal(path);
     if (!failure.empty())
-        return std::nullopt;
+        return FileResult<std::string>::Failed(failure);
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         failure = LastErrorText();
-        return std::nullopt;
+        return FileResult<std::string>::Failed(failure);
     }
     failure = HandleRefusal(file.handle());
     if (!failure.empty())
-        return std::nullopt;
-    return ReadAll(file.handle(), failure);
+        return FileResult<std::string>::Failed(failure);
+    auto content = ReadAll(file.handle(), failure);
+    if (!content)
+        return FileResult<std::string>::Failed(failure);
+    return std::move(*content);
 }
 
-std::string ReplaceFileContent(const std::string& path, const std::string& bytes) {
+namespace {
+
+/// ReplaceFileContent's work; the description of the failure, or "" on success.
+std::string Replace(const std::string& path, const std::string& bytes) {
     const std::wstring target = Utf8ToWide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
@@ -148,6 +154,12 @@ std::string ReplaceFileContent(const std::string& path, const std::string& bytes
         file.Close();
     DeleteFileW(temp.c_str());
     return failure + (exists ? kOldFileKept : "");
+}
+
+} // namespace
+
+FileResult<> ReplaceFileContent(const std::string& path, const std::string& bytes) {
+    return FailedIf(Replace(path, bytes));
 }
 
 PathKind KindOfPath(const std::string& path) {

@@ -118,8 +118,7 @@ void ExchangeRate(cNivolantis& app) {
 /// on standard error when it fails.
 double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
                      const std::function<bool(cFirmwareRW&)>& transfer) {
-    cFirmwareRW firmware;
-    firmware.setSerCom(serCom);
+    cFirmwareRW firmware(serCom);
     firmware.OnFirmwareRWMessage = [&messages](const std::string& text) {
         messages.push_back(text);
     };

@@ -43,8 +43,16 @@ void AddConnect(CLI::App& cli, CliContext& context) {
     });
 }
 
+/// Whether the port may be opened; a port that another program holds says so, which the file's
+/// rights alone cannot tell.
+std::string PortState(cSerCom& serCom, std::int16_t n, const std::string& path) {
+    serCom.GetStatus(n); // opens the port and closes it at once
+    return serCom.OpenFaultOf(n) == OpenFault::InUse ? serCom.OpenError(n)
+                                                     : PortAccess::Access(path);
+}
+
 /// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file.
-void PrintPorts(const cSerCom& serCom) {
+void PrintPorts(cSerCom& serCom) {
     for (std::int16_t n = 1; n <= serCom.PortCount(); ++n) {
         const std::string path = serCom.PortPath(n);
         if (path.empty())
@@ -52,7 +60,7 @@ void PrintPorts(const cSerCom& serCom) {
         const std::string kind = serCom.PortKind(n);
         std::cout << "COM" << n << ": " << path << ", "
                   << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
-                  << PortAccess::Access(path) << '\n';
+                  << PortState(serCom, n, path) << '\n';
     }
 }
 

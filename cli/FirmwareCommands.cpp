@@ -9,7 +9,6 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "firmware/cFirmwareRW.h"
-#include "firmware/cHexRecord.h"
 
 #include <CLI/CLI.hpp>
 
@@ -48,8 +47,7 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     if (!ConnectDevice(context))
         return;
     TerminalProgress progress;
-    cFirmwareRW firmware;
-    firmware.setSerCom(context.App().SerCom());
+    cFirmwareRW firmware(context.App().SerCom());
     firmware.OnFirmwareRWMessage = PrintStep;
     firmware.OnFirmwareRWFault = [&progress](const std::string& text) {
         progress.UpdateProgress(0); // the line of the percent display is free for the text
@@ -112,10 +110,10 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
             return;
         }
         PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
-        if (std::string failure = ReplaceFileContent(out, EepromHexFile::Write(bytes));
-            !failure.empty()) {
-            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. " << failure
-                      << "\n";
+        if (const FileResult<> saved = ReplaceFileContent(out, EepromHexFile::Write(bytes));
+            !saved) {
+            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. "
+                      << saved.Failure() << "\n";
             context.Fail();
             return;
         }
@@ -126,20 +124,12 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
 /// The dump file's bytes; empty after a message when it is missing, has a bad line or does not
 /// hold exactly the EEPROM addresses.
 std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
-    std::string failure;
-    const auto text = ReadFileContent(name, failure);
-    if (!text) {
-        std::cerr << "Die Datei '" << name << "' konnte nicht gelesen werden. " << failure << "\n";
+    FileResult<EepromHexFile::Image> bytes = EepromHexFile::Load(name);
+    if (!bytes) {
+        std::cerr << bytes.Failure() << "\n";
         return std::nullopt;
     }
-    std::string fault;
-    auto bytes = EepromHexFile::Read(*text, fault);
-    if (!fault.empty())
-        std::cerr << "Fehler in der Datei '" << name << "', " << fault << "\n";
-    else if (!bytes)
-        std::cerr << "Die Datei '" << name << "' enthält nicht genau die EEPROM-Adressen 0 bis "
-                  << cHexRecord::HexStr(kEepromSize - 1, 0) << ".\n";
-    return bytes;
+    return *std::move(bytes);
 }
 
 /// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.

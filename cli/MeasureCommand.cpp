@@ -1,8 +1,8 @@
 #include "cli/MeasureCommand.h"
 
 #include "app/cNivolantis.h"
-#include "base/NumberText.h"
 #include "cli/CliContext.h"
+#include "device/Measurement.h"
 #include "device/cSerCom.h"
 
 #include <CLI/CLI.hpp>
@@ -14,21 +14,10 @@
 
 namespace {
 
-constexpr double kAnswerTimeoutS = 1.0;
-const char* const kFailed = "Fehler";
-
 volatile std::sig_atomic_t g_stop = 0;
 
 void Stop(int) {
     g_stop = 1;
-}
-
-/// Sends a measuring command; the device's answer as a number, or empty when it did not give
-/// exactly `length` bytes.
-std::optional<double> Ask(cSerCom& serCom, const char* command, std::int16_t length) {
-    if (serCom.Command(command, length, kAnswerTimeoutS) != length)
-        return std::nullopt;
-    return serCom.getBufferLong();
 }
 
 /// The scaled value shows in the device's own decimal places and unit, so they are read from
@@ -47,16 +36,11 @@ bool ReadScaling(cNivolantis& app) {
 
 /// One line "12 mA  123,45 m  2048 A/D"; false when a value did not arrive.
 bool PrintValues(cNivolantis& app, const std::string& unit) {
-    cSerCom& serCom = app.SerCom();
-    const auto current = Ask(serCom, "Q", 2);
-    const auto scaled = Ask(serCom, "i", 4);
-    const auto converter = Ask(serCom, "q", 2);
-    const float factor = app.Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
-    std::cout << (current ? NumberToText(*current / 1000) : kFailed) << " mA  "
-              << (scaled ? NumberToText(*scaled / factor) : kFailed) << ' ' << unit << "  "
-              << (converter ? std::to_string(static_cast<long>(*converter)) : kFailed) << " A/D"
+    const Measurement values = Measurement::Read(app.SerCom(), app.Config());
+    const auto texts = values.Texts();
+    std::cout << texts[0] << " mA  " << texts[1] << ' ' << unit << "  " << texts[2] << " A/D"
               << std::endl;
-    return current && scaled && converter;
+    return values.Complete();
 }
 
 /// Waits up to `seconds`, ending early when the user stops the command.

@@ -27,8 +27,8 @@ bool IsPdfName(const std::string& file) {
 
 /// The report as text into the file, replacing it only when complete.
 void SaveText(CliContext& context, const std::string& file, const std::string& text) {
-    if (const std::string failure = ReplaceFileContent(file, text); !failure.empty()) {
-        std::cerr << "Die Textdatei kann nicht geschrieben werden. " << failure << '\n';
+    if (const FileResult<> saved = ReplaceFileContent(file, text); !saved) {
+        std::cerr << "Die Textdatei kann nicht geschrieben werden. " << saved.Failure() << '\n';
         context.Fail();
     }
 }

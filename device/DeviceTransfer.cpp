@@ -4,7 +4,6 @@
 #include "base/Platform.h"
 #include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
-#include "device/PortAccess.h"
 #include "device/cSerCom.h"
 #include "model/CatalogueNames.h"
 #include "model/Configuration.h"
@@ -23,6 +22,7 @@ constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
 const char* const kWriteTitle = "Gerät schreiben";
 const char* const kReadTitle = "Gerät lesen";
 const char* const kPortMissing = "Schnittstelle nicht vorhanden."; ///< the port's own reason
+const char* const kChannelBusy = "Die Schnittstelle ist belegt: eine andere Übertragung läuft.";
 
 /// A failure that ends a transfer with one message box.
 struct TransferFailure : std::runtime_error {
@@ -57,6 +57,19 @@ TransferFailure WrongVariant(std::uint8_t device, std::uint8_t chosen) {
             "Das Gerät meldet: '" + HardwareVariants::Text(device) +
                 "'.\r\nIn den Optionen eingestellt: '" + HardwareVariants::Text(chosen) +
                 "'.\r\nBitte unter Optionen die richtige Gerätevariante einstellen."};
+}
+
+PortProbe::Outcome OutcomeOf(OpenFault fault) {
+    switch (fault) {
+    case OpenFault::NotPresent:
+        return PortProbe::kNotPresent;
+    case OpenFault::InUse:
+        return PortProbe::kInUse;
+    case OpenFault::NoPermission:
+        return PortProbe::kNoPermission;
+    default:
+        return PortProbe::kCannotOpen;
+    }
 }
 
 std::string Outcome(const PortProbe& probe) {
@@ -138,20 +151,27 @@ SearchState DeviceTransfer::Search() {
 
 PortProbe DeviceTransfer::Probe(std::int16_t port) {
     PortProbe probe{port, m_serCom.PortPath(port), PortProbe::kNoAnswer, ""};
-    const auto answered =
+    const ConnectResult result =
         m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings, kIdentTimeoutS);
-    if (!answered) {
+    switch (result.outcome) {
+    case ConnectResult::kAnswered:
+        probe.outcome = PortProbe::kFound;
+        break;
+    case ConnectResult::kWrongAnswer:
+        probe.outcome = PortProbe::kWrongAnswer;
+        break;
+    case ConnectResult::kNoAnswer:
+        return probe;
+    case ConnectResult::kNotOpened:
+        probe.outcome = OutcomeOf(result.fault);
         probe.detail = m_serCom.OpenError(port);
-        probe.outcome = probe.detail == kPortMissing ? PortProbe::kNotPresent
-                        : probe.detail == PortAccess::PermissionDenied(probe.path)
-                            ? PortProbe::kNoPermission
-                            : PortProbe::kCannotOpen;
-    } else {
-        probe.detail = m_serCom.getBufferStr();
-        probe.outcome = *answered == port      ? PortProbe::kFound
-                        : probe.detail.empty() ? PortProbe::kNoAnswer
-                                               : PortProbe::kWrongAnswer;
+        return probe;
+    case ConnectResult::kRefused:
+        probe.outcome = PortProbe::kCannotOpen;
+        probe.detail = kChannelBusy;
+        return probe;
     }
+    probe.detail = m_serCom.getBufferStr();
     return probe;
 }
 

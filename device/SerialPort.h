@@ -12,6 +12,15 @@ enum class SerialWait {
     Failed,  ///< port not open, hang-up of the other side or a vanished device
 };
 
+/// Why opening a serial port failed.
+enum class OpenFault {
+    None,         ///< the last opening succeeded
+    NotPresent,   ///< no such device
+    InUse,        ///< held open by another handle, in this program or another
+    NoPermission, ///< this user may not open the device file
+    Other,        ///< anything else, for instance line settings the driver refuses
+};
+
 /// One serial port of the PC, opened for this process alone. Received bytes collect in the
 /// port's own receive buffer until ReadAll takes them. Single-threaded use; waits block the
 /// caller for at most the time given and never spin.
@@ -46,6 +55,8 @@ public:
     virtual double CharacterSeconds() const = 0;
     /// German description of the last failure ("Schnittstelle nicht vorhanden." ...).
     virtual std::string ErrorDescription() const = 0;
+    /// Why the last Open failed; None after one that succeeded.
+    virtual OpenFault LastOpenFault() const = 0;
 };
 
 /// A port of the operating system's serial API (the back end is chosen when building).

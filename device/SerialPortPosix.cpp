@@ -76,6 +76,24 @@ tcflag_t CharacterFlags(const SerialSettings& settings) {
     }
 }
 
+OpenFault FaultOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case EIO:
+        return OpenFault::NotPresent;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return OpenFault::InUse;
+    case EACCES:
+    case EPERM:
+        return OpenFault::NoPermission;
+    default:
+        return OpenFault::Other;
+    }
+}
+
 std::string OpenFailure(int error) {
     switch (error) {
     case ENOENT:
@@ -109,6 +127,7 @@ public:
     SerialWait WaitReadable(double timeoutSeconds) override;
     double CharacterSeconds() const override { return m_characterSeconds; }
     std::string ErrorDescription() const override { return m_error; }
+    OpenFault LastOpenFault() const override { return m_openFault; }
 
 private:
     bool Fail(std::string description);
@@ -126,6 +145,7 @@ private:
     bool m_hungUp = false;
     std::string m_received;
     std::string m_error;
+    OpenFault m_openFault = OpenFault::None;
     double m_characterSeconds = 10.0 / 19200;
 };
 
@@ -136,14 +156,18 @@ bool SerialPortPosix::Fail(std::string description) {
 
 bool SerialPortPosix::Open(const std::string& path, const std::string& settings) {
     Close();
+    m_openFault = OpenFault::Other;
     const auto parsed = SerialSettings::Parse(settings);
     const speed_t speed = parsed ? SpeedOf(parsed->baud) : B0;
     if (speed == B0)
         return Fail(kBadSettings);
     m_fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0)
-        return Fail(errno == EACCES || errno == EPERM ? PortAccess::PermissionDenied(path)
-                                                      : OpenFailure(errno));
+    if (m_fd < 0) {
+        const int error = errno;
+        m_openFault = FaultOf(error);
+        return Fail(m_openFault == OpenFault::NoPermission ? PortAccess::PermissionDenied(path)
+                                                           : OpenFailure(error));
+    }
     // Lock before touching the line settings, so a port in use keeps its own.
     if (!Lock() || !Configure(*parsed, speed)) {
         Close();
@@ -154,15 +178,18 @@ bool SerialPortPosix::Open(const std::string& path, const std::string& settings)
     ::tcflush(m_fd, TCIOFLUSH);
     m_characterSeconds = parsed->CharacterSeconds();
     m_error.clear();
+    m_openFault = OpenFault::None;
     return true;
 }
 
 bool SerialPortPosix::Lock() {
     // TIOCEXCL alone does not stop root; the advisory lock stops every program that asks.
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
-        return Fail(OpenFailure(errno));
-    if (::ioctl(m_fd, TIOCEXCL) != 0 && !Unsupported(errno))
-        return Fail(OpenFailure(errno));
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 ||
+        (::ioctl(m_fd, TIOCEXCL) != 0 && !Unsupported(errno))) {
+        const int error = errno;
+        m_openFault = FaultOf(error);
+        return Fail(OpenFailure(error));
+    }
     return true;
 }
 

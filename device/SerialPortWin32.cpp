@@ -46,6 +46,21 @@ std::string SystemMessage(DWORD error) {
     return message.empty() ? "Fehler " + std::to_string(error) + "." : WideToUtf8(message);
 }
 
+OpenFault FaultOf(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_UNIT:
+    case ERROR_DEV_NOT_EXIST:
+        return OpenFault::NotPresent;
+    case ERROR_ACCESS_DENIED: // what another program's open port gives
+    case ERROR_SHARING_VIOLATION:
+        return OpenFault::InUse;
+    default:
+        return OpenFault::Other;
+    }
+}
+
 std::string OpenFailure(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -100,6 +115,7 @@ public:
     SerialWait WaitReadable(double timeoutSeconds) override;
     double CharacterSeconds() const override { return m_characterSeconds; }
     std::string ErrorDescription() const override { return m_error; }
+    OpenFault LastOpenFault() const override { return m_openFault; }
 
 private:
     bool Fail(std::string description);
@@ -117,6 +133,7 @@ private:
     DWORD m_readTimeoutMs = 0;
     std::string m_received;
     std::string m_error;
+    OpenFault m_openFault = OpenFault::None;
     double m_characterSeconds = 10.0 / 19200;
 };
 
@@ -127,14 +144,18 @@ bool SerialPortWin32::Fail(std::string description) {
 
 bool SerialPortWin32::Open(const std::string& path, const std::string& settings) {
     Close();
+    m_openFault = OpenFault::Other;
     const auto parsed = SerialSettings::Parse(settings);
     if (!parsed)
         return Fail(kBadSettings);
     // No sharing: a second opener, in this program or another, is refused.
     m_handle = CreateFileW(DeviceName(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (m_handle == INVALID_HANDLE_VALUE)
-        return Fail(OpenFailure(GetLastError()));
+    if (m_handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        m_openFault = FaultOf(error);
+        return Fail(OpenFailure(error));
+    }
     if (GetFileType(m_handle) != FILE_TYPE_CHAR)
         Fail(std::string(kCannotOpen) + "keine serielle Schnittstelle.");
     else if (Configure(*parsed))
@@ -146,6 +167,7 @@ bool SerialPortWin32::Open(const std::string& path, const std::string& settings)
     // Best effort: the device does not need DTR, and a pseudo-terminal has no modem lines.
     EscapeCommFunction(m_handle, CLRDTR);
     PurgeComm(m_handle, PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR);
+    m_openFault = OpenFault::None;
     return true;
 }
 

@@ -17,7 +17,15 @@ struct SearchState {
 /// the outcome. `kFound` carries the identification in `detail`, `kWrongAnswer` the answer,
 /// `kCannotOpen` the port's own reason.
 struct PortProbe {
-    enum Outcome { kFound, kNoAnswer, kWrongAnswer, kNotPresent, kCannotOpen, kNoPermission };
+    enum Outcome {
+        kFound,
+        kNoAnswer,
+        kWrongAnswer,
+        kNotPresent,
+        kInUse,
+        kCannotOpen,
+        kNoPermission
+    };
     std::int16_t port = 0;
     std::string path;
     Outcome outcome = kNoAnswer;

@@ -113,21 +113,25 @@ std::string cSerCom::OpenError(std::int16_t comNr) const {
     return ValidPort(comNr) ? m_ports[comNr - 1]->ErrorDescription() : "";
 }
 
-std::optional<std::int16_t> cSerCom::Connect(std::int16_t conPort, std::string_view conCommand,
-                                             std::string_view conReturn,
-                                             const std::string& conSettings, double conTimeout) {
+OpenFault cSerCom::OpenFaultOf(std::int16_t comNr) const {
+    return ValidPort(comNr) ? m_ports[comNr - 1]->LastOpenFault() : OpenFault::NotPresent;
+}
+
+ConnectResult cSerCom::Connect(std::int16_t conPort, std::string_view conCommand,
+                               std::string_view conReturn, const std::string& conSettings,
+                               double conTimeout) {
     if (m_busy)
-        return 0;
+        return {};
     BusyScope scope(m_busy);
     if (Open(conPort, conSettings) != conPort)
-        return std::nullopt;
+        return {ConnectResult::kNotOpened, OpenFaultOf(conPort)};
     // A failed exchange leaves the buffer as it was: an earlier answer must not count.
     m_buffer.clear();
     Exchange(conCommand, -1, conTimeout);
     if (ContainsIgnoringCase(m_buffer, conReturn))
-        return conPort;
+        return {ConnectResult::kAnswered, OpenFault::None, conPort};
     Close(conPort);
-    return 0;
+    return {m_buffer.empty() ? ConnectResult::kNoAnswer : ConnectResult::kWrongAnswer};
 }
 
 std::int16_t cSerCom::Command(std::string_view command, std::int16_t expectedLength,

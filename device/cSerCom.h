@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ConnectResult.h"
 #include "device/PortDiscovery.h"
 #include "device/SerialPort.h"
 
@@ -39,13 +40,17 @@ public:
     /// Why the last opening of port comNr failed ("Schnittstelle nicht vorhanden." ...); ""
     /// when it succeeded or for a number outside 1 to 16.
     std::string OpenError(std::int16_t comNr) const;
+    /// The kind of that failure; None when the last opening succeeded, NotPresent for a number
+    /// outside 1 to 16.
+    OpenFault OpenFaultOf(std::int16_t comNr) const;
     /// Opens conPort, sends conCommand and waits up to conTimeout seconds for a text answer
-    /// closed by a zero byte. conPort when the answer contains conReturn (letter case ignored;
-    /// the port stays open and current, the answer in the buffer); 0 when it does not (the port
-    /// is closed again); empty when the port could not be opened.
-    std::optional<std::int16_t> Connect(std::int16_t conPort, std::string_view conCommand,
-                                        std::string_view conReturn, const std::string& conSettings,
-                                        double conTimeout);
+    /// closed by a zero byte. Answered, with `port` conPort, when the answer contains conReturn
+    /// (letter case ignored; the port stays open and current, the answer in the buffer); a wrong
+    /// or no answer closes the port again; a port that cannot be opened says why (not there,
+    /// in use, no permission), with the reason's text in OpenError.
+    ConnectResult Connect(std::int16_t conPort, std::string_view conCommand,
+                          std::string_view conReturn, const std::string& conSettings,
+                          double conTimeout);
 
     /// Sends `command` to the current port and waits for the answer, letting window events
     /// run at least every 10 ms. expectedLength >= 0: waits until that many bytes came or

@@ -20,8 +20,10 @@ bool ParameterFile::Write(const std::string& fileName) {
                     MsgIcon::Critical);
         return false;
     }
-    if (m_ini.Open(fileName, true) == cIniFile::OpenResult::Failed)
+    if (const auto opened = m_ini.Open(fileName, true); !opened) {
+        ShowMessage(cIniFile::OpenFailureText(fileName, opened.Failure()), MsgIcon::Critical);
         return false;
+    }
 
     std::vector<cIniFile::Entry> entries;
     m_config.ForEachParameter([&entries](cDataGroup& group, cParameter& parameter) {
@@ -35,8 +37,8 @@ bool ParameterFile::Write(const std::string& fileName) {
     entries.push_back({"Programm", "Name", program.name});
     entries.push_back({"Programm", "Version", program.VersionText()});
 
-    if (std::string failure = m_ini.setKeys(entries); !failure.empty()) {
-        ShowMessage("Fehler beim Speichern der Datei '" + fileName + "': " + failure,
+    if (const FileResult<> written = m_ini.setKeys(entries); !written) {
+        ShowMessage("Fehler beim Speichern der Datei '" + fileName + "': " + written.Failure(),
                     MsgIcon::Critical);
         return false;
     }
@@ -46,10 +48,12 @@ bool ParameterFile::Write(const std::string& fileName) {
 
 bool ParameterFile::Read(const std::string& fileName) {
     if (!fileName.empty()) {
-        const cIniFile::OpenResult opened = m_ini.Open(fileName, false);
-        if (opened == cIniFile::OpenResult::Failed) // already reported
+        const auto opened = m_ini.Open(fileName, false);
+        if (!opened) {
+            ShowMessage(cIniFile::OpenFailureText(fileName, opened.Failure()), MsgIcon::Critical);
             return false;
-        if (opened == cIniFile::OpenResult::Existed)
+        }
+        if (*opened == cIniFile::Opened::Existed)
             return Load(fileName);
     }
     ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
@@ -59,9 +63,8 @@ bool ParameterFile::Read(const std::string& fileName) {
 /// A file that cannot be read, or is no parameter file at all, is refused with one message
 /// before anything in the model changes.
 bool ParameterFile::Load(const std::string& fileName) {
-    if (std::string failure = m_ini.Reload(); !failure.empty()) {
-        ShowMessage("Fehler beim Öffnen der Datei '" + fileName + "': " + failure,
-                    MsgIcon::Critical);
+    if (const FileResult<> loaded = m_ini.Reload(); !loaded) {
+        ShowMessage(cIniFile::OpenFailureText(fileName, loaded.Failure()), MsgIcon::Critical);
         return false;
     }
     if (!HasGroupSection()) {

@@ -5,62 +5,61 @@
 #include "files/Cp1252.h"
 
 bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
-    return Open(Dateiname, Create) == OpenResult::Existed;
+    const FileResult<Opened> opened = Open(Dateiname, Create);
+    if (!opened)
+        ShowMessage(OpenFailureText(Dateiname, opened.Failure()), MsgIcon::Critical);
+    return opened && *opened == Opened::Existed;
 }
 
-cIniFile::OpenResult cIniFile::Open(const std::string& Dateiname, bool Create) {
+std::string cIniFile::OpenFailureText(const std::string& Dateiname, const std::string& failure) {
+    return "Fehler beim Öffnen der Datei '" + Dateiname + "': " + failure;
+}
+
+FileResult<cIniFile::Opened> cIniFile::Open(const std::string& Dateiname, bool Create) {
     const PathKind kind = KindOfPath(Dateiname);
     if (kind == PathKind::RegularFile || (Create && kind == PathKind::Other)) {
-        if (std::string refusal = FileReadRefusal(Dateiname); !refusal.empty()) {
-            ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + refusal,
-                        MsgIcon::Critical);
-            return OpenResult::Failed;
-        }
+        if (std::string refusal = FileReadRefusal(Dateiname); !refusal.empty())
+            return FileResult<Opened>::Failed(refusal);
         m_fileName = Dateiname;
         m_document.reset();
-        return OpenResult::Existed;
+        return Opened::Existed;
     }
     m_document.reset();
     if (!Create) {
         m_fileName.clear();
-        return OpenResult::Missing;
+        return Opened::Missing;
     }
-    if (std::string failure = ReplaceFileContent(Dateiname, ""); !failure.empty()) {
-        ShowMessage("Fehler beim Öffnen der Datei '" + Dateiname + "': " + failure,
-                    MsgIcon::Critical);
-        return OpenResult::Failed;
-    }
+    if (const FileResult<> created = ReplaceFileContent(Dateiname, ""); !created)
+        return FileResult<Opened>::Failed(created.Failure());
     m_fileName = Dateiname;
-    return OpenResult::Created;
+    return Opened::Created;
 }
 
 bool cIniFile::setKey(const std::string& section, const std::string& key,
                       const std::string& value) {
-    return setKeys({{section, key, value}}).empty();
+    return setKeys({{section, key, value}}).Ok();
 }
 
-std::string cIniFile::setKeys(const std::vector<Entry>& entries) {
+FileResult<> cIniFile::setKeys(const std::vector<Entry>& entries) {
     if (m_fileName.empty())
-        return "Kein Dateiname angegeben.";
+        return FileResult<>::Failed("Kein Dateiname angegeben.");
     IniDocument document = Load();
     for (const auto& entry : entries)
         document.Set(Utf8ToCp1252(entry.section), Utf8ToCp1252(entry.key),
                      Utf8ToCp1252(entry.value));
-    std::string failure = ReplaceFileContent(m_fileName, document.Bytes());
-    if (failure.empty())
+    FileResult<> written = ReplaceFileContent(m_fileName, document.Bytes());
+    if (written)
         m_document = std::move(document);
     else
         m_document.reset();
-    return failure;
+    return written;
 }
 
-std::string cIniFile::Reload() {
-    std::string failure;
-    std::optional<std::string> content;
-    if (!m_fileName.empty())
-        content = ReadFileContent(m_fileName, failure);
-    m_document = IniDocument(FileTextToCp1252(content.value_or("")));
-    return failure;
+FileResult<> cIniFile::Reload() {
+    FileResult<std::string> content =
+        m_fileName.empty() ? FileResult<std::string>() : ReadFileContent(m_fileName);
+    m_document = IniDocument(FileTextToCp1252(content ? *content : ""));
+    return FailedIf(content.Failure());
 }
 
 bool cIniFile::HasSection(const std::string& section) const {
@@ -79,5 +78,6 @@ std::string cIniFile::getKey(const std::string& section, const std::string& key)
 IniDocument cIniFile::Load() const {
     if (m_fileName.empty())
         return {};
-    return IniDocument(FileTextToCp1252(ReadFileContent(m_fileName).value_or("")));
+    const FileResult<std::string> content = ReadFileContent(m_fileName);
+    return IniDocument(FileTextToCp1252(content ? *content : ""));
 }

@@ -1,11 +1,35 @@
 #include "firmware/EepromHexFile.h"
 
+#include "base/FileContent.h"
 #include "firmware/cHexFile.h"
+
+#include <optional>
 
 namespace {
 
 constexpr std::int16_t kRecordSize = 16;         // data bytes per line of the dump
 constexpr char kEndOfFileLine[] = ":00000001FF"; // end-of-file record
+
+/// The bytes of the text; nothing when a line is no valid record (`fault` then says which and
+/// why) or when the text does not hold exactly the addresses 0 … 511 (`fault` empty).
+std::optional<EepromHexFile::Image> Parse(const std::string& text, std::string& fault) {
+    cHexFile file;
+    const bool read = file.OpenHexText(text);
+    fault = file.Fault();
+    if (!read || file.DataOutsideImage() ||
+        file.HighestDataAddress() >= static_cast<std::int64_t>(EepromHexFile::kSize))
+        return std::nullopt;
+    EepromHexFile::Image bytes{};
+    for (std::size_t a = 0; a < EepromHexFile::kSize; ++a)
+        if (!file.GetByte(static_cast<std::int32_t>(a), bytes[a]))
+            return std::nullopt;
+    return bytes;
+}
+
+std::string AddressesFault(const std::string& subject) {
+    return subject + " enthält nicht genau die EEPROM-Adressen 0 bis " +
+           cHexRecord::HexStr(EepromHexFile::kSize - 1, 0) + ".";
+}
 
 } // namespace
 
@@ -20,17 +44,24 @@ std::string EepromHexFile::Write(const Image& bytes) {
     return file.HexText();
 }
 
-std::optional<EepromHexFile::Image> EepromHexFile::Read(const std::string& text,
-                                                        std::string& fault) {
-    cHexFile file;
-    const bool read = file.OpenHexText(text);
-    fault = file.Fault();
-    if (!read || file.DataOutsideImage() ||
-        file.HighestDataAddress() >= static_cast<std::int64_t>(kSize))
-        return std::nullopt;
-    Image bytes{};
-    for (std::size_t a = 0; a < kSize; ++a)
-        if (!file.GetByte(static_cast<std::int32_t>(a), bytes[a]))
-            return std::nullopt;
-    return bytes;
+FileResult<EepromHexFile::Image> EepromHexFile::Read(const std::string& text) {
+    std::string fault;
+    auto bytes = Parse(text, fault);
+    if (!bytes)
+        return FileResult<Image>::Failed(fault.empty() ? AddressesFault("Der Text") : fault);
+    return *bytes;
+}
+
+FileResult<EepromHexFile::Image> EepromHexFile::Load(const std::string& path) {
+    const FileResult<std::string> text = ReadFileContent(path);
+    if (!text)
+        return FileResult<Image>::Failed("Die Datei '" + path + "' konnte nicht gelesen werden. " +
+                                         text.Failure());
+    std::string fault;
+    auto bytes = Parse(*text, fault);
+    if (!fault.empty())
+        return FileResult<Image>::Failed("Fehler in der Datei '" + path + "', " + fault);
+    if (!bytes)
+        return FileResult<Image>::Failed(AddressesFault("Die Datei '" + path + "'"));
+    return *bytes;
 }

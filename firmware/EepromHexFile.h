@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileResult.h"
 #include "device/DeviceProtocol.h"
 
 #include <array>
@@ -17,9 +18,12 @@ using Image = std::array<std::uint8_t, kSize>;
 /// The complete file text for the bytes.
 std::string Write(const Image& bytes);
 
-/// The bytes of a dump file's text; nothing when a line of it is no valid record (`fault`
-/// then says which and why, as "Zeile 3: " + the reason) or when it does not hold exactly
-/// the addresses 0 … 511 (`fault` empty). Shows no message.
-std::optional<Image> Read(const std::string& text, std::string& fault);
+/// The bytes of a dump file's text, or why it is none: "Zeile 3: " + the reason for a line that
+/// is no valid record, or that it does not hold exactly the addresses 0 … 511.
+FileResult<Image> Read(const std::string& text);
+
+/// The bytes of the dump file `path`, or why it is none, in a sentence naming the file. Shows no
+/// message.
+FileResult<Image> Load(const std::string& path);
 
 } // namespace EepromHexFile

@@ -47,12 +47,6 @@ std::string FailureText(const char* function, const std::exception& error) {
 
 } // namespace
 
-cSerCom& cFirmwareRW::SerCom() const {
-    if (m_serCom == nullptr)
-        throw std::logic_error("Kein serieller Kanal eingestellt.");
-    return *m_serCom;
-}
-
 bool cFirmwareRW::WriteHexFile(const std::string& FileName) {
     try {
         return !RefusedWhileBusy() && Write(FileName);
@@ -81,25 +75,25 @@ bool cFirmwareRW::RefusedWhileBusy() {
 bool cFirmwareRW::Write(const std::string& fileName) {
     m_echoErrors = 0;
     m_echoErrorsInRow = 0;
-    if (!m_writeImage.OpenHexFile(fileName)) {
-        if (!m_writeImage.Fault().empty())
-            Fail("Fehler in der Datei '" + fileName + "', " + m_writeImage.Fault());
+    cHexFile image;
+    if (!image.OpenHexFile(fileName)) {
+        if (!image.Fault().empty())
+            Fail("Fehler in der Datei '" + fileName + "', " + image.Fault());
         else
             Fail("Fehler beim Öffnen der Datei '" + fileName +
                  "'. Datei nicht vorhanden oder keine Hex-Datei.");
         return false;
     }
-    Report("Datei '" + fileName + "' geöffnet (" + std::to_string(m_writeImage.ByteSize()) +
-           " Bytes).");
-    if (!FitsFlash(fileName) || !CallBootloader() || !IdentifyBootloader())
+    Report("Datei '" + fileName + "' geöffnet (" + std::to_string(image.ByteSize()) + " Bytes).");
+    if (!FitsFlash(image, fileName) || !CallBootloader() || !IdentifyBootloader())
         return false;
     Report("Daten werden geschrieben " + DateAndTime());
     DoEvents();
     // Gaps are written as erased bytes, so nothing after a gap is lost; for a file without
     // gaps the end is its byte count.
-    const auto end = static_cast<std::int32_t>(m_writeImage.HighestDataAddress() + 1);
+    const auto end = static_cast<std::int32_t>(image.HighestDataAddress() + 1);
     for (std::int32_t a = 0; a < end; a += kBlockSize) {
-        if (!WriteBlock(a))
+        if (!WriteBlock(image, a))
             return false;
         Progress(static_cast<double>(a) / end * 100);
     }
@@ -116,13 +110,13 @@ bool cFirmwareRW::Write(const std::string& fileName) {
     return false;
 }
 
-bool cFirmwareRW::FitsFlash(const std::string& fileName) {
-    const std::int64_t highest = m_writeImage.HighestDataAddress();
+bool cFirmwareRW::FitsFlash(const cHexFile& image, const std::string& fileName) {
+    const std::int64_t highest = image.HighestDataAddress();
     if (highest < 0) {
         Fail("Die Datei '" + fileName + "' enthält keine Daten.");
         return false;
     }
-    if (m_writeImage.DataOutsideImage() || highest >= kFlashSize) {
+    if (image.DataOutsideImage() || highest >= kFlashSize) {
         Fail("Die Datei '" + fileName + "' enthält Daten außerhalb des Flash-Speichers (0 bis " +
              Hex(kFlashSize - 1) + ").");
         return false;
@@ -153,14 +147,14 @@ bool cFirmwareRW::IdentifyBootloader() {
     return true;
 }
 
-bool cFirmwareRW::WriteBlock(std::int32_t adress) {
+bool cFirmwareRW::WriteBlock(const cHexFile& image, std::int32_t adress) {
     cSerCom& serCom = SerCom();
     const std::string open = DeviceProtocol::Frame(kOpenBlock, adress);
     if (serCom.Command(open, kOpenBlockReplyLength, kOpenBlockTimeoutS) != kOpenBlockReplyLength) {
         Fail("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
         return false;
     }
-    const std::string data = Block(adress);
+    const std::string data = Block(image, adress);
     for (std::size_t i = 0; i + 1 < data.size(); ++i)
         if (!WriteByte(adress, data[i]))
             return false;
@@ -191,11 +185,11 @@ bool cFirmwareRW::WriteByte(std::int32_t blockAdress, char byte) {
     return false;
 }
 
-std::string cFirmwareRW::Block(std::int32_t adress) const {
+std::string cFirmwareRW::Block(const cHexFile& image, std::int32_t adress) {
     std::string data;
     for (std::int32_t a = adress; a < adress + kBlockSize; ++a) {
         std::uint8_t value = 0;
-        m_writeImage.GetByte(a, value); // an empty cell holds 0xFF, as erased flash does
+        image.GetByte(a, value); // an empty cell holds 0xFF, as erased flash does
         data += static_cast<char>(value);
     }
     return data;
@@ -207,6 +201,7 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
         return false;
     Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
     cSerCom& serCom = SerCom();
+    cHexFile image;
     for (std::int32_t a = 0; a < size; ++a) {
         if (m_cancel != nullptr && m_cancel->Requested()) {
             m_cancelled = true;
@@ -220,13 +215,13 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
                  "' wurde nicht gespeichert.");
             return false;
         }
-        m_readImage.SetByte(a, serCom.getBufferByte());
+        image.SetByte(a, serCom.getBufferByte());
         Progress(static_cast<double>(a) / size * 100);
     }
     Progress(0);
-    m_readImage.ReStructHexData(kRecordSize, kFlashSize);
+    image.ReStructHexData(kRecordSize, kFlashSize);
     Report("Hex-Daten aufbereitet.");
-    if (!m_readImage.SaveHexFile(fileName))
+    if (!image.SaveHexFile(fileName))
         throw std::runtime_error("Die Datei '" + fileName + "' konnte nicht gespeichert werden.");
     Report("Hex-Daten in Datei '" + fileName + "' gespeichert.");
     return true;

@@ -14,8 +14,8 @@ class cSerCom;
 /// running firmware for every program-memory byte. Every step is reported as one line of German
 /// text through OnFirmwareRWMessage (failures through OnFirmwareRWFault when that is set) and
 /// the progress in percent through OnFirmwareRWProgress;
-/// the object never shows a message box. Use a fresh object for every transfer: its two byte
-/// images are never cleared.
+/// the object never shows a message box. Each transfer builds its byte image afresh, so one
+/// object may run any number of transfers, one after the other.
 class cFirmwareRW {
 public:
     static constexpr std::int32_t kFlashSize = 32768; ///< program flash of the device, bytes
@@ -29,10 +29,11 @@ public:
     /// Percent done during a transfer (address ÷ size × 100, unrounded); 0 once a run completed.
     std::function<void(double NewProgress)> OnFirmwareRWProgress;
 
-    /// The serial channel the transfers use; throws std::logic_error while none is set.
-    cSerCom& SerCom() const;
-    /// The channel must stay alive while a transfer runs.
-    void setSerCom(cSerCom& NewSerCom) { m_serCom = &NewSerCom; }
+    /// The transfers use `serCom`, which must outlive the object.
+    explicit cFirmwareRW(cSerCom& serCom) : m_serCom(serCom) {}
+
+    /// The serial channel the transfers use.
+    cSerCom& SerCom() const { return m_serCom; }
     /// The user's request to stop, looked at between the byte reads of ReadHexFile; it must stay
     /// alive while a transfer runs. Writing never stops on it: a half-written flash is worse.
     void setUserCancel(const Cancellation* cancel) { m_cancel = cancel; }
@@ -63,22 +64,20 @@ private:
     bool RefusedWhileBusy();
     bool Write(const std::string& fileName);
     bool Read(std::int32_t size, const std::string& fileName);
-    bool FitsFlash(const std::string& fileName);
+    bool FitsFlash(const cHexFile& image, const std::string& fileName);
     bool CallBootloader();
     bool IdentifyBootloader();
-    bool WriteBlock(std::int32_t adress);
+    bool WriteBlock(const cHexFile& image, std::int32_t adress);
     bool WriteByte(std::int32_t blockAdress, char byte);
-    std::string Block(std::int32_t adress) const;
+    static std::string Block(const cHexFile& image, std::int32_t adress);
     bool IdentifyDevice();
     void Report(const std::string& text) const;
     void Fail(const std::string& text) const;
     void Progress(double percent) const;
 
-    cSerCom* m_serCom = nullptr;
+    cSerCom& m_serCom;
     const Cancellation* m_cancel = nullptr;
     bool m_cancelled = false;
-    cHexFile m_writeImage;
-    cHexFile m_readImage;
-    int m_echoErrors = 0;
+    int m_echoErrors = 0; ///< of the running write
     int m_echoErrorsInRow = 0;
 };

@@ -86,7 +86,8 @@ bool cHexFile::OpenHexText(const std::string& text) {
 
 bool cHexFile::OpenHexFile(const std::string& NewFileName) {
     // An unreadable file reads as one without records: the list is emptied all the same.
-    return OpenHexText(ReadFileContent(NewFileName).value_or(""));
+    const FileResult<std::string> content = ReadFileContent(NewFileName);
+    return OpenHexText(content ? *content : "");
 }
 
 bool cHexFile::ParseLines(const std::string& text, std::vector<cHexRecord>& records) {
@@ -156,7 +157,7 @@ std::string cHexFile::HexText() const {
 }
 
 bool cHexFile::SaveHexFile(const std::string& NewFileName) const {
-    return ReplaceFileContent(NewFileName, HexText()).empty();
+    return ReplaceFileContent(NewFileName, HexText()).Ok();
 }
 
 bool cHexFile::ReStructHexData(std::int16_t NewRecordSize, std::int32_t NewByteSize) {

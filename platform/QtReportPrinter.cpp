@@ -33,7 +33,9 @@ public:
         buffer.open(QIODevice::WriteOnly);
     }
     /// Empty text on success, else why the file was not written.
-    std::string Save() const { return ReplaceFileContent(m_path, buffer.data().toStdString()); }
+    std::string Save() const {
+        return ReplaceFileContent(m_path, buffer.data().toStdString()).Failure();
+    }
 
 private:
     std::string m_path;

@@ -48,9 +48,9 @@ K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
 }
 
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
-    const std::string failure = ReplaceFileContent(path, std::string(image.begin(), image.end()));
-    if (!failure.empty())
-        throw std::runtime_error(path + " kann nicht gespeichert werden: " + failure);
+    const FileResult<> saved = ReplaceFileContent(path, std::string(image.begin(), image.end()));
+    if (!saved)
+        throw std::runtime_error(path + " kann nicht gespeichert werden: " + saved.Failure());
 }
 
 std::string HexBytes(const std::string& hex) {

@@ -58,19 +58,19 @@ TEST_F(FileContentTest, LinksStayAndTheirTargetsGetTheContent) {
     const std::string link = PathOf("verweis.par");
     WriteBytes(target, "alt");
     fs::create_symlink("ziel.par", link); // relative, as links usually are
-    ASSERT_EQ("", ReplaceFileContent(link, "neu"));
+    ASSERT_EQ("", ReplaceFileContent(link, "neu").Failure());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ("neu", ReadBytes(target));
 
     fs::create_symlink("fehlt.par", PathOf("offen.par"));
-    ASSERT_EQ("", ReplaceFileContent(PathOf("offen.par"), "neu"));
+    ASSERT_EQ("", ReplaceFileContent(PathOf("offen.par"), "neu").Failure());
     EXPECT_TRUE(fs::is_symlink(PathOf("offen.par"))) << "a dangling link gets its target created";
     EXPECT_EQ("neu", ReadBytes(PathOf("fehlt.par")));
 
     const std::string second = PathOf("zweiter Name.par");
     fs::create_hard_link(target, second);
-    ASSERT_EQ("", ReplaceFileContent(target, "ein längerer Inhalt"));
-    ASSERT_EQ("", ReplaceFileContent(target, "kurz"));
+    ASSERT_EQ("", ReplaceFileContent(target, "ein längerer Inhalt").Failure());
+    ASSERT_EQ("", ReplaceFileContent(target, "kurz").Failure());
     EXPECT_EQ(2u, LinkCount(target));
     EXPECT_EQ("kurz", ReadBytes(second)) << "written in place, the old tail cut off";
 }
@@ -79,11 +79,11 @@ TEST_F(FileContentTest, ModeIsKeptAndWriteProtectionHonoured) {
     const std::string path = PathOf("a.hex");
     WriteBytes(path, "alt");
     fs::permissions(path, fs::perms(0640));
-    ASSERT_EQ("", ReplaceFileContent(path, "neu"));
+    ASSERT_EQ("", ReplaceFileContent(path, "neu").Failure());
     EXPECT_EQ(fs::perms(0640), fs::status(path).permissions());
 
     fs::permissions(path, fs::perms(0444));
-    EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(path, "anders"));
+    EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(path, "anders").Failure());
     EXPECT_EQ("neu", ReadBytes(path));
     EXPECT_EQ(fs::perms(0444), fs::status(path).permissions());
     if (geteuid() != 0) { // what the message stands for: the system refuses an ordinary user too
@@ -98,7 +98,7 @@ TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
     const std::string groupOnly = PathOf("gruppe.par");
     WriteBytes(groupOnly, "alt");
     fs::permissions(groupOnly, fs::perms(0464));
-    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent(groupOnly, "neu"));
+    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent(groupOnly, "neu").Failure());
     EXPECT_EQ("alt", ReadBytes(groupOnly));
 
     // A folder that takes no new file: the file is overwritten where it is.
@@ -107,28 +107,30 @@ TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
     const std::string path = (folder / "a.par").string();
     WriteBytes(path, "alt");
     fs::permissions(folder, fs::perms(0555));
-    EXPECT_EQ("", ReplaceFileContent(path, "neu"));
+    EXPECT_EQ("", ReplaceFileContent(path, "neu").Failure());
     EXPECT_EQ("neu", ReadBytes(path));
-    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent((folder / "b.par").string(), "neu"));
+    EXPECT_EQ("Zugriff verweigert.",
+              ReplaceFileContent((folder / "b.par").string(), "neu").Failure());
     fs::permissions(folder, fs::perms(0755));
     EXPECT_EQ(1, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {
     // Run as the super-user, a rename over /dev/null would replace the system's device.
-    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/null", "x"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/null", "x").Failure());
     EXPECT_TRUE(IsCharacterDevice("/dev/null"));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/full", "x"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/full", "x").Failure());
     EXPECT_TRUE(IsCharacterDevice("/dev/full"));
 
     fs::create_symlink("/dev/null", PathOf("null"));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("null"), "x"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("null"), "x").Failure());
     EXPECT_TRUE(fs::is_symlink(PathOf("null")));
     EXPECT_TRUE(IsCharacterDevice("/dev/null"));
 
     ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("pipe"), "x"));
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReplaceFileContent(Dir().string(), "x"));
+    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("pipe"), "x").Failure());
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.",
+              ReplaceFileContent(Dir().string(), "x").Failure());
 }
 
 TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
@@ -141,8 +143,8 @@ TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     std::string failure, inPlaceFailure;
     {
         FileSizeLimit disk(4096);
-        failure = ReplaceFileContent(path, big);
-        inPlaceFailure = ReplaceFileContent(linked, big);
+        failure = ReplaceFileContent(path, big).Failure();
+        inPlaceFailure = ReplaceFileContent(linked, big).Failure();
     }
     EXPECT_THAT(failure, EndsWith(kOldFileKept));
     EXPECT_EQ("alt", ReadBytes(path));
@@ -158,23 +160,20 @@ TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
 }
 
 TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSize) {
-    std::string failure;
     ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    auto read =
-        std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe"), failure); });
+    auto read = std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe")); });
     if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         close(open(PathOf("pipe").c_str(), O_WRONLY | O_NONBLOCK)); // releases the blocked reader
         FAIL() << "reading a pipe blocked";
     }
-    EXPECT_FALSE(read.get().has_value());
-    EXPECT_EQ(kNotRegular, failure);
+    const FileResult<std::string> fromPipe = read.get();
+    EXPECT_FALSE(fromPipe.Ok());
+    EXPECT_EQ(kNotRegular, fromPipe.Failure());
 
-    EXPECT_FALSE(ReadFileContent("/dev/zero", failure).has_value());
-    EXPECT_EQ(kNotRegular, failure);
-    EXPECT_FALSE(ReadFileContent(Dir().string(), failure).has_value());
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.", failure);
-    EXPECT_FALSE(ReadFileContent(PathOf("fehlt"), failure).has_value());
-    EXPECT_EQ("Pfad oder Datei nicht gefunden.", failure);
+    EXPECT_FALSE(ReadFileContent("/dev/zero").Ok());
+    EXPECT_EQ(kNotRegular, ReadFileContent("/dev/zero").Failure());
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReadFileContent(Dir().string()).Failure());
+    EXPECT_EQ("Pfad oder Datei nicht gefunden.", ReadFileContent(PathOf("fehlt")).Failure());
 
     const std::string limit = PathOf("16MiB");
     const std::string above = PathOf("17MiB");
@@ -182,9 +181,11 @@ TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSize) {
     WriteBytes(above, "");
     fs::resize_file(limit, 16 * 1024 * 1024);
     fs::resize_file(above, 17 * 1024 * 1024);
-    EXPECT_EQ(16u * 1024 * 1024, ReadFileContent(limit, failure).value_or("").size()) << failure;
-    EXPECT_FALSE(ReadFileContent(above, failure).has_value());
-    EXPECT_EQ("Die Datei ist größer als 16 MiB.", failure);
+    const FileResult<std::string> atLimit = ReadFileContent(limit);
+    ASSERT_TRUE(atLimit.Ok()) << atLimit.Failure();
+    EXPECT_EQ(16u * 1024 * 1024, atLimit->size());
+    EXPECT_FALSE(ReadFileContent(above).Ok());
+    EXPECT_EQ("Die Datei ist größer als 16 MiB.", ReadFileContent(above).Failure());
     EXPECT_EQ("Die Datei ist größer als 16 MiB.", FileReadRefusal(above));
     EXPECT_EQ("", FileReadRefusal(limit));
 }

@@ -206,14 +206,19 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
 } // namespace
 
 TEST_F(CliDeviceTest, PortsListsEachDeviceFileWithWhatItIsAndWhetherItMayBeOpened) {
-    PseudoTerminal pty;
+    PseudoTerminal pty, held;
+    cSerCom other; // another program holding a port
+    other.setPortPath(1, held.SlavePath());
+    ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
     CliResult listed = RunCli("--port COM1=" + Quote(pty.SlavePath()) +
-                              " --port COM2=" + Quote(PathOf("kein-tty")) + " ports");
+                              " --port COM2=" + Quote(PathOf("kein-tty")) +
+                              " --port COM3=" + Quote(held.SlavePath()) + " ports");
     EXPECT_EQ(0, listed.exitCode) << listed.err;
     const std::string named =
         "COM1: " + pty.SlavePath() +
         ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + PathOf("kein-tty") +
-        ", aus den Einstellungen, Gerätedatei nicht vorhanden.\n";
+        ", aus den Einstellungen, Gerätedatei nicht vorhanden.\nCOM3: " + held.SlavePath() +
+        ", aus den Einstellungen, Schnittstelle wird bereits verwendet.\n";
     EXPECT_EQ(named, listed.out.substr(0, named.size())) << "then the ports of this machine";
 }
 

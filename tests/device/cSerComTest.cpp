@@ -151,9 +151,8 @@ TEST_F(cSerComTest, PortNumbersStatusOpeningAndConnecting) {
 
     serCom.setPortPath(2, PathOf("missing-port"));
     EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(2));
-    EXPECT_EQ(std::nullopt, serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 0.1));
-    EXPECT_EQ(std::optional<std::int16_t>(kSimPort),
-              serCom.Connect(kSimPort, "I", "nivolantis", kSettings, 2.0));
+    EXPECT_FALSE(serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 0.1).Opened());
+    EXPECT_EQ(kSimPort, serCom.Connect(kSimPort, "I", "nivolantis", kSettings, 2.0).port);
     EXPECT_EQ("Schnittstelle bereits geöffnet.", serCom.GetStatus(kSimPort));
     cSerCom other;
     other.setPortPath(kSimPort, sim.SlavePath());
@@ -164,6 +163,32 @@ TEST_F(cSerComTest, PortNumbersStatusOpeningAndConnecting) {
     EXPECT_EQ(0, serCom.Command("Q", 2, 1.0));
     EXPECT_EQ(kSimPort, serCom.CloseCom(kSimPort));
     EXPECT_EQ("Anschluß vorhanden.", other.GetStatus(kSimPort));
+}
+
+TEST_F(cSerComTest, ConnectTellsAPortInUseFromOneWithoutAnswer) {
+    cSerCom holder; // another handle holds the port open for itself
+    holder.setPortPath(kSimPort, sim.SlavePath());
+    ASSERT_EQ(kSimPort, holder.OpenCom(kSimPort, kSettings));
+    const ConnectResult busy = serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 0.2);
+    EXPECT_EQ(ConnectResult::kNotOpened, busy.outcome);
+    EXPECT_EQ(OpenFault::InUse, busy.fault);
+    EXPECT_EQ(0, busy.port);
+    EXPECT_EQ("Schnittstelle wird bereits verwendet.", serCom.OpenError(kSimPort));
+    EXPECT_EQ("", sim.Received()) << "nothing sent through a port held by another";
+
+    holder.CloseCom(kSimPort);
+    sim.SetFaults({.silent = true});
+    const ConnectResult silent = serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 0.2);
+    EXPECT_EQ(ConnectResult::kNoAnswer, silent.outcome);
+    EXPECT_EQ(OpenFault::None, silent.fault);
+    EXPECT_EQ(0, silent.port);
+    EXPECT_EQ(0, serCom.CurrentPort()) << "closed again";
+    EXPECT_EQ("I", sim.Received());
+
+    sim.SetFaults({.garbage = std::string("K418", 5)});
+    EXPECT_EQ(ConnectResult::kWrongAnswer,
+              serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 0.2).outcome);
+    EXPECT_EQ(kSimPort, holder.OpenCom(kSimPort, kSettings)) << "the port was given back";
 }
 
 TEST_F(cSerComTest, OperationStartedDuringAWaitIsRefusedAndSendsNothing) {
@@ -180,11 +205,11 @@ TEST_F(cSerComTest, OperationStartedDuringAWaitIsRefusedAndSendsNothing) {
                       serCom.ReadFLASH(0),
                       serCom.OpenCom(kSimPort, kSettings),
                       serCom.CloseCom(kSimPort),
-                      serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 1.0).value_or(-1)};
+                      serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 1.0).outcome};
     }));
     sim.ClearReceived();
     EXPECT_EQ(2, serCom.Command("Q", 2, 1.0));
-    EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0}), nested);
+    EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 0, 0, 0, ConnectResult::kRefused}), nested);
     EXPECT_EQ("Q", sim.Received());
     EXPECT_EQ(12000, serCom.getBufferLong());
 }

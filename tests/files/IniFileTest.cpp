@@ -139,12 +139,12 @@ TEST_F(IniFileTest, PipesDevicesAndHugeFilesAreRefusedWithoutBlocking) {
     const std::string notRegular =
         "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.";
     ExpectMessage("Fehler beim Öffnen der Datei '" + pipe + "': " + notRegular, MsgIcon::Critical);
-    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open(pipe, true))
-        << "no blocking open for appending";
-    ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': " + notRegular, MsgIcon::Critical);
-    EXPECT_EQ(cIniFile::OpenResult::Failed, ini.Open("/dev/null", true));
+    EXPECT_FALSE(ini.OpenIni(pipe, true)) << "no blocking open for appending";
+    EXPECT_EQ(notRegular, ini.Open("/dev/null", true).Failure()) << "Open shows nothing";
     EXPECT_EQ(good, ini.getName());
-    EXPECT_EQ(cIniFile::OpenResult::Missing, ini.Open(pipe, false)) << "no file to read, as before";
+    const auto asMissing = ini.Open(pipe, false);
+    ASSERT_TRUE(asMissing.Ok());
+    EXPECT_EQ(cIniFile::Opened::Missing, *asMissing) << "no file to read, as before";
 
     const std::string huge = PathOf("gross.par");
     WriteBytes(huge, "[Eingang]\r\nFilter=2\r\n");

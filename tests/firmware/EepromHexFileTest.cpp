@@ -18,19 +18,20 @@ TEST_F(EepromHexFileTest, ThirtyTwoLinesAndEndOfFileReadBackButMissingOrStrayByt
     const std::string text = EepromHexFile::Write(Counting());
     EXPECT_EQ(":10000000000102030405060708090A0B0C0D0E0F78\r\n", text.substr(0, 45));
     EXPECT_EQ(":00000001FF\r\n", text.substr(32 * 45));
-    std::string fault;
-    EXPECT_EQ(Counting(), EepromHexFile::Read(text, fault));
-    EXPECT_EQ("", fault);
+    const auto read = EepromHexFile::Read(text);
+    ASSERT_TRUE(read.Ok()) << read.Failure();
+    EXPECT_EQ(Counting(), *read);
 
-    EXPECT_FALSE(EepromHexFile::Read(text.substr(0, 45) + text.substr(2 * 45), fault));
-    EXPECT_EQ("", fault) << "well-formed, but addresses 10h to 1Fh are missing";
-    EXPECT_FALSE(EepromHexFile::Read(
-        text.substr(0, 32 * 45) + ":0102000000FD\r\n" + text.substr(32 * 45), fault))
+    const std::string missing = "Der Text enthält nicht genau die EEPROM-Adressen 0 bis 1FF.";
+    EXPECT_EQ(missing, EepromHexFile::Read(text.substr(0, 45) + text.substr(2 * 45)).Failure())
+        << "well-formed, but addresses 10h to 1Fh are missing";
+    EXPECT_EQ(missing, EepromHexFile::Read(text.substr(0, 32 * 45) + ":0102000000FD\r\n" +
+                                           text.substr(32 * 45))
+                           .Failure())
         << "address 512";
     std::string damaged = text;
     damaged[2 * 45 + 41] = '0'; // the checksum of line 3
-    EXPECT_FALSE(EepromHexFile::Read(damaged, fault));
     EXPECT_EQ("Zeile 3: Die Prüfsumme ist falsch: " + damaged.substr(2 * 45 + 41, 2) +
                   " gelesen, " + text.substr(2 * 45 + 41, 2) + " berechnet.",
-              fault);
+              EepromHexFile::Read(damaged).Failure());
 }

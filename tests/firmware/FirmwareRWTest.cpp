@@ -29,7 +29,6 @@ protected:
         SimulatorTest::SetUp();
         OpenSim();
         expected.fill(0xFF);
-        firmware.setSerCom(serCom);
         firmware.OnFirmwareRWMessage = [this](const auto& text) { messages.push_back(text); };
         firmware.OnFirmwareRWProgress = [this](double percent) { progress.push_back(percent); };
     }
@@ -58,7 +57,7 @@ protected:
         return PathOf("fw.hex");
     }
 
-    cFirmwareRW firmware;
+    cFirmwareRW firmware{serCom};
     std::vector<std::string> messages;
     std::vector<double> progress;
     K417Device::FlashImage expected{};
@@ -212,6 +211,25 @@ TEST_F(FirmwareRWTest, ReadingSavesAllFlashRecordsWithBytesBeyondTheSizeErasedOr
     EXPECT_EQ("Fehler in Funktion 'ReadHexFile()'.\r\nDie Datei '" + unwritable +
                   "' konnte nicht gespeichert werden.",
               messages.back());
+}
+
+TEST_F(FirmwareRWTest, OneObjectRunsTransfersOneAfterTheOtherEachFromItsOwnImage) {
+    K417Device::FlashImage flash;
+    std::iota(flash.begin(), flash.end(), std::uint8_t{3});
+    sim.SetFlash(flash);
+    ASSERT_TRUE(firmware.ReadHexFile(300, PathOf("lang.hex")));
+    ASSERT_TRUE(firmware.ReadHexFile(100, PathOf("kurz.hex")));
+    cHexFile saved;
+    ASSERT_TRUE(saved.OpenHexFile(PathOf("kurz.hex")));
+    for (std::int32_t a = 0; a < 300; ++a) {
+        std::uint8_t value = 0;
+        ASSERT_TRUE(saved.GetByte(a, value)) << a;
+        ASSERT_EQ(a < 100 ? flash[a] : 0xFF, value) << "nothing left from the first read at " << a;
+    }
+
+    EXPECT_TRUE(firmware.WriteHexFile(File(Data(0, 16))));
+    const auto written = sim.Flash();
+    EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 128, written.begin()));
 }
 
 TEST_F(FirmwareRWTest, AByteNotReadEndsTheReadAtOnceAndLeavesAnEarlierFileAsItWas) {

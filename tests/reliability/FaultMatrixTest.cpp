@@ -401,8 +401,7 @@ protected:
             text += record.RecordStr() + "\r\n";
         }
         WriteBytes(PathOf("fw.hex"), text + ":00000001FF\r\n");
-        cFirmwareRW firmware;
-        firmware.setSerCom(Channel());
+        cFirmwareRW firmware(Channel());
         firmware.OnFirmwareRWFault = [&](const std::string& line) { failures.push_back(line); };
         const bool done = firmware.WriteHexFile(PathOf("fw.hex"));
         const auto flash = sim.Flash();
@@ -414,8 +413,7 @@ protected:
 
     bool ReadFirmware(std::vector<std::string>& failures) {
         Channel().OpenCom(1, kSettings);
-        cFirmwareRW firmware;
-        firmware.setSerCom(Channel());
+        cFirmwareRW firmware(Channel());
         firmware.OnFirmwareRWFault = [&](const std::string& line) { failures.push_back(line); };
         const std::string file = PathOf("read.hex");
         const bool done = firmware.ReadHexFile(kFirmwareBytes, file);

@@ -85,7 +85,7 @@ TEST_F(K417SimulatorTest, ProgramPrintsItsPortAndServesUntilTerminated) {
     const pid_t pid = std::atoi(line); // the shell's, which the program took over
     EXPECT_NE(nullptr, std::fgets(line, sizeof line, output)) << "the port's path";
     serCom.setPortPath(2, std::string(line, std::strcspn(line, "\n")));
-    EXPECT_EQ(std::optional<std::int16_t>(2), serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 2.0));
+    EXPECT_EQ(2, serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 2.0).port);
     EXPECT_EQ(1, serCom.ReadEEPROM(K417Device::kVariantAddress, 1));
     EXPECT_EQ(10, serCom.getBufferByte());
     serCom.CloseCom(2);

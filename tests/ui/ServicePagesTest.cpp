@@ -325,8 +325,7 @@ TEST_F(ServicePagesTest, TheExportWritesThirtyThreeRecords) {
     ASSERT_EQ(33, lines.size());
     EXPECT_EQ(":10000000000102030405060708090A0B0C0D0E0F78", lines.front());
     EXPECT_EQ(":00000001FF", lines.back());
-    std::string fault;
-    EXPECT_EQ(device, EepromHexFile::Read(ReadBytes(file), fault)) << "what eeprom-write takes";
+    EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(file))) << "what eeprom-write takes";
 
     const std::string noFolder = PathOf("fehlt/grid.eep");
     dialogs->Answer(QString::fromStdString(noFolder));
@@ -488,8 +487,7 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirst) {
     EXPECT_EQ("Intel Hex Files (*.hex)", open.filter);
     EXPECT_EQ(QString::fromStdString(backup), dialogs->Requests()[1].options.fileName)
         << "beside the firmware, with date and time";
-    std::string fault;
-    EXPECT_EQ(device, EepromHexFile::Read(ReadBytes(backup), fault));
+    EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(backup)));
     EXPECT_TRUE(FlashHoldsFirmware());
     const QStringList lines = Lines();
     ASSERT_GE(lines.size(), 5);

@@ -2,6 +2,7 @@
 
 #include "base/EventPump.h"
 #include "base/Platform.h"
+#include "device/DeviceProtocol.h"
 #include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
@@ -329,4 +330,16 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     Press("Connect");
     VerifyMessages();
     EXPECT_EQ(0, app->PortNr());
+}
+
+TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
+    OpenMain();
+    cSerCom other;
+    other.setPortPath(1, sim.SlavePath());
+    ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
+    ExpectMessage("COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
+                  MsgIcon::Exclamation, "Verbinden");
+    Press("Connect");
+    VerifyMessages();
+    EXPECT_EQ(0, MyNivolantis->PortNr());
 }

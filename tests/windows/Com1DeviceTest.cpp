@@ -79,7 +79,7 @@ protected:
 };
 
 TEST_F(Com1ChannelTest, EveryByteValueTravelsUnchangedBothWays) {
-    ASSERT_EQ(1, serCom.Connect(1, "I", "NIVOLANTIS", kSettings, 2.0));
+    ASSERT_EQ(1, serCom.Connect(1, "I", "NIVOLANTIS", kSettings, 2.0).port);
     constexpr std::int32_t kAdress = DeviceProtocol::kEepromSize - 1;
     ASSERT_EQ(1, serCom.ReadEEPROM(kAdress, 1));
     const std::uint8_t original = serCom.getBufferByte();
@@ -105,12 +105,12 @@ TEST_F(Com1ChannelTest, PortsHaveTheirWindowsNamesUnlessMapped) {
     EXPECT_EQ("COM16", serCom.PortPath(16));
     serCom.setPortPath(16, "\\\\.\\COM1");
     EXPECT_EQ("\\\\.\\COM1", serCom.PortPath(16));
-    EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0))
+    EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0).port)
         << "COM1 under another name";
 }
 
 TEST_F(Com1ChannelTest, PortWithoutDeviceIsNotConnected) {
-    EXPECT_FALSE(serCom.Connect(9, "I", "NIVOLANTIS", kSettings, 0.3).has_value());
+    EXPECT_FALSE(serCom.Connect(9, "I", "NIVOLANTIS", kSettings, 0.3).Opened());
     EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(9));
     EXPECT_EQ(1, serCom.OpenCom(1, kSettings));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", serCom.GetStatus(1));

@@ -15,9 +15,10 @@ TEST_F(Win32SystemTest, UmlautNamesReachTheFileSystemAsTheyAre) {
     const std::string name = Dir().string() + "\\Anlage S\xC3\xBC"
                                               "d.par";
     EXPECT_EQ(PathKind::Missing, KindOfPath(name));
-    ASSERT_EQ("", ReplaceFileContent(name, "alt"));
-    ASSERT_EQ("", ReplaceFileContent(name, std::string("neu\r\n\0\xFC", 7)));
-    EXPECT_EQ(std::string("neu\r\n\0\xFC", 7), ReadFileContent(name));
+    ASSERT_EQ("", ReplaceFileContent(name, "alt").Failure());
+    ASSERT_EQ("", ReplaceFileContent(name, std::string("neu\r\n\0\xFC", 7)).Failure());
+    ASSERT_TRUE(ReadFileContent(name).Ok());
+    EXPECT_EQ(std::string("neu\r\n\0\xFC", 7), *ReadFileContent(name));
     EXPECT_EQ(PathKind::RegularFile, KindOfPath(name));
     EXPECT_TRUE(std::filesystem::exists(Dir() / L"Anlage S\u00FCd.par")) << "the wide name";
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(Dir()),
@@ -26,21 +27,20 @@ TEST_F(Win32SystemTest, UmlautNamesReachTheFileSystemAsTheyAre) {
 }
 
 TEST_F(Win32SystemTest, RefusalsSayWhy) {
-    std::string failure;
-    EXPECT_FALSE(ReadFileContent(PathOf("fehlt.par"), failure));
-    EXPECT_EQ("Pfad oder Datei nicht gefunden.", failure);
-    EXPECT_NE("", ReplaceFileContent(PathOf("fehlt\\x.par"), "x"));
+    EXPECT_EQ("Pfad oder Datei nicht gefunden.", ReadFileContent(PathOf("fehlt.par")).Failure());
+    EXPECT_NE("", ReplaceFileContent(PathOf("fehlt\\x.par"), "x").Failure());
 
-    EXPECT_FALSE(ReadFileContent(Dir().string(), failure));
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.", failure);
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReadFileContent(Dir().string()).Failure());
     EXPECT_EQ(PathKind::Other, KindOfPath(Dir().string()));
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReplaceFileContent(Dir().string(), "x"));
+    EXPECT_EQ("Der Name bezeichnet einen Ordner.",
+              ReplaceFileContent(Dir().string(), "x").Failure());
 
     const std::string locked = PathOf("fest.par");
-    ASSERT_EQ("", ReplaceFileContent(locked, "alt"));
+    ASSERT_EQ("", ReplaceFileContent(locked, "alt").Failure());
     ASSERT_TRUE(SetFileAttributesW((Dir() / "fest.par").c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(locked, "neu"));
-    EXPECT_EQ("alt", ReadFileContent(locked));
+    EXPECT_EQ("Die Datei ist schreibgeschützt.", ReplaceFileContent(locked, "neu").Failure());
+    ASSERT_TRUE(ReadFileContent(locked).Ok());
+    EXPECT_EQ("alt", *ReadFileContent(locked));
     SetFileAttributesW((Dir() / "fest.par").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
 #include "ui/service/frmSplash.h"
@@ -202,11 +203,14 @@ void ToolbarCommands::ConnectDevice() {
 }
 
 void ToolbarCommands::ShowRefusedPorts() {
-    // Without this the user would only see that nothing was found, not that rights are missing.
+    // Without this the user would only see that nothing was found, not that rights are missing
+    // or that another program holds a port.
     std::string refused;
     for (const PortProbe& probe : m_app.LastSearch())
-        if (probe.outcome == PortProbe::kNoPermission)
-            refused += (refused.empty() ? "" : "\r\n") + probe.detail;
+        if (probe.outcome == PortProbe::kNoPermission || probe.outcome == PortProbe::kInUse)
+            refused += (refused.empty() ? "" : "\r\n") + (probe.outcome == PortProbe::kInUse
+                                                              ? DeviceTransfer::DescribeProbe(probe)
+                                                              : probe.detail);
     if (!refused.empty())
         ShowMessage(refused, MsgIcon::Exclamation, "Verbinden");
 }

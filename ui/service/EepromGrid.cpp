@@ -183,11 +183,11 @@ void EepromGrid::SaveHexFile() {
     const auto bytes = Bytes("Es wurde keine Datei geschrieben.");
     if (!bytes)
         return;
-    if (const std::string failure =
+    if (const FileResult<> saved =
             ReplaceFileContent(path->toStdString(), EepromHexFile::Write(*bytes));
-        !failure.empty())
+        !saved)
         ShowMessage("Die Datei '" + path->toStdString() + "' konnte nicht geschrieben werden.\r\n" +
-                        failure,
+                        saved.Failure(),
                     MsgIcon::Critical, kTitle);
 }
 

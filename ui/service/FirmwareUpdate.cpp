@@ -72,8 +72,7 @@ bool FirmwareUpdate::RefusesClose() {
 }
 
 void FirmwareUpdate::StartTransfer() {
-    m_firmware = std::make_unique<cFirmwareRW>();
-    m_firmware->setSerCom(m_app.SerCom());
+    m_firmware = std::make_unique<cFirmwareRW>(m_app.SerCom());
     m_firmware->OnFirmwareRWMessage = [this](const std::string& line) { AddLine(line); };
     m_firmware->OnFirmwareRWProgress = [this](double percent) { m_window.UpdateProgress(percent); };
     m_list->clear();
@@ -139,10 +138,9 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
         return false;
     }
     const std::string name = path->toStdString();
-    if (const std::string failure = ReplaceFileContent(name, EepromHexFile::Write(bytes));
-        !failure.empty()) {
-        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" + failure +
-                        "\r\nDie Firmware wurde nicht übertragen.",
+    if (const FileResult<> saved = ReplaceFileContent(name, EepromHexFile::Write(bytes)); !saved) {
+        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" +
+                        saved.Failure() + "\r\nDie Firmware wurde nicht übertragen.",
                     MsgIcon::Critical, kTitle);
         return false;
     }
