@@ -341,5 +341,5 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
                   MsgIcon::Exclamation, "Verbinden");
     Press("Connect");
     VerifyMessages();
-    EXPECT_EQ(0, MyNivolantis->PortNr());
+    EXPECT_EQ(0, app->PortNr());
 }
