@@ -61,7 +61,9 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
     while (m_rfc2217Port == m_rawPort)
         m_rfc2217Port = FreePort();
     const std::string config = folder + "/ser2net.yaml";
-    const std::string connector = "    connector: serialdev," + devicePath + ",19200n81,local\n";
+    // Without chardelay, ser2net passes each byte on at once instead of gathering a few.
+    const std::string connector = "    connector: serialdev," + devicePath +
+                                  ",19200n81,local\n    options:\n      chardelay: false\n";
     std::ofstream(config) << "connection: &raw\n    accepter: tcp,127.0.0.1," << m_rawPort << '\n'
                           << connector << "connection: &rfc2217\n"
                           << "    accepter: telnet(rfc2217),tcp,127.0.0.1," << m_rfc2217Port << '\n'
