@@ -74,27 +74,48 @@ std::size_t AnswerBytes(const K417Simulator& sim, std::size_t identLength) {
            sim.CommandCount('I') * (identLength + 1);
 }
 
-void TimedTransfers(cNivolantis& app, K417Simulator& sim) {
-    sim.SetBaudRate(kBaud);
-    const std::size_t ident = std::string("NIVOLANTIS K417 V2.1").size();
+/// Wall times of a download and an upload, and the bytes they put on the wire both ways.
+struct TransferRun {
+    double downloadS = 0, uploadS = 0;
+    std::size_t downloadBytes = 0, uploadBytes = 0;
+};
 
+TransferRun RunTransfers(cNivolantis& app, K417Simulator& sim) {
+    const std::size_t ident = std::string("NIVOLANTIS K417 V2.1").size();
+    TransferRun run;
     sim.ClearReceived();
     auto start = std::chrono::steady_clock::now();
     app.Download();
-    double wall = Seconds(start);
-    std::size_t wire = sim.Received().size() + AnswerBytes(sim, ident);
-    PrintRatio("download_19200", wall, WireSeconds(wire) + kSearchPauseS);
+    run.downloadS = Seconds(start);
+    run.downloadBytes = sim.Received().size() + AnswerBytes(sim, ident);
 
     const int c = sim.CommandCount('c'), l = sim.CommandCount('L'), b = sim.CommandCount('B'),
               i = sim.CommandCount('I');
     sim.ClearReceived();
     start = std::chrono::steady_clock::now();
     app.Upload();
-    wall = Seconds(start);
-    wire = sim.Received().size() + (sim.CommandCount('c') - c) + (sim.CommandCount('L') - l) +
-           (sim.CommandCount('B') - b) + (sim.CommandCount('I') - i) * (ident + 1);
-    PrintRatio("upload_19200", wall, WireSeconds(wire) + kSearchPauseS);
+    run.uploadS = Seconds(start);
+    run.uploadBytes = sim.Received().size() + (sim.CommandCount('c') - c) +
+                      (sim.CommandCount('L') - l) + (sim.CommandCount('B') - b) +
+                      (sim.CommandCount('I') - i) * (ident + 1);
+    return run;
+}
+
+/// Against the own simulator with its 19200-baud wire timing, or through `port` (a device
+/// server, say, in front of a "nivosim --baud 19200"): the bytes of the transfers are counted
+/// on the own simulator first, without timing, as the limit is their line time.
+void TimedTransfers(cNivolantis& app, K417Simulator& sim, const std::string& port) {
+    sim.SetBaudRate(port.empty() ? kBaud : 0);
+    TransferRun run = RunTransfers(app, sim);
     sim.SetBaudRate(0);
+    if (!port.empty()) {
+        app.SerCom().setPortPath(1, port);
+        const TransferRun there = RunTransfers(app, sim);
+        run.downloadS = there.downloadS;
+        run.uploadS = there.uploadS;
+    }
+    PrintRatio("download_19200", run.downloadS, WireSeconds(run.downloadBytes) + kSearchPauseS);
+    PrintRatio("upload_19200", run.uploadS, WireSeconds(run.uploadBytes) + kSearchPauseS);
 }
 
 void ExchangeRate(cNivolantis& app) {
@@ -226,10 +247,20 @@ int main(int argc, char** argv) {
     cli.add_option("--settings", settingsFile,
                    "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini")
         ->type_name("DATEI");
+    std::string port;
+    cli.add_option("--port", port,
+                   "COM1=ADRESSE: die Übertragungen über diese Schnittstelle statt direkt am "
+                   "simulierten Gerät, etwa rfc2217://RECHNER:PORT")
+        ->type_name("COM1=ADRESSE");
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return cli.exit(error) == 0 ? 0 : 2;
+    }
+    if (!port.empty() && (port.find('=') == std::string::npos ||
+                          cSerCom::PortNumber(port.substr(0, port.find('='))) != 1)) {
+        std::cerr << "--port: erwartet COM1=ADRESSE, nicht '" << port << "'.\n";
+        return 2;
     }
     Platform::Install(std::make_unique<QuietMessages>());
     const SettingsFiles settings =
@@ -242,7 +273,7 @@ int main(int argc, char** argv) {
     app.SerCom().setPortPath(1, sim.SlavePath());
 
     if (Wanted(figures, "transfers"))
-        TimedTransfers(app, sim);
+        TimedTransfers(app, sim, port.empty() ? "" : port.substr(port.find('=') + 1));
     if (Wanted(figures, "exchanges"))
         ExchangeRate(app);
     if (Wanted(figures, "firmware"))

@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/MeasureCommand.h"
 #include "device/DeviceTransfer.h"
+#include "device/NetworkAddress.h"
 #include "device/PortAccess.h"
 
 #include <CLI/CLI.hpp>
@@ -51,15 +52,29 @@ std::string PortState(cSerCom& serCom, std::int16_t n, const std::string& path) 
                                                      : PortAccess::Access(path);
 }
 
-/// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file.
+/// What a network address is, and that it has no device file whose rights could be checked.
+std::string NetworkPortText(const NetworkAddress& address) {
+    return address.mode == NetworkAddress::Mode::Rfc2217
+               ? "Geräteserver (RFC 2217), Verbindung beim Öffnen."
+               : "Geräteserver (TCP), Verbindung beim Öffnen.";
+}
+
+/// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file
+/// or a network address.
 void PrintPorts(cSerCom& serCom) {
     for (std::int16_t n = 1; n <= serCom.PortCount(); ++n) {
         const std::string path = serCom.PortPath(n);
         if (path.empty())
             continue;
+        std::cout << "COM" << n << ": " << path << ", ";
+        if (NetworkAddress::IsNetworkName(path)) {
+            const auto address = NetworkAddress::Parse(path);
+            std::cout << (address ? NetworkPortText(*address) : "ungültige Netzwerkadresse.")
+                      << '\n';
+            continue;
+        }
         const std::string kind = serCom.PortKind(n);
-        std::cout << "COM" << n << ": " << path << ", "
-                  << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
+        std::cout << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
                   << PortState(serCom, n, path) << '\n';
     }
 }

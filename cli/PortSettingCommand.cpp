@@ -24,7 +24,8 @@ void AddPortSettingCommand(CLI::App& cli, CliContext& context) {
         "save-port", "Die Gerätedatei einer Schnittstelle in den eigenen Einstellungen festhalten");
     command
         ->add_option("ZUORDNUNG", context.args.file,
-                     "COMn=GERÄTEDATEI; ohne Gerätedatei gilt wieder die Vorgabe")
+                     "COMn=GERÄTEDATEI oder COMn=tcp://RECHNER:PORT oder "
+                     "COMn=rfc2217://RECHNER:PORT; ohne Gerätedatei gilt wieder die Vorgabe")
         ->required();
     command->callback([&context] {
         const auto [port, path] = PortChoice(context.args.file);

@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     cli.add_option("--settings", context.settingsFile,
                    "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini");
     cli.add_option("--port", context.ports,
-                   "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich)");
+                   "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich); statt "
+                   "der Gerätedatei auch tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT");
     cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
     AddModelCommands(cli, context);
     AddDeviceCommands(cli, context);

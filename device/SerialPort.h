@@ -28,8 +28,8 @@ class SerialPort {
 public:
     virtual ~SerialPort() = default;
 
-    /// Opens the device file `path` with line settings such as "19200,n,8,1" (see
-    /// SerialSettings), raw 8-bit transfer, no handshake, DTR not driven. An open port is
+    /// Opens the device file (or network address) `path` with line settings such as "19200,n,8,1"
+    /// (see SerialSettings), raw 8-bit transfer, no handshake, DTR not driven. An open port is
     /// closed first. False on failure, with the reason in ErrorDescription.
     virtual bool Open(const std::string& path, const std::string& settings) = 0;
     /// Closes the port; harmless when it is not open.
@@ -59,5 +59,10 @@ public:
     virtual OpenFault LastOpenFault() const = 0;
 };
 
-/// A port of the operating system's serial API (the back end is chosen when building).
+/// A port that opens a serial device server's line for "tcp://HOST:PORT" and
+/// "rfc2217://HOST:PORT" and the operating system's port for every other name.
 std::unique_ptr<SerialPort> MakeSerialPort();
+/// A port of the operating system's serial API (the back end is chosen when building).
+std::unique_ptr<SerialPort> MakeSystemSerialPort();
+/// A line of a serial device server over TCP, raw or with RFC 2217 (see NetworkAddress).
+std::unique_ptr<SerialPort> MakeNetworkSerialPort();

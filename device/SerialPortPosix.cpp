@@ -353,6 +353,6 @@ SerialWait SerialPortPosix::WaitReadable(double timeoutSeconds) {
 
 } // namespace
 
-std::unique_ptr<SerialPort> MakeSerialPort() {
+std::unique_ptr<SerialPort> MakeSystemSerialPort() {
     return std::make_unique<SerialPortPosix>();
 }

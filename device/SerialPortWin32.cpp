@@ -313,6 +313,6 @@ SerialWait SerialPortWin32::WaitReadable(double timeoutSeconds) {
 
 } // namespace
 
-std::unique_ptr<SerialPort> MakeSerialPort() {
+std::unique_ptr<SerialPort> MakeSystemSerialPort() {
     return std::make_unique<SerialPortWin32>();
 }

@@ -10,6 +10,7 @@ packages=(
     poppler-utils fonts-dejavu-core
     clang-format ccache
     locales
+    ser2net
 )
 locales=(de_DE en_US)
 

@@ -1,0 +1,235 @@
+#include "base/Platform.h"
+#include "device/NetworkAddress.h"
+#include "device/NetworkSocket.h"
+#include "device/SerialPort.h"
+#include "device/TelnetCoding.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr double kConnectTimeoutS = 3.0;     ///< reaching the server
+constexpr double kNegotiationTimeoutS = 3.0; ///< the server's answers to the line settings
+constexpr double kTurnAwayS = 0.1;     ///< a raw server closes a second client's connection at once
+constexpr double kEventSliceS = 0.008; ///< longest wait between two event runs while opening
+constexpr double kSendGraceS = 1.0;    ///< beyond the line time, for a server without room
+constexpr char kBadSettings[] = "Ungültige Schnittstellenparameter.";
+constexpr char kNotOpen[] = "Schnittstelle ist nicht geöffnet.";
+constexpr char kLineLost[] = "Verbindung zur Schnittstelle unterbrochen.";
+constexpr char kInUse[] = "Schnittstelle wird bereits verwendet: ";
+
+double Now() {
+    return Platform::Clocks().MonotonicSeconds();
+}
+
+/// A serial line of a serial device server, reached over TCP: raw or as a Telnet COM port
+/// (RFC 2217). The server's own line runs at the settings asked for; this side only passes
+/// bytes, so a command has left once the server took it.
+class NetworkSerialPort final : public SerialPort {
+public:
+    ~NetworkSerialPort() override { Close(); }
+
+    bool Open(const std::string& path, const std::string& settings) override;
+    void Close() override;
+    bool IsOpen() const override { return m_socket->IsOpen(); }
+    bool Write(std::string_view bytes) override;
+    SerialWait WaitTransmitted(double timeoutSeconds) override;
+    std::size_t BytesWaiting() override;
+    std::string ReadAll() override;
+    SerialWait WaitReadable(double timeoutSeconds) override;
+    double CharacterSeconds() const override { return m_characterSeconds; }
+    std::string ErrorDescription() const override { return m_error; }
+    OpenFault LastOpenFault() const override { return m_openFault; }
+
+private:
+    bool Fail(std::string description);
+    bool Connect();
+    bool Negotiate(const SerialSettings& settings, const std::string& text);
+    bool CheckNotTurnedAway();
+    bool TurnedAway();
+    /// Takes in what arrived and answers the server's option requests; false once the
+    /// connection ended.
+    bool TakeIn();
+    SerialWait HangUp();
+    bool Usable();
+
+    std::unique_ptr<NetworkSocket> m_socket = MakeNetworkSocket();
+    NetworkAddress m_address;
+    std::optional<TelnetCoding> m_telnet; ///< only for RFC 2217
+    bool m_hungUp = false;
+    std::string m_received;
+    std::string m_error;
+    OpenFault m_openFault = OpenFault::None;
+    double m_characterSeconds = 10.0 / 19200;
+};
+
+bool NetworkSerialPort::Fail(std::string description) {
+    m_error = std::move(description);
+    m_socket->Close();
+    return false;
+}
+
+bool NetworkSerialPort::Open(const std::string& path, const std::string& settings) {
+    Close();
+    m_openFault = OpenFault::Other;
+    const auto parsed = SerialSettings::Parse(settings);
+    if (!parsed)
+        return Fail(kBadSettings);
+    const auto address = NetworkAddress::Parse(path);
+    if (!address)
+        return Fail("Ungültige Netzwerkadresse '" + path +
+                    "' (erwartet: tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT).");
+    m_address = *address;
+    if (!Connect())
+        return false;
+    const bool ready = m_address.mode == NetworkAddress::Mode::Rfc2217
+                           ? Negotiate(*parsed, settings)
+                           : CheckNotTurnedAway();
+    if (!ready)
+        return false;
+    m_received.clear(); // like the flush of a device's buffers when it is opened
+    m_characterSeconds = parsed->CharacterSeconds();
+    m_error.clear();
+    m_openFault = OpenFault::None;
+    return true;
+}
+
+bool NetworkSerialPort::Connect() {
+    switch (m_socket->Connect(m_address.host, m_address.port, kConnectTimeoutS)) {
+    case NetworkSocket::ConnectResult::Connected:
+        return true;
+    case NetworkSocket::ConnectResult::Refused:
+        m_openFault = OpenFault::InUse;
+        return Fail(kInUse + m_address.HostAndPort() + " hat die Verbindung abgewiesen (" +
+                    m_socket->Reason() + ").");
+    default:
+        return Fail("Keine Verbindung zu " + m_address.HostAndPort() + ": " + m_socket->Reason() +
+                    ".");
+    }
+}
+
+bool NetworkSerialPort::TurnedAway() {
+    m_openFault = OpenFault::InUse;
+    return Fail(kInUse + m_address.HostAndPort() + " hat die Verbindung geschlossen.");
+}
+
+bool NetworkSerialPort::Negotiate(const SerialSettings& settings, const std::string& text) {
+    m_telnet.emplace();
+    if (!m_socket->Send(m_telnet->Opening(settings), kNegotiationTimeoutS))
+        return TurnedAway();
+    const double deadline = Now() + kNegotiationTimeoutS;
+    while (!m_telnet->SettingsAnswered() && !m_telnet->ComPortRefused()) {
+        if (!TakeIn())
+            return TurnedAway();
+        if (Now() >= deadline)
+            return Fail(m_address.HostAndPort() + " hat die Schnittstellenparameter " + text +
+                        " nicht bestätigt.");
+        m_socket->WaitReadable(std::min(kEventSliceS, deadline - Now()));
+        DoEvents();
+    }
+    if (m_telnet->ComPortRefused())
+        return Fail(m_address.HostAndPort() +
+                    " bietet keine Schnittstelle nach RFC 2217 an (COM-PORT-OPTION abgelehnt).");
+    if (!m_telnet->SettingsConfirmed())
+        return Fail(m_address.HostAndPort() + " hat die Schnittstellenparameter " + text +
+                    " nicht übernommen.");
+    return true;
+}
+
+bool NetworkSerialPort::CheckNotTurnedAway() {
+    const double deadline = Now() + kTurnAwayS;
+    while (Now() < deadline) {
+        m_socket->WaitReadable(std::min(kEventSliceS, deadline - Now()));
+        if (!TakeIn())
+            return TurnedAway();
+        DoEvents();
+    }
+    return true;
+}
+
+void NetworkSerialPort::Close() {
+    m_socket->Close();
+    m_telnet.reset();
+    m_hungUp = false;
+    m_received.clear();
+}
+
+bool NetworkSerialPort::Usable() {
+    if (!m_socket->IsOpen())
+        return Fail(kNotOpen);
+    if (m_hungUp) {
+        m_error = kLineLost;
+        return false;
+    }
+    return true;
+}
+
+SerialWait NetworkSerialPort::HangUp() {
+    m_hungUp = true;
+    m_error = kLineLost;
+    return SerialWait::Failed;
+}
+
+bool NetworkSerialPort::TakeIn() {
+    if (!m_socket->IsOpen() || m_hungUp)
+        return false;
+    std::string raw;
+    const bool open = m_socket->Receive(raw);
+    m_received += m_telnet ? m_telnet->Decode(raw) : raw;
+    if (m_telnet)
+        if (const std::string replies = m_telnet->TakeReplies(); !replies.empty() && open)
+            m_socket->Send(replies, kSendGraceS);
+    if (!open)
+        HangUp();
+    return open;
+}
+
+bool NetworkSerialPort::Write(std::string_view bytes) {
+    if (!Usable())
+        return false;
+    const std::string coded = m_telnet ? TelnetCoding::Escape(bytes) : std::string(bytes);
+    if (m_socket->Send(coded, bytes.size() * m_characterSeconds + kSendGraceS))
+        return true;
+    HangUp();
+    return false;
+}
+
+SerialWait NetworkSerialPort::WaitTransmitted(double) {
+    return Usable() ? SerialWait::Done : SerialWait::Failed;
+}
+
+std::size_t NetworkSerialPort::BytesWaiting() {
+    TakeIn();
+    return m_received.size();
+}
+
+std::string NetworkSerialPort::ReadAll() {
+    TakeIn();
+    return std::exchange(m_received, {});
+}
+
+SerialWait NetworkSerialPort::WaitReadable(double timeoutSeconds) {
+    if (!Usable())
+        return SerialWait::Failed;
+    const double deadline = Now() + timeoutSeconds;
+    const std::size_t before = m_received.size();
+    // Telnet negotiation may arrive without data: wait on until data, the end or the time.
+    while (m_socket->WaitReadable(deadline - Now())) {
+        const bool open = TakeIn();
+        if (m_received.size() > before)
+            return SerialWait::Done;
+        if (!open)
+            return HangUp();
+        if (Now() >= deadline)
+            break;
+    }
+    return SerialWait::Timeout;
+}
+
+} // namespace
+
+std::unique_ptr<SerialPort> MakeNetworkSerialPort() {
+    return std::make_unique<NetworkSerialPort>();
+}

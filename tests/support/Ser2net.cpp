@@ -1,0 +1,112 @@
+#include "support/Ser2net.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <netinet/in.h>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+/// ser2net lives in /usr/sbin, which an ordinary user's PATH may lack.
+std::string Ser2netProgram() {
+    for (const char* path : {"/usr/sbin/ser2net", "/usr/bin/ser2net", "/usr/local/sbin/ser2net"})
+        if (::access(path, X_OK) == 0)
+            return path;
+    throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
+}
+
+/// Whether /proc/net/tcp has a listening socket on 127.0.0.1:port.
+bool ListensOn(int port) {
+    std::ifstream table("/proc/net/tcp");
+    std::string line;
+    char wanted[16];
+    std::snprintf(wanted, sizeof wanted, "0100007F:%04X", port);
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string slot, local, remote, state;
+        fields >> slot >> local >> remote >> state;
+        if (local == wanted && state == "0A")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int Ser2net::FreePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        throw std::runtime_error("Kein freier Port auf 127.0.0.1.");
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
+    : m_rawPort(FreePort()), m_rfc2217Port(FreePort()), m_log(folder + "/ser2net.log") {
+    while (m_rfc2217Port == m_rawPort)
+        m_rfc2217Port = FreePort();
+    const std::string config = folder + "/ser2net.yaml";
+    // Without chardelay, ser2net passes each byte on at once instead of gathering a few.
+    const std::string connector = "    connector: serialdev," + devicePath +
+                                  ",19200n81,local\n    options:\n      chardelay: false\n";
+    std::ofstream(config) << "connection: &raw\n    accepter: tcp,127.0.0.1," << m_rawPort << '\n'
+                          << connector << "connection: &rfc2217\n"
+                          << "    accepter: telnet(rfc2217),tcp,127.0.0.1," << m_rfc2217Port << '\n'
+                          << connector;
+    // -u: no UUCP lock files, which an ordinary user may not create.
+    const std::string program = Ser2netProgram();
+    std::string args[] = {program, "-n", "-d", "-u", "-c", config};
+    char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(),
+                    args[4].data(), args[5].data(), nullptr};
+    posix_spawn_file_actions_t files;
+    ::posix_spawn_file_actions_init(&files);
+    ::posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, m_log.c_str(),
+                                       O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
+    const int failed = ::posix_spawn(&m_pid, argv[0], &files, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&files);
+    if (failed != 0)
+        throw std::runtime_error("ser2net startet nicht.");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!Listening()) {
+        if (std::chrono::steady_clock::now() > deadline ||
+            ::waitpid(m_pid, nullptr, WNOHANG) != 0) {
+            Kill();
+            std::ifstream log(m_log);
+            throw std::runtime_error("ser2net lauscht nicht: " +
+                                     std::string(std::istreambuf_iterator<char>(log), {}));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+Ser2net::~Ser2net() {
+    Kill();
+}
+
+bool Ser2net::Listening() const {
+    return ListensOn(m_rawPort) && ListensOn(m_rfc2217Port);
+}
+
+void Ser2net::Kill() {
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGKILL);
+    ::waitpid(m_pid, nullptr, 0);
+    m_pid = -1;
+}
