@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "device/Measurement.h"
 #include "device/cSerCom.h"
+#include "model/CatalogueNames.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,8 +24,8 @@ void Stop(int) {
 /// The scaled value shows in the device's own decimal places and unit, so they are read from
 /// its EEPROM first.
 bool ReadScaling(cNivolantis& app) {
-    cDataGroup& input = app.Data("Eingang");
-    for (const char* name : {"Skalenkomma", "Skaleneinheit"}) {
+    cDataGroup& input = app.Data(Catalogue::kInputGroup);
+    for (const char* name : {Catalogue::kDecimalPlaces, Catalogue::kScaleUnit}) {
         cParameter& parameter = input.Parameters(name);
         if (app.SerCom().ReadEEPROM(parameter.Adress(), 1) != 1)
             return false;
@@ -58,7 +59,7 @@ void Measure(CliContext& context) {
         context.Fail();
         return;
     }
-    const cParameter& unit = app.Data("Eingang").Parameters("Skaleneinheit");
+    const cParameter& unit = app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
     const std::string unitText = unit.Description(std::to_string(static_cast<int>(unit.Value())));
     std::signal(SIGINT, Stop);
     std::signal(SIGTERM, Stop);

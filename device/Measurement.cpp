@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "device/cSerCom.h"
+#include "model/CatalogueNames.h"
 #include "model/Configuration.h"
 
 namespace {
@@ -23,7 +24,8 @@ template <typename T, typename Form> std::string TextOf(const std::optional<T>& 
 } // namespace
 
 Measurement Measurement::Read(cSerCom& serCom, const Configuration& config) {
-    const double factor = config.Data("Eingang").Ranges("Skalierung").RangeEnd().Factor();
+    const double factor =
+        config.Data(Catalogue::kInputGroup).Ranges(Catalogue::kScaling).RangeEnd().Factor();
     Measurement values;
     if (const auto microamps = Ask(serCom, "Q", 2))
         values.current = *microamps / 1000.0;

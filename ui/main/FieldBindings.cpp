@@ -1,14 +1,12 @@
 #include "ui/main/FieldBindings.h"
 
 #include "app/cNivolantis.h"
+#include "model/Catalogue.h"
+#include "model/CatalogueNames.h"
 
 #include <stdexcept>
 
 namespace {
-
-std::string Letter(int i) {
-    return std::string(1, static_cast<char>('A' + i));
-}
 
 std::vector<TextBinding> BuildTextBindings() {
     using F = DisplayForm;
@@ -25,12 +23,12 @@ std::vector<TextBinding> BuildTextBindings() {
         {"txtOutOnError", "Ausgang/Fehlerwert", F::Output},
     };
     for (int i = 0; i < 4; ++i) {
-        table.push_back(
-            {"txtLL_" + std::to_string(i), "Grenzwerte/Unterer Grenzwert " + Letter(i), F::Scale});
-        table.push_back(
-            {"txtUL_" + std::to_string(i), "Grenzwerte/Oberer Grenzwert " + Letter(i), F::Scale});
-        table.push_back(
-            {"txtDelay_" + std::to_string(i), "Grenzwerte/Verzögerung " + Letter(i), F::Plain});
+        table.push_back({"txtLL_" + std::to_string(i),
+                         "Grenzwerte/Unterer Grenzwert " + Catalogue::RelayLetter(i), F::Scale});
+        table.push_back({"txtUL_" + std::to_string(i),
+                         "Grenzwerte/Oberer Grenzwert " + Catalogue::RelayLetter(i), F::Scale});
+        table.push_back({"txtDelay_" + std::to_string(i),
+                         "Grenzwerte/Verzögerung " + Catalogue::RelayLetter(i), F::Plain});
     }
     table.insert(table.end(), {
                                   {"txtStützpunkte", "Linearisierung/Stützpunkte", F::Plain},
@@ -45,9 +43,9 @@ std::vector<TextBinding> BuildTextBindings() {
                               });
     for (int n = 0; n < 4; ++n)
         table.push_back({"txtDescription_" + std::to_string(n),
-                         std::string(kDescriptionSection) + "/Zeile" + std::to_string(n + 1),
+                         std::string(kDescriptionSection) + "/" + Configuration::DescriptionKey(n),
                          F::Text});
-    const std::string plant = std::string(kDescriptionSection) + "/Anlagenkennzeichen";
+    const std::string plant = std::string(kDescriptionSection) + "/" + Catalogue::kPlantKey;
     table.push_back({"txtDescription_4", plant, F::Text});
     table.push_back({"txtAnlagenkennzeichen", plant, F::Text});
     table.push_back({"txtBenutzername", std::string(kUserSection) + "/Benutzername", F::Text});
@@ -62,9 +60,11 @@ std::vector<ChoiceBinding> BuildChoiceBindings() {
         {"cmbSComma", "Eingang/Skalenkomma"},
     };
     for (int i = 0; i < 4; ++i) {
-        const std::string n = std::to_string(i), L = Letter(i);
-        table.push_back({"cmbLimitFunction_" + n, "Grenzwerte/Grenzwertfunktion " + L});
-        table.push_back({"cmbPumpSwap_" + n, "Grenzwerte/Pumpentausch " + L});
+        const std::string n = std::to_string(i), L = Catalogue::RelayLetter(i);
+        table.push_back({"cmbLimitFunction_" + n, std::string(Catalogue::kLimitsGroup) + "/" +
+                                                      Catalogue::LimitFunctionName(i)});
+        table.push_back({"cmbPumpSwap_" + n,
+                         std::string(Catalogue::kLimitsGroup) + "/" + Catalogue::PumpSwapName(i)});
         table.push_back({"cmbOnError_" + n, "Grenzwerte/BeiFehler " + L});
         table.push_back({"cmbRelayFunction_" + n, "Grenzwerte/Relaisfunktion " + L});
     }

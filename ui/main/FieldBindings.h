@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CatalogueNames.h"
+
 #include <string>
 #include <vector>
 
@@ -40,7 +42,7 @@ const std::vector<TextBinding>& TextBindings();
 const std::vector<ChoiceBinding>& ChoiceBindings();
 
 constexpr const char* kUserSection = "Benutzerdaten";
-constexpr const char* kDescriptionSection = "Gerätebeschreibung";
+using Catalogue::kDescriptionSection;
 
 /// The parameter a "GROUP/NAME" path names; nullptr for description lines and user data.
 /// Throws std::out_of_range for an unknown group or name.

@@ -4,6 +4,7 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "model/CatalogueNames.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/SupportPointEditor.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const char* const kLinearisation = "Linearisierung";
+constexpr const char* kLinearisation = Catalogue::kLinearisationGroup;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -201,7 +202,7 @@ void PageFields::CommitText(TextField& field, bool byEnter) {
             app.setParametrierdatum(text);
         else
             app.Assign(path, text);
-        if (byEnter && path == std::string(kLinearisation) + "/Stützpunkte") {
+        if (byEnter && path == std::string(kLinearisation) + "/" + Catalogue::kSupportPoints) {
             m_points.UpdateXYGrid();
             DoEvents();
         }

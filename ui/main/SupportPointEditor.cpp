@@ -5,6 +5,8 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 
+#include "model/Catalogue.h"
+#include "model/CatalogueNames.h"
 #include "ui/main/PageForms.h"
 
 #include <QClipboard>
@@ -20,8 +22,8 @@
 
 namespace {
 
-constexpr int kTablePoints = 24; ///< rows a pasted support-point table fills
-const char* const kLinearisation = "Linearisierung";
+constexpr int kTablePoints = Catalogue::kPointCount; ///< rows a pasted support-point table fills
+constexpr const char* kLinearisation = Catalogue::kLinearisationGroup;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -91,16 +93,16 @@ void SupportPointEditor::UpdateXYGrid() {
     QTableWidget* grid = m_page.grdXY;
     const cDataGroup& points = m_app.Data(kLinearisation);
     const int remembered = CurrentRow();
-    const int count =
-        std::clamp<int>(ToInt16(points.Parameters("Stützpunkte").Value()), 0, kTablePoints);
+    const int count = std::clamp<int>(ToInt16(points.Parameters(Catalogue::kSupportPoints).Value()),
+                                      0, kTablePoints);
     QScopedValueRollback updating(m_updating, true);
     if (grid->rowCount() != count)
         grid->setRowCount(count);
     const std::string pattern = m_scaleComma.currentText().toStdString();
     QVector<QPointF> plot;
     for (int n = 1; n <= count; ++n) {
-        const double x = points.Parameters("X" + std::to_string(n)).Value();
-        const double y = points.Parameters("Y" + std::to_string(n)).Value();
+        const double x = points.Parameters(Catalogue::PointName('X', n)).Value();
+        const double y = points.Parameters(Catalogue::PointName('Y', n)).Value();
         plot.append({x, y});
         const QString texts[2] = {Q(CutToHundredths(x)), Q(FormatPattern(y, pattern))};
         for (int column = 0; column < 2; ++column) {
@@ -114,7 +116,8 @@ void SupportPointEditor::UpdateXYGrid() {
                 item->setText(texts[column]);
         }
     }
-    if (const int mode = ToInt16(points.Parameters("Modus").Value()); mode >= 0 && mode < 4)
+    if (const int mode = ToInt16(points.Parameters(Catalogue::kLinearisationMode).Value());
+        mode >= 0 && mode < 4)
         LinearisationModes(m_page)[mode]->setChecked(true);
     const int row = std::clamp(remembered, 1, std::max(count, 1));
     if (count > 0 && grid->currentRow() != row - 1)
@@ -124,7 +127,7 @@ void SupportPointEditor::UpdateXYGrid() {
 }
 
 void SupportPointEditor::ShowXYPoint(int row) {
-    const cParameter& count = m_app.Data(kLinearisation).Parameters("Stützpunkte");
+    const cParameter& count = m_app.Data(kLinearisation).Parameters(Catalogue::kSupportPoints);
     SetText(m_page.lblXYPointNr, QString::number(row) + " von " + Q(NumberToText(count.Value())));
     auto cell = [this, row](int column) {
         const QTableWidgetItem* item = m_page.grdXY->item(row - 1, column);

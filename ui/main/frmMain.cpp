@@ -9,6 +9,8 @@
 #include "ui/main/ToolbarCommands.h"
 #include "ui/service/ServicePages.h"
 
+#include "model/Catalogue.h"
+#include "model/CatalogueNames.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -134,7 +136,7 @@ void frmMain::FillLists() {
         "Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei.");
     m_pages->inOut.cmbSComma->addItems({"00000", "0000.0", "000.00", "00.000", "0.0000"});
     m_pages->misc.cmbSimModus->addItems({"Aus", "Ein", "Ständig Ein"});
-    const cParameter& units = m_app.Data("Eingang").Parameters("Skaleneinheit");
+    const cParameter& units = m_app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
     for (int i = 0; i < units.DescriptionCount(); ++i)
         m_pages->inOut.cmbSUnit->addItem(Q(units.Description(std::to_string(i))));
     const Ui::PageLimits& limits = m_pages->limits;
@@ -235,9 +237,9 @@ void frmMain::RefreshLabels() {
 
 void frmMain::RefreshEnabling() {
     const cNivolantis& app = m_app;
-    const cDataGroup& limits = app.Data("Grenzwerte");
+    const cDataGroup& limits = app.Data(Catalogue::kLimitsGroup);
     for (int i = 0; i < 4; ++i) {
-        if (limits.Parameters("Grenzwertfunktion " + std::string(1, char('A' + i))).Value() == 0)
+        if (limits.Parameters(Catalogue::LimitFunctionName(i)).Value() == 0)
             continue;
         EnableByTag("GW" + QString::number(i + 1), true);
         switch (app.HardwareVariante()) {
