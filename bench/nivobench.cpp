@@ -1,7 +1,6 @@
 // Timing figures of the device transfers against the simulator, one line per figure:
 //   NAME: wall W s, limit L s, ratio R        (with 19200-baud wire timing)
 //   NAME: N exchanges/s                       (without timing)
-#include "app/basMain.h"
 #include "app/cNivolantis.h"
 #include "base/MessageService.h"
 #include "base/Platform.h"
@@ -207,9 +206,9 @@ void RefreshTime(int argc, char** argv, const SettingsFiles& settings) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    MyNivolantis = std::make_unique<cNivolantis>(settings);
+    cNivolantis app(settings);
     {
-        frmMain window(*MyNivolantis, "");
+        frmMain window(app, "");
         window.show();
         QApplication::processEvents();
         constexpr int kRuns = 500;
@@ -218,14 +217,12 @@ void RefreshTime(int argc, char** argv, const SettingsFiles& settings) {
             window.Update();
         std::cout << "refresh_unchanged: " << Figure(Seconds(start) * 1000 / kRuns)
                   << " ms per refresh, limit 2 ms" << std::endl;
-        cParameter& comma =
-            MyNivolantis->Data(Catalogue::kInputGroup).Parameters(Catalogue::kDecimalPlaces);
+        cParameter& comma = app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kDecimalPlaces);
         start = std::chrono::steady_clock::now();
         for (int n = 0; n < kRuns; ++n)
             comma.setValue(n % 2 ? 2.0 : 3.0); // notifies: one refresh each
         std::cout << "refresh_changed: " << Figure(Seconds(start) * 1000 / kRuns)
                   << " ms per refresh, limit 2 ms" << std::endl;
-        MyNivolantis.reset(); // the application object ends before its views
     }
 }
 
