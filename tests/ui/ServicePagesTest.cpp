@@ -103,6 +103,13 @@ protected:
     }
 
     void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    /// Clicks the button, which must show exactly this one message box.
+    void ClickAnswered(const char* button, const std::string& text, MsgIcon icon,
+                       const std::string& title = "") {
+        ExpectMessage(text, icon, title);
+        Click(button);
+        VerifyMessages();
+    }
     /// Runs `then` at the first wait after the device received `count` commands of `letter`.
     void WhenAsked(char letter, int count, std::function<void()> then) {
         pump->action = [this, letter, count, then] {
@@ -166,11 +173,10 @@ TEST_F(ServicePagesTest, ReadingStopsAfterEightUnansweredCellsAndKeepsTheOtherCe
     pump->unansweredFrom = 256;
     sim.SetFaults({.noAnswerFrom = 256});
     const int asked = sim.CommandCount('c');
-    ExpectMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
+    ClickAnswered("Command3",
+                  "Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
                   "Ihre Zellen zeigen weiter den alten Text.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command3");
-    VerifyMessages();
 
     for (int adress = 0; adress < 256; ++adress)
         ASSERT_EQ(QString::asprintf("%02X", device[adress]), Cell(adress)) << adress;
@@ -216,10 +222,9 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
 
     const int marks = sim.CommandCount('B');
     pump->seen.clear();
-    ExpectMessage("Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät geschrieben.",
+    ClickAnswered("Command4",
+                  "Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät geschrieben.",
                   MsgIcon::Information, "Internes EEPROM");
-    Click("Command4");
-    VerifyMessages();
     K417Device::EepromImage expected = device;
     expected[0x10] = 0x1F;
     EXPECT_TRUE(sim.Eeprom() == expected) << "exactly the edited byte changed";
@@ -234,10 +239,9 @@ TEST_F(ServicePagesTest, TheGridReadAndWriteCanBeCancelledByButtonOrEsc) {
     Enter("txtEEPROM", "7");
     EXPECT_FALSE(Find<QPushButton>("cmdAbbrechen")->isVisible()) << "offered only while it runs";
     WhenAsked('c', 100, [this] { ClickCancel(); });
-    ExpectMessage("Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
+    ClickAnswered("Command3",
+                  "Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
                   MsgIcon::Information, "Internes EEPROM");
-    Click("Command3");
-    VerifyMessages();
     EXPECT_LE(sim.CommandCount('c'), 101) << "stopped at the next cell";
     EXPECT_EQ("", Cell(0));
     EXPECT_EQ("7", Cell(0x123));
@@ -265,21 +269,19 @@ TEST_F(ServicePagesTest, TheGridReadAndWriteCanBeCancelledByButtonOrEsc) {
 
 TEST_F(ServicePagesTest, EmptyCellsStopTheWriteAndTheExportBeforeAnything) {
     Open();
-    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+    ClickAnswered("Command4",
+                  "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
                   "Es wurde nichts ins Gerät geschrieben.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command4");
-    VerifyMessages();
     EXPECT_EQ("", sim.Received());
     EXPECT_TRUE(sim.Eeprom() == device);
 
     const std::string file = PathOf("leer.eep");
     dialogs->Answer(QString::fromStdString(file));
-    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+    ClickAnswered("Command7",
+                  "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
                   "Es wurde keine Datei geschrieben.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command7");
-    VerifyMessages();
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
@@ -363,10 +365,8 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndEachDeviceFile) {
 TEST_F(ServicePagesTest, ACancelledPortScanKeepsTheList) {
     Open();
     pump->action = [this] { ClickCancel(); };
-    ExpectMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
-                  "Schnittstellen");
-    Click("Command5");
-    VerifyMessages();
+    ClickAnswered("Command5", "Abtasten abgebrochen.\r\nDie Liste ist unverändert.",
+                  MsgIcon::Information, "Schnittstellen");
     EXPECT_EQ(0, Find<QTableWidget>("grdPorts")->rowCount());
     ExpectCancelWasOffered();
     ExpectCommandsWereOff();
@@ -540,10 +540,9 @@ TEST_F(FirmwarePageTest, ReadingCanBeCancelledAndSavesNothing) {
     const std::string file = PathOf("aus-geraet.hex");
     dialogs->Answer(QString::fromStdString(file));
     WhenAsked('s', 100, [this] { ClickCancel(); });
-    ExpectMessage("Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
+    ClickAnswered("cmdFirmware1",
+                  "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
                   MsgIcon::Information, "Firmware-Update");
-    Click("cmdFirmware1");
-    VerifyMessages();
     EXPECT_LE(sim.CommandCount('s'), 101) << "stopped at the next byte";
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ("Auslesen abgebrochen, die Datei '" + QString::fromStdString(file) +

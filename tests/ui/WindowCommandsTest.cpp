@@ -71,6 +71,13 @@ protected:
     }
 
     void Press(const char* key) { main->findChild<QAction*>(key)->trigger(); }
+    /// Runs the command, which must show exactly this one message box.
+    void PressAnswered(const char* key, const std::string& text, MsgIcon icon,
+                       const std::string& title = "") {
+        ExpectMessage(text, icon, title);
+        Press(key);
+        VerifyMessages();
+    }
     /// Installs a pump that looks at the window during every wait.
     LookingPump& LookDuringWaits() {
         auto pump = std::make_unique<LookingPump>(*main);
@@ -95,9 +102,7 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     Enter("txtFilter", "7");
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_EQ("NivoConfig []", main->windowTitle()) << "written: nothing left unsaved";
     EXPECT_EQ(7, sim.Eeprom()[182]) << "Filter lives at EEPROM address 182";
     ASSERT_GT(probe.seen.size(), 10u);
@@ -123,9 +128,7 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
     probe.seen.clear();
     ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
-    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
-    Press("Upload");
-    VerifyMessages();
+    PressAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
     EXPECT_EQ("NivoConfig []", main->windowTitle()) << "read: the device's state";
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value());
     EXPECT_EQ("7", Text("txtFilter"));
@@ -201,9 +204,7 @@ TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot)
         if (sim.CommandCount('c') >= 20)
             cancel->click();
     };
-    ExpectMessage("Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
-    Press("Upload");
-    VerifyMessages();
+    PressAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
     EXPECT_EQ(filter, P("Eingang", "Filter").Value()) << "nothing read reached the model";
     EXPECT_EQ(filterText, Text("txtFilter"));
     EXPECT_LE(sim.CommandCount('c'), 26) << "stopped at the next parameter";
@@ -215,9 +216,7 @@ TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot)
 
     looking.seen.clear();
     looking.action = nullptr;
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
     ASSERT_FALSE(looking.seen.empty());
     for (const WindowMoment& m : looking.seen)
         EXPECT_FALSE(m.cancelOffered) << "a half-written device is worse than a wait";
@@ -296,9 +295,7 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
 
     OptionsProbe probe(options);
     const auto registration = app->AddView(probe);
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_FALSE(probe.enabledDuringTransfer) << "locked with the toolbar and the pages";
     EXPECT_EQ(1, app->HardwareVariante()) << "no variant change during a transfer";
     EXPECT_TRUE(option(1)->isChecked());
@@ -314,9 +311,7 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     OpenMain();
     const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
     ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
-    ExpectMessage(refused, MsgIcon::Exclamation, "Verbinden");
-    Press("Connect");
-    VerifyMessages();
+    PressAnswered("Connect", refused, MsgIcon::Exclamation, "Verbinden");
     EXPECT_EQ(0, app->PortNr());
 }
 
@@ -325,9 +320,8 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
     cSerCom other;
     other.setPortPath(1, sim.SlavePath());
     ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
-    ExpectMessage("COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
+    PressAnswered("Connect",
+                  "COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
                   MsgIcon::Exclamation, "Verbinden");
-    Press("Connect");
-    VerifyMessages();
     EXPECT_EQ(0, app->PortNr());
 }
