@@ -6,6 +6,7 @@
 #include "sim/PseudoTerminal.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
+#include "support/PortMap.h"
 
 #include <map>
 #include <sys/stat.h>
@@ -31,8 +32,7 @@ protected:
     std::string Ports(const std::map<int, std::string>& paths) const {
         std::string options;
         for (int n = 1; n <= cSerCom::kPortCount; ++n)
-            options += " --port COM" + std::to_string(n) + "=" +
-                       Quote(paths.count(n) ? paths.at(n) : PathOf("kein-tty" + std::to_string(n)));
+            options += " --port COM" + std::to_string(n) + "=" + Quote(PortPath(paths, n, Dir()));
         return options + " ";
     }
     std::string OnCom1() const { return Ports({{1, sim.SlavePath()}}); }
@@ -55,42 +55,34 @@ TEST_F(CliDeviceTest, ReducedVariantIsWrittenOnlyWhenChosen) {
     sim.SetEeprom(image);
     const std::string file = Changed("f.par", "Eingang/Filter=9");
 
-    CliResult refused = RunCli(OnCom1() + "write " + file);
-    EXPECT_EQ(1, refused.exitCode);
-    EXPECT_EQ("Gerät schreiben\nFalsche Gerätevariante.\nDas Gerät meldet: 'Eingeschränkte "
-              "Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle "
-              "Hardwarefunktionen.'.\nIn den Optionen eingestellt: 'Alle Software und "
-              "Hardwarefunktionen'.\nBitte unter Optionen die richtige Gerätevariante "
-              "einstellen.\n",
-              refused.err);
-    EXPECT_EQ(1, RunCli(OnCom1() + "write --variant 7 " + file).exitCode);
-    EXPECT_EQ(0xFF, sim.Eeprom()[kFilterAddress]) << "nothing written";
-
-    CliResult fromDevice = RunCli(OnCom1() + "write --variant geraet " + file);
-    EXPECT_EQ(0, fromDevice.exitCode) << fromDevice.err;
-    EXPECT_EQ("Gerät schreiben beendet.\n", fromDevice.err);
-    EXPECT_EQ(9, sim.Eeprom()[kFilterAddress]);
-
-    CliResult chosen = RunCli(OnCom1() + "write --variant 1 " + Quote(PathOf("d.par")));
-    EXPECT_EQ(0, chosen.exitCode) << chosen.err;
-    EXPECT_EQ(2, sim.Eeprom()[kFilterAddress]);
-
-    EXPECT_EQ(2, RunCli(OnCom1() + "write --variant 3 " + file).exitCode);
-    CliResult noDevice = RunCli(Ports({}) + "write --variant geraet " + file);
-    EXPECT_EQ(1, noDevice.exitCode);
-    EXPECT_EQ("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.\n", noDevice.err);
+    // {call, exit code, standard error, the filter byte in the device afterwards}
+    const std::tuple<std::string, int, std::string, int> writes[] = {
+        {"write " + file, 1,
+         "Gerät schreiben\nFalsche Gerätevariante.\nDas Gerät meldet: 'Eingeschränkte "
+         "Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle "
+         "Hardwarefunktionen.'.\nIn den Optionen eingestellt: 'Alle Software und "
+         "Hardwarefunktionen'.\nBitte unter Optionen die richtige Gerätevariante einstellen.\n",
+         0xFF},
+        {"write --variant 7 " + file, 1, "", 0xFF}, // nothing written
+        {"write --variant geraet " + file, 0, "Gerät schreiben beendet.\n", 9},
+        {"write --variant 1 " + Quote(PathOf("d.par")), 0, "", 2},
+        {"write --variant 3 " + file, 2, "", 2},
+    };
+    for (const auto& [call, exitCode, err, filter] : writes) {
+        ExpectCli({OnCom1() + call, exitCode, CliCase::Err, err,
+                   err.empty() ? CliCase::Contains : CliCase::Whole});
+        EXPECT_EQ(filter, sim.Eeprom()[kFilterAddress]) << call;
+    }
+    ExpectCli({Ports({}) + "write --variant geraet " + file, 1, CliCase::Err,
+               "Die Hardwarevariante des Gerätes konnte nicht gelesen werden.\n"});
 }
 
 TEST_F(CliDeviceTest, VariantNarrowsTheValuesSetInAFile) {
     const std::string out = Quote(PathOf("v.par"));
-    CliResult trend = RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
-                             " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'");
-    EXPECT_EQ(1, trend.exitCode);
-    EXPECT_NE(std::string::npos,
-              trend.err.find("Grenzwertfunktion B 'Trend steigend' ausserhalb 0..1"));
-    EXPECT_EQ(0, RunCli("set " + Quote(PathOf("d.par")) + " -o " + out +
-                        " --variant 1 'Grenzwerte/Grenzwertfunktion B=1'")
-                     .exitCode);
+    const std::string set = "set " + Quote(PathOf("d.par")) + " -o " + out + " --variant 1 ";
+    ExpectCli({set + "'Grenzwerte/Grenzwertfunktion B=3'", 1, CliCase::Err,
+               "Grenzwertfunktion B 'Trend steigend' ausserhalb 0..1", CliCase::Contains});
+    ExpectCli({set + "'Grenzwerte/Grenzwertfunktion B=1'", 0, CliCase::Err, "", CliCase::Contains});
 }
 
 TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
@@ -99,33 +91,27 @@ TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
         Changed("f.par", "Eingang/Skalenkomma=2 Eingang/Filter=9 'Grenzwerte/Relaisfunktion B=1' "
                          "Gerätebeschreibung/Zeile2=Tank");
 
-    CliResult equal = RunCli("diff " + defaults + " " + defaults);
-    EXPECT_EQ(0, equal.exitCode);
-    EXPECT_EQ("", equal.out);
-    CliResult files = RunCli("diff " + defaults + " " + changed);
-    EXPECT_EQ(1, files.exitCode);
-    EXPECT_EQ("Eingang/Skalenkomma: 4 (0.0000) → 2 (000.00)\n"
-              "Eingang/Filter: 2 → 9\n"
-              "Grenzwerte/Relaisfunktion B: 0 (Arbeitsstrom) → 1 (Ruhestrom)\n"
-              "Gerätebeschreibung/Zeile2: Beschreibung2 → Tank\n",
-              files.out);
-
-    ASSERT_EQ(0, RunCli(OnCom1() + "write " + defaults).exitCode);
-    // The defaults hold values between two of the device's steps (X2=4,695652 mA is kept as
-    // 4,696): the device holds the file all the same.
-    CliResult same = RunCli(OnCom1() + "diff --device " + defaults);
-    EXPECT_EQ(0, same.exitCode) << same.out;
-    EXPECT_EQ("", same.out);
-    CliResult device = RunCli(OnCom1() + "diff --device " + changed);
-    EXPECT_EQ(1, device.exitCode);
-    // Values the decimal places do not change (0,9 bar) are no difference either.
-    EXPECT_EQ("Eingang/Skalenkomma: 2 (000.00) → 4 (0.0000)\n"
-              "Eingang/Filter: 9 → 2\n"
-              "Grenzwerte/Relaisfunktion B: 1 (Ruhestrom) → 0 (Arbeitsstrom)\n",
-              device.out);
-
-    EXPECT_EQ(2, RunCli("diff " + defaults).exitCode);
-    EXPECT_EQ(2, RunCli("diff --device " + defaults + " " + changed).exitCode);
+    const CliCase diffs[] = {
+        {"diff " + defaults + " " + defaults, 0, CliCase::Out, ""},
+        {"diff " + defaults + " " + changed, 1, CliCase::Out,
+         "Eingang/Skalenkomma: 4 (0.0000) → 2 (000.00)\n"
+         "Eingang/Filter: 2 → 9\n"
+         "Grenzwerte/Relaisfunktion B: 0 (Arbeitsstrom) → 1 (Ruhestrom)\n"
+         "Gerätebeschreibung/Zeile2: Beschreibung2 → Tank\n"},
+        {OnCom1() + "write " + defaults, 0, CliCase::Err, "", CliCase::Contains},
+        // The defaults hold values between two of the device's steps (X2=4,695652 mA is kept as
+        // 4,696): the device holds the file all the same.
+        {OnCom1() + "diff --device " + defaults, 0, CliCase::Out, ""},
+        // Values the decimal places do not change (0,9 bar) are no difference either.
+        {OnCom1() + "diff --device " + changed, 1, CliCase::Out,
+         "Eingang/Skalenkomma: 2 (000.00) → 4 (0.0000)\n"
+         "Eingang/Filter: 9 → 2\n"
+         "Grenzwerte/Relaisfunktion B: 1 (Ruhestrom) → 0 (Arbeitsstrom)\n"},
+        {"diff " + defaults, 2, CliCase::Err, "", CliCase::Contains},
+        {"diff --device " + defaults + " " + changed, 2, CliCase::Err, "", CliCase::Contains},
+    };
+    for (const CliCase& row : diffs)
+        ExpectCli(row);
 }
 
 TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
@@ -134,10 +120,9 @@ TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
     image[kScaleUnitAddress] = 2; // "m"
     sim.SetEeprom(image);
     sim.SetMeasuredValues({15500, -2500, 1000});
-    CliResult once = RunCli(OnCom1() + "measure");
-    EXPECT_EQ(0, once.exitCode) << once.err;
-    EXPECT_EQ("15,5 mA  -25 m  1000 A/D\n", once.out);
-    EXPECT_EQ("15.5 mA  -25 m  1000 A/D\n", RunCli(OnCom1() + "measure", "LANG=C").out);
+    ExpectCli({OnCom1() + "measure", 0, CliCase::Out, "15,5 mA  -25 m  1000 A/D\n"});
+    ExpectCli({OnCom1() + "measure", 0, CliCase::Out, "15.5 mA  -25 m  1000 A/D\n", CliCase::Whole,
+               "", "LANG=C"});
 
     // Stopped with Ctrl+C after two or three rounds.
     CliResult repeated = RunProgram("sh", "-c \"" + std::string(NIVO_CLI_PATH) + OnCom1() +
@@ -153,9 +138,7 @@ TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
     faults.faultyFrom = 5;
     faults.answerDelayS = 1;
     sim.SetFaults(faults);
-    CliResult lost = RunCli(OnCom1() + "measure");
-    EXPECT_EQ(1, lost.exitCode);
-    EXPECT_EQ("15,5 mA  Fehler m  Fehler A/D\n", lost.out);
+    ExpectCli({OnCom1() + "measure", 1, CliCase::Out, "15,5 mA  Fehler m  Fehler A/D\n"});
 }
 
 TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
@@ -171,36 +154,29 @@ TEST_F(CliDeviceTest, SearchTellsWhatEachPortDid) {
                                            {4, silent.SlavePath()},
                                            {5, stranger.SlavePath()},
                                            {6, sim.SlavePath()}};
-    CliResult verbose = RunCli(Ports(ports) + "connect -v");
-    EXPECT_EQ(0, verbose.exitCode) << verbose.err;
-    EXPECT_EQ("COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
-                  "COM2 (" + PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" +
-                  "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
-                  "Schnittstelle.\n" +
-                  "COM4 (" + silent.SlavePath() + "): keine Antwort.\n" + "COM5 (" +
-                  stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\n" + "COM6 (" +
-                  sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
-                  "COM6: NIVOLANTIS K417 V2.1\n",
-              verbose.out);
+    ExpectCli({Ports(ports) + "connect -v", 0, CliCase::Out,
+               "COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
+                   "COM2 (" + PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" +
+                   "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
+                   "Schnittstelle.\n" +
+                   "COM4 (" + silent.SlavePath() + "): keine Antwort.\n" + "COM5 (" +
+                   stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\n" + "COM6 (" +
+                   sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
+                   "COM6: NIVOLANTIS K417 V2.1\n"});
 
-    CliResult failed = RunCli(Ports({{1, held.SlavePath()}, {3, "/dev/null"}}) + "write " +
-                              Quote(PathOf("d.par")));
-    EXPECT_EQ(1, failed.exitCode);
-    EXPECT_EQ("Gerät schreiben\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\n"
-              "COM1 (" +
-                  held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
-                  "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
-                  "Schnittstelle.\n" +
-                  "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n",
-              failed.err);
+    ExpectCli({Ports({{1, held.SlavePath()}, {3, "/dev/null"}}) + "write " + Quote(PathOf("d.par")),
+               1, CliCase::Err,
+               "Gerät schreiben\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\n"
+               "COM1 (" +
+                   held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" +
+                   "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: keine serielle "
+                   "Schnittstelle.\n" +
+                   "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n"});
 
-    CliResult none = RunCli(Ports({}) + "connect");
-    EXPECT_EQ(1, none.exitCode);
-    EXPECT_EQ("Kein Gerät gefunden.\nCOM1 bis COM16: Schnittstelle nicht vorhanden.\n", none.err);
-
-    CliResult emptyPath = RunCli("--port COM1= connect");
-    EXPECT_EQ(2, emptyPath.exitCode);
-    EXPECT_EQ("Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n", emptyPath.err);
+    ExpectCli({Ports({}) + "connect", 1, CliCase::Err,
+               "Kein Gerät gefunden.\nCOM1 bis COM16: Schnittstelle nicht vorhanden.\n"});
+    ExpectCli({"--port COM1= connect", 2, CliCase::Err,
+               "Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n"});
 }
 
 } // namespace
@@ -210,16 +186,16 @@ TEST_F(CliDeviceTest, PortsListsEachDeviceFileWithWhatItIsAndWhetherItMayBeOpene
     cSerCom other; // another program holding a port
     other.setPortPath(1, held.SlavePath());
     ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
-    CliResult listed = RunCli("--port COM1=" + Quote(pty.SlavePath()) +
-                              " --port COM2=" + Quote(PathOf("kein-tty")) +
-                              " --port COM3=" + Quote(held.SlavePath()) + " ports");
-    EXPECT_EQ(0, listed.exitCode) << listed.err;
-    const std::string named =
-        "COM1: " + pty.SlavePath() +
-        ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + PathOf("kein-tty") +
-        ", aus den Einstellungen, Gerätedatei nicht vorhanden.\nCOM3: " + held.SlavePath() +
-        ", aus den Einstellungen, Schnittstelle wird bereits verwendet.\n";
-    EXPECT_EQ(named, listed.out.substr(0, named.size())) << "then the ports of this machine";
+    // The named ports first, then the ports of this machine.
+    ExpectCli(
+        {"--port COM1=" + Quote(pty.SlavePath()) + " --port COM2=" + Quote(PathOf("kein-tty")) +
+             " --port COM3=" + Quote(held.SlavePath()) + " ports",
+         0, CliCase::Out,
+         "COM1: " + pty.SlavePath() +
+             ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + PathOf("kein-tty") +
+             ", aus den Einstellungen, Gerätedatei nicht vorhanden.\nCOM3: " + held.SlavePath() +
+             ", aus den Einstellungen, Schnittstelle wird bereits verwendet.\n",
+         CliCase::Starts});
 }
 
 TEST_F(CliDeviceTest, RefusedPortTellsWhichGroupToJoin) {
@@ -231,10 +207,8 @@ TEST_F(CliDeviceTest, RefusedPortTellsWhichGroupToJoin) {
     CliResult listed = RunCli("--port COM1=" + Quote(sim.SlavePath()) + " ports");
     EXPECT_EQ("COM1: " + sim.SlavePath() + ", aus den Einstellungen, " + refused + "\n",
               listed.out.substr(0, listed.out.find('\n') + 1));
-    CliResult failed = RunCli(Ports({{1, sim.SlavePath()}}) + "read -o " + Quote(PathOf("x.par")));
-    EXPECT_EQ(1, failed.exitCode);
-    EXPECT_EQ("Gerät lesen\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\nCOM1 (" +
-                  sim.SlavePath() + "): " + refused +
-                  "\nCOM2 bis COM16: Schnittstelle nicht vorhanden.\n",
-              failed.err);
+    ExpectCli({Ports({{1, sim.SlavePath()}}) + "read -o " + Quote(PathOf("x.par")), 1, CliCase::Err,
+               "Gerät lesen\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\nCOM1 (" +
+                   sim.SlavePath() + "): " + refused +
+                   "\nCOM2 bis COM16: Schnittstelle nicht vorhanden.\n"});
 }

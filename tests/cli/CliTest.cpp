@@ -3,18 +3,36 @@
 
 namespace {
 
+/// Every case starts from the German defaults in d.par.
 class CliTest : public CoreTest {
 protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        file = Quote(PathOf("d.par"));
+        CliResult defaults = RunCli("defaults -o " + file);
+        ASSERT_EQ(0, defaults.exitCode) << defaults.err;
+    }
+
     std::string Quote(const std::string& path) const { return "'" + path + "'"; }
+    /// d.par with the given assignments, saved under `name`.
+    std::string Set(const std::string& name, const std::string& assignments) {
+        CliResult set = RunCli("set " + file + " -o " + Quote(PathOf(name)) + " " + assignments);
+        EXPECT_EQ(0, set.exitCode) << set.err;
+        return Quote(PathOf(name));
+    }
+    void Replace(const std::string& from, const std::string& to) {
+        std::string bytes = ReadBytes(PathOf("d.par"));
+        bytes.replace(bytes.find(from), from.size(), to);
+        WriteBytes(PathOf("d.par"), bytes);
+    }
+
+    std::string file; ///< d.par, quoted for the shell
 };
 
 } // namespace
 
 TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
-    const std::string file = PathOf("d.par");
-    CliResult result = RunCli("defaults -o " + Quote(file));
-    ASSERT_EQ(0, result.exitCode) << result.err;
-    const std::string bytes = ReadBytes(file);
+    const std::string bytes = ReadBytes(PathOf("d.par"));
     std::vector<std::size_t> sections;
     for (const char* name :
          {"[Eingang]\r\n", "[Ausgang]\r\n", "[Grenzwerte]\r\n", "[Linearisierung]\r\n",
@@ -23,80 +41,57 @@ TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
     EXPECT_EQ(0u, sections[0]);
     EXPECT_EQ(sections.end(), std::find(sections.begin(), sections.end(), std::string::npos));
     EXPECT_TRUE(std::is_sorted(sections.begin(), sections.end()));
-    EXPECT_NE(std::string::npos,
-              bytes.find("\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n"));
-    EXPECT_NE(std::string::npos, bytes.find("\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n"));
-    EXPECT_NE(std::string::npos, bytes.find("\r\nX2=4,695652\r\n"));
+    for (const char* excerpt :
+         {"\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n",
+          "\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n", "\r\nX2=4,695652\r\n"})
+        EXPECT_NE(std::string::npos, bytes.find(excerpt)) << excerpt;
     for (std::size_t lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
         ASSERT_EQ('\r', bytes[lf - 1]) << "line ends are CR LF";
 
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file), "LANG=C").exitCode);
-    EXPECT_NE(std::string::npos, ReadBytes(file).find("\r\nX2=4.695652\r\n"));
+    ASSERT_EQ(0, RunCli("defaults -o " + file, "LANG=C").exitCode);
+    EXPECT_NE(std::string::npos, ReadBytes(PathOf("d.par")).find("\r\nX2=4.695652\r\n"));
 }
 
 TEST_F(CliTest, SetAppliesLikeTheFieldsAndGetPrintsOnePerLine) {
-    const std::string file = PathOf("d.par"), out = PathOf("s.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    CliResult set = RunCli(
-        "set " + Quote(file) + " -o " + Quote(out) +
-        " Eingang/Skalenkomma=2 Eingang/Skalierung.Ende=500,5 'Grenzwerte/Oberer Grenzwert A=400'"
-        " Gerätebeschreibung/Zeile2='Tank 7'");
-    ASSERT_EQ(0, set.exitCode) << set.err;
-    CliResult get = RunCli("get " + Quote(out) +
-                           " Eingang/Skalierung.Ende 'Grenzwerte/Oberer Grenzwert A' "
-                           "Linearisierung/Y24 Gerätebeschreibung/Zeile2");
-    EXPECT_EQ(0, get.exitCode) << get.err;
-    EXPECT_EQ("500,5\n400\n1\nTank 7\n", get.out);
+    const std::string out = Set("s.par", "Eingang/Skalenkomma=2 Eingang/Skalierung.Ende=500,5 "
+                                         "'Grenzwerte/Oberer Grenzwert A=400' "
+                                         "Gerätebeschreibung/Zeile2='Tank 7'");
+    ExpectCli({"get " + out +
+                   " Eingang/Skalierung.Ende 'Grenzwerte/Oberer Grenzwert A' "
+                   "Linearisierung/Y24 Gerätebeschreibung/Zeile2",
+               0, CliCase::Out, "500,5\n400\n1\nTank 7\n"});
 }
 
 TEST_F(CliTest, RefusalsFailAndWriteNothing) {
-    const std::string file = PathOf("d.par"), out = PathOf("x.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-
-    CliResult outOfRange =
-        RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Filter=300");
-    EXPECT_EQ(1, outOfRange.exitCode);
-    EXPECT_NE(std::string::npos,
-              outOfRange.err.find("Eingabefehler\nFilter '300' ausserhalb 0..255\n"));
-
-    CliResult reversed = RunCli("set " + Quote(file) + " -o " + Quote(out) +
-                                " 'Grenzwerte/Unterer Grenzwert A=0,95'");
-    EXPECT_EQ(1, reversed.exitCode);
-    EXPECT_NE(
-        std::string::npos,
-        reversed.err.find("Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n"));
-    EXPECT_FALSE(std::filesystem::exists(out));
-
-    EXPECT_EQ(1, RunCli("check " + Quote(PathOf("fehlt.par"))).exitCode);
-    EXPECT_EQ(2, RunCli("get " + Quote(file) + " Eingang/Unbekannt").exitCode);
-    EXPECT_EQ(2, RunCli("").exitCode);
-
-    CliResult noSettings =
-        RunCli("--settings " + Quote(PathOf("keine.ini")) + " defaults -o " + Quote(out));
-    EXPECT_EQ(1, noSettings.exitCode);
-    EXPECT_EQ(0u, noSettings.err.find("Fehler beim Programmstart in Modul 'basMain': \n"));
+    const std::string out = " -o " + Quote(PathOf("x.par"));
+    const CliCase refusals[] = {
+        {"set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
+         "Eingabefehler\nFilter '300' ausserhalb 0..255\n", CliCase::Contains},
+        {"set " + file + out + " 'Grenzwerte/Unterer Grenzwert A=0,95'", 1, CliCase::Err,
+         "Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n", CliCase::Contains},
+        {"check " + Quote(PathOf("fehlt.par")), 1, CliCase::Err, "", CliCase::Contains},
+        {"get " + file + " Eingang/Unbekannt", 2, CliCase::Err, "", CliCase::Contains},
+        {"", 2, CliCase::Err, "", CliCase::Contains},
+        {"--settings " + Quote(PathOf("keine.ini")) + " defaults" + out, 1, CliCase::Err,
+         "Fehler beim Programmstart in Modul 'basMain': \n", CliCase::Starts},
+    };
+    for (const CliCase& row : refusals)
+        ExpectCli(row);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("x.par")));
 }
 
 TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
-    const std::string file = PathOf("d.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    EXPECT_EQ(0, RunCli("check " + Quote(file)).exitCode);
-    std::string bytes = ReadBytes(file);
-    bytes.replace(bytes.find("Oberer Grenzwert B=0,9"), 22, "Oberer Grenzwert B=0,05");
-    WriteBytes(file, bytes);
-    CliResult check = RunCli("check " + Quote(file));
-    EXPECT_EQ(1, check.exitCode);
-    EXPECT_NE(std::string::npos,
-              check.err.find("Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n"));
+    ExpectCli({"check " + file, 0, CliCase::Err, "", CliCase::Contains});
+    Replace("Oberer Grenzwert B=0,9", "Oberer Grenzwert B=0,05");
+    ExpectCli({"check " + file, 1, CliCase::Err,
+               "Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n", CliCase::Contains});
 
     // A scaling of 5..1 puts 35 values outside their limits; the terminal gets every one.
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    bytes = ReadBytes(file);
-    bytes.replace(bytes.find("Skalierung.Anfang=0"), 19, "Skalierung.Anfang=5");
-    WriteBytes(file, bytes);
-    check = RunCli("check " + Quote(file));
-    EXPECT_EQ(1, check.exitCode);
-    EXPECT_EQ(0u, check.err.find("Eingabefehler\nUnterer Grenzwert A '0,1' ausserhalb 5..1\n"));
+    ASSERT_EQ(0, RunCli("defaults -o " + file).exitCode);
+    Replace("Skalierung.Anfang=0", "Skalierung.Anfang=5");
+    CliResult check =
+        ExpectCli({"check " + file, 1, CliCase::Err,
+                   "Eingabefehler\nUnterer Grenzwert A '0,1' ausserhalb 5..1\n", CliCase::Starts});
     EXPECT_NE(std::string::npos, check.err.find("\nY23 '"));
     EXPECT_NE(std::string::npos,
               check.err.find("\nSimulationsschrittweite '0,01' ausserhalb 5..1\n"));
@@ -104,11 +99,8 @@ TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
 }
 
 TEST_F(CliTest, TheScaleUnitFollowsInEveryScaledValue) {
-    const std::string file = PathOf("d.par"), out = PathOf("m.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    CliResult set = RunCli("set " + Quote(file) + " -o " + Quote(out) + " Eingang/Skaleneinheit=2");
-    ASSERT_EQ(0, set.exitCode) << set.err;
-    CliResult list = RunCli("list " + Quote(out));
+    const std::string out = Set("m.par", "Eingang/Skaleneinheit=2");
+    CliResult list = RunCli("list " + out);
     ASSERT_EQ(0, list.exitCode) << list.err;
     for (const char* line :
          {"\nEingang/Skalierung.Ende = 1 m [", "\nGrenzwerte/Oberer Grenzwert D = 0,9 m [",
@@ -118,7 +110,7 @@ TEST_F(CliTest, TheScaleUnitFollowsInEveryScaledValue) {
         EXPECT_NE(std::string::npos, list.out.find(line)) << line;
     EXPECT_EQ(std::string::npos, list.out.find(" bar ")) << list.out;
 
-    ASSERT_EQ(0, RunCli("report " + Quote(out) + " -o " + Quote(PathOf("r.txt"))).exitCode);
+    ASSERT_EQ(0, RunCli("report " + out + " -o " + Quote(PathOf("r.txt"))).exitCode);
     const std::string report = ReadBytes(PathOf("r.txt"));
     EXPECT_NE(std::string::npos, report.find("Oberer Grenzwert A : 0,9 m"));
     EXPECT_NE(std::string::npos, report.find("Y1 : 0 m"));
@@ -126,59 +118,43 @@ TEST_F(CliTest, TheScaleUnitFollowsInEveryScaledValue) {
 }
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
-    const std::string file = PathOf("d.par"), changed = PathOf("c.par"), back = PathOf("r.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    ASSERT_EQ(
-        0, RunCli("set " + Quote(file) + " -o " + Quote(changed) + " Eingang/Filter=17").exitCode);
-
-    CliResult connect = RunCli("--demo connect");
-    EXPECT_EQ(0, connect.exitCode) << connect.err;
-    EXPECT_EQ(0u, connect.out.find("COM1: NIVOLANTIS"));
-
-    CliResult write = RunCli("--demo write " + Quote(changed));
-    EXPECT_EQ(0, write.exitCode) << write.err;
-    EXPECT_EQ("Gerät schreiben beendet.\n", write.err);
-
-    CliResult read = RunCli("--demo read -o " + Quote(back));
-    EXPECT_EQ(0, read.exitCode) << read.err;
-    EXPECT_EQ("2\n", RunCli("get " + Quote(back) + " Eingang/Filter").out)
-        << "a fresh demo device holds the defaults";
-
-    CliResult badPort = RunCli("--port COM17=/dev/null connect");
-    EXPECT_EQ(1, badPort.exitCode);
-    EXPECT_EQ("Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n",
-              badPort.err);
+    const std::string changed = Set("c.par", "Eingang/Filter=17"), back = Quote(PathOf("r.par"));
+    const CliCase demo[] = {
+        {"--demo connect", 0, CliCase::Out, "COM1: NIVOLANTIS", CliCase::Starts},
+        {"--demo write " + changed, 0, CliCase::Err, "Gerät schreiben beendet.\n"},
+        {"--demo read -o " + back, 0, CliCase::Err, "", CliCase::Contains},
+        // a fresh demo device holds the defaults
+        {"get " + back + " Eingang/Filter", 0, CliCase::Out, "2\n"},
+        {"--port COM17=/dev/null connect", 1, CliCase::Err,
+         "Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n"},
+    };
+    for (const CliCase& row : demo)
+        ExpectCli(row);
 }
 
 TEST_F(CliTest, ListShowsEveryValueWithWhatItAllows) {
-    const std::string file = PathOf("d.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    CliResult all = RunCli("list " + Quote(file));
-    ASSERT_EQ(0, all.exitCode) << all.err;
+    CliResult all = ExpectCli({"list " + file, 0, CliCase::Out,
+                               "Eingang/Messbereich.Anfang = 4 mA [0..20]\n", CliCase::Starts});
     for (const char* line :
          {"\nEingang/Filter = 2 [0..255]\n",
           "\nEingang/Skalierung.Ende = 1 bar [-9,9999..9,9999]\n",
           "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
           "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
         EXPECT_NE(std::string::npos, all.out.find(line)) << line;
-    EXPECT_EQ(0u, all.out.find("Eingang/Messbereich.Anfang = 4 mA [0..20]\n"));
 
-    CliResult group = RunCli("list " + Quote(file) + " Grenzwerte", "LANG=C");
-    EXPECT_EQ(0, group.exitCode);
-    EXPECT_EQ(0u, group.out.find("Grenzwerte/Unterer Grenzwert A = 0.1 bar [0..1]\n"));
+    CliResult group = ExpectCli({"list " + file + " Grenzwerte", 0, CliCase::Out,
+                                 "Grenzwerte/Unterer Grenzwert A = 0.1 bar [0..1]\n",
+                                 CliCase::Starts, "", "LANG=C"});
     EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
-    EXPECT_EQ(2, RunCli("list " + Quote(file) + " Keine").exitCode);
+    EXPECT_EQ(2, RunCli("list " + file + " Keine").exitCode);
 }
 
 TEST_F(CliTest, ReportFileFormatFollowsItsName) {
-    const std::string file = PathOf("d.par");
-    ASSERT_EQ(0, RunCli("defaults -o " + Quote(file)).exitCode);
-    CliResult text = RunCli("report " + Quote(file) + " -o " + Quote(PathOf("r.txt")));
-    EXPECT_EQ(0, text.exitCode) << text.err;
+    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.txt")), 0, CliCase::Err, "",
+               CliCase::Contains});
     EXPECT_EQ(0u, ReadBytes(PathOf("r.txt")).find("Konfigurationsdaten Nivolantis K417."));
-    CliResult pdf = RunCli("report " + Quote(file) + " -o " + Quote(PathOf("r.PDF")),
-                           "-u XDG_RUNTIME_DIR -u DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8");
-    EXPECT_EQ(0, pdf.exitCode);
-    EXPECT_EQ("", pdf.err) << "no notes of the GUI framework";
+    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.PDF")), 0, CliCase::Err,
+               "" /* no notes of the GUI framework */, CliCase::Whole, "",
+               "-u XDG_RUNTIME_DIR -u DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8"});
     EXPECT_EQ(0u, ReadBytes(PathOf("r.PDF")).find("%PDF-"));
 }

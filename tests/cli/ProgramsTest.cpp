@@ -36,37 +36,34 @@ TEST_F(ProgramsTest, VersionAndHelpInGerman) {
 }
 
 TEST_F(ProgramsTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
-    CliResult missing = RunProgram(NIVO_CLI_PATH, "get x.par");
-    EXPECT_EQ(2, missing.exitCode);
-    EXPECT_EQ("nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n", missing.err);
     const std::string file = "'" + PathOf("d.par") + "'";
     ASSERT_EQ(0, RunProgram(NIVO_CLI_PATH, "defaults -o " + file).exitCode);
-    CliResult unknown = RunProgram(NIVO_CLI_PATH, "get " + file + " Eingang/Keiner");
-    EXPECT_EQ(2, unknown.exitCode);
-    EXPECT_EQ(0u, unknown.err.find("nivoconfig-cli: GRUPPE/NAME:")) << unknown.err;
-
-    CliResult variant = RunProgram(NIVOSIM_PATH, "--variant 300");
-    EXPECT_EQ(2, variant.exitCode);
-    EXPECT_EQ(0u, variant.err.find("nivosim: --variant: 300 liegt nicht im Bereich 0 bis 255.\n"));
-    CliResult folder = RunProgram(NIVOCONFIG_PATH, "--demo --screenshots", kNoDisplay);
-    EXPECT_EQ(2, folder.exitCode);
-    EXPECT_EQ("NivoConfig: --screenshots: Wert fehlt.\nHilfe: NivoConfig --help\n", folder.err);
-    CliResult figure = RunProgram(NIVOBENCH_PATH, "foo");
-    EXPECT_EQ(2, figure.exitCode);
-    EXPECT_NE(std::string::npos, figure.err.find("'foo' ist nicht erlaubt"));
-    EXPECT_EQ("", figure.out) << "no figure measured";
+    const CliCase errors[] = {
+        {"get x.par", 2, CliCase::Err,
+         "nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n"},
+        {"get " + file + " Eingang/Keiner", 2, CliCase::Err,
+         "nivoconfig-cli: GRUPPE/NAME:", CliCase::Starts},
+        {"--variant 300", 2, CliCase::Err,
+         "nivosim: --variant: 300 liegt nicht im Bereich 0 bis 255.\n", CliCase::Starts,
+         NIVOSIM_PATH},
+        {"--demo --screenshots", 2, CliCase::Err,
+         "NivoConfig: --screenshots: Wert fehlt.\nHilfe: NivoConfig --help\n", CliCase::Whole,
+         NIVOCONFIG_PATH, kNoDisplay},
+        {"foo", 2, CliCase::Err, "'foo' ist nicht erlaubt", CliCase::Contains, NIVOBENCH_PATH},
+        {"foo", 2, CliCase::Out, "" /* no figure measured */, CliCase::Whole, NIVOBENCH_PATH},
+    };
+    for (const CliCase& row : errors)
+        ExpectCli(row);
 }
 
 TEST_F(ProgramsTest, SimulatorRefusesWhatWouldLoseAFile) {
-    CliResult folder = RunProgram(NIVOSIM_PATH, "--save-eeprom /no/such/dir/e.bin");
-    EXPECT_EQ(1, folder.exitCode);
-    EXPECT_EQ("nivosim: --save-eeprom: Ordner /no/such/dir gibt es nicht.\n", folder.err);
-
+    ExpectCli({"--save-eeprom /no/such/dir/e.bin", 1, CliCase::Err,
+               "nivosim: --save-eeprom: Ordner /no/such/dir gibt es nicht.\n", CliCase::Whole,
+               NIVOSIM_PATH});
     const std::string precious = PathOf("precious.txt");
     WriteBytes(precious, "keep");
-    CliResult link = RunProgram(NIVOSIM_PATH, "--link '" + precious + "'");
-    EXPECT_EQ(1, link.exitCode);
-    EXPECT_NE(std::string::npos, link.err.find("kein Link eines früheren Laufs"));
+    ExpectCli({"--link '" + precious + "'", 1, CliCase::Err, "kein Link eines früheren Laufs",
+               CliCase::Contains, NIVOSIM_PATH});
     EXPECT_EQ("keep", ReadBytes(precious));
 
     // A link an earlier run left behind is taken over, and removed at the end.

@@ -3,8 +3,8 @@
 #include "base/EventPump.h"
 #include "base/Platform.h"
 #include "base/ProgressView.h"
-#include "base/SystemClock.h"
 #include "sim/SimulatorTest.h"
+#include "support/SkippingClock.h"
 
 #include <functional>
 
@@ -20,13 +20,6 @@ namespace {
 struct RecordingProgress : ProgressView {
     void UpdateProgress(int percent) override { shown.push_back(percent); }
     std::vector<int> shown;
-};
-
-/// The system's monotonic time plus the seconds skipped so far.
-class SkippingClock : public SystemClock {
-public:
-    double MonotonicSeconds() const override { return SystemClock::MonotonicSeconds() + skipped; }
-    double skipped = 0;
 };
 
 /// Runs during every wait: lets the time-out of a cell request the device will not answer pass

@@ -9,6 +9,7 @@
 #include "sim/K417Simulator.h"
 #include "support/CliRunner.h"
 #include "support/ModelTest.h"
+#include "support/PortMap.h"
 #include "support/Ser2net.h"
 
 #include <atomic>
@@ -33,8 +34,7 @@ protected:
         sim.SetEeprom(EepromImageOf(*app));
         sim.Start();
         server = std::make_unique<Ser2net>(sim.SlavePath(), PathOf(""));
-        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            app->SerCom().setPortPath(n, n == 1 ? Address() : PathOf("kein-tty"));
+        MapPorts(app->SerCom(), {{1, Address()}}, Dir());
     }
     void TearDown() override {
         app->SerCom().CloseCom(1);
@@ -216,24 +216,23 @@ INSTANTIATE_TEST_SUITE_P(Modes, NetworkPortTest, ::testing::Values(Mode::Raw, Mo
 class NetworkPortFailureTest : public CoreTest {};
 
 TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
-    cSerCom channel;
     const std::string free = std::to_string(Ser2net::FreePort());
-    channel.setPortPath(1, "tcp://127.0.0.1:" + free);
-    EXPECT_EQ(0, channel.OpenCom(1, kSettings));
-    EXPECT_EQ("Schnittstelle wird bereits verwendet: 127.0.0.1:" + free +
-                  " hat die Verbindung abgewiesen (Connection refused).",
-              channel.OpenError(1));
-
-    channel.setPortPath(1, "rfc2217://127.0.0.1");
-    EXPECT_EQ(0, channel.OpenCom(1, kSettings));
-    EXPECT_EQ("Ungültige Netzwerkadresse 'rfc2217://127.0.0.1' (erwartet: tcp://RECHNER:PORT oder "
-              "rfc2217://RECHNER:PORT).",
-              channel.OpenError(1));
-
-    channel.setPortPath(1, "tcp://gibt-es-nicht.invalid:4001");
-    EXPECT_EQ(0, channel.OpenCom(1, kSettings));
-    EXPECT_EQ(0u, channel.OpenError(1).find("Keine Verbindung zu gibt-es-nicht.invalid:4001: "))
-        << channel.OpenError(1);
+    // {address, the reason; the name lookup's own words follow the last one}
+    const std::pair<std::string, std::string> failures[] = {
+        {"tcp://127.0.0.1:" + free, "Schnittstelle wird bereits verwendet: 127.0.0.1:" + free +
+                                        " hat die Verbindung abgewiesen (Connection refused)."},
+        {"rfc2217://127.0.0.1",
+         "Ungültige Netzwerkadresse 'rfc2217://127.0.0.1' (erwartet: tcp://RECHNER:PORT oder "
+         "rfc2217://RECHNER:PORT)."},
+        {"tcp://gibt-es-nicht.invalid:4001", "Keine Verbindung zu gibt-es-nicht.invalid:4001: "},
+    };
+    cSerCom channel;
+    for (const auto& [address, reason] : failures) {
+        channel.setPortPath(1, address);
+        EXPECT_EQ(0, channel.OpenCom(1, kSettings)) << address;
+        const std::string error = channel.OpenError(1);
+        EXPECT_EQ(reason, reason.back() == ' ' ? error.substr(0, reason.size()) : error);
+    }
 }
 
 TEST_F(NetworkPortFailureTest, ARawServerGivesNoAnswerToTheComPortOption) {

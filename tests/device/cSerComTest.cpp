@@ -1,16 +1,10 @@
 #include "base/Platform.h"
 #include "sim/SimulatorTest.h"
+#include "support/CallbackPump.h"
 
-#include <functional>
 #include <utility>
 
 namespace {
-
-struct CallbackPump : EventPump {
-    explicit CallbackPump(std::function<void()> onEvents) : onEvents(std::move(onEvents)) {}
-    void ProcessEvents() override { onEvents(); }
-    std::function<void()> onEvents;
-};
 
 using cSerComTest = SimulatorTest;
 

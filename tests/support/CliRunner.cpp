@@ -1,5 +1,7 @@
 #include "support/CliRunner.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -38,5 +40,24 @@ CliResult RunProgram(const std::string& program, const std::string& arguments,
     result.out = Slurp(base + ".out");
     result.err = Slurp(base + ".err");
     std::filesystem::remove_all(folder);
+    return result;
+}
+
+CliResult ExpectCli(const CliCase& row) {
+    const CliResult result =
+        RunProgram(row.program.empty() ? NIVO_CLI : row.program, row.arguments, row.environment);
+    EXPECT_EQ(row.exitCode, result.exitCode) << row.arguments << "\n" << result.err;
+    const std::string& stream = row.stream == CliCase::Out ? result.out : result.err;
+    switch (row.match) {
+    case CliCase::Whole:
+        EXPECT_EQ(row.text, stream) << row.arguments;
+        break;
+    case CliCase::Starts:
+        EXPECT_EQ(0u, stream.find(row.text)) << row.arguments << "\n" << stream;
+        break;
+    case CliCase::Contains:
+        EXPECT_NE(std::string::npos, stream.find(row.text)) << row.arguments << "\n" << stream;
+        break;
+    }
     return result;
 }

@@ -16,3 +16,19 @@ CliResult RunCli(const std::string& arguments, const std::string& environment = 
 /// The same for any program, given by its path.
 CliResult RunProgram(const std::string& program, const std::string& arguments,
                      const std::string& environment = "LANG=de_DE.UTF-8");
+
+/// One row of a table of program calls: the call and what it must answer on one stream.
+struct CliCase {
+    enum Stream { Out, Err };
+    enum Match { Whole, Starts, Contains };
+    std::string arguments;
+    int exitCode = 0;
+    Stream stream = Err;
+    std::string text; ///< the whole stream, its start or a part of it, as `match` says
+    Match match = Whole;
+    std::string program = ""; ///< empty: nivoconfig-cli
+    std::string environment = "LANG=de_DE.UTF-8";
+};
+
+/// Runs the row and checks its exit code and stream; the result is there for further checks.
+CliResult ExpectCli(const CliCase& row);

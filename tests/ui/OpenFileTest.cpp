@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "support/FastClock.h"
+#include "support/PortMap.h"
 #include "ui/QtStartWindows.h"
 
 #include <QAction>
@@ -53,10 +54,8 @@ TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     Platform::Install(std::make_unique<FastClock>());
     QtStartWindows windows(StartArguments::Parse({"2", file}));
     auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
-    ASSERT_TRUE(StartProgram(windows, settings, [](cNivolantis& app) {
-        for (std::int16_t port = 1; port <= app.SerCom().PortCount(); ++port)
-            app.SerCom().setPortPath(port, "/nonexistent/tty");
-    }));
+    ASSERT_TRUE(StartProgram(windows, settings,
+                             [this](cNivolantis& app) { MapPorts(app.SerCom(), {}, Dir()); }));
     windows.OpenFileArgument();
 
     frmMain& window = *windows.Main();

@@ -1,11 +1,13 @@
 #include "GuiTest.h"
+#include "WindowMoment.h"
 
 #include "base/EventPump.h"
 #include "base/Platform.h"
-#include "base/SystemClock.h"
 #include "firmware/EepromHexFile.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
+#include "support/PortMap.h"
+#include "support/SkippingClock.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -25,21 +27,9 @@
 
 namespace {
 
-/// The system's monotonic time plus the seconds a test let pass at once; the date stays fixed.
-class SkippingClock : public SystemClock {
-public:
-    DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
-    double MonotonicSeconds() const override { return SystemClock::MonotonicSeconds() + skipped; }
-    double skipped = 0;
-};
-
 /// What the window showed while an operation waited for the device.
-struct Moment {
-    bool toolbar, pages, busy, bar;
-    int barValue;
-    bool cancelOffered; ///< "Abbrechen" beside the bar
-    bool modal;         ///< a modal window held the operation
-    bool refusalShown;  ///< the box saying why the window stays open
+struct Moment : WindowMoment {
+    bool busy;
 };
 
 /// Runs during every wait for the device: notes what the window shows, lets the time-out of an
@@ -50,14 +40,7 @@ public:
         : m_window(window), m_app(app), m_sim(sim), m_clock(clock) {}
 
     void ProcessEvents() override {
-        auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
-        auto* refusal = m_window.findChild<QMessageBox*>("msgCloseRefused");
-        seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
-                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(), m_app.DeviceBusy(),
-                        bar->isVisible(), bar->value(),
-                        m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible(),
-                        QApplication::activeModalWidget() != nullptr,
-                        refusal != nullptr && refusal->isVisible()});
+        seen.push_back({WindowMoment::Of(m_window), m_app.DeviceBusy()});
         if (unansweredFrom && AskedForCellFrom(*unansweredFrom))
             m_clock.skipped += 2.0; // once per request, so the next one is still sent
         if (action)
@@ -99,9 +82,7 @@ protected:
         auto skipping = std::make_unique<SkippingClock>();
         clock = skipping.get();
         Platform::Install(std::move(skipping));
-        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            app->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
-                                                : PathOf("kein-tty" + std::to_string(n)));
+        MapPorts(app->SerCom(), {{1, sim.SlavePath()}}, Dir());
         std::iota(device.begin(), device.end(), std::uint8_t{0x30});
         device[0x10] = 0x0A;
         device[20] = 0x55; // contrast
@@ -122,6 +103,13 @@ protected:
     }
 
     void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    /// Clicks the button, which must show exactly this one message box.
+    void ClickAnswered(const char* button, const std::string& text, MsgIcon icon,
+                       const std::string& title = "") {
+        ExpectMessage(text, icon, title);
+        Click(button);
+        VerifyMessages();
+    }
     /// Runs `then` at the first wait after the device received `count` commands of `letter`.
     void WhenAsked(char letter, int count, std::function<void()> then) {
         pump->action = [this, letter, count, then] {
@@ -185,11 +173,10 @@ TEST_F(ServicePagesTest, ReadingStopsAfterEightUnansweredCellsAndKeepsTheOtherCe
     pump->unansweredFrom = 256;
     sim.SetFaults({.noAnswerFrom = 256});
     const int asked = sim.CommandCount('c');
-    ExpectMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
+    ClickAnswered("Command3",
+                  "Diese EEPROM-Adressen hat das Gerät nicht beantwortet: 0x100 bis 0x1FF.\r\n"
                   "Ihre Zellen zeigen weiter den alten Text.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command3");
-    VerifyMessages();
 
     for (int adress = 0; adress < 256; ++adress)
         ASSERT_EQ(QString::asprintf("%02X", device[adress]), Cell(adress)) << adress;
@@ -218,14 +205,13 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
     EXPECT_EQ("0A", Text("txtEEPROM"));
     EXPECT_EQ("0x10 =", Find<QLabel>("lblEEPROM")->text());
 
-    Enter("txtEEPROM", "1ff");
-    EXPECT_EQ("0A", Cell(0x10)) << "above FF: refused";
-    EXPECT_EQ("'1ff' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
-              main->statusBar()->currentMessage());
-    Enter("txtEEPROM", "xy");
-    EXPECT_EQ("0A", Cell(0x10));
-    EXPECT_EQ("'xy' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
-              main->statusBar()->currentMessage());
+    for (const QString typed : {"1ff", "xy"}) { // above FF or no number: refused
+        Enter("txtEEPROM", typed);
+        EXPECT_EQ("0A", Cell(0x10)) << typed.toStdString();
+        EXPECT_EQ("'" + typed +
+                      "' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
+                  main->statusBar()->currentMessage());
+    }
     Enter("txtEEPROM", "1f");
     EXPECT_EQ("1f", Cell(0x10)) << "taken as typed";
     EXPECT_EQ("", main->statusBar()->currentMessage());
@@ -236,10 +222,9 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
 
     const int marks = sim.CommandCount('B');
     pump->seen.clear();
-    ExpectMessage("Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät geschrieben.",
+    ClickAnswered("Command4",
+                  "Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät geschrieben.",
                   MsgIcon::Information, "Internes EEPROM");
-    Click("Command4");
-    VerifyMessages();
     K417Device::EepromImage expected = device;
     expected[0x10] = 0x1F;
     EXPECT_TRUE(sim.Eeprom() == expected) << "exactly the edited byte changed";
@@ -254,10 +239,9 @@ TEST_F(ServicePagesTest, TheGridReadAndWriteCanBeCancelledByButtonOrEsc) {
     Enter("txtEEPROM", "7");
     EXPECT_FALSE(Find<QPushButton>("cmdAbbrechen")->isVisible()) << "offered only while it runs";
     WhenAsked('c', 100, [this] { ClickCancel(); });
-    ExpectMessage("Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
+    ClickAnswered("Command3",
+                  "Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
                   MsgIcon::Information, "Internes EEPROM");
-    Click("Command3");
-    VerifyMessages();
     EXPECT_LE(sim.CommandCount('c'), 101) << "stopped at the next cell";
     EXPECT_EQ("", Cell(0));
     EXPECT_EQ("7", Cell(0x123));
@@ -285,21 +269,19 @@ TEST_F(ServicePagesTest, TheGridReadAndWriteCanBeCancelledByButtonOrEsc) {
 
 TEST_F(ServicePagesTest, EmptyCellsStopTheWriteAndTheExportBeforeAnything) {
     Open();
-    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+    ClickAnswered("Command4",
+                  "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
                   "Es wurde nichts ins Gerät geschrieben.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command4");
-    VerifyMessages();
     EXPECT_EQ("", sim.Received());
     EXPECT_TRUE(sim.Eeprom() == device);
 
     const std::string file = PathOf("leer.eep");
     dialogs->Answer(QString::fromStdString(file));
-    ExpectMessage("Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
+    ClickAnswered("Command7",
+                  "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n"
                   "Es wurde keine Datei geschrieben.",
                   MsgIcon::Exclamation, "Internes EEPROM");
-    Click("Command7");
-    VerifyMessages();
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
@@ -383,10 +365,8 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndEachDeviceFile) {
 TEST_F(ServicePagesTest, ACancelledPortScanKeepsTheList) {
     Open();
     pump->action = [this] { ClickCancel(); };
-    ExpectMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
-                  "Schnittstellen");
-    Click("Command5");
-    VerifyMessages();
+    ClickAnswered("Command5", "Abtasten abgebrochen.\r\nDie Liste ist unverändert.",
+                  MsgIcon::Information, "Schnittstellen");
     EXPECT_EQ(0, Find<QTableWidget>("grdPorts")->rowCount());
     ExpectCancelWasOffered();
     ExpectCommandsWereOff();
@@ -414,27 +394,19 @@ TEST_F(ServicePagesTest, ContrastStaysWithoutADeviceAndNoMessage) {
 
 TEST_F(ServicePagesTest, UpdateProgressRoundsHalfToEvenAndHides) {
     Open(false);
-    double percent = 49.5;
-    main->UpdateProgress(percent);
-    EXPECT_EQ(50, percent) << "written back";
-    EXPECT_TRUE(Bar()->isVisible());
-    EXPECT_EQ(50, Bar()->value());
-    percent = 48.5;
-    main->UpdateProgress(percent);
-    EXPECT_EQ(48, percent);
-    EXPECT_EQ(48, Bar()->value());
-    percent = 150;
-    main->UpdateProgress(percent);
-    EXPECT_TRUE(Bar()->isVisible());
-    EXPECT_EQ(48, Bar()->value());
-    percent = 0;
-    main->UpdateProgress(percent);
-    EXPECT_FALSE(Bar()->isVisible());
-    percent = 30;
-    main->UpdateProgress(percent);
-    percent = -3;
-    main->UpdateProgress(percent);
-    EXPECT_FALSE(Bar()->isVisible());
+    // {given, written back, bar shown, its value (when shown)}; above 100 the bar stays put,
+    // and 0 or below hides it.
+    const std::tuple<double, double, bool, int> steps[] = {
+        {49.5, 50, true, 50}, {48.5, 48, true, 48}, {150, 150, true, 48},
+        {0, 0, false, 0},     {30, 30, true, 30},   {-3, -3, false, 0}};
+    for (const auto& [given, back, shown, value] : steps) {
+        double percent = given;
+        main->UpdateProgress(percent);
+        EXPECT_EQ(back, percent) << given;
+        EXPECT_EQ(shown, Bar()->isVisible()) << given;
+        if (shown)
+            EXPECT_EQ(value, Bar()->value()) << given;
+    }
 }
 
 /// Firmware tests: a 512-byte firmware file and the texts of the list.
@@ -520,6 +492,9 @@ TEST_F(FirmwarePageTest, NoGoesOnWithoutBackupAndCancelStopsBeforeTheBootloader)
     Click("Command8");
     VerifyMessages();
     EXPECT_EQ(0, sim.CommandCount('B')) << "no backup read";
+    ASSERT_FALSE(pump->seen.empty());
+    for (const Moment& m : pump->seen)
+        EXPECT_FALSE(m.cancelOffered) << "writing offers no cancel";
     EXPECT_TRUE(FlashHoldsFirmware());
     EXPECT_EQ("Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).",
               Lines().front());
@@ -565,10 +540,9 @@ TEST_F(FirmwarePageTest, ReadingCanBeCancelledAndSavesNothing) {
     const std::string file = PathOf("aus-geraet.hex");
     dialogs->Answer(QString::fromStdString(file));
     WhenAsked('s', 100, [this] { ClickCancel(); });
-    ExpectMessage("Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
+    ClickAnswered("cmdFirmware1",
+                  "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
                   MsgIcon::Information, "Firmware-Update");
-    Click("cmdFirmware1");
-    VerifyMessages();
     EXPECT_LE(sim.CommandCount('s'), 101) << "stopped at the next byte";
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ("Auslesen abgebrochen, die Datei '" + QString::fromStdString(file) +
@@ -576,17 +550,6 @@ TEST_F(FirmwarePageTest, ReadingCanBeCancelledAndSavesNothing) {
               Lines().back());
     ExpectCancelWasOffered();
     ExpectCommandsWereOff();
-}
-
-TEST_F(FirmwarePageTest, WritingOffersNoCancel) {
-    Open();
-    dialogs->Answer(QString::fromStdString(firmwareFile));
-    ExpectBackupQuestion(MsgAnswer::No);
-    Click("Command8");
-    VerifyMessages();
-    ASSERT_FALSE(pump->seen.empty());
-    for (const Moment& m : pump->seen)
-        EXPECT_FALSE(m.cancelOffered);
 }
 
 TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmware) {
@@ -608,8 +571,8 @@ TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmware) {
     const QStringList records =
         QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
     EXPECT_EQ(2048, records.size());
-    EXPECT_EQ(QString::fromStdString(EepromHexFile::Write(firmware)).split("\r\n").front(),
-              records.front());
+    // Bytes 7a + 1 from address 0; the check sum makes the record's byte sum 0 modulo 256.
+    EXPECT_EQ(":1000000001080F161D242B323940474E555C636A98", records.front());
     EXPECT_FALSE(Bar()->isVisible());
     ExpectCommandsWereOff();
 }

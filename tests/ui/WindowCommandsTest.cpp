@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "WindowMoment.h"
 
 #include "base/EventPump.h"
 #include "base/Platform.h"
@@ -6,6 +7,7 @@
 #include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
+#include "support/PortMap.h"
 #include "ui/service/frmOptionen.h"
 
 #include <QAction>
@@ -21,12 +23,9 @@
 
 namespace {
 
-/// What the window showed at one moment of a device command.
-struct Seen {
+/// What the window showed when the progress reached the views.
+struct Seen : WindowMoment {
     int percent;
-    bool toolbar, pages, bar;
-    int barValue;
-    QString panel;
 };
 
 /// Registered after the main window: looks at the window each time the progress reaches it.
@@ -34,16 +33,8 @@ class WindowProbe : public View, public ProgressView {
 public:
     explicit WindowProbe(frmMain& window) : m_window(window) {}
     void Update() override {}
-    void UpdateProgress(int percent) override { seen.push_back(Look(m_window, percent)); }
-
-    static Seen Look(frmMain& w, int percent) {
-        auto* bar = w.findChild<QProgressBar*>("ProgressBar1");
-        return {percent,
-                w.findChild<QToolBar*>("Toolbar1")->isEnabled(),
-                w.findChild<QTabWidget*>("SSTab1")->isEnabled(),
-                bar->isVisible(),
-                bar->value(),
-                w.findChild<QLabel*>("StatusBar1_Panel1")->text()};
+    void UpdateProgress(int percent) override {
+        seen.push_back({WindowMoment::Of(m_window), percent});
     }
 
     std::vector<Seen> seen;
@@ -58,13 +49,11 @@ class LookingPump : public EventPump {
 public:
     explicit LookingPump(frmMain& window) : m_window(window) {}
     void ProcessEvents() override {
-        seen.push_back(WindowProbe::Look(m_window, -1));
-        cancelOffered.push_back(m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible());
+        seen.push_back(WindowMoment::Of(m_window));
         if (action)
             action();
     }
-    std::vector<Seen> seen;
-    std::vector<bool> cancelOffered;
+    std::vector<WindowMoment> seen;
     std::function<void()> action;
 
 private:
@@ -76,14 +65,26 @@ class WindowCommandsTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-            app->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
-                                                : PathOf("kein-tty" + std::to_string(n)));
+        MapPorts(app->SerCom(), {{1, sim.SlavePath()}}, Dir());
         sim.SetEeprom(EepromImageOf(*app));
         sim.Start();
     }
 
     void Press(const char* key) { main->findChild<QAction*>(key)->trigger(); }
+    /// Runs the command, which must show exactly this one message box.
+    void PressAnswered(const char* key, const std::string& text, MsgIcon icon,
+                       const std::string& title = "") {
+        ExpectMessage(text, icon, title);
+        Press(key);
+        VerifyMessages();
+    }
+    /// Installs a pump that looks at the window during every wait.
+    LookingPump& LookDuringWaits() {
+        auto pump = std::make_unique<LookingPump>(*main);
+        LookingPump& looking = *pump;
+        Platform::Install(std::move(pump));
+        return looking;
+    }
 
     void SetDeviceByte(int adress, std::uint8_t value) {
         auto image = sim.Eeprom();
@@ -101,9 +102,7 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     Enter("txtFilter", "7");
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
 
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_EQ("NivoConfig []", main->windowTitle()) << "written: nothing left unsaved";
     EXPECT_EQ(7, sim.Eeprom()[182]) << "Filter lives at EEPROM address 182";
     ASSERT_GT(probe.seen.size(), 10u);
@@ -129,9 +128,7 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
     EXPECT_EQ("NivoConfig []*", main->windowTitle());
     probe.seen.clear();
     ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
-    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
-    Press("Upload");
-    VerifyMessages();
+    PressAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
     EXPECT_EQ("NivoConfig []", main->windowTitle()) << "read: the device's state";
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value());
     EXPECT_EQ("7", Text("txtFilter"));
@@ -143,12 +140,10 @@ TEST_F(WindowCommandsTest, WriteAndReadFromTheToolbarDisableTheCommandsMeanwhile
 
 TEST_F(WindowCommandsTest, ConnectShowsTheSearchThenThePort) {
     OpenMain();
-    auto pump = std::make_unique<LookingPump>(*main);
-    LookingPump& looking = *pump;
-    Platform::Install(std::move(pump));
+    LookingPump& looking = LookDuringWaits();
     Press("Connect");
     ASSERT_FALSE(looking.seen.empty());
-    for (const Seen& s : looking.seen) {
+    for (const WindowMoment& s : looking.seen) {
         EXPECT_EQ("Suche Gerät...", s.panel);
         EXPECT_FALSE(s.toolbar);
     }
@@ -158,9 +153,7 @@ TEST_F(WindowCommandsTest, ConnectShowsTheSearchThenThePort) {
 
 TEST_F(WindowCommandsTest, WhileWriteAndReadSearchThePanelSaysSoAndThenNamesThePort) {
     OpenMain();
-    auto pump = std::make_unique<LookingPump>(*main);
-    LookingPump& looking = *pump;
-    Platform::Install(std::move(pump));
+    LookingPump& looking = LookDuringWaits();
     for (const char* command : {"Download", "Upload"}) {
         // The panel at each moment, with whether the device had been asked for its name and
         // had been sent "B" 0, which follows the search.
@@ -201,9 +194,7 @@ TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot)
     const float filter = P("Eingang", "Filter").Value();
     const QString filterText = Text("txtFilter");
     ASSERT_NE(9.0f, filter);
-    auto pump = std::make_unique<LookingPump>(*main);
-    LookingPump& looking = *pump;
-    Platform::Install(std::move(pump));
+    LookingPump& looking = LookDuringWaits();
     auto* cancel = main->findChild<QPushButton*>("cmdAbbrechen");
     ASSERT_NE(nullptr, cancel);
     EXPECT_EQ("Abbrechen", cancel->text());
@@ -213,26 +204,22 @@ TEST_F(WindowCommandsTest, ReadingCanBeCancelledAndLeavesTheFieldsWritingCannot)
         if (sim.CommandCount('c') >= 20)
             cancel->click();
     };
-    ExpectMessage("Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
-    Press("Upload");
-    VerifyMessages();
+    PressAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
     EXPECT_EQ(filter, P("Eingang", "Filter").Value()) << "nothing read reached the model";
     EXPECT_EQ(filterText, Text("txtFilter"));
     EXPECT_LE(sim.CommandCount('c'), 26) << "stopped at the next parameter";
-    ASSERT_FALSE(looking.cancelOffered.empty());
-    for (bool offered : looking.cancelOffered)
-        EXPECT_TRUE(offered);
+    ASSERT_FALSE(looking.seen.empty());
+    for (const WindowMoment& m : looking.seen)
+        EXPECT_TRUE(m.cancelOffered);
     EXPECT_FALSE(cancel->isVisible());
     EXPECT_TRUE(main->findChild<QToolBar*>("Toolbar1")->isEnabled());
 
-    looking.cancelOffered.clear();
+    looking.seen.clear();
     looking.action = nullptr;
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
-    ASSERT_FALSE(looking.cancelOffered.empty());
-    for (bool offered : looking.cancelOffered)
-        EXPECT_FALSE(offered) << "a half-written device is worse than a wait";
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
+    ASSERT_FALSE(looking.seen.empty());
+    for (const WindowMoment& m : looking.seen)
+        EXPECT_FALSE(m.cancelOffered) << "a half-written device is worse than a wait";
 }
 
 TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
@@ -308,9 +295,7 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
 
     OptionsProbe probe(options);
     const auto registration = app->AddView(probe);
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    Press("Download");
-    VerifyMessages();
+    PressAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_FALSE(probe.enabledDuringTransfer) << "locked with the toolbar and the pages";
     EXPECT_EQ(1, app->HardwareVariante()) << "no variant change during a transfer";
     EXPECT_TRUE(option(1)->isChecked());
@@ -326,9 +311,7 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsTheUserMayNotOpen) {
     OpenMain();
     const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
     ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
-    ExpectMessage(refused, MsgIcon::Exclamation, "Verbinden");
-    Press("Connect");
-    VerifyMessages();
+    PressAnswered("Connect", refused, MsgIcon::Exclamation, "Verbinden");
     EXPECT_EQ(0, app->PortNr());
 }
 
@@ -337,9 +320,8 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
     cSerCom other;
     other.setPortPath(1, sim.SlavePath());
     ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
-    ExpectMessage("COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
+    PressAnswered("Connect",
+                  "COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
                   MsgIcon::Exclamation, "Verbinden");
-    Press("Connect");
-    VerifyMessages();
     EXPECT_EQ(0, app->PortNr());
 }
