@@ -404,8 +404,9 @@ TEST_F(ServicePagesTest, UpdateProgressRoundsHalfToEvenAndHides) {
         main->UpdateProgress(percent);
         EXPECT_EQ(back, percent) << given;
         EXPECT_EQ(shown, Bar()->isVisible()) << given;
-        if (shown)
+        if (shown) {
             EXPECT_EQ(value, Bar()->value()) << given;
+        }
     }
 }
 
