@@ -117,18 +117,14 @@ TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
 
 TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {
     // Run as the super-user, a rename over /dev/null would replace the system's device.
-    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/null", "x").Failure());
-    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent("/dev/full", "x").Failure());
-    EXPECT_TRUE(IsCharacterDevice("/dev/full"));
-
     fs::create_symlink("/dev/null", PathOf("null"));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("null"), "x").Failure());
-    EXPECT_TRUE(fs::is_symlink(PathOf("null")));
-    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
-
     ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("pipe"), "x").Failure());
+    for (const std::string& path :
+         {std::string("/dev/null"), std::string("/dev/full"), PathOf("null"), PathOf("pipe")})
+        EXPECT_EQ(kNotRegular, ReplaceFileContent(path, "x").Failure()) << path;
+    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
+    EXPECT_TRUE(IsCharacterDevice("/dev/full"));
+    EXPECT_TRUE(fs::is_symlink(PathOf("null")));
     EXPECT_EQ("Der Name bezeichnet einen Ordner.",
               ReplaceFileContent(Dir().string(), "x").Failure());
 }
@@ -170,22 +166,23 @@ TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSize) {
     EXPECT_FALSE(fromPipe.Ok());
     EXPECT_EQ(kNotRegular, fromPipe.Failure());
 
-    EXPECT_FALSE(ReadFileContent("/dev/zero").Ok());
-    EXPECT_EQ(kNotRegular, ReadFileContent("/dev/zero").Failure());
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.", ReadFileContent(Dir().string()).Failure());
-    EXPECT_EQ("Pfad oder Datei nicht gefunden.", ReadFileContent(PathOf("fehlt")).Failure());
-
-    const std::string limit = PathOf("16MiB");
-    const std::string above = PathOf("17MiB");
+    const std::string limit = PathOf("16MiB"), above = PathOf("17MiB");
     WriteBytes(limit, "");
     WriteBytes(above, "");
     fs::resize_file(limit, 16 * 1024 * 1024);
     fs::resize_file(above, 17 * 1024 * 1024);
+    for (const auto& [path, failure] : std::vector<std::pair<std::string, std::string>>{
+             {"/dev/zero", kNotRegular},
+             {Dir().string(), "Der Name bezeichnet einen Ordner."},
+             {PathOf("fehlt"), "Pfad oder Datei nicht gefunden."},
+             {above, "Die Datei ist größer als 16 MiB."}}) {
+        const FileResult<std::string> result = ReadFileContent(path);
+        EXPECT_FALSE(result.Ok()) << path;
+        EXPECT_EQ(failure, result.Failure()) << path;
+    }
     const FileResult<std::string> atLimit = ReadFileContent(limit);
     ASSERT_TRUE(atLimit.Ok()) << atLimit.Failure();
     EXPECT_EQ(16u * 1024 * 1024, atLimit->size());
-    EXPECT_FALSE(ReadFileContent(above).Ok());
-    EXPECT_EQ("Die Datei ist größer als 16 MiB.", ReadFileContent(above).Failure());
     EXPECT_EQ("Die Datei ist größer als 16 MiB.", FileReadRefusal(above));
     EXPECT_EQ("", FileReadRefusal(limit));
 }

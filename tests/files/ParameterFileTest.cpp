@@ -4,7 +4,6 @@
 #include "support/RecordingView.h"
 
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace {
 
@@ -58,23 +57,21 @@ TEST_F(ParameterFileTest, NewFileHasSectionsAndKeysInWalkOrder) {
     ASSERT_TRUE(app->WriteIni(path));
     EXPECT_EQ(path, app->FileName());
     const std::string bytes = ReadBytes(path);
-    std::vector<std::string> lines = Lines(bytes);
-    std::vector<std::string> expected;
-    std::string section;
-    app->ForEachParameter([&](cDataGroup& g, cParameter& p) {
-        if (g.GroupName() != section)
-            expected.push_back("[" + Utf8ToCp1252(section = g.GroupName()) + "]");
-        expected.push_back(Utf8ToCp1252(p.ParName()) + "=" + Utf8ToCp1252(NumberToText(p.Value())));
-    });
-    for (const char* line :
-         {"[Ger\xE4tebeschreibung]", "Zeile1=Beschreibung1", "Zeile2=Beschreibung2",
-          "Zeile3=Beschreibung3", "Zeile4=Beschreibung4", "Anlagenkennzeichen=Messung1",
-          "[Programm]", "Name=NivoConfig", "Version=1.0.5"})
-        expected.push_back(line);
-    EXPECT_EQ(expected, lines);
-    EXPECT_EQ("Messbereich.Anfang=4", lines[1]);
-    EXPECT_EQ("Skalierung.Ende=1", lines[6]);
-    EXPECT_NE(std::string::npos, bytes.find("X2=4,695652\r\n"));
+    const std::vector<std::string> lines = Lines(bytes);
+    // 100 values (9 + 3 + 28 + 50 + 10) under five group sections, then the nine trailing lines.
+    ASSERT_EQ(114u, lines.size());
+    EXPECT_EQ((std::vector<std::string>{
+                  "[Eingang]", "Messbereich.Anfang=4", "Messbereich.Ende=20",
+                  "Sondenst\xF6rung.Anfang=2", "Sondenst\xF6rung.Ende=22", "Skalierung.Anfang=0",
+                  "Skalierung.Ende=1", "Skaleneinheit=0", "Skalenkomma=4", "Filter=2", "[Ausgang]",
+                  "Stellbereich.Anfang=4", "Stellbereich.Ende=20", "Fehlerwert=0", "[Grenzwerte]"}),
+              std::vector<std::string>(lines.begin(), lines.begin() + 15));
+    EXPECT_EQ((std::vector<std::string>{"[Ger\xE4tebeschreibung]", "Zeile1=Beschreibung1",
+                                        "Zeile2=Beschreibung2", "Zeile3=Beschreibung3",
+                                        "Zeile4=Beschreibung4", "Anlagenkennzeichen=Messung1",
+                                        "[Programm]", "Name=NivoConfig", "Version=1.0.5"}),
+              std::vector<std::string>(lines.end() - 9, lines.end()));
+    EXPECT_NE(std::string::npos, bytes.find("X2=4,695652\r\n")) << "4 + 16 / 23 in seven digits";
 }
 
 TEST_F(ParameterFileTest, RoundTripInGermanAndEnglishSettings) {
@@ -138,24 +135,6 @@ TEST_F(ParameterFileTest, AFileSavedAsUtf8LoadsEveryKey) {
     ASSERT_TRUE(app->ReadIni(path));
     EXPECT_EQ(saved, Values());
     EXPECT_EQ("Tank 3 – Füllstand", app->GetDescription(0));
-}
-
-TEST_F(ParameterFileTest, SavingNeverReplacesADeviceOrAWriteProtectedFile) {
-    ExpectMessage("Fehler beim Öffnen der Datei '/dev/null': Der Name bezeichnet keine gewöhnliche "
-                  "Datei, sondern ein Gerät oder eine Pipe.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->WriteIni("/dev/null"));
-    struct stat info {};
-    ASSERT_EQ(0, lstat("/dev/null", &info));
-    EXPECT_TRUE(S_ISCHR(info.st_mode)) << "still the system's device";
-
-    const std::string path = PathOf("fest.par");
-    WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
-    std::filesystem::permissions(path, std::filesystem::perms(0444));
-    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Die Datei ist schreibgeschützt.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->WriteIni(path));
-    EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
 }
 
 TEST_F(ParameterFileTest, SavingOverAFileKeepsForeignKeysAndReplacesInPlace) {
@@ -236,20 +215,6 @@ TEST_F(ParameterFileTest, AReversedScalingInAFileGivesOneBoxWithTheFirstTwentyFi
     Recorder().Clear();
 }
 
-TEST_F(ParameterFileTest, MissingAndUnnamedFilesChangeNothing) {
-    P("Eingang", "Filter").setValue(9.0);
-    ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden", MsgIcon::Information);
-    EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
-    EXPECT_EQ("", app->FileName()) << "the settings file never counts as the parameter file";
-    ExpectMessage("Datei '' ist nicht vorhanden", MsgIcon::Information);
-    EXPECT_FALSE(app->ReadIni(""));
-    ExpectMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->WriteIni(""));
-    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
-    EXPECT_TRUE(app->EnableNotify());
-}
-
 TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
     const std::string good = PathOf("gut.par");
     ASSERT_TRUE(app->WriteIni(good));
@@ -273,56 +238,12 @@ TEST_F(ParameterFileTest, AFileWithoutGroupSectionsIsRefusedWithOneMessage) {
         EXPECT_EQ(good, app->FileName());
     }
 
-    // A file that cannot be read is refused with the reason, once: here the system's own reason
-    // (reading a process's memory from address 0 fails), then one found before reading.
-    ExpectMessage("Fehler beim Öffnen der Datei '/proc/self/mem': Ein-/Ausgabefehler.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->ReadIni("/proc/self/mem"));
-    VerifyMessages();
-    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
-    EXPECT_EQ(good, app->FileName());
-    std::filesystem::resize_file(path, 17 * 1024 * 1024);
-    ExpectMessage("Fehler beim Öffnen der Datei '" + path + "': Die Datei ist größer als 16 MiB.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->ReadIni(path));
-    VerifyMessages();
-    EXPECT_EQ(good, app->FileName());
-
     // One group section is enough; each of its bad keys is reported as before.
     WriteBytes(path, "[sonstiges]\r\nPasswort=4711\r\n");
     EXPECT_TRUE(app->ReadIni(path));
     EXPECT_EQ(4711.0f, P("Sonstiges", "Passwort").Value());
     EXPECT_EQ(WalkOrder().size() - 1, Recorder().Messages().size());
     Recorder().Clear();
-}
-
-TEST_F(ParameterFileTest, TheFileNameChangesOnlyWithASuccessfulRead) {
-    const std::string first = PathOf("a.par"), second = PathOf("b.par");
-    ASSERT_TRUE(app->WriteIni(first));
-    ASSERT_TRUE(app->WriteIni(second));
-    ASSERT_TRUE(app->ReadIni(first));
-    EXPECT_EQ(first, app->FileName());
-    for (int i = 0; i < 2; ++i) {
-        ExpectMessage("Datei '" + PathOf("fehlt.par") + "' ist nicht vorhanden",
-                      MsgIcon::Information);
-        EXPECT_FALSE(app->ReadIni(PathOf("fehlt.par")));
-        EXPECT_EQ(first, app->FileName());
-    }
-}
-
-TEST_F(ParameterFileTest, ASaveThatCannotOpenItsFileWritesNothingAnywhere) {
-    const std::string settings = PathOf("NivoConfig.ini");
-    const std::string before = ReadBytes(settings);
-    ASSERT_TRUE(app->WriteIni(PathOf("gut.par")));
-    const std::string good = ReadBytes(PathOf("gut.par"));
-    const std::string bad = PathOf("fehlt/x.par");
-    ExpectMessage("Fehler beim Öffnen der Datei '" + bad + "': Pfad oder Datei nicht gefunden.",
-                  MsgIcon::Critical);
-    P("Eingang", "Filter").setValue(5.0);
-    EXPECT_FALSE(app->WriteIni(bad));
-    EXPECT_EQ(PathOf("gut.par"), app->FileName());
-    EXPECT_EQ(good, ReadBytes(PathOf("gut.par"))) << "the previous file stays untouched";
-    EXPECT_EQ(before, ReadBytes(settings));
 }
 
 TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
@@ -352,13 +273,54 @@ TEST_F(ParameterFileTest, ALoadFailingPartWayLeavesAWorkingModel) {
     EXPECT_EQ(1u, log.size()) << "the views were refreshed";
 }
 
-TEST_F(ParameterFileTest, AWriteThatFailsIsReportedAndLeavesTheFileAsItWas) {
-    // The name fits the file system, the temporary file beside it does not.
-    const std::string path = PathOf(std::string(250, 'p'));
-    WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
-    ExpectMessage("Fehler beim Speichern der Datei '" + path + "': Der Dateiname ist zu lang.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(app->WriteIni(path));
-    EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
-    EXPECT_EQ("", app->FileName());
+TEST_F(ParameterFileTest, RefusedLoadsAndSavesChangeNeitherTheModelNorAnyFile) {
+    EXPECT_EQ("", app->FileName()) << "the settings file never counts as the parameter file";
+    const std::string good = PathOf("gut.par"), settings = PathOf("NivoConfig.ini");
+    ASSERT_TRUE(app->WriteIni(good));
+    ASSERT_TRUE(app->WriteIni(PathOf("b.par")));
+    ASSERT_TRUE(app->ReadIni(good));
+    EXPECT_EQ(good, app->FileName()) << "a successful read takes the name";
+    const std::string goodBytes = ReadBytes(good), settingsBytes = ReadBytes(settings);
+    const std::string missing = PathOf("fehlt.par"), noFolder = PathOf("fehlt/x.par");
+    // A write-protected file, and a name that fits the file system while the temporary file
+    // beside it does not.
+    const std::string locked = PathOf("fest.par"), longName = PathOf(std::string(250, 'p'));
+    for (const std::string& path : {locked, longName})
+        WriteBytes(path, "[Eingang]\r\nFilter=9\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    P("Eingang", "Filter").setValue(5.0);
+
+    struct Refusal {
+        bool save;
+        std::string path, message;
+        MsgIcon icon;
+    };
+    const std::string cannotOpen = "Fehler beim Öffnen der Datei '",
+                      cannotSave = "Fehler beim Speichern der Datei '";
+    for (const Refusal& r : std::vector<Refusal>{
+             {false, missing, "Datei '" + missing + "' ist nicht vorhanden", MsgIcon::Information},
+             {false, missing, "Datei '" + missing + "' ist nicht vorhanden", MsgIcon::Information},
+             {false, "", "Datei '' ist nicht vorhanden", MsgIcon::Information},
+             // The system's own reason: reading a process's memory from address 0 fails.
+             {false, "/proc/self/mem", cannotOpen + "/proc/self/mem': Ein-/Ausgabefehler.",
+              MsgIcon::Critical},
+             {true, "", "Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.",
+              MsgIcon::Critical},
+             {true, noFolder, cannotOpen + noFolder + "': Pfad oder Datei nicht gefunden.",
+              MsgIcon::Critical},
+             {true, locked, cannotSave + locked + "': Die Datei ist schreibgeschützt.",
+              MsgIcon::Critical},
+             {true, longName, cannotSave + longName + "': Der Dateiname ist zu lang.",
+              MsgIcon::Critical}}) {
+        ExpectMessage(r.message, r.icon);
+        EXPECT_FALSE(r.save ? app->WriteIni(r.path) : app->ReadIni(r.path)) << r.path;
+        VerifyMessages();
+        EXPECT_EQ(5.0f, P("Eingang", "Filter").Value()) << r.path;
+        EXPECT_EQ(good, app->FileName()) << r.path;
+        EXPECT_TRUE(app->EnableNotify()) << r.path;
+    }
+    EXPECT_EQ(goodBytes, ReadBytes(good)) << "the previous file stays untouched";
+    EXPECT_EQ(settingsBytes, ReadBytes(settings));
+    for (const std::string& path : {locked, longName})
+        EXPECT_EQ("[Eingang]\r\nFilter=9\r\n", ReadBytes(path));
 }

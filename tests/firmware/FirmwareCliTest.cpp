@@ -10,6 +10,7 @@
 
 using ::testing::AllOf;
 using ::testing::EndsWith;
+using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 namespace {
@@ -59,30 +60,26 @@ TEST_F(FirmwareCliTest, FirmwareThatDiffersFromTheFileOrWasNotReadCompletelyFail
     WriteBytes(file, ":0400000001020304F2\r\n:0400100001020304E3\r\n:00000001FF\r\n");
     CliResult bad = Run("firmware-write", file);
     EXPECT_EQ(1, bad.exitCode);
-    EXPECT_EQ("Fehler in der Datei '" + file +
-                  "', Zeile 2: Die Prüfsumme ist falsch: E3 gelesen, E2 berechnet.\n",
-              bad.err);
+    // The texts themselves are the firmware transfer's; here: each on its own line of stderr.
+    EXPECT_THAT(bad.err, AllOf(StartsWith("Fehler in der Datei '" + file + "', Zeile 2: "),
+                               EndsWith(" berechnet.\n")));
     EXPECT_EQ("I", sim.Received()) << "only the device search";
 
     WriteBytes(file, ":0400000001020304F2\r\n:00000001FF\r\n");
     sim.SetFaults({.wrongFlashEchoAt = 2});
     CliResult echo = Run("firmware-write", file);
     EXPECT_EQ(1, echo.exitCode);
-    EXPECT_EQ(
-        "Fehler beim Flash schreiben auf Blockadresse 0. Daten <> Echo\nDie Firmware im Gerät "
-        "weicht von der Datei '" +
-            file + "' ab: Echofehler bei 1 Byte.\n",
-        echo.err);
+    EXPECT_THAT(echo.err,
+                AllOf(StartsWith("Fehler beim Flash schreiben auf Blockadresse 0. "),
+                      HasSubstr(" Echo\nDie Firmware im Gerät weicht"), EndsWith(" Byte.\n")));
     EXPECT_THAT(echo.out, EndsWith("Geräte-Reset durchführen.\n"));
 
     WriteBytes(back, "alt");
     sim.SetFaults({.hangUpAfter = 1 + 1 + 3 * 7 + 2}); // search, identification, 7 bytes read
     CliResult read = Run("firmware-read --size 4096 -o", back);
     EXPECT_EQ(1, read.exitCode);
-    EXPECT_EQ(
-        "Fehler beim Flash lesen auf Adresse 7. Keine gültige Antwort vom Gerät, die Datei '" +
-            back + "' wurde nicht gespeichert.\n",
-        read.err);
+    EXPECT_THAT(read.err, AllOf(StartsWith("Fehler beim Flash lesen auf Adresse 7. "),
+                                EndsWith(" nicht gespeichert.\n")));
     EXPECT_EQ("alt", ReadBytes(back));
 }
 
@@ -94,7 +91,12 @@ TEST_F(FirmwareCliTest, EepromDumpIsReadAndWrittenBackAsIntelHex) {
 
     CliResult read = Run("eeprom-read -o", dump);
     ASSERT_EQ(0, read.exitCode) << read.err;
-    EXPECT_EQ(EepromHexFile::Write(image), ReadBytes(dump));
+    // 32 lines of 16 bytes (3, 4, 5, … from address 0 on, wrapping after FF), then the end mark.
+    const std::string text = ReadBytes(dump);
+    EXPECT_EQ(32 * 45 + 13u, text.size());
+    EXPECT_EQ(":10000000030405060708090A0B0C0D0E0F10111248\r\n", text.substr(0, 45));
+    EXPECT_EQ(":1001F000F3F4F5F6F7F8F9FAFBFCFDFEFF00010257\r\n:00000001FF\r\n",
+              text.substr(31 * 45));
     EXPECT_THAT(sim.Received(), AllOf(StartsWith(std::string("IB\0", 3)), EndsWith("B\xFF")))
         << "the reads form a series after the device search";
 

@@ -19,10 +19,7 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
     P("Eingang", "Skalenkomma").setValue(2.0);
     config->UpdateLimits();
     EXPECT_TRUE(config->EnableNotify());
-    const cRange& scale = R("Eingang", "Skalierung");
-    EXPECT_EQ(100.0f, scale.RangeBegin().Factor());
-    EXPECT_FLOAT_EQ(-999.99f, scale.RangeEnd().LowerLimit());
-    EXPECT_FLOAT_EQ(999.99f, scale.RangeBegin().UpperLimit());
+    // The scaling's own ±999.99 is checked with every dependent value below.
     for (cParameter* p :
          {&P("Linearisierung", "Y7"), &R("Grenzwerte", "Grenzwert4").RangeBegin(),
           &P("Sonstiges", "TrendFallend"), &R("Sonstiges", "Simulationsbereich").RangeEnd(),
@@ -34,6 +31,7 @@ TEST_F(LimitRulesTest, DecimalPlacesSetFactorAndLimitsOfEveryScaledValue) {
 
     P("Eingang", "Skalenkomma").setValue(0.0);
     config->UpdateLimits();
+    const cRange& scale = R("Eingang", "Skalierung");
     EXPECT_EQ(0.0f, scale.GetRangeBegin());
     EXPECT_EQ(1.0f, scale.GetRangeEnd());
     EXPECT_EQ(99999.0f, scale.RangeEnd().UpperLimit());
@@ -96,14 +94,19 @@ TEST_F(LimitRulesTest, DecimalPlacesOutsideTheirChoicesNeverMakeAnInfiniteFactor
     }
 }
 
-TEST_F(LimitRulesTest, ReducedVariantsNarrowEveryRelayChannel) {
+TEST_F(LimitRulesTest, ReducedVariantsNarrowEveryRelayChannelWithOneRefresh) {
+    CountingOwner owner;
+    config->setOwner(&owner);
     for (std::uint8_t variant : {0, 1}) {
         config->setHardwareVariante(7);
         for (const char* c : {"A", "B", "C", "D"}) {
             P("Grenzwerte", std::string("Grenzwertfunktion ") + c).setValue(4.0);
             P("Grenzwerte", std::string("Pumpentausch ") + c).setValue(1.0);
         }
+        owner.count = 0;
         config->setHardwareVariante(variant);
+        EXPECT_EQ(variant, config->HardwareVariante());
+        EXPECT_EQ(1, owner.count);
         for (const char* c : {"A", "B", "C", "D"}) {
             const cParameter& function = P("Grenzwerte", std::string("Grenzwertfunktion ") + c);
             const cParameter& swap = P("Grenzwerte", std::string("Pumpentausch ") + c);
@@ -113,6 +116,26 @@ TEST_F(LimitRulesTest, ReducedVariantsNarrowEveryRelayChannel) {
             EXPECT_EQ(0.0f, swap.Value()) << c << int(variant);
         }
     }
+    // The refusal names the choice by its text.
+    ExpectMessage("Grenzwertfunktion D 'Pumpentausch*' ausserhalb 0..1", MsgIcon::Information,
+                  "Eingabefehler");
+    P("Grenzwerte", "Grenzwertfunktion D").setValue(2.0);
+    ExpectMessage("Grenzwertfunktion A 'Trend fallend' ausserhalb 0..1", MsgIcon::Information,
+                  "Eingabefehler");
+    EXPECT_FALSE(config->Assign("Grenzwerte/Grenzwertfunktion A", "4"));
+    ExpectMessage("Pumpentausch C 'Ja' ausserhalb 0..0", MsgIcon::Information, "Eingabefehler");
+    P("Grenzwerte", "Pumpentausch C").setValue(1.0);
+    ExpectMessage("Grenzwertfunktion C '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
+    P("Grenzwerte", "Grenzwertfunktion C").setValue(5.0);
+    VerifyMessages();
+
+    config->setHardwareVariante(5);
+    EXPECT_EQ(5, config->HardwareVariante());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
+
+    config->setHardwareVariante(7);
+    EXPECT_EQ(4.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value()) << "widening changes no value";
 }
 
 TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
@@ -136,39 +159,6 @@ TEST_F(LimitRulesTest, AReversedScalingLeavesValuesAtItsBeginExceptTheStep) {
     EXPECT_EQ(1.0f, P("Linearisierung", "Y1").Value());
     EXPECT_EQ(1.0f, P("Sonstiges", "TrendSteigend").Value());
     EXPECT_EQ(0.0f, P("Sonstiges", "Simulationsschrittweite").Value());
-}
-
-TEST_F(LimitRulesTest, ReducedVariantsNarrowTheRelayChoicesWithOneRefresh) {
-    P("Grenzwerte", "Grenzwertfunktion B").setValue(3.0);
-    P("Grenzwerte", "Pumpentausch B").setValue(1.0);
-    CountingOwner owner;
-    config->setOwner(&owner);
-
-    config->setHardwareVariante(1);
-    EXPECT_EQ(1, config->HardwareVariante());
-    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value());
-    EXPECT_EQ(0.0f, P("Grenzwerte", "Pumpentausch B").Value());
-    EXPECT_EQ(1, owner.count);
-    // The refusal names the choice by its text.
-    ExpectMessage("Grenzwertfunktion D 'Pumpentausch*' ausserhalb 0..1", MsgIcon::Information,
-                  "Eingabefehler");
-    P("Grenzwerte", "Grenzwertfunktion D").setValue(2.0);
-    ExpectMessage("Grenzwertfunktion A 'Trend fallend' ausserhalb 0..1", MsgIcon::Information,
-                  "Eingabefehler");
-    EXPECT_FALSE(config->Assign("Grenzwerte/Grenzwertfunktion A", "4"));
-    ExpectMessage("Pumpentausch C 'Ja' ausserhalb 0..0", MsgIcon::Information, "Eingabefehler");
-    P("Grenzwerte", "Pumpentausch C").setValue(1.0);
-    ExpectMessage("Grenzwertfunktion C '5' ausserhalb 0..1", MsgIcon::Information, "Eingabefehler");
-    P("Grenzwerte", "Grenzwertfunktion C").setValue(5.0);
-    VerifyMessages();
-
-    config->setHardwareVariante(5);
-    EXPECT_EQ(5, config->HardwareVariante());
-    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
-
-    config->setHardwareVariante(7);
-    EXPECT_EQ(4.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
-    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value()) << "widening changes no value";
 }
 
 TEST_F(LimitRulesTest, DefaultsRestoreValuesAndDescriptionsButNotUserData) {

@@ -2,54 +2,40 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <array>
 
 using Places = std::vector<std::pair<int, int>>; // page, top
 
-Places Paginate(const PageLayout& layout) {
-    Places places;
-    for (const auto& place : layout.Paginate())
-        places.emplace_back(place.page, place.top);
-    return places;
-}
-
-} // namespace
-
-TEST(PageLayoutTest, LineCrossingThePageBottomMovesDownWithEverythingAfterIt) {
-    PageLayout layout(1000);
-    for (int top : {850, 950, 1050, 2000})
-        layout.AddLine(top, top + 100);
-    EXPECT_EQ((Places{{0, 850}, {1, 0}, {1, 100}, {2, 50}}), Paginate(layout));
-}
-
-TEST(PageLayoutTest, LineEndingExactlyAtThePageBottomStays) {
-    PageLayout layout(1000);
-    layout.AddLine(900, 1000);
-    layout.AddLine(1000, 1100);
-    EXPECT_EQ((Places{{0, 900}, {1, 0}}), Paginate(layout));
-}
-
-TEST(PageLayoutTest, FrameMovesWholeWithItsLinesUnlessHigherThanAPage) {
-    PageLayout layout(1000);
-    layout.AddLine(550, 660); // reaches into the frame's top edge, but begins above it
-    for (int top = 700; top < 1100; top += 100) // the framed lines come before their frame
-        layout.AddLine(top, top + 100);
-    layout.AddFrame(1150, 650); // corners in any order
-    layout.AddLine(1200, 1300);
-    EXPECT_EQ((Places{{0, 550}, {1, 50}, {1, 150}, {1, 250}, {1, 350}, {1, 0}, {1, 550}}),
-              Paginate(layout));
-
-    PageLayout high(1000);
-    high.AddLine(950, 1050);
-    high.AddFrame(100, 1200);
-    EXPECT_EQ((Places{{1, 0}, {0, 100}}), Paginate(high));
-}
-
-TEST(PageLayoutTest, FrameExactlyOnePageHighMovesWholeAndFitsAPage) {
-    PageLayout layout(1000);
-    layout.AddLine(600, 700);
-    layout.AddFrame(500, 1500); // crosses the bottom: moves to the next page, 500 down
-    layout.AddLine(1600, 1700);
-    layout.AddFrame(2500, 3500); // now 3000 to 4000: fills page 3 exactly, so it stays
-    EXPECT_EQ((Places{{1, 100}, {1, 0}, {2, 100}, {3, 0}}), Paginate(layout));
+TEST(PageLayoutTest, LinesAndFramesCrossingThePageBottomMoveDownWithEverythingAfterThem) {
+    constexpr int F = 1; // marks a frame, given by two corners in any order; 0 marks a line
+    const std::vector<std::pair<std::vector<std::array<int, 3>>, Places>> cases{
+        // A crossing line moves down with everything after it.
+        {{{850, 950, 0}, {950, 1050, 0}, {1050, 1150, 0}, {2000, 2100, 0}},
+         {{0, 850}, {1, 0}, {1, 100}, {2, 50}}},
+        {{{900, 1000, 0}, {1000, 1100, 0}}, {{0, 900}, {1, 0}}}, // ending at the bottom stays
+        // A frame moves whole with its lines, which come before it; the first line reaches into
+        // its top edge but begins above it.
+        {{{550, 660, 0},
+          {700, 800, 0},
+          {800, 900, 0},
+          {900, 1000, 0},
+          {1000, 1100, 0},
+          {1150, 650, F},
+          {1200, 1300, 0}},
+         {{0, 550}, {1, 50}, {1, 150}, {1, 250}, {1, 350}, {1, 0}, {1, 550}}},
+        {{{950, 1050, 0}, {100, 1200, F}}, {{1, 0}, {0, 100}}}, // higher than a page: stays
+        // One page high: the first frame moves 500 down to page 1; the second, now 3000 to
+        // 4000, fills page 3 exactly and stays.
+        {{{600, 700, 0}, {500, 1500, F}, {1600, 1700, 0}, {2500, 3500, F}},
+         {{1, 100}, {1, 0}, {2, 100}, {3, 0}}},
+    };
+    for (const auto& [items, expected] : cases) {
+        PageLayout layout(1000);
+        for (const auto& [top, bottom, frame] : items)
+            frame ? layout.AddFrame(top, bottom) : layout.AddLine(top, bottom);
+        Places places;
+        for (const auto& place : layout.Paginate())
+            places.emplace_back(place.page, place.top);
+        EXPECT_EQ(expected, places) << "case starting at " << items[0][0];
+    }
 }
