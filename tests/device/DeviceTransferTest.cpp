@@ -1,6 +1,5 @@
 #include "base/EventPump.h"
 #include "base/Platform.h"
-#include "device/EepromCoding.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/ModelTest.h"
@@ -8,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         MapPorts({{1, sim.SlavePath()}});
-        sim.SetEeprom(EepromImageOf(*app));
+        sim.SetEeprom(FactoryEeprom());
         sim.Start();
         registration = app->AddView(view);
     }
@@ -31,15 +31,26 @@ protected:
                                                         : PathOf("kein-tty" + std::to_string(n)));
     }
 
-    /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
+    /// Every value in device steps (values between two steps of 1 ÷ factor cannot survive).
     std::vector<std::string> DeviceValues() {
         std::vector<std::string> values;
         for (cParameter* p : WalkOrder())
-            values.push_back(p->ParName() + "=" + std::to_string(EepromCoding::Raw(*p)));
+            values.push_back(p->ParName() + "=" +
+                             std::to_string(std::llround(double(p->Value()) * p->Factor())));
         return values;
     }
 
     std::uint8_t Byte(int adress) { return sim.Eeprom().at(adress); }
+    std::vector<int> Bytes(int adress, int count) {
+        const auto image = sim.Eeprom();
+        return std::vector<int>(image.begin() + adress, image.begin() + adress + count);
+    }
+    /// Puts `bytes` into the device's EEPROM from `adress` on.
+    void Poke(int adress, std::initializer_list<std::uint8_t> bytes) {
+        auto image = sim.Eeprom();
+        std::copy(bytes.begin(), bytes.end(), image.begin() + adress);
+        sim.SetEeprom(image);
+    }
 
     std::vector<int> Progress() const {
         std::vector<int> values;
@@ -188,52 +199,102 @@ TEST_F(DeviceTransferTest, AFailedEchoNamesTheParameterAndKeepsTheBytesBefore) {
                       "' konnte nicht geschrieben werden",
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
+    EXPECT_EQ("Oberer Grenzwert D", twentieth.ParName());
+    // The defaults before it: 4 and 20 mA × 1000, 1 × 10000, Filter 2; 0.1 × 10000 just before.
+    EXPECT_EQ((std::vector<int>{0xA0, 0x0F, 0x20, 0x4E, 0x02}), Bytes(178, 5));
+    EXPECT_EQ((std::vector<int>{0x10, 0x27, 0x00, 0x00}), Bytes(191, 4));
+    EXPECT_EQ((std::vector<int>{0xE8, 0x03, 0x00, 0x00}), Bytes(253, 4));
     const auto image = sim.Eeprom();
-    const auto coded = EepromImageOf(*app);
     for (std::size_t i = 0; i < order.size(); ++i)
         for (int b = 0; b < order[i]->Size(); ++b)
-            EXPECT_EQ(i < 19 ? coded[order[i]->Adress() + b] : 0xFF, image[order[i]->Adress() + b])
-                << order[i]->ParName();
+            EXPECT_EQ(i < 19, image[order[i]->Adress() + b] != 0xFF) << order[i]->ParName();
     EXPECT_EQ(0, Progress().back());
     EXPECT_EQ(0, sim.CommandCount('a'));
     EXPECT_EQ("main:Update", log.back()) << "the views are refreshed after the failure";
 }
 
-TEST_F(DeviceTransferTest, ReadFailuresNameWhatCouldNotBeRead) {
+/// A device that fails a transfer half-way: the transfer ends at once with one message naming
+/// what failed.
+struct TransferFault {
+    const char* name;
     K417Faults faults;
-    faults.noAnswerFrom = 196;
-    sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    VerifyMessages();
+    bool read;
+    std::string message; ///< the whole message; only its start where it ends with "'"
+    std::function<void(cNivolantis&, K417Simulator&)> alsoCheck = [](auto&, auto&) {};
+};
 
-    faults.noAnswerFrom = 200; // the end of "Stellbereich", after all of "Eingang"
-    sim.SetFaults(faults);
-    auto image = sim.Eeprom();
-    image[182] = 9; // Filter
-    sim.SetEeprom(image);
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Stellbereich.Ende' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value()) << "values read before the failure stay";
-    EXPECT_FALSE(P("Eingang", "Filter").EnableTestData()) << "checks stay off until the next check";
-    EXPECT_TRUE(app->EnableNotify());
-    EXPECT_EQ(std::string::npos, sim.Received().find(std::string("B\xFF", 2)));
-}
+class TransferFaultTest : public DeviceTransferTest,
+                          public ::testing::WithParamInterface<TransferFault> {};
 
-TEST_F(DeviceTransferTest, AHangUpEndsTheTransferWithItsMessage) {
-    K417Faults faults;
-    faults.hangUpAfter = 400;
-    sim.SetFaults(faults);
+TEST_P(TransferFaultTest, EndsTheTransferWithItsMessage) {
+    const TransferFault& row = GetParam();
+    Poke(182, {9}); // Filter, so that a value read before the failure shows
+    sim.SetFaults(row.faults);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(app->Download());
+    EXPECT_FALSE(row.read ? app->Upload() : app->Download());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     ASSERT_EQ(1u, Recorder().Messages().size());
-    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Schreiben des Gerätes.\r\nParameter '"));
-    EXPECT_EQ(kWriteTitle, Recorder().Messages()[0].title);
+    const auto& shown = Recorder().Messages()[0];
+    EXPECT_EQ(row.read ? kReadTitle : kWriteTitle, shown.title);
+    EXPECT_EQ(MsgIcon::Critical, shown.icon);
+    if (row.message.back() == '\'')
+        EXPECT_EQ(0u, shown.text.find(row.message)) << shown.text;
+    else
+        EXPECT_EQ(row.message, shown.text);
     Recorder().Clear();
+    row.alsoCheck(*app, sim);
 }
+
+const char* const kDecimalPlacesUnread =
+    "Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, TransferFaultTest,
+    ::testing::Values(
+        TransferFault{"DecimalPlacesUnanswered", {.noAnswerFrom = 196}, true, kDecimalPlacesUnread},
+        // The end of "Stellbereich" comes after all of "Eingang".
+        TransferFault{"OutputRangeUnanswered",
+                      {.noAnswerFrom = 200},
+                      true,
+                      "Lesen des Gerätes.\r\nParameter 'Stellbereich.Ende' konnte nicht gelesen "
+                      "werden",
+                      [](cNivolantis& app, K417Simulator& sim) {
+                          cParameter& filter = app.Data("Eingang").Parameters("Filter");
+                          EXPECT_EQ(9.0f, filter.Value()) << "values read before the failure stay";
+                          EXPECT_FALSE(filter.EnableTestData())
+                              << "checks stay off until the next check";
+                          EXPECT_TRUE(app.EnableNotify());
+                          EXPECT_EQ(std::string::npos,
+                                    sim.Received().find(std::string("B\xFF", 2)));
+                      }},
+        // After the identification and "B" 0.
+        TransferFault{"AnswerOneByteTooLong",
+                      {.extraByteFrom = 3},
+                      true,
+                      kDecimalPlacesUnread,
+                      [](cNivolantis& app, K417Simulator&) {
+                          EXPECT_EQ(2.0f, app.Data("Eingang").Parameters("Filter").Value());
+                      }},
+        TransferFault{"HangUpDuringWrite",
+                      {.hangUpAfter = 400},
+                      false,
+                      "Schreiben des Gerätes.\r\nParameter '"},
+        // The line drops with the first byte of the variant read, after the last parameter was
+        // answered: "I", "B" 0, decimal places, every parameter byte.
+        TransferFault{"VariantUnreadAfterRead",
+                      {.hangUpAfter = 1 + 2 + 3 + 3 * 253 + 1},
+                      true,
+                      "Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden",
+                      [](cNivolantis& app, K417Simulator&) {
+                          EXPECT_EQ(7, app.HardwareVariante()) << "not narrowed to variant 0";
+                      }},
+        TransferFault{
+            "VariantUnreadBeforeWrite",
+            {.noAnswerFrom = 7},
+            false,
+            "Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.",
+            [](cNivolantis&, K417Simulator& sim) { EXPECT_EQ(0, sim.CommandCount('L')); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeviceTransferTest, AFailingModelIsRefusedBeforeAnyPortOpens) {
     R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95);
@@ -323,15 +384,6 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
         EXPECT_TRUE(std::isfinite(p->Factor()) && p->Factor() > 0) << p->ParName();
 }
 
-TEST_F(DeviceTransferTest, AnAnswerOneByteTooLongFailsTheRead) {
-    sim.SetFaults({.extraByteFrom = 3}); // after the identification and "B" 0
-    const float filter = P("Eingang", "Filter").Value();
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(filter, P("Eingang", "Filter").Value());
-}
-
 // Each EEPROM byte is awaited about one second: an answer after half a second is taken, one after
 // two seconds is not. Generous bounds, so that only a changed time-out is noticed.
 TEST_F(DeviceTransferTest, AByteIsAwaitedAboutOneSecond) {
@@ -395,41 +447,14 @@ TEST_F(DeviceTransferTest, SearchFindsTheDeviceBehindSilentPorts) {
 }
 
 TEST_F(DeviceTransferTest, ValuesReadUnderAReversedScalingStayAsTheDeviceHoldsThem) {
-    R("Eingang", "Skalierung").SetRangeBegin(1.0);
-    R("Eingang", "Skalierung").SetRangeEnd(0.0);
-    app->UpdateLimits();
-    P("Linearisierung", "Y5").setValue(0.25);
-    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.75);
-    sim.SetEeprom(EepromImageOf(*app));
-    app->SetDefaults();
+    Poke(187, {0x10, 0x27, 0, 0, 0, 0, 0, 0}); // scaling 1 to 0, × 10000
+    Poke(58, {0xC4, 0x09, 0, 0});              // Y5 0.25
+    Poke(207, {0x4C, 0x1D, 0, 0});             // upper limit value A 0.75
     ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
     ASSERT_TRUE(app->Upload());
     EXPECT_EQ(0.25f, P("Linearisierung", "Y5").Value());
     EXPECT_EQ(0.75f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
     EXPECT_EQ(1.0f, P("Linearisierung", "Y5").LowerLimit()) << "the limits follow the scaling";
-}
-
-TEST_F(DeviceTransferTest, AReadNeedsTheVariantByte) {
-    // The line drops with the first byte of the variant read, after the last parameter was
-    // answered.
-    K417Faults faults;
-    faults.hangUpAfter =
-        1 + 2 + 3 + 3 * 253 + 1; // "I", "B" 0, decimal places, every parameter byte
-    sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(7, app->HardwareVariante()) << "not narrowed to variant 0";
-}
-
-TEST_F(DeviceTransferTest, AWriteNeedsTheVariantByte) {
-    K417Faults faults;
-    faults.noAnswerFrom = 7;
-    sim.SetFaults(faults);
-    ExpectMessage("Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.",
-                  MsgIcon::Critical, kWriteTitle);
-    EXPECT_FALSE(app->Download());
-    EXPECT_EQ(0, sim.CommandCount('L'));
 }
 
 /// Requests the cancel once the device was asked for `after` EEPROM bytes.
@@ -446,12 +471,9 @@ struct CancellingPump : EventPump {
 };
 
 TEST_F(DeviceTransferTest, ACancelledReadLeavesTheModelAsItWas) {
-    P("Eingang", "Skalenkomma").setValue(2.0);
-    app->UpdateLimits();
-    P("Eingang", "Filter").setValue(9.0);
-    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.5);
-    sim.SetEeprom(EepromImageOf(*app));
-    app->SetDefaults();
+    Poke(196, {2});           // two decimal places
+    Poke(182, {9});           // Filter
+    Poke(207, {50, 0, 0, 0}); // upper limit value A 0.5 × 100
     const auto before = DeviceValues();
     const float factor = P("Linearisierung", "Y3").Factor();
     ASSERT_NE(factor, 100.0f) << "the device's two decimal places differ from the model's";

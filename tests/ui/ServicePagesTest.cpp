@@ -4,7 +4,6 @@
 #include "base/Platform.h"
 #include "base/SystemClock.h"
 #include "firmware/EepromHexFile.h"
-#include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
 #include <QAction>

@@ -79,7 +79,7 @@ protected:
         for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
             app->SerCom().setPortPath(n, n == 1 ? sim.SlavePath()
                                                 : PathOf("kein-tty" + std::to_string(n)));
-        sim.SetEeprom(EepromImageOf(*app));
+        sim.SetEeprom(FactoryEeprom());
         sim.Start();
     }
 
