@@ -223,6 +223,10 @@ struct TransferFault {
     std::function<void(cNivolantis&, K417Simulator&)> alsoCheck = [](auto&, auto&) {};
 };
 
+void PrintTo(const TransferFault& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class TransferFaultTest : public DeviceTransferTest,
                           public ::testing::WithParamInterface<TransferFault> {};
 
