@@ -89,8 +89,7 @@ TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
     EXPECT_EQ(1, app->PortNr());
     EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
     // -9.9999 × 10000 as four-byte two's complement, least significant first.
-    EXPECT_EQ((std::vector<int>{0x61, 0x79, 0xFE, 0xFF}),
-              (std::vector<int>{Byte(187), Byte(188), Byte(189), Byte(190)}));
+    EXPECT_EQ((std::vector<int>{0x61, 0x79, 0xFE, 0xFF}), Bytes(187, 4));
     EXPECT_EQ(0x9F, Byte(15)) << "99999 = 01 86 9F, five bytes";
     EXPECT_EQ(0x00, Byte(19));
     // "a" awaits no answer: give the simulator a moment to take it.
@@ -139,9 +138,7 @@ TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactorsAndTheUnitFo
 }
 
 TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
-    auto image = sim.Eeprom();
-    image[7] = 0xF9;
-    sim.SetEeprom(image);
+    Poke(7, {0xF9});
     // The variant is applied only after the closing message.
     std::uint8_t variantAtMessage = 0;
     Recorder().onShow = [&](const auto&) { variantAtMessage = app->HardwareVariante(); };
@@ -153,16 +150,14 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
-    image[7] = 0x0A;
-    sim.SetEeprom(image);
+    Poke(7, {0x0A});
     app->setHardwareVariante(2);
     ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
     // A refusal names both variants by the options window's texts.
-    image[7] = 0xF8;
-    sim.SetEeprom(image);
+    Poke(7, {0xF8});
     app->setHardwareVariante(7);
     const int writes = sim.CommandCount('L');
     ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Eingeschränkte "
@@ -174,8 +169,7 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(writes, sim.CommandCount('L'));
 
-    image[7] = 0x0A;
-    sim.SetEeprom(image);
+    Poke(7, {0x0A});
     app->setHardwareVariante(1);
     ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Variante 2'.\r\nIn den "
                   "Optionen eingestellt: 'Eingeschränkte Softwarefunktionen (keine "
@@ -355,14 +349,9 @@ TEST_F(DeviceTransferTest, CodingExamplesGiveTheirBytes) {
 }
 
 TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBadValues) {
-    auto image = sim.Eeprom();
-    image[196] = 0xFF; // decimal places
-    image[31] = 100;   // support points
-    image[207] = 0x50; // upper limit value A: 50000 = 5.0 with four decimals
-    image[208] = 0xC3;
-    image[209] = 0x00;
-    image[210] = 0x00;
-    sim.SetEeprom(image);
+    Poke(196, {0xFF});             // decimal places
+    Poke(31, {100});               // support points
+    Poke(207, {0x50, 0xC3, 0, 0}); // upper limit value A: 50000 = 5.0 with four decimals
     ExpectMessage("Das Gerät enthält keine gültige Konfiguration.\r\n"
                   "Werte ausserhalb der Grenzen: Skalenkomma, Oberer Grenzwert A, Stützpunkte",
                   MsgIcon::Critical, kReadTitle);
