@@ -265,7 +265,7 @@ int main(int argc, char** argv) {
     cNivolantis app(settings);
     K417Simulator sim;
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
-    sim.SetEeprom(EepromImageOf(app));
+    sim.SetEeprom(FactoryEeprom());
     sim.Start();
     app.SerCom().setPortPath(1, sim.SlavePath());
 

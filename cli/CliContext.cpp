@@ -46,7 +46,7 @@ bool CliContext::MapPorts() {
                                    equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
-        m_demoDevice = StartDemoDevice(*MyNivolantis);
+        m_demoDevice = StartDemoDevice();
         if (!m_demoDevice)
             return false;
         App().SerCom().setPortPath(1, m_demoDevice->PortPath());

@@ -3,8 +3,6 @@
 #include <memory>
 #include <string>
 
-class cNivolantis;
-
 /// The simulated device that --demo connects to COM1, serving while the object lives.
 class DemoDevice {
 public:
@@ -13,6 +11,6 @@ public:
     virtual std::string PortPath() const = 0;
 };
 
-/// Starts the simulated device with the EEPROM image of the model's defaults; nullptr after a
-/// message on the error output where the system has no simulator (it needs a pseudo-terminal).
-std::unique_ptr<DemoDevice> StartDemoDevice(const cNivolantis& app);
+/// Starts the simulated device with its factory EEPROM; nullptr after a message on the error
+/// output where the system has no simulator (it needs a pseudo-terminal).
+std::unique_ptr<DemoDevice> StartDemoDevice();

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-std::unique_ptr<DemoDevice> StartDemoDevice(const cNivolantis&) {
+std::unique_ptr<DemoDevice> StartDemoDevice() {
     std::cerr << "--demo gibt es in diesem Programm nicht: der Simulator braucht ein "
                  "Pseudo-Terminal (Linux).\n";
     return nullptr;

@@ -7,8 +7,8 @@ namespace {
 
 class SimulatedDevice final : public DemoDevice {
 public:
-    explicit SimulatedDevice(const cNivolantis& app) {
-        m_simulator.SetEeprom(EepromImageOf(app));
+    SimulatedDevice() {
+        m_simulator.SetEeprom(FactoryEeprom());
         m_simulator.Start();
     }
     std::string PortPath() const override { return m_simulator.SlavePath(); }
@@ -19,6 +19,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<DemoDevice> StartDemoDevice(const cNivolantis& app) {
-    return std::make_unique<SimulatedDevice>(app);
+std::unique_ptr<DemoDevice> StartDemoDevice() {
+    return std::make_unique<SimulatedDevice>();
 }

@@ -2,8 +2,6 @@
 
 #include "sim/K417Device.h"
 
-class cNivolantis;
-
-/// The EEPROM of a device that holds the model's values, coded as the program writes them,
-/// with the variant byte and a blank rest: from a freshly built model, the factory image.
-K417Device::EepromImage EepromImageOf(const cNivolantis& model, std::uint8_t variant = 7);
+/// The EEPROM of a device as it leaves the factory: every setting at its default, the variant
+/// byte, and the bytes no setting uses erased (FF).
+K417Device::EepromImage FactoryEeprom(std::uint8_t variant = 7);

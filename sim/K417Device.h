@@ -1,8 +1,5 @@
 #pragma once
 
-#include "device/DeviceProtocol.h"
-#include "firmware/cFirmwareRW.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,9 +12,9 @@
 /// it completes (often none). Not thread-safe; K417Simulator serialises the access.
 class K417Device {
 public:
-    static constexpr std::size_t kEepromSize = DeviceProtocol::kEepromSize;
-    static constexpr std::size_t kFlashSize = cFirmwareRW::kFlashSize;
-    static constexpr std::size_t kVariantAddress = DeviceProtocol::kVariantAdress;
+    static constexpr std::size_t kEepromSize = 512;
+    static constexpr std::size_t kFlashSize = 32768;
+    static constexpr std::size_t kVariantAddress = 7;   ///< hardware variant
     static constexpr std::size_t kContrastAddress = 20; ///< display contrast
     static constexpr std::size_t kBlockSize = 128;      ///< bootloader flash block
     using EepromImage = std::array<std::uint8_t, kEepromSize>;

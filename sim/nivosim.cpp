@@ -1,7 +1,6 @@
 // nivosim: a simulated K417 on a pseudo-terminal. Prints the device path on the first line of
 // standard output and serves until SIGINT or SIGTERM. Exit codes: 0 done, 1 failed, 2 usage.
 
-#include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "commandline/GermanCli.h"
 #include "sim/FactoryImage.h"
@@ -35,16 +34,6 @@ K417Device::EepromImage LoadEeprom(const std::string& path) {
     K417Device::EepromImage image;
     std::copy(bytes->begin(), bytes->end(), image.begin());
     return image;
-}
-
-/// The factory image: the catalogue defaults of the settings file beside the program.
-K417Device::EepromImage FactoryEeprom(const std::string& settingsFile) {
-    try {
-        return EepromImageOf(cNivolantis(settingsFile));
-    } catch (const std::exception& error) {
-        std::cerr << "nivosim: " << error.what() << " Das EEPROM beginnt leer.\n";
-        return K417Device::BlankEeprom();
-    }
 }
 
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
@@ -84,7 +73,6 @@ void ReplaceOwnLink(const std::string& link) {
 struct Options {
     std::optional<int> variant;
     std::string eepromFile;
-    std::string settingsFile = cNivolantis::DefaultSettingsFile();
     std::string saveEepromFile;
     std::string identification;
     std::string link;
@@ -98,8 +86,6 @@ void Declare(CLI::App& app, Options& options) {
         ->check(CLI::Range(0, 255));
     app.add_option("--eeprom", options.eepromFile, "EEPROM-Abbild (512 Bytes) für den Start")
         ->check(CLI::ExistingFile);
-    app.add_option("--settings", options.settingsFile,
-                   "Einstellungsdatei, deren Werkseinstellungen das EEPROM füllen");
     app.add_option("--save-eeprom", options.saveEepromFile,
                    "das EEPROM-Abbild beim Beenden hier speichern");
     app.add_option("--id", options.identification, "Kennung als Antwort auf \"I\"");
@@ -124,8 +110,8 @@ void Declare(CLI::App& app, Options& options) {
 }
 
 void Configure(K417Simulator& simulator, Options& options) {
-    K417Device::EepromImage image = options.eepromFile.empty() ? FactoryEeprom(options.settingsFile)
-                                                               : LoadEeprom(options.eepromFile);
+    K417Device::EepromImage image =
+        options.eepromFile.empty() ? FactoryEeprom() : LoadEeprom(options.eepromFile);
     if (options.variant)
         image[K417Device::kVariantAddress] = static_cast<std::uint8_t>(*options.variant);
     simulator.SetEeprom(image);

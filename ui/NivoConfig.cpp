@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const StartArguments arguments = StartArguments::Parse(QApplication::arguments().mid(1));
     std::unique_ptr<DemoDevice> device;
     auto configure = [&device, demo = arguments.demo](cNivolantis& app) {
-        if (demo && (device = StartDemoDevice(app)))
+        if (demo && (device = StartDemoDevice()))
             app.SerCom().setPortPath(1, device->PortPath());
     };
     int result = 1;

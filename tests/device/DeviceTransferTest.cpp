@@ -1,6 +1,5 @@
 #include "base/EventPump.h"
 #include "base/Platform.h"
-#include "device/EepromCoding.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/ModelTest.h"
@@ -21,7 +20,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         MapPorts({{1, sim.SlavePath()}});
-        sim.SetEeprom(EepromImageOf(*app));
+        sim.SetEeprom(FactoryEeprom());
         sim.Start();
         registration = app->AddView(view);
     }
@@ -31,15 +30,26 @@ protected:
                                                         : PathOf("kein-tty" + std::to_string(n)));
     }
 
-    /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
+    /// Every value in device steps (values between two steps of 1 ÷ factor cannot survive).
     std::vector<std::string> DeviceValues() {
         std::vector<std::string> values;
         for (cParameter* p : WalkOrder())
-            values.push_back(p->ParName() + "=" + std::to_string(EepromCoding::Raw(*p)));
+            values.push_back(p->ParName() + "=" +
+                             std::to_string(std::llround(double(p->Value()) * p->Factor())));
         return values;
     }
 
     std::uint8_t Byte(int adress) { return sim.Eeprom().at(adress); }
+    std::vector<int> Bytes(int adress, int count) {
+        const auto image = sim.Eeprom();
+        return std::vector<int>(image.begin() + adress, image.begin() + adress + count);
+    }
+    /// Puts `bytes` into the device's EEPROM from `adress` on.
+    void Poke(int adress, std::initializer_list<std::uint8_t> bytes) {
+        auto image = sim.Eeprom();
+        std::copy(bytes.begin(), bytes.end(), image.begin() + adress);
+        sim.SetEeprom(image);
+    }
 
     std::vector<int> Progress() const {
         std::vector<int> values;
@@ -79,8 +89,7 @@ TEST_F(DeviceTransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
     EXPECT_EQ(1, app->PortNr());
     EXPECT_NE(std::string::npos, app->FirmwareID().find("NIVOLANTIS"));
     // -9.9999 × 10000 as four-byte two's complement, least significant first.
-    EXPECT_EQ((std::vector<int>{0x61, 0x79, 0xFE, 0xFF}),
-              (std::vector<int>{Byte(187), Byte(188), Byte(189), Byte(190)}));
+    EXPECT_EQ((std::vector<int>{0x61, 0x79, 0xFE, 0xFF}), Bytes(187, 4));
     EXPECT_EQ(0x9F, Byte(15)) << "99999 = 01 86 9F, five bytes";
     EXPECT_EQ(0x00, Byte(19));
     // "a" awaits no answer: give the simulator a moment to take it.
@@ -129,9 +138,7 @@ TEST_F(DeviceTransferTest, DecimalPlacesAreReadFirstAndSetTheFactorsAndTheUnitFo
 }
 
 TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
-    auto image = sim.Eeprom();
-    image[7] = 0xF9;
-    sim.SetEeprom(image);
+    Poke(7, {0xF9});
     // The variant is applied only after the closing message.
     std::uint8_t variantAtMessage = 0;
     Recorder().onShow = [&](const auto&) { variantAtMessage = app->HardwareVariante(); };
@@ -143,16 +150,14 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
-    image[7] = 0x0A;
-    sim.SetEeprom(image);
+    Poke(7, {0x0A});
     app->setHardwareVariante(2);
     ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
     EXPECT_TRUE(app->Download());
     VerifyMessages();
 
     // A refusal names both variants by the options window's texts.
-    image[7] = 0xF8;
-    sim.SetEeprom(image);
+    Poke(7, {0xF8});
     app->setHardwareVariante(7);
     const int writes = sim.CommandCount('L');
     ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Eingeschränkte "
@@ -164,8 +169,7 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     EXPECT_FALSE(app->Download());
     EXPECT_EQ(writes, sim.CommandCount('L'));
 
-    image[7] = 0x0A;
-    sim.SetEeprom(image);
+    Poke(7, {0x0A});
     app->setHardwareVariante(1);
     ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Variante 2'.\r\nIn den "
                   "Optionen eingestellt: 'Eingeschränkte Softwarefunktionen (keine "
@@ -188,52 +192,106 @@ TEST_F(DeviceTransferTest, AFailedEchoNamesTheParameterAndKeepsTheBytesBefore) {
                       "' konnte nicht geschrieben werden",
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
+    EXPECT_EQ("Oberer Grenzwert D", twentieth.ParName());
+    // The defaults before it: 4 and 20 mA × 1000, 1 × 10000, Filter 2; 0.1 × 10000 just before.
+    EXPECT_EQ((std::vector<int>{0xA0, 0x0F, 0x20, 0x4E, 0x02}), Bytes(178, 5));
+    EXPECT_EQ((std::vector<int>{0x10, 0x27, 0x00, 0x00}), Bytes(191, 4));
+    EXPECT_EQ((std::vector<int>{0xE8, 0x03, 0x00, 0x00}), Bytes(253, 4));
     const auto image = sim.Eeprom();
-    const auto coded = EepromImageOf(*app);
     for (std::size_t i = 0; i < order.size(); ++i)
         for (int b = 0; b < order[i]->Size(); ++b)
-            EXPECT_EQ(i < 19 ? coded[order[i]->Adress() + b] : 0xFF, image[order[i]->Adress() + b])
-                << order[i]->ParName();
+            EXPECT_EQ(i < 19, image[order[i]->Adress() + b] != 0xFF) << order[i]->ParName();
     EXPECT_EQ(0, Progress().back());
     EXPECT_EQ(0, sim.CommandCount('a'));
     EXPECT_EQ("main:Update", log.back()) << "the views are refreshed after the failure";
 }
 
-TEST_F(DeviceTransferTest, ReadFailuresNameWhatCouldNotBeRead) {
+/// A device that fails a transfer half-way: the transfer ends at once with one message naming
+/// what failed; a read keeps the values it got, a write leaves the model alone.
+struct TransferFault {
+    const char* name;
     K417Faults faults;
-    faults.noAnswerFrom = 196;
-    sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    VerifyMessages();
+    bool read;
+    std::string message; ///< the whole message; only its start where it ends with "'"
+    float filter; ///< the model's Filter afterwards: 2 as before; 9 as in the device, once the
+                  ///< read got to the parameters, whose checks then stay off
+    bool writes;  ///< some bytes were written before the failure
+};
 
-    faults.noAnswerFrom = 200; // the end of "Stellbereich", after all of "Eingang"
-    sim.SetFaults(faults);
-    auto image = sim.Eeprom();
-    image[182] = 9; // Filter
-    sim.SetEeprom(image);
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Stellbereich.Ende' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value()) << "values read before the failure stay";
-    EXPECT_FALSE(P("Eingang", "Filter").EnableTestData()) << "checks stay off until the next check";
+void PrintTo(const TransferFault& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class TransferFaultTest : public DeviceTransferTest,
+                          public ::testing::WithParamInterface<TransferFault> {};
+
+TEST_P(TransferFaultTest, EndsTheTransferWithItsMessage) {
+    const TransferFault& row = GetParam();
+    Poke(182, {9}); // Filter
+    sim.SetFaults(row.faults);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(row.read ? app->Upload() : app->Download());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    const auto& shown = Recorder().Messages()[0];
+    EXPECT_EQ(row.read ? kReadTitle : kWriteTitle, shown.title);
+    EXPECT_EQ(MsgIcon::Critical, shown.icon);
+    if (row.message.back() == '\'')
+        EXPECT_EQ(0u, shown.text.find(row.message)) << shown.text;
+    else
+        EXPECT_EQ(row.message, shown.text);
+    Recorder().Clear();
+    EXPECT_EQ(row.filter, P("Eingang", "Filter").Value());
+    if (row.filter == 9) {
+        EXPECT_FALSE(P("Eingang", "Filter").EnableTestData()) << "until the next check";
+    }
     EXPECT_TRUE(app->EnableNotify());
+    EXPECT_EQ(7, app->HardwareVariante()) << "not narrowed to variant 0";
+    EXPECT_EQ(row.writes, sim.CommandCount('L') > 0);
+    EXPECT_EQ(0, sim.CommandCount('a'));
     EXPECT_EQ(std::string::npos, sim.Received().find(std::string("B\xFF", 2)));
 }
 
-TEST_F(DeviceTransferTest, AHangUpEndsTheTransferWithItsMessage) {
-    K417Faults faults;
-    faults.hangUpAfter = 400;
-    sim.SetFaults(faults);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(app->Download());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    ASSERT_EQ(1u, Recorder().Messages().size());
-    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Schreiben des Gerätes.\r\nParameter '"));
-    EXPECT_EQ(kWriteTitle, Recorder().Messages()[0].title);
-    Recorder().Clear();
-}
+const char* const kDecimalPlacesUnread =
+    "Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, TransferFaultTest,
+    ::testing::Values(
+        TransferFault{
+            "DecimalPlacesUnanswered", {.noAnswerFrom = 196}, true, kDecimalPlacesUnread, 2, false},
+        // The end of "Stellbereich" comes after all of "Eingang".
+        TransferFault{"OutputRangeUnanswered",
+                      {.noAnswerFrom = 200},
+                      true,
+                      "Lesen des Gerätes.\r\nParameter 'Stellbereich.Ende' konnte nicht gelesen "
+                      "werden",
+                      9,
+                      false},
+        // After the identification and "B" 0.
+        TransferFault{
+            "AnswerOneByteTooLong", {.extraByteFrom = 3}, true, kDecimalPlacesUnread, 2, false},
+        TransferFault{"HangUpDuringWrite",
+                      {.hangUpAfter = 400},
+                      false,
+                      "Schreiben des Gerätes.\r\nParameter '",
+                      2,
+                      true},
+        // The line drops with the first byte of the variant read, after the last parameter was
+        // answered: "I", "B" 0, decimal places, every parameter byte.
+        TransferFault{"VariantUnreadAfterRead",
+                      {.hangUpAfter = 1 + 2 + 3 + 3 * 253 + 1},
+                      true,
+                      "Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden",
+                      9,
+                      false},
+        TransferFault{"VariantUnreadBeforeWrite",
+                      {.noAnswerFrom = 7},
+                      false,
+                      "Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.",
+                      2,
+                      false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeviceTransferTest, AFailingModelIsRefusedBeforeAnyPortOpens) {
     R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95);
@@ -291,14 +349,9 @@ TEST_F(DeviceTransferTest, CodingExamplesGiveTheirBytes) {
 }
 
 TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBadValues) {
-    auto image = sim.Eeprom();
-    image[196] = 0xFF; // decimal places
-    image[31] = 100;   // support points
-    image[207] = 0x50; // upper limit value A: 50000 = 5.0 with four decimals
-    image[208] = 0xC3;
-    image[209] = 0x00;
-    image[210] = 0x00;
-    sim.SetEeprom(image);
+    Poke(196, {0xFF});             // decimal places
+    Poke(31, {100});               // support points
+    Poke(207, {0x50, 0xC3, 0, 0}); // upper limit value A: 50000 = 5.0 with four decimals
     ExpectMessage("Das Gerät enthält keine gültige Konfiguration.\r\n"
                   "Werte ausserhalb der Grenzen: Skalenkomma, Oberer Grenzwert A, Stützpunkte",
                   MsgIcon::Critical, kReadTitle);
@@ -321,15 +374,6 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
     Recorder().Clear();
     for (cParameter* p : WalkOrder())
         EXPECT_TRUE(std::isfinite(p->Factor()) && p->Factor() > 0) << p->ParName();
-}
-
-TEST_F(DeviceTransferTest, AnAnswerOneByteTooLongFailsTheRead) {
-    sim.SetFaults({.extraByteFrom = 3}); // after the identification and "B" 0
-    const float filter = P("Eingang", "Filter").Value();
-    ExpectMessage("Lesen des Gerätes.\r\nParameter 'Skalenkomma' konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(filter, P("Eingang", "Filter").Value());
 }
 
 // Each EEPROM byte is awaited about one second: an answer after half a second is taken, one after
@@ -395,41 +439,14 @@ TEST_F(DeviceTransferTest, SearchFindsTheDeviceBehindSilentPorts) {
 }
 
 TEST_F(DeviceTransferTest, ValuesReadUnderAReversedScalingStayAsTheDeviceHoldsThem) {
-    R("Eingang", "Skalierung").SetRangeBegin(1.0);
-    R("Eingang", "Skalierung").SetRangeEnd(0.0);
-    app->UpdateLimits();
-    P("Linearisierung", "Y5").setValue(0.25);
-    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.75);
-    sim.SetEeprom(EepromImageOf(*app));
-    app->SetDefaults();
+    Poke(187, {0x10, 0x27, 0, 0, 0, 0, 0, 0}); // scaling 1 to 0, × 10000
+    Poke(58, {0xC4, 0x09, 0, 0});              // Y5 0.25
+    Poke(207, {0x4C, 0x1D, 0, 0});             // upper limit value A 0.75
     ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
     ASSERT_TRUE(app->Upload());
     EXPECT_EQ(0.25f, P("Linearisierung", "Y5").Value());
     EXPECT_EQ(0.75f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
     EXPECT_EQ(1.0f, P("Linearisierung", "Y5").LowerLimit()) << "the limits follow the scaling";
-}
-
-TEST_F(DeviceTransferTest, AReadNeedsTheVariantByte) {
-    // The line drops with the first byte of the variant read, after the last parameter was
-    // answered.
-    K417Faults faults;
-    faults.hangUpAfter =
-        1 + 2 + 3 + 3 * 253 + 1; // "I", "B" 0, decimal places, every parameter byte
-    sim.SetFaults(faults);
-    ExpectMessage("Lesen des Gerätes.\r\nGerätevariante konnte nicht gelesen werden",
-                  MsgIcon::Critical, kReadTitle);
-    EXPECT_FALSE(app->Upload());
-    EXPECT_EQ(7, app->HardwareVariante()) << "not narrowed to variant 0";
-}
-
-TEST_F(DeviceTransferTest, AWriteNeedsTheVariantByte) {
-    K417Faults faults;
-    faults.noAnswerFrom = 7;
-    sim.SetFaults(faults);
-    ExpectMessage("Kommunikationsfehler.\r\nGerätevariante konnte nicht gelesen werden.",
-                  MsgIcon::Critical, kWriteTitle);
-    EXPECT_FALSE(app->Download());
-    EXPECT_EQ(0, sim.CommandCount('L'));
 }
 
 /// Requests the cancel once the device was asked for `after` EEPROM bytes.
@@ -446,12 +463,9 @@ struct CancellingPump : EventPump {
 };
 
 TEST_F(DeviceTransferTest, ACancelledReadLeavesTheModelAsItWas) {
-    P("Eingang", "Skalenkomma").setValue(2.0);
-    app->UpdateLimits();
-    P("Eingang", "Filter").setValue(9.0);
-    R("Grenzwerte", "Grenzwert1").SetRangeEnd(0.5);
-    sim.SetEeprom(EepromImageOf(*app));
-    app->SetDefaults();
+    Poke(196, {2});           // two decimal places
+    Poke(182, {9});           // Filter
+    Poke(207, {50, 0, 0, 0}); // upper limit value A 0.5 × 100
     const auto before = DeviceValues();
     const float factor = P("Linearisierung", "Y3").Factor();
     ASSERT_NE(factor, 100.0f) << "the device's two decimal places differ from the model's";

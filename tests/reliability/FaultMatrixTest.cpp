@@ -2,15 +2,16 @@
 // operation's failure message (or its success where the fault stays inside the time-outs), the
 // model, the device and the files hold only what the rules allow, no operation waits longer
 // than its time-outs add up to, and the port can be opened again afterwards.
-#include "device/EepromCoding.h"
 #include "device/EepromTransfer.h"
 #include "firmware/cFirmwareRW.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/ModelTest.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -243,18 +244,26 @@ protected:
 
     cSerCom& Channel() { return app->SerCom(); }
 
+    /// A value in device steps.
+    static std::int64_t Raw(const cParameter& p) {
+        return std::llround(double(p.Value()) * p.Factor());
+    }
+
     /// The device holds other values than the model, so that every value read or written can
     /// be told apart from the one it replaces.
     void PrepareDevice() {
-        modelImage = EepromImageOf(*app);
+        modelImage = FactoryEeprom();
         for (cParameter* p : WalkOrder())
-            modelRaw[p->ParName()] = EepromCoding::Raw(*p);
+            modelRaw[p->ParName()] = Raw(*p);
         ASSERT_TRUE(P("Eingang", "Filter").setValue(7.0));
         ASSERT_TRUE(P("Sonstiges", "Passwort").setValue(4711.0));
         ASSERT_TRUE(P("Linearisierung", "Y3").setValue(0.25));
-        otherImage = EepromImageOf(*app);
+        otherImage = modelImage;
+        otherImage[182] = 0x07;                            // Filter
+        std::copy_n("\x67\x12\0\0\0", 5, &otherImage[15]); // Passwort 4711
+        std::copy_n("\xC4\x09\0\0", 4, &otherImage[46]);   // Y3 0.25 × 10000
         for (cParameter* p : WalkOrder())
-            otherRaw[p->ParName()] = EepromCoding::Raw(*p);
+            otherRaw[p->ParName()] = Raw(*p);
         const Op op = GetParam().op;
         if (op != Op::Write)
             app->SetDefaults();
@@ -323,7 +332,7 @@ protected:
             }
         }
         for (cParameter* p : WalkOrder()) {
-            const std::int64_t raw = EepromCoding::Raw(*p);
+            const std::int64_t raw = Raw(*p);
             const std::int64_t device = otherRaw.at(p->ParName());
             const std::int64_t before = reading ? modelRaw.at(p->ParName()) : device;
             if (reading && done) {

@@ -1,3 +1,4 @@
+#include "sim/FactoryImage.h"
 #include "sim/SimulatorTest.h"
 
 #include <csignal>
@@ -23,7 +24,7 @@ TEST_F(K417SimulatorTest, OtherCommandsAnswerWithTheirLength) {
     EXPECT_EQ(1023, serCom.getBufferLong());
     EXPECT_EQ(1, serCom.Command(Bytes({'B', 255}), 1, 1.0));
     EXPECT_EQ(1, serCom.Command(Bytes({'S', 92, 0x33}), 1, 1.0));
-    EXPECT_EQ(0x33, sim.Eeprom()[K417Device::kContrastAddress]);
+    EXPECT_EQ(0x33, sim.Eeprom()[20]);
 
     sim.SetFaults({.answerDelayS = 0.2});
     EXPECT_EQ(0, serCom.Command("Q", 2, 0.1)) << "the answer comes too late";
@@ -73,6 +74,30 @@ TEST_F(K417SimulatorTest, WireTimingCostsTenBitsPerByte) {
     EXPECT_LT(fiftyReads(), timed) << "how close to the wire time it gets is nivobench's figure";
 }
 
+// A short excerpt of the factory settings, least significant byte first: mA × 1000, scale
+// units × 10000, the rest as they are.
+TEST(FactoryEepromTest, HoldsTheDefaultsAtTheirAddresses) {
+    const K417Device::EepromImage image = FactoryEeprom(5);
+    const auto bytes = [&](int adress, int count) {
+        return std::vector<int>(image.begin() + adress, image.begin() + adress + count);
+    };
+    EXPECT_EQ(5, image[7]) << "variant";
+    EXPECT_EQ((std::vector<int>{0x44, 0x6B, 0, 0, 0}), bytes(15, 5)) << "Passwort 27460";
+    EXPECT_EQ((std::vector<int>{24, 0xA0, 0x0F}), bytes(31, 3)) << "24 points, X1 4 mA";
+    EXPECT_EQ((std::vector<int>{0xB3, 0x01, 0, 0}), bytes(40, 4)) << "Y2 1/23 → 435";
+    EXPECT_EQ((std::vector<int>{0x20, 0x4E, 0x10, 0x27, 0, 0}), bytes(170, 6)) << "X24, Y24";
+    EXPECT_EQ((std::vector<int>{0xA0, 0x0F, 0x20, 0x4E, 0x02, 0xD0, 0x07, 0xF0, 0x55}),
+              bytes(178, 9))
+        << "Messbereich 4 to 20, Filter 2, Sondenstörung 2 to 22";
+    EXPECT_EQ((std::vector<int>{0, 0, 0, 0, 0x10, 0x27, 0, 0, 0, 4, 0}), bytes(187, 11))
+        << "Skalierung 0 to 1, unit 0, four decimal places, Modus 0";
+    EXPECT_EQ((std::vector<int>{0, 1, 0, 0x28, 0x23, 0, 0, 0xE8, 0x03, 0, 0, 0, 0, 0xFF}),
+              bytes(246, 14))
+        << "channel D: limit 0.9 above 0.1, a free last byte";
+    EXPECT_EQ((std::vector<int>{60, 0, 0xE8, 0x03, 0, 0}), bytes(260, 6)) << "trend 60 s, 0.1";
+    EXPECT_EQ((std::vector<int>{0x64, 0, 0, 0, 1, 0xFF}), bytes(279, 6)) << "step 0.01, 1 s";
+}
+
 /// The stand-alone program, started as a user would.
 TEST_F(K417SimulatorTest, ProgramPrintsItsPortAndServesUntilTerminated) {
     const char* program = std::getenv("NIVOSIM");
@@ -86,7 +111,7 @@ TEST_F(K417SimulatorTest, ProgramPrintsItsPortAndServesUntilTerminated) {
     EXPECT_NE(nullptr, std::fgets(line, sizeof line, output)) << "the port's path";
     serCom.setPortPath(2, std::string(line, std::strcspn(line, "\n")));
     EXPECT_EQ(2, serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 2.0).port);
-    EXPECT_EQ(1, serCom.ReadEEPROM(K417Device::kVariantAddress, 1));
+    EXPECT_EQ(1, serCom.ReadEEPROM(7, 1));
     EXPECT_EQ(10, serCom.getBufferByte());
     serCom.CloseCom(2);
 

@@ -4,7 +4,6 @@
 #include "base/EventPump.h"
 #include "base/Platform.h"
 #include "firmware/EepromHexFile.h"
-#include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/PortMap.h"
 #include "support/SkippingClock.h"

@@ -66,7 +66,7 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         MapPorts(app->SerCom(), {{1, sim.SlavePath()}}, Dir());
-        sim.SetEeprom(EepromImageOf(*app));
+        sim.SetEeprom(FactoryEeprom());
         sim.Start();
     }
 
