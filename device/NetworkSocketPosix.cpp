@@ -1,5 +1,6 @@
 #include "base/Platform.h"
 #include "device/NetworkSocket.h"
+#include "device/PollPosix.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,12 +20,6 @@ constexpr double kEventSliceS = 0.008; ///< longest wait between two event runs 
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
-}
-
-timespec ToTimespec(double seconds) {
-    seconds = std::max(seconds, 0.0);
-    const auto whole = static_cast<std::time_t>(seconds);
-    return {whole, static_cast<long>((seconds - static_cast<double>(whole)) * 1e9)};
 }
 
 /// A TCP socket through the BSD socket calls, non-blocking throughout.
@@ -110,9 +105,7 @@ void NetworkSocketPosix::Close() {
 }
 
 short NetworkSocketPosix::PollFor(short events, double timeoutSeconds) const {
-    pollfd entry{m_fd, events, 0};
-    const timespec timeout = ToTimespec(timeoutSeconds);
-    return ::ppoll(&entry, 1, &timeout, nullptr) > 0 ? entry.revents : 0;
+    return PollDescriptor(m_fd, events, timeoutSeconds);
 }
 
 bool NetworkSocketPosix::Send(std::string_view bytes, double timeoutSeconds) {

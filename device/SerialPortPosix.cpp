@@ -1,4 +1,5 @@
 #include "base/Platform.h"
+#include "device/PollPosix.h"
 #include "device/PortAccess.h"
 #include "device/SerialPort.h"
 #include "device/SerialSettings.h"
@@ -36,12 +37,6 @@ bool Unsupported(int error) {
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
-}
-
-timespec ToTimespec(double seconds) {
-    seconds = std::max(seconds, 0.0);
-    const auto whole = static_cast<std::time_t>(seconds);
-    return {whole, static_cast<long>((seconds - static_cast<double>(whole)) * 1e9)};
 }
 
 speed_t SpeedOf(int baud) {
@@ -260,10 +255,7 @@ SerialWait SerialPortPosix::HangUp() {
 }
 
 short SerialPortPosix::PollFor(short events, double timeoutSeconds) {
-    pollfd entry{m_fd, events, 0};
-    const timespec timeout = ToTimespec(timeoutSeconds);
-    const int ready = ::ppoll(&entry, 1, &timeout, nullptr);
-    return ready > 0 ? entry.revents : 0;
+    return PollDescriptor(m_fd, events, timeoutSeconds);
 }
 
 bool SerialPortPosix::Write(std::string_view bytes) {
