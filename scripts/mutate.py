@@ -21,6 +21,7 @@ import re
 import shutil
 import subprocess
 import sys
+import textwrap
 import time
 import xml.etree.ElementTree as ET
 from dataclasses import dataclass, field
@@ -239,7 +240,7 @@ MUTANTS = [
       'return (ipv6 ? "[" + host + "]" : host) + ":"', 'return (ipv6 ? host : host) + ":"',
       "an IPv6 address shown without its brackets", ["test_networkport", "test_cli_device"]),
     M("measure-timeout", "device/Measurement.cpp", "kAnswerTimeoutS = 1.0;",
-      "kAnswerTimeoutS = 0.1;", "measured values wait only 0.1 s for their answer",
+      "kAnswerTimeoutS = 0.8;", "measured values wait only 0.8 s for their answer",
       ["test_measurement"]),
     # ui/
     M("ui-volts-inverted", "ui/main/PageFields.cpp", "OutputInVolts() ? value / 2 : value",
@@ -441,17 +442,20 @@ def check_list(root=ROOT):
 
 
 def suite(build):
-    """Every test with its labels and, for a test program, its executable target."""
+    """Every test with its labels and the program it runs (None for a script such as
+    check_format): a target named like the test, or like its start (test_regionalwindow_en)."""
+    help_text = subprocess.run(["cmake", "--build", build, "--target", "help"],
+                               capture_output=True, text=True, check=True).stdout
+    targets = set(re.findall(r"^\.\.\. (\S+)", help_text, re.M))
     out = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"],
                          capture_output=True, text=True, check=True).stdout
     tests = {}
     for test in json.loads(out)["tests"]:
+        name = test["name"]
         props = {p["name"]: p["value"] for p in test.get("properties", [])}
-        command = test.get("command") or [""]
-        target = os.path.basename(command[0])
-        if os.path.basename(os.path.dirname(command[0])) != "tests":
-            target = None  # a cmake script such as check_format: nothing to build
-        tests[test["name"]] = {"labels": props.get("LABELS", []), "target": target}
+        starts = [t for t in targets if name == t or name.startswith(t + "_")]
+        tests[name] = {"labels": props.get("LABELS", []),
+                       "target": max(starts, key=len) if starts else None}
     return tests
 
 
@@ -473,9 +477,10 @@ def failed_cases(tests, xml_dir, log):
                             r"Child aborted|Not Run)", f.read().rsplit("$ ctest", 1)[-1])
     cases = set()
     for test in failed:
-        report = os.path.join(xml_dir, f"{tests[test]['target']}.xml")
+        target = tests.get(test, {}).get("target")
+        report = os.path.join(xml_dir, f"{target}.xml")
         found = set()
-        if tests[test]["target"] and os.path.isfile(report):
+        if target and os.path.isfile(report):
             try:
                 for case in ET.parse(report).iter("testcase"):
                     if case.find("failure") is not None:
@@ -550,6 +555,15 @@ def print_summary(record, full):
         if not r["phase"]:
             print(f"  missed: {r['id']} ({r['what']})" +
                   (f" - harmless: {r['harmless']}" if r["harmless"] else ""))
+    per_case = {}
+    for r in record:
+        if not r["harmless"] and r["cases"] != ["build"]:
+            for case in r["cases"]:
+                per_case.setdefault(case, []).append(r)
+    print(f"\n{'faults':>6} {'alone':>5}  test case")
+    for case, faults in sorted(per_case.items(), key=lambda item: (-len(item[1]), item[0])):
+        alone = sum(1 for r in faults if len(r["cases"]) == 1)
+        print(f"{len(faults):6} {alone:5}  {case}")
     sole, redundant = only_catchers(record)
     print("\ntest cases that catch no fault alone (every fault they catch is caught elsewhere"
           + ("" if full else "; within the phase that caught it - use --full for all") + "):")
@@ -602,6 +616,9 @@ def main():
     subprocess.run(["cmake", "--preset", "default"], cwd=scratch, check=True,
                    stdout=subprocess.DEVNULL)
     tests = suite(build)
+    for m in MUTANTS:
+        if set(m.first) - set(tests):
+            print(f"{m.id}: no such test {' '.join(sorted(set(m.first) - set(tests)))}")
     # A sound tree first: a fault counts only against tests that pass without it.
     print(f"building and testing the unplanted tree (log: {log}) ...", flush=True)
     everything = [t for t, p in tests.items() if set(p["labels"]) & {"unit", "serial", "gui"}]
@@ -616,7 +633,10 @@ def main():
         record.append({"id": m.id, "path": m.path, "what": m.what, "harmless": m.harmless,
                        "phase": phase, "cases": cases})
         print(f"{'caught' if phase else 'missed':7} {phase or '-':6} {m.id:26} "
-              f"{time.time() - start:5.0f} s  {', '.join(cases) or m.what}", flush=True)
+              f"{time.time() - start:5.0f} s  {m.what}", flush=True)
+        if cases:
+            print(textwrap.fill(", ".join(cases), 100, initial_indent=" " * 8,
+                                subsequent_indent=" " * 8), flush=True)
         with open(record_file, "w", encoding="utf-8") as f:
             json.dump({"full": args.full, "faults": record}, f, indent=1, ensure_ascii=False)
     print_summary(record, args.full)
