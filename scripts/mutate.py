@@ -581,7 +581,8 @@ def main():
     parser.add_argument("--full", action="store_true",
                         help="run every phase for every fault: the complete record")
     parser.add_argument("--scratch", default="/tmp/nivo-mutate")
-    parser.add_argument("--record", default=None, help="JSON record (default: next to scratch)")
+    parser.add_argument("--record", default=None,
+                        help="JSON record (default: mutate-record.json in the build folder)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch tree")
     args = parser.parse_args()
 
@@ -604,8 +605,8 @@ def main():
         return 2
 
     scratch, build = os.path.abspath(args.scratch), os.path.join(args.scratch, "build")
-    log = scratch + "-log.txt"
-    record_file = args.record or scratch + "-record.json"
+    log = os.path.join(build, "mutate-log.txt")
+    record_file = args.record or os.path.join(build, "mutate-record.json")
     created = not os.path.isdir(scratch)
     if created:
         subprocess.run(["git", "worktree", "add", "--detach", scratch, "HEAD"], cwd=ROOT,
