@@ -374,7 +374,7 @@ MUTANTS = [
       "return static_cast<long>(file.number * device.factor) !=",
       "diff --device cuts file values to device steps instead of rounding", ["test_cli_device"]),
     M("cli-diff-exit", "cli/ListDiffCommands.cpp", "    if (!equal)\n        context.Fail();\n", "",
-      "diff exits 0 for different files", ["test_cli"]),
+      "diff exits 0 for different files", ["test_cli_device", "test_cli"]),
     M("cli-measure-flush", "cli/MeasureCommand.cpp", '<< texts[2] << " A/D"\n              << std::endl;',
       "<< texts[2] << \" A/D\"\n              << '\\n';",
       "measure --every holds its lines back in a pipe", ["test_cli_device"]),
