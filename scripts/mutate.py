@@ -645,6 +645,8 @@ def main():
             json.dump({"full": args.full, "faults": record}, f, indent=1, ensure_ascii=False)
     print_summary(record, args.full)
     print(f"\nrecord: {record_file}")
+    if not created:  # a tree of one's own: its programs were last built with a fault in them
+        run(["cmake", "--build", build, "-j2"], scratch, log)
     if created and not args.keep:
         subprocess.run(["git", "worktree", "remove", "--force", scratch], cwd=ROOT,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
