@@ -1,23 +1,29 @@
 #!/usr/bin/env python3
-"""Checks the tests themselves: plants realistic faults in the core, one at a time, and reports
-whether the unit and serial tests notice each of them.
+"""Checks the tests themselves: plants realistic faults in the program, one at a time, and
+records which test cases notice each of them.
 
 Every fault is applied alone to a scratch copy of the tree (a detached git work tree of HEAD in
-/tmp), which is rebuilt incrementally (ccache, one build folder for all faults) and tested: first
-the tests most likely to notice the fault, then, if they pass, every unit and serial test but
-the slow fault matrix. A fault is caught when a test fails (or the build refuses it), missed when
-all pass. Faults that cannot matter carry the reason in `harmless` and do not count.
+/tmp), which is rebuilt incrementally (one build folder for all faults) and tested in phases:
+first the tests most likely to notice the fault, then every other unit and serial test, then the
+slow ones (the window tests and the fault matrix). A fault is caught when a test fails (or the
+build refuses it), missed when all pass; without --full the phases stop at the first that
+catches it. The failing GoogleTest cases of every fault are printed and written to a JSON record,
+with the cases that catch no fault alone. Faults that cannot matter carry the reason in
+`harmless` and do not count.
 
-Usage: scripts/mutate.py [--list] [--keep] [--only ID...] [--scratch DIR]
+Usage: scripts/mutate.py [--list | --check-list] [--full] [--keep] [--only ID...] [--scratch DIR]
 """
 
 import argparse
+import json
 import os
 import re
 import shutil
 import subprocess
 import sys
+import textwrap
 import time
+import xml.etree.ElementTree as ET
 from dataclasses import dataclass, field
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -37,7 +43,9 @@ class Mutant:
 M = Mutant
 MUTANTS = [
     # base/
-    M("number-digits", "base/NumberText.cpp", '"%.7G"', '"%.6G"',
+    M("number-digits", "base/NumberText.cpp",
+      "std::string text = CText(value, std::chars_format::general, 7);",
+      "std::string text = CText(value, std::chars_format::general, 6);",
       "numbers shown with six significant digits instead of seven", ["test_numbertext"]),
     M("number-blank-tab", "base/NumberText.cpp", "return c == ' ' || c == '\\t';",
       "return c == ' ';", "a tab no longer counts as a blank around a number", ["test_numbertext"],
@@ -76,10 +84,10 @@ MUTANTS = [
       ["test_limitrules", "test_parameter"]),
     M("parameter-message", "model/cParameter.cpp", "\"' ausserhalb \"", "\"' außerhalb \"",
       "the refusal message spelt differently", ["test_parameter", "test_assign"]),
-    M("range-equal-ends", "model/cRange.cpp", "m_begin->Value() > m_end->Value()",
-      "m_begin->Value() >= m_end->Value()", "a range whose ends are equal is refused",
+    M("range-equal-ends", "model/cRange.cpp", "m_begin->Value() <= m_end->Value()",
+      "m_begin->Value() < m_end->Value()", "a range whose ends are equal is refused",
       ["test_parameter", "test_catalogue", "test_assign"]),
-    M("range-message", "model/cRange.cpp", "Bitte den Anfangs- oder den Endwert korrigieren.",
+    M("range-message", "model/cRange.h", "Bitte den Anfangs- oder den Endwert korrigieren.",
       "Bitte den Anfangs- oder Endwert korrigieren.", "range message worded differently",
       ["test_parameter", "test_assign", "test_devicetransfer"]),
     M("limits-five-digits", "model/LimitRules.cpp", "constexpr float kMaxScaled = 99999;",
@@ -88,16 +96,17 @@ MUTANTS = [
     M("limits-table-x", "model/LimitRules.cpp",
       "x.setUpperLimit(measuring.GetRangeEnd());", "x.setUpperLimit(measuring.GetRangeBegin());",
       "table X values limited by the wrong end of the measuring range", ["test_limitrules"]),
-    M("check-stops-early", "model/Configuration.cpp", "failed = range.TestData() || failed;",
-      "failed = failed || range.TestData();",
-      "the whole-model check stops reporting after the first bad range",
+    M("check-drops-order", "model/Configuration.cpp",
+      "            rangeOrder = rangeOrder || !order.empty();\n            note(order);\n",
+      "            rangeOrder = rangeOrder || !order.empty();\n",
+      "the whole-model check no longer reports a range whose ends are swapped",
       ["test_catalogue", "test_parameter", "test_assign"]),
     M("default-plant", "model/Configuration.cpp", 'm_descriptions[kDescriptionLines] = "Messung1";',
       'm_descriptions[kDescriptionLines] = "Messung";', "wrong default plant identifier",
       ["test_limitrules", "test_catalogue"]),
     M("catalogue-address", "model/Catalogue.cpp",
-      'AddParameter("Skalenkomma", 4, 0, 4, 196, 1, 1)',
-      'AddParameter("Skalenkomma", 4, 0, 4, 197, 1, 1)', "decimal places at the wrong address",
+      "AddParameter(kDecimalPlaces, 4, 0, 4, 196, 1, 1)",
+      "AddParameter(kDecimalPlaces, 4, 0, 4, 197, 1, 1)", "decimal places at the wrong address",
       ["test_catalogue", "test_devicetransfer"]),
     # files/
     M("ini-value-length", "files/IniDocument.cpp", "constexpr std::size_t kMaxValueLength = 254;",
@@ -124,8 +133,8 @@ MUTANTS = [
     M("cp1252-range", "files/Cp1252.cpp", "byte >= 0x80 && byte < 0xA0 ?",
       "byte >= 0x80 && byte < 0x9F ?", "byte 9F (Ÿ) not converted", ["test_inifile"]),
     M("ini-missing-name", "files/cIniFile.cpp",
-      "        m_fileName.clear();\n        return OpenResult::Missing;",
-      "        return OpenResult::Missing;", "a missing file leaves the old name remembered",
+      "        m_fileName.clear();\n        return Opened::Missing;",
+      "        return Opened::Missing;", "a missing file leaves the old name remembered",
       ["test_inifile"]),
     # device/
     M("sercom-byte-order", "device/cSerCom.cpp",
@@ -149,8 +158,8 @@ MUTANTS = [
       "first + count >= kAddressCount", "the last EEPROM address 65535 is refused",
       ["test_sercom"]),
     M("upload-no-end-mark", "device/DeviceTransfer.cpp",
-      "    m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);\n    return true;",
-      "    return true;", "no \"B\" 255 after a read", ["test_devicetransfer"]),
+      "    m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);\n    return invalid.empty();",
+      "    return invalid.empty();", "no \"B\" 255 after a read", ["test_devicetransfer"]),
     M("progress-truncates", "device/DeviceTransfer.cpp",
       "ToInt16(bytesDone * 100.0 / m_config.TotalByteCount())",
       "bytesDone * 100 / m_config.TotalByteCount()", "transfer progress truncated",
@@ -161,12 +170,12 @@ MUTANTS = [
       ["test_devicetransfer"]),
     M("read-done-message", "device/DeviceTransfer.cpp", '"Gerät lesen beendet."',
       '"Gerät lesen abgeschlossen."', "read message worded differently", ["test_devicetransfer"]),
-    M("coding-truncates", "device/EepromCoding.cpp", "return ToInt32(product);",
-      "return static_cast<std::int32_t>(product);", "device values truncated, not rounded",
+    M("coding-truncates", "device/EepromCoding.cpp", "const std::int32_t raw = ToInt32(product);",
+      "const std::int32_t raw = static_cast<std::int32_t>(product);", "device values truncated, not rounded",
       ["test_devicetransfer"]),
     M("grid-no-start-mark", "device/EepromTransfer.cpp",
-      "    CellResults results{};\n    m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);\n",
-      "    CellResults results{};\n", "no \"B\" 0 before the grid read", ["test_eepromtransfer"]),
+      "    m_cancelled = false;\n    m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);\n",
+      "    m_cancelled = false;\n", "no \"B\" 0 before the grid read", ["test_eepromtransfer"]),
     # firmware/
     M("hex-checksum", "firmware/cHexRecord.cpp", "return static_cast<std::uint8_t>(0u - sum);",
       "return static_cast<std::uint8_t>(~sum);", "checksum as one's complement",
@@ -194,8 +203,8 @@ MUTANTS = [
       'kBootloaderName[] = "BOOTLOAD";', "a bootloader named only BOOTLOAD is accepted",
       ["test_firmwarerw"]),
     M("dump-size", "firmware/EepromHexFile.cpp",
-      "file.HighestDataAddress() >= static_cast<std::int64_t>(kSize)",
-      "file.HighestDataAddress() > static_cast<std::int64_t>(kSize)",
+      "file.HighestDataAddress() >= static_cast<std::int64_t>(EepromHexFile::kSize)",
+      "file.HighestDataAddress() > static_cast<std::int64_t>(EepromHexFile::kSize)",
       "a dump with a byte at 512 is accepted", ["test_eepromhexfile"]),
     # report/
     M("report-frame", "report/ConfigurationReport.cpp", "constexpr int kFrameRight = 2300;",
@@ -218,81 +227,365 @@ MUTANTS = [
     M("app-units-off-by-one", "app/cNivolantis.cpp", "for (int i = 0; i < ToInt16(*number); ++i)",
       "for (int i = 0; i <= ToInt16(*number); ++i)", "one unit too many read",
       ["test_programstart", "test_catalogue"]),
+    # base/ (file results)
+    M("failed-if-inverted", "base/FileResult.h",
+      "return failure.empty() ? FileResult<>() : FileResult<>::Failed(std::move(failure));",
+      "return !failure.empty() ? FileResult<>() : FileResult<>::Failed(std::move(failure));",
+      "a failed write counts as done and a done one as failed",
+      ["test_filecontent", "test_parameterfile"]),
+    # device/ (network ports, measurements)
+    M("net-port-max", "device/NetworkAddress.cpp", "address.port > 65535", "address.port >= 65535",
+      "TCP port 65535 refused", ["test_networkport"]),
+    M("net-ipv6-brackets", "device/NetworkAddress.cpp",
+      'return (ipv6 ? "[" + host + "]" : host) + ":"', 'return (ipv6 ? host : host) + ":"',
+      "an IPv6 address shown without its brackets", ["test_networkport", "test_cli_device"]),
+    M("measure-timeout", "device/Measurement.cpp", "kAnswerTimeoutS = 1.0;",
+      "kAnswerTimeoutS = 0.8;", "measured values wait only 0.8 s for their answer",
+      ["test_measurement"]),
+    # ui/
+    M("ui-volts-inverted", "ui/main/PageFields.cpp", "OutputInVolts() ? value / 2 : value",
+      "OutputInVolts() ? value : value / 2", "output limits halved for mA instead of volts",
+      ["test_mainwindow"]),
+    M("ui-limits-unit-space", "ui/main/PageFields.cpp",
+      'return unit.isEmpty() ? text : text + " " + unit;',
+      "return unit.isEmpty() ? text : text + unit;", "the limits tooltip glues the unit to the number",
+      ["test_mainwindow"]),
+    M("ui-combo-lowest", "ui/main/PageFields.cpp", "i >= lowest && i <= highest",
+      "i > lowest && i <= highest", "the lowest allowed choice is greyed out",
+      ["test_mainwindow", "test_windowcommands"]),
+    M("ui-check-inverted", "ui/main/PageFields.cpp", "check->setChecked(position == 1);",
+      "check->setChecked(position == 0);", "check boxes show the opposite of the value",
+      ["test_mainwindow"]),
+    M("ui-focus-in", "ui/main/PageFields.cpp", "if (event->type() == QEvent::FocusOut)",
+      "if (event->type() == QEvent::FocusIn)", "a field takes its text on entering, not leaving",
+      ["test_mainwindow", "test_regionalwindow"]),
+    M("ui-point-click-row", "ui/main/SupportPointEditor.cpp",
+      "[this](int row, int) { ShowXYPoint(row + 1); }", "[this](int row, int) { ShowXYPoint(row); }",
+      "a clicked support point shows the one above it", ["test_mainwindow"]),
+    M("ui-points-one-short", "ui/main/SupportPointEditor.cpp", "for (int n = 1; n <= count; ++n) {",
+      "for (int n = 1; n < count; ++n) {", "the last support point is missing from the table",
+      ["test_mainwindow"]),
+    M("ui-current-point", "ui/main/SupportPointEditor.cpp",
+      "return std::max(m_page.grdXY->currentRow(), 0) + 1;",
+      "return std::max(m_page.grdXY->currentRow(), 0);",
+      "X and Y fields write to the point before the one shown", ["test_mainwindow"]),
+    M("ui-paste-needs-more", "ui/main/SupportPointEditor.cpp",
+      "if (grid->rowCount() < kTablePoints) {", "if (grid->rowCount() <= kTablePoints) {",
+      "a table with exactly enough points refuses a paste", ["test_mainwindow"]),
+    M("ui-point-label", "ui/main/SupportPointEditor.cpp", 'QString::number(row) + " von "',
+      'QString::number(row - 1) + " von "', "the point number counts from zero",
+      ["test_mainwindow"]),
+    M("ui-eeprom-cell-swapped", "ui/service/EepromGrid.cpp",
+      "SetCellText(std::max(m_grid->currentRow(), 0) * kColumns + "
+      "std::max(m_grid->currentColumn(), 0),",
+      "SetCellText(std::max(m_grid->currentColumn(), 0) * kColumns + "
+      "std::max(m_grid->currentRow(), 0),",
+      "an edited EEPROM byte lands in the mirrored cell", ["test_servicepages"]),
+    M("ui-eeprom-copy-lf", "ui/service/EepromGrid.cpp", 'lines.join("\\r\\n")', "lines.join('\\n')",
+      "copied EEPROM rows end in LF only", ["test_servicepages"]),
+    M("ui-eeprom-copy-column", "ui/service/EepromGrid.cpp", "c <= range.rightColumn()",
+      "c < range.rightColumn()", "copying leaves out the last selected column",
+      ["test_servicepages"]),
+    M("ui-eeprom-hex-case", "ui/service/EepromGrid.cpp",
+      "return QString::number(value, 16).toUpper();", "return QString::number(value, 16);",
+      "EEPROM headers and cells in lower-case hex", ["test_servicepages"]),
+    # platform/
+    M("qt-warning-icon", "platform/QtMessageService.cpp", "return QMessageBox::Warning;",
+      "return QMessageBox::Information;", "warnings shown with the information icon",
+      ["test_qtplatform"]),
+    M("qt-default-no", "platform/QtMessageService.cpp", "box.setDefaultButton(yes);",
+      "box.setDefaultButton(no);", "Enter answers a question with No", ["test_qtplatform"]),
+    M("qt-escape-no", "platform/QtMessageService.cpp", "box.setEscapeButton(cancel ? cancel : no);",
+      "box.setEscapeButton(no);", "Escape answers No where Cancel is offered", ["test_qtplatform"]),
+    M("qt-closed-cancels", "platform/QtMessageService.cpp",
+      "if (box.clickedButton() == no || !cancel)", "if (box.clickedButton() == no)",
+      "a closed yes/no question answers Cancel, which it does not offer", ["test_qtplatform"]),
+    M("qt-no-title", "platform/QtMessageService.cpp",
+      "    box.setWindowTitle(QString::fromStdString(title));\n", "",
+      "message boxes lose their title", ["test_qtplatform", "test_mainwindow"]),
+    M("qt-overwrite-inverted", "platform/QtFileDialogs.cpp",
+      "QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite",
+      "QFileDialog::DontConfirmOverwrite, options.confirmOverwrite",
+      "the save dialog asks before overwriting exactly when it should not", ["test_qtplatform"]),
+    M("qt-no-file-name", "platform/QtFileDialogs.cpp",
+      "    if (!options.fileName.isEmpty())\n        dialog.selectFile(options.fileName);\n", "",
+      "the dialog does not propose the file name", ["test_qtplatform"]),
+    M("qt-two-digit-year", "platform/QtRegionalSettings.cpp",
+      '    if (!format.contains("yyyy"))\n        format.replace("yy", "yyyy");\n', "",
+      "dates shown with a two-digit year", ["test_regionalwindow", "test_qtplatform"]),
+    M("qt-minute-second", "platform/QtRegionalSettings.cpp", "t.hour(), t.minute(), t.second()}",
+      "t.hour(), t.second(), t.minute()}", "parsed times swap minutes and seconds",
+      ["test_regionalwindow", "test_qtplatform"]),
+    M("pdf-not-saved", "platform/QtReportPrinter.cpp",
+      "if (std::string failure = pdf->Save(); !failure.empty())",
+      "if (std::string failure; !failure.empty())", "the PDF is never written out",
+      ["test_reportpdf"]),
+    M("pdf-line-height", "platform/QtReportPrinter.cpp",
+      "std::lround(metrics.lineSpacing() * kTwipsPerInch / m_device->logicalDpiY())",
+      "std::floor(metrics.lineSpacing() * kTwipsPerInch / m_device->logicalDpiY())",
+      "line heights cut instead of rounded", ["test_reportpdf"]),
+    M("pdf-extra-page", "platform/QtReportPrinter.cpp", "for (; page < places[i].page; ++page)",
+      "for (; page <= places[i].page; ++page)", "every page starts on a new sheet: blank pages",
+      ["test_reportpdf"]),
+    M("pdf-margins-swapped", "platform/QtReportPrinter.cpp", "kMargins(20, 15, 15, 15)",
+      "kMargins(15, 15, 20, 15)", "left and right margins swapped", ["test_reportpdf"]),
+    M("pdf-suggested-base", "platform/ReportPrinting.cpp", "file.completeBaseName()",
+      "file.baseName()", "a file named a.b.par suggests a.pdf", ["test_windowcommands"]),
+    # cli/
+    M("cli-usage-exit", "cli/main.cpp", "return code == 0 ? kExitOk : kExitUsage;",
+      "return code == 0 ? kExitOk : kExitFailed;", "usage errors exit with 1 instead of 2",
+      ["test_cli", "test_programs"]),
+    M("cli-port-default", "cli/CliContext.cpp", "equals == std::string::npos ? 1 :",
+      "equals == std::string::npos ? 0 :", "--port without COMn= is refused instead of COM1",
+      ["test_cli_device", "test_cli"]),
+    M("cli-missing-path-exit", "cli/CliContext.cpp",
+      "            Fail(kExitUsage);\n            return false;",
+      "            Fail();\n            return false;", "COM1= without a device file exits with 1",
+      ["test_cli", "test_cli_device"]),
+    M("cli-demo-port", "cli/CliContext.cpp",
+      "App().SerCom().setPortPath(1, m_demoDevice->PortPath());",
+      "App().SerCom().setPortPath(2, m_demoDevice->PortPath());",
+      "--demo puts the simulated device on COM2", ["test_cli_device", "test_programs"]),
+    M("cli-variant-mask", "cli/CliContext.cpp",
+      "App().setHardwareVariante(serCom.getBufferByte() & Configuration::kVariantMask);",
+      "App().setHardwareVariante(serCom.getBufferByte());",
+      "--variant geraet takes the whole byte", ["test_cli_device"]),
+    M("cli-quiet-inverted", "cli/CliContext.cpp", "    if (!quiet)\n        std::cerr <<",
+      "    if (quiet)\n        std::cerr <<", "a failed search explains itself only with -v",
+      ["test_cli_device"]),
+    M("cli-load-messages", "cli/CliContext.cpp",
+      "if (!Start() || !App().ReadIni(file) || MessageCount() != before) {",
+      "if (!Start() || !App().ReadIni(file)) {", "a file loaded with complaints counts as fine",
+      ["test_cli"]),
+    M("cli-allowed-floor", "cli/ListDiffCommands.cpp",
+      "static_cast<long>(std::ceil(parameter.LowerLimit()))",
+      "static_cast<long>(std::floor(parameter.LowerLimit()))",
+      "list offers a choice below a fractional lower limit", ["test_cli"]),
+    M("cli-allowed-last", "cli/ListDiffCommands.cpp",
+      "key <= static_cast<long>(parameter.UpperLimit())",
+      "key < static_cast<long>(parameter.UpperLimit())", "list leaves out the highest choice",
+      ["test_cli"]),
+    M("cli-group-prefix", "cli/ListDiffCommands.cpp",
+      'path.compare(0, group.size() + 1, group + "/") == 0',
+      "path.compare(0, group.size(), group) == 0", "list GRUPPE matches any group it begins",
+      ["test_cli"]),
+    M("cli-diff-truncates", "cli/ListDiffCommands.cpp",
+      "return std::lround(file.number * device.factor) !=",
+      "return static_cast<long>(file.number * device.factor) !=",
+      "diff --device cuts file values to device steps instead of rounding", ["test_cli_device"]),
+    M("cli-diff-exit", "cli/ListDiffCommands.cpp", "    if (!equal)\n        context.Fail();\n", "",
+      "diff exits 0 for different files", ["test_cli_device", "test_cli"]),
+    M("cli-measure-flush", "cli/MeasureCommand.cpp", '<< texts[2] << " A/D"\n              << std::endl;',
+      "<< texts[2] << \" A/D\"\n              << '\\n';",
+      "measure --every holds its lines back in a pipe", ["test_cli_device"]),
+    M("cli-measure-seconds", "cli/MeasureCommand.cpp", "static_cast<int>(seconds * 1000)",
+      "static_cast<int>(seconds * 100)", "measure --every waits a tenth of the time",
+      ["test_cli_device"]),
+    M("cli-save-port-default", "cli/PortSettingCommand.cpp",
+      '(path.empty() ? "Vorgabe" : path)', '(path.empty() ? path : "Vorgabe")',
+      "save-port names the default for a path and the path for the default", ["test_cli_settings"]),
+    M("cli-connect-quiet", "cli/DeviceCommands.cpp",
+      "const bool found = context.ConnectDevice(context.args.verbose);",
+      "const bool found = context.ConnectDevice(!context.args.verbose);",
+      "connect explains a failed search only with -v", ["test_cli_device"]),
+    M("cli-read-check-fails", "cli/DeviceCommands.cpp",
+      "        if (app.TestData())\n            context.Fail();\n", "",
+      "read exits 0 when the device holds values outside their limits", ["test_cli_device"]),
+    # sim/
+    M("sim-faulty-until", "sim/K417Simulator.cpp", "m_answers <= *m_faults.faultyUntil",
+      "m_answers < *m_faults.faultyUntil", "the last faulty answer comes out right",
+      ["test_k417simulator", "test_networkport"]),
+    M("sim-extra-byte-late", "sim/K417Simulator.cpp", "m_answers >= *m_faults.extraByteFrom",
+      "m_answers > *m_faults.extraByteFrom", "the extra byte starts one answer late",
+      ["test_k417simulator", "test_devicetransfer"]),
+    M("sim-line-time", "sim/K417Simulator.cpp", "kBitsPerByte * kNsPerSecond / baud",
+      "kNsPerSecond / baud", "a byte on the line takes one bit time", ["test_k417simulator"]),
+    M("sim-variant-ignored", "sim/nivosim.cpp",
+      "image[K417Device::kVariantAddress] = static_cast<std::uint8_t>(*options.variant);",
+      "image[K417Device::kVariantAddress + 1] = static_cast<std::uint8_t>(*options.variant);",
+      "nivosim --variant writes the byte after the variant", ["test_programs", "test_cli_device"]),
 ]
 
-SLOW = ["test_faultmatrix"]  # minutes of time-outs; a plain run of every fault is enough
+SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
+# These check the fault list and the layout of the sources, which a planted fault changes by its
+# nature: they catch no fault of the program.
+NOT_FOR_FAULTS = ["check_mutants", "check_format"]
+PROGRAMS = ["nivoconfig-cli", "nivosim", "nivobench", "NivoConfig"]  # the tests run these
 
 
-def run(cmd, cwd, log, timeout=None):
+def run(cmd, cwd, log, env=None):
     with open(log, "a") as out:
         out.write("$ " + " ".join(cmd) + "\n")
         out.flush()
         try:
-            return subprocess.run(cmd, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
-                                  timeout=timeout).returncode
+            return subprocess.run(cmd, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, env=env,
+                                  timeout=3600).returncode
         except subprocess.TimeoutExpired:
             out.write("time-out\n")
             return -1
 
 
-def check_list():
-    """Every fault must match its file exactly once."""
+def check_list(root=ROOT):
+    """Every fault must match its file exactly once; ids must be unique."""
     bad = []
+    seen = set()
     for m in MUTANTS:
-        with open(os.path.join(ROOT, m.path), encoding="utf-8") as f:
+        if m.id in seen:
+            bad.append(f"{m.id}: the id is used twice")
+        seen.add(m.id)
+        path = os.path.join(root, m.path)
+        if not os.path.isfile(path):
+            bad.append(f"{m.id}: {m.path} does not exist")
+            continue
+        with open(path, encoding="utf-8") as f:
             count = f.read().count(m.old)
         if count != 1:
             bad.append(f"{m.id}: {m.path} holds the original {count} times")
     return bad
 
 
-def tests_with_labels(build):
-    out = subprocess.run(["ctest", "--test-dir", build, "-N", "-L", "^(unit|serial)$"],
+def suite(build):
+    """Every test with its labels and the program it runs (None for a script such as
+    check_format): a target named like the test, or like its start (test_regionalwindow_en)."""
+    help_text = subprocess.run(["cmake", "--build", build, "--target", "help"],
+                               capture_output=True, text=True, check=True).stdout
+    targets = set(re.findall(r"^\.\.\. (\S+)", help_text, re.M))
+    out = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"],
                          capture_output=True, text=True, check=True).stdout
-    return re.findall(r"Test +#\d+: (\S+)", out)
+    tests = {}
+    for test in json.loads(out)["tests"]:
+        name = test["name"]
+        props = {p["name"]: p["value"] for p in test.get("properties", [])}
+        starts = [t for t in targets if name == t or name.startswith(t + "_")]
+        tests[name] = {"labels": props.get("LABELS", []),
+                       "target": max(starts, key=len) if starts else None}
+    return tests
 
 
-def targets_of(tests):
-    """Test executables to build (check_layers is a script); the CLI tests need the programs."""
-    targets = [t for t in tests if t != "check_layers"]
-    if any(t in ("test_cli", "test_firmwarecli", "test_k417simulator") for t in targets):
-        targets += ["nivoconfig-cli", "nivosim"]
-    return targets
+def phases(m, tests):
+    """The tests to run for a fault, in order: its first tests, the other fast ones, then the
+    window tests and the fault matrix."""
+    ours = {t: p for t, p in tests.items() if t not in NOT_FOR_FAULTS and t not in m.first}
+    fast = [t for t, p in ours.items() if set(p["labels"]) & {"unit", "serial"} and t not in SLOW]
+    slow = [t for t, p in ours.items()
+            if t not in fast and set(p["labels"]) & {"unit", "serial", "gui"}]
+    return [("first", [t for t in m.first if t in tests]), ("fast", fast), ("slow", slow)]
 
 
-def test_fault(m, scratch, build, everything, log):
-    """caught / missed / broken (the planted code does not build)."""
+def failed_cases(tests, xml_dir, log):
+    """GoogleTest cases that failed ("Suite.Case"); a test that failed without naming a case (a
+    crash, a time-out, a script) counts under its ctest name."""
+    with open(log) as f:
+        failed = re.findall(r"\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess|Exception|"
+                            r"Child aborted|Not Run)", f.read().rsplit("$ ctest", 1)[-1])
+    cases = set()
+    for test in failed:
+        target = tests.get(test, {}).get("target")
+        report = os.path.join(xml_dir, f"{target}.xml")
+        found = set()
+        if target and os.path.isfile(report):
+            try:
+                for case in ET.parse(report).iter("testcase"):
+                    if case.find("failure") is not None:
+                        found.add(f"{case.get('classname')}.{case.get('name')}")
+            except ET.ParseError:
+                pass
+        cases |= found or {test}
+    return cases
+
+
+def run_tests(tests, names, scratch, build, log):
+    """Builds and runs `names`; the failing cases, or {"build"} when the fault does not build."""
+    targets = sorted({tests[t]["target"] for t in names if tests[t]["target"]})
+    if targets and run(["cmake", "--build", build, "-j2", "--target"] + targets + PROGRAMS,
+                       scratch, log) != 0:
+        return {"build"}
+    xml_dir = os.path.join(build, "mutate-xml")
+    shutil.rmtree(xml_dir, ignore_errors=True)
+    os.makedirs(xml_dir)
+    env = dict(os.environ, GTEST_OUTPUT=f"xml:{xml_dir}/")
+    regex = "^(" + "|".join(re.escape(t) for t in names) + ")$"
+    rc = run(["ctest", "--test-dir", build, "-R", regex, "-j2", "--timeout", "600"], scratch, log,
+             env)
+    return failed_cases(tests, xml_dir, log) or ({"ctest"} if rc != 0 else set())
+
+
+def test_fault(m, tests, scratch, build, log, full):
+    """The phase that caught the fault ("" when none did) and the cases that failed in it."""
     path = os.path.join(scratch, m.path)
     with open(path, encoding="utf-8") as f:
         original = f.read()
+    caught_in, cases = "", set()
     try:
         with open(path, "w", encoding="utf-8") as f:
             f.write(original.replace(m.old, m.new, 1))
-        for tests in (m.first, [t for t in everything if t not in m.first and t not in SLOW]):
-            if not tests:
+        for phase, names in phases(m, tests):
+            if not names:
                 continue
-            if run(["cmake", "--build", build, "-j2", "--target"] + targets_of(tests), scratch,
-                   log) != 0:
-                return "broken", "build"
-            regex = "^(" + "|".join(re.escape(t) for t in tests) + ")$"
-            rc = run(["ctest", "--test-dir", build, "-R", regex, "-j2", "--stop-on-failure",
-                      "--timeout", "600", "--output-on-failure"], scratch, log)
-            if rc != 0:
-                with open(log) as f:
-                    failed = re.findall(r"\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess)",
-                                        f.read())
-                return "caught", failed[-1] if failed else "ctest"
-        return "missed", ""
+            failed = run_tests(tests, names, scratch, build, log)
+            if failed and not caught_in:
+                caught_in = phase
+            cases |= failed
+            if failed == {"build"} or (caught_in and not full):
+                break
+        return caught_in, sorted(cases)
     finally:
         with open(path, "w", encoding="utf-8") as f:
             f.write(original)
 
 
+def only_catchers(record):
+    """Cases that catch some fault no other case catches, and those that catch none alone."""
+    counted = [r for r in record if not r["harmless"] and r["cases"] != ["build"]]
+    every = sorted({c for r in counted for c in r["cases"]})
+    sole = {c for r in counted if len(r["cases"]) == 1 for c in r["cases"]}
+    return sole, [c for c in every if c not in sole]
+
+
+def print_summary(record, full):
+    print(f"\n{'verdict':8} {'phase':6} {'fault':26} {'file':36} caught by")
+    for r in record:
+        verdict = "missed" if not r["phase"] else ("broken" if r["cases"] == ["build"]
+                                                   else "caught")
+        cases = ", ".join(r["cases"][:3]) + (f" (+{len(r['cases']) - 3})"
+                                              if len(r["cases"]) > 3 else "")
+        print(f"{verdict:8} {r['phase'] or '-':6} {r['id']:26} {r['path']:36} {cases}")
+    counted = [r for r in record if not r["harmless"]]
+    caught = sum(1 for r in counted if r["phase"])
+    print(f"\ncaught {caught} of {len(counted)} planted faults "
+          f"({100.0 * caught / max(1, len(counted)):.0f} %)")
+    for r in record:
+        if not r["phase"]:
+            print(f"  missed: {r['id']} ({r['what']})" +
+                  (f" - harmless: {r['harmless']}" if r["harmless"] else ""))
+    per_case = {}
+    for r in record:
+        if not r["harmless"] and r["cases"] != ["build"]:
+            for case in r["cases"]:
+                per_case.setdefault(case, []).append(r)
+    print(f"\n{'faults':>6} {'alone':>5}  test case")
+    for case, faults in sorted(per_case.items(), key=lambda item: (-len(item[1]), item[0])):
+        alone = sum(1 for r in faults if len(r["cases"]) == 1)
+        print(f"{len(faults):6} {alone:5}  {case}")
+    sole, redundant = only_catchers(record)
+    print("\ntest cases that catch no fault alone (every fault they catch is caught elsewhere"
+          + ("" if full else "; within the phase that caught it - use --full for all") + "):")
+    for case in redundant:
+        print(f"  {case}")
+    print(f"({len(sole)} cases are the only one to catch some fault)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--list", action="store_true", help="list the faults and stop")
+    parser.add_argument("--check-list", action="store_true",
+                        help="only check that every fault still matches its file once")
     parser.add_argument("--only", nargs="*", help="fault ids to plant")
+    parser.add_argument("--full", action="store_true",
+                        help="run every phase for every fault: the complete record")
     parser.add_argument("--scratch", default="/tmp/nivo-mutate")
+    parser.add_argument("--record", default=None,
+                        help="JSON record (default: mutate-record.json in the build folder)")
     parser.add_argument("--keep", action="store_true", help="keep the scratch tree")
     args = parser.parse_args()
 
@@ -300,48 +593,61 @@ def main():
     if bad:
         print("The fault list no longer matches the sources:\n  " + "\n  ".join(bad))
         return 2
+    if args.check_list:
+        print(f"{len(MUTANTS)} faults, each matching its file once")
+        return 0
     if args.list:
         for m in MUTANTS:
-            print(f"{m.id:24} {m.path:32} {m.what}" + (f"  [harmless: {m.harmless}]"
+            print(f"{m.id:26} {m.path:36} {m.what}" + (f"  [harmless: {m.harmless}]"
                                                         if m.harmless else ""))
         print(f"{len(MUTANTS)} faults in {len({m.path.split('/')[0] for m in MUTANTS})} folders")
         return 0
+    unknown = set(args.only or []) - {m.id for m in MUTANTS}
+    if unknown:
+        print("unknown fault ids: " + " ".join(sorted(unknown)))
+        return 2
 
-    scratch, build = args.scratch, os.path.join(args.scratch, "build")
-    log = os.path.join(scratch + "-log.txt")
-    if not os.path.isdir(scratch):
+    scratch, build = os.path.abspath(args.scratch), os.path.join(args.scratch, "build")
+    log = os.path.join(build, "mutate-log.txt")
+    record_file = args.record or os.path.join(build, "mutate-record.json")
+    created = not os.path.isdir(scratch)
+    if created:
         subprocess.run(["git", "worktree", "add", "--detach", scratch, "HEAD"], cwd=ROOT,
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if check_list(scratch):
+        print(f"{scratch} is not a clean copy of the sources the list was made for")
+        return 2
     subprocess.run(["cmake", "--preset", "default"], cwd=scratch, check=True,
                    stdout=subprocess.DEVNULL)
-    everything = tests_with_labels(build)
+    tests = suite(build)
+    for m in MUTANTS:
+        if set(m.first) - set(tests):
+            print(f"{m.id}: no such test {' '.join(sorted(set(m.first) - set(tests)))}")
     # A sound tree first: a fault counts only against tests that pass without it.
-    print("building and testing the unplanted tree ...", flush=True)
-    if (run(["cmake", "--build", build, "-j2", "--target"] + targets_of(everything), scratch,
-            log) != 0 or
-            run(["ctest", "--test-dir", build, "-j2", "-L", "^(unit|serial)$", "-E",
-                 "^(" + "|".join(SLOW) + ")$"], scratch, log) != 0):
+    print(f"building and testing the unplanted tree (log: {log}) ...", flush=True)
+    everything = [t for t, p in tests.items() if set(p["labels"]) & {"unit", "serial", "gui"}]
+    if run_tests(tests, everything, scratch, build, log):
         print(f"the tree fails without any fault; see {log}")
         return 2
 
-    chosen = [m for m in MUTANTS if not args.only or m.id in args.only]
-    results = []
-    for m in chosen:
+    record = []
+    for m in (m for m in MUTANTS if not args.only or m.id in args.only):
         start = time.time()
-        verdict, by = test_fault(m, scratch, build, everything, log)
-        results.append((m, verdict))
-        print(f"{verdict:7} {m.id:24} {m.path:32} {by:26} {time.time() - start:5.0f} s  "
-              f"{m.what}", flush=True)
-
-    counted = [(m, v) for m, v in results if not m.harmless]
-    caught = sum(1 for _, v in counted if v in ("caught", "broken"))
-    print(f"\ncaught {caught} of {len(counted)} planted faults "
-          f"({100.0 * caught / max(1, len(counted)):.0f} %)")
-    for m, v in results:
-        if v == "missed":
-            print(f"  missed: {m.id} ({m.what})" + (f" - harmless: {m.harmless}" if m.harmless
-                                                     else ""))
-    if not args.keep:
+        phase, cases = test_fault(m, tests, scratch, build, log, args.full)
+        record.append({"id": m.id, "path": m.path, "what": m.what, "harmless": m.harmless,
+                       "phase": phase, "cases": cases})
+        print(f"{'caught' if phase else 'missed':7} {phase or '-':6} {m.id:26} "
+              f"{time.time() - start:5.0f} s  {m.what}", flush=True)
+        if cases:
+            print(textwrap.fill(", ".join(cases), 100, initial_indent=" " * 8,
+                                subsequent_indent=" " * 8), flush=True)
+        with open(record_file, "w", encoding="utf-8") as f:
+            json.dump({"full": args.full, "faults": record}, f, indent=1, ensure_ascii=False)
+    print_summary(record, args.full)
+    print(f"\nrecord: {record_file}")
+    if not created:  # a tree of one's own: its programs were last built with a fault in them
+        run(["cmake", "--build", build, "-j2"], scratch, log)
+    if created and not args.keep:
         subprocess.run(["git", "worktree", "remove", "--force", scratch], cwd=ROOT,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return 0
