@@ -53,3 +53,13 @@ TEST_F(MeasurementTest, AValueWhoseAnswerFailsShowsFehlerAndTheOthersStillCome) 
     EXPECT_FALSE(values.Complete());
     EXPECT_EQ((Texts{"12", "Fehler", "2048"}), values.Texts());
 }
+
+TEST_F(MeasurementTest, AnAnswerLateButWithinTheSecondIsTaken) {
+    sim.SetMeasuredValues({.current = 12000, .scaled = 500, .converter = 2048});
+    K417Faults faults;
+    faults.answerDelayS = 0.85; // the answer to "Q" only; the wait is 1 s
+    faults.faultyFrom = 1;
+    faults.faultyUntil = 1;
+    sim.SetFaults(faults);
+    EXPECT_EQ((Texts{"12", "5", "2048"}), Read());
+}

@@ -123,7 +123,8 @@ TEST_F(QtPlatformTest, QuestionsAreAnsweredFromTheKeyboard) {
     } cases[] = {{Qt::Key_J, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
                  {Qt::Key_N, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::No},
                  {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Cancel},
-                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No}};
+                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No},
+                 {Qt::Key_Return, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes}};
     for (const auto& c : cases) {
         OnModal<QMessageBox>([&c](QMessageBox& box) {
             box.activateWindow(); // shortcuts go to the active window

@@ -200,6 +200,10 @@ TEST_F(ServicePagesTest, ReadingStopsAfterEightUnansweredCellsAndKeepsTheOtherCe
 TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAlone) {
     Open();
     Click("Command3");
+    EXPECT_EQ("F", Grid()->horizontalHeaderItem(15)->text());
+    EXPECT_EQ("1F", Grid()->verticalHeaderItem(31)->text());
+    SelectCell(0x1AB);
+    EXPECT_EQ("0x1AB =", Find<QLabel>("lblEEPROM")->text());
     SelectCell(0x10);
     EXPECT_EQ("0A", Text("txtEEPROM"));
     EXPECT_EQ("0x10 =", Find<QLabel>("lblEEPROM")->text());
