@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -26,8 +25,6 @@ struct WindowMoment {
     int barValue;
     QString panel;      ///< the port panel of the status bar
     bool cancelOffered; ///< "Abbrechen" beside the bar
-    bool modal;         ///< a modal window held the operation
-    bool refusalShown;  ///< the box saying why the window stays open
     bool busy;          ///< the application refused a second device exchange
 };
 
@@ -39,13 +36,11 @@ public:
 
     void ProcessEvents() override {
         auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
-        auto* refusal = m_window.findChild<QMessageBox*>("msgCloseRefused");
         seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
                         m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(), bar->isVisible(),
                         bar->value(), m_window.findChild<QLabel*>("StatusBar1_Panel1")->text(),
                         m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible(),
-                        QApplication::activeModalWidget() != nullptr,
-                        refusal != nullptr && refusal->isVisible(), m_app.DeviceBusy()});
+                        m_app.DeviceBusy()});
         if (action)
             action();
     }
