@@ -8,7 +8,6 @@
 #include "support/PortMap.h"
 #include "support/SkippingClock.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -74,20 +73,6 @@ protected:
         Platform::Install(std::move(looking));
     }
 
-    /// Clicks the button, or runs the toolbar command, of that name.
-    void Run(const char* name) {
-        if (auto* button = main->findChild<QPushButton*>(name))
-            button->click();
-        else
-            main->findChild<QAction*>(name)->trigger();
-    }
-    /// Runs it, and it must show exactly this one message box.
-    void RunAnswered(const char* name, const std::string& text, MsgIcon icon,
-                     const std::string& title = "") {
-        ExpectMessage(text, icon, title);
-        Run(name);
-        VerifyMessages();
-    }
     /// Clicks "Abbrechen" at every wait once the device received `count` commands of `letter`.
     void CancelAfter(char letter, int count) {
         watch->action = [this, letter, count] {
@@ -97,7 +82,8 @@ protected:
     }
 
     /// Every moment seen showed the window's commands off and the application busy, and
-    /// "Abbrechen" as offered; afterwards the commands are back. Forgets the moments.
+    /// "Abbrechen" as offered; afterwards the commands are back. Forgets the moments and the
+    /// action.
     void ExpectCommandsWereOff(bool cancelOffered = false) {
         ASSERT_FALSE(watch->seen.empty());
         for (const WindowMoment& m : watch->seen) {
@@ -111,6 +97,7 @@ protected:
         EXPECT_FALSE(Find<QProgressBar>("ProgressBar1")->isVisible());
         EXPECT_FALSE(app->DeviceBusy());
         watch->seen.clear();
+        watch->action = nullptr;
     }
 
     K417Simulator sim;

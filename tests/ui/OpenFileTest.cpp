@@ -91,7 +91,7 @@ TEST_F(OpenFileTest, ABadFileDroppedIsRefusedAsOeffnenRefusesIt) {
     WriteBytes(PathOf("notiz.par"), "[Einkauf]\r\nMilch=1\r\n");
     const QString notes = QString::fromStdString(PathOf("notiz.par"));
     dialogs->Answer(notes);
-    main->findChild<QAction*>("Open")->trigger();
+    Run("Open");
     ASSERT_EQ(1u, Recorder().Messages().size());
     const auto opened = Recorder().Messages()[0];
     Recorder().Clear();

@@ -5,6 +5,7 @@
 #include "sim/FactoryImage.h"
 #include "ui/service/frmOptionen.h"
 
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QWindow>
 #include <sys/stat.h>
@@ -30,63 +31,63 @@ protected:
     }
 };
 
-TEST_F(WindowCommandsTest, WriteAndReadDisableTheCommandsMeanwhileAndOnlyReadingCanBeCancelled) {
+TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadingCanBeCancelled) {
+    SetDeviceByte(182, 9); // Filter
     Open();
-    Enter("txtFilter", "7");
-    RunAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
-    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "written: nothing left unsaved";
-    EXPECT_EQ(7, sim.Eeprom()[182]) << "Filter lives at EEPROM address 182";
-    int last = 0;
-    for (const WindowMoment& m : watch->seen) {
-        EXPECT_GE(m.bar ? m.barValue : last, last) << "the bar moves forward";
-        last = m.bar ? m.barValue : last;
-    }
-    EXPECT_GT(last, 90);
-    ExpectCommandsWereOff(false); // a half-written device is worse than a wait
-    EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
-
-    SetDeviceByte(182, 9);
-    Enter("txtFilter", "3");
-    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
-    RunAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
-    EXPECT_EQ("NivoConfig []", main->windowTitle()) << "read: the device's state";
-    EXPECT_EQ("9", Text("txtFilter"));
-    ExpectCommandsWereOff(true);
-
-    SetDeviceByte(182, 11);
-    const int asked = sim.CommandCount('c');
-    CancelAfter('c', asked + 20);
-    RunAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
-    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value()) << "nothing read reached the model";
-    EXPECT_EQ("9", Text("txtFilter"));
-    EXPECT_LE(sim.CommandCount('c'), asked + 26) << "stopped at the next parameter";
-    ExpectCommandsWereOff(true);
-}
-
-TEST_F(WindowCommandsTest, WhileConnectWriteAndReadSearchThePanelSaysSoAndThenNamesThePort) {
-    Open();
-    for (const char* command : {"Connect", "Download", "Upload"}) {
+    // {command, its message, whether it offers "Abbrechen": a half-written device is worse
+    // than a wait}
+    const std::tuple<const char*, std::string, bool> commands[] = {
+        {"Connect", "", false},
+        {"Upload", "Gerät lesen beendet.", true},
+        {"Download", "Gerät schreiben beendet.", false}};
+    for (const auto& [command, message, cancel] : commands) {
+        SCOPED_TRACE(command);
+        if (std::string(command) == "Upload") { // the edit is lost: asked first
+            Enter("txtFilter", "3");
+            ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
+        } else if (std::string(command) == "Download") {
+            EXPECT_EQ("9", Text("txtFilter")) << "read from the device";
+            Enter("txtFilter", "7");
+        }
         // The panel before COM1 is asked for its name, and once "B" 0 follows the search.
         const int names = sim.CommandCount('I'), marks = sim.CommandCount('B');
         int searching = 0, connected = 0;
         watch->action = [&] {
             const QString panel = watch->seen.back().panel;
             if (sim.CommandCount('I') == names) {
-                EXPECT_EQ("Suche Gerät...", panel) << command;
+                EXPECT_EQ("Suche Gerät...", panel);
                 ++searching;
             } else if (sim.CommandCount('B') > marks) {
-                EXPECT_EQ("COM1", panel) << command;
+                EXPECT_EQ("COM1", panel);
                 ++connected;
             }
         };
+        if (!message.empty())
+            ExpectMessage(message, MsgIcon::Information);
         Run(command);
-        Recorder().Clear();
-        EXPECT_GT(searching, 0) << command;
-        EXPECT_EQ(std::string(command) != "Connect", connected > 0) << command;
+        VerifyMessages();
+        EXPECT_GT(searching, 0);
+        EXPECT_EQ(!message.empty(), connected > 0);
         EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
-        ExpectCommandsWereOff(std::string(command) == "Upload");
+        int last = 0;
+        for (const WindowMoment& m : watch->seen) {
+            EXPECT_GE(m.bar ? m.barValue : last, last) << "the bar moves forward";
+            last = m.bar ? m.barValue : last;
+        }
+        ExpectCommandsWereOff(cancel);
+        EXPECT_EQ("NivoConfig []", main->windowTitle()) << "the device's state";
     }
     EXPECT_EQ(1, app->PortNr());
+    EXPECT_EQ(7, sim.Eeprom()[182]);
+
+    SetDeviceByte(182, 11);
+    const int asked = sim.CommandCount('c');
+    CancelAfter('c', asked + 20);
+    RunAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "nothing read reached the model";
+    EXPECT_EQ("7", Text("txtFilter"));
+    EXPECT_LE(sim.CommandCount('c'), asked + 26) << "stopped at the next parameter";
+    ExpectCommandsWereOff(true);
 }
 
 TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
@@ -139,6 +140,22 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
     EXPECT_EQ(1, app->HardwareVariante()) << "no variant change during a transfer";
     EXPECT_TRUE(Variant(options, 1)->isChecked());
     EXPECT_TRUE(options.isEnabled());
+}
+
+TEST_F(WindowCommandsTest, PrintWithoutAPrinterOffersAPdfFileNamedAfterTheParameterFile) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a system printer would print for real";
+    Open();
+    ExpectQuestion(
+        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
+        MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    app->setFileName(PathOf("tank.v2.par"));
+    dialogs->Answer(QString::fromStdString(PathOf("bericht.pdf")));
+    Run("Print");
+    EXPECT_EQ(QString::fromStdString(PathOf("tank.v2.pdf")),
+              dialogs->Requests().back().options.fileName)
+        << "named after the parameter file";
+    EXPECT_EQ("%PDF", ReadBytes(PathOf("bericht.pdf")).substr(0, 4));
 }
 
 TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHolds) {
