@@ -275,6 +275,7 @@ protected:
                        "EEPROM-Daten des Geräts vorher in einer Datei gesichert werden?",
                        MsgButtons::YesNoCancel, "Firmware-Update", backup);
         Run("Command8");
+        VerifyMessages();
     }
     QString Opened() {
         return "Datei '" + QString::fromStdString(firmwareFile) + "' geöffnet (512 Bytes).";
@@ -287,13 +288,11 @@ protected:
 TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterruptIt) {
     Open();
     WriteFirmware(MsgAnswer::Cancel);
-    VerifyMessages();
     EXPECT_EQ("", sim.Received());
     EXPECT_EQ(QStringList{"Firmware-Update abgebrochen, es wurde nichts übertragen."}, Lines());
 
     const std::string backup = PathOf("fw_EEPROM_2026-12-06_14-05-09.eep");
     WriteFirmware(MsgAnswer::Yes, backup);
-    VerifyMessages();
     EXPECT_EQ(QString::fromStdString(backup), dialogs->Requests().back().options.fileName)
         << "beside the firmware, with date and time";
     EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(backup)));
@@ -307,9 +306,6 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterr
     const std::string received = sim.Received();
     EXPECT_LT(received.rfind(Frame({'B', 0xFF})), received.find(Frame({'R', 0})))
         << "the backup is read before the bootloader is called";
-    EXPECT_TRUE(std::any_of(watch->seen.begin(), watch->seen.end(), [](const WindowMoment& m) {
-        return m.bar && m.barValue == 75;
-    })) << "block 384 of 512";
     ExpectCommandsWereOff(false); // writing offers no cancel
 
     sim.SetBaudRate(19200);
@@ -325,7 +321,6 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterr
         modal = modal || QApplication::activeModalWidget();
     };
     WriteFirmware(MsgAnswer::No);
-    VerifyMessages();
     EXPECT_FALSE(closed);
     EXPECT_EQ(marks, sim.CommandCount('B')) << "no backup read";
     EXPECT_EQ(Opened(), Lines().front());
