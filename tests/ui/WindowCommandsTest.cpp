@@ -90,29 +90,8 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
     ExpectCommandsWereOff(true);
 }
 
-TEST_F(WindowCommandsTest, OptionsTakeTheVariantFromTheDeviceOrTheChoice) {
-    Open();
-    frmOptionen options(*app);
-    options.Update();
-    EXPECT_TRUE(Variant(options, 0)->isChecked());
-    ASSERT_EQ(1, app->Connect());
-    auto* read = options.findChild<QPushButton*>("Command2");
-
-    SetDeviceByte(7, 0x0B);
-    read->click();
-    EXPECT_EQ(3, app->HardwareVariante()) << "the lowest three bits";
-    EXPECT_TRUE(Variant(options, 0)->isChecked()) << "no option for 3: the previous one stays";
-
-    Variant(options, 2)->click();
-    EXPECT_EQ(0, app->HardwareVariante());
-    sim.SetFaults({.silent = true});
-    ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
-                  MsgIcon::Exclamation);
-    read->click();
-    EXPECT_EQ(0, app->HardwareVariante());
-}
-
-TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) {
+TEST_F(WindowCommandsTest,
+       OptionsOpenCentredAndTakeTheVariantFromTheDeviceOrTheChoiceButNotInATransfer) {
     app->setHardwareVariante(1); // before the options window hears of any change
     SetDeviceByte(7, 1);
     Open();
@@ -140,6 +119,19 @@ TEST_F(WindowCommandsTest, OptionsOpenCentredShowTheVariantAndWaitForTransfers) 
     EXPECT_EQ(1, app->HardwareVariante()) << "no variant change during a transfer";
     EXPECT_TRUE(Variant(options, 1)->isChecked());
     EXPECT_TRUE(options.isEnabled());
+
+    auto* read = options.findChild<QPushButton*>("Command2");
+    SetDeviceByte(7, 0x0B);
+    read->click();
+    EXPECT_EQ(3, app->HardwareVariante()) << "the lowest three bits";
+    EXPECT_TRUE(Variant(options, 1)->isChecked()) << "no option for 3: the previous one stays";
+    Variant(options, 2)->click();
+    EXPECT_EQ(0, app->HardwareVariante());
+    sim.SetFaults({.silent = true});
+    ExpectMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
+                  MsgIcon::Exclamation);
+    read->click();
+    EXPECT_EQ(0, app->HardwareVariante());
 }
 
 TEST_F(WindowCommandsTest, PrintWithoutAPrinterOffersAPdfFileNamedAfterTheParameterFile) {
