@@ -4,6 +4,7 @@
 #include "ui/service/frmSplash.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -67,6 +68,15 @@ TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
         EXPECT_TRUE(e.stored());
     }
     EXPECT_EQ("Becken 7", Text("txtAnlagenkennzeichen"));
+
+    Find("txtFilter")->setFocus();
+    Find("txtFilter")->setText("9");
+    Find("txtInEnd")->setFocus(); // leaving a field takes what was typed
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+    auto* password = Find<QCheckBox>("chkPWAktiv");
+    EXPECT_FALSE(password->isChecked()) << "off by default";
+    P("Sonstiges", "PasswortAktiv").setValue(1.0);
+    EXPECT_TRUE(password->isChecked());
 }
 
 TEST_F(MainWindowTest, TheVoltViewShowsHalfTheCurrentAndFieldsTellTheirLimits) {
