@@ -6,8 +6,10 @@
 #include "support/ScriptedFileDialogs.h"
 #include "ui/main/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -64,6 +66,21 @@ protected:
     }
 
     QString Text(const QString& field) const { return Find(field)->text(); }
+
+    /// Clicks the button, or runs the toolbar command, of that name.
+    void Run(const char* name) {
+        if (auto* button = main->findChild<QPushButton*>(name))
+            button->click();
+        else
+            main->findChild<QAction*>(name)->trigger();
+    }
+    /// Runs it, and it must show exactly this one message box.
+    void RunAnswered(const char* name, const std::string& text, MsgIcon icon,
+                     const std::string& title = "") {
+        ExpectMessage(text, icon, title);
+        Run(name);
+        VerifyMessages();
+    }
 
     cParameter& P(const std::string& group, const std::string& name) {
         return app->Data(group).Parameters(name);

