@@ -24,9 +24,9 @@ namespace {
 enum Op { Search, Read, Write, FirmwareWrite, FirmwareRead };
 
 /// Per operation: the seconds it may take here without a fault (a search tries 16 ports, 0.2 s
-/// each), the answer the typical fault hits (well inside the
-/// operation, after its first exchanges), the time-out of that answer's exchange and the byte
-/// after which the line drops (the search's device hangs up on the "I" without answering it).
+/// each), the answer the typical fault hits (well inside the operation, after its first
+/// exchanges), the time-out of that answer's exchange and the byte after which the line drops
+/// (the search's device hangs up on the "I" without answering it).
 struct OpTraits {
     const char* name;
     double seconds;
