@@ -8,6 +8,8 @@
 
 namespace {
 
+using Texts = std::array<std::string, 3>;
+
 /// A model with two decimal places on the scale and a simulated device on COM1.
 class MeasurementTest : public ModelTest {
 protected:
@@ -20,46 +22,36 @@ protected:
         ASSERT_EQ(1, app->SerCom().OpenCom(1, DeviceProtocol::kLineSettings));
     }
 
-    std::array<std::string, 3> Read() {
-        return Measurement::Read(app->SerCom(), app->Config()).Texts();
-    }
+    Measurement Read() { return Measurement::Read(app->SerCom(), app->Config()); }
 
     K417Simulator sim;
 };
-
-using Texts = std::array<std::string, 3>;
 
 } // namespace
 
 TEST_F(MeasurementTest, ConvertsTheThreeAnswersForTheUser) {
     sim.SetMeasuredValues({.current = 20000, .scaled = 12345, .converter = 4095});
-    EXPECT_EQ((Texts{"20", "123,45", "4095"}), Read());
+    EXPECT_EQ((Texts{"20", "123,45", "4095"}), Read().Texts());
     sim.SetMeasuredValues({.current = 4321, .scaled = -250, .converter = 0});
-    EXPECT_EQ((Texts{"4,321", "-2,5", "0"}), Read()) << "µA to mA; a negative scaled value";
+    EXPECT_EQ((Texts{"4,321", "-2,5", "0"}), Read().Texts()) << "µA to mA; a negative value";
 
     P("Eingang", "Skalenkomma").setValue(4);
     app->UpdateLimits();
-    EXPECT_EQ("-0,025", Read()[1]) << "the factor follows the decimal places";
+    EXPECT_EQ("-0,025", Read().Texts()[1]) << "the factor follows the decimal places";
 }
 
-TEST_F(MeasurementTest, AValueWhoseAnswerFailsShowsFehlerAndTheOthersStillCome) {
+// Each answer is awaited one second.
+TEST_F(MeasurementTest, AnAnswerLateWithinTheSecondIsTakenAMissingOneShowsFehler) {
     sim.SetMeasuredValues({.current = 12000, .scaled = 500, .converter = 2048});
-    K417Faults faults;
-    faults.silent = true;
-    faults.faultyFrom = 2; // the answer to "i"
-    faults.faultyUntil = 2;
+    K417Faults faults{.answerDelayS = 0.85};
+    faults.faultyUntil = faults.faultyFrom = 1; // the answer to "Q"
     sim.SetFaults(faults);
-    const Measurement values = Measurement::Read(app->SerCom(), app->Config());
+    EXPECT_EQ((Texts{"12", "5", "2048"}), Read().Texts());
+
+    faults = {.silent = true};
+    faults.faultyUntil = faults.faultyFrom = 2; // the answer to "i"
+    sim.SetFaults(faults);
+    const Measurement values = Read();
     EXPECT_FALSE(values.Complete());
-    EXPECT_EQ((Texts{"12", "Fehler", "2048"}), values.Texts());
-}
-
-TEST_F(MeasurementTest, AnAnswerLateButWithinTheSecondIsTaken) {
-    sim.SetMeasuredValues({.current = 12000, .scaled = 500, .converter = 2048});
-    K417Faults faults;
-    faults.answerDelayS = 0.85; // the answer to "Q" only; the wait is 1 s
-    faults.faultyFrom = 1;
-    faults.faultyUntil = 1;
-    sim.SetFaults(faults);
-    EXPECT_EQ((Texts{"12", "5", "2048"}), Read());
+    EXPECT_EQ((Texts{"12", "Fehler", "2048"}), values.Texts()) << "the others still come";
 }
