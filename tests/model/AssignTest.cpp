@@ -1,5 +1,7 @@
 #include "support/ConfigurationTest.h"
 
+#include <gmock/gmock.h>
+
 #include <stdexcept>
 
 using AssignTest = ConfigurationTest;
@@ -48,12 +50,9 @@ TEST_F(AssignTest, DescriptionKeysSetTheDescriptionLines) {
 }
 
 TEST_F(AssignTest, UnknownPathsThrowAndRefusedTextsKeepTheValue) {
-    try {
-        config->Assign("Eingang/Unbekannt", "1");
-        ADD_FAILURE() << "no exception";
-    } catch (const std::out_of_range& error) {
-        EXPECT_STREQ("unbekannter Parameter 'Eingang/Unbekannt'", error.what());
-    }
+    EXPECT_THAT([&] { config->Assign("Eingang/Unbekannt", "1"); },
+                testing::ThrowsMessage<std::out_of_range>(
+                    testing::StrEq("unbekannter Parameter 'Eingang/Unbekannt'")));
     EXPECT_THROW(config->Show("Gerätebeschreibung/Zeile5"), std::out_of_range);
     EXPECT_THROW(config->Assign("Filter", "1"), std::out_of_range);
 
