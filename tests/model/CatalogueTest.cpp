@@ -1,16 +1,9 @@
-#include "app/cNivolantis.h"
-#include "support/CoreTest.h"
+#include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
 namespace {
 
-class CatalogueTest : public CoreTest {
-protected:
-    std::unique_ptr<cNivolantis> Build(const std::vector<std::string>& units = {"bar", "mbar",
-                                                                                "m"}) {
-        return std::make_unique<cNivolantis>(WriteSettings(units));
-    }
-};
+using CatalogueTest = ModelTest;
 
 struct ThrowingView : View, ProgressView {
     void Update() override { throw std::runtime_error("kaputt"); }
@@ -20,7 +13,6 @@ struct ThrowingView : View, ProgressView {
 } // namespace
 
 TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrderEachByteOnce) {
-    auto app = Build();
     std::vector<std::string> groups; // name, parameters/ranges
     for (const cDataGroup& group : app->Data())
         groups.push_back(group.GroupName() + " " + std::to_string(group.Parameters().Count()) +
@@ -42,14 +34,17 @@ TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrderEachByteOnce) {
 }
 
 TEST_F(CatalogueTest, UnitListComesFromTheSettingsFileAndABrokenOneStopsConstruction) {
-    auto app = Build({"bar", "m", "m³"});
-    EXPECT_EQ(3, app->MaxUnits());
-    cParameter& unit = app->Data("Eingang").Parameters("Skaleneinheit");
+    cNivolantis custom(WriteSettings({"bar", "m", "m³"}));
+    EXPECT_EQ(3, custom.MaxUnits());
+    cParameter& unit = custom.Data("Eingang").Parameters("Skaleneinheit");
     EXPECT_EQ("m³", unit.Description("2"));
     EXPECT_EQ("", unit.Description("3"));
     unit.setValue(3.0);
     EXPECT_EQ(3.0f, unit.Value()) << "the upper limit is the unit count itself";
-    EXPECT_EQ(0, Build({})->Data("Eingang").Parameters("Skaleneinheit").DescriptionCount());
+    EXPECT_EQ(0, cNivolantis(WriteSettings({}))
+                     .Data("Eingang")
+                     .Parameters("Skaleneinheit")
+                     .DescriptionCount());
 
     EXPECT_THROW(cNivolantis(PathOf("missing.ini")), std::runtime_error);
     for (const char* count : {"", "drei", "-1", "1001"}) {
@@ -59,7 +54,6 @@ TEST_F(CatalogueTest, UnitListComesFromTheSettingsFileAndABrokenOneStopsConstruc
 }
 
 TEST_F(CatalogueTest, EachEditNotifiesEveryViewInOrderAndAFailingOneIsReportedOnce) {
-    auto app = Build();
     ThrowingView broken;
     std::vector<std::string> log;
     RecordingProgressView main("main", log);
@@ -71,12 +65,12 @@ TEST_F(CatalogueTest, EachEditNotifiesEveryViewInOrderAndAFailingOneIsReportedOn
     ExpectMessage("Die Anzeige konnte nicht aktualisiert werden:\r\nkaputt", MsgIcon::Exclamation);
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
     testing::internal::CaptureStderr();
-    app->Data("Eingang").Parameters("Filter").setValue(7.0);
-    app->Data("Eingang").Parameters("Filter").setValue(300.0); // a refused entry refreshes too
+    P("Eingang", "Filter").setValue(7.0);
+    P("Eingang", "Filter").setValue(300.0); // a refused entry refreshes too
     app->NotifyProgress(50);
     const std::string errors = testing::internal::GetCapturedStderr();
     VerifyMessages();
-    EXPECT_EQ(7.0f, app->Data("Eingang").Parameters("Filter").Value())
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value())
         << "a failing view turns no entry into an error";
     EXPECT_EQ((std::vector<std::string>{"main:Update", "options:Update", "main:Update",
                                         "options:Update", "main:Progress 50"}),
@@ -90,33 +84,28 @@ TEST_F(CatalogueTest, EachEditNotifiesEveryViewInOrderAndAFailingOneIsReportedOn
 
 TEST_F(CatalogueTest, AViewIsNotifiedOnlyWhileItsRegistrationLives) {
     std::vector<std::string> log;
-    RecordingView kept("kept", log);
+    RecordingView kept("kept", log), gone("gone", log);
     ViewRegistration outliving;
     {
-        auto app = Build();
-        RecordingView gone("gone", log);
-        {
-            const auto registration = app->AddView(gone);
-            outliving = app->AddView(kept);
-            app->Data("Eingang").Parameters("Filter").setValue(7.0);
-        }
-        ViewRegistration moved = std::move(outliving);
-        app->Data("Eingang").Parameters("Filter").setValue(8.0);
-        EXPECT_EQ((std::vector<std::string>{"gone:Update", "kept:Update", "kept:Update"}), log)
-            << "a moved registration keeps the view";
-        outliving = std::move(moved);
-    } // the registration outlives the application object and then ends harmlessly
+        const auto registration = app->AddView(gone);
+        outliving = app->AddView(kept);
+        P("Eingang", "Filter").setValue(7.0);
+    }
+    const ViewRegistration moved = std::move(outliving);
+    P("Eingang", "Filter").setValue(8.0);
+    EXPECT_EQ((std::vector<std::string>{"gone:Update", "kept:Update", "kept:Update"}), log)
+        << "a moved registration keeps the view";
+    app.reset(); // the registration outlives the application object and then ends harmlessly
 }
 
 TEST_F(CatalogueTest, WholeModelCheckNamesEveryFailingRangeAndValueInWalkOrder) {
-    auto app = Build();
     EXPECT_FALSE(app->TestData());
     app->setEnableTestData(false); // as after loading a file or reading a device
-    app->Data("Eingang").Ranges("Sondenstörung").SetRangeEnd(1.0);
-    app->Data("Eingang").Ranges("Skalierung").SetRangeEnd(50.0);
-    app->Data("Eingang").Parameters("Filter").setValue(300.0);
-    app->Data("Grenzwerte").Ranges("Grenzwert2").SetRangeBegin(0.95);
-    app->Data("Linearisierung").Parameters("Stützpunkte").setValue(100000.0);
+    R("Eingang", "Sondenstörung").SetRangeEnd(1.0);
+    R("Eingang", "Skalierung").SetRangeEnd(50.0);
+    P("Eingang", "Filter").setValue(300.0);
+    R("Grenzwerte", "Grenzwert2").SetRangeBegin(0.95);
+    P("Linearisierung", "Stützpunkte").setValue(100000.0);
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\n"
                   "Skalierung.Ende '50' ausserhalb -9,9999..9,9999\r\n"
                   "Filter '300' ausserhalb 0..255\r\n"
@@ -126,7 +115,7 @@ TEST_F(CatalogueTest, WholeModelCheckNamesEveryFailingRangeAndValueInWalkOrder) 
                   MsgIcon::Critical, "Bereichsfehler");
     EXPECT_TRUE(app->TestData());
     VerifyMessages();
-    EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
+    EXPECT_TRUE(P("Linearisierung", "X1").EnableTestData());
     EXPECT_EQ((std::vector<std::string>{"Skalierung.Ende", "Filter", "Stützpunkte"}),
               app->Config().ParametersOutsideLimits());
 }
@@ -135,8 +124,8 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     const PortDiscovery none(PathOf("ohne-schnittstellen")); // the other ports lead nowhere
     const std::string first = WriteSettings();
     WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
-    cNivolantis app(first);
-    app.SerCom().setPortDiscovery(none);
+    cNivolantis mapped(first);
+    mapped.SerCom().setPortDiscovery(none);
 
     const std::string second = PathOf("zweite.ini");
     WriteBytes(second, ReadBytes(WriteSettings()) + "[Schnittstellen]\r\nCOM1=/dev/pts/7\r\n");
@@ -144,7 +133,7 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     other.SerCom().setPortDiscovery(none);
     EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
     EXPECT_EQ("", other.SerCom().PortPath(3));
-    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3))
+    EXPECT_EQ("/dev/ttyUSB0", mapped.SerCom().PortPath(3))
         << "building a second object remaps nothing";
-    EXPECT_EQ("", app.SerCom().PortPath(1));
+    EXPECT_EQ("", mapped.SerCom().PortPath(1));
 }

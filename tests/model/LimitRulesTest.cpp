@@ -105,11 +105,9 @@ TEST_F(LimitRulesTest, DefaultsRestoreValuesAndDescriptionsButNotUserData) {
     config->UpdateLimits();
     config->SetDescription(4, "Tank 3");
     config->setBenutzername("Müller");
-    config->setHardwareVariante(0);
     config->SetDefaults();
     EXPECT_EQ(4.0f, P("Eingang", "Skalenkomma").Value());
-    EXPECT_EQ(10000.0f, P("Linearisierung", "Y3").Factor());
+    EXPECT_EQ(10000.0f, P("Linearisierung", "Y3").Factor()) << "and the limits that follow";
     EXPECT_EQ("Messung1", config->GetDescription(4));
     EXPECT_EQ("Müller", config->Benutzername());
-    EXPECT_EQ(0, config->HardwareVariante());
 }
