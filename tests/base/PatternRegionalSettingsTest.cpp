@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(PatternRegionalSettingsTest, PicturesWriteAndReadDateAndTime) {
     constexpr DateTime kAfternoon{2026, 12, 6, 14, 5, 9};
     const PatternRegionalSettings german(",", "dd.MM.yyyy", "HH:mm:ss");
@@ -24,5 +22,3 @@ TEST(PatternRegionalSettingsTest, PicturesWriteAndReadDateAndTime) {
         EXPECT_FALSE(german.ParseDateTime(bad).has_value()) << bad;
     EXPECT_FALSE(us.ParseDateTime("12/6/2026 13:30 PM").has_value());
 }
-
-} // namespace

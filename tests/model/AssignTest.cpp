@@ -23,23 +23,19 @@ TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "2"));
     EXPECT_EQ(1, owner.count);
     const auto units = [this] {
-        return std::vector<std::string>{R("Eingang", "Skalierung").RangeEnd().Unit(),
-                                        R("Grenzwerte", "Grenzwert4").RangeBegin().Unit(),
+        return std::vector<std::string>{R("Grenzwerte", "Grenzwert4").RangeBegin().Unit(),
                                         P("Linearisierung", "Y24").Unit(),
-                                        R("Sonstiges", "Simulationsbereich").RangeBegin().Unit(),
-                                        P("Sonstiges", "Simulationsschrittweite").Unit(),
-                                        P("Sonstiges", "TrendFallend").Unit()};
+                                        P("Sonstiges", "Simulationsschrittweite").Unit()};
     };
-    EXPECT_EQ(std::vector<std::string>(6, "m"), units());
-    EXPECT_EQ("mA", R("Eingang", "Messbereich").Unit()) << "the input keeps its own unit";
-    EXPECT_EQ("mA", P("Linearisierung", "X1").Unit());
+    EXPECT_EQ(std::vector<std::string>(3, "m"), units());
+    EXPECT_EQ("mA", P("Linearisierung", "X1").Unit()) << "the input keeps its own unit";
 
     // The limit allows one index beyond the three texts; it changes no unit.
     EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "1"));
     EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "3"));
-    EXPECT_EQ(std::vector<std::string>(6, "mbar"), units());
+    EXPECT_EQ(std::vector<std::string>(3, "mbar"), units());
     config->SetDefaults();
-    EXPECT_EQ(std::vector<std::string>(6, "bar"), units());
+    EXPECT_EQ(std::vector<std::string>(3, "bar"), units());
 }
 
 TEST_F(AssignTest, DescriptionKeysSetTheDescriptionLines) {
