@@ -23,22 +23,15 @@ const std::string kOldFileKept = " Die bisherige Datei ist unverändert.";
 using FileContentTest = CoreTest;
 
 /// Lets no file grow beyond `bytes` while it lives, as a full disk would.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_saved.rlim_max};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond fails instead of ending the process
+        const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int);
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
 };
 
 } // namespace

@@ -1,20 +1,12 @@
-#include "model/cDataGroup.h"
-#include "support/CoreTest.h"
-
-#include <stdexcept>
+#include "support/ConfigurationTest.h"
 
 namespace {
 
-/// Counts the notifications that reach the top of the owner chain.
-struct CountingOwner : Notifiable {
-    int count = 0;
-    void Notify() override { ++count; }
-};
-
-class ParameterTest : public CoreTest {
+/// A group of its own whose notifications are counted at the top of the owner chain.
+class ParameterTest : public ConfigurationTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        ConfigurationTest::SetUp();
         group.setOwner(&owner);
     }
     CountingOwner owner;
