@@ -12,19 +12,6 @@ using ::testing::StartsWith;
 
 class ParameterFileTest : public ModelTest {
 protected:
-    /// A configuration away from every default, with decimals, a reversed range and two decimal
-    /// places.
-    void Customise() {
-        P("Eingang", "Skalenkomma").setValue(2.0);
-        app->UpdateLimits();
-        R("Eingang", "Skalierung").SetRangeBegin(-12.5);
-        R("Eingang", "Skalierung").SetRangeEnd(-250.25);
-        R("Eingang", "Messbereich").SetRangeBegin(20.0);
-        R("Eingang", "Messbereich").SetRangeEnd(4.0);
-        app->UpdateLimits();
-        app->SetDescription(0, "Tank 3 – Füllstand");
-    }
-
     /// A file of the defaults with some lines replaced.
     std::string Edited(const std::string& name,
                        const std::vector<std::pair<std::string, std::string>>& edits) {
@@ -61,8 +48,15 @@ TEST_F(ParameterFileTest, SavedFileHasKeysInWalkOrderThenDescriptionAndKeepsFore
 TEST_F(ParameterFileTest, FilesLoadAsWrittenWhateverTheSeparator) {
     for (bool german : {true, false}) {
         german ? UseGerman() : UseEnglish();
-        app->SetDefaults();
-        Customise();
+        app->SetDefaults(); // then decimals, reversed ranges, two decimal places and a text
+        P("Eingang", "Skalenkomma").setValue(2.0);
+        app->UpdateLimits();
+        R("Eingang", "Skalierung").SetRangeBegin(-12.5);
+        R("Eingang", "Skalierung").SetRangeEnd(-250.25);
+        R("Eingang", "Messbereich").SetRangeBegin(20.0);
+        R("Eingang", "Messbereich").SetRangeEnd(4.0);
+        app->UpdateLimits();
+        app->SetDescription(0, "Tank 3 – Füllstand");
         const std::string path = PathOf("p.par"), again = PathOf("wieder.par");
         ASSERT_TRUE(app->WriteIni(path));
         const std::string written = ReadBytes(path);

@@ -1,7 +1,5 @@
 #include "support/ConfigurationTest.h"
 
-#include <cmath>
-
 using LimitRulesTest = ConfigurationTest;
 
 TEST_F(LimitRulesTest, DecimalPlacesAndRangesSetLimitsAndFactorOfEveryDependentValue) {
@@ -46,9 +44,7 @@ TEST_F(LimitRulesTest, DecimalPlacesOutsideTheirChoicesNeverMakeAnInfiniteFactor
         config->UpdateLimits();
         const cRange& scale = R("Eingang", "Skalierung");
         EXPECT_EQ(factor, scale.RangeEnd().Factor()) << places;
-        EXPECT_EQ(factor, P("Linearisierung", "Y1").Factor()) << places;
-        EXPECT_FLOAT_EQ(99999 / factor, scale.RangeEnd().UpperLimit()) << places;
-        EXPECT_TRUE(std::isfinite(scale.RangeBegin().LowerLimit())) << places;
+        EXPECT_FLOAT_EQ(-99999 / factor, scale.RangeBegin().LowerLimit()) << places;
     }
 }
 
