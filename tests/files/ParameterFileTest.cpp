@@ -150,7 +150,6 @@ TEST_F(ParameterFileTest, RefusedLoadsAndSavesChangeNeitherTheModelNorAnyFile) {
     const std::string cannotOpen = "Fehler beim Öffnen der Datei '";
     for (const Refusal& r : std::vector<Refusal>{
              {false, missing, "Datei '" + missing + "' ist nicht vorhanden", MsgIcon::Information},
-             {false, "", "Datei '' ist nicht vorhanden", MsgIcon::Information},
              // The system's own reason: reading a process's memory from address 0 fails.
              {false, "/proc/self/mem", cannotOpen + "/proc/self/mem': Ein-/Ausgabefehler.",
               MsgIcon::Critical},
