@@ -56,34 +56,23 @@ TEST_F(NumberTextTest, DisplayPatternsRoundHalvesAwayFromZeroAndHundredthsAreCut
     EXPECT_EQ("19,99", CutToHundredths(19.99999f));
 }
 
-/// The window toolkit sets the C library's locale from the environment; number text must not
-/// follow it, only the regional settings.
-class UserCLocale {
-public:
-    explicit UserCLocale(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
-        m_set = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~UserCLocale() { std::setlocale(LC_ALL, m_previous.c_str()); }
-    bool Set() const { return m_set; }
-
-private:
-    std::string m_previous;
-    bool m_set = false;
-};
-
 #ifdef _WIN32
 constexpr char kGermanLocale[] = "German_Germany.1252";
 #else
 constexpr char kGermanLocale[] = "de_DE.UTF-8";
 #endif
 
+/// The window toolkit sets the C library's locale from the environment; number text must not
+/// follow it, only the regional settings.
 TEST_F(NumberTextTest, TextFollowsTheRegionalSettingsWhateverTheCLocale) {
-    const UserCLocale german(kGermanLocale);
-    ASSERT_TRUE(german.Set()) << kGermanLocale << " is not available on this machine";
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(nullptr, std::setlocale(LC_ALL, kGermanLocale))
+        << kGermanLocale << " is not available on this machine";
     EXPECT_EQ("0,9000", FormatPattern(0.9f, "0.0000"));
     EXPECT_EQ("4,69", CutToHundredths(4 + 16.0 / 23));
     EXPECT_EQ(13.75, TextToNumber("13,75"));
     UseEnglish();
     EXPECT_EQ("0.9", NumberToText(0.9f));
     EXPECT_EQ("012.50", FormatPattern(12.5, "000.00"));
+    std::setlocale(LC_ALL, previous.c_str());
 }
