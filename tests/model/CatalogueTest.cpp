@@ -1,90 +1,9 @@
-#include "app/cNivolantis.h"
-#include "support/CoreTest.h"
+#include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
-#include <cmath>
-
 namespace {
 
-class CatalogueTest : public CoreTest {
-protected:
-    std::unique_ptr<cNivolantis> Build(const std::vector<std::string>& units = {"bar", "mbar",
-                                                                                "m"}) {
-        return std::make_unique<cNivolantis>(WriteSettings(units));
-    }
-};
-
-} // namespace
-
-TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrder) {
-    auto app = Build();
-    std::vector<std::string> names;
-    std::vector<std::pair<std::size_t, std::size_t>> counts;
-    for (const cDataGroup& group : app->Data()) {
-        names.push_back(group.GroupName());
-        counts.emplace_back(group.Parameters().Count(), group.Ranges().Count());
-    }
-    EXPECT_EQ((std::vector<std::string>{"Eingang", "Ausgang", "Grenzwerte", "Linearisierung",
-                                        "Sonstiges"}),
-              names);
-    EXPECT_EQ((std::vector<std::pair<std::size_t, std::size_t>>{
-                  {3, 3}, {1, 1}, {20, 4}, {50, 0}, {8, 1}}),
-              counts);
-    EXPECT_EQ(253, app->TotalByteCount());
-
-    const cRange& c = app->Data("Grenzwerte").Ranges("Grenzwert3");
-    EXPECT_EQ("Unterer Grenzwert C", c.RangeBegin().ParName());
-    EXPECT_EQ(239, c.RangeBegin().Adress());
-    EXPECT_EQ(235, c.RangeEnd().Adress());
-    EXPECT_EQ("bar", c.RangeEnd().Unit());
-
-    const cDataGroup& table = app->Data("Linearisierung");
-    EXPECT_EQ(98, table.Parameters("X12").Adress());
-    EXPECT_FLOAT_EQ(4 + 16.0 * 11 / 23, table.Parameters("X12").Value());
-    EXPECT_EQ(172, table.Parameters("Y24").Adress());
-    EXPECT_EQ(1.0f, table.Parameters("Y24").Value());
-    EXPECT_EQ("Ständig ein",
-              app->Data("Sonstiges").Parameters("Simulationsmodus").Description("2"));
-}
-
-TEST_F(CatalogueTest, EveryByteOfTheMapBelongsToOneParameter) {
-    auto app = Build();
-    std::vector<int> owners(512, 0);
-    app->ForEachParameter([&](cDataGroup&, cParameter& p) {
-        for (int i = 0; i < p.Size(); ++i)
-            ++owners.at(p.Adress() + i);
-    });
-    for (int a = 0; a < 512; ++a)
-        EXPECT_LE(owners[a], 1) << "address " << a << " used twice";
-    EXPECT_EQ(1, owners[15 + 4]) << "the password takes five bytes";
-    EXPECT_EQ(1, owners[283]);
-    EXPECT_EQ(0, owners[7]) << "the variant byte is no parameter";
-    EXPECT_EQ(0, owners[217]);
-    EXPECT_EQ(0, owners[259]);
-}
-
-TEST_F(CatalogueTest, UnitListComesFromTheSettingsFile) {
-    auto app = Build({"bar", "m", "m³"});
-    EXPECT_EQ(3, app->MaxUnits());
-    cParameter& unit = app->Data("Eingang").Parameters("Skaleneinheit");
-    EXPECT_EQ("m³", unit.Description("2"));
-    EXPECT_EQ("", unit.Description("3"));
-    unit.setValue(3.0);
-    EXPECT_EQ(3.0f, unit.Value()) << "the upper limit is the unit count itself";
-
-    auto none = Build({});
-    EXPECT_EQ(0, none->Data("Eingang").Parameters("Skaleneinheit").DescriptionCount());
-}
-
-TEST_F(CatalogueTest, BrokenSettingsFilesStopConstruction) {
-    EXPECT_THROW(cNivolantis(PathOf("missing.ini")), std::runtime_error);
-    for (const char* count : {"", "drei", "-1", "1001", "1E9"}) {
-        WriteBytes(PathOf("bad.ini"), std::string("[Einheiten]\r\nAnzahl=") + count + "\r\n");
-        EXPECT_THROW(cNivolantis(PathOf("bad.ini")), std::runtime_error) << count;
-    }
-}
-
-namespace {
+using CatalogueTest = ModelTest;
 
 struct ThrowingView : View, ProgressView {
     void Update() override { throw std::runtime_error("kaputt"); }
@@ -93,120 +12,106 @@ struct ThrowingView : View, ProgressView {
 
 } // namespace
 
-TEST_F(CatalogueTest, EachEditNotifiesEveryViewOnceInOrder) {
-    auto app = Build();
+TEST_F(CatalogueTest, GroupsHoldTheirRangesAndParametersInOrderEachByteOnce) {
+    std::vector<std::string> groups; // name, parameters/ranges
+    for (const cDataGroup& group : app->Data())
+        groups.push_back(group.GroupName() + " " + std::to_string(group.Parameters().Count()) +
+                         "/" + std::to_string(group.Ranges().Count()));
+    EXPECT_EQ((std::vector<std::string>{"Eingang 3/3", "Ausgang 1/1", "Grenzwerte 20/4",
+                                        "Linearisierung 50/0", "Sonstiges 8/1"}),
+              groups);
+    EXPECT_EQ(253, app->TotalByteCount());
+
+    std::vector<int> owners(512, 0);
+    app->ForEachParameter([&](cDataGroup&, cParameter& p) {
+        for (int i = 0; i < p.Size(); ++i)
+            ++owners.at(p.Adress() + i);
+    });
+    for (int a = 0; a < 512; ++a)
+        EXPECT_LE(owners[a], 1) << "address " << a << " used twice";
+    EXPECT_EQ(1, owners[15 + 4]) << "the password takes five bytes";
+    EXPECT_EQ(0, owners[7]) << "the variant byte is no parameter";
+}
+
+TEST_F(CatalogueTest, UnitListComesFromTheSettingsFileAndABrokenOneStopsConstruction) {
+    cNivolantis custom(WriteSettings({"bar", "m", "m³"}));
+    EXPECT_EQ(3, custom.MaxUnits());
+    cParameter& unit = custom.Data("Eingang").Parameters("Skaleneinheit");
+    EXPECT_EQ("m³", unit.Description("2"));
+    EXPECT_EQ("", unit.Description("3"));
+    unit.setValue(3.0);
+    EXPECT_EQ(3.0f, unit.Value()) << "the upper limit is the unit count itself";
+    EXPECT_NO_THROW(cNivolantis(WriteSettings({}))) << "no unit at all is allowed";
+
+    EXPECT_THROW(cNivolantis(PathOf("missing.ini")), std::runtime_error);
+    for (const char* count : {"", "drei", "-1", "1001"}) {
+        WriteBytes(PathOf("bad.ini"), std::string("[Einheiten]\r\nAnzahl=") + count + "\r\n");
+        EXPECT_THROW(cNivolantis(PathOf("bad.ini")), std::runtime_error) << count;
+    }
+}
+
+TEST_F(CatalogueTest, EachEditNotifiesEveryViewInOrderAndAFailingOneIsReportedOnce) {
+    ThrowingView broken;
     std::vector<std::string> log;
     RecordingProgressView main("main", log);
     RecordingView options("options", log);
     const auto first = app->AddView(main);
-    const auto second = app->AddView(options);
-
-    app->Data("Eingang").Parameters("Filter").setValue(7.0);
-    EXPECT_EQ((std::vector<std::string>{"main:Update", "options:Update"}), log);
-    log.clear();
-    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-    app->Data("Eingang").Parameters("Filter").setValue(300.0);
-    EXPECT_EQ(2u, log.size()) << "a refused entry refreshes too";
-    log.clear();
-
-    app->setEnableNotify(false);
-    app->Data("Ausgang").Ranges("Stellbereich").SetRangeEnd(19.0);
-    app->Notify();
-    app->setEnableNotify(true);
-    EXPECT_TRUE(log.empty());
-
-    app->NotifyProgress(50);
-    EXPECT_EQ((std::vector<std::string>{"main:Progress 50"}), log);
-    log.clear();
-
-    app->SetDescription(5, "x");
-    EXPECT_EQ("", app->GetDescription(5));
-    EXPECT_EQ("Messung1", app->GetDescription(4));
-    app->setBenutzername("");
-    EXPECT_EQ("Benutzername", app->Benutzername());
-    app->setParametrierdatum("31.02.2026");
-    EXPECT_EQ("06.12.2026 14:05:09", app->ParametrierdatumText());
-    app->setParametrierdatum("01.03.2026 08:30");
-    EXPECT_EQ("01.03.2026 08:30:00", app->ParametrierdatumText());
-    EXPECT_EQ(8u, log.size()) << "each of the four calls notifies both views";
-}
-
-TEST_F(CatalogueTest, AFailingViewIsReportedOnceAndKeepsNoOtherStale) {
-    auto app = Build();
-    ThrowingView broken;
-    std::vector<std::string> log;
-    RecordingProgressView main("main", log);
-    const auto first = app->AddView(broken);
-    const auto second = app->AddView(main);
+    const auto second = app->AddView(broken);
+    const auto third = app->AddView(options);
 
     ExpectMessage("Die Anzeige konnte nicht aktualisiert werden:\r\nkaputt", MsgIcon::Exclamation);
+    ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
     testing::internal::CaptureStderr();
-    app->Data("Eingang").Parameters("Filter").setValue(7.0);
-    app->Data("Eingang").Parameters("Filter").setValue(8.0);
+    P("Eingang", "Filter").setValue(7.0);
+    P("Eingang", "Filter").setValue(300.0); // a refused entry refreshes too
     app->NotifyProgress(50);
     const std::string errors = testing::internal::GetCapturedStderr();
     VerifyMessages();
-    EXPECT_EQ(8.0f, app->Data("Eingang").Parameters("Filter").Value())
+    EXPECT_EQ(7.0f, P("Eingang", "Filter").Value())
         << "a failing view turns no entry into an error";
-    EXPECT_EQ((std::vector<std::string>{"main:Update", "main:Update", "main:Progress 50"}), log);
-    std::size_t reports = 0;
-    for (auto at = errors.find("kaputt"); at != std::string::npos;
-         at = errors.find("kaputt", at + 1))
-        ++reports;
-    EXPECT_EQ(3u, reports) << "standard error hears of every failure:\n" << errors;
+    EXPECT_EQ((std::vector<std::string>{"main:Update", "options:Update", "main:Update",
+                                        "options:Update", "main:Progress 50"}),
+              log);
+    EXPECT_EQ(3, std::count(errors.begin(), errors.end(), '\n'))
+        << "standard error hears of every failure:\n"
+        << errors;
 }
 
 TEST_F(CatalogueTest, AViewIsNotifiedOnlyWhileItsRegistrationLives) {
     std::vector<std::string> log;
-    RecordingView kept("kept", log);
+    RecordingView kept("kept", log), gone("gone", log);
     ViewRegistration outliving;
     {
-        auto app = Build();
-        RecordingView gone("gone", log);
-        {
-            const auto registration = app->AddView(gone);
-            outliving = app->AddView(kept);
-            app->Data("Eingang").Parameters("Filter").setValue(7.0);
-        }
-        app->Data("Eingang").Parameters("Filter").setValue(8.0);
-        EXPECT_EQ((std::vector<std::string>{"gone:Update", "kept:Update", "kept:Update"}), log);
-        EXPECT_EQ((std::vector<View*>{&kept}), app->Views());
-        ViewRegistration moved = std::move(outliving);
-        app->Data("Eingang").Parameters("Filter").setValue(9.0);
-        EXPECT_EQ(4u, log.size()) << "a moved registration keeps the view";
-        outliving = std::move(moved);
-    } // the registration outlives the application object and then ends harmlessly
+        const auto registration = app->AddView(gone);
+        outliving = app->AddView(kept);
+        P("Eingang", "Filter").setValue(7.0);
+    }
+    const ViewRegistration moved = std::move(outliving);
+    P("Eingang", "Filter").setValue(8.0);
+    EXPECT_EQ((std::vector<std::string>{"gone:Update", "kept:Update", "kept:Update"}), log)
+        << "a moved registration keeps the view";
+    app.reset(); // the registration outlives the application object and then ends harmlessly
 }
 
-TEST_F(CatalogueTest, WholeModelCheckReportsEveryFailingRange) {
-    auto app = Build();
+TEST_F(CatalogueTest, WholeModelCheckNamesEveryFailingRangeAndValueInWalkOrder) {
     EXPECT_FALSE(app->TestData());
-    app->setEnableTestData(false);
-    app->Data("Eingang").Ranges("Sondenstörung").SetRangeEnd(1.0);
-    app->Data("Grenzwerte").Ranges("Grenzwert2").SetRangeBegin(0.95);
+    app->setEnableTestData(false); // as after loading a file or reading a device
+    R("Eingang", "Sondenstörung").SetRangeEnd(1.0);
+    R("Eingang", "Skalierung").SetRangeEnd(50.0);
+    P("Eingang", "Filter").setValue(300.0);
+    R("Grenzwerte", "Grenzwert2").SetRangeBegin(0.95);
+    P("Linearisierung", "Stützpunkte").setValue(100000.0);
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\n"
+                  "Skalierung.Ende '50' ausserhalb -9,9999..9,9999\r\n"
+                  "Filter '300' ausserhalb 0..255\r\n"
                   "Unterer Grenzwert B > Oberer Grenzwert B.\r\n"
+                  "Stützpunkte '100000' ausserhalb 3..24\r\n"
                   "Bitte den Anfangs- oder den Endwert korrigieren.",
                   MsgIcon::Critical, "Bereichsfehler");
     EXPECT_TRUE(app->TestData());
-    EXPECT_TRUE(app->Data("Linearisierung").Parameters("X1").EnableTestData());
-}
-
-TEST_F(CatalogueTest, WholeModelCheckNamesEveryValueOutsideItsLimits) {
-    auto app = Build();
-    app->setEnableTestData(false); // as after loading a file or reading a device
-    app->Data("Eingang").Ranges("Skalierung").SetRangeEnd(50.0);
-    app->Data("Eingang").Parameters("Skalenkomma").setValue(-40.0);
-    app->Data("Eingang").Parameters("Filter").setValue(300.0);
-    app->Data("Linearisierung").Parameters("Stützpunkte").setValue(100000.0);
-    ExpectMessage("Skalierung.Ende '50' ausserhalb -9,9999..9,9999\r\n"
-                  "Skalenkomma '-40' ausserhalb 0..4\r\n"
-                  "Filter '300' ausserhalb 0..255\r\n"
-                  "Stützpunkte '100000' ausserhalb 3..24",
-                  MsgIcon::Information, "Eingabefehler");
-    EXPECT_TRUE(app->TestData());
     VerifyMessages();
-    EXPECT_EQ((std::vector<std::string>{"Skalierung.Ende", "Skalenkomma", "Filter", "Stützpunkte"}),
+    EXPECT_TRUE(P("Linearisierung", "X1").EnableTestData());
+    EXPECT_EQ((std::vector<std::string>{"Skalierung.Ende", "Filter", "Stützpunkte"}),
               app->Config().ParametersOutsideLimits());
 }
 
@@ -214,11 +119,8 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     const PortDiscovery none(PathOf("ohne-schnittstellen")); // the other ports lead nowhere
     const std::string first = WriteSettings();
     WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
-    cNivolantis app(first);
-    app.SerCom().setPortDiscovery(none);
-    app.SerCom().setPortPath(5, "/dev/alt");
-    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3));
-    EXPECT_EQ("", app.SerCom().PortPath(1));
+    cNivolantis mapped(first);
+    mapped.SerCom().setPortDiscovery(none);
 
     const std::string second = PathOf("zweite.ini");
     WriteBytes(second, ReadBytes(WriteSettings()) + "[Schnittstellen]\r\nCOM1=/dev/pts/7\r\n");
@@ -226,9 +128,7 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     other.SerCom().setPortDiscovery(none);
     EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
     EXPECT_EQ("", other.SerCom().PortPath(3));
-    EXPECT_EQ("", other.SerCom().PortPath(5));
-    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3))
+    EXPECT_EQ("/dev/ttyUSB0", mapped.SerCom().PortPath(3))
         << "building a second object remaps nothing";
-    EXPECT_EQ("", app.SerCom().PortPath(1));
-    EXPECT_EQ("/dev/alt", app.SerCom().PortPath(5));
+    EXPECT_EQ("", mapped.SerCom().PortPath(1));
 }
