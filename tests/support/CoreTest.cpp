@@ -2,32 +2,19 @@
 
 #include "base/Platform.h"
 #include "base/StandardRegionalSettings.h"
-#include "base/SystemClock.h"
 #include "files/Cp1252.h"
+#include "support/SkippingClock.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
 
-namespace {
-
-class FixedClock : public SystemClock {
-public:
-    explicit FixedClock(DateTime now) : m_now(now) {}
-    DateTime Now() const override { return m_now; }
-
-private:
-    DateTime m_now;
-};
-
-} // namespace
-
 void CoreTest::SetUp() {
     auto recorder = std::make_unique<RecordingMessageService>();
     m_recorder = recorder.get();
     Platform::Install(std::move(recorder));
-    Platform::Install(std::make_unique<FixedClock>(kNow));
+    Platform::Install(std::make_unique<SkippingClock>()); // the date is kNow
     UseGerman();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // One folder directly in the temporary folder: a parameterised test's name holds slashes,

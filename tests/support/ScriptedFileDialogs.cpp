@@ -22,10 +22,7 @@ std::optional<QString> ScriptedFileDialogs::Next(bool save, const FileDialogOpti
                       << options.title.toStdString() << "'";
         return std::nullopt;
     }
-    const bool cancelled = !m_answers.front();
-    const QString path = m_answers.front().value_or(QString());
+    std::optional<QString> answer = std::move(m_answers.front());
     m_answers.pop_front();
-    if (cancelled)
-        return std::nullopt;
-    return path;
+    return answer;
 }
