@@ -22,7 +22,10 @@ std::optional<QString> ScriptedFileDialogs::Next(bool save, const FileDialogOpti
                       << options.title.toStdString() << "'";
         return std::nullopt;
     }
-    std::optional<QString> answer = std::move(m_answers.front());
+    const bool cancelled = !m_answers.front();
+    const QString path = m_answers.front().value_or(QString());
     m_answers.pop_front();
-    return answer;
+    if (cancelled)
+        return std::nullopt;
+    return path;
 }
