@@ -10,7 +10,12 @@ namespace {
 class SettingsCliTest : public CoreTest {
 protected:
     CliCase Call(const std::string& arguments, const std::string& out) {
-        return {arguments, 0, CliCase::Out, out, CliCase::Contains, "",
+        return {arguments,
+                0,
+                CliCase::Out,
+                out,
+                CliCase::Contains,
+                "",
                 "LANG=de_DE.UTF-8 XDG_CONFIG_HOME='" + PathOf("config") + "'"};
     }
 };
@@ -31,13 +36,6 @@ TEST_F(SettingsCliTest, TheUsersFileOverridesAndTakesThePortChoicesOnly) {
     EXPECT_EQ("[Einheiten]\r\nEinheit0=hPa\r\n[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\nCOM4=\r\n",
               ReadBytes(user));
     EXPECT_EQ(installedBytes, ReadBytes(installed));
-
-    // --settings replaces both files, and keeps the choices made with it.
-    const std::string other = PathOf("andere.ini");
-    WriteBytes(other, "[Einheiten]\r\nAnzahl=1\r\nEinheit0=cm\r\n");
-    ExpectCli(Call("--settings '" + other + "' save-port COM2=/dev/ttyACM0", ""));
-    EXPECT_EQ("[Einheiten]\r\nAnzahl=1\r\nEinheit0=cm\r\n[Schnittstellen]\r\nCOM2=/dev/ttyACM0\r\n",
-              ReadBytes(other));
 }
 
 } // namespace

@@ -25,10 +25,8 @@ void CoreTest::SetUp() {
     m_dir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
-    ProgramInfo program;
-    program.folder = m_dir.string();
-    program.name = "NivoConfig";
-    Platform::Install(program);
+    Platform::Install(
+        ProgramInfo{.folder = m_dir.string(), .name = "NivoConfig", .configHome = ""});
 }
 
 void CoreTest::TearDown() {
@@ -56,18 +54,16 @@ void CoreTest::ExpectQuestion(const std::string& text, MsgButtons buttons, const
 }
 
 void CoreTest::VerifyMessages() {
-    using Recorder = RecordingMessageService;
+    const auto describe = [](const auto& messages, std::size_t i) -> std::string {
+        return i < messages.size() ? RecordingMessageService::Describe(messages[i]) : "(none)";
+    };
     const auto& shown = m_recorder->Messages();
-    std::size_t common = std::min(shown.size(), m_expected.size());
-    for (std::size_t i = 0; i < common; ++i)
-        EXPECT_EQ(Recorder::Describe(m_expected[i]), Recorder::Describe(shown[i]))
-            << "message box " << i + 1;
-    for (std::size_t i = common; i < shown.size(); ++i)
-        ADD_FAILURE() << "unexpected message box: " << Recorder::Describe(shown[i]);
-    for (std::size_t i = common; i < m_expected.size(); ++i)
-        ADD_FAILURE() << "expected message box never shown: " << Recorder::Describe(m_expected[i]);
+    for (std::size_t i = 0; i < std::max(shown.size(), m_expected.size()); ++i)
+        EXPECT_EQ(describe(m_expected, i), describe(shown, i))
+            << "message box " << i + 1 << ": expected, shown";
     for (const auto& question : m_recorder->TakeUnasked())
-        ADD_FAILURE() << "expected question never asked: " << Recorder::Describe(question);
+        ADD_FAILURE() << "expected question never asked: "
+                      << RecordingMessageService::Describe(question);
     m_recorder->Clear();
     m_expected.clear();
 }
