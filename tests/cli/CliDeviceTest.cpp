@@ -1,6 +1,5 @@
 // nivoconfig-cli against a simulated device on a real pseudo-terminal.
 #include "device/DeviceProtocol.h"
-#include "device/PortAccess.h"
 #include "device/cSerCom.h"
 #include "sim/K417Simulator.h"
 #include "sim/PseudoTerminal.h"
@@ -9,8 +8,6 @@
 #include "support/PortMap.h"
 
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -159,18 +156,3 @@ TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
 }
 
 } // namespace
-
-TEST_F(CliDeviceTest, RefusedPortTellsWhichGroupToJoin) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "Only meaningful as an ordinary user: root may open every device file.";
-    ASSERT_EQ(0, ::chmod(sim.SlavePath().c_str(), 060));
-    const std::string refused = PortAccess::PermissionDenied(sim.SlavePath());
-    ASSERT_NE(std::string::npos, refused.find("usermod -aG")) << refused;
-    ExpectCli({"--port COM1=" + Quote(sim.SlavePath()) + " ports", 0, CliCase::Out,
-               "COM1: " + sim.SlavePath() + ", aus den Einstellungen, " + refused + "\n",
-               CliCase::Starts});
-    ExpectCli({Ports({{1, sim.SlavePath()}}) + "read -o " + Quote(PathOf("x.par")), 1, CliCase::Err,
-               "Gerät lesen\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\nCOM1 (" +
-                   sim.SlavePath() + "): " + refused +
-                   "\nCOM2 bis COM16: Schnittstelle nicht vorhanden.\n"});
-}
