@@ -1,5 +1,6 @@
 #include "app/basMain.h"
 #include "base/Platform.h"
+#include "support/CallbackPump.h"
 #include "support/CoreTest.h"
 #include "support/FastClock.h"
 
@@ -17,45 +18,27 @@ public:
         ViewRegistration registration;
     };
 
-    explicit RecordingWindows(Log& log) : m_log(log) {}
-
-    void ShowSplash() override {
-        m_log.push_back(MyNivolantis ? "splash, object built" : "splash");
-    }
+    void ShowSplash() override { log.push_back(MyNivolantis ? "splash, object built" : "splash"); }
     void ShowSplashStatus(const std::string& text) override {
-        m_log.push_back("splash '" + text + "', firmware '" + Firmware() + "'");
+        log.push_back("splash '" + text + "', firmware '" + Firmware() + "'");
     }
-    void CloseSplash() override { m_log.push_back("close splash, found '" + Firmware() + "'"); }
+    void CloseSplash() override { log.push_back("close splash, found '" + Firmware() + "'"); }
     void ShowMain(cNivolantis& app) override {
-        m_log.push_back("main, views " + std::to_string(app.Views().size()));
+        log.push_back("main, views " + std::to_string(app.Views().size()));
         if (mainFails)
             throw std::runtime_error("Das Hauptfenster fehlt.");
         main.registration = app.AddView(main);
     }
     void MakeOptions(cNivolantis& app) override {
-        m_log.push_back("options, views " + std::to_string(app.Views().size()));
+        log.push_back("options, views " + std::to_string(app.Views().size()));
         options.registration = app.AddView(options);
     }
 
+    static std::string Firmware() { return MyNivolantis->FirmwareID(); }
+
+    Log log;
     bool mainFails = false;
     Window main, options;
-
-private:
-    static std::string Firmware() { return MyNivolantis->FirmwareID(); }
-    Log& m_log;
-};
-
-/// Logs the event runs that happen before the application object exists.
-class RecordingPump : public EventPump {
-public:
-    explicit RecordingPump(Log& log) : m_log(log) {}
-    void ProcessEvents() override {
-        if (!MyNivolantis)
-            m_log.push_back("events");
-    }
-
-private:
-    Log& m_log;
 };
 
 class ProgramStartTest : public CoreTest {
@@ -63,7 +46,11 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         MyNivolantis.reset();
-        Platform::Install(std::make_unique<RecordingPump>(log));
+        // the event runs before the application object exists
+        Platform::Install(std::make_unique<CallbackPump>([this] {
+            if (!MyNivolantis)
+                log.push_back("events");
+        }));
         Platform::Install(std::make_unique<FastClock>());
     }
     void TearDown() override {
@@ -78,15 +65,14 @@ protected:
         });
     }
 
-    Log log;
-    RecordingWindows windows{log};
+    RecordingWindows windows;
+    Log& log = windows.log;
 };
 
 } // namespace
 
 TEST_F(ProgramStartTest, StepsRunInTheOrderOfTheStartUpSequence) {
     ASSERT_TRUE(Start(WriteSettings()));
-    // The firmware text comes from the settings file until the search empties it.
     // The search, which may take seconds without a device, is announced on the splash before it
     // starts (and empties the firmware text).
     EXPECT_EQ((Log{"splash", "events", "configure, firmware 'K417 V2.1'",

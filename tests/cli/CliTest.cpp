@@ -31,23 +31,13 @@ protected:
 
 } // namespace
 
-TEST_F(CliTest, GermanDefaultsAreAWindowsStyleParameterFile) {
+TEST_F(CliTest, DefaultsAreAParameterFileInTheRegionalNumberFormat) {
     const std::string bytes = ReadBytes(PathOf("d.par"));
-    std::vector<std::size_t> sections;
-    for (const char* name :
-         {"[Eingang]\r\n", "[Ausgang]\r\n", "[Grenzwerte]\r\n", "[Linearisierung]\r\n",
-          "[Sonstiges]\r\n", "[Ger\xE4tebeschreibung]\r\n", "[Programm]\r\n"})
-        sections.push_back(bytes.find(name));
-    EXPECT_EQ(0u, sections[0]);
-    EXPECT_EQ(sections.end(), std::find(sections.begin(), sections.end(), std::string::npos));
-    EXPECT_TRUE(std::is_sorted(sections.begin(), sections.end()));
+    EXPECT_EQ(0u, bytes.find("[Eingang]\r\n"));
     for (const char* excerpt :
          {"\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n",
           "\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n", "\r\nX2=4,695652\r\n"})
         EXPECT_NE(std::string::npos, bytes.find(excerpt)) << excerpt;
-    for (std::size_t lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
-        ASSERT_EQ('\r', bytes[lf - 1]) << "line ends are CR LF";
-
     ASSERT_EQ(0, RunCli("defaults -o " + file, "LANG=C").exitCode);
     EXPECT_NE(std::string::npos, ReadBytes(PathOf("d.par")).find("\r\nX2=4.695652\r\n"));
 }
@@ -62,16 +52,27 @@ TEST_F(CliTest, SetAppliesLikeTheFieldsAndGetPrintsOnePerLine) {
                0, CliCase::Out, "500,5\n400\n1\nTank 7\n"});
 }
 
-TEST_F(CliTest, RefusalsFailAndWriteNothing) {
+// Usage errors exit with 2, refusals and failures with 1; neither writes a file.
+TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
     const std::string out = " -o " + Quote(PathOf("x.par"));
     const CliCase refusals[] = {
+        {"get x.par", 2, CliCase::Err,
+         "nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n"},
+        {"get " + file + " Eingang/Keiner", 2, CliCase::Err,
+         "nivoconfig-cli: GRUPPE/NAME:", CliCase::Starts},
+        {"list " + file + " Keine", 2, CliCase::Err, "", CliCase::Contains},
+        {"diff " + file, 2, CliCase::Err, "", CliCase::Contains},
+        {"--port COM1= connect", 2, CliCase::Err,
+         "Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n"},
+        {"--port COM17=/dev/null connect", 1, CliCase::Err,
+         "Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n"},
         {"set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
          "Eingabefehler\nFilter '300' ausserhalb 0..255\n", CliCase::Contains},
         {"set " + file + out + " 'Grenzwerte/Unterer Grenzwert A=0,95'", 1, CliCase::Err,
          "Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n", CliCase::Contains},
+        {"set " + file + out + " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'", 1, CliCase::Err,
+         "Grenzwertfunktion B 'Trend steigend' ausserhalb 0..1", CliCase::Contains},
         {"check " + Quote(PathOf("fehlt.par")), 1, CliCase::Err, "", CliCase::Contains},
-        {"get " + file + " Eingang/Unbekannt", 2, CliCase::Err, "", CliCase::Contains},
-        {"", 2, CliCase::Err, "", CliCase::Contains},
         {"--settings " + Quote(PathOf("keine.ini")) + " defaults" + out, 1, CliCase::Err,
          "Fehler beim Programmstart in Modul 'basMain': \n", CliCase::Starts},
     };
@@ -81,40 +82,33 @@ TEST_F(CliTest, RefusalsFailAndWriteNothing) {
 }
 
 TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
-    ExpectCli({"check " + file, 0, CliCase::Err, "", CliCase::Contains});
-    Replace("Oberer Grenzwert B=0,9", "Oberer Grenzwert B=0,05");
-    ExpectCli({"check " + file, 1, CliCase::Err,
-               "Bereichsfehler\nUnterer Grenzwert B > Oberer Grenzwert B.\n", CliCase::Contains});
-
+    ExpectCli({"check " + file, 0, CliCase::Err, ""});
     // A scaling of 5..1 puts 35 values outside their limits; the terminal gets every one.
-    ASSERT_EQ(0, RunCli("defaults -o " + file).exitCode);
     Replace("Skalierung.Anfang=0", "Skalierung.Anfang=5");
     CliResult check =
         ExpectCli({"check " + file, 1, CliCase::Err,
                    "Eingabefehler\nUnterer Grenzwert A '0,1' ausserhalb 5..1\n", CliCase::Starts});
-    EXPECT_NE(std::string::npos, check.err.find("\nY23 '"));
     EXPECT_NE(std::string::npos,
               check.err.find("\nSimulationsschrittweite '0,01' ausserhalb 5..1\n"));
     EXPECT_EQ(std::string::npos, check.err.find("weitere"));
 }
 
-TEST_F(CliTest, TheScaleUnitFollowsInEveryScaledValue) {
-    const std::string out = Set("m.par", "Eingang/Skaleneinheit=2");
-    CliResult list = RunCli("list " + out);
-    ASSERT_EQ(0, list.exitCode) << list.err;
+TEST_F(CliTest, ListShowsEveryValueInTheScaleUnitWithWhatItAllows) {
+    const std::string metres = Set("m.par", "Eingang/Skaleneinheit=2");
+    CliResult all = ExpectCli({"list " + metres, 0, CliCase::Out,
+                               "Eingang/Messbereich.Anfang = 4 mA [0..20]\n", CliCase::Starts});
     for (const char* line :
-         {"\nEingang/Skalierung.Ende = 1 m [", "\nGrenzwerte/Oberer Grenzwert D = 0,9 m [",
-          "\nLinearisierung/Y24 = 1 m [", "\nSonstiges/TrendFallend = 0,1 m [",
-          "\nSonstiges/Simulationsbereich.Anfang = 0 m [",
-          "\nSonstiges/Simulationsschrittweite = 0,01 m ["})
-        EXPECT_NE(std::string::npos, list.out.find(line)) << line;
-    EXPECT_EQ(std::string::npos, list.out.find(" bar ")) << list.out;
+         {"\nEingang/Filter = 2 [0..255]\n", "\nEingang/Skalierung.Ende = 1 m [-9,9999..9,9999]\n",
+          "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
+          "\nLinearisierung/Y24 = 1 m [", "\nSonstiges/Simulationsschrittweite = 0,01 m [",
+          "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
+        EXPECT_NE(std::string::npos, all.out.find(line)) << line;
+    EXPECT_EQ(std::string::npos, all.out.find(" bar ")) << all.out;
 
-    ASSERT_EQ(0, RunCli("report " + out + " -o " + Quote(PathOf("r.txt"))).exitCode);
-    const std::string report = ReadBytes(PathOf("r.txt"));
-    EXPECT_NE(std::string::npos, report.find("Oberer Grenzwert A : 0,9 m"));
-    EXPECT_NE(std::string::npos, report.find("Y1 : 0 m"));
-    EXPECT_EQ(std::string::npos, report.find(" bar"));
+    CliResult group = ExpectCli({"list " + metres + " Grenzwerte", 0, CliCase::Out,
+                                 "Grenzwerte/Unterer Grenzwert A = 0.1 m [0..1]\n", CliCase::Starts,
+                                 "", "LANG=C"});
+    EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
 }
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
@@ -125,33 +119,13 @@ TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
         {"--demo read -o " + back, 0, CliCase::Err, "", CliCase::Contains},
         // a fresh demo device holds the defaults
         {"get " + back + " Eingang/Filter", 0, CliCase::Out, "2\n"},
-        {"--port COM17=/dev/null connect", 1, CliCase::Err,
-         "Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n"},
     };
     for (const CliCase& row : demo)
         ExpectCli(row);
 }
 
-TEST_F(CliTest, ListShowsEveryValueWithWhatItAllows) {
-    CliResult all = ExpectCli({"list " + file, 0, CliCase::Out,
-                               "Eingang/Messbereich.Anfang = 4 mA [0..20]\n", CliCase::Starts});
-    for (const char* line :
-         {"\nEingang/Filter = 2 [0..255]\n",
-          "\nEingang/Skalierung.Ende = 1 bar [-9,9999..9,9999]\n",
-          "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
-          "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
-        EXPECT_NE(std::string::npos, all.out.find(line)) << line;
-
-    CliResult group = ExpectCli({"list " + file + " Grenzwerte", 0, CliCase::Out,
-                                 "Grenzwerte/Unterer Grenzwert A = 0.1 bar [0..1]\n",
-                                 CliCase::Starts, "", "LANG=C"});
-    EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
-    EXPECT_EQ(2, RunCli("list " + file + " Keine").exitCode);
-}
-
 TEST_F(CliTest, ReportFileFormatFollowsItsName) {
-    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.txt")), 0, CliCase::Err, "",
-               CliCase::Contains});
+    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.txt")), 0, CliCase::Err, ""});
     EXPECT_EQ(0u, ReadBytes(PathOf("r.txt")).find("Konfigurationsdaten Nivolantis K417."));
     ExpectCli({"report " + file + " -o " + Quote(PathOf("r.PDF")), 0, CliCase::Err,
                "" /* no notes of the GUI framework */, CliCase::Whole, "",

@@ -29,9 +29,4 @@ TEST_F(EepromHexFileTest, ThirtyTwoLinesAndEndOfFileReadBackButMissingOrStrayByt
                                            text.substr(32 * 45))
                            .Failure())
         << "address 512";
-    std::string damaged = text;
-    damaged[2 * 45 + 41] = '0'; // the checksum of line 3
-    EXPECT_EQ("Zeile 3: Die Prüfsumme ist falsch: " + damaged.substr(2 * 45 + 41, 2) +
-                  " gelesen, " + text.substr(2 * 45 + 41, 2) + " berechnet.",
-              EepromHexFile::Read(damaged).Failure());
 }

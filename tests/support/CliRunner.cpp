@@ -12,9 +12,8 @@
 namespace {
 
 std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
-    content << in.rdbuf();
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }
 
@@ -34,11 +33,9 @@ CliResult RunProgram(const std::string& program, const std::string& arguments,
     const std::string base = folder + "/cli";
     const std::string command = "env -u LC_ALL -u LC_NUMERIC " + environment + " " + program + " " +
                                 arguments + " >" + base + ".out 2>" + base + ".err";
-    CliResult result;
     const int status = std::system(command.c_str());
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = Slurp(base + ".out");
-    result.err = Slurp(base + ".err");
+    const CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(base + ".out"),
+                           Slurp(base + ".err")};
     std::filesystem::remove_all(folder);
     return result;
 }
@@ -48,16 +45,12 @@ CliResult ExpectCli(const CliCase& row) {
         RunProgram(row.program.empty() ? NIVO_CLI : row.program, row.arguments, row.environment);
     EXPECT_EQ(row.exitCode, result.exitCode) << row.arguments << "\n" << result.err;
     const std::string& stream = row.stream == CliCase::Out ? result.out : result.err;
-    switch (row.match) {
-    case CliCase::Whole:
+    const std::size_t at = stream.find(row.text);
+    if (row.match == CliCase::Whole)
         EXPECT_EQ(row.text, stream) << row.arguments;
-        break;
-    case CliCase::Starts:
-        EXPECT_EQ(0u, stream.find(row.text)) << row.arguments << "\n" << stream;
-        break;
-    case CliCase::Contains:
-        EXPECT_NE(std::string::npos, stream.find(row.text)) << row.arguments << "\n" << stream;
-        break;
-    }
+    else
+        EXPECT_TRUE(row.match == CliCase::Starts ? at == 0 : at != std::string::npos)
+            << row.arguments << "\n'" << row.text << "' not in:\n"
+            << stream;
     return result;
 }

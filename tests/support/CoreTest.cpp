@@ -2,32 +2,19 @@
 
 #include "base/Platform.h"
 #include "base/StandardRegionalSettings.h"
-#include "base/SystemClock.h"
 #include "files/Cp1252.h"
+#include "support/SkippingClock.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
 
-namespace {
-
-class FixedClock : public SystemClock {
-public:
-    explicit FixedClock(DateTime now) : m_now(now) {}
-    DateTime Now() const override { return m_now; }
-
-private:
-    DateTime m_now;
-};
-
-} // namespace
-
 void CoreTest::SetUp() {
     auto recorder = std::make_unique<RecordingMessageService>();
     m_recorder = recorder.get();
     Platform::Install(std::move(recorder));
-    Platform::Install(std::make_unique<FixedClock>(kNow));
+    Platform::Install(std::make_unique<SkippingClock>()); // the date is kNow
     UseGerman();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // One folder directly in the temporary folder: a parameterised test's name holds slashes,
@@ -38,10 +25,8 @@ void CoreTest::SetUp() {
     m_dir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
-    ProgramInfo program;
-    program.folder = m_dir.string();
-    program.name = "NivoConfig";
-    Platform::Install(program);
+    Platform::Install(
+        ProgramInfo{.folder = m_dir.string(), .name = "NivoConfig", .configHome = ""});
 }
 
 void CoreTest::TearDown() {
@@ -69,18 +54,16 @@ void CoreTest::ExpectQuestion(const std::string& text, MsgButtons buttons, const
 }
 
 void CoreTest::VerifyMessages() {
-    using Recorder = RecordingMessageService;
+    const auto describe = [](const auto& messages, std::size_t i) -> std::string {
+        return i < messages.size() ? RecordingMessageService::Describe(messages[i]) : "(none)";
+    };
     const auto& shown = m_recorder->Messages();
-    std::size_t common = std::min(shown.size(), m_expected.size());
-    for (std::size_t i = 0; i < common; ++i)
-        EXPECT_EQ(Recorder::Describe(m_expected[i]), Recorder::Describe(shown[i]))
-            << "message box " << i + 1;
-    for (std::size_t i = common; i < shown.size(); ++i)
-        ADD_FAILURE() << "unexpected message box: " << Recorder::Describe(shown[i]);
-    for (std::size_t i = common; i < m_expected.size(); ++i)
-        ADD_FAILURE() << "expected message box never shown: " << Recorder::Describe(m_expected[i]);
+    for (std::size_t i = 0; i < std::max(shown.size(), m_expected.size()); ++i)
+        EXPECT_EQ(describe(m_expected, i), describe(shown, i))
+            << "message box " << i + 1 << ": expected, shown";
     for (const auto& question : m_recorder->TakeUnasked())
-        ADD_FAILURE() << "expected question never asked: " << Recorder::Describe(question);
+        ADD_FAILURE() << "expected question never asked: "
+                      << RecordingMessageService::Describe(question);
     m_recorder->Clear();
     m_expected.clear();
 }

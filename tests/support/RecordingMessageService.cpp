@@ -4,29 +4,9 @@
 
 namespace {
 
-const char* IconName(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information:
-        return "Information";
-    case MsgIcon::Critical:
-        return "Critical";
-    case MsgIcon::Exclamation:
-        return "Exclamation";
-    default:
-        return "None";
-    }
-}
-
-const char* AnswerName(MsgAnswer answer) {
-    switch (answer) {
-    case MsgAnswer::Yes:
-        return "Yes";
-    case MsgAnswer::No:
-        return "No";
-    default:
-        return "Cancel";
-    }
-}
+// In the order of the enumerations.
+constexpr const char* kIconNames[] = {"None", "Information", "Critical", "Exclamation"};
+constexpr const char* kAnswerNames[] = {"Yes", "No", "Cancel"};
 
 } // namespace
 
@@ -62,10 +42,12 @@ std::vector<RecordingMessageService::Question> RecordingMessageService::TakeUnas
 }
 
 std::string RecordingMessageService::Describe(const Message& m) {
-    return "[" + std::string(IconName(m.icon)) + "] title '" + m.title + "': " + m.text;
+    return "[" + std::string(kIconNames[static_cast<int>(m.icon)]) + "] title '" + m.title +
+           "': " + m.text;
 }
 
 std::string RecordingMessageService::Describe(const Question& q) {
     return std::string(q.buttons == MsgButtons::YesNo ? "[Yes/No]" : "[Yes/No/Cancel]") +
-           " title '" + q.title + "': " + q.text + " -> " + AnswerName(q.answer);
+           " title '" + q.title + "': " + q.text + " -> " +
+           kAnswerNames[static_cast<int>(q.answer)];
 }
