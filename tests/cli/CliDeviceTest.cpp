@@ -66,6 +66,20 @@ TEST_F(CliDeviceTest, ReducedVariantIsWrittenOnlyWhenChosen) {
                "Die Hardwarevariante des Gerätes konnte nicht gelesen werden.\n"});
 }
 
+TEST_F(CliDeviceTest, ReadSavesWhatTheDeviceHoldsButFailsItsCheck) {
+    ASSERT_EQ(0, RunCli(OnCom1() + "write " + defaults).exitCode);
+    K417Device::EepromImage image = sim.Eeprom();
+    // Lower limit A 0,95 × 10000 = 0x251C at 211, least significant byte first: above the upper
+    // limit 0,9, though each value lies within 0..1.
+    const std::uint8_t lower[] = {0x1C, 0x25, 0x00, 0x00};
+    std::copy(std::begin(lower), std::end(lower), image.begin() + 211);
+    sim.SetEeprom(image);
+    ExpectCli({OnCom1() + "read -o " + Quote(PathOf("r.par")), 1, CliCase::Err,
+               "Unterer Grenzwert A > Oberer Grenzwert A.", CliCase::Contains});
+    EXPECT_NE(std::string::npos,
+              ReadBytes(PathOf("r.par")).find("\r\nUnterer Grenzwert A=0,95\r\n"));
+}
+
 TEST_F(CliDeviceTest, DiffComparesFilesAndTheDevice) {
     const std::string changed = Changed("Eingang/Skalenkomma=2 Eingang/Filter=9 "
                                         "'Grenzwerte/Relaisfunktion B=1' "
@@ -101,10 +115,12 @@ TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
     ExpectCli({Ports({}) + "--port " + Quote(sim.SlavePath()) + " measure", 0, CliCase::Out,
                "15,5 mA  -25 m  1000 A/D\n"});
 
-    // Every 0,4 s until Ctrl+C after 1 s: rounds at 0, 0,4 and 0,8 s, perhaps one more.
-    CliResult repeated = RunProgram("sh", "-c \"" + std::string(NIVO_CLI_PATH) + OnCom1() +
-                                              "measure --every 0.4 & sleep 1; kill -INT \\$!; "
-                                              "wait \\$!\"");
+    // Every 0,4 s until Ctrl+C after 1 s: rounds at 0, 0,4 and 0,8 s, perhaps one more. Each
+    // line reaches a file (or pipe) as it is measured, not only when the command ends.
+    const std::string lines = Quote(PathOf("m.txt"));
+    CliResult repeated =
+        RunProgram("sh", "-c \"" + std::string(NIVO_CLI_PATH) + OnCom1() + "measure --every 0.4 >" +
+                             lines + " & sleep 1; cat " + lines + "; kill -INT \\$!; wait \\$!\"");
     EXPECT_EQ(0, repeated.exitCode) << repeated.err;
     const auto rounds = std::count(repeated.out.begin(), repeated.out.end(), '\n');
     EXPECT_TRUE(rounds >= 2 && rounds <= 4) << repeated.out;

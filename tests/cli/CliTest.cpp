@@ -60,7 +60,8 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
          "nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n"},
         {"get " + file + " Eingang/Keiner", 2, CliCase::Err,
          "nivoconfig-cli: GRUPPE/NAME:", CliCase::Starts},
-        {"list " + file + " Keine", 2, CliCase::Err, "", CliCase::Contains},
+        // a group's name must be whole: "Grenz" is no "Grenzwerte"
+        {"list " + file + " Grenz", 2, CliCase::Err, "", CliCase::Contains},
         {"diff " + file, 2, CliCase::Err, "", CliCase::Contains},
         {"--port COM1= connect", 2, CliCase::Err,
          "Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n"},
@@ -81,7 +82,7 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("x.par")));
 }
 
-TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
+TEST_F(CliTest, HandEditedFilesAreCheckedAndRefusedWhenUnreadable) {
     ExpectCli({"check " + file, 0, CliCase::Err, ""});
     // A scaling of 5..1 puts 35 values outside their limits; the terminal gets every one.
     Replace("Skalierung.Anfang=0", "Skalierung.Anfang=5");
@@ -91,6 +92,10 @@ TEST_F(CliTest, CheckFindsRangeConflictsInHandEditedFiles) {
     EXPECT_NE(std::string::npos,
               check.err.find("\nSimulationsschrittweite '0,01' ausserhalb 5..1\n"));
     EXPECT_EQ(std::string::npos, check.err.find("weitere"));
+    // A value that is no number is reported, and the command fails instead of going on.
+    Replace("Filter=2\r", "Filter=abc\r");
+    ExpectCli({"get " + file + " Eingang/Filter", 1, CliCase::Err,
+               "Eingabefehler\nFilter 'abc' nicht numerisch.\n"});
 }
 
 TEST_F(CliTest, ListShowsEveryValueInTheScaleUnitWithWhatItAllows) {
