@@ -3,22 +3,21 @@
 #include "platform/FileDialogs.h"
 #include "platform/QtTranslations.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
-
-using testing::UnorderedElementsAre;
 
 /// The real Qt services, not the recorders of the core tests.
 class QtPlatformTest : public ::testing::Test {
@@ -45,38 +44,23 @@ protected:
             handle(*dialog);
         });
     }
-
-    /// Reads the message box that comes up next and clicks the button with the given text.
-    struct BoxSeen {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        std::string title, text;
-        std::vector<std::string> buttons;
-        QWidget* parent = nullptr;
-    };
-    void ReadBoxAndClick(BoxSeen& seen, const QString& click) {
-        OnModal<QMessageBox>([&seen, click](QMessageBox& box) {
-            seen = {box.icon(),
-                    box.windowTitle().toStdString(),
-                    box.text().toStdString(),
-                    {},
-                    box.parentWidget()};
-            QAbstractButton* chosen = nullptr;
-            for (QAbstractButton* button : box.buttons()) {
-                seen.buttons.push_back(button->text().toStdString());
-                if (button->text() == click)
-                    chosen = button;
-            }
-            if (chosen)
-                chosen->click();
-            else
-                box.done(0); // keeps the test going; the button list shows the fault
-        });
-    }
 };
+
+using Texts = std::vector<std::string>;
+
+Texts ButtonTexts(const QMessageBox& box) {
+    Texts texts;
+    for (const QAbstractButton* button : box.buttons())
+        texts.push_back(button->text().toStdString());
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
 
 } // namespace
 
-TEST_F(QtPlatformTest, MessageBoxesShowTheIconAndTitleAskedForWithAnOkButton) {
+TEST_F(QtPlatformTest, MessageBoxesShowIconTitleAndOkOverTheActiveWindow) {
+    QWidget window;
+    window.show();
     const struct {
         MsgIcon icon;
         std::string title;
@@ -86,37 +70,23 @@ TEST_F(QtPlatformTest, MessageBoxesShowTheIconAndTitleAskedForWithAnOkButton) {
                  {MsgIcon::Exclamation, "Eingabefehler", QMessageBox::Warning},
                  {MsgIcon::None, "", QMessageBox::NoIcon}};
     for (const auto& c : cases) {
-        BoxSeen seen;
-        ReadBoxAndClick(seen, "OK");
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        OnModal<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(c.expected, box.icon()) << c.title;
+            EXPECT_EQ(c.title, box.windowTitle().toStdString());
+            EXPECT_EQ("Zeile 1\r\nZeile 2", box.text().toStdString());
+            EXPECT_EQ(Texts{"OK"}, ButtonTexts(box));
+            EXPECT_EQ(&window, box.parentWidget());
+            box.buttons().front()->click();
+        });
         ShowMessage("Zeile 1\r\nZeile 2", c.icon, c.title);
-        EXPECT_EQ(c.expected, seen.icon) << c.title;
-        EXPECT_EQ(c.title, seen.title);
-        EXPECT_EQ("Zeile 1\r\nZeile 2", seen.text);
-        EXPECT_THAT(seen.buttons, UnorderedElementsAre("OK"));
     }
 }
 
-TEST_F(QtPlatformTest, QuestionsOfferGermanButtonsAndReturnTheOneClicked) {
-    BoxSeen seen;
-    ReadBoxAndClick(seen, "&Nein");
-    EXPECT_EQ(MsgAnswer::No, AskQuestion("Speichern?", MsgButtons::YesNo, "Drucken"));
-    EXPECT_EQ(QMessageBox::Question, seen.icon);
-    EXPECT_EQ("Drucken", seen.title);
-    EXPECT_EQ("Speichern?", seen.text);
-    EXPECT_THAT(seen.buttons, UnorderedElementsAre("&Ja", "&Nein"));
-
-    ReadBoxAndClick(seen, "&Ja");
-    EXPECT_EQ(MsgAnswer::Yes, AskQuestion("Speichern?", MsgButtons::YesNo));
-    EXPECT_EQ("", seen.title);
-
-    ReadBoxAndClick(seen, "Abbrechen");
-    EXPECT_EQ(MsgAnswer::Cancel, AskQuestion("Speichern?", MsgButtons::YesNoCancel));
-    EXPECT_THAT(seen.buttons, UnorderedElementsAre("&Ja", "&Nein", "Abbrechen"));
-}
-
-TEST_F(QtPlatformTest, QuestionsAreAnsweredFromTheKeyboard) {
+TEST_F(QtPlatformTest, QuestionsOfferGermanButtonsAnsweredByKeyOrByClosing) {
     const struct {
-        int key;
+        int key; // 0: the box closed without a button
         Qt::KeyboardModifiers modifiers;
         MsgButtons buttons;
         MsgAnswer expected;
@@ -124,9 +94,16 @@ TEST_F(QtPlatformTest, QuestionsAreAnsweredFromTheKeyboard) {
                  {Qt::Key_N, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::No},
                  {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Cancel},
                  {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No},
-                 {Qt::Key_Return, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes}};
+                 {Qt::Key_Return, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
+                 {0, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No}};
     for (const auto& c : cases) {
         OnModal<QMessageBox>([&c](QMessageBox& box) {
+            EXPECT_EQ(QMessageBox::Question, box.icon());
+            const Texts buttons{"&Ja", "&Nein", "Abbrechen"};
+            EXPECT_EQ(Texts(buttons.begin(), buttons.end() - (c.buttons == MsgButtons::YesNo)),
+                      ButtonTexts(box));
+            if (!c.key)
+                return box.done(0);
             box.activateWindow(); // shortcuts go to the active window
             EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
             QTest::keyClick(&box, static_cast<Qt::Key>(c.key), c.modifiers);
@@ -136,7 +113,7 @@ TEST_F(QtPlatformTest, QuestionsAreAnsweredFromTheKeyboard) {
                 box.done(0);
             }
         });
-        EXPECT_EQ(c.expected, AskQuestion("Änderungen speichern?", c.buttons)) << c.key;
+        EXPECT_EQ(c.expected, AskQuestion("Speichern?", c.buttons)) << c.key;
     }
 }
 
@@ -147,41 +124,21 @@ TEST_F(QtPlatformTest, QtsOwnTextsFollowAGermanDesktop) {
     EXPECT_EQ("Abbrechen", QCoreApplication::translate("QPlatformTheme", "Cancel"));
 }
 
-TEST_F(QtPlatformTest, BoxesBelongToTheActiveWindow) {
-    QWidget window;
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    BoxSeen seen;
-    ReadBoxAndClick(seen, "OK");
-    ShowMessage("Hinweis", MsgIcon::Information);
-    EXPECT_EQ(&window, seen.parent);
-}
-
 TEST_F(QtPlatformTest, SaveDialogCarriesTheOptionsAndCancelGivesNothing) {
-    FileDialogOptions options;
-    options.title = "Parameterdatei speichern";
-    options.folder = QDir::tempPath();
-    options.fileName = "anlage";
-    options.defaultSuffix = "par";
-    options.filter = "Parameterdateien (*.par)";
-    struct {
-        std::string title, suffix;
-        QStringList filters;
-        bool save = false, confirmsOverwrite = false;
-    } seen;
-    OnModal<QFileDialog>([&seen](QFileDialog& dialog) {
-        seen = {dialog.windowTitle().toStdString(), dialog.defaultSuffix().toStdString(),
-                dialog.nameFilters(), dialog.acceptMode() == QFileDialog::AcceptSave,
-                !dialog.testOption(QFileDialog::DontConfirmOverwrite)};
+    const FileDialogOptions options{"Parameterdatei speichern", QDir::tempPath(), "anlage", "par",
+                                    "Parameterdateien (*.par)"};
+    OnModal<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ("Parameterdatei speichern", dialog.windowTitle().toStdString());
+        EXPECT_EQ("par", dialog.defaultSuffix().toStdString());
+        EXPECT_EQ("anlage",
+                  QFileInfo(dialog.selectedFiles().value(0)).completeBaseName().toStdString())
+            << "the name proposed";
+        EXPECT_EQ(QStringList{"Parameterdateien (*.par)"}, dialog.nameFilters());
+        EXPECT_EQ(QFileDialog::AcceptSave, dialog.acceptMode());
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite)) << "asks first";
         dialog.reject();
     });
     EXPECT_FALSE(FileDialogs::Current().SaveFile(options).has_value());
-    EXPECT_EQ("Parameterdatei speichern", seen.title);
-    EXPECT_EQ("par", seen.suffix);
-    EXPECT_EQ(QStringList{"Parameterdateien (*.par)"}, seen.filters);
-    EXPECT_TRUE(seen.save);
-    EXPECT_TRUE(seen.confirmsOverwrite);
 }
 
 // The application lives on main's stack: a static one would outlive Qt's own globals at exit.

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <netinet/in.h>
 #include <spawn.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -17,28 +16,12 @@ extern char** environ;
 
 namespace {
 
-/// ser2net lives in /usr/sbin, which an ordinary user's PATH may lack.
-std::string Ser2netProgram() {
-    for (const char* path : {"/usr/sbin/ser2net", "/usr/bin/ser2net", "/usr/local/sbin/ser2net"})
-        if (::access(path, X_OK) == 0)
-            return path;
-    throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
-}
-
-/// Whether /proc/net/tcp has a listening socket on 127.0.0.1:port.
+/// Whether /proc/net/tcp has a socket listening on 127.0.0.1:port (state 0A, no peer).
 bool ListensOn(int port) {
+    char wanted[40];
+    std::snprintf(wanted, sizeof wanted, " 0100007F:%04X 00000000:0000 0A ", port);
     std::ifstream table("/proc/net/tcp");
-    std::string line;
-    char wanted[16];
-    std::snprintf(wanted, sizeof wanted, "0100007F:%04X", port);
-    while (std::getline(table, line)) {
-        std::istringstream fields(line);
-        std::string slot, local, remote, state;
-        fields >> slot >> local >> remote >> state;
-        if (local == wanted && state == "0A")
-            return true;
-    }
-    return false;
+    return std::string(std::istreambuf_iterator<char>(table), {}).find(wanted) != std::string::npos;
 }
 
 } // namespace
@@ -68,9 +51,11 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
                           << connector << "connection: &rfc2217\n"
                           << "    accepter: telnet(rfc2217),tcp,127.0.0.1," << m_rfc2217Port << '\n'
                           << connector;
-    // -u: no UUCP lock files, which an ordinary user may not create.
-    const std::string program = Ser2netProgram();
-    std::string args[] = {program, "-n", "-d", "-u", "-c", config};
+    // In /usr/sbin, which an ordinary user's PATH may lack. -u: no UUCP lock files, which an
+    // ordinary user may not create.
+    std::string args[] = {"/usr/sbin/ser2net", "-n", "-d", "-u", "-c", config};
+    if (::access(args[0].c_str(), X_OK) != 0)
+        throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
     char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(),
                     args[4].data(), args[5].data(), nullptr};
     posix_spawn_file_actions_t files;
@@ -83,7 +68,7 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
     if (failed != 0)
         throw std::runtime_error("ser2net startet nicht.");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!Listening()) {
+    while (!ListensOn(m_rawPort) || !ListensOn(m_rfc2217Port)) {
         if (std::chrono::steady_clock::now() > deadline ||
             ::waitpid(m_pid, nullptr, WNOHANG) != 0) {
             Kill();
@@ -97,10 +82,6 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
 
 Ser2net::~Ser2net() {
     Kill();
-}
-
-bool Ser2net::Listening() const {
-    return ListensOn(m_rawPort) && ListensOn(m_rfc2217Port);
 }
 
 void Ser2net::Kill() {
