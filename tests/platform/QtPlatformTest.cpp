@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -27,24 +28,19 @@ protected:
         Platform::Reset();
         FileDialogs::Install(nullptr);
     }
-
-    /// Hands the next modal dialog of type T to `handle` as soon as it is up. Starts from a zero
-    /// timer, so it runs inside the dialog's own event loop; `handle` must close the dialog.
-    template <class T> void OnModal(std::function<void(T&)> handle) {
-        QTimer::singleShot(0, [handle] {
-            T* dialog = nullptr;
-            const bool up = QTest::qWaitFor([&] {
-                dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-                return dialog != nullptr;
-            });
-            if (!up) {
-                ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
-                return;
-            }
-            handle(*dialog);
-        });
-    }
 };
+
+/// Hands the next modal dialog of type T to `handle` as soon as it is up. Starts from a zero
+/// timer, so it runs inside the dialog's own event loop; `handle` must close the dialog.
+template <class T> void OnModal(std::function<void(T&)> handle) {
+    QTimer::singleShot(0, [handle] {
+        T* dialog = nullptr;
+        if (QTest::qWaitFor([&] { return (dialog = qobject_cast<T*>(qApp->activeModalWidget())); }))
+            handle(*dialog);
+        else
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+    });
+}
 
 using Texts = std::vector<std::string>;
 
@@ -61,59 +57,53 @@ Texts ButtonTexts(const QMessageBox& box) {
 TEST_F(QtPlatformTest, MessageBoxesShowIconTitleAndOkOverTheActiveWindow) {
     QWidget window;
     window.show();
-    const struct {
-        MsgIcon icon;
-        std::string title;
-        QMessageBox::Icon expected;
-    } cases[] = {{MsgIcon::Information, "Gerät lesen", QMessageBox::Information},
-                 {MsgIcon::Critical, "Gerät schreiben", QMessageBox::Critical},
-                 {MsgIcon::Exclamation, "Eingabefehler", QMessageBox::Warning},
-                 {MsgIcon::None, "", QMessageBox::NoIcon}};
-    for (const auto& c : cases) {
+    const std::tuple<MsgIcon, std::string, QMessageBox::Icon> cases[] = {
+        {MsgIcon::Information, "Gerät lesen", QMessageBox::Information},
+        {MsgIcon::Critical, "Gerät schreiben", QMessageBox::Critical},
+        {MsgIcon::Exclamation, "Eingabefehler", QMessageBox::Warning},
+        {MsgIcon::None, "", QMessageBox::NoIcon}};
+    for (const auto& [icon, title, expected] : cases) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         OnModal<QMessageBox>([&](QMessageBox& box) {
-            EXPECT_EQ(c.expected, box.icon()) << c.title;
-            EXPECT_EQ(c.title, box.windowTitle().toStdString());
+            EXPECT_EQ(expected, box.icon()) << title;
+            EXPECT_EQ(title, box.windowTitle().toStdString());
             EXPECT_EQ("Zeile 1\r\nZeile 2", box.text().toStdString());
             EXPECT_EQ(Texts{"OK"}, ButtonTexts(box));
             EXPECT_EQ(&window, box.parentWidget());
             box.buttons().front()->click();
         });
-        ShowMessage("Zeile 1\r\nZeile 2", c.icon, c.title);
+        ShowMessage("Zeile 1\r\nZeile 2", icon, title);
     }
 }
 
 TEST_F(QtPlatformTest, QuestionsOfferGermanButtonsAnsweredByKeyOrByClosing) {
-    const struct {
-        int key; // 0: the box closed without a button
-        Qt::KeyboardModifiers modifiers;
-        MsgButtons buttons;
-        MsgAnswer expected;
-    } cases[] = {{Qt::Key_J, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
-                 {Qt::Key_N, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::No},
-                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Cancel},
-                 {Qt::Key_Escape, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No},
-                 {Qt::Key_Return, Qt::NoModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
-                 {0, Qt::NoModifier, MsgButtons::YesNo, MsgAnswer::No}};
-    for (const auto& c : cases) {
-        OnModal<QMessageBox>([&c](QMessageBox& box) {
+    // {key (0: the box closed without a button), its modifiers, buttons offered, answer}
+    const std::tuple<int, Qt::KeyboardModifiers, MsgButtons, MsgAnswer> cases[] = {
+        {Qt::Key_J, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::Yes},
+        {Qt::Key_N, Qt::AltModifier, MsgButtons::YesNoCancel, MsgAnswer::No},
+        {Qt::Key_Escape, {}, MsgButtons::YesNoCancel, MsgAnswer::Cancel},
+        {Qt::Key_Escape, {}, MsgButtons::YesNo, MsgAnswer::No},
+        {Qt::Key_Return, {}, MsgButtons::YesNoCancel, MsgAnswer::Yes},
+        {0, {}, MsgButtons::YesNo, MsgAnswer::No}};
+    for (const auto& [key, modifiers, buttons, expected] : cases) {
+        OnModal<QMessageBox>([&](QMessageBox& box) {
             EXPECT_EQ(QMessageBox::Question, box.icon());
-            const Texts buttons{"&Ja", "&Nein", "Abbrechen"};
-            EXPECT_EQ(Texts(buttons.begin(), buttons.end() - (c.buttons == MsgButtons::YesNo)),
+            const Texts all{"&Ja", "&Nein", "Abbrechen"};
+            EXPECT_EQ(Texts(all.begin(), all.end() - (buttons == MsgButtons::YesNo)),
                       ButtonTexts(box));
-            if (!c.key)
+            if (!key)
                 return box.done(0);
             box.activateWindow(); // shortcuts go to the active window
             EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
-            QTest::keyClick(&box, static_cast<Qt::Key>(c.key), c.modifiers);
+            QTest::keyClick(&box, static_cast<Qt::Key>(key), modifiers);
             // A mnemonic clicks after a short animation; a box still up afterwards failed.
             if (!QTest::qWaitFor([&box] { return !box.isVisible(); }, 2000)) {
-                ADD_FAILURE() << "key " << c.key << " left the box open";
+                ADD_FAILURE() << "key " << key << " left the box open";
                 box.done(0);
             }
         });
-        EXPECT_EQ(c.expected, AskQuestion("Speichern?", c.buttons)) << c.key;
+        EXPECT_EQ(expected, AskQuestion("Speichern?", buttons)) << key;
     }
 }
 
