@@ -58,7 +58,6 @@ TEST_F(QtPlatformTest, MessageBoxesShowIconTitleAndOkOverTheActiveWindow) {
     QWidget window;
     window.show();
     const std::tuple<MsgIcon, std::string, QMessageBox::Icon> cases[] = {
-        {MsgIcon::Information, "Gerät lesen", QMessageBox::Information},
         {MsgIcon::Critical, "Gerät schreiben", QMessageBox::Critical},
         {MsgIcon::Exclamation, "Eingabefehler", QMessageBox::Warning},
         {MsgIcon::None, "", QMessageBox::NoIcon}};
