@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <fstream>
 #include <netinet/in.h>
 #include <spawn.h>
@@ -53,19 +52,13 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
                           << connector;
     // In /usr/sbin, which an ordinary user's PATH may lack. -u: no UUCP lock files, which an
     // ordinary user may not create.
-    std::string args[] = {"/usr/sbin/ser2net", "-n", "-d", "-u", "-c", config};
-    if (::access(args[0].c_str(), X_OK) != 0)
+    if (::access("/usr/sbin/ser2net", X_OK) != 0)
         throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
-    char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(),
-                    args[4].data(), args[5].data(), nullptr};
-    posix_spawn_file_actions_t files;
-    ::posix_spawn_file_actions_init(&files);
-    ::posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, m_log.c_str(),
-                                       O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
-    const int failed = ::posix_spawn(&m_pid, argv[0], &files, nullptr, argv, environ);
-    ::posix_spawn_file_actions_destroy(&files);
-    if (failed != 0)
+    std::string script =
+        "exec /usr/sbin/ser2net -n -d -u -c '" + config + "' >'" + m_log + "' 2>&1";
+    char shell[] = "/bin/sh", option[] = "-c";
+    char* argv[] = {shell, option, script.data(), nullptr};
+    if (::posix_spawn(&m_pid, argv[0], nullptr, nullptr, argv, environ) != 0)
         throw std::runtime_error("ser2net startet nicht.");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (!ListensOn(m_rawPort) || !ListensOn(m_rfc2217Port)) {
