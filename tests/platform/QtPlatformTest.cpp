@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 #include "base/Platform.h"
 #include "platform/FileDialogs.h"
+#include "platform/QtRegionalSettings.h"
 #include "platform/QtTranslations.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,16 @@ TEST_F(QtPlatformTest, QtsOwnTextsFollowAGermanDesktop) {
     ASSERT_NE(nullptr, translations) << "Qt's German translations are missing";
     EXPECT_EQ("Suchen in:", QCoreApplication::translate("QFileDialog", "Look in:"));
     EXPECT_EQ("Abbrechen", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+}
+
+TEST_F(QtPlatformTest, GermanDatesShowTheFullYearAndTimesAreReadBack) {
+    const QtRegionalSettings german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ("07.12.2026 09:05:30", german.FormatDateTime({2026, 12, 7, 9, 5, 30}));
+    const auto read = german.ParseDateTime("07.12.2026 09:05:30");
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ((std::vector<int>{2026, 12, 7, 9, 5, 30}),
+              (std::vector<int>{read->year, read->month, read->day, read->hour, read->minute,
+                                read->second}));
 }
 
 TEST_F(QtPlatformTest, SaveDialogCarriesTheOptionsAndCancelGivesNothing) {
