@@ -2,11 +2,9 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <fstream>
 #include <netinet/in.h>
 #include <spawn.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -17,28 +15,12 @@ extern char** environ;
 
 namespace {
 
-/// ser2net lives in /usr/sbin, which an ordinary user's PATH may lack.
-std::string Ser2netProgram() {
-    for (const char* path : {"/usr/sbin/ser2net", "/usr/bin/ser2net", "/usr/local/sbin/ser2net"})
-        if (::access(path, X_OK) == 0)
-            return path;
-    throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
-}
-
-/// Whether /proc/net/tcp has a listening socket on 127.0.0.1:port.
+/// Whether /proc/net/tcp has a socket listening on 127.0.0.1:port (state 0A, no peer).
 bool ListensOn(int port) {
+    char wanted[40];
+    std::snprintf(wanted, sizeof wanted, " 0100007F:%04X 00000000:0000 0A ", port);
     std::ifstream table("/proc/net/tcp");
-    std::string line;
-    char wanted[16];
-    std::snprintf(wanted, sizeof wanted, "0100007F:%04X", port);
-    while (std::getline(table, line)) {
-        std::istringstream fields(line);
-        std::string slot, local, remote, state;
-        fields >> slot >> local >> remote >> state;
-        if (local == wanted && state == "0A")
-            return true;
-    }
-    return false;
+    return std::string(std::istreambuf_iterator<char>(table), {}).find(wanted) != std::string::npos;
 }
 
 } // namespace
@@ -68,22 +50,18 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
                           << connector << "connection: &rfc2217\n"
                           << "    accepter: telnet(rfc2217),tcp,127.0.0.1," << m_rfc2217Port << '\n'
                           << connector;
-    // -u: no UUCP lock files, which an ordinary user may not create.
-    const std::string program = Ser2netProgram();
-    std::string args[] = {program, "-n", "-d", "-u", "-c", config};
-    char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(),
-                    args[4].data(), args[5].data(), nullptr};
-    posix_spawn_file_actions_t files;
-    ::posix_spawn_file_actions_init(&files);
-    ::posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, m_log.c_str(),
-                                       O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
-    const int failed = ::posix_spawn(&m_pid, argv[0], &files, nullptr, argv, environ);
-    ::posix_spawn_file_actions_destroy(&files);
-    if (failed != 0)
+    // In /usr/sbin, which an ordinary user's PATH may lack. -u: no UUCP lock files, which an
+    // ordinary user may not create.
+    if (::access("/usr/sbin/ser2net", X_OK) != 0)
+        throw std::runtime_error("ser2net fehlt (scripts/install-deps.sh installiert es).");
+    std::string script =
+        "exec /usr/sbin/ser2net -n -d -u -c '" + config + "' >'" + m_log + "' 2>&1";
+    char shell[] = "/bin/sh", option[] = "-c";
+    char* argv[] = {shell, option, script.data(), nullptr};
+    if (::posix_spawn(&m_pid, argv[0], nullptr, nullptr, argv, environ) != 0)
         throw std::runtime_error("ser2net startet nicht.");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!Listening()) {
+    while (!ListensOn(m_rawPort) || !ListensOn(m_rfc2217Port)) {
         if (std::chrono::steady_clock::now() > deadline ||
             ::waitpid(m_pid, nullptr, WNOHANG) != 0) {
             Kill();
@@ -97,10 +75,6 @@ Ser2net::Ser2net(const std::string& devicePath, const std::string& folder)
 
 Ser2net::~Ser2net() {
     Kill();
-}
-
-bool Ser2net::Listening() const {
-    return ListensOn(m_rawPort) && ListensOn(m_rfc2217Port);
 }
 
 void Ser2net::Kill() {

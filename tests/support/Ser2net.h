@@ -25,8 +25,6 @@ public:
     static int FreePort();
 
 private:
-    bool Listening() const;
-
     int m_rawPort = 0;
     int m_rfc2217Port = 0;
     pid_t m_pid = -1;
