@@ -396,7 +396,7 @@ MUTANTS = [
     # sim/
     M("sim-faulty-until", "sim/K417Simulator.cpp", "m_answers <= *m_faults.faultyUntil",
       "m_answers < *m_faults.faultyUntil", "the last faulty answer comes out right",
-      ["test_k417simulator", "test_networkport"]),
+      ["test_k417simulator", "test_sercom"]),
     M("sim-extra-byte-late", "sim/K417Simulator.cpp", "m_answers >= *m_faults.extraByteFrom",
       "m_answers > *m_faults.extraByteFrom", "the extra byte starts one answer late",
       ["test_k417simulator", "test_devicetransfer"]),

@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 
 namespace {
@@ -87,6 +88,15 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
     EXPECT_THAT(first.back(), StartsWith("Zeile"));
     EXPECT_EQ((Lines{"Rahmen 1", "Rahmen 2", "Rahmen 3", "Rahmen 4", "Rahmen 5", "Danach"}),
               PdfLines(path, 2));
+    // Lines start at the left margin of 20 mm = 56,7 pt (the right one is 15 mm).
+    const std::string command = "pdftotext -bbox -f 1 -l 1 '" + path + "' '" + path + ".html'";
+    ASSERT_EQ(0, std::system(command.c_str())) << command;
+    const std::string boxes = ReadBytes(path + ".html");
+    const auto at = boxes.find("xMin=\"");
+    ASSERT_NE(std::string::npos, at) << boxes;
+    double left = 0;
+    std::from_chars(boxes.data() + at + 6, boxes.data() + boxes.size(), left);
+    EXPECT_TRUE(left > 56.6 && left < 58.0) << left;
 }
 
 TEST_F(ReportPdfTest, WithoutPrinterTheUserMaySaveAPdfInstead) {
