@@ -59,6 +59,30 @@ TEST_F(FileContentTest, LinksStayAndTheirTargetsGetTheContentWithItsMode) {
     EXPECT_EQ("kurz", ReadBytes(target));
 }
 
+TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "only an ordinary user is bound by the owner's and the folder's rights";
+    // Writable by the group, not by its owner: the system refuses the owner.
+    const std::string groupOnly = PathOf("gruppe.par");
+    WriteBytes(groupOnly, "alt");
+    fs::permissions(groupOnly, fs::perms(0464));
+    EXPECT_EQ("Zugriff verweigert.", ReplaceFileContent(groupOnly, "neu").Failure());
+    EXPECT_EQ("alt", ReadBytes(groupOnly));
+
+    // A folder that takes no new file: the file is overwritten where it is.
+    const fs::path folder = Dir() / "fest";
+    fs::create_directory(folder);
+    const std::string path = (folder / "a.par").string();
+    WriteBytes(path, "alt");
+    fs::permissions(folder, fs::perms(0555));
+    EXPECT_EQ("", ReplaceFileContent(path, "neu").Failure());
+    EXPECT_EQ("neu", ReadBytes(path));
+    EXPECT_EQ("Zugriff verweigert.",
+              ReplaceFileContent((folder / "b.par").string(), "neu").Failure());
+    fs::permissions(folder, fs::perms(0755));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
 TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {
     // Run as the super-user, a rename over /dev/null would replace the system's device.
     fs::create_symlink("/dev/null", PathOf("null"));
