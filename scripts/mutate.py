@@ -223,7 +223,7 @@ MUTANTS = [
       "a settings file with no units is refused", ["test_programstart", "test_catalogue"]),
     M("app-notify-off", "app/cNivolantis.cpp",
       "    if (!EnableNotify())\n        return;\n", "",
-      "views are notified while notification is off", ["test_programstart", "test_devicetransfer"]),
+      "views are notified while notification is off", ["test_catalogue", "test_programstart"]),
     M("app-units-off-by-one", "app/cNivolantis.cpp", "for (int i = 0; i < ToInt16(*number); ++i)",
       "for (int i = 0; i <= ToInt16(*number); ++i)", "one unit too many read",
       ["test_programstart", "test_catalogue"]),

@@ -75,6 +75,13 @@ TEST_F(CatalogueTest, EachEditNotifiesEveryViewInOrderAndAFailingOneIsReportedOn
     EXPECT_EQ(3, std::count(errors.begin(), errors.end(), '\n'))
         << "standard error hears of every failure:\n"
         << errors;
+
+    log.clear(); // a file or device transfer edits with notification off
+    app->setEnableNotify(false);
+    app->Data("Ausgang").Ranges("Stellbereich").SetRangeEnd(19.0);
+    app->Notify();
+    app->setEnableNotify(true);
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(CatalogueTest, AViewIsNotifiedOnlyWhileItsRegistrationLives) {
