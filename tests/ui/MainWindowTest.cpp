@@ -14,8 +14,6 @@
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <filesystem>
 #include <functional>
@@ -31,9 +29,14 @@ protected:
     void Choose(const char* list, int index) { Find<QComboBox>(list)->setCurrentIndex(index); }
 };
 
-TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
+TEST_F(MainWindowTest, FieldsTellTheirLimitsTakeReformatOrRefuseEntriesAndShowVoltsAsHalf) {
     OpenMain();
+    EXPECT_EQ("0 … 255", Tip("txtFilter"));
+    EXPECT_EQ("0 … 255 s", Tip("txtDelay_3"));
+    EXPECT_EQ("0,00 … 20,00 mA", Tip("txtOutEnd"));
     Find<QRadioButton>("optOutSignal_1")->click(); // the output in volts: half the current
+    EXPECT_EQ("10,00", Text("txtOutEnd"));
+    EXPECT_EQ("0,00 … 10,00 V", Tip("txtOutEnd"));
     struct Entry {
         const char* field;
         QString typed, shown;
@@ -68,6 +71,8 @@ TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
         EXPECT_TRUE(e.stored());
     }
     EXPECT_EQ("Becken 7", Text("txtAnlagenkennzeichen"));
+    Find<QRadioButton>("optOutSignal_0")->click();
+    EXPECT_EQ("10,00", Text("txtOutEnd")) << "5 V entered are 10 mA";
 
     Find("txtFilter")->setFocus();
     Find("txtFilter")->setText("9");
@@ -79,62 +84,7 @@ TEST_F(MainWindowTest, EntriesAreTakenReformattedOrRefusedAndRestored) {
     EXPECT_TRUE(password->isChecked());
 }
 
-TEST_F(MainWindowTest, TheVoltViewShowsHalfTheCurrentAndFieldsTellTheirLimits) {
-    OpenMain();
-    EXPECT_EQ("0 … 255", Tip("txtFilter"));
-    EXPECT_EQ("0 … 255 s", Tip("txtDelay_3"));
-    EXPECT_EQ("0,00 … 20,00 mA", Tip("txtOutEnd"));
-    Find<QRadioButton>("optOutSignal_1")->click();
-    EXPECT_EQ("10,00", Text("txtOutEnd"));
-    EXPECT_EQ("0,00 … 10,00 V", Tip("txtOutEnd"));
-
-    Find<QRadioButton>("optOutSignal_0")->click();
-    EXPECT_EQ("20,00", Text("txtOutEnd"));
-}
-
-TEST_F(MainWindowTest, TabWalksEachPageTopToBottomLeftToRight) {
-    OpenMain();
-    Find<QRadioButton>("optLinart_1")->click(); // the table editor takes part
-    const QStringList pages[] = {
-        {"cmbLimitFunction_0", "txtUL_0", "txtLL_0", "cmbPumpSwap_0", "cmbRelayFunction_0",
-         "cmbOnError_0", "txtDelay_0", "cmbLimitFunction_1"},
-        {"optLinart_1", "txtStützpunkte", "grdXY", "txtX", "txtY"},
-    };
-    auto* tabs = Find<QTabWidget>("SSTab1");
-    for (int page = 0; page < 2; ++page) {
-        tabs->setCurrentIndex(page + 1);
-        Find<QWidget>(pages[page].front())->setFocus();
-        QStringList walked{QApplication::focusWidget()->objectName()};
-        while (walked.size() < pages[page].size()) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            walked << QApplication::focusWidget()->objectName();
-        }
-        EXPECT_EQ(pages[page], walked) << "page " << page + 2;
-    }
-}
-
-TEST_F(MainWindowTest, ToolbarCommandsAnswerTheirAcceleratorsAndShortcuts) {
-    OpenMain();
-    auto* toolbar = Find<QToolBar>("Toolbar1");
-    QStringList accelerators;
-    for (QAction* action : toolbar->actions())
-        accelerators << QKeySequence::mnemonic(
-                            qobject_cast<QToolButton*>(toolbar->widgetForAction(action))->text())
-                            .toString();
-    EXPECT_EQ(QStringList({"Alt+N", "Alt+R", "Alt+Ö", "Alt+H", "Alt+K", "Alt+I", "Alt+L", "Alt+V",
-                           "Alt+O", "Alt+T"}),
-              accelerators);
-
-    // A button's accelerator clicks it after a short animation.
-    dialogs->Answer(std::nullopt);
-    QTest::keyClick(main.get(), Qt::Key_Odiaeresis, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs->Requests().empty(); }, 2000))
-        << "Alt+Ö opens a file";
-    QTest::keyClick(main.get(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !main->isVisible(); }, 2000)) << "Ctrl+Q ends";
-}
-
-TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPositionWhichCutsWhatNoLongerFits) {
+TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPositionWhichCutsWhatNoLongerFitsAndTheUnit) {
     OpenMain();
     Choose("cmbSComma", 2);
     Enter("txtSEnd", "12,5");
@@ -155,14 +105,8 @@ TEST_F(MainWindowTest, ScaleFieldsFollowTheCommaPositionWhichCutsWhatNoLongerFit
     Find("txtSEnd")->setFocus(); // tabbing through takes what is shown: no refusal
     Find("txtSBegin")->setFocus();
     EXPECT_EQ(9.9999f, R("Grenzwerte", "Grenzwert1").GetRangeEnd());
-}
 
-TEST_F(MainWindowTest, NewUnitReachesTheScaledParametersAndEveryLabel) {
-    OpenMain();
-    Choose("cmbSUnit", 2);
-    // The model carries the unit to every scaled value; samples show the window uses it.
-    EXPECT_EQ("m", P("Linearisierung", "Y24").Unit());
-    EXPECT_EQ("mA", R("Eingang", "Messbereich").RangeEnd().Unit());
+    Choose("cmbSUnit", 2); // a new unit reaches every label
     for (int i = 0; i <= 12; ++i)
         EXPECT_EQ("m", Find<QLabel>("lblUnit_" + QString::number(i))->text()) << i;
 }
@@ -200,7 +144,7 @@ TEST_F(MainWindowTest, VariantDisablesWhatTheDeviceLacks) {
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").Value());
 }
 
-TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
+TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabsAndEndedWindowsHearNoMoreChanges) {
     auto visible = [this](const QString& commandLine) {
         frmMain window(*app, commandLine);
         auto* tabs = window.findChild<QTabWidget*>("SSTab1");
@@ -212,14 +156,8 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabs) {
     EXPECT_EQ("11111000", visible(""));
     EXPECT_EQ("11111001", visible("3"));
     EXPECT_EQ("11111111", visible("x3 -2a 1"));
-}
-
-TEST_F(MainWindowTest, AWindowThatEndedHearsNoMoreChanges) {
-    { const frmMain gone(*app, ""); }
     EXPECT_TRUE(app->Views().empty());
-    P("Eingang", "Filter").setValue(7.0); // would reach the freed window
-    OpenMain();
-    EXPECT_EQ((std::vector<View*>{main.get()}), app->Views());
+    P("Eingang", "Filter").setValue(7.0); // would reach a freed window
 }
 
 TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
@@ -299,7 +237,7 @@ TEST_F(MainWindowTest, SaveRefusedByTheModelCheckLeavesTheDiskUntouched) {
         << "only NivoConfig.ini";
 }
 
-TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
+TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThemAlsoByShortcut) {
     OpenMain();
     EXPECT_EQ("Keine Verbindung", main->findChild<QLabel*>("StatusBar1_Panel1")->text());
     EXPECT_EQ("NivoConfig []", main->windowTitle());
@@ -337,49 +275,39 @@ TEST_F(MainWindowTest, UnsavedEditsAreMarkedAndGoOnlyWhenTheUserLetsThem) {
     EXPECT_EQ("Beschreibung1", Text("txtDescription_0"));
     EXPECT_EQ("NivoConfig [" + file + "]*", main->windowTitle()) << "the defaults are no file";
 
-    AskToSave(MsgAnswer::No); // "Nein" throws the edits away
+    AskToSave(MsgAnswer::No); // "Nein" throws the edits away; Alt+Ö is "Öffnen"
     dialogs->Answer(file);
-    Run("Open");
-    EXPECT_EQ("Tank 3", Text("txtDescription_0"));
+    QTest::keyClick(main.get(), Qt::Key_Odiaeresis, Qt::AltModifier); // clicked after an animation
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Text("txtDescription_0") == "Tank 3"; }, 2000));
     EXPECT_EQ("NivoConfig [" + file + "]", main->windowTitle());
     Enter("txtBenutzername", "Huber");
     AskToSave(MsgAnswer::No);
-    main->close();
-    EXPECT_FALSE(main->isVisible());
+    QTest::keyClick(main.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !main->isVisible(); }, 2000)) << "Ctrl+Q ends";
 }
 
-TEST_F(MainWindowTest, SplashShowsTheAddressBlockWithEmptyLinesForMissingKeys) {
+TEST_F(MainWindowTest, SplashShowsTheAddressBlockAndInfoTakesTheFocusUntilAKey) {
     WriteBytes(PathOf("NivoConfig.ini"), "[Firma]\r\nName=Pegel AG\r\nOrt=Talheim\r\n");
     frmSplash splash;
     splash.Fill(SettingsFiles::ForUser());
     auto label = [&splash](const char* name) { return splash.findChild<QLabel*>(name)->text(); };
-    EXPECT_EQ("Pegel AG\n\nTalheim\n\n\n\n", label("lblCompany"));
+    EXPECT_EQ("Pegel AG\n\nTalheim\n\n\n\n", label("lblCompany")) << "missing keys: empty lines";
     splash.ShowDeviceVersion(app->FirmwareID()); // once the application object exists
     EXPECT_EQ("Geräteversion:\n'K417 V2.1'", label("lblStatus"));
     splash.show();
     QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_FALSE(splash.isVisible()) << "a click on the background closes it";
-}
 
-TEST_F(MainWindowTest, InfoTakesTheFocusStaysAboveAndAnyKeyOrClickClosesIt) {
     OpenMain();
-    const std::function<void(frmSplash&)> closers[] = {
-        [](frmSplash&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_A); },
-        [](frmSplash& info) {
-            QTest::mouseClick(info.findChild<QLabel*>("imgLogo"), Qt::LeftButton);
-        }};
-    for (const auto& close : closers) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed one
-        Run("Info");
-        QPointer<frmSplash> info = main->findChild<frmSplash*>();
-        ASSERT_TRUE(info);
-        EXPECT_TRUE(QTest::qWaitFor([&info] { return QApplication::focusWidget() == info.data(); }))
-            << "it has the keyboard";
-        EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
-        EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
-        close(*info);
-        EXPECT_TRUE(!info || !info->isVisible());
-    }
+    Run("Info");
+    QPointer<frmSplash> info = main->findChild<frmSplash*>();
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(QTest::qWaitFor([&info] { return QApplication::focusWidget() == info.data(); }))
+        << "it has the keyboard";
+    EXPECT_EQ(main.get(), info->parentWidget()) << "kept above the main window";
+    EXPECT_TRUE(info->windowFlags().testFlag(Qt::Dialog)) << "a framed window";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_TRUE(!info || !info->isVisible());
 }
 
 } // namespace
