@@ -20,8 +20,7 @@
 
 /// What the main window showed at one moment of a device operation.
 struct WindowMoment {
-    bool toolbar, pages, bar;
-    int barValue;
+    bool toolbar, pages;
     QString panel;      ///< the port panel of the status bar
     bool cancelOffered; ///< "Abbrechen" beside the bar
     bool busy;          ///< the application refused a second device exchange
@@ -34,10 +33,9 @@ public:
     WindowWatch(const frmMain& window, const cNivolantis& app) : m_window(window), m_app(app) {}
 
     void ProcessEvents() override {
-        auto* bar = m_window.findChild<QProgressBar*>("ProgressBar1");
         seen.push_back({m_window.findChild<QToolBar*>("Toolbar1")->isEnabled(),
-                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(), bar->isVisible(),
-                        bar->value(), m_window.findChild<QLabel*>("StatusBar1_Panel1")->text(),
+                        m_window.findChild<QTabWidget*>("SSTab1")->isEnabled(),
+                        m_window.findChild<QLabel*>("StatusBar1_Panel1")->text(),
                         m_window.findChild<QPushButton*>("cmdAbbrechen")->isVisible(),
                         m_app.DeviceBusy()});
         if (action)

