@@ -54,8 +54,19 @@ protected:
     K417Device::EepromImage device;
 };
 
-TEST_F(ServicePagesTest, ACancelledOrUnansweredGridReadKeepsTheOtherCells) {
+TEST_F(ServicePagesTest, TheEepromGridIsReadShownEditedCopiedWrittenAndExported) {
     Open();
+    const std::string file = PathOf("grid.eep");
+    const std::string refused = "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n";
+    RunAnswered("Command4", refused + "Es wurde nichts ins Gerät geschrieben.",
+                MsgIcon::Exclamation, "Internes EEPROM");
+    dialogs->Answer(QString::fromStdString(file));
+    RunAnswered("Command7", refused + "Es wurde keine Datei geschrieben.", MsgIcon::Exclamation,
+                "Internes EEPROM");
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ("", sim.Received()) << "empty cells stop writing and export";
+
+    // A cancelled or partly unanswered read keeps the cells not read.
     SelectCell(0x123);
     Enter("txtEEPROM", "7");
     CancelAfter('c', 100);
@@ -64,7 +75,6 @@ TEST_F(ServicePagesTest, ACancelledOrUnansweredGridReadKeepsTheOtherCells) {
     EXPECT_EQ("", Cell(0));
     EXPECT_EQ("7", Cell(0x123));
     ExpectCommandsWereOff(true);
-
     sim.SetFaults({.noAnswerFrom = 256});
     const int answered = sim.CommandCount('c') + 256;
     int skippedFor = 0; // each unanswered request lets its time-out pass at once
@@ -79,19 +89,16 @@ TEST_F(ServicePagesTest, ACancelledOrUnansweredGridReadKeepsTheOtherCells) {
                 "Ihre Zellen zeigen weiter den alten Text.",
                 MsgIcon::Exclamation, "Internes EEPROM");
     EXPECT_EQ("0A", Cell(0x10));
-    EXPECT_EQ("7", Cell(0x123)) << "an unanswered cell keeps its text";
+    EXPECT_EQ("7", Cell(0x123));
     ExpectCommandsWereOff(true);
-}
 
-TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAloneAndEscStopsTheWriting) {
-    Open();
+    sim.SetFaults({});
     Run("Command3");
     EXPECT_EQ("1F", Grid()->verticalHeaderItem(31)->text());
     SelectCell(0x1AB);
     EXPECT_EQ("0x1AB =", Find<QLabel>("lblEEPROM")->text());
     SelectCell(0x10);
     EXPECT_EQ("0A", Text("txtEEPROM"));
-
     Enter("txtEEPROM", "1ff");
     EXPECT_EQ("0A", Cell(0x10));
     EXPECT_EQ("'1ff' nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.",
@@ -113,6 +120,10 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAloneAndEscStopsT
     EXPECT_TRUE(sim.Eeprom() == expected) << "exactly the edited byte changed";
     EXPECT_EQ(marks, sim.CommandCount('B')) << "no series marks around the writing";
     ExpectCommandsWereOff(true);
+    dialogs->Answer(QString::fromStdString(file));
+    Run("Command7");
+    EXPECT_EQ("Intel Hex-File speichern.", dialogs->Requests().back().options.title);
+    EXPECT_EQ(expected, *EepromHexFile::Read(ReadBytes(file))) << "what eeprom-write takes";
 
     const int before = sim.CommandCount('L');
     bool pressed = false;
@@ -125,33 +136,9 @@ TEST_F(ServicePagesTest, ACellIsShownEditedCopiedAndWrittenBackAloneAndEscStopsT
     };
     Run("Command4");
     ASSERT_EQ(1u, Recorder().Messages().size());
-    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Gerät Schreiben abgebrochen.\r\n"));
+    EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Gerät Schreiben abgebrochen.\r\n"))
+        << "Esc stops the writing";
     Recorder().Clear();
-}
-
-TEST_F(ServicePagesTest, EmptyCellsStopWriteAndExportAndAReadGridExportsThirtyThreeRecords) {
-    std::iota(device.begin(), device.begin() + 16, std::uint8_t{0});
-    sim.SetEeprom(device);
-    Open();
-    const std::string file = PathOf("grid.eep");
-    const std::string refused = "Die Zelle 0x0 enthält keinen Hexadezimalwert von 0 bis FF.\r\n";
-    RunAnswered("Command4", refused + "Es wurde nichts ins Gerät geschrieben.",
-                MsgIcon::Exclamation, "Internes EEPROM");
-    dialogs->Answer(QString::fromStdString(file));
-    RunAnswered("Command7", refused + "Es wurde keine Datei geschrieben.", MsgIcon::Exclamation,
-                "Internes EEPROM");
-    EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_EQ("", sim.Received());
-
-    Run("Command3");
-    dialogs->Answer(QString::fromStdString(file));
-    Run("Command7");
-    EXPECT_EQ("Intel Hex-File speichern.", dialogs->Requests().back().options.title);
-    const QStringList lines =
-        QString::fromStdString(ReadBytes(file)).split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(33, lines.size());
-    EXPECT_EQ(":10000000000102030405060708090A0B0C0D0E0F78", lines.front());
-    EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(file))) << "what eeprom-write takes";
 }
 
 TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndACancelledScanKeepsTheList) {
@@ -234,10 +221,6 @@ protected:
             lines << list->item(i)->text();
         return lines;
     }
-    bool FlashHoldsFirmware() {
-        const auto flash = sim.Flash();
-        return std::equal(firmware.begin(), firmware.end(), flash.begin());
-    }
     /// Clicks "Firmware schreiben" on the file, answering the question about a backup and where.
     void WriteFirmware(MsgAnswer backup, const std::string& backupFile = "") {
         dialogs->Answer(QString::fromStdString(firmwareFile));
@@ -257,8 +240,27 @@ protected:
     std::string firmwareFile;
 };
 
-TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterruptIt) {
+TEST_F(FirmwarePageTest, ReadingSavesAFileOrNoneAndWritingOffersABackupAndCannotBeInterrupted) {
     Open();
+    const std::string file = PathOf("aus-geraet.hex");
+    dialogs->Answer(QString::fromStdString(file));
+    CancelAfter('s', 100);
+    RunAnswered("cmdFirmware1",
+                "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
+                MsgIcon::Information, "Firmware-Update");
+    EXPECT_EQ("Auslesen abgebrochen, die Datei '" + QString::fromStdString(file) +
+                  "' wurde nicht gespeichert.",
+              Lines().back());
+    ExpectCommandsWereOff(true);
+    dialogs->Answer(QString::fromStdString(file));
+    Run("cmdFirmware1");
+    EXPECT_EQ("Firmwaredatei speichern", dialogs->Requests().back().options.title);
+    EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
+              Lines().back());
+    EXPECT_TRUE(std::filesystem::exists(file));
+    ExpectCommandsWereOff(true);
+
+    sim.ClearReceived();
     WriteFirmware(MsgAnswer::Cancel);
     EXPECT_EQ("", sim.Received());
     EXPECT_EQ(QStringList{"Firmware-Update abgebrochen, es wurde nichts übertragen."}, Lines());
@@ -268,7 +270,8 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterr
     EXPECT_EQ(QString::fromStdString(backup), dialogs->Requests().back().options.fileName)
         << "beside the firmware, with date and time";
     EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(backup)));
-    EXPECT_TRUE(FlashHoldsFirmware());
+    const auto flash = sim.Flash();
+    EXPECT_TRUE(std::equal(firmware.begin(), firmware.end(), flash.begin()));
     const QStringList lines = Lines();
     ASSERT_GE(lines.size(), 5);
     EXPECT_EQ("EEPROM-Daten in Datei '" + QString::fromStdString(backup) + "' gesichert.",
@@ -300,28 +303,6 @@ TEST_F(FirmwarePageTest, WritingOffersTheEepromBackupFirstAndClosingCannotInterr
               "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
               refusal->text());
     EXPECT_TRUE(main->close()) << "afterwards closing ends at once";
-}
-
-TEST_F(FirmwarePageTest, ReadingSavesTheDeviceFirmwareOrNothingWhenCancelled) {
-    Open();
-    const std::string file = PathOf("aus-geraet.hex");
-    dialogs->Answer(QString::fromStdString(file));
-    CancelAfter('s', 100);
-    RunAnswered("cmdFirmware1",
-                "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
-                MsgIcon::Information, "Firmware-Update");
-    EXPECT_EQ("Auslesen abgebrochen, die Datei '" + QString::fromStdString(file) +
-                  "' wurde nicht gespeichert.",
-              Lines().back());
-    ExpectCommandsWereOff(true);
-
-    dialogs->Answer(QString::fromStdString(file));
-    Run("cmdFirmware1");
-    EXPECT_EQ("Firmwaredatei speichern", dialogs->Requests().back().options.title);
-    EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
-              Lines().back());
-    EXPECT_TRUE(std::filesystem::exists(file));
-    ExpectCommandsWereOff(true);
 }
 
 } // namespace
