@@ -8,19 +8,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <unistd.h>
 
 namespace {
 
-int g_messages = 0;
-
-class CountingMessages : public MessageService {
+class SilentMessages : public MessageService {
 public:
-    void ShowMessage(const std::string&, MsgIcon, const std::string&) override { ++g_messages; }
+    void ShowMessage(const std::string&, MsgIcon, const std::string&) override {}
     MsgAnswer Ask(const std::string&, MsgButtons, const std::string&) override {
-        ++g_messages;
         return MsgAnswer::Yes;
     }
 };
@@ -58,7 +54,7 @@ namespace FuzzPlatform {
 void Install(bool german) {
     static bool installed = false;
     if (!installed) {
-        Platform::Install(std::make_unique<CountingMessages>());
+        Platform::Install(std::make_unique<SilentMessages>());
         Platform::Install(std::make_unique<SteppingClock>());
         ProgramInfo program;
         program.folder = Folder().string();
@@ -76,19 +72,8 @@ void UseGerman(bool german) {
         Platform::Install(std::make_unique<StandardRegionalSettings>("."));
 }
 
-int TakeMessageCount() {
-    const int count = g_messages;
-    g_messages = 0;
-    return count;
-}
-
 std::string PathOf(const std::string& name) {
     return (Folder() / name).string();
-}
-
-void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 void Check(bool condition, const char* what) {

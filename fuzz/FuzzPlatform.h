@@ -13,12 +13,8 @@ namespace FuzzPlatform {
 void Install(bool german = true);
 /// Switches the decimal separator ("," German, "." English) for the next conversions.
 void UseGerman(bool german);
-/// Messages shown since the last call.
-int TakeMessageCount();
 /// A file path in the process's own temporary folder.
 std::string PathOf(const std::string& name);
-/// Writes bytes into a file, replacing it.
-void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 /// Aborts with the text when `condition` is false, so that libFuzzer keeps the input.
 void Check(bool condition, const char* what);
 

@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the regional settings the file is read under.
     FuzzPlatform::UseGerman(size == 0 || (data[0] & 1) == 0);
     const std::string input = FuzzPlatform::PathOf("input.par");
-    FuzzPlatform::WriteFile(input, size ? data + 1 : data, size ? size - 1 : 0);
+    std::ofstream(input, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data) + (size > 0),
+               static_cast<std::streamsize>(size - (size > 0)));
 
     cNivolantis app(settings);
     app.ReadIni(input);
@@ -32,6 +34,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     if (!app.TestData())
         app.WriteIni(FuzzPlatform::PathOf("output.par"));
-    FuzzPlatform::TakeMessageCount();
     return 0;
 }

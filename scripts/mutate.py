@@ -334,7 +334,7 @@ MUTANTS = [
     # cli/
     M("cli-usage-exit", "cli/main.cpp", "return code == 0 ? kExitOk : kExitUsage;",
       "return code == 0 ? kExitOk : kExitFailed;", "usage errors exit with 1 instead of 2",
-      ["test_cli", "test_programs"]),
+      ["test_cli"]),
     M("cli-port-default", "cli/CliContext.cpp", "equals == std::string::npos ? 1 :",
       "equals == std::string::npos ? 0 :", "--port without COMn= is refused instead of COM1",
       ["test_cli_device", "test_cli"]),
@@ -345,7 +345,7 @@ MUTANTS = [
     M("cli-demo-port", "cli/CliContext.cpp",
       "App().SerCom().setPortPath(1, m_demoDevice->PortPath());",
       "App().SerCom().setPortPath(2, m_demoDevice->PortPath());",
-      "--demo puts the simulated device on COM2", ["test_cli_device", "test_programs"]),
+      "--demo puts the simulated device on COM2", ["test_cli_device", "test_cli"]),
     M("cli-variant-mask", "cli/CliContext.cpp",
       "App().setHardwareVariante(serCom.getBufferByte() & Configuration::kVariantMask);",
       "App().setHardwareVariante(serCom.getBufferByte());",
@@ -385,7 +385,7 @@ MUTANTS = [
       ["test_cli_device"]),
     M("cli-save-port-default", "cli/PortSettingCommand.cpp",
       '(path.empty() ? "Vorgabe" : path)', '(path.empty() ? path : "Vorgabe")',
-      "save-port names the default for a path and the path for the default", ["test_cli_settings"]),
+      "save-port names the default for a path and the path for the default", ["test_cli"]),
     M("cli-connect-quiet", "cli/DeviceCommands.cpp",
       "const bool found = context.ConnectDevice(context.args.verbose);",
       "const bool found = context.ConnectDevice(!context.args.verbose);",
@@ -405,7 +405,7 @@ MUTANTS = [
     M("sim-variant-ignored", "sim/nivosim.cpp",
       "image[K417Device::kVariantAddress] = static_cast<std::uint8_t>(*options.variant);",
       "image[K417Device::kVariantAddress + 1] = static_cast<std::uint8_t>(*options.variant);",
-      "nivosim --variant writes the byte after the variant", ["test_programs", "test_cli_device"]),
+      "nivosim --variant writes the byte after the variant", ["test_cli", "test_cli_device"]),
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase

@@ -113,20 +113,15 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyAndKeepItsOtherKeys) {
 }
 
 TEST(ProgramInfoTest, TheUsersSettingsFolderFollowsXdgConfigHomeElseHome) {
-    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string keptXdg = savedXdg ? savedXdg : "";
-    ::setenv("HOME", ::getenv("HOME") ? ::getenv("HOME") : "/root", 1);
-    const std::string home = ::getenv("HOME");
-
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = saved ? saved : "";
+    ::setenv("HOME", "/home/erika", 1);
     ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-test", 1);
-    EXPECT_EQ("/tmp/xdg-test", ProgramInfo::OfRunningExecutable().configHome);
     EXPECT_EQ("/tmp/xdg-test/NivoConfig/NivoConfig.ini",
               SettingsFiles::UserFile(ProgramInfo::OfRunningExecutable()));
     ::setenv("XDG_CONFIG_HOME", "relativ", 1); // not absolute: ignored
-    EXPECT_EQ(home + "/.config", ProgramInfo::OfRunningExecutable().configHome);
-
-    if (savedXdg)
-        ::setenv("XDG_CONFIG_HOME", keptXdg.c_str(), 1);
+    EXPECT_EQ("/home/erika/.config", ProgramInfo::OfRunningExecutable().configHome);
+    saved ? ::setenv("XDG_CONFIG_HOME", kept.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

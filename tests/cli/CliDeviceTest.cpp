@@ -7,7 +7,13 @@
 #include "support/CoreTest.h"
 #include "support/PortMap.h"
 
+#include <gmock/gmock.h>
+
 #include <map>
+#include <numeric>
+
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -169,6 +175,49 @@ TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
                    ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + held.SlavePath() +
                    ", aus den Einstellungen, Schnittstelle wird bereits verwendet.\n",
                CliCase::Starts});
+}
+
+// The firmware and EEPROM commands: steps on standard output, failures on standard error and in
+// the exit code. The texts themselves belong to the transfers and their tests.
+TEST_F(CliDeviceTest, FirmwareIsWrittenAndReadBackWithFailuresOnStandardError) {
+    const std::string file = PathOf("fw.hex"), back = PathOf("zurueck.hex");
+    WriteBytes(file, ":0400000001020304F2\r\n:00000001FF\r\n");
+    CliResult write = RunCli(OnCom1() + "firmware-write " + Quote(file));
+    EXPECT_EQ(0, write.exitCode) << write.out << write.err;
+    EXPECT_THAT(write.out, StartsWith("Datei '" + file + "' geöffnet (4 Bytes).\nBootloader"));
+    EXPECT_EQ("", write.err) << "no progress display without a terminal";
+    ASSERT_EQ(0, RunCli(OnCom1() + "firmware-read --size 4 -o " + Quote(back)).exitCode);
+    EXPECT_EQ(":1000000001020304FFFFFFFFFFFFFFFFFFFFFFFFF2\r\n", ReadBytes(back).substr(0, 45));
+
+    sim.SetFaults({.wrongFlashEchoAt = 2});
+    CliResult echo = RunCli(OnCom1() + "firmware-write " + Quote(file));
+    EXPECT_EQ(1, echo.exitCode);
+    EXPECT_THAT(echo.err, StartsWith("Fehler beim Flash schreiben auf Blockadresse 0. "));
+    EXPECT_THAT(echo.out, EndsWith("Geräte-Reset durchführen.\n"));
+}
+
+// The dump's format is the dump file's own test; here it goes from the device and back.
+TEST_F(CliDeviceTest, EepromDumpIsReadAndWrittenBackAndCellsThatFailAreNamed) {
+    K417Device::EepromImage image;
+    std::iota(image.begin(), image.end(), std::uint8_t{3});
+    sim.SetEeprom(image);
+    const std::string dump = PathOf("e.eep");
+    ASSERT_EQ(0, RunCli(OnCom1() + "eeprom-read -o " + Quote(dump)).exitCode);
+    EXPECT_EQ(":10000000030405060708090A0B0C0D0E0F10111248\r\n", ReadBytes(dump).substr(0, 45));
+
+    sim.SetEeprom({});
+    ASSERT_EQ(0, RunCli(OnCom1() + "eeprom-write " + Quote(dump)).exitCode);
+    EXPECT_TRUE(image == sim.Eeprom());
+
+    sim.SetFaults({.wrongEchoAt = 0x64});
+    CliResult write = RunCli(OnCom1() + "eeprom-write " + Quote(dump));
+    EXPECT_EQ(1, write.exitCode);
+    EXPECT_EQ("Diese EEPROM-Adressen konnten nicht geschrieben werden: 0x64.\n", write.err);
+
+    sim.SetFaults({.hangUpAfter = 1 + 2 + 3 * 100 + 1}); // search, "B" 0, cells 0 to 99
+    CliResult read = RunCli(OnCom1() + "eeprom-read -o " + Quote(PathOf("f.eep")));
+    EXPECT_EQ(1, read.exitCode);
+    EXPECT_EQ("Das Gerät hat diese EEPROM-Adressen nicht beantwortet: 0x64 bis 0x1FF.\n", read.err);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
 
+#include <utility>
+
 namespace {
 
 /// Every case starts from the German defaults in d.par.
@@ -29,6 +31,9 @@ protected:
     std::string file; ///< d.par, quoted for the shell
 };
 
+/// The window program answers on a machine without a display, as over a remote shell.
+const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb";
+
 } // namespace
 
 TEST_F(CliTest, DefaultsAreAParameterFileInTheRegionalNumberFormat) {
@@ -52,9 +57,10 @@ TEST_F(CliTest, SetAppliesLikeTheFieldsAndGetPrintsOnePerLine) {
                0, CliCase::Out, "500,5\n400\n1\nTank 7\n"});
 }
 
-// Usage errors exit with 2, refusals and failures with 1; neither writes a file.
+// Usage errors exit with 2, refusals and failures with 1; neither writes nor loses a file.
 TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
-    const std::string out = " -o " + Quote(PathOf("x.par"));
+    const std::string out = " -o " + Quote(PathOf("x.par")), precious = PathOf("precious.txt");
+    WriteBytes(precious, "keep");
     const CliCase refusals[] = {
         {"get x.par", 2, CliCase::Err,
          "nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n"},
@@ -76,10 +82,25 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
         {"check " + Quote(PathOf("fehlt.par")), 1, CliCase::Err, "", CliCase::Contains},
         {"--settings " + Quote(PathOf("keine.ini")) + " defaults" + out, 1, CliCase::Err,
          "Fehler beim Programmstart in Modul 'basMain': \n", CliCase::Starts},
+        // the other programs
+        {"--variant 300", 2, CliCase::Err,
+         "nivosim: --variant: 300 liegt nicht im Bereich 0 bis 255.\n", CliCase::Starts,
+         NIVOSIM_PATH},
+        {"--save-eeprom /no/such/dir/e.bin", 1, CliCase::Err,
+         "nivosim: --save-eeprom: Ordner /no/such/dir gibt es nicht.\n", CliCase::Whole,
+         NIVOSIM_PATH},
+        {"--link '" + precious + "'", 1, CliCase::Err, "kein Link eines früheren Laufs",
+         CliCase::Contains, NIVOSIM_PATH},
+        {"--demo --screenshots", 2, CliCase::Err,
+         "NivoConfig: --screenshots: Wert fehlt.\nHilfe: NivoConfig --help\n", CliCase::Whole,
+         NIVOCONFIG_PATH, kNoDisplay},
+        {"foo", 2, CliCase::Err, "'foo' ist nicht erlaubt", CliCase::Contains, NIVOBENCH_PATH},
+        {"foo", 2, CliCase::Out, "" /* no figure measured */, CliCase::Whole, NIVOBENCH_PATH},
     };
     for (const CliCase& row : refusals)
         ExpectCli(row);
     EXPECT_FALSE(std::filesystem::exists(PathOf("x.par")));
+    EXPECT_EQ("keep", ReadBytes(precious));
 }
 
 TEST_F(CliTest, HandEditedFilesAreCheckedAndRefusedWhenUnreadable) {
@@ -118,22 +139,65 @@ TEST_F(CliTest, ListShowsEveryValueInTheScaleUnitWithWhatItAllows) {
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {
     const std::string changed = Set("c.par", "Eingang/Filter=17"), back = Quote(PathOf("r.par"));
-    const CliCase demo[] = {
-        {"--demo connect", 0, CliCase::Out, "COM1: NIVOLANTIS", CliCase::Starts},
-        {"--demo write " + changed, 0, CliCase::Err, "Gerät schreiben beendet.\n"},
-        {"--demo read -o " + back, 0, CliCase::Err, "", CliCase::Contains},
-        // a fresh demo device holds the defaults
-        {"get " + back + " Eingang/Filter", 0, CliCase::Out, "2\n"},
-    };
-    for (const CliCase& row : demo)
-        ExpectCli(row);
+    ExpectCli({"--demo connect", 0, CliCase::Out, "COM1: NIVOLANTIS", CliCase::Starts});
+    ExpectCli({"--demo write " + changed, 0, CliCase::Err, "Gerät schreiben beendet.\n"});
+    ASSERT_EQ(0, RunCli("--demo read -o " + back).exitCode);
+    // a fresh demo device holds the defaults
+    ExpectCli({"get " + back + " Eingang/Filter", 0, CliCase::Out, "2\n"});
 }
 
-TEST_F(CliTest, ReportFileFormatFollowsItsName) {
-    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.txt")), 0, CliCase::Err, ""});
-    EXPECT_EQ(0u, ReadBytes(PathOf("r.txt")).find("Konfigurationsdaten Nivolantis K417."));
-    ExpectCli({"report " + file + " -o " + Quote(PathOf("r.PDF")), 0, CliCase::Err,
-               "" /* no notes of the GUI framework */, CliCase::Whole, "",
-               "-u XDG_RUNTIME_DIR -u DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8"});
-    EXPECT_EQ(0u, ReadBytes(PathOf("r.PDF")).find("%PDF-"));
+// The user's settings folder is the test's; which file wins over which is the settings files' own
+// test.
+TEST_F(CliTest, TheUsersFileOverridesAndTakesThePortChoicesOnly) {
+    const std::string user = PathOf("config/NivoConfig/NivoConfig.ini");
+    std::filesystem::create_directories(PathOf("config/NivoConfig"));
+    WriteBytes(user, "[Einheiten]\r\nEinheit0=hPa\r\n");
+    const std::string environment = "LANG=de_DE.UTF-8 XDG_CONFIG_HOME=" + Quote(PathOf("config"));
+    const CliCase calls[] = {
+        {"report " + file, 0, CliCase::Out, "Skaleneinheit : 0 (hPa)\n", CliCase::Contains},
+        {"save-port COM3=/dev/ttyUSB0", 0, CliCase::Out, "COM3 -> /dev/ttyUSB0 in " + user + "\n"},
+        {"save-port COM4=", 0, CliCase::Out, "COM4 -> Vorgabe in " + user + "\n"},
+    };
+    for (CliCase row : calls) {
+        row.environment = environment;
+        ExpectCli(row);
+    }
+    EXPECT_EQ("[Einheiten]\r\nEinheit0=hPa\r\n[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\nCOM4=\r\n",
+              ReadBytes(user));
+}
+
+// Every program as a user starts it.
+TEST_F(CliTest, VersionAndHelpInGerman) {
+    const std::pair<const char*, std::string> programs[] = {
+        {NIVO_CLI_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOSIM_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOBENCH_PATH, "LANG=de_DE.UTF-8"},
+        {NIVOCONFIG_PATH, kNoDisplay},
+    };
+    for (const auto& [program, environment] : programs) {
+        const std::string name = std::filesystem::path(program).filename().string();
+        ExpectCli({"--version", 0, CliCase::Out, name + " (NivoConfig 1.0.5)\n", CliCase::Whole,
+                   program, environment});
+        const CliResult help =
+            ExpectCli({"--help", 0, CliCase::Out, "\nAufruf: " + name + " [OPTIONEN]",
+                       CliCase::Contains, program, environment});
+        EXPECT_NE(std::string::npos, help.out.find("Diese Hilfe zeigen und beenden"));
+        for (const char* english : {"Usage", "Options", "Print this help", "REQUIRED", "INT"})
+            EXPECT_EQ(std::string::npos, help.out.find(english)) << name << ": " << english;
+    }
+}
+
+TEST_F(CliTest, SimulatorTakesOverALinkAnEarlierRunLeftBehind) {
+    // ... and removes it at the end.
+    const std::string own = PathOf("k417");
+    std::filesystem::create_symlink("/dev/pts/999", own);
+    CliResult run =
+        RunProgram("sh", "-c \"" + std::string(NIVOSIM_PATH) + " --link '" + own +
+                             "' & sleep 0.5; readlink '" + own + "'; kill -INT \\$!; wait \\$!\"");
+    EXPECT_EQ(0, run.exitCode) << run.err;
+    EXPECT_EQ(0u, run.out.find("/dev/pts/")) << run.out;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              run.out.substr(run.out.find('\n') + 1, run.out.find('\n')))
+        << "the link points to the port printed";
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(own)));
 }

@@ -9,16 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-std::string Slurp(const std::string& path) {
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
-
-} // namespace
-
 CliResult RunCli(const std::string& arguments, const std::string& environment) {
     return RunProgram(NIVO_CLI, arguments, environment);
 }
@@ -34,8 +24,13 @@ CliResult RunProgram(const std::string& program, const std::string& arguments,
     const std::string command = "env -u LC_ALL -u LC_NUMERIC " + environment + " " + program + " " +
                                 arguments + " >" + base + ".out 2>" + base + ".err";
     const int status = std::system(command.c_str());
-    const CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(base + ".out"),
-                           Slurp(base + ".err")};
+    const auto slurp = [](const std::string& path) {
+        std::ostringstream content;
+        content << std::ifstream(path, std::ios::binary).rdbuf();
+        return content.str();
+    };
+    const CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"),
+                           slurp(base + ".err")};
     std::filesystem::remove_all(folder);
     return result;
 }
