@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 void CoreTest::SetUp() {
@@ -81,9 +81,7 @@ std::string CoreTest::WriteSettings(const std::vector<std::string>& units,
 
 std::string CoreTest::ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void CoreTest::WriteBytes(const std::string& path, const std::string& bytes) {
