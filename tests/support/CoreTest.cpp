@@ -14,7 +14,7 @@ void CoreTest::SetUp() {
     auto recorder = std::make_unique<RecordingMessageService>();
     m_recorder = recorder.get();
     Platform::Install(std::move(recorder));
-    Platform::Install(std::make_unique<SkippingClock>()); // the date is kNow
+    Platform::Install(std::make_unique<SkippingClock>()); // 6.12.2026 14:05:09
     UseGerman();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // One folder directly in the temporary folder: a parameterised test's name holds slashes,
