@@ -54,17 +54,12 @@ TEST_F(CatalogueTest, EachEditNotifiesTheRegisteredViewsInOrderAndAFailingOneIsR
         ExpectMessage("Die Anzeige konnte nicht aktualisiert werden:\r\nkaputt",
                       MsgIcon::Exclamation);
         ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-        testing::internal::CaptureStderr();
         P("Eingang", "Filter").setValue(7.0);
         P("Eingang", "Filter").setValue(300.0); // a refused entry refreshes too
         app->NotifyProgress(50);
-        const std::string errors = testing::internal::GetCapturedStderr();
         VerifyMessages();
         EXPECT_EQ(7.0f, P("Eingang", "Filter").Value())
             << "a failing view turns no entry into an error";
-        EXPECT_EQ(3, std::count(errors.begin(), errors.end(), '\n'))
-            << "standard error hears of every failure:\n"
-            << errors;
     }
     const ViewRegistration moved = std::move(kept); // a moved registration keeps the view
     P("Eingang", "Filter").setValue(8.0);
