@@ -83,16 +83,26 @@ TEST_F(FileContentTest, AnOrdinaryUserGetsWhatTheSystemAllows) {
     EXPECT_EQ(1, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeverWritten) {
+TEST_F(FileContentTest, DevicesPipesAndFoldersAreNeitherReadNorWritten) {
     // Run as the super-user, a rename over /dev/null would replace the system's device.
     fs::create_symlink("/dev/null", PathOf("null"));
     ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    for (const std::string& path : {std::string("/dev/null"), PathOf("null"), PathOf("pipe")})
-        EXPECT_EQ(kNotRegular, ReplaceFileContent(path, "x").Failure()) << path;
+    auto read = std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe")); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        close(open(PathOf("pipe").c_str(), O_WRONLY | O_NONBLOCK)); // releases the blocked reader
+        FAIL() << "reading a pipe blocked";
+    }
+    EXPECT_EQ(kNotRegular, read.get().Failure());
+    EXPECT_EQ(kNotRegular, ReplaceFileContent(PathOf("pipe"), "x").Failure());
+    for (const auto& [path, failure] : std::vector<std::pair<std::string, std::string>>{
+             {"/dev/null", kNotRegular},
+             {PathOf("null"), kNotRegular},
+             {Dir().string(), "Der Name bezeichnet einen Ordner."}}) {
+        EXPECT_EQ(failure, ReplaceFileContent(path, "x").Failure()) << path;
+        EXPECT_EQ(failure, ReadFileContent(path).Failure()) << path;
+    }
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_TRUE(fs::is_symlink(PathOf("null")));
-    EXPECT_EQ("Der Name bezeichnet einen Ordner.",
-              ReplaceFileContent(Dir().string(), "x").Failure());
 }
 
 TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
@@ -115,29 +125,15 @@ TEST_F(FileContentTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
         << "no temporary file is left behind";
 }
 
-TEST_F(FileContentTest, ReadingTakesOnlyRegularFilesOfBoundedSizeWithoutBlocking) {
-    ASSERT_EQ(0, mkfifo(PathOf("pipe").c_str(), 0600));
-    auto read = std::async(std::launch::async, [&] { return ReadFileContent(PathOf("pipe")); });
-    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-        close(open(PathOf("pipe").c_str(), O_WRONLY | O_NONBLOCK)); // releases the blocked reader
-        FAIL() << "reading a pipe blocked";
-    }
-    EXPECT_EQ(kNotRegular, read.get().Failure());
-
-    const std::string limit = PathOf("16MiB"), above = PathOf("17MiB");
-    WriteBytes(limit, "");
-    WriteBytes(above, "");
-    fs::resize_file(limit, 16 * 1024 * 1024);
-    fs::resize_file(above, 16 * 1024 * 1024 + 1);
-    for (const auto& [path, failure] : std::vector<std::pair<std::string, std::string>>{
-             {"/dev/zero", kNotRegular},
-             {Dir().string(), "Der Name bezeichnet einen Ordner."},
-             {PathOf("fehlt"), "Pfad oder Datei nicht gefunden."},
-             {above, "Die Datei ist größer als 16 MiB."}}) {
-        EXPECT_EQ(failure, ReadFileContent(path).Failure()) << path;
-    }
-    const FileResult<std::string> atLimit = ReadFileContent(limit);
+TEST_F(FileContentTest, ReadingTakesFilesUpTo16MiB) {
+    EXPECT_EQ("Pfad oder Datei nicht gefunden.", ReadFileContent(PathOf("fehlt")).Failure());
+    const std::string path = PathOf("gross");
+    WriteBytes(path, "");
+    fs::resize_file(path, 16 * 1024 * 1024);
+    const FileResult<std::string> atLimit = ReadFileContent(path);
     ASSERT_TRUE(atLimit.Ok()) << atLimit.Failure();
     EXPECT_EQ(16u * 1024 * 1024, atLimit->size());
-    EXPECT_EQ("", FileReadRefusal(limit));
+    EXPECT_EQ("", FileReadRefusal(path));
+    fs::resize_file(path, 16 * 1024 * 1024 + 1);
+    EXPECT_EQ("Die Datei ist größer als 16 MiB.", ReadFileContent(path).Failure());
 }

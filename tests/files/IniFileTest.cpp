@@ -7,7 +7,7 @@
 
 using IniFileTest = CoreTest;
 
-TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissingFromRefused) {
+TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissingAndReadsOnce) {
     cIniFile ini;
     const std::string path = PathOf("a.ini");
     EXPECT_FALSE(ini.OpenIni(path, true)) << "a created file still answers false";
@@ -20,15 +20,16 @@ TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissingFromRefused) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("b.ini")));
     EXPECT_FALSE(ini.setKey("Eingang", "Filter", "2")) << "no file to write";
 
-    // A refused file keeps the previous one; the reasons are the file layer's own.
-    ini.OpenIni(path, false);
-    const std::string huge = PathOf("gross.par");
-    WriteBytes(huge, "[Eingang]\r\nFilter=2\r\n");
-    std::filesystem::resize_file(huge, 17 * 1024 * 1024);
-    ExpectMessage("Fehler beim Öffnen der Datei '" + huge + "': Die Datei ist größer als 16 MiB.",
-                  MsgIcon::Critical);
-    EXPECT_FALSE(ini.OpenIni(huge, false));
-    EXPECT_EQ(path, ini.getName());
+    // The file is read once per opening, while writes see it as it is now.
+    WriteBytes(path, "[A]\r\nx=1\r\n");
+    ASSERT_TRUE(ini.OpenIni(path, false));
+    EXPECT_EQ("1", ini.getKey("A", "x"));
+    WriteBytes(path, "[A]\r\nx=2\r\n[Fremd]\r\nk=v\r\n");
+    EXPECT_EQ("1", ini.getKey("A", "x")) << "later keys come from the file as read, not read anew";
+
+    ASSERT_TRUE(ini.setKey("A", "y", "3"));
+    EXPECT_EQ("[A]\r\nx=2\r\ny=3\r\n[Fremd]\r\nk=v\r\n", ReadBytes(path))
+        << "the write keeps others' keys";
 }
 
 TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
@@ -54,20 +55,6 @@ TEST_F(IniFileTest, WritesInPlaceAtSectionEndOrAsNewSection) {
     doc.Set("B", "w", "zeile1\r\nzeile2");
     EXPECT_EQ("[A]\r\nX=10\r\ny=2\r\nneu=4\r\n\r\n[B]\r\nz=3\r\nw=zeile1  zeile2\r\n[C]\r\nk=v\r\n",
               doc.Bytes());
-}
-
-TEST_F(IniFileTest, TheFileIsReadOncePerOpenWhileWritesSeeItAsItIsNow) {
-    cIniFile ini;
-    const std::string path = PathOf("p.par");
-    WriteBytes(path, "[A]\r\nx=1\r\n");
-    ASSERT_TRUE(ini.OpenIni(path, false));
-    EXPECT_EQ("1", ini.getKey("A", "x"));
-    WriteBytes(path, "[A]\r\nx=2\r\n[Fremd]\r\nk=v\r\n");
-    EXPECT_EQ("1", ini.getKey("A", "x")) << "later keys come from the file as read, not read anew";
-
-    ASSERT_TRUE(ini.setKey("A", "y", "3"));
-    EXPECT_EQ("[A]\r\nx=2\r\ny=3\r\n[Fremd]\r\nk=v\r\n", ReadBytes(path))
-        << "the write keeps others' keys";
 }
 
 TEST_F(IniFileTest, FilesAreWindows1252AndLongValuesAreCutButUtf8FilesAreReadAsUtf8) {

@@ -7,14 +7,14 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 void CoreTest::SetUp() {
     auto recorder = std::make_unique<RecordingMessageService>();
     m_recorder = recorder.get();
     Platform::Install(std::move(recorder));
-    Platform::Install(std::make_unique<SkippingClock>()); // the date is kNow
+    Platform::Install(std::make_unique<SkippingClock>()); // 6.12.2026 14:05:09
     UseGerman();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // One folder directly in the temporary folder: a parameterised test's name holds slashes,
@@ -81,9 +81,7 @@ std::string CoreTest::WriteSettings(const std::vector<std::string>& units,
 
 std::string CoreTest::ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void CoreTest::WriteBytes(const std::string& path, const std::string& bytes) {

@@ -15,8 +15,6 @@
 /// announced one that never appeared; questions likewise with ExpectQuestion.
 class CoreTest : public ::testing::Test {
 protected:
-    static constexpr DateTime kNow{2026, 12, 6, 14, 5, 9};
-
     void SetUp() override;
     void TearDown() override;
 

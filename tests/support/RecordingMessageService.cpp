@@ -20,19 +20,17 @@ void RecordingMessageService::ShowMessage(const std::string& text, MsgIcon icon,
 MsgAnswer RecordingMessageService::Ask(const std::string& text, MsgButtons buttons,
                                        const std::string& title) {
     const MsgAnswer declined = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
-    const Question asked{text, buttons, title, declined};
+    const std::string asked = Describe(Question{text, buttons, title, declined});
     if (m_script.empty()) {
-        ADD_FAILURE() << "unexpected question: " << Describe(asked);
+        ADD_FAILURE() << "unexpected question: " << asked;
         return declined;
     }
     const Question scripted = m_script.front();
     m_script.pop_front();
-    if (Describe({text, buttons, title, scripted.answer}) != Describe(scripted)) {
-        ADD_FAILURE() << "expected question " << Describe(scripted) << "\n  but was asked "
-                      << Describe(asked);
-        return declined;
-    }
-    return scripted.answer;
+    if (Describe({text, buttons, title, scripted.answer}) == Describe(scripted))
+        return scripted.answer;
+    ADD_FAILURE() << "expected question " << Describe(scripted) << "\n  but was asked " << asked;
+    return declined;
 }
 
 std::vector<RecordingMessageService::Question> RecordingMessageService::TakeUnasked() {

@@ -7,14 +7,6 @@ ScriptedFileDialogs::~ScriptedFileDialogs() {
         ADD_FAILURE() << m_answers.size() << " file dialog answer(s) never asked for";
 }
 
-std::optional<QString> ScriptedFileDialogs::OpenFile(const FileDialogOptions& options) {
-    return Next(false, options);
-}
-
-std::optional<QString> ScriptedFileDialogs::SaveFile(const FileDialogOptions& options) {
-    return Next(true, options);
-}
-
 std::optional<QString> ScriptedFileDialogs::Next(bool save, const FileDialogOptions& options) {
     m_requests.push_back({save, options});
     if (m_answers.empty()) {
@@ -22,10 +14,7 @@ std::optional<QString> ScriptedFileDialogs::Next(bool save, const FileDialogOpti
                       << options.title.toStdString() << "'";
         return std::nullopt;
     }
-    const bool cancelled = !m_answers.front();
-    const QString path = m_answers.front().value_or(QString());
+    std::optional<QString> answer = std::move(m_answers.front());
     m_answers.pop_front();
-    if (cancelled)
-        return std::nullopt;
-    return path;
+    return answer;
 }

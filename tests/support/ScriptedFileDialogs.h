@@ -20,8 +20,12 @@ public:
     void Answer(std::optional<QString> path) { m_answers.push_back(std::move(path)); }
     const std::vector<Request>& Requests() const { return m_requests; }
 
-    std::optional<QString> OpenFile(const FileDialogOptions& options) override;
-    std::optional<QString> SaveFile(const FileDialogOptions& options) override;
+    std::optional<QString> OpenFile(const FileDialogOptions& options) override {
+        return Next(false, options);
+    }
+    std::optional<QString> SaveFile(const FileDialogOptions& options) override {
+        return Next(true, options);
+    }
 
 private:
     std::optional<QString> Next(bool save, const FileDialogOptions& options);
