@@ -228,16 +228,6 @@ TEST_F(DeviceTransferTest, ADeviceWithoutAValidConfigurationIsReadButNamesTheBad
     EXPECT_TRUE(P("Eingang", "Filter").EnableTestData());
 }
 
-// Each EEPROM byte is awaited about one second: an answer after half a second is taken, one after
-// two seconds is not. Generous bounds, so that only a changed time-out is noticed.
-TEST_F(DeviceTransferTest, AByteIsAwaitedAboutOneSecond) {
-    ASSERT_EQ(1, app->Connect());
-    sim.SetFaults({.answerDelayS = 0.5});
-    EXPECT_EQ(1, app->SerCom().ReadEEPROM(182, 1));
-    sim.SetFaults({.answerDelayS = 2.0});
-    EXPECT_EQ(0, app->SerCom().ReadEEPROM(182, 1));
-}
-
 TEST_F(DeviceTransferTest, TheSearchGoesPastSilentPortsToTheLastAndNamesThePortsWithoutADevice) {
     Map({});
     ExpectMessage("Kommunikationsfehler.\r\nGerät konnte nicht gefunden werden.\r\n"

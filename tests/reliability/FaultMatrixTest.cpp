@@ -177,18 +177,14 @@ protected:
     /// Whatever the fault, each value, EEPROM and flash byte is the old one or the one meant for
     /// it; after a success, every one is the one meant for it.
     void ExpectOnlyIntendedChanges(bool done) {
-        const auto values = Values();
-        for (std::size_t i = 0; i < values.size(); ++i)
-            EXPECT_TRUE(values[i] == intendedValues[i] || (!done && values[i] == valuesBefore[i]))
-                << WalkOrder()[i]->ParName();
-        const auto image = sim.Eeprom();
-        for (std::size_t i = 0; i < image.size(); ++i)
-            EXPECT_TRUE(image[i] == intendedImage[i] || (!done && image[i] == imageBefore[i]))
-                << "EEPROM byte " << i;
-        const auto flash = sim.Flash();
-        for (std::size_t i = 0; i < flash.size(); ++i)
-            EXPECT_TRUE(flash[i] == intendedFlash[i] || (!done && flash[i] == flashBefore[i]))
-                << "flash byte " << i;
+        const auto expect = [done](const auto& now, const auto& meant, const auto& before,
+                                   const std::string& what) {
+            for (std::size_t i = 0; i < now.size(); ++i)
+                EXPECT_TRUE(now[i] == meant[i] || (!done && now[i] == before[i])) << what << i;
+        };
+        expect(Values(), intendedValues, valuesBefore, "value ");
+        expect(sim.Eeprom(), intendedImage, imageBefore, "EEPROM byte ");
+        expect(sim.Flash(), intendedFlash, flashBefore, "flash byte ");
     }
 
     /// After the row: the port opens again and the device answers as before. Other programs
