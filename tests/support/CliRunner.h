@@ -2,7 +2,8 @@
 
 #include <string>
 
-/// Runs nivoconfig-cli as a user would, in a shell with the given environment prefix.
+/// Runs nivoconfig-cli as a user would, in a shell with the given environment prefix, without
+/// the settings of the user running the tests.
 struct CliResult {
     int exitCode = -1;
     std::string out; ///< standard output
