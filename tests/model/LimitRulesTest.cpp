@@ -70,6 +70,9 @@ TEST_F(LimitRulesTest, ReducedVariantsNarrowEveryRelayChannelWithOneRefresh) {
     config->setHardwareVariante(7);
     EXPECT_EQ(4.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
     EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion B").Value()) << "widening changes no value";
+    config->setHardwareVariante(0); // the smallest variant narrows the same way
+    EXPECT_EQ(1.0f, P("Grenzwerte", "Grenzwertfunktion A").UpperLimit());
+    EXPECT_EQ(0.0f, P("Grenzwerte", "Pumpentausch A").UpperLimit());
 }
 
 TEST_F(LimitRulesTest, ValuesOutsideNewLimitsMoveOntoThem) {
