@@ -457,6 +457,9 @@ MUTANTS = [
     M("ui-close-in-firmware-write", "ui/main/frmMain.cpp",
       "    if (m_service->RefusesClose()) {\n        event->ignore();\n        return;\n    }\n",
       "", "the window closes while the firmware is being written", ["test_servicepages"]),
+    # rules of the window tests
+    # rules of the device and firmware tests
+    # rules of the command line, program start, report and file tests
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
