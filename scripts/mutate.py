@@ -496,6 +496,22 @@ MUTANTS = [
       "                    MsgIcon::Information);\n    }\n    const auto path",
       "saving goes on to the file dialog after the model check refused the values",
       ["test_mainwindow"]),
+    M("ui-file-name-digits", "ui/StartArguments.cpp",
+      "std::all_of(argument.begin(), argument.end()", "std::any_of(argument.begin(), argument.end()",
+      "a file name with a digit on the command line is taken for service tabs",
+      ["test_openfile"]),
+    M("ui-separator-group", "platform/QtRegionalSettings.cpp",
+      "return m_locale.decimalPoint().toStdString();",
+      "return m_locale.groupSeparator().toStdString();",
+      "the desktop's thousands separator taken for its decimal separator",
+      ["test_regionalwindow"]),
+    M("ui-scan-last-port", "ui/service/PortScan.cpp", "n <= scan.PortCount(); ++n",
+      "n < scan.PortCount(); ++n", "the port scan leaves out the last port",
+      ["test_servicepages"]),
+    M("ui-scan-cancel-clears", "ui/service/PortScan.cpp",
+      "        if (m_app.UserCancel().Requested()) {\n",
+      "        if (m_app.UserCancel().Requested()) {\n            m_grid->setRowCount(0);\n",
+      "a cancelled port scan empties the list", ["test_servicepages"]),
     # rules of the device and firmware tests
     # rules of the command line, program start, report and file tests
 ]
