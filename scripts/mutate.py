@@ -512,6 +512,11 @@ MUTANTS = [
       "        if (m_app.UserCancel().Requested()) {\n",
       "        if (m_app.UserCancel().Requested()) {\n            m_grid->setRowCount(0);\n",
       "a cancelled port scan empties the list", ["test_servicepages"]),
+    M("ui-progress-truncates", "ui/main/frmMain.cpp",
+      "const std::int16_t percent = ToInt16(NewPercent);",
+      "const auto percent = static_cast<std::int16_t>(NewPercent);",
+      "the progress given as a fraction is cut instead of rounded half to even",
+      ["test_servicepages"]),
     # rules of the device and firmware tests
     # rules of the command line, program start, report and file tests
 ]
