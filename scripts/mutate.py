@@ -517,6 +517,9 @@ MUTANTS = [
       "const auto percent = static_cast<std::int16_t>(NewPercent);",
       "the progress given as a fraction is cut instead of rounded half to even",
       ["test_servicepages"]),
+    M("ui-service-tabs-one-digit", "ui/main/frmMain.cpp",
+      "commandLine.contains(QString::number(digit))", "commandLine == QString::number(digit)",
+      "several service tabs named on the command line show none of them", ["test_mainwindow"]),
     # rules of the device and firmware tests
     # rules of the command line, program start, report and file tests
 ]
