@@ -460,6 +460,36 @@ MUTANTS = [
     # rules of the window tests
     # rules of the device and firmware tests
     # rules of the command line, program start, report and file tests
+    M("file-link-beside-link", "base/FileContentPosix.cpp",
+      "link = current.substr(0, slash + 1) + link;", "link = current.substr(0, slash) + link;",
+      "a relative link's target is looked for beside the folder instead of in it, so the link "
+      "is replaced by a new file", ["test_filecontent"]),
+    M("file-pipe-taken", "base/FileContentPosix.cpp",
+      "return S_ISREG(info.st_mode) ? \"\" : kNotRegular;",
+      "return S_ISCHR(info.st_mode) ? kNotRegular : \"\";",
+      "only devices are refused: a pipe is read and written as a file", ["test_filecontent"]),
+    M("file-temp-left", "base/FileContentPosix.cpp",
+      "    unlink(temp.c_str());\n    return ErrorText(error) + kOldFileKept;",
+      "    return ErrorText(error) + kOldFileKept;",
+      "a failed write leaves its temporary file beside the old one", ["test_filecontent"]),
+    M("report-pdf-name-case", "cli/ReportCommand.cpp",
+      "    std::transform(extension.begin(), extension.end(), extension.begin(),\n"
+      "                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });\n",
+      "", "a report file named .PDF is written as text", ["test_reportpdf", "test_cli"]),
+    M("report-no-opens-dialog", "platform/ReportPrinting.cpp",
+      "!= MsgAnswer::Yes)", "== MsgAnswer::Cancel)",
+      "the answer No to saving the report as PDF still opens the file dialog",
+      ["test_reportpdf"]),
+    M("report-twelve-hour-midnight", "base/PatternRegionalSettings.cpp",
+      "Number((v.hour + 11) % 12 + 1,", "Number(v.hour % 12,",
+      "a 12-hour clock shows midnight and noon as 0", ["test_patternregionalsettings"]),
+    M("cli-options-group-english", "commandline/GermanCli.cpp",
+      "    app.option_defaults()->group(\"Optionen\");\n", "",
+      "the help lists the options under the English heading", ["test_cli"]),
+    M("cli-eeprom-write-fail-exit0", "cli/FirmwareCommands.cpp",
+      "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return false;",
+      "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return true;",
+      "eeprom-write exits 0 after naming cells that failed", ["test_cli_device"]),
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
