@@ -490,6 +490,23 @@ MUTANTS = [
       "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return false;",
       "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return true;",
       "eeprom-write exits 0 after naming cells that failed", ["test_cli_device"]),
+    M("file-16mib-refused", "base/FileContentPosix.cpp",
+      "static_cast<std::uintmax_t>(info.st_size) > kMaxFileContent",
+      "static_cast<std::uintmax_t>(info.st_size) >= kMaxFileContent",
+      "a file of exactly 16 MiB is refused as too large", ["test_filecontent"]),
+    M("app-installed-folder", "app/SettingsFiles.cpp", '"../share/nivoconfig/"', '"../share/"',
+      "the installed settings file is looked for in share/ instead of share/nivoconfig/",
+      ["test_settingsfiles"]),
+    M("app-xdg-relative", "base/ProgramInfoPosix.cpp", "if (xdg && xdg[0] == '/')",
+      "if (xdg && xdg[0] != '\\0')", "a relative XDG_CONFIG_HOME is taken as the config folder",
+      ["test_settingsfiles"]),
+    M("app-start-error-icon", "app/basMain.cpp",
+      "description, MsgIcon::None);", "description, MsgIcon::Critical);",
+      "a failed start shows its box with the error icon and title", ["test_programstart"]),
+    M("report-refusal-counts", "report/ConfigurationReport.cpp",
+      "                    MsgIcon::Information);\n        return false;",
+      "                    MsgIcon::Information);\n        return true;",
+      "a report refused for a faulty model counts as printed", ["test_configurationreport"]),
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
