@@ -507,6 +507,10 @@ MUTANTS = [
       "                    MsgIcon::Information);\n        return false;",
       "                    MsgIcon::Information);\n        return true;",
       "a report refused for a faulty model counts as printed", ["test_configurationreport"]),
+    M("app-no-file-beside-program", "app/SettingsFiles.cpp",
+      "        return installed;\n    return program.PathInFolder(kFileName);",
+      "        return installed;\n    return installed;",
+      "a build tree's settings file beside the program is not found", ["test_settingsfiles"]),
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
