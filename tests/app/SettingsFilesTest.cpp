@@ -69,27 +69,10 @@ TEST_F(SettingsFilesTest, TheUsersFileOverridesTheInstalledOneKeyByKey) {
     EXPECT_EQ("", only.getKey("Firma", "Ort"));
     EXPECT_EQ("", only.SavePortPath(5, "/dev/ttyACM0"));
     EXPECT_EQ("/dev/ttyACM0", cNivolantis(other).SerCom().PortPath(5));
-}
-
-TEST_F(SettingsFilesTest, TheInstalledFileIsFoundFromTheProgramsFolderWhereverTheTreeIs) {
-    std::filesystem::rename(PathOf("prefix"), PathOf("moved"));
-    ProgramInfo moved = program;
-    moved.folder = PathOf("moved/bin");
-    EXPECT_EQ(PathOf("moved/bin/../share/nivoconfig/NivoConfig.ini"),
-              SettingsFiles::InstalledFile(moved));
-    EXPECT_EQ((std::vector<std::string>{"bar", "mbar", "m"}),
-              Units(cNivolantis{SettingsFiles::ForUser(moved)}));
-
-    // A build tree: the file beside the program.
-    ProgramInfo build = program;
-    build.folder = PathOf("build/bin");
-    std::filesystem::create_directories(build.folder);
-    WriteBytes(PathOf("build/bin/NivoConfig.ini"), "[Einheiten]\r\nAnzahl=1\r\nEinheit0=l\r\n");
-    EXPECT_EQ(PathOf("build/bin/NivoConfig.ini"), SettingsFiles::InstalledFile(build));
-    EXPECT_EQ((std::vector<std::string>{"l"}), Units(cNivolantis{SettingsFiles::ForUser(build)}));
 
     // Without the installed file nothing starts, whatever the user's file holds.
     WriteUserFile(kInstalled);
+    std::filesystem::remove(installed);
     EXPECT_THROW(cNivolantis{SettingsFiles::ForUser(program)}, std::runtime_error);
 }
 
