@@ -495,6 +495,15 @@ MUTANTS = [
       "if (parts.size() != 4 || parts[1].size() != 1)",
       "if (parts.size() < 4 || parts[1].size() != 1)",
       "line settings with a field after the stop bits are accepted", ["test_serialport"]),
+    M("dev-search-last-port", "device/DeviceTransfer.cpp",
+      "port <= m_serCom.PortCount()", "port < m_serCom.PortCount()",
+      "the device search stops before the last port", ["test_devicetransfer"]),
+    M("fw-hex-digit-position", "firmware/cHexRecord.cpp", "std::to_string(pos + 1)",
+      "std::to_string(pos)", "a bad character of a firmware line is placed one position early",
+      ["test_hexrecord"]),
+    M("fw-hex-base-kept", "firmware/cHexFile.cpp", "    m_base = 0;\n", "",
+      "a firmware file starts at the address base the previous file ended with",
+      ["test_hexfile"]),
     # rules of the command line, program start, report and file tests
 ]
 
