@@ -504,6 +504,10 @@ MUTANTS = [
     M("fw-hex-base-kept", "firmware/cHexFile.cpp", "    m_base = 0;\n", "",
       "a firmware file starts at the address base the previous file ended with",
       ["test_hexfile"]),
+    M("dev-net-wait-past-end", "device/NetworkSerialPort.cpp",
+      "        if (!open)\n            return HangUp();\n", "",
+      "a wait for an answer over the network goes on after the server closed the connection",
+      ["test_networkport"]),
     # rules of the command line, program start, report and file tests
 ]
 
