@@ -508,6 +508,12 @@ MUTANTS = [
       "        if (!open)\n            return HangUp();\n", "",
       "a wait for an answer over the network goes on after the server closed the connection",
       ["test_networkport"]),
+    M("dev-eight-unanswered", "device/EepromTransfer.cpp",
+      "unansweredInRow >= kMaxUnansweredInRow", "unansweredInRow > kMaxUnansweredInRow",
+      "a cell transfer ends only after nine unanswered cells in a row", ["test_eepromtransfer"]),
+    M("dev-failed-cell-separator", "device/EepromTransfer.cpp", '(text.empty() ? "" : ", ")',
+      '(text.empty() ? "" : " ")', "failed cells are listed without commas between them",
+      ["test_eepromtransfer"]),
     # rules of the command line, program start, report and file tests
 ]
 
