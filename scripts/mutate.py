@@ -514,6 +514,9 @@ MUTANTS = [
     M("dev-failed-cell-separator", "device/EepromTransfer.cpp", '(text.empty() ? "" : ", ")',
       '(text.empty() ? "" : " ")', "failed cells are listed without commas between them",
       ["test_eepromtransfer"]),
+    M("fw-restruct-extra-record", "firmware/cHexFile.cpp", "a < NewByteSize; a += size",
+      "a <= NewByteSize; a += size", "a saved firmware area gets one record past its end",
+      ["test_hexfile", "test_firmwarerw"]),
     # rules of the command line, program start, report and file tests
 ]
 
