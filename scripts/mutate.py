@@ -517,6 +517,9 @@ MUTANTS = [
     M("fw-restruct-extra-record", "firmware/cHexFile.cpp", "a < NewByteSize; a += size",
       "a <= NewByteSize; a += size", "a saved firmware area gets one record past its end",
       ["test_hexfile", "test_firmwarerw"]),
+    M("dev-connect-stays-open", "device/cSerCom.cpp",
+      "    Close(conPort);\n    return {m_buffer.empty()", "    return {m_buffer.empty()",
+      "a port without the device stays open after the search asked it", ["test_sercom"]),
     # rules of the command line, program start, report and file tests
 ]
 
