@@ -579,6 +579,35 @@ MUTANTS = [
       "    Close(conPort);\n    return {m_buffer.empty()", "    return {m_buffer.empty()",
       "a port without the device stays open after the search asked it", ["test_sercom"]),
     # rules of the command line, program start, report and file tests
+    M("model-range-end-keeps-limits", "model/Configuration.cpp",
+      "scaling = name == Catalogue::kMeasuringRange || name == Catalogue::kScaling;",
+      "scaling = name == Catalogue::kMeasuringRange;",
+      "a scaling end typed by path leaves the relay, table and simulation limits at the old "
+      "scaling", ["test_assign"]),
+    M("model-unit-last-point", "model/LimitRules.cpp",
+      "    for (int n = 1; n <= Catalogue::kPointCount; ++n)\n"
+      "        table.Parameters(Catalogue::PointName('Y', n)).setUnit(unit);",
+      "    for (int n = 1; n < Catalogue::kPointCount; ++n)\n"
+      "        table.Parameters(Catalogue::PointName('Y', n)).setUnit(unit);",
+      "the last table value keeps the old scale unit", ["test_assign"]),
+    M("model-unit-notify-each", "model/Configuration.cpp",
+      "    m_enableNotify = false; // the views hear of the index and the units together\n", "",
+      "a new scale unit refreshes the views once per value instead of once", ["test_assign"]),
+    M("model-follow-lower-first", "model/LimitRules.cpp",
+      "    parameter.setUpperLimit(upper);\n    parameter.setLowerLimit(lower);",
+      "    parameter.setLowerLimit(lower);\n    parameter.setUpperLimit(upper);",
+      "under a reversed scaling the scaled values end at the scaling end instead of its begin",
+      ["test_limitrules"]),
+    M("model-step-upper-first", "model/LimitRules.cpp",
+      "    step.setLowerLimit(b); // lower first here: a reversed scaling leaves the step at its end\n"
+      "    step.setUpperLimit(e);",
+      "    step.setUpperLimit(e);\n    step.setLowerLimit(b);",
+      "under a reversed scaling the simulation step ends at the scaling begin", ["test_limitrules"]),
+    M("file-load-regional-numbers", "files/ParameterFile.cpp",
+      "if (auto number = FileTextToNumber(text); number && ToSingle(*number))",
+      "if (auto number = TextToNumber(text); number && ToSingle(*number))",
+      "a parameter file from a system with the other decimal separator loads wrong values",
+      ["test_parameterfile"]),
     M("file-link-beside-link", "base/FileContentPosix.cpp",
       "link = current.substr(0, slash + 1) + link;", "link = current.substr(0, slash) + link;",
       "a relative link's target is looked for beside the folder instead of in it, so the link "
