@@ -6,16 +6,6 @@
 
 using AssignTest = ConfigurationTest;
 
-TEST_F(AssignTest, DecimalPlacesAndRangeEndsBringTheLimitUpdate) {
-    // Two places widen the scaling: it now takes 250, and the relay limits follow it.
-    EXPECT_TRUE(config->Assign("Eingang/Skalenkomma", "2"));
-    EXPECT_TRUE(config->Assign("Eingang/Skalierung.Ende", "250"));
-    EXPECT_EQ(250.0f, R("Grenzwerte", "Grenzwert2").RangeEnd().UpperLimit());
-    EXPECT_EQ("250", config->Show("Eingang/Skalierung.Ende"));
-    EXPECT_TRUE(config->Assign("Gerätebeschreibung/Zeile3", "Tank 3"));
-    EXPECT_EQ("Tank 3", config->GetDescription(2));
-}
-
 TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     CountingOwner owner;
     config->setOwner(&owner);
