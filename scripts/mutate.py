@@ -631,6 +631,13 @@ MUTANTS = [
       "    m_value = static_cast<float>(m_defaultValue);\n}",
       "    m_value = static_cast<float>(m_defaultValue);\n    Notify();\n}",
       "restoring one parameter's default refreshes the views on its own", ["test_parameter"]),
+    M("base-findings-one-more", "base/MessageService.cpp",
+      "i < findings.size() && i < shown", "i < findings.size() && i <= shown",
+      "a box of findings lists one more than its limit before the count of the rest",
+      ["test_parameterfile"]),
+    M("model-byte-count-parameters", "model/Configuration.cpp",
+      "{ m_totalByteCount += p.Size(); }", "{ ++m_totalByteCount; }",
+      "the transfer total counts parameters instead of device bytes", ["test_catalogue"]),
     M("file-link-beside-link", "base/FileContentPosix.cpp",
       "link = current.substr(0, slash + 1) + link;", "link = current.substr(0, slash) + link;",
       "a relative link's target is looked for beside the folder instead of in it, so the link "
