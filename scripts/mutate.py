@@ -476,6 +476,13 @@ MUTANTS = [
     M("cli-sim-stale-link-kept", "sim/nivosim.cpp", "    fs::remove(link);\n", "",
       "the simulator finds the link an earlier run left and fails to replace it",
       ["test_cli"]),
+    M("cli-firmware-fail-exit0", "cli/FirmwareCommands.cpp",
+      "    if (!transfer(firmware))\n        context.Fail();\n", "    transfer(firmware);\n",
+      "a failed firmware transfer ends with exit code 0", ["test_cli_device"]),
+    M("cli-progress-without-terminal", "cli/TerminalProgress.cpp",
+      "if (!m_terminal || percent == m_shown)", "if (percent == m_shown)",
+      "the percent display is written to standard error when it is no terminal",
+      ["test_cli_device"]),
     M("ui-download-cancellable", "ui/main/ToolbarCommands.cpp",
       "{form.Download, \"go-down\", QStyle::SP_ArrowDown, true, [this] { m_app.Download(); }},",
       "{form.Download, \"go-down\", QStyle::SP_ArrowDown, true,\n"
