@@ -76,13 +76,11 @@ TEST_F(SettingsFilesTest, TheUsersFileOverridesTheInstalledOneKeyByKey) {
     EXPECT_THROW(cNivolantis{SettingsFiles::ForUser(program)}, std::runtime_error);
 }
 
-TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyAndKeepItsOtherKeys) {
+// That a choice keeps the file's other keys is the command line's save-port check.
+TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissing) {
     const SettingsFiles settings = SettingsFiles::ForUser(program);
     EXPECT_EQ("", settings.SavePortPath(1, "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
-    WriteBytes(user, ReadBytes(user) + "[Firma]\r\nTel=0700\r\n");
-    EXPECT_EQ("", settings.SavePortPath(4, "/dev/ttyUSB1"));
-    EXPECT_EQ("", settings.SavePortPath(1, ""));
-    EXPECT_EQ("[Schnittstellen]\r\nCOM1=\r\nCOM4=/dev/ttyUSB1\r\n[Firma]\r\nTel=0700\r\n",
+    EXPECT_EQ("[Schnittstellen]\r\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R-if00-port0\r\n",
               ReadBytes(user));
 
     // A failed write leaves the file as it was and says why.
