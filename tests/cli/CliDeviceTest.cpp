@@ -181,10 +181,11 @@ TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
 // the exit code. The texts themselves belong to the transfers and their tests.
 TEST_F(CliDeviceTest, FirmwareIsWrittenAndReadBackWithFailuresOnStandardError) {
     const std::string file = PathOf("fw.hex"), back = PathOf("zurueck.hex");
-    WriteBytes(file, ":0400000001020304F2\r\n:00000001FF\r\n");
+    // Two blocks of 128 bytes, so that the write has a percentage to show.
+    WriteBytes(file, ":0400000001020304F2\r\n:01008000552A\r\n:00000001FF\r\n");
     CliResult write = RunCli(OnCom1() + "firmware-write " + Quote(file));
     EXPECT_EQ(0, write.exitCode) << write.out << write.err;
-    EXPECT_THAT(write.out, StartsWith("Datei '" + file + "' geöffnet (4 Bytes).\nBootloader"));
+    EXPECT_THAT(write.out, StartsWith("Datei '" + file + "' geöffnet (5 Bytes).\nBootloader"));
     EXPECT_EQ("", write.err) << "no progress display without a terminal";
     ASSERT_EQ(0, RunCli(OnCom1() + "firmware-read --size 4 -o " + Quote(back)).exitCode);
     EXPECT_EQ(":1000000001020304FFFFFFFFFFFFFFFFFFFFFFFFF2\r\n", ReadBytes(back).substr(0, 45));
