@@ -14,7 +14,8 @@ std::optional<QString> ScriptedFileDialogs::Next(bool save, const FileDialogOpti
                       << options.title.toStdString() << "'";
         return std::nullopt;
     }
-    std::optional<QString> answer = std::move(m_answers.front());
+    std::optional<QString> answer;
+    answer.swap(m_answers.front());
     m_answers.pop_front();
     return answer;
 }
