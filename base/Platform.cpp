@@ -30,6 +30,12 @@ private:
     [[noreturn]] static void Fail() { throw std::runtime_error("Kein Drucker eingerichtet."); }
 };
 
+/// The texts are written in German.
+class German : public Translator {
+public:
+    const char* Translate(const char*, const char*) const override { return nullptr; }
+};
+
 struct Services {
     std::unique_ptr<MessageService> messages = std::make_unique<ConsoleMessageService>();
     std::unique_ptr<EventPump> events = std::make_unique<NoWindowEvents>();
@@ -37,6 +43,7 @@ struct Services {
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     ProgramInfo program = ProgramInfo::OfRunningExecutable();
     std::unique_ptr<Printer> printer = std::make_unique<NoPrinter>();
+    std::unique_ptr<Translator> translator = std::make_unique<German>();
 };
 
 Services& Current() {
@@ -64,6 +71,9 @@ const ProgramInfo& Platform::Program() {
 Printer& Platform::Printing() {
     return *Current().printer;
 }
+const Translator& Platform::Texts() {
+    return *Current().translator;
+}
 
 void Platform::Install(std::unique_ptr<MessageService> service) {
     Current().messages = std::move(service);
@@ -82,6 +92,9 @@ void Platform::Install(ProgramInfo info) {
 }
 void Platform::Install(std::unique_ptr<Printer> printer) {
     Current().printer = printer ? std::move(printer) : std::make_unique<NoPrinter>();
+}
+void Platform::Install(std::unique_ptr<Translator> translator) {
+    Current().translator = translator ? std::move(translator) : std::make_unique<German>();
 }
 
 void Platform::Reset() {
