@@ -33,7 +33,7 @@ private:
 /// The texts are written in German.
 class German : public Translator {
 public:
-    const char* Translate(const char*, const char*) const override { return nullptr; }
+    std::optional<std::string> Translate(const char*, const char*) const override { return {}; }
 };
 
 struct Services {

@@ -5,8 +5,7 @@
 #include <vector>
 
 std::string Tr(const char* context, const char* source) {
-    const char* translated = Platform::Texts().Translate(context, source);
-    return translated ? translated : source;
+    return Platform::Texts().Translate(context, source).value_or(source);
 }
 
 std::string TrArgs(const std::string& text, std::initializer_list<std::string> args) {

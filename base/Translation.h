@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 /// Texts for users are written in German where they are used and marked with Tr(), which the
@@ -9,8 +10,8 @@
 class Translator {
 public:
     virtual ~Translator() = default;
-    /// The text in the user's language, or nullptr when there is no translation.
-    virtual const char* Translate(const char* context, const char* source) const = 0;
+    /// The text in the user's language; nothing when there is no translation.
+    virtual std::optional<std::string> Translate(const char* context, const char* source) const = 0;
 };
 
 /// `source` in the user's interface language; `context` groups the texts for the translator

@@ -12,9 +12,9 @@ namespace {
 
 class English : public Translator {
 public:
-    const char* Translate(const char* context, const char* source) const override {
+    std::optional<std::string> Translate(const char* context, const char* source) const override {
         const auto found = m_texts.find({context, source});
-        return found == m_texts.end() ? nullptr : found->second;
+        return found == m_texts.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
 
 private:
