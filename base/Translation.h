@@ -15,7 +15,8 @@ public:
 };
 
 /// `source` in the user's interface language; `context` groups the texts for the translator
-/// (one per topic: "Gerät", "Datei", …) and tells equal German words with different meanings apart.
+/// (one ASCII word per topic: "Transfer", "ParameterFile", …) and tells equal German words with
+/// different meanings apart.
 std::string Tr(const char* context, const char* source);
 
 /// Marks a text in a table of constants for the translation tools; Tr() it where it is shown.

@@ -4,7 +4,7 @@
 #include "app/cNivolantis.h"
 #include "base/MessageService.h"
 #include "base/Platform.h"
-#include "commandline/GermanCli.h"
+#include "commandline/ProgramCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
@@ -234,8 +234,10 @@ bool Wanted(const std::vector<std::string>& figures, const std::string& figure) 
 }
 
 int main(int argc, char** argv) {
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
     CLI::App cli{"Zeitmessungen der Geräteübertragungen am simulierten Gerät", "nivobench"};
-    GermanCli::Setup(cli, "nivobench");
+    ProgramCli::Setup(cli, "nivobench", language);
     std::vector<std::string> figures;
     cli.add_option("messungen", figures, "nur diese Messungen (Standard: alle)")
         ->check(CLI::IsMember({"transfers", "exchanges", "firmware", "refresh"}))

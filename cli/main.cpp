@@ -10,11 +10,13 @@
 #include "cli/PlatformServices.h"
 #include "cli/PortSettingCommand.h"
 #include "cli/ReportCommand.h"
-#include "commandline/GermanCli.h"
+#include "commandline/ProgramCli.h"
 
 #include <CLI/CLI.hpp>
 
 int main(int argc, char** argv) {
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
     auto messages = std::make_unique<CliMessageService>();
     CliContext context(*messages);
     Platform::Install(std::move(messages));
@@ -22,7 +24,7 @@ int main(int argc, char** argv) {
 
     CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
                  "nivoconfig-cli"};
-    GermanCli::Setup(cli, "nivoconfig-cli");
+    ProgramCli::Setup(cli, "nivoconfig-cli", language);
     cli.require_subcommand(1);
     cli.add_option("--settings", context.settingsFile,
                    "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini");

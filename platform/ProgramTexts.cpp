@@ -3,6 +3,7 @@
 #include "base/Platform.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -32,29 +33,44 @@ ProgramTexts::ProgramTexts(Language language, const QString& folder) {
     // Qt's own texts are English already.
     if (language != Language::English) {
         m_qt = std::make_unique<QTranslator>();
-        if (m_qt->load(QLocale(Code(language)), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(m_qt.get());
-        else
+        if (!m_qt->load(QLocale(Code(language)), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             m_qt.reset();
     }
-    if (language == Language::German)
-        return;
-    m_own = std::make_unique<QTranslator>();
-    m_complete = m_own->load(QString("nivoconfig_") + Code(language), folder);
-    if (!m_complete) {
-        m_own.reset();
-        return;
+    if (language != Language::German) {
+        m_own = std::make_unique<QTranslator>();
+        m_complete = m_own->load(QString("nivoconfig_") + Code(language), folder);
+        if (m_complete)
+            Platform::Install(std::make_unique<QtTextTranslator>(*m_own));
+        else
+            m_own.reset();
     }
-    QCoreApplication::installTranslator(m_own.get());
-    Platform::Install(std::make_unique<QtTextTranslator>(*m_own));
+    if (QCoreApplication::instance())
+        InstallIntoApplication();
+}
+
+void ProgramTexts::InstallIntoApplication() {
+    for (QTranslator* translator : {m_qt.get(), m_own.get()})
+        if (translator)
+            QCoreApplication::installTranslator(translator);
+    m_installed = true;
+}
+
+QString ProgramTexts::InstalledFolder() {
+    const ProgramInfo& program = Platform::Program();
+    const QString installed =
+        QString::fromStdString(program.PathInFolder("../share/nivoconfig/translations"));
+    return QFileInfo(installed).isDir()
+               ? installed
+               : QString::fromStdString(program.PathInFolder("translations"));
 }
 
 ProgramTexts::~ProgramTexts() {
-    if (m_own) {
+    if (m_own)
         Platform::Install(std::unique_ptr<Translator>());
-        QCoreApplication::removeTranslator(m_own.get());
-    }
-    if (m_qt)
-        QCoreApplication::removeTranslator(m_qt.get());
+    if (!m_installed)
+        return;
+    for (QTranslator* translator : {m_own.get(), m_qt.get()})
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
 }

@@ -13,8 +13,15 @@
 /// German needs no file of ours: the texts are written in it.
 class ProgramTexts {
 public:
+    /// The core's texts at once; the windows' and Qt's once an application object exists, now
+    /// or at InstallIntoApplication().
     ProgramTexts(Language language, const QString& folder);
     ~ProgramTexts();
+    void InstallIntoApplication();
+
+    /// "../share/nivoconfig/translations" from the program's folder in an installed tree, else
+    /// "translations" beside the program (a build tree).
+    static QString InstalledFolder();
     ProgramTexts(const ProgramTexts&) = delete;
     ProgramTexts& operator=(const ProgramTexts&) = delete;
 
@@ -25,4 +32,5 @@ private:
     std::unique_ptr<QTranslator> m_own;
     std::unique_ptr<QTranslator> m_qt;
     bool m_complete = true;
+    bool m_installed = false;
 };

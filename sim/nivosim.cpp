@@ -2,7 +2,7 @@
 // standard output and serves until SIGINT or SIGTERM. Exit codes: 0 done, 1 failed, 2 usage.
 
 #include "base/FileContent.h"
-#include "commandline/GermanCli.h"
+#include "commandline/ProgramCli.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
@@ -135,8 +135,10 @@ void Configure(K417Simulator& simulator, Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
     CLI::App app{"Simulierte Nivolantis K417 an einem Pseudo-Terminal", "nivosim"};
-    GermanCli::Setup(app, "nivosim");
+    ProgramCli::Setup(app, "nivosim", language);
     Options options;
     Declare(app, options);
     try {

@@ -19,8 +19,8 @@ public:
 
 private:
     std::map<std::pair<std::string, std::string>, const char*> m_texts{
-        {{"Gerät", "Gerät lesen beendet."}, "Reading the device finished."},
-        {{"Datei", "Zeile %1: %2"}, "%2 in line %1"}};
+        {{"Transfer", "Gerät lesen beendet."}, "Reading the device finished."},
+        {{"HexFile", "Zeile %1: %2"}, "%2 in line %1"}};
 };
 
 /// Sets the language variables for one check and puts them back afterwards.
@@ -47,15 +47,15 @@ private:
 } // namespace
 
 TEST(TranslationTest, TextsStayGermanUntilATranslatorIsInstalledAndKeepTheirArguments) {
-    EXPECT_EQ("Gerät lesen beendet.", Tr("Gerät", "Gerät lesen beendet."));
+    EXPECT_EQ("Gerät lesen beendet.", Tr("Transfer", "Gerät lesen beendet."));
     Platform::Install(std::make_unique<English>());
-    EXPECT_EQ("Reading the device finished.", Tr("Gerät", "Gerät lesen beendet."));
-    EXPECT_EQ("Gerät lesen beendet.", Tr("Datei", "Gerät lesen beendet.")) << "another context";
+    EXPECT_EQ("Reading the device finished.", Tr("Transfer", "Gerät lesen beendet."));
+    EXPECT_EQ("Gerät lesen beendet.", Tr("HexFile", "Gerät lesen beendet.")) << "another context";
     EXPECT_EQ("Prüfsumme falsch in line 3",
-              TrArgs(Tr("Datei", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
+              TrArgs(Tr("HexFile", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
     Platform::Install(std::unique_ptr<Translator>());
     EXPECT_EQ("Zeile 3: Prüfsumme falsch",
-              TrArgs(Tr("Datei", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
+              TrArgs(Tr("HexFile", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
 
     EXPECT_EQ("%2 und 100 %", TrArgs("%1 und 100 %", {"%2"})) << "inserted once, never again";
     EXPECT_EQ("a %3 b%", TrArgs("%1 %3 %2", {"a", "b%"})) << "a missing argument stays";

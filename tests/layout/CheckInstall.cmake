@@ -13,7 +13,7 @@ set(faults "")
 set(id example.nivolantis.nivoconfig)
 set(expected
     bin/NivoConfig bin/nivoconfig-cli bin/nivosim
-    share/nivoconfig/NivoConfig.ini
+    share/nivoconfig/NivoConfig.ini share/nivoconfig/translations/nivoconfig_en.qm
     share/applications/${id}.desktop
     share/metainfo/${id}.metainfo.xml
     share/mime/packages/nivoconfig.xml

@@ -1,0 +1,50 @@
+# Fails when a text shown to users has no translation: runs lupdate over each area's sources
+# into a copy of its .ts file and lists every entry left unfinished (a new or changed German
+# text) and every translation that does not keep the German text's %1..%9 arguments.
+file(REMOVE_RECURSE ${WORK_DIR})
+set(failures "")
+foreach(language IN LISTS LANGUAGES)
+    foreach(entry IN LISTS AREAS)
+        string(REGEX REPLACE "=.*" "" area "${entry}")
+        string(REGEX REPLACE "^[^=]*=" "" sources "${entry}")
+        string(REPLACE "|" ";" sources "${sources}")
+        set(copy ${WORK_DIR}/${area}_${language}.ts)
+        file(COPY_FILE ${TS_DIR}/${area}_${language}.ts ${copy} RESULT copied)
+        if(copied)
+            string(APPEND failures "${area}_${language}.ts: missing\n")
+            continue()
+        endif()
+        execute_process(COMMAND ${LUPDATE} ${OPTIONS} -target-language ${language} ${sources}
+                        -ts ${copy} RESULT_VARIABLE result OUTPUT_QUIET)
+        if(result)
+            string(APPEND failures "${area}_${language}.ts: lupdate failed\n")
+            continue()
+        endif()
+        file(READ ${copy} ts)
+        string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*<translation type=\"unfinished\""
+               unfinished "${ts}")
+        foreach(text IN LISTS unfinished)
+            string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" text "${text}")
+            string(APPEND failures "${area}_${language}.ts: no translation of \"${text}\"\n")
+        endforeach()
+        string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*<translation>[^<]*</translation>"
+               pairs "${ts}")
+        foreach(pair IN LISTS pairs)
+            string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" source "${pair}")
+            string(REGEX REPLACE ".*<translation>([^<]*)</translation>" "\\1" translation
+                   "${pair}")
+            foreach(n RANGE 1 9)
+                string(FIND "${source}" "%${n}" in_source)
+                string(FIND "${translation}" "%${n}" in_translation)
+                if((in_source EQUAL -1) AND NOT (in_translation EQUAL -1) OR
+                   NOT (in_source EQUAL -1) AND (in_translation EQUAL -1))
+                    string(APPEND failures
+                           "${area}_${language}.ts: \"${translation}\" does not keep %${n}\n")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "Texts without a proper translation:\n${failures}")
+endif()
