@@ -5,230 +5,230 @@
     <name>Catalogue</name>
     <message>
         <source>Sondenstörung</source>
-        <translation type="unfinished"></translation>
+        <translation>Probe fault</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Stellbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Output range</translation>
     </message>
     <message>
         <source>Fehlerwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault value</translation>
     </message>
     <message>
         <source>Relaisfunktion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay function %1</translation>
     </message>
     <message>
         <source>Unterer Grenzwert %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower limit %1</translation>
     </message>
     <message>
         <source>Oberer Grenzwert %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper limit %1</translation>
     </message>
     <message>
         <source>Verzögerung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay %1</translation>
     </message>
     <message>
         <source>BeiFehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>On fault %1</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>PasswortAktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Password active</translation>
     </message>
     <message>
         <source>Trendintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend interval</translation>
     </message>
     <message>
         <source>Simulationszeitraster</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation time step</translation>
     </message>
     <message>
         <source>Simulationsmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation mode</translation>
     </message>
     <message>
         <source>Grenzwert%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits %1</translation>
     </message>
     <message>
         <source>Grenzwertfunktion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit function %1</translation>
     </message>
     <message>
         <source>Pumpentausch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump alternation %1</translation>
     </message>
     <message>
         <source>Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>Ausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>Grenzwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>Linearisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisation</translation>
     </message>
     <message>
         <source>Sonstiges</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscellaneous</translation>
     </message>
     <message>
         <source>Messbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring range</translation>
     </message>
     <message>
         <source>Skalierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaling</translation>
     </message>
     <message>
         <source>Skaleneinheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale unit</translation>
     </message>
     <message>
         <source>Skalenkomma</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal places</translation>
     </message>
     <message>
         <source>Modus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Stützpunkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Support points</translation>
     </message>
     <message>
         <source>TrendSteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend rising</translation>
     </message>
     <message>
         <source>TrendFallend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend falling</translation>
     </message>
     <message>
         <source>Simulationsbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation range</translation>
     </message>
     <message>
         <source>Simulationsschrittweite</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation step</translation>
     </message>
     <message>
         <source>Gerätebeschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>Device description</translation>
     </message>
     <message>
         <source>Anlagenkennzeichen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plant identifier</translation>
     </message>
     <message>
         <source>%1.Anfang</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 start</translation>
     </message>
     <message>
         <source>%1.Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 end</translation>
     </message>
 </context>
 <context>
     <name>Choice</name>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Keine Bearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>No function</translation>
     </message>
     <message>
         <source>Grenzwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>Pumpentausch*</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump alternation*</translation>
     </message>
     <message>
         <source>Trend steigend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend rising</translation>
     </message>
     <message>
         <source>Trend fallend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend falling</translation>
     </message>
     <message>
         <source>Arbeitsstrom</source>
-        <translation type="unfinished"></translation>
+        <translation>Energised on alarm</translation>
     </message>
     <message>
         <source>Ruhestrom</source>
-        <translation type="unfinished"></translation>
+        <translation>De-energised on alarm</translation>
     </message>
     <message>
         <source>Relais aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay off</translation>
     </message>
     <message>
         <source>Relais ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay on</translation>
     </message>
     <message>
         <source>Keine Linearisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>No linearisation</translation>
     </message>
     <message>
         <source>Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Venturi</source>
-        <translation type="unfinished"></translation>
+        <translation>Venturi</translation>
     </message>
     <message>
         <source>Rundtank</source>
-        <translation type="unfinished"></translation>
+        <translation>Round tank</translation>
     </message>
     <message>
         <source>Passwortabfrage nicht aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not ask for the password</translation>
     </message>
     <message>
         <source>Passwortabfrage aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Ask for the password</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Ständig ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Always on</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>NivoConfig</name>
+    <message>
+        <source>Konfigurationsprogramm für Nivolantis K417</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM1 ist das eingebaute simulierte Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder jeder Seite in diesen Ordner schreiben und beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEITEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine Parameterdatei zum Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIFFERN|DATEI</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageInOut</name>
     <message>
         <source>&amp;1 Ein/Ausgang</source>
