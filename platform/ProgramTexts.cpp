@@ -68,7 +68,8 @@ QString ProgramTexts::InstalledFolder() {
 ProgramTexts::~ProgramTexts() {
     if (m_own)
         Platform::Install(std::unique_ptr<Translator>());
-    if (!m_installed)
+    // The window program's application object ends before its texts.
+    if (!m_installed || !QCoreApplication::instance())
         return;
     for (QTranslator* translator : {m_own.get(), m_qt.get()})
         if (translator)

@@ -16,20 +16,33 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 
+def text_of(element):
+    """The whole text of a <source> or <translation>: lupdate writes a carriage return as a
+    <byte value="xd"/> element inside it."""
+    if element is None:
+        return ""
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value").lstrip("x"), 16))
+        text += child.tail or ""
+    return text
+
+
 def problems(ts_file, name):
     for context in ET.parse(ts_file).getroot().iter("context"):
         context_name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            source = text_of(message.find("source"))
             translation = message.find("translation")
-            text = translation.text or ""
+            text = text_of(translation)
             where = f"{name}: {context_name}: \"{source}\""
             if translation.get("type") == "unfinished" or not text:
                 yield f"{where} has no translation"
                 continue
             if set(re.findall(r"%[1-9]", source)) != set(re.findall(r"%[1-9]", text)):
                 yield f"{where}: \"{text}\" does not keep the arguments"
-            if source.count("\n") != text.count("\n") and "\r\n" in source:
+            if source.count("\r\n") != text.count("\r\n"):
                 yield f"{where}: \"{text}\" does not keep the line breaks"
 
 
