@@ -27,7 +27,9 @@ public:
     void EndDoc() override { Fail(); }
 
 private:
-    [[noreturn]] static void Fail() { throw std::runtime_error("Kein Drucker eingerichtet."); }
+    [[noreturn]] static void Fail() {
+        throw std::runtime_error(Tr("Platform", "Kein Drucker eingerichtet."));
+    }
 };
 
 /// The texts are written in German.

@@ -147,6 +147,10 @@
         <source>%1.Ende</source>
         <translation>%1 end</translation>
     </message>
+    <message>
+        <source>Zeile%1</source>
+        <translation>Line %1</translation>
+    </message>
 </context>
 <context>
     <name>Choice</name>
@@ -229,6 +233,156 @@
     <message>
         <source>Ständig ein</source>
         <translation>Always on</translation>
+    </message>
+</context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>unbekannter Parameter &apos;%1&apos;</source>
+        <translation>unknown parameter &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMessageService</name>
+    <message>
+        <source>-&gt; Abbrechen</source>
+        <translation>-&gt; Cancel</translation>
+    </message>
+    <message>
+        <source>-&gt; Nein</source>
+        <translation>-&gt; No</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>Pfad oder Datei nicht gefunden.</source>
+        <translation>Path or file not found.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Der Name bezeichnet einen Ordner.</source>
+        <translation>The name is a folder.</translation>
+    </message>
+    <message>
+        <source>Ein Teil des Pfades ist kein Ordner.</source>
+        <translation>Part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Kein Speicherplatz mehr auf dem Datenträger.</source>
+        <translation>No space left on the disk.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Die Datei wird bereits verwendet.</source>
+        <translation>The file is already in use.</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler.</source>
+        <translation>Input/output error.</translation>
+    </message>
+</context>
+<context>
+    <name>FileContent</name>
+    <message>
+        <source>Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.</source>
+        <translation>The name is not an ordinary file but a device or a pipe.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als 16 MiB.</source>
+        <translation>The file is larger than 16 MiB.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist schreibgeschützt.</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+    <message>
+        <source>%1 Die bisherige Datei ist unverändert.</source>
+        <translation>%1 The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>%1 Die Datei ist möglicherweise unvollständig.</source>
+        <translation>%1 The file may be incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>HardwareVariants</name>
+    <message>
+        <source>Alle Software und Hardwarefunktionen</source>
+        <translation>All software and hardware functions</translation>
+    </message>
+    <message>
+        <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.</source>
+        <translation>Reduced software functions (no trend processing, no pump alternation). All hardware functions.</translation>
+    </message>
+    <message>
+        <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Eingeschränkte Hardwarefunktionen (Nur 2 Relais).</source>
+        <translation>Reduced software functions (no trend processing, no pump alternation). Reduced hardware functions (only 2 relays).</translation>
+    </message>
+    <message>
+        <source>Variante %1</source>
+        <translation>Variant %1</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerConversion</name>
+    <message>
+        <source>Überlauf</source>
+        <translation>Overflow</translation>
+    </message>
+</context>
+<context>
+    <name>MessageService</name>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>Kein Drucker eingerichtet.</source>
+        <translation>No printer set up.</translation>
+    </message>
+</context>
+<context>
+    <name>cParameter</name>
+    <message>
+        <source>Eingabefehler</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; ausserhalb %3..%4</source>
+        <translation>%1 &apos;%2&apos; outside %3..%4</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; nicht numerisch.</source>
+        <translation>%1 &apos;%2&apos; is not a number.</translation>
+    </message>
+</context>
+<context>
+    <name>cRange</name>
+    <message>
+        <source>%1 &gt; %2.</source>
+        <translation>%1 &gt; %2.</translation>
+    </message>
+    <message>
+        <source>Bitte den Anfangs- oder den Endwert korrigieren.</source>
+        <translation>Please correct the start or the end value.</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler</source>
+        <translation>Range error</translation>
     </message>
 </context>
 </TS>
