@@ -5,15 +5,13 @@
 #include "ui/service/frmSplash.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QToolBar>
 
 #include <map>
 #include <optional>
@@ -203,7 +201,10 @@ TEST_F(WindowTextsTest, EnglishMainWindowShowsNoGermanWord) {
         EXPECT_EQ(tabs[i], main->PageTabs()->tabText(i));
     EXPECT_EQ("Energised on alarm", Find<QComboBox>("cmbRelayFunction_0")->itemText(0));
     EXPECT_EQ("Trend rising*", Find<QComboBox>("cmbLimitFunction_2")->itemText(3));
-    EXPECT_EQ("0 … 255 s", Find("txtDelay_3")->toolTip());
+    // The default range in English words with the desktop's decimal comma.
+    EXPECT_EQ("Scale range: 0,0000..1,0000 bar", Find<QLabel>("StatusBar1_Panel2")->text());
+    EXPECT_EQ("X: 4,00..20,00 mA\ncorresponds to\nY: 0,0000..1,0000 bar",
+              Find<QLabel>("lblSkalenbereich")->text());
 }
 
 TEST_F(WindowTextsTest, EnglishSmallWindowsShowNoGermanWord) {
