@@ -274,8 +274,8 @@ MUTANTS = [
     M("ui-paste-needs-more", "ui/main/SupportPointEditor.cpp",
       "if (grid->rowCount() < kTablePoints) {", "if (grid->rowCount() <= kTablePoints) {",
       "a table with exactly enough points refuses a paste", ["test_mainwindow"]),
-    M("ui-point-label", "ui/main/SupportPointEditor.cpp", 'QString::number(row) + " von "',
-      'QString::number(row - 1) + " von "', "the point number counts from zero",
+    M("ui-point-label", "ui/main/SupportPointEditor.cpp", ".arg(QString::number(row), Q(",
+      ".arg(QString::number(row - 1), Q(", "the point number counts from zero",
       ["test_mainwindow"]),
     M("ui-eeprom-cell-swapped", "ui/service/EepromGrid.cpp",
       "SetCellText(std::max(m_grid->currentRow(), 0) * kColumns + "

@@ -5,622 +5,629 @@
     <name>NivoConfig</name>
     <message>
         <source>Konfigurationsprogramm für Nivolantis K417</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration program for Nivolantis K417</translation>
     </message>
     <message>
         <source>COM1 ist das eingebaute simulierte Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>COM1 is the built-in simulated device</translation>
     </message>
     <message>
         <source>Bilder jeder Seite in diesen Ordner schreiben und beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Write pictures of every page into this folder and exit</translation>
     </message>
     <message>
         <source>ORDNER</source>
-        <translation type="unfinished"></translation>
+        <translation>FOLDER</translation>
     </message>
     <message>
         <source>Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings file instead of the installed and the user&apos;s own NivoConfig.ini</translation>
     </message>
     <message>
         <source>DATEI</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>SEITEN</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGES</translation>
     </message>
     <message>
         <source>die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine Parameterdatei zum Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>the digits 1, 2, 3 show the service pages 6, 7, 8; otherwise a parameter file to open</translation>
     </message>
     <message>
         <source>ZIFFERN|DATEI</source>
-        <translation type="unfinished"></translation>
+        <translation>DIGITS|FILE</translation>
     </message>
 </context>
 <context>
     <name>PageInOut</name>
     <message>
         <source>&amp;1 Ein/Ausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 Input/output</translation>
     </message>
     <message>
         <source>&amp;Eingangsmessbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Input &amp;measuring range</translation>
     </message>
     <message>
         <source>Anfang:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Ende:</source>
-        <translation type="unfinished"></translation>
+        <translation>End:</translation>
     </message>
     <message>
         <source>Störanfang:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault start:</translation>
     </message>
     <message>
         <source>Störende:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault end:</translation>
     </message>
     <message>
         <source>A&amp;usgangsstellbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Output &amp;range</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Bei Fehler:</source>
-        <translation type="unfinished"></translation>
+        <translation>On fault:</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter</translation>
     </message>
     <message>
         <source>Wert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Value:</translation>
     </message>
     <message>
         <source>&amp;Skalierung</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;caling</translation>
     </message>
     <message>
         <source>Einheit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit:</translation>
     </message>
     <message>
         <source>Kommapos.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimals:</translation>
     </message>
     <message>
         <source>Die mit * gekennzeichneten Eigenschaften sind nur bei Geräten mit voller Softwarefunktionalität wirksam.</source>
-        <translation type="unfinished"></translation>
+        <translation>The properties marked with * only take effect on devices with full software functionality.</translation>
     </message>
 </context>
 <context>
     <name>PageLabelling</name>
     <message>
         <source>&amp;5 Kennzeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 Labelling</translation>
     </message>
     <message>
         <source>&amp;Benutzerdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Us&amp;er data</translation>
     </message>
     <message>
         <source>Parametriert am:</source>
-        <translation type="unfinished"></translation>
+        <translation>Configured on:</translation>
     </message>
     <message>
         <source>durch:</source>
-        <translation type="unfinished"></translation>
+        <translation>by:</translation>
     </message>
     <message>
         <source>&amp;Gerätekennzeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;vice labelling</translation>
     </message>
     <message>
         <source>Zeile 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Line 1:</translation>
     </message>
     <message>
         <source>Zeile 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Line 2:</translation>
     </message>
     <message>
         <source>Zeile 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Line 3:</translation>
     </message>
     <message>
         <source>Zeile 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Line 4:</translation>
     </message>
     <message>
         <source>Anlagenkennzeichen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plant identifier:</translation>
     </message>
 </context>
 <context>
     <name>PageLimits</name>
     <message>
         <source>&amp;2 Grenzwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 Limits</translation>
     </message>
     <message>
         <source>Grenzwert &amp;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit &amp;A</translation>
     </message>
     <message>
         <source>Grenzwertfunktion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit function:</translation>
     </message>
     <message>
         <source>ob. Schaltpunkt:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GW1</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper switch point:</translation>
     </message>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>unt. Schaltpunkt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower switch point:</translation>
     </message>
     <message>
         <source>Relais &amp;A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relay A</translation>
     </message>
     <message>
         <source>Pumpentausch*:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump alternation*:</translation>
     </message>
     <message>
         <source>Betriebsart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating mode:</translation>
     </message>
     <message>
         <source>Bei Fehler:</source>
-        <translation type="unfinished"></translation>
+        <translation>On fault:</translation>
     </message>
     <message>
         <source>Verzögerung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay:</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Grenzwert &amp;B</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GW2</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit &amp;B</translation>
     </message>
     <message>
         <source>Relais &amp;B</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;elay B</translation>
     </message>
     <message>
         <source>Pumpentausch:*</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump alternation:*</translation>
     </message>
     <message>
         <source>Grenzwert &amp;C *</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V2,GW3</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit &amp;C *</translation>
     </message>
     <message>
         <source>Relais &amp;C *</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;lay C *</translation>
     </message>
     <message>
         <source>Grenzwert &amp;D *</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V2,GW4</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;mit D *</translation>
     </message>
     <message>
         <source>Relais &amp;D *</source>
-        <translation type="unfinished"></translation>
+        <translation>Rela&amp;y D *</translation>
     </message>
 </context>
 <context>
     <name>PageLinearisation</name>
     <message>
         <source>&amp;3 Linearisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 Linearisation</translation>
     </message>
     <message>
         <source>Art der &amp;Linearisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Type of &amp;linearisation</translation>
     </message>
     <message>
         <source>Keine Linearisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>No linearisation</translation>
     </message>
     <message>
         <source>Tabelleneingabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Table input</translation>
     </message>
     <message>
         <source>Rundtank, liegend</source>
-        <translation type="unfinished"></translation>
+        <translation>Round tank, horizontal</translation>
     </message>
     <message>
         <source>Venturi</source>
-        <translation type="unfinished"></translation>
+        <translation>Venturi</translation>
     </message>
     <message>
         <source>Aktueller Messbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Current measuring range</translation>
     </message>
     <message>
         <source>Stützpunkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Support points</translation>
     </message>
     <message>
         <source>An&amp;zahl der Stützpunkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Num&amp;ber of support points</translation>
     </message>
     <message>
         <source>Aktueller &amp;Punkt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Current point</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
 </context>
 <context>
     <name>PageMisc</name>
     <message>
         <source>&amp;4 Sonstiges</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 Miscellaneous</translation>
     </message>
     <message>
         <source>&amp;Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrast</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>&amp;Trend *</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V1</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rend *</translation>
     </message>
     <message>
         <source>Delta steigend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta rising:</translation>
     </message>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>Delta fallend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta falling:</translation>
     </message>
     <message>
         <source>Intervall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval:</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>S&amp;imulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;mulation</translation>
     </message>
     <message>
         <source>Anfang:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>Ende:</source>
-        <translation type="unfinished"></translation>
+        <translation>End:</translation>
     </message>
     <message>
         <source>Schrittweite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Step:</translation>
     </message>
     <message>
         <source>Zeitraster:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time step:</translation>
     </message>
     <message>
         <source>Modus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>Pass&amp;wort ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hange password</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>Passwortabfrage aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Ask for the password</translation>
     </message>
 </context>
 <context>
     <name>PageService6</name>
     <message>
         <source>&amp;6 Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 Service</translation>
     </message>
     <message>
         <source>Hardwarevariante</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware variant</translation>
     </message>
     <message>
         <source>Die Hardwarevariante wird im Fenster „Optionen“ gewählt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hardware variant is chosen in the “Options” window.</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>unbenutzt</source>
-        <translation type="unfinished"></translation>
+        <translation>unused</translation>
     </message>
     <message>
         <source>Nur Rel. A/B</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel. A/B only</translation>
     </message>
     <message>
         <source>Ohne P.t u. Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>No pump alt./trend</translation>
     </message>
     <message>
         <source>Komplett</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete</translation>
     </message>
     <message>
         <source>Lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Schreib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write</translation>
     </message>
     <message>
         <source>Messwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured value</translation>
     </message>
     <message>
         <source>1,2345</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2345</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>A/D</source>
-        <translation type="unfinished"></translation>
+        <translation>A/D</translation>
     </message>
     <message>
         <source>Internes EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal EEPROM</translation>
     </message>
     <message>
         <source>0x0 =</source>
-        <translation type="unfinished"></translation>
+        <translation>0x0 =</translation>
     </message>
     <message>
         <source>&amp;Gerät Lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Read device</translation>
     </message>
     <message>
         <source>&amp;Gerät Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Writ&amp;e device</translation>
     </message>
     <message>
         <source>Hexfile &amp;speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;hex file</translation>
     </message>
 </context>
 <context>
     <name>PageService7</name>
     <message>
         <source>&amp;7 Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7 Service</translation>
     </message>
     <message>
         <source>Schnittstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports</translation>
     </message>
     <message>
         <source>Abtasten</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan</translation>
     </message>
 </context>
 <context>
     <name>PageService8</name>
     <message>
         <source>&amp;8 Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 Service</translation>
     </message>
     <message>
         <source>Firmware-Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update</translation>
     </message>
     <message>
         <source>Aktionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions</translation>
     </message>
     <message>
         <source>Firmwaredatei ins Gerät übertragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer firmware file to device</translation>
     </message>
     <message>
         <source>Firmware aus Gerät in Datei sichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save firmware from device to file</translation>
     </message>
     <message>
         <source>Beim Firmware-Update kann das Gerät auf den neuesten Softwarestand gebracht werden. Mit dem Kommando &quot;Firmwaredatei ins Gerät übertragen&quot; erscheint eine Dateibox, in der man eine Hex-Datei, die die Firmware enthält, auswählen kann. Die Datei wird anschließend ins Gerät übertragen. Achtung dieser Vorgang ist nicht umkehrbar und darf nicht unterbrochen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>A firmware update brings the device up to the latest software version. The command &quot;Transfer firmware file to device&quot; opens a file box in which a hex file holding the firmware can be chosen. The file is then transferred to the device. Caution: this cannot be undone and must not be interrupted.</translation>
+    </message>
+</context>
+<context>
+    <name>Screenshots</name>
+    <message>
+        <source>%1 konnte nicht geschrieben werden.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportPointEditor</name>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Die Tabelle braucht %1 Stützpunkte; eingestellt sind %2.</source>
+        <translation>The table needs %1 support points; %2 are set.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarCommands</name>
+    <message>
+        <source>Parameterdateien (*.par)</source>
+        <translation>Parameter files (*.par)</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Parameterdatei öffnen</source>
+        <translation>Open parameter file</translation>
+    </message>
+    <message>
+        <source>Parameter fehlerhaft.<byte value="xd"/>
+Die Daten können nicht gespeichert werden.</source>
+        <translation>Invalid parameters.<byte value="xd"/>
+The data cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei speichern</source>
+        <translation>Save parameter file</translation>
+    </message>
+    <message>
+        <source>Änderungen speichern?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>Suche Gerät...</source>
+        <translation>Searching for device...</translation>
+    </message>
+    <message>
+        <source>Verbinden</source>
+        <translation>Connect</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
-        <source>NivoConfig []</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Anlagenkennzeichen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plant identifier:</translation>
     </message>
     <message>
         <source>Symbolleiste</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>E&amp;nde</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>Standa&amp;rd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Defa&amp;ults</translation>
     </message>
     <message>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open</translation>
     </message>
     <message>
         <source>Speic&amp;hern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Druc&amp;ken</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>Schre&amp;iben</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Write</translation>
     </message>
     <message>
         <source>&amp;Lesen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea&amp;d</translation>
     </message>
     <message>
         <source>&amp;Verbinden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nnect</translation>
     </message>
     <message>
         <source>Inf&amp;o</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Op&amp;tionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;tions</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation type="unfinished"></translation>
+        <source>Anmerkung:
+Die Daten zur Gerätekennzeichnung dienen nur zur Information.
+Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei.</source>
+        <translation>Note:
+The device labelling data are for information only.
+They are not stored in the device, only in the parameter file.</translation>
+    </message>
+    <message>
+        <source>Ständig Ein</source>
+        <translation>Always on</translation>
+    </message>
+    <message>
+        <source>Arbeitstrom</source>
+        <translation>Energised on alarm</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung</source>
+        <translation>No connection</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>X: %1..%2 mA
+entspricht
+Y: %3 %4</source>
+        <translation>X: %1..%2 mA
+corresponds to
+Y: %3 %4</translation>
+    </message>
+    <message>
+        <source>Skalenbereich: %1 %2</source>
+        <translation>Scale range: %1 %2</translation>
+    </message>
+    <message>
+        <source>Suche Gerät...</source>
+        <translation>Searching for device...</translation>
     </message>
 </context>
 </TS>

@@ -66,14 +66,15 @@ std::optional<int> AnswerWithoutWindows(int argc, char** argv, Language language
 
 int main(int argc, char** argv) {
     const Language language = ProgramCli::ChosenLanguage(argc, argv);
-    ProgramTexts texts(language, ProgramTexts::InstalledFolder());
+    // Ends before the application object, which its translators leave at the end.
+    std::optional<ProgramTexts> texts(std::in_place, language, ProgramTexts::InstalledFolder());
     if (const auto answered = AnswerWithoutWindows(argc, argv, language))
         return *answered;
-    if (!texts.Complete())
+    if (!texts->Complete())
         std::cerr << "NivoConfig: the English texts are missing in "
                   << ProgramTexts::InstalledFolder().toStdString() << "; the texts stay German.\n";
     QApplication application(argc, argv);
-    texts.InstallIntoApplication();
+    texts->InstallIntoApplication();
     InstallQtPlatform();
 
     const StartArguments arguments = StartArguments::Parse(QApplication::arguments().mid(1));
@@ -97,5 +98,6 @@ int main(int argc, char** argv) {
         }
     } // the windows end before the application object they show
     MyNivolantis.reset();
+    texts.reset();
     return result;
 }
