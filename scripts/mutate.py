@@ -386,7 +386,8 @@ MUTANTS = [
       "static_cast<int>(seconds * 100)", "measure --every waits a tenth of the time",
       ["test_cli_device"]),
     M("cli-save-port-default", "cli/PortSettingCommand.cpp",
-      '(path.empty() ? "Vorgabe" : path)', '(path.empty() ? path : "Vorgabe")',
+      '(path.empty() ? Tr("PortSettingCommand", "Vorgabe") : path)',
+      '(path.empty() ? path : Tr("PortSettingCommand", "Vorgabe"))',
       "save-port names the default for a path and the path for the default", ["test_cli"]),
     M("cli-connect-quiet", "cli/DeviceCommands.cpp",
       "const bool found = context.ConnectDevice(context.args.verbose);",
@@ -747,8 +748,10 @@ MUTANTS = [
       "    app.option_defaults()->group(\"Optionen\");\n", "",
       "the help lists the options under the English heading", ["test_cli"]),
     M("cli-eeprom-write-fail-exit0", "cli/FirmwareCommands.cpp",
-      "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return false;",
-      "konnten nicht geschrieben werden: \" << failed << \".\\n\";\n    return true;",
+      "konnten nicht geschrieben werden: %1.\"),\n                        {failed})\n"
+      "              << '\\n';\n    return false;",
+      "konnten nicht geschrieben werden: %1.\"),\n                        {failed})\n"
+      "              << '\\n';\n    return true;",
       "eeprom-write exits 0 after naming cells that failed", ["test_cli_device"]),
     M("file-16mib-refused", "base/FileContentPosix.cpp",
       "static_cast<std::uintmax_t>(info.st_size) > kMaxFileContent",

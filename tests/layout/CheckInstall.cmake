@@ -57,6 +57,17 @@ foreach(part "<launchable type=\"desktop-id\">${id}.desktop</launchable>" "<id>$
     endif()
 endforeach()
 
+# The installed command line finds its translations: its help in English is ours, not German.
+execute_process(COMMAND "${PREFIX}/bin/nivoconfig-cli" --lang en --help OUTPUT_VARIABLE help
+                ERROR_VARIABLE notes)
+foreach(part "Save the factory settings as a parameter file"
+        "\nCommands:\n")
+    string(FIND "${help}" "${part}" at)
+    if(at EQUAL -1)
+        string(APPEND faults "nivoconfig-cli --lang en --help lacks '${part}' ${notes}\n")
+    endif()
+endforeach()
+
 # Every option and command of --help is in the man page.
 foreach(program NivoConfig nivoconfig-cli nivosim)
     execute_process(COMMAND "${PREFIX}/bin/${program}" --help OUTPUT_VARIABLE help)
