@@ -18,10 +18,10 @@
 
 namespace {
 
-constexpr double kSearchPauseS = 0.2;  ///< pause before each port is tried
-constexpr double kIdentTimeoutS = 2.0; ///< reply to "I": identification text
-constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
-constexpr const char* kContext = "DeviceTransfer";
+constexpr double kSearchPauseS = 0.2;              ///< pause before each port is tried
+constexpr double kIdentTimeoutS = 2.0;             ///< reply to "I": identification text
+constexpr double kEndTimeoutS = 1.0;               ///< "a" ends writing; no reply awaited
+constexpr const char* kContext = "DeviceTransfer"; ///< of the texts in the tables below
 
 /// The title of a transfer's message boxes and the message when the user cancels it.
 struct TransferTexts {

@@ -532,7 +532,7 @@ No download can be carried out.</translation>
     </message>
     <message>
         <source>das EEPROM-Abbild beim Beenden hier speichern</source>
-        <translation>save the EEPROM image here on exit</translation>
+        <translation>Save the EEPROM image here on exit</translation>
     </message>
     <message>
         <source>Kennung als Antwort auf &quot;I&quot;</source>
@@ -540,7 +540,7 @@ No download can be carried out.</translation>
     </message>
     <message>
         <source>auch über diesen symbolischen Link erreichbar</source>
-        <translation>also reachable through this symbolic link</translation>
+        <translation>Also reachable through this symbolic link</translation>
     </message>
     <message>
         <source>Leitungszeit: 10 Bit je Byte bei dieser Baudrate</source>
@@ -548,11 +548,11 @@ No download can be carried out.</translation>
     </message>
     <message>
         <source>nichts antworten</source>
-        <translation>answer nothing</translation>
+        <translation>Answer nothing</translation>
     </message>
     <message>
         <source>&quot;c&quot;/&quot;L&quot; ab dieser EEPROM-Adresse nicht beantworten</source>
-        <translation>leave &quot;c&quot;/&quot;L&quot; unanswered from this EEPROM address on</translation>
+        <translation>Leave &quot;c&quot;/&quot;L&quot; unanswered from this EEPROM address on</translation>
     </message>
     <message>
         <source>Echo von &quot;L&quot; an dieser EEPROM-Adresse invertiert, nichts speichern</source>
@@ -564,19 +564,19 @@ No download can be carried out.</translation>
     </message>
     <message>
         <source>diese Hex-Bytes statt jeder Antwort senden</source>
-        <translation>send these hex bytes instead of every answer</translation>
+        <translation>Send these hex bytes instead of every answer</translation>
     </message>
     <message>
         <source>jede Antwort um SEKUNDEN verzögern</source>
-        <translation>delay every answer by SECONDS</translation>
+        <translation>Delay every answer by SECONDS</translation>
     </message>
     <message>
         <source>ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen</source>
-        <translation>from this answer on (1: the first) append a byte to every answer</translation>
+        <translation>From this answer on (1: the first) append a byte to every answer</translation>
     </message>
     <message>
         <source>die Leitung nach so vielen empfangenen Bytes schließen</source>
-        <translation>close the line after this many received bytes</translation>
+        <translation>Close the line after this many received bytes</translation>
     </message>
     <message>
         <source>--save-eeprom: Ordner %1 gibt es nicht.</source>
