@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.</source>
-        <translation>Reduced software functions (no trend processing, no pump alternation). All hardware functions.</translation>
+        <translation>Restricted software functions (no trend processing, no pump alternation). All hardware functions.</translation>
     </message>
     <message>
         <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Eingeschränkte Hardwarefunktionen (Nur 2 Relais).</source>
-        <translation>Reduced software functions (no trend processing, no pump alternation). Reduced hardware functions (only 2 relays).</translation>
+        <translation>Restricted software functions (no trend processing, no pump alternation). Restricted hardware functions (only 2 relays).</translation>
     </message>
     <message>
         <source>Variante %1</source>
