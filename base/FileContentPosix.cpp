@@ -1,6 +1,7 @@
 #include "base/FileContent.h"
 
 #include "base/ErrorText.h"
+#include "base/FileContentTexts.h"
 #include "base/Translation.h"
 
 #include <cerrno>
@@ -11,24 +12,8 @@
 
 namespace {
 
-std::string NotRegular() {
-    return Tr("FileContent",
-              "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.");
-}
-std::string TooLarge() {
-    return Tr("FileContent", "Die Datei ist größer als 16 MiB.");
-}
-std::string WriteProtected() {
-    return Tr("FileContent", "Die Datei ist schreibgeschützt.");
-}
-/// The failure of a write that left the old content as it was.
-std::string OldFileKept(const std::string& failure) {
-    return TrArgs(Tr("FileContent", "%1 Die bisherige Datei ist unverändert."), {failure});
-}
-/// The failure of a write that may have changed part of the old content.
-std::string MaybeIncomplete(const std::string& failure) {
-    return TrArgs(Tr("FileContent", "%1 Die Datei ist möglicherweise unvollständig."), {failure});
-}
+using namespace FileContentTexts;
+
 constexpr int kMaxLinkHops = 40; ///< as the kernel's own limit
 
 /// Closes the descriptor when the scope ends, unless it was closed before.

@@ -1,6 +1,7 @@
 #include "base/FileContent.h"
 
 #include "base/ErrorText.h"
+#include "base/FileContentTexts.h"
 #include "base/Translation.h"
 #include "base/WideText.h"
 
@@ -14,20 +15,7 @@
 
 namespace {
 
-std::string NotRegular() {
-    return Tr("FileContent",
-              "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe.");
-}
-std::string TooLarge() {
-    return Tr("FileContent", "Die Datei ist größer als 16 MiB.");
-}
-std::string WriteProtected() {
-    return Tr("FileContent", "Die Datei ist schreibgeschützt.");
-}
-/// The failure of a write that left the old content as it was.
-std::string OldFileKept(const std::string& failure) {
-    return TrArgs(Tr("FileContent", "%1 Die bisherige Datei ist unverändert."), {failure});
-}
+using namespace FileContentTexts;
 
 std::string LastErrorText() {
     return ErrorText(ErrnoOfWin32Error(GetLastError()));

@@ -3,6 +3,7 @@
 #include "device/PollPosix.h"
 #include "device/PortAccess.h"
 #include "device/SerialPort.h"
+#include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
 #include <algorithm>
@@ -20,44 +21,10 @@
 
 namespace {
 
+using namespace SerialPortTexts;
+
 constexpr double kWriteGraceS = 1.0; ///< beyond the line time, for a driver without room
 constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
-
-std::string NotPresent() {
-    return Tr("SerialPort", "Schnittstelle nicht vorhanden.");
-}
-
-std::string InUse() {
-    return Tr("SerialPort", "Schnittstelle wird bereits verwendet.");
-}
-
-std::string BadSettings() {
-    return Tr("SerialPort", "Ungültige Schnittstellenparameter.");
-}
-
-std::string SettingsRefused() {
-    return Tr("SerialPort", "Schnittstellenparameter werden nicht unterstützt.");
-}
-
-std::string NotOpen() {
-    return Tr("SerialPort", "Schnittstelle ist nicht geöffnet.");
-}
-
-std::string LineLost() {
-    return Tr("SerialPort", "Verbindung zur Schnittstelle unterbrochen.");
-}
-
-std::string WriteStuck() {
-    return Tr("SerialPort", "Daten konnten nicht gesendet werden.");
-}
-
-std::string CannotOpen(const std::string& reason) {
-    return TrArgs(Tr("SerialPort", "Schnittstelle kann nicht geöffnet werden: %1"), {reason});
-}
-
-std::string NoSerialPort() {
-    return CannotOpen(Tr("SerialPort", "keine serielle Schnittstelle."));
-}
 
 /// Modem and tuning ioctls that a pseudo-terminal or a simple driver does not offer.
 bool Unsupported(int error) {

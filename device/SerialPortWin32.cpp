@@ -2,6 +2,7 @@
 #include "base/Translation.h"
 #include "base/WideText.h"
 #include "device/SerialPort.h"
+#include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
 #include <algorithm>
@@ -11,43 +12,9 @@
 
 namespace {
 
+using namespace SerialPortTexts;
+
 constexpr DWORD kWriteGraceMs = 1000; ///< beyond the line time, for a driver without room
-
-std::string NotPresent() {
-    return Tr("SerialPort", "Schnittstelle nicht vorhanden.");
-}
-
-std::string InUse() {
-    return Tr("SerialPort", "Schnittstelle wird bereits verwendet.");
-}
-
-std::string BadSettings() {
-    return Tr("SerialPort", "Ungültige Schnittstellenparameter.");
-}
-
-std::string SettingsRefused() {
-    return Tr("SerialPort", "Schnittstellenparameter werden nicht unterstützt.");
-}
-
-std::string NotOpen() {
-    return Tr("SerialPort", "Schnittstelle ist nicht geöffnet.");
-}
-
-std::string LineLost() {
-    return Tr("SerialPort", "Verbindung zur Schnittstelle unterbrochen.");
-}
-
-std::string WriteStuck() {
-    return Tr("SerialPort", "Daten konnten nicht gesendet werden.");
-}
-
-std::string CannotOpen(const std::string& reason) {
-    return TrArgs(Tr("SerialPort", "Schnittstelle kann nicht geöffnet werden: %1"), {reason});
-}
-
-std::string NoSerialPort() {
-    return CannotOpen(Tr("SerialPort", "keine serielle Schnittstelle."));
-}
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
