@@ -2,6 +2,7 @@
 
 #include "base/FileContent.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "files/Cp1252.h"
 #include "files/IniDocument.h"
 
@@ -70,13 +71,14 @@ std::string SettingsFiles::getKey(const std::string& section, const std::string&
 std::string SettingsFiles::setKey(const std::string& section, const std::string& key,
                                   const std::string& value) const {
     if (m_user.empty())
-        return "Kein Ordner für die eigenen Einstellungen bekannt.";
+        return Tr("SettingsFiles", "Kein Ordner für die eigenen Einstellungen bekannt.");
     std::error_code error;
     const std::string folder = m_user.substr(0, m_user.rfind('/'));
     std::filesystem::create_directories(
         std::u8string(reinterpret_cast<const char8_t*>(folder.data()), folder.size()), error);
     if (error)
-        return "Der Ordner für '" + m_user + "' kann nicht angelegt werden.";
+        return TrArgs(Tr("SettingsFiles", "Der Ordner für '%1' kann nicht angelegt werden."),
+                      {m_user});
     FileResult<std::string> content;
     if (KindOfPath(m_user) != PathKind::Missing && !(content = ReadFileContent(m_user)))
         return content.Failure();

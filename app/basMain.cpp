@@ -1,6 +1,7 @@
 #include "app/basMain.h"
 
 #include "base/Platform.h"
+#include "base/Translation.h"
 
 #include <exception>
 
@@ -9,7 +10,9 @@ std::unique_ptr<cNivolantis> MyNivolantis;
 namespace {
 
 void ShowStartError(const std::string& description) {
-    ShowMessage("Fehler beim Programmstart in Modul 'basMain': \r\n" + description, MsgIcon::None);
+    const std::string text = TrArgs(
+        Tr("basMain", "Fehler beim Programmstart in Modul 'basMain': \r\n%1"), {description});
+    ShowMessage(text, MsgIcon::None);
 }
 
 void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
@@ -19,7 +22,7 @@ void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
     MyNivolantis = std::make_unique<cNivolantis>(settings);
     if (configure)
         configure(*MyNivolantis);
-    windows.ShowSplashStatus("Suche Gerät...");
+    windows.ShowSplashStatus(Tr("basMain", "Suche Gerät..."));
     MyNivolantis->Connect();
     windows.CloseSplash();
     windows.ShowMain(*MyNivolantis);

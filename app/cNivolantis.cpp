@@ -4,6 +4,7 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
 #include "report/ConfigurationReport.h"
@@ -44,13 +45,15 @@ std::string cNivolantis::DefaultSettingsFile() {
 cNivolantis::Settings cNivolantis::ReadSettings(const SettingsFiles& files) {
     const std::string& settingsFile = files.DefaultsFile();
     if (KindOfPath(settingsFile) != PathKind::RegularFile)
-        throw std::runtime_error("Die Einstellungsdatei '" + settingsFile +
-                                 "' ist nicht vorhanden.");
+        throw std::runtime_error(TrArgs(
+            Tr("cNivolantis", "Die Einstellungsdatei '%1' ist nicht vorhanden."), {settingsFile}));
     const std::string count = files.getKey("Einheiten", "Anzahl");
     auto number = TextToNumber(count);
     if (!number || *number < 0 || *number > kMaxUnitCount)
-        throw std::runtime_error("Die Einstellungsdatei '" + settingsFile +
-                                 "' enthält keine gültige Anzahl der Einheiten ('" + count + "').");
+        throw std::runtime_error(
+            TrArgs(Tr("cNivolantis", "Die Einstellungsdatei '%1' enthält keine gültige Anzahl "
+                                     "der Einheiten ('%2')."),
+                   {settingsFile, count}));
     Settings settings;
     for (int i = 0; i < ToInt16(*number); ++i)
         settings.units.push_back(files.getKey("Einheiten", "Einheit" + std::to_string(i)));
@@ -88,7 +91,7 @@ void cNivolantis::CallView(View* view, const std::function<void()>& call) {
     } catch (const std::exception& error) {
         ReportViewFailure(view, error.what());
     } catch (...) {
-        ReportViewFailure(view, "unbekannter Fehler");
+        ReportViewFailure(view, Tr("cNivolantis", "unbekannter Fehler"));
     }
 }
 
@@ -100,12 +103,15 @@ RegisteredView* cNivolantis::Registered(View* view) {
 
 void cNivolantis::ReportViewFailure(View* view, const std::string& what) {
     // One failing view must not keep the others stale, nor flood the user with boxes.
-    std::cerr << "NivoConfig: Anzeige nicht aktualisiert: " << what << '\n';
+    std::cerr << TrArgs(Tr("cNivolantis", "NivoConfig: Anzeige nicht aktualisiert: %1"), {what})
+              << '\n';
     RegisteredView* entry = Registered(view);
     if (!entry || entry->failureShown)
         return;
     entry->failureShown = true;
-    ShowMessage("Die Anzeige konnte nicht aktualisiert werden:\r\n" + what, MsgIcon::Exclamation);
+    ShowMessage(
+        TrArgs(Tr("cNivolantis", "Die Anzeige konnte nicht aktualisiert werden:\r\n%1"), {what}),
+        MsgIcon::Exclamation);
 }
 
 void cNivolantis::ShowSearch(const SearchState& state) {

@@ -1,5 +1,7 @@
 #include "base/ConsoleMessageService.h"
 
+#include "base/Translation.h"
+
 #include <iostream>
 
 std::string ConsoleMessageService::PlainLineEnds(const std::string& text) {
@@ -27,7 +29,9 @@ void ConsoleMessageService::ShowMessage(const std::string& text, MsgIcon,
 MsgAnswer ConsoleMessageService::Ask(const std::string& text, MsgButtons buttons,
                                      const std::string& title) {
     const bool cancel = buttons == MsgButtons::YesNoCancel;
-    ShowMessage(text + (cancel ? "\n-> Abbrechen" : "\n-> Nein"), MsgIcon::None, title);
+    const std::string answer = cancel ? Tr("ConsoleMessageService", "-> Abbrechen")
+                                      : Tr("ConsoleMessageService", "-> Nein");
+    ShowMessage(text + "\n" + answer, MsgIcon::None, title);
     return cancel ? MsgAnswer::Cancel : MsgAnswer::No;
 }
 

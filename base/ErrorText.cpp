@@ -1,29 +1,31 @@
 #include "base/ErrorText.h"
 
+#include "base/Translation.h"
+
 #include <cerrno>
 #include <cstring>
 
 std::string ErrorText(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
-        return "Pfad oder Datei nicht gefunden.";
+        return Tr("ErrorText", "Pfad oder Datei nicht gefunden.");
     case EACCES:
     case EPERM:
-        return "Zugriff verweigert.";
+        return Tr("ErrorText", "Zugriff verweigert.");
     case EISDIR:
-        return "Der Name bezeichnet einen Ordner.";
+        return Tr("ErrorText", "Der Name bezeichnet einen Ordner.");
     case ENOTDIR:
-        return "Ein Teil des Pfades ist kein Ordner.";
+        return Tr("ErrorText", "Ein Teil des Pfades ist kein Ordner.");
     case EROFS:
-        return "Der Datenträger ist schreibgeschützt.";
+        return Tr("ErrorText", "Der Datenträger ist schreibgeschützt.");
     case ENOSPC:
-        return "Kein Speicherplatz mehr auf dem Datenträger.";
+        return Tr("ErrorText", "Kein Speicherplatz mehr auf dem Datenträger.");
     case ENAMETOOLONG:
-        return "Der Dateiname ist zu lang.";
+        return Tr("ErrorText", "Der Dateiname ist zu lang.");
     case EBUSY:
-        return "Die Datei wird bereits verwendet.";
+        return Tr("ErrorText", "Die Datei wird bereits verwendet.");
     case EIO:
-        return "Ein-/Ausgabefehler.";
+        return Tr("ErrorText", "Ein-/Ausgabefehler.");
     default:
         return std::strerror(errorNumber);
     }

@@ -2,5 +2,6 @@
 
 #include <string>
 
-/// A German description of an operating-system error number, for messages to the user.
+/// A description of an operating-system error number in the user's language, for messages to
+/// the user (the system's own text for numbers without one of ours).
 std::string ErrorText(int errorNumber);

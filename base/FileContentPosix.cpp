@@ -1,6 +1,8 @@
 #include "base/FileContent.h"
 
 #include "base/ErrorText.h"
+#include "base/FileContentTexts.h"
+#include "base/Translation.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,12 +12,8 @@
 
 namespace {
 
-const char* const kNotRegular = "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät "
-                                "oder eine Pipe.";
-const char* const kTooLarge = "Die Datei ist größer als 16 MiB.";
-const char* const kWriteProtected = "Die Datei ist schreibgeschützt.";
-const char* const kOldFileKept = " Die bisherige Datei ist unverändert.";
-const char* const kMaybeIncomplete = " Die Datei ist möglicherweise unvollständig.";
+using namespace FileContentTexts;
+
 constexpr int kMaxLinkHops = 40; ///< as the kernel's own limit
 
 /// Closes the descriptor when the scope ends, unless it was closed before.
@@ -43,13 +41,13 @@ private:
 std::string KindRefusal(const struct stat& info) {
     if (S_ISDIR(info.st_mode))
         return ErrorText(EISDIR);
-    return S_ISREG(info.st_mode) ? "" : kNotRegular;
+    return S_ISREG(info.st_mode) ? "" : NotRegular();
 }
 
 std::string ReadRefusal(const struct stat& info) {
     if (std::string refusal = KindRefusal(info); !refusal.empty())
         return refusal;
-    return static_cast<std::uintmax_t>(info.st_size) > kMaxFileContent ? kTooLarge : "";
+    return static_cast<std::uintmax_t>(info.st_size) > kMaxFileContent ? TooLarge() : "";
 }
 
 mode_t ModeForNewFile() {
@@ -71,7 +69,7 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-/// Reads to the end, failing with kTooLarge as soon as the file grows beyond the limit.
+/// Reads to the end, failing as too large as soon as the file grows beyond the limit.
 std::optional<std::string> ReadAll(int fd, std::string& failure) {
     std::string bytes;
     char buffer[65536];
@@ -87,7 +85,7 @@ std::optional<std::string> ReadAll(int fd, std::string& failure) {
             return bytes;
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > kMaxFileContent) {
-            failure = kTooLarge;
+            failure = TooLarge();
             return std::nullopt;
         }
     }
@@ -134,14 +132,14 @@ std::string WriteInPlace(const std::string& target, const std::string& bytes) {
     if (!bytes.empty()) {
         if (const int error = posix_fallocate(file.fd(), 0, static_cast<off_t>(bytes.size()))) {
             if (ftruncate(file.fd(), info.st_size) != 0) // what a partial reservation appended
-                return ErrorText(error) + kMaybeIncomplete;
-            return ErrorText(error) + kOldFileKept;
+                return MaybeIncomplete(ErrorText(error));
+            return OldFileKept(ErrorText(error));
         }
     }
     const bool ok = WriteAll(file.fd(), bytes) &&
                     ftruncate(file.fd(), static_cast<off_t>(bytes.size())) == 0 &&
                     fsync(file.fd()) == 0 && file.Close();
-    return ok ? "" : ErrorText(errno) + kMaybeIncomplete;
+    return ok ? "" : MaybeIncomplete(ErrorText(errno));
 }
 
 /// Writes a temporary file beside the target and renames it over the target.
@@ -165,7 +163,7 @@ std::string WriteBeside(const std::string& target, const std::string& bytes,
         return "";
     const int error = errno;
     unlink(temp.c_str());
-    return ErrorText(error) + kOldFileKept;
+    return OldFileKept(ErrorText(error));
 }
 
 } // namespace
@@ -220,7 +218,7 @@ std::string Replace(const std::string& path, const std::string& bytes) {
             return refusal;
         // The write bits, not access(): the super-user may write anything, yet must not either.
         if ((info.st_mode & 0222) == 0)
-            return kWriteProtected;
+            return WriteProtected();
         if (access(target.c_str(), W_OK) != 0)
             return ErrorText(errno);
         if (info.st_nlink > 1 || access(FolderOf(target).c_str(), W_OK | X_OK) != 0)

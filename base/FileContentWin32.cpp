@@ -1,6 +1,8 @@
 #include "base/FileContent.h"
 
 #include "base/ErrorText.h"
+#include "base/FileContentTexts.h"
+#include "base/Translation.h"
 #include "base/WideText.h"
 
 #include <algorithm>
@@ -13,11 +15,7 @@
 
 namespace {
 
-const char* const kNotRegular = "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät "
-                                "oder eine Pipe.";
-const char* const kTooLarge = "Die Datei ist größer als 16 MiB.";
-const char* const kWriteProtected = "Die Datei ist schreibgeschützt.";
-const char* const kOldFileKept = " Die bisherige Datei ist unverändert.";
+using namespace FileContentTexts;
 
 std::string LastErrorText() {
     return ErrorText(ErrnoOfWin32Error(GetLastError()));
@@ -45,11 +43,11 @@ private:
 std::string KindRefusal(DWORD attributes) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return ErrorText(EISDIR);
-    return attributes & FILE_ATTRIBUTE_DEVICE ? kNotRegular : "";
+    return attributes & FILE_ATTRIBUTE_DEVICE ? NotRegular() : "";
 }
 
 std::string HandleRefusal(HANDLE handle) {
-    return GetFileType(handle) == FILE_TYPE_DISK ? "" : kNotRegular;
+    return GetFileType(handle) == FILE_TYPE_DISK ? "" : NotRegular();
 }
 
 std::optional<std::string> ReadAll(HANDLE handle, std::string& failure) {
@@ -65,7 +63,7 @@ std::optional<std::string> ReadAll(HANDLE handle, std::string& failure) {
             return bytes;
         bytes.append(buffer, got);
         if (bytes.size() > kMaxFileContent) {
-            failure = kTooLarge;
+            failure = TooLarge();
             return std::nullopt;
         }
     }
@@ -100,7 +98,7 @@ std::string FileReadRefusal(const std::string& path) {
     if (std::string refusal = KindRefusal(info.dwFileAttributes); !refusal.empty())
         return refusal;
     const std::uintmax_t size = (std::uintmax_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
-    return size > kMaxFileContent ? kTooLarge : "";
+    return size > kMaxFileContent ? TooLarge() : "";
 }
 
 FileResult<std::string> ReadFileContent(const std::string& path) {
@@ -136,7 +134,7 @@ std::string Replace(const std::string& path, const std::string& bytes) {
         if (std::string refusal = KindRefusal(attributes); !refusal.empty())
             return refusal;
         if (attributes & FILE_ATTRIBUTE_READONLY)
-            return kWriteProtected;
+            return WriteProtected();
     }
     const std::wstring temp = TemporaryName(target);
     FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -153,7 +151,7 @@ std::string Replace(const std::string& path, const std::string& bytes) {
     if (file.IsOpen())
         file.Close();
     DeleteFileW(temp.c_str());
-    return failure + (exists ? kOldFileKept : "");
+    return exists ? OldFileKept(failure) : failure;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "base/IntegerConversion.h"
 
+#include "base/Translation.h"
+
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -18,6 +20,8 @@ template <typename Int> Int RoundHalfEven(double value) {
 }
 
 } // namespace
+
+OverflowError::OverflowError() : std::overflow_error(Tr("IntegerConversion", "Überlauf")) {}
 
 std::int16_t ToInt16(double value) {
     return RoundHalfEven<std::int16_t>(value);

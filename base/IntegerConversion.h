@@ -8,7 +8,7 @@
 
 class OverflowError : public std::overflow_error {
 public:
-    OverflowError() : std::overflow_error("Überlauf") {}
+    OverflowError();
 };
 
 std::int16_t ToInt16(double value);

@@ -1,5 +1,7 @@
 #include "base/MessageService.h"
 
+#include "base/Translation.h"
+
 void MessageService::ShowFindings(const std::vector<std::string>& findings,
                                   const std::string& closing, MsgIcon icon,
                                   const std::string& title) {
@@ -15,7 +17,8 @@ std::string MessageService::JoinFindings(const std::vector<std::string>& finding
     for (std::size_t i = 0; i < findings.size() && i < shown; ++i)
         addLine(findings[i]);
     if (findings.size() > shown)
-        addLine("… und " + std::to_string(findings.size() - shown) + " weitere");
+        addLine(TrArgs(Tr("MessageService", "… und %1 weitere"),
+                       {std::to_string(findings.size() - shown)}));
     if (!closing.empty())
         addLine(closing);
     return text;

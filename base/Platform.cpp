@@ -27,7 +27,15 @@ public:
     void EndDoc() override { Fail(); }
 
 private:
-    [[noreturn]] static void Fail() { throw std::runtime_error("Kein Drucker eingerichtet."); }
+    [[noreturn]] static void Fail() {
+        throw std::runtime_error(Tr("Platform", "Kein Drucker eingerichtet."));
+    }
+};
+
+/// The texts are written in German.
+class German : public Translator {
+public:
+    std::optional<std::string> Translate(const char*, const char*) const override { return {}; }
 };
 
 struct Services {
@@ -37,6 +45,7 @@ struct Services {
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     ProgramInfo program = ProgramInfo::OfRunningExecutable();
     std::unique_ptr<Printer> printer = std::make_unique<NoPrinter>();
+    std::unique_ptr<Translator> translator = std::make_unique<German>();
 };
 
 Services& Current() {
@@ -64,6 +73,9 @@ const ProgramInfo& Platform::Program() {
 Printer& Platform::Printing() {
     return *Current().printer;
 }
+const Translator& Platform::Texts() {
+    return *Current().translator;
+}
 
 void Platform::Install(std::unique_ptr<MessageService> service) {
     Current().messages = std::move(service);
@@ -82,6 +94,9 @@ void Platform::Install(ProgramInfo info) {
 }
 void Platform::Install(std::unique_ptr<Printer> printer) {
     Current().printer = printer ? std::move(printer) : std::make_unique<NoPrinter>();
+}
+void Platform::Install(std::unique_ptr<Translator> translator) {
+    Current().translator = translator ? std::move(translator) : std::make_unique<German>();
 }
 
 void Platform::Reset() {

@@ -6,12 +6,14 @@
 #include "base/Printer.h"
 #include "base/ProgramInfo.h"
 #include "base/RegionalSettings.h"
+#include "base/Translation.h"
 
 #include <memory>
 
 /// The platform services the core uses. Programs install the real ones at start and tests
 /// install recorders; until then headless defaults serve (stderr messages, no window events,
-/// "." as decimal separator with ISO dates, the system clocks, the running executable).
+/// "." as decimal separator with ISO dates, the system clocks, the running executable, the
+/// texts as written: German).
 class Platform {
 public:
     static MessageService& Messages();
@@ -22,6 +24,7 @@ public:
     /// The printer reports go to. Until one is installed, every operation on it throws
     /// std::runtime_error "Kein Drucker eingerichtet.".
     static Printer& Printing();
+    static const Translator& Texts();
 
     static void Install(std::unique_ptr<MessageService> service);
     static void Install(std::unique_ptr<EventPump> pump);
@@ -30,6 +33,8 @@ public:
     static void Install(ProgramInfo info);
     /// nullptr takes the installed printer away again.
     static void Install(std::unique_ptr<Printer> printer);
+    /// nullptr puts the texts back to German.
+    static void Install(std::unique_ptr<Translator> translator);
 
     /// Puts every service back to its default.
     static void Reset();

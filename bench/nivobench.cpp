@@ -4,7 +4,8 @@
 #include "app/cNivolantis.h"
 #include "base/MessageService.h"
 #include "base/Platform.h"
-#include "commandline/GermanCli.h"
+#include "base/Translation.h"
+#include "commandline/ProgramCli.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 #include "firmware/cFirmwareRW.h"
@@ -151,12 +152,15 @@ double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
     return wall;
 }
 
-/// Length of the identification quoted in the message that starts with `heading`.
-std::size_t QuotedReplyLength(const std::vector<std::string>& messages,
-                              const std::string& heading) {
-    for (const std::string& text : messages)
-        if (text.rfind(heading, 0) == 0)
-            return text.rfind('\'') - text.find('\'') - 1;
+/// Length of the identification quoted in a message, the first quote that holds `part`; the
+/// messages are in the user's language, the identification is the device's own.
+std::size_t QuotedReplyLength(const std::vector<std::string>& messages, const std::string& part) {
+    for (const std::string& text : messages) {
+        const std::size_t open = text.find('\''), close = text.rfind('\'');
+        if (open != std::string::npos && close > open &&
+            text.substr(open + 1, close - open - 1).find(part) != std::string::npos)
+            return close - open - 1;
+    }
     return 0;
 }
 
@@ -182,8 +186,8 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
         TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
     const std::size_t blocks = sim.CommandCount('#') - blocksBefore;
     // "R": 1, identification and its zero byte, per block 3 + 127 echoes + 2, reset: 3
-    std::size_t answers = 1 + QuotedReplyLength(messages, "Bootloader identifiziert") + 1 +
-                          blocks * (3 + 127 + 2) + 3;
+    std::size_t answers =
+        1 + QuotedReplyLength(messages, "Bootloader") + 1 + blocks * (3 + 127 + 2) + 3;
     PrintRatio("firmware_write_19200", wall, WireSeconds(sim.Received().size() + answers));
 
     messages.clear();
@@ -192,8 +196,7 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     wall =
         TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
     // identification and its zero byte, one byte per "s"
-    answers = QuotedReplyLength(messages, "Verbindung zum Ger") + 1 +
-              (sim.CommandCount('s') - readsBefore);
+    answers = QuotedReplyLength(messages, "NIVOLANTIS") + 1 + (sim.CommandCount('s') - readsBefore);
     PrintRatio("firmware_read_19200", wall, WireSeconds(sim.Received().size() + answers));
     sim.SetBaudRate(0);
     std::filesystem::remove(file);
@@ -234,21 +237,27 @@ bool Wanted(const std::vector<std::string>& figures, const std::string& figure) 
 }
 
 int main(int argc, char** argv) {
-    CLI::App cli{"Zeitmessungen der Geräteübertragungen am simulierten Gerät", "nivobench"};
-    GermanCli::Setup(cli, "nivobench");
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
+    CLI::App cli{Tr("nivobench", "Zeitmessungen der Geräteübertragungen am simulierten Gerät"),
+                 "nivobench"};
+    ProgramCli::Setup(cli, "nivobench", language);
     std::vector<std::string> figures;
-    cli.add_option("messungen", figures, "nur diese Messungen (Standard: alle)")
+    cli.add_option(Tr("nivobench", "messungen"), figures,
+                   Tr("nivobench", "nur diese Messungen (Standard: alle)"))
         ->check(CLI::IsMember({"transfers", "exchanges", "firmware", "refresh"}))
-        ->type_name("MESSUNG");
+        ->type_name(Tr("nivobench", "MESSUNG"));
     std::string settingsFile;
     cli.add_option("--settings", settingsFile,
-                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini")
-        ->type_name("DATEI");
+                   Tr("nivobench",
+                      "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini"))
+        ->type_name(Tr("nivobench", "DATEI"));
     std::string port;
     cli.add_option("--port", port,
-                   "COM1=ADRESSE: die Übertragungen über diese Schnittstelle statt direkt am "
-                   "simulierten Gerät, etwa rfc2217://RECHNER:PORT")
-        ->type_name("COM1=ADRESSE");
+                   Tr("nivobench", "COM1=ADRESSE: die Übertragungen über diese Schnittstelle "
+                                   "statt direkt am simulierten Gerät, etwa "
+                                   "rfc2217://RECHNER:PORT"))
+        ->type_name(Tr("nivobench", "COM1=ADRESSE"));
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -256,7 +265,8 @@ int main(int argc, char** argv) {
     }
     if (!port.empty() && (port.find('=') == std::string::npos ||
                           cSerCom::PortNumber(port.substr(0, port.find('='))) != 1)) {
-        std::cerr << "--port: erwartet COM1=ADRESSE, nicht '" << port << "'.\n";
+        std::cerr << TrArgs(Tr("nivobench", "--port: erwartet COM1=ADRESSE, nicht '%1'."), {port})
+                  << '\n';
         return 2;
     }
     Platform::Install(std::make_unique<QuietMessages>());

@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/DeviceTransfer.h"
 #include "device/cSerCom.h"
@@ -33,12 +34,17 @@ bool CliContext::MapPorts() {
         const std::int16_t number =
             equals == std::string::npos ? 1 : cSerCom::PortNumber(port.substr(0, equals));
         if (number == 0) {
-            std::cerr << "Unbekannte Schnittstelle in '" << port
-                      << "' (erwartet: COM1 bis COM16).\n";
+            std::cerr << TrArgs(Tr("CliContext",
+                                   "Unbekannte Schnittstelle in '%1' (erwartet: COM1 bis COM16)."),
+                                {port})
+                      << '\n';
             return false;
         }
         if (equals != std::string::npos && equals + 1 == port.size()) {
-            std::cerr << "Gerätedatei fehlt in '" << port << "' (erwartet: COMn=GERÄTEDATEI).\n";
+            std::cerr << TrArgs(Tr("CliContext",
+                                   "Gerätedatei fehlt in '%1' (erwartet: COMn=GERÄTEDATEI)."),
+                                {port})
+                      << '\n';
             Fail(kExitUsage);
             return false;
         }
@@ -59,7 +65,7 @@ bool CliContext::ConnectDevice(bool quiet) {
         return false;
     if (App().Connect() > 0)
         return true;
-    std::cerr << "Kein Gerät gefunden.\n";
+    std::cerr << Tr("CliContext", "Kein Gerät gefunden.") << '\n';
     if (!quiet)
         std::cerr << ConsoleMessageService::PlainLineEnds(
                          DeviceTransfer::DescribeSearch(App().LastSearch()))
@@ -80,8 +86,9 @@ bool CliContext::ApplyVariant() {
     const bool read = port > 0 && serCom.ReadEEPROM(DeviceProtocol::kVariantAdress, 1) == 1;
     serCom.CloseCom(port);
     if (!read) {
-        ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
-                    MsgIcon::Exclamation);
+        ShowMessage(
+            Tr("CliContext", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),
+            MsgIcon::Exclamation);
         Fail();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "app/SettingsFiles.h"
 #include "app/ViewRegistration.h"
+#include "base/InterfaceLanguage.h"
 #include "cli/CliMessageService.h"
 #include "cli/TerminalProgress.h"
 
@@ -29,6 +30,8 @@ public:
     std::vector<std::string> ports;
     /// Serve COM1 with the built-in simulated device.
     bool demo = false;
+    /// The language of the texts; in English, list and diff add each entry's caption.
+    Language language = Language::German;
 
     /// The arguments of the command that runs (one per call).
     struct Arguments {

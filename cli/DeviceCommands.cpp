@@ -1,6 +1,7 @@
 #include "cli/DeviceCommands.h"
 
 #include "app/cNivolantis.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "cli/MeasureCommand.h"
 #include "device/DeviceTransfer.h"
@@ -29,9 +30,11 @@ void PrintSearch(const std::vector<PortProbe>& report) {
 }
 
 void AddConnect(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("connect", "Das Gerät an COM1 bis COM16 suchen");
-    command->add_flag("-v,--verbose", context.args.verbose,
-                      "Jede Schnittstelle mit Gerätedatei und Ergebnis zeigen");
+    auto* command =
+        cli.add_subcommand("connect", Tr("DeviceCommands", "Das Gerät an COM1 bis COM16 suchen"));
+    command->add_flag(
+        "-v,--verbose", context.args.verbose,
+        Tr("DeviceCommands", "Jede Schnittstelle mit Gerätedatei und Ergebnis zeigen"));
     command->callback([&context] {
         if (!StartWithProgress(context))
             return;
@@ -55,8 +58,8 @@ std::string PortState(cSerCom& serCom, std::int16_t n, const std::string& path) 
 /// What a network address is, and that it has no device file whose rights could be checked.
 std::string NetworkPortText(const NetworkAddress& address) {
     return address.mode == NetworkAddress::Mode::Rfc2217
-               ? "Geräteserver (RFC 2217), Verbindung beim Öffnen."
-               : "Geräteserver (TCP), Verbindung beim Öffnen.";
+               ? Tr("DeviceCommands", "Geräteserver (RFC 2217), Verbindung beim Öffnen.")
+               : Tr("DeviceCommands", "Geräteserver (TCP), Verbindung beim Öffnen.");
 }
 
 /// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file
@@ -69,19 +72,21 @@ void PrintPorts(cSerCom& serCom) {
         std::cout << "COM" << n << ": " << path << ", ";
         if (NetworkAddress::IsNetworkName(path)) {
             const auto address = NetworkAddress::Parse(path);
-            std::cout << (address ? NetworkPortText(*address) : "ungültige Netzwerkadresse.")
+            std::cout << (address ? NetworkPortText(*address)
+                                  : Tr("DeviceCommands", "ungültige Netzwerkadresse."))
                       << '\n';
             continue;
         }
         const std::string kind = serCom.PortKind(n);
-        std::cout << (kind.empty() ? "aus den Einstellungen" : kind) << ", "
+        std::cout << (kind.empty() ? Tr("DeviceCommands", "aus den Einstellungen") : kind) << ", "
                   << PortState(serCom, n, path) << '\n';
     }
 }
 
 void AddPorts(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand(
-        "ports", "Die Schnittstellen mit Gerätedatei, Art und Zugriffsrecht zeigen");
+        "ports",
+        Tr("DeviceCommands", "Die Schnittstellen mit Gerätedatei, Art und Zugriffsrecht zeigen"));
     command->callback([&context] {
         if (context.Start())
             PrintPorts(context.App().SerCom());
@@ -89,8 +94,12 @@ void AddPorts(CLI::App& cli, CliContext& context) {
 }
 
 void AddRead(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("read", "Das Gerät lesen und als Parameterdatei speichern");
-    command->add_option("-o,--output", context.args.out, "Parameterdatei (*.par)")->required();
+    auto* command = cli.add_subcommand(
+        "read", Tr("DeviceCommands", "Das Gerät lesen und als Parameterdatei speichern"));
+    command
+        ->add_option("-o,--output", context.args.out,
+                     Tr("DeviceCommands", "Parameterdatei (*.par)"))
+        ->required();
     command->callback([&context] {
         if (!StartWithProgress(context))
             return;
@@ -108,8 +117,12 @@ void AddRead(CLI::App& cli, CliContext& context) {
 }
 
 void AddWrite(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("write", "Eine Parameterdatei in das Gerät schreiben");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
+    auto* command = cli.add_subcommand(
+        "write", Tr("DeviceCommands", "Eine Parameterdatei in das Gerät schreiben"));
+    command
+        ->add_option(Tr("DeviceCommands", "datei"), context.args.file,
+                     Tr("DeviceCommands", "Parameterdatei"))
+        ->required();
     AddVariantOption(*command, context);
     command->callback([&context] {
         if (StartWithProgress(context) && context.LoadFile(context.args.file) &&
@@ -123,8 +136,9 @@ void AddWrite(CLI::App& cli, CliContext& context) {
 void AddVariantOption(CLI::App& command, CliContext& context) {
     command
         .add_option("--variant", context.args.variant,
-                    "Gerätevariante: 7 alle Funktionen, 1 eingeschränkte Software, 0 auch nur "
-                    "2 Relais, geraet aus dem Gerät lesen")
+                    Tr("DeviceCommands",
+                       "Gerätevariante: 7 alle Funktionen, 1 eingeschränkte Software, 0 auch "
+                       "nur 2 Relais, geraet aus dem Gerät lesen"))
         ->check(CLI::IsMember({"7", "1", "0", "geraet"}));
 }
 

@@ -4,6 +4,7 @@
 #include "base/ConsoleMessageService.h"
 #include "base/FileContent.h"
 #include "base/IntegerConversion.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "cli/TerminalProgress.h"
 #include "device/EepromTransfer.h"
@@ -27,7 +28,7 @@ bool ConnectDevice(CliContext& context) {
         return false;
     if (context.App().Connect() > 0)
         return true;
-    std::cerr << "Kein Gerät gefunden.\n";
+    std::cerr << Tr("FirmwareCommands", "Kein Gerät gefunden.") << '\n';
     context.Fail();
     return false;
 }
@@ -62,8 +63,10 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
 
 void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand(
-        "firmware-write", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen");
-    command->add_option("file", context.args.file, "Firmwaredatei (*.hex)")->required();
+        "firmware-write",
+        Tr("FirmwareCommands", "Eine Firmwaredatei über den Bootloader ins Gerät übertragen"));
+    command->add_option("file", context.args.file, Tr("FirmwareCommands", "Firmwaredatei (*.hex)"))
+        ->required();
     command->callback([&context] {
         RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
             return firmware.WriteHexFile(context.args.file);
@@ -73,11 +76,15 @@ void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
 
 void AddFirmwareRead(CLI::App& cli, CliContext& context) {
     auto* command =
-        cli.add_subcommand("firmware-read", "Die Firmware aus dem Gerät in eine Datei sichern");
+        cli.add_subcommand("firmware-read", Tr("FirmwareCommands",
+                                               "Die Firmware aus dem Gerät in eine Datei sichern"));
     CliContext::Arguments& args = context.args;
     args.size = cFirmwareRW::kFlashSize; // the program memory the service page reads
-    command->add_option("-o,--output", args.out, "Firmwaredatei (*.hex)")->required();
-    command->add_option("--size", args.size, "Anzahl der zu lesenden Bytes ab Adresse 0")
+    command->add_option("-o,--output", args.out, Tr("FirmwareCommands", "Firmwaredatei (*.hex)"))
+        ->required();
+    command
+        ->add_option("--size", args.size,
+                     Tr("FirmwareCommands", "Anzahl der zu lesenden Bytes ab Adresse 0"))
         ->check(CLI::Range(1, 65536))
         ->capture_default_str();
     command->callback([&context] {
@@ -94,14 +101,21 @@ bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
     const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
     if (failed.empty())
         return true;
-    std::cerr << "Das Gerät hat diese EEPROM-Adressen nicht beantwortet: " << failed << ".\n";
+    std::cerr << TrArgs(Tr("FirmwareCommands",
+                           "Das Gerät hat diese EEPROM-Adressen nicht beantwortet: %1."),
+                        {failed})
+              << '\n';
     return false;
 }
 
 void AddEepromRead(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("eeprom-read",
-                                       "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern");
-    command->add_option("-o,--output", context.args.out, "EEPROM-Datei (*.eep)")->required();
+    auto* command = cli.add_subcommand(
+        "eeprom-read",
+        Tr("FirmwareCommands", "Das interne EEPROM des Geräts als Intel-Hex-Datei sichern"));
+    command
+        ->add_option("-o,--output", context.args.out,
+                     Tr("FirmwareCommands", "EEPROM-Datei (*.eep)"))
+        ->required();
     command->callback([&context] {
         const std::string& out = context.args.out;
         EepromHexFile::Image bytes{};
@@ -109,15 +123,18 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
             context.Fail();
             return;
         }
-        PrintStep("EEPROM gelesen (" + std::to_string(kEepromSize) + " Bytes).");
+        PrintStep(TrArgs(Tr("FirmwareCommands", "EEPROM gelesen (%1 Bytes)."),
+                         {std::to_string(kEepromSize)}));
         if (const FileResult<> saved = ReplaceFileContent(out, EepromHexFile::Write(bytes));
             !saved) {
-            std::cerr << "Die Datei '" << out << "' konnte nicht gespeichert werden. "
-                      << saved.Failure() << "\n";
+            std::cerr << TrArgs(Tr("FirmwareCommands",
+                                   "Die Datei '%1' konnte nicht gespeichert werden. %2"),
+                                {out, saved.Failure()})
+                      << "\n";
             context.Fail();
             return;
         }
-        PrintStep("EEPROM in Datei '" + out + "' gespeichert.");
+        PrintStep(TrArgs(Tr("FirmwareCommands", "EEPROM in Datei '%1' gespeichert."), {out}));
     });
 }
 
@@ -139,21 +156,27 @@ bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
     const std::string failed = EepromTransfer::FailedCells(transfer.Write(bytes));
     if (failed.empty())
         return true;
-    std::cerr << "Diese EEPROM-Adressen konnten nicht geschrieben werden: " << failed << ".\n";
+    std::cerr << TrArgs(Tr("FirmwareCommands",
+                           "Diese EEPROM-Adressen konnten nicht geschrieben werden: %1."),
+                        {failed})
+              << '\n';
     return false;
 }
 
 void AddEepromWrite(CLI::App& cli, CliContext& context) {
     auto* command =
-        cli.add_subcommand("eeprom-write", "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben");
-    command->add_option("file", context.args.file, "EEPROM-Datei (*.eep)")->required();
+        cli.add_subcommand("eeprom-write", Tr("FirmwareCommands",
+                                              "Eine EEPROM-Datei (Intel Hex) ins Gerät schreiben"));
+    command->add_option("file", context.args.file, Tr("FirmwareCommands", "EEPROM-Datei (*.eep)"))
+        ->required();
     command->callback([&context] {
         const auto bytes = LoadEeprom(context.args.file);
         if (!bytes || !ConnectDevice(context) || !WriteEeprom(context.App().SerCom(), *bytes)) {
             context.Fail();
             return;
         }
-        PrintStep("EEPROM geschrieben (" + std::to_string(kEepromSize) + " Bytes).");
+        PrintStep(TrArgs(Tr("FirmwareCommands", "EEPROM geschrieben (%1 Bytes)."),
+                         {std::to_string(kEepromSize)}));
     });
 }
 

@@ -2,8 +2,10 @@
 
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,11 +16,13 @@
 namespace {
 
 /// What one entry of the configuration shows: its value and, for parameters, what it allows.
+/// Choice texts and units are in the user's language.
 struct Entry {
     std::string value;   ///< "2", "0 (Arbeitstrom)", a description line's text
     std::string allowed; ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
     double number = 0;   ///< the value; 0 for lines
     double factor = 0;   ///< steps per unit in the device; 0 for lines
+    std::string caption; ///< the name as users read it: "Relay function A" in English
 };
 
 /// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
@@ -26,9 +30,10 @@ std::string ValueText(const cParameter& parameter) {
     const std::string number = NumberToText(parameter.Value());
     if (parameter.DescriptionCount() > 0) {
         const std::string text = parameter.Description(number);
-        return text.empty() ? number : number + " (" + text + ")";
+        return text.empty() ? number : number + " (" + CatalogueText::Choice(text) + ")";
     }
-    return parameter.Unit().empty() ? number : number + " " + parameter.Unit();
+    return parameter.Unit().empty() ? number
+                                    : number + " " + CatalogueText::Choice(parameter.Unit());
 }
 
 /// The choices within the current limits, or the limits themselves.
@@ -39,7 +44,8 @@ std::string AllowedText(const cParameter& parameter) {
     for (auto key = static_cast<long>(std::ceil(parameter.LowerLimit()));
          key <= static_cast<long>(parameter.UpperLimit()); ++key)
         if (const std::string text = parameter.Description(std::to_string(key)); !text.empty())
-            choices += (choices.empty() ? "" : ", ") + std::to_string(key) + ": " + text;
+            choices += (choices.empty() ? "" : ", ") + std::to_string(key) + ": " +
+                       CatalogueText::Choice(text);
     return choices;
 }
 
@@ -49,13 +55,20 @@ std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
     app.ForEachParameter([&entries](const cDataGroup& group, const cParameter& parameter) {
         entries.push_back({group.GroupName() + "/" + parameter.ParName(),
                            {ValueText(parameter), AllowedText(parameter), parameter.Value(),
-                            parameter.Factor()}});
+                            parameter.Factor(), CatalogueText::Caption(parameter.ParName())}});
     });
-    for (int line = 0; line < cNivolantis::kDescriptionCount; ++line)
-        entries.push_back({std::string(Catalogue::kDescriptionSection) + "/" +
-                               Configuration::DescriptionKey(line),
-                           {app.GetDescription(line), ""}});
+    for (int line = 0; line < cNivolantis::kDescriptionCount; ++line) {
+        const std::string key = Configuration::DescriptionKey(line);
+        entries.push_back({std::string(Catalogue::kDescriptionSection) + "/" + key,
+                           {app.GetDescription(line), "", 0, 0, CatalogueText::Caption(key)}});
+    }
     return entries;
+}
+
+/// The paths stay the German keys that scripts and the parameter file use; in English the
+/// caption follows at the end of the line, where a script reading "PATH = VALUE" passes it by.
+std::string CaptionNote(const CliContext& context, const Entry& entry) {
+    return context.language == Language::English ? "  # " + entry.caption : "";
 }
 
 bool InGroup(const std::string& path, const std::string& group) {
@@ -64,9 +77,14 @@ bool InGroup(const std::string& path, const std::string& group) {
 
 void AddList(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand(
-        "list", "Alle Parameter einer Datei mit Wert, Einheit und erlaubten Werten ausgeben");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    command->add_option("gruppe", context.args.second, "nur diese GRUPPE, z. B. Grenzwerte");
+        "list", Tr("ListDiffCommands",
+                   "Alle Parameter einer Datei mit Wert, Einheit und erlaubten Werten ausgeben"));
+    command
+        ->add_option(Tr("ListDiffCommands", "datei"), context.args.file,
+                     Tr("ListDiffCommands", "Parameterdatei"))
+        ->required();
+    command->add_option(Tr("ListDiffCommands", "gruppe"), context.args.second,
+                        Tr("ListDiffCommands", "nur diese GRUPPE, z. B. Grenzwerte"));
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
             return;
@@ -77,10 +95,13 @@ void AddList(CLI::App& cli, CliContext& context) {
                 continue;
             any = true;
             std::cout << path << " = " << entry.value
-                      << (entry.allowed.empty() ? "" : " [" + entry.allowed + "]") << '\n';
+                      << (entry.allowed.empty() ? "" : " [" + entry.allowed + "]")
+                      << CaptionNote(context, entry) << '\n';
         }
         if (!any)
-            throw CLI::ValidationError("GRUPPE", "unbekannte Gruppe '" + context.args.second + "'");
+            throw CLI::ValidationError(
+                Tr("ListDiffCommands", "GRUPPE"),
+                TrArgs(Tr("ListDiffCommands", "unbekannte Gruppe '%1'"), {context.args.second}));
     });
 }
 
@@ -120,7 +141,7 @@ void Compare(CliContext& context) {
         if (differ(before[i].second, after[i].second)) {
             equal = false;
             std::cout << before[i].first << ": " << before[i].second.value << " → "
-                      << after[i].second.value << '\n';
+                      << after[i].second.value << CaptionNote(context, before[i].second) << '\n';
         }
     if (!equal)
         context.Fail();
@@ -128,16 +149,22 @@ void Compare(CliContext& context) {
 
 void AddDiff(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand(
-        "diff", "Zwei Parameterdateien, oder eine Datei und das Gerät, vergleichen (Exit 0: "
-                "gleich, 1: verschieden)");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    auto* second = command->add_option("datei2", context.args.second, "zweite Parameterdatei");
-    auto* device = command->add_flag("--device", context.args.device,
-                                     "mit dem Gerät vergleichen (es wird gelesen)");
+        "diff", Tr("ListDiffCommands", "Zwei Parameterdateien, oder eine Datei und das Gerät, "
+                                       "vergleichen (Exit 0: gleich, 1: verschieden)"));
+    command
+        ->add_option(Tr("ListDiffCommands", "datei"), context.args.file,
+                     Tr("ListDiffCommands", "Parameterdatei"))
+        ->required();
+    auto* second = command->add_option(Tr("ListDiffCommands", "datei2"), context.args.second,
+                                       Tr("ListDiffCommands", "zweite Parameterdatei"));
+    auto* device =
+        command->add_flag("--device", context.args.device,
+                          Tr("ListDiffCommands", "mit dem Gerät vergleichen (es wird gelesen)"));
     second->excludes(device);
     command->callback([&context] {
         if (context.args.second.empty() && !context.args.device)
-            throw CLI::ValidationError("diff", "zweite Parameterdatei oder --device fehlt");
+            throw CLI::ValidationError(
+                "diff", Tr("ListDiffCommands", "zweite Parameterdatei oder --device fehlt"));
         Compare(context);
     });
 }

@@ -1,10 +1,12 @@
 #include "cli/MeasureCommand.h"
 
 #include "app/cNivolantis.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "device/Measurement.h"
 #include "device/cSerCom.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -55,12 +57,14 @@ void Measure(CliContext& context) {
         return;
     cNivolantis& app = context.App();
     if (!ReadScaling(app)) {
-        std::cerr << "Skalierung des Gerätes konnte nicht gelesen werden.\n";
+        std::cerr << Tr("MeasureCommand", "Skalierung des Gerätes konnte nicht gelesen werden.")
+                  << '\n';
         context.Fail();
         return;
     }
     const cParameter& unit = app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
-    const std::string unitText = unit.Description(std::to_string(static_cast<int>(unit.Value())));
+    const std::string unitText =
+        CatalogueText::Choice(unit.Description(std::to_string(static_cast<int>(unit.Value()))));
     std::signal(SIGINT, Stop);
     std::signal(SIGTERM, Stop);
     bool complete;
@@ -77,9 +81,12 @@ void Measure(CliContext& context) {
 
 void AddMeasureCommand(CLI::App& cli, CliContext& context) {
     auto* command = cli.add_subcommand(
-        "measure", "Messwerte des Gerätes lesen: Ausgangsstrom, Messwert und A/D-Wert");
-    command->add_option("--every", context.args.every, "Alle SEKUNDEN wiederholen, bis Strg+C")
+        "measure",
+        Tr("MeasureCommand", "Messwerte des Gerätes lesen: Ausgangsstrom, Messwert und A/D-Wert"));
+    command
+        ->add_option("--every", context.args.every,
+                     Tr("MeasureCommand", "Alle SEKUNDEN wiederholen, bis Strg+C"))
         ->check(CLI::PositiveNumber)
-        ->type_name("SEKUNDEN");
+        ->type_name(Tr("MeasureCommand", "SEKUNDEN"));
     command->callback([&context] { Measure(context); });
 }

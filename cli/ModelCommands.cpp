@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "cli/DeviceCommands.h"
 
@@ -17,7 +18,7 @@ template <typename Call> auto OnField(const std::string& path, Call call) {
     try {
         return call(path);
     } catch (const std::out_of_range& unknown) {
-        throw CLI::ValidationError("GRUPPE/NAME", unknown.what());
+        throw CLI::ValidationError(Tr("ModelCommands", "GRUPPE/NAME"), unknown.what());
     }
 }
 
@@ -25,7 +26,8 @@ template <typename Call> auto OnField(const std::string& path, Call call) {
 void Save(CliContext& context, const std::string& file) {
     cNivolantis& app = context.App();
     if (app.TestData()) {
-        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
+        ShowMessage(Tr("ModelCommands",
+                       "Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden."),
                     MsgIcon::Information);
         context.Fail();
         return;
@@ -35,9 +37,11 @@ void Save(CliContext& context, const std::string& file) {
 }
 
 void AddDefaults(CLI::App& cli, CliContext& context) {
-    auto* command =
-        cli.add_subcommand("defaults", "Die Werkseinstellungen als Parameterdatei speichern");
-    command->add_option("-o,--output", context.args.out, "Parameterdatei (*.par)")->required();
+    auto* command = cli.add_subcommand(
+        "defaults", Tr("ModelCommands", "Die Werkseinstellungen als Parameterdatei speichern"));
+    command
+        ->add_option("-o,--output", context.args.out, Tr("ModelCommands", "Parameterdatei (*.par)"))
+        ->required();
     command->callback([&context] {
         if (context.Start())
             Save(context, context.args.out);
@@ -45,8 +49,12 @@ void AddDefaults(CLI::App& cli, CliContext& context) {
 }
 
 void AddCheck(CLI::App& cli, CliContext& context) {
-    auto* command = cli.add_subcommand("check", "Eine Parameterdatei laden und vollständig prüfen");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
+    auto* command = cli.add_subcommand(
+        "check", Tr("ModelCommands", "Eine Parameterdatei laden und vollständig prüfen"));
+    command
+        ->add_option(Tr("ModelCommands", "datei"), context.args.file,
+                     Tr("ModelCommands", "Parameterdatei"))
+        ->required();
     command->callback([&context] {
         if (context.LoadFile(context.args.file) && context.App().TestData())
             context.Fail();
@@ -54,10 +62,15 @@ void AddCheck(CLI::App& cli, CliContext& context) {
 }
 
 void AddGet(CLI::App& cli, CliContext& context) {
-    auto* command =
-        cli.add_subcommand("get", "Werte einer Parameterdatei ausgeben, je einer pro Zeile");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    command->add_option("namen", context.args.names, "GRUPPE/NAME, z. B. Eingang/Filter")
+    auto* command = cli.add_subcommand(
+        "get", Tr("ModelCommands", "Werte einer Parameterdatei ausgeben, je einer pro Zeile"));
+    command
+        ->add_option(Tr("ModelCommands", "datei"), context.args.file,
+                     Tr("ModelCommands", "Parameterdatei"))
+        ->required();
+    command
+        ->add_option(Tr("ModelCommands", "namen"), context.args.names,
+                     Tr("ModelCommands", "GRUPPE/NAME, z. B. Eingang/Filter"))
         ->required();
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
@@ -72,12 +85,18 @@ void AddGet(CLI::App& cli, CliContext& context) {
 }
 
 void AddSet(CLI::App& cli, CliContext& context) {
-    auto* command =
-        cli.add_subcommand("set", "Werte setzen wie im Eingabefeld und die Datei speichern");
+    auto* command = cli.add_subcommand(
+        "set", Tr("ModelCommands", "Werte setzen wie im Eingabefeld und die Datei speichern"));
     CliContext::Arguments& args = context.args;
-    command->add_option("datei", args.file, "Parameterdatei")->required();
-    command->add_option("zuweisungen", args.names, "GRUPPE/NAME=TEXT")->required();
-    command->add_option("-o,--output", args.out, "Ziel (sonst die Datei selbst)");
+    command
+        ->add_option(Tr("ModelCommands", "datei"), args.file, Tr("ModelCommands", "Parameterdatei"))
+        ->required();
+    command
+        ->add_option(Tr("ModelCommands", "zuweisungen"), args.names,
+                     Tr("ModelCommands", "GRUPPE/NAME=TEXT"))
+        ->required();
+    command->add_option("-o,--output", args.out,
+                        Tr("ModelCommands", "Ziel (sonst die Datei selbst)"));
     AddVariantOption(*command, context);
     command->callback([&context] {
         const CliContext::Arguments& args = context.args;
@@ -87,7 +106,9 @@ void AddSet(CLI::App& cli, CliContext& context) {
         for (const auto& assignment : args.names) {
             const auto equals = assignment.find('=');
             if (equals == std::string::npos)
-                throw CLI::ValidationError("GRUPPE/NAME=TEXT", "'=' fehlt in '" + assignment + "'");
+                throw CLI::ValidationError(
+                    Tr("ModelCommands", "GRUPPE/NAME=TEXT"),
+                    TrArgs(Tr("ModelCommands", "'=' fehlt in '%1'"), {assignment}));
             changes.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
             // Every name is checked before the first value changes.
             OnField(changes.back().first,
@@ -97,7 +118,8 @@ void AddSet(CLI::App& cli, CliContext& context) {
         for (const auto& [path, text] : changes)
             refused = !context.App().Assign(path, text) || refused;
         if (refused) {
-            std::cerr << "Nicht gespeichert: eine Eingabe wurde abgelehnt.\n";
+            std::cerr << Tr("ModelCommands", "Nicht gespeichert: eine Eingabe wurde abgelehnt.")
+                      << '\n';
             context.Fail();
             return;
         }

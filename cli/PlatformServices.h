@@ -10,7 +10,7 @@
 /// Installs the system's regional settings as the platform service.
 void InstallRegionalSettings();
 
-/// Help text of report -o.
+/// Help text of report -o, marked for translation in the context "PlatformServices".
 extern const char* const kReportOutputHelp;
 
 /// The PDF printer of report -o for the lifetime of the object.

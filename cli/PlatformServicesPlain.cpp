@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/SystemRegionalSettings.h"
+#include "base/Translation.h"
 
 #include <iostream>
 
@@ -10,13 +11,16 @@ void InstallRegionalSettings() {
 }
 
 const char* const kReportOutputHelp =
-    "Zieldatei: der Bericht nur als Text, PDF gibt es in diesem Programm nicht (ohne: "
-    "Standardausgabe)";
+    TrNoop("PlatformServices", "Zieldatei: der Bericht nur als Text, PDF gibt es in diesem "
+                               "Programm nicht (ohne: Standardausgabe)");
 
 PdfReportOutput::PdfReportOutput(const std::string& path) {
-    std::cerr << "Keine PDF-Ausgabe in diesem Programm: '" << path
-              << "' wird nicht geschrieben. Mit einer anderen Endung als .pdf oder ohne -o "
-                 "kommt der Bericht als Text.\n";
+    std::cerr << TrArgs(Tr("PlatformServices",
+                           "Keine PDF-Ausgabe in diesem Programm: '%1' wird nicht geschrieben. "
+                           "Mit einer anderen Endung als .pdf oder ohne -o kommt der Bericht "
+                           "als Text."),
+                        {path})
+              << '\n';
 }
 
 PdfReportOutput::~PdfReportOutput() = default;

@@ -1,6 +1,7 @@
 #include "cli/PlatformServices.h"
 
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "platform/QtRegionalSettings.h"
 #include "platform/QtReportPrinter.h"
 
@@ -33,7 +34,8 @@ void InstallRegionalSettings() {
 }
 
 const char* const kReportOutputHelp =
-    "Zieldatei: PDF bei Endung .pdf, sonst Text (ohne: Text auf die Standardausgabe)";
+    TrNoop("PlatformServices",
+           "Zieldatei: PDF bei Endung .pdf, sonst Text (ohne: Text auf die Standardausgabe)");
 
 PdfReportOutput::PdfReportOutput(const std::string& path) : m_toolkit(StartGui()), m_ready(true) {
     Platform::Install(QtReportPrinter::ForPdfFile(QString::fromStdString(path)));

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "cli/PlatformServices.h"
 #include "report/TextPrinter.h"
@@ -28,7 +29,9 @@ bool IsPdfName(const std::string& file) {
 /// The report as text into the file, replacing it only when complete.
 void SaveText(CliContext& context, const std::string& file, const std::string& text) {
     if (const FileResult<> saved = ReplaceFileContent(file, text); !saved) {
-        std::cerr << "Die Textdatei kann nicht geschrieben werden. " << saved.Failure() << '\n';
+        std::cerr << TrArgs(Tr("ReportCommand", "Die Textdatei kann nicht geschrieben werden. %1"),
+                            {saved.Failure()})
+                  << '\n';
         context.Fail();
     }
 }
@@ -58,10 +61,13 @@ void PrintReport(CliContext& context, const std::string& out) {
 } // namespace
 
 void AddReportCommand(CLI::App& cli, CliContext& context) {
-    auto* command =
-        cli.add_subcommand("report", "Den Konfigurationsbericht einer Parameterdatei ausgeben");
-    command->add_option("datei", context.args.file, "Parameterdatei")->required();
-    command->add_option("-o,--output", context.args.out, kReportOutputHelp);
+    auto* command = cli.add_subcommand(
+        "report", Tr("ReportCommand", "Den Konfigurationsbericht einer Parameterdatei ausgeben"));
+    command
+        ->add_option(Tr("ReportCommand", "datei"), context.args.file,
+                     Tr("ReportCommand", "Parameterdatei"))
+        ->required();
+    command->add_option("-o,--output", context.args.out, Tr("PlatformServices", kReportOutputHelp));
     command->callback([&context] {
         if (context.LoadFile(context.args.file))
             PrintReport(context, context.args.out);

@@ -1,6 +1,7 @@
 #include "app/basMain.h"
 #include "base/CommandLine.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "cli/CliContext.h"
 #include "cli/CliMessageService.h"
 #include "cli/DeviceCommands.h"
@@ -10,26 +11,33 @@
 #include "cli/PlatformServices.h"
 #include "cli/PortSettingCommand.h"
 #include "cli/ReportCommand.h"
-#include "commandline/GermanCli.h"
+#include "commandline/ProgramCli.h"
 
 #include <CLI/CLI.hpp>
 
 int main(int argc, char** argv) {
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
     auto messages = std::make_unique<CliMessageService>();
     CliContext context(*messages);
+    context.language = language;
     Platform::Install(std::move(messages));
     InstallRegionalSettings();
 
-    CLI::App cli{"NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417",
-                 "nivoconfig-cli"};
-    GermanCli::Setup(cli, "nivoconfig-cli");
+    CLI::App cli{
+        Tr("CliMain", "NivoConfig ohne Fenster: Parameterdateien und Geräte der Nivolantis K417"),
+        "nivoconfig-cli"};
+    ProgramCli::Setup(cli, "nivoconfig-cli", language);
     cli.require_subcommand(1);
-    cli.add_option("--settings", context.settingsFile,
-                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini");
+    cli.add_option(
+        "--settings", context.settingsFile,
+        Tr("CliMain", "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini"));
     cli.add_option("--port", context.ports,
-                   "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach möglich); statt "
-                   "der Gerätedatei auch tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT");
-    cli.add_flag("--demo", context.demo, "COM1 mit dem eingebauten simulierten Gerät verbinden");
+                   Tr("CliMain", "COMn=GERÄTEDATEI, oder nur GERÄTEDATEI für COM1 (mehrfach "
+                                 "möglich); statt der Gerätedatei auch tcp://RECHNER:PORT oder "
+                                 "rfc2217://RECHNER:PORT"));
+    cli.add_flag("--demo", context.demo,
+                 Tr("CliMain", "COM1 mit dem eingebauten simulierten Gerät verbinden"));
     AddModelCommands(cli, context);
     AddDeviceCommands(cli, context);
     AddFirmwareCommands(cli, context);
@@ -37,7 +45,7 @@ int main(int argc, char** argv) {
     AddPortSettingCommand(cli, context);
     AddListDiffCommands(cli, context);
     for (CLI::App* command : cli.get_subcommands({}))
-        command->group("Befehle");
+        command->group(Tr("CliMain", "Befehle"));
 
     UseUtf8Console();
     std::vector<std::string> arguments = Utf8Arguments(argc, argv);

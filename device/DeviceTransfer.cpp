@@ -2,10 +2,12 @@
 
 #include "base/IntegerConversion.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
 #include "device/cSerCom.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "model/Configuration.h"
 #include "model/HardwareVariants.h"
 #include "model/LimitRules.h"
@@ -16,13 +18,42 @@
 
 namespace {
 
-constexpr double kSearchPauseS = 0.2;  ///< pause before each port is tried
-constexpr double kIdentTimeoutS = 2.0; ///< reply to "I": identification text
-constexpr double kEndTimeoutS = 1.0;   ///< "a" ends writing; no reply awaited
-const char* const kWriteTitle = "Gerät schreiben";
-const char* const kReadTitle = "Gerät lesen";
-const char* const kPortMissing = "Schnittstelle nicht vorhanden."; ///< the port's own reason
-const char* const kChannelBusy = "Die Schnittstelle ist belegt: eine andere Übertragung läuft.";
+constexpr double kSearchPauseS = 0.2;              ///< pause before each port is tried
+constexpr double kIdentTimeoutS = 2.0;             ///< reply to "I": identification text
+constexpr double kEndTimeoutS = 1.0;               ///< "a" ends writing; no reply awaited
+constexpr const char* kContext = "DeviceTransfer"; ///< of the texts in the tables below
+
+/// The title of a transfer's message boxes and the message when the user cancels it.
+struct TransferTexts {
+    const char* title;
+    const char* cancelled;
+};
+constexpr TransferTexts kWriteTexts{TrNoop("DeviceTransfer", "Gerät schreiben"),
+                                    TrNoop("DeviceTransfer", "Gerät schreiben abgebrochen.")};
+constexpr TransferTexts kReadTexts{TrNoop("DeviceTransfer", "Gerät lesen"),
+                                   TrNoop("DeviceTransfer", "Gerät lesen abgebrochen.")};
+
+std::string WritingFailed() {
+    return Tr("DeviceTransfer", "Schreiben des Gerätes.");
+}
+
+std::string ReadingFailed() {
+    return Tr("DeviceTransfer", "Lesen des Gerätes.");
+}
+
+std::string CommunicationError() {
+    return Tr("DeviceTransfer", "Kommunikationsfehler.");
+}
+
+std::string NotWritten(const std::string& name) {
+    return TrArgs(Tr("DeviceTransfer", "Parameter '%1' konnte nicht geschrieben werden"),
+                  {CatalogueText::Caption(name)});
+}
+
+std::string NotRead(const std::string& name) {
+    return TrArgs(Tr("DeviceTransfer", "Parameter '%1' konnte nicht gelesen werden"),
+                  {CatalogueText::Caption(name)});
+}
 
 /// A failure that ends a transfer with one message box.
 struct TransferFailure : std::runtime_error {
@@ -39,24 +70,26 @@ struct TransferCancelled {};
 std::string InvalidValuesText(const std::vector<std::string>& names) {
     std::string list;
     for (const std::string& name : names)
-        list += (list.empty() ? "" : ", ") + name;
-    return "Das Gerät enthält keine gültige Konfiguration.\r\nWerte ausserhalb der Grenzen: " +
-           list;
+        list += (list.empty() ? "" : ", ") + CatalogueText::Caption(name);
+    return TrArgs(Tr("DeviceTransfer", "Das Gerät enthält keine gültige Konfiguration.\r\nWerte "
+                                       "ausserhalb der Grenzen: %1"),
+                  {list});
 }
 
 TransferFailure NotFound(const std::vector<PortProbe>& report) {
-    std::string detail = "Gerät konnte nicht gefunden werden.";
+    std::string detail = Tr("DeviceTransfer", "Gerät konnte nicht gefunden werden.");
     if (const std::string found = DeviceTransfer::DescribeSearch(report); !found.empty())
         detail += "\r\n" + found;
-    return {"Kommunikationsfehler.", detail};
+    return {CommunicationError(), detail};
 }
 
 /// Names both variants, so the user sees which one to choose.
 TransferFailure WrongVariant(std::uint8_t device, std::uint8_t chosen) {
-    return {"Falsche Gerätevariante.",
-            "Das Gerät meldet: '" + HardwareVariants::Text(device) +
-                "'.\r\nIn den Optionen eingestellt: '" + HardwareVariants::Text(chosen) +
-                "'.\r\nBitte unter Optionen die richtige Gerätevariante einstellen."};
+    return {Tr("DeviceTransfer", "Falsche Gerätevariante."),
+            TrArgs(Tr("DeviceTransfer", "Das Gerät meldet: '%1'.\r\nIn den Optionen eingestellt: "
+                                        "'%2'.\r\nBitte unter Optionen die richtige Gerätevariante "
+                                        "einstellen."),
+                   {HardwareVariants::Text(device), HardwareVariants::Text(chosen)})};
 }
 
 PortProbe::Outcome OutcomeOf(OpenFault fault) {
@@ -75,11 +108,11 @@ PortProbe::Outcome OutcomeOf(OpenFault fault) {
 std::string Outcome(const PortProbe& probe) {
     switch (probe.outcome) {
     case PortProbe::kFound:
-        return "Gerät gefunden: " + probe.detail;
+        return TrArgs(Tr("DeviceTransfer", "Gerät gefunden: %1"), {probe.detail});
     case PortProbe::kNoAnswer:
-        return "keine Antwort.";
+        return Tr("DeviceTransfer", "keine Antwort.");
     case PortProbe::kWrongAnswer:
-        return "falsche Antwort '" + probe.detail + "'.";
+        return TrArgs(Tr("DeviceTransfer", "falsche Antwort '%1'."), {probe.detail});
     default:
         return probe.detail;
     }
@@ -92,9 +125,15 @@ std::string PortList(const std::vector<const PortProbe*>& probes) {
         std::size_t last = i;
         while (last + 1 < probes.size() && probes[last + 1]->port == probes[last]->port + 1)
             ++last;
-        list += (list.empty() ? "COM" : ", COM") + std::to_string(probes[i]->port);
-        if (last > i)
-            list += (last == i + 1 ? ", COM" : " bis COM") + std::to_string(probes[last]->port);
+        const std::string first = std::to_string(probes[i]->port);
+        const std::string end = std::to_string(probes[last]->port);
+        list += list.empty() ? "" : ", ";
+        if (last == i)
+            list += "COM" + first;
+        else if (last == i + 1)
+            list += "COM" + first + ", COM" + end;
+        else
+            list += TrArgs(Tr("DeviceTransfer", "COM%1 bis COM%2"), {first, end});
         i = last + 1;
     }
     return list;
@@ -168,7 +207,8 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
         return probe;
     case ConnectResult::kRefused:
         probe.outcome = PortProbe::kCannotOpen;
-        probe.detail = kChannelBusy;
+        probe.detail =
+            Tr("DeviceTransfer", "Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
         return probe;
     }
     probe.detail = m_serCom.getBufferStr();
@@ -191,7 +231,8 @@ std::string DeviceTransfer::DescribeSearch(const std::vector<PortProbe>& report)
         lines += (lines.empty() ? "" : "\r\n") + DescribeProbe(probe);
     }
     if (!missing.empty())
-        lines += (lines.empty() ? "" : "\r\n") + PortList(missing) + ": " + kPortMissing;
+        lines += (lines.empty() ? "" : "\r\n") + PortList(missing) + ": " +
+                 Tr("DeviceTransfer", "Schnittstelle nicht vorhanden."); // the port's own reason
     return lines;
 }
 
@@ -222,12 +263,13 @@ void DeviceTransfer::StopIfCancelled() const {
         throw TransferCancelled{};
 }
 
-template <typename Body> bool DeviceTransfer::Guarded(const char* title, Body body) {
+template <typename Body>
+bool DeviceTransfer::Guarded(const std::string& title, const char* cancelled, Body body) {
     try {
         body();
         return true;
     } catch (const TransferCancelled&) {
-        ShowMessage(std::string(title) + " abgebrochen.", MsgIcon::Information, title);
+        ShowMessage(Tr(kContext, cancelled), MsgIcon::Information, title);
         Recover();
     } catch (const TransferFailure& failure) {
         Fail(title, failure.heading, failure.what());
@@ -242,18 +284,20 @@ bool DeviceTransfer::Download() {
         return false;
     TransferScope scope(m_host);
     if (m_config.TestData()) {
-        ShowMessage("Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden.",
+        ShowMessage(Tr("DeviceTransfer",
+                       "Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden."),
                     MsgIcon::Critical);
         return false;
     }
-    const bool written = Guarded(kWriteTitle, [this] {
+    const bool written = Guarded(Tr(kContext, kWriteTexts.title), kWriteTexts.cancelled, [this] {
         const std::vector<std::int32_t> raws = CodeAll();
         if (Search().port < 1)
             throw NotFound(m_report);
         auto variant = ReadHardwareVariante();
         if (!variant)
-            throw TransferFailure("Kommunikationsfehler.",
-                                  "Gerätevariante konnte nicht gelesen werden.");
+            throw TransferFailure(
+                CommunicationError(),
+                Tr("DeviceTransfer", "Gerätevariante konnte nicht gelesen werden."));
         if ((*variant & Configuration::kVariantMask) != m_config.HardwareVariante())
             throw WrongVariant(*variant & Configuration::kVariantMask, m_config.HardwareVariante());
         m_config.Notify();
@@ -262,7 +306,7 @@ bool DeviceTransfer::Download() {
     });
     if (!written)
         return false;
-    ShowMessage("Gerät schreiben beendet.", MsgIcon::Information);
+    ShowMessage(Tr("DeviceTransfer", "Gerät schreiben beendet."), MsgIcon::Information);
     m_host.NotifyProgress(0);
     m_serCom.Command("a", 0, kEndTimeoutS);
     return true;
@@ -276,9 +320,11 @@ std::vector<std::int32_t> DeviceTransfer::CodeAll() const {
         try {
             raws.push_back(EepromCoding::Raw(parameter));
         } catch (const std::exception& error) {
-            throw TransferFailure("Schreiben des Gerätes.",
-                                  "Parameter '" + parameter.ParName() +
-                                      "' konnte nicht geschrieben werden: " + error.what());
+            throw TransferFailure(
+                WritingFailed(),
+                TrArgs(Tr("DeviceTransfer", "Parameter '%1' konnte nicht "
+                                            "geschrieben werden: %2"),
+                       {CatalogueText::Caption(parameter.ParName()), error.what()}));
         }
     });
     return raws;
@@ -291,9 +337,7 @@ void DeviceTransfer::WriteAll(const std::vector<std::int32_t>& raws) {
     m_config.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
         if (m_serCom.WriteEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size()),
                                  *raw++) != parameter.Size())
-            throw TransferFailure("Schreiben des Gerätes.",
-                                  "Parameter '" + parameter.ParName() +
-                                      "' konnte nicht geschrieben werden");
+            throw TransferFailure(WritingFailed(), NotWritten(parameter.ParName()));
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);
         DoEvents();
@@ -307,22 +351,23 @@ bool DeviceTransfer::Upload() {
     TransferScope scope(m_host);
     m_cancellable = true;
     std::uint8_t variant = 0;
-    const bool read = Guarded(kReadTitle, [this, &variant] {
-        if (Search().port < 1)
-            throw NotFound(m_report);
-        m_config.Notify();
-        m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-        variant = ReadAll();
-    });
+    const bool read =
+        Guarded(Tr(kContext, kReadTexts.title), kReadTexts.cancelled, [this, &variant] {
+            if (Search().port < 1)
+                throw NotFound(m_report);
+            m_config.Notify();
+            m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
+            variant = ReadAll();
+        });
     if (!read)
         return false;
     // The limits follow the decimal places and scaling just read before the values are judged.
     LimitRules::UpdateLimitsKeepingValues(m_config);
     const std::vector<std::string> invalid = m_config.ParametersOutsideLimits();
     if (invalid.empty())
-        ShowMessage("Gerät lesen beendet.", MsgIcon::Information);
+        ShowMessage(Tr("DeviceTransfer", "Gerät lesen beendet."), MsgIcon::Information);
     else
-        ShowMessage(InvalidValuesText(invalid), MsgIcon::Critical, kReadTitle);
+        ShowMessage(InvalidValuesText(invalid), MsgIcon::Critical, Tr(kContext, kReadTexts.title));
     m_config.setHardwareVariante(variant & Configuration::kVariantMask);
     m_host.NotifyProgress(0);
     m_config.setEnableTestData(true);
@@ -332,9 +377,7 @@ bool DeviceTransfer::Upload() {
 
 std::uint8_t DeviceTransfer::ReadDecimalPlaces() {
     if (m_serCom.ReadEEPROM(DecimalPlaces().Adress(), 1) != 1)
-        throw TransferFailure("Lesen des Gerätes.", "Parameter '" +
-                                                        std::string(Catalogue::kDecimalPlaces) +
-                                                        "' konnte nicht gelesen werden");
+        throw TransferFailure(ReadingFailed(), NotRead(Catalogue::kDecimalPlaces));
     return m_serCom.getBufferByte();
 }
 
@@ -350,8 +393,9 @@ std::uint8_t DeviceTransfer::ReadAll() {
         ReadRaws(raws);
         const auto variant = ReadHardwareVariante();
         if (!variant)
-            throw TransferFailure("Lesen des Gerätes.",
-                                  "Gerätevariante konnte nicht gelesen werden");
+            throw TransferFailure(
+                ReadingFailed(),
+                Tr("DeviceTransfer", "Gerätevariante konnte nicht gelesen werden"));
         TakeValues(decimalPlaces, raws);
         return *variant;
     } catch (const TransferFailure&) {
@@ -373,8 +417,7 @@ void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
         StopIfCancelled();
         if (m_serCom.ReadEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size())) !=
             parameter.Size())
-            throw TransferFailure("Lesen des Gerätes.", "Parameter '" + parameter.ParName() +
-                                                            "' konnte nicht gelesen werden");
+            throw TransferFailure(ReadingFailed(), NotRead(parameter.ParName()));
         raws.push_back(m_serCom.getBufferLong());
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);

@@ -49,7 +49,8 @@ public:
 
 private:
     /// Runs the body of a transfer; a failure ends it with one message box under the title.
-    template <typename Body> bool Guarded(const char* title, Body body);
+    template <typename Body>
+    bool Guarded(const std::string& title, const char* cancelled, Body body);
     SearchState Search();
     std::vector<std::int32_t> CodeAll() const;
     void WriteAll(const std::vector<std::int32_t>& raws);

@@ -1,6 +1,7 @@
 #include "device/EepromCoding.h"
 
 #include "base/IntegerConversion.h"
+#include "base/Translation.h"
 #include "model/cParameter.h"
 
 #include <stdexcept>
@@ -15,8 +16,10 @@ std::int32_t EepromCoding::Raw(const cParameter& parameter) {
     const std::int32_t raw = ToInt32(product);
     const int size = parameter.Size();
     if (size < kSignedSize && (raw < 0 || raw >= (std::int32_t{1} << (8 * size))))
-        throw std::range_error(std::to_string(raw) + " passt nicht in " + std::to_string(size) +
-                               (size == 1 ? " Byte." : " Bytes."));
+        throw std::range_error(size == 1 ? TrArgs(Tr("EepromCoding", "%1 passt nicht in 1 Byte."),
+                                                  {std::to_string(raw)})
+                                         : TrArgs(Tr("EepromCoding", "%1 passt nicht in %2 Bytes."),
+                                                  {std::to_string(raw), std::to_string(size)}));
     return raw;
 }
 

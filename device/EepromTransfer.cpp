@@ -3,6 +3,7 @@
 #include "base/Cancellation.h"
 #include "base/IntegerConversion.h"
 #include "base/ProgressView.h"
+#include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 
@@ -84,9 +85,10 @@ std::string EepromTransfer::FailedCells(const CellResults& results) {
         int last = first;
         while (last + 1 < kSize && !results[last + 1])
             ++last;
-        text += (text.empty() ? "" : ", ") + HexAdress(first);
-        if (last > first)
-            text += " bis " + HexAdress(last);
+        text += text.empty() ? "" : ", ";
+        text += last > first
+                    ? TrArgs(Tr("EepromTransfer", "%1 bis %2"), {HexAdress(first), HexAdress(last)})
+                    : HexAdress(first);
         first = last;
     }
     return text;

@@ -1,6 +1,7 @@
 #include "device/Measurement.h"
 
 #include "base/NumberText.h"
+#include "base/Translation.h"
 #include "device/cSerCom.h"
 #include "model/CatalogueNames.h"
 #include "model/Configuration.h"
@@ -8,7 +9,6 @@
 namespace {
 
 constexpr double kAnswerTimeoutS = 1.0; ///< reply to "Q", "i" and "q"
-const char* const kFailed = "Fehler";
 
 /// The device's answer, least significant byte first; empty unless exactly `length` bytes came.
 std::optional<std::int32_t> Ask(cSerCom& serCom, const char* command, std::int16_t length) {
@@ -18,7 +18,7 @@ std::optional<std::int32_t> Ask(cSerCom& serCom, const char* command, std::int16
 }
 
 template <typename T, typename Form> std::string TextOf(const std::optional<T>& value, Form form) {
-    return value ? form(*value) : kFailed;
+    return value ? form(*value) : Tr("Measurement", "Fehler");
 }
 
 } // namespace

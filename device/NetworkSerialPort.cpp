@@ -1,4 +1,5 @@
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/NetworkAddress.h"
 #include "device/NetworkSocket.h"
 #include "device/SerialPort.h"
@@ -15,10 +16,10 @@ constexpr double kNegotiationTimeoutS = 3.0; ///< the server's answers to the li
 constexpr double kTurnAwayS = 0.1;     ///< a raw server closes a second client's connection at once
 constexpr double kEventSliceS = 0.008; ///< longest wait between two event runs while opening
 constexpr double kSendGraceS = 1.0;    ///< beyond the line time, for a server without room
-constexpr char kBadSettings[] = "Ungültige Schnittstellenparameter.";
-constexpr char kNotOpen[] = "Schnittstelle ist nicht geöffnet.";
-constexpr char kLineLost[] = "Verbindung zur Schnittstelle unterbrochen.";
-constexpr char kInUse[] = "Schnittstelle wird bereits verwendet: ";
+
+std::string LineLost() {
+    return Tr("SerialPort", "Verbindung zur Schnittstelle unterbrochen.");
+}
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
@@ -76,11 +77,12 @@ bool NetworkSerialPort::Open(const std::string& path, const std::string& setting
     m_openFault = OpenFault::Other;
     const auto parsed = SerialSettings::Parse(settings);
     if (!parsed)
-        return Fail(kBadSettings);
+        return Fail(Tr("SerialPort", "Ungültige Schnittstellenparameter."));
     const auto address = NetworkAddress::Parse(path);
     if (!address)
-        return Fail("Ungültige Netzwerkadresse '" + path +
-                    "' (erwartet: tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT).");
+        return Fail(TrArgs(Tr("SerialPort", "Ungültige Netzwerkadresse '%1' (erwartet: "
+                                            "tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT)."),
+                           {path}));
     m_address = *address;
     if (!Connect())
         return false;
@@ -102,17 +104,21 @@ bool NetworkSerialPort::Connect() {
         return true;
     case NetworkSocket::ConnectResult::Refused:
         m_openFault = OpenFault::InUse;
-        return Fail(kInUse + m_address.HostAndPort() + " hat die Verbindung abgewiesen (" +
-                    m_socket->Reason() + ").");
+        return Fail(TrArgs(Tr("SerialPort", "Schnittstelle wird bereits verwendet: %1 hat die "
+                                            "Verbindung abgewiesen (%2)."),
+                           {m_address.HostAndPort(), m_socket->Reason()}));
     default:
-        return Fail("Keine Verbindung zu " + m_address.HostAndPort() + ": " + m_socket->Reason() +
-                    ".");
+        return Fail(TrArgs(Tr("SerialPort", "Keine Verbindung zu %1: %2."),
+                           {m_address.HostAndPort(), m_socket->Reason()}));
     }
 }
 
 bool NetworkSerialPort::TurnedAway() {
     m_openFault = OpenFault::InUse;
-    return Fail(kInUse + m_address.HostAndPort() + " hat die Verbindung geschlossen.");
+    return Fail(
+        TrArgs(Tr("SerialPort",
+                  "Schnittstelle wird bereits verwendet: %1 hat die Verbindung geschlossen."),
+               {m_address.HostAndPort()}));
 }
 
 bool NetworkSerialPort::Negotiate(const SerialSettings& settings, const std::string& text) {
@@ -124,17 +130,20 @@ bool NetworkSerialPort::Negotiate(const SerialSettings& settings, const std::str
         if (!TakeIn())
             return TurnedAway();
         if (Now() >= deadline)
-            return Fail(m_address.HostAndPort() + " hat die Schnittstellenparameter " + text +
-                        " nicht bestätigt.");
+            return Fail(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
+                                                "bestätigt."),
+                               {m_address.HostAndPort(), text}));
         m_socket->WaitReadable(std::min(kEventSliceS, deadline - Now()));
         DoEvents();
     }
     if (m_telnet->ComPortRefused())
-        return Fail(m_address.HostAndPort() +
-                    " bietet keine Schnittstelle nach RFC 2217 an (COM-PORT-OPTION abgelehnt).");
+        return Fail(TrArgs(Tr("SerialPort", "%1 bietet keine Schnittstelle nach RFC 2217 an "
+                                            "(COM-PORT-OPTION abgelehnt)."),
+                           {m_address.HostAndPort()}));
     if (!m_telnet->SettingsConfirmed())
-        return Fail(m_address.HostAndPort() + " hat die Schnittstellenparameter " + text +
-                    " nicht übernommen.");
+        return Fail(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
+                                            "übernommen."),
+                           {m_address.HostAndPort(), text}));
     return true;
 }
 
@@ -158,9 +167,9 @@ void NetworkSerialPort::Close() {
 
 bool NetworkSerialPort::Usable() {
     if (!m_socket->IsOpen())
-        return Fail(kNotOpen);
+        return Fail(Tr("SerialPort", "Schnittstelle ist nicht geöffnet."));
     if (m_hungUp) {
-        m_error = kLineLost;
+        m_error = LineLost();
         return false;
     }
     return true;
@@ -168,7 +177,7 @@ bool NetworkSerialPort::Usable() {
 
 SerialWait NetworkSerialPort::HangUp() {
     m_hungUp = true;
-    m_error = kLineLost;
+    m_error = LineLost();
     return SerialWait::Failed;
 }
 

@@ -1,4 +1,5 @@
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "base/WideText.h"
 #include "device/NetworkSocket.h"
 
@@ -29,7 +30,8 @@ std::string SystemMessage(int error) {
     while (!message.empty() &&
            (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
         message.pop_back();
-    return message.empty() ? "Fehler " + std::to_string(error) : WideToUtf8(message);
+    return message.empty() ? TrArgs(Tr("SerialPort", "Fehler %1"), {std::to_string(error)})
+                           : WideToUtf8(message);
 }
 
 /// Winsock is started once for the program's lifetime.

@@ -1,5 +1,7 @@
 #include "device/PortAccess.h"
 
+#include "base/Translation.h"
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -13,11 +15,12 @@ std::string PortAccess::PermissionDenied(const std::string& path) {
     const bool groupMayOpen =
         info.st_gid != 0 && (info.st_mode & kGroupReadWrite) == kGroupReadWrite;
     return PermissionDeniedText(path, owner ? owner->gr_name : "dialout",
-                                user ? user->pw_name : "BENUTZER", groupMayOpen);
+                                user ? user->pw_name : Tr("PortAccess", "BENUTZER"), groupMayOpen);
 }
 
 std::string PortAccess::Access(const std::string& path) {
     if (::access(path.c_str(), F_OK) != 0)
-        return "Gerätedatei nicht vorhanden.";
-    return ::access(path.c_str(), R_OK | W_OK) == 0 ? "Zugriff erlaubt." : PermissionDenied(path);
+        return Tr("PortAccess", "Gerätedatei nicht vorhanden.");
+    return ::access(path.c_str(), R_OK | W_OK) == 0 ? Tr("PortAccess", "Zugriff erlaubt.")
+                                                    : PermissionDenied(path);
 }

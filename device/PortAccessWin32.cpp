@@ -1,10 +1,12 @@
 #include "device/PortAccess.h"
 
+#include "base/Translation.h"
+
 // Windows grants every user its serial ports; a port another program holds is "in use".
 std::string PortAccess::PermissionDenied(const std::string& path) {
-    return "Keine Berechtigung für " + path + ".";
+    return TrArgs(Tr("PortAccess", "Keine Berechtigung für %1."), {path});
 }
 
 std::string PortAccess::Access(const std::string&) {
-    return "Zugriff erlaubt.";
+    return Tr("PortAccess", "Zugriff erlaubt.");
 }

@@ -1,5 +1,7 @@
 #include "device/PortDiscovery.h"
 
+#include "base/Translation.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -15,8 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr char kBuiltIn[] = "eingebaute Schnittstelle";
 
 constexpr int kTypeNotAsked = -1; ///< the port could not be opened to ask its driver
 
@@ -93,7 +93,7 @@ std::vector<SystemPort> PortDiscovery::Ports() const {
     for (const auto& [n, path] : uarts) {
         const fs::path device = root / "sys/class/tty" / ("ttyS" + std::to_string(n)) / "device";
         if (fs::exists(device, error) && !OnPlatformBus(device) && m_uartType(path) != PORT_UNKNOWN)
-            ports.push_back({path, kBuiltIn});
+            ports.push_back({path, Tr("PortDiscovery", "eingebaute Schnittstelle")});
     }
     return ports;
 }

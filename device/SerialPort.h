@@ -53,7 +53,8 @@ public:
 
     /// Seconds one character takes on the line with the settings of the last Open.
     virtual double CharacterSeconds() const = 0;
-    /// German description of the last failure ("Schnittstelle nicht vorhanden." ...).
+    /// Description of the last failure in the user's language ("Schnittstelle nicht vorhanden."
+    /// ...).
     virtual std::string ErrorDescription() const = 0;
     /// Why the last Open failed; None after one that succeeded.
     virtual OpenFault LastOpenFault() const = 0;

@@ -1,7 +1,9 @@
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/PollPosix.h"
 #include "device/PortAccess.h"
 #include "device/SerialPort.h"
+#include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
 #include <algorithm>
@@ -19,14 +21,8 @@
 
 namespace {
 
-constexpr char kNotPresent[] = "Schnittstelle nicht vorhanden.";
-constexpr char kInUse[] = "Schnittstelle wird bereits verwendet.";
-constexpr char kCannotOpen[] = "Schnittstelle kann nicht geöffnet werden: ";
-constexpr char kBadSettings[] = "Ungültige Schnittstellenparameter.";
-constexpr char kSettingsRefused[] = "Schnittstellenparameter werden nicht unterstützt.";
-constexpr char kNotOpen[] = "Schnittstelle ist nicht geöffnet.";
-constexpr char kLineLost[] = "Verbindung zur Schnittstelle unterbrochen.";
-constexpr char kWriteStuck[] = "Daten konnten nicht gesendet werden.";
+using namespace SerialPortTexts;
+
 constexpr double kWriteGraceS = 1.0; ///< beyond the line time, for a driver without room
 constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
@@ -95,14 +91,14 @@ std::string OpenFailure(int error) {
     case ENODEV:
     case ENXIO:
     case EIO:
-        return kNotPresent;
+        return NotPresent();
     case EBUSY:
     case EWOULDBLOCK:
-        return kInUse;
+        return InUse();
     case ENOTTY:
-        return std::string(kCannotOpen) + "keine serielle Schnittstelle.";
+        return NoSerialPort();
     default:
-        return std::string(kCannotOpen) + std::strerror(error);
+        return CannotOpen(std::strerror(error));
     }
 }
 
@@ -155,7 +151,7 @@ bool SerialPortPosix::Open(const std::string& path, const std::string& settings)
     const auto parsed = SerialSettings::Parse(settings);
     const speed_t speed = parsed ? SpeedOf(parsed->baud) : B0;
     if (speed == B0)
-        return Fail(kBadSettings);
+        return Fail(BadSettings());
     m_fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
         const int error = errno;
@@ -201,8 +197,7 @@ bool SerialPortPosix::Configure(const SerialSettings& settings, speed_t speed) {
     ::cfsetispeed(&wanted, speed);
     ::cfsetospeed(&wanted, speed);
     if (::tcsetattr(m_fd, TCSANOW, &wanted) != 0) // EINVAL: glibc saw size or parity refused
-        return Fail(errno == EINVAL ? kSettingsRefused
-                                    : std::string(kCannotOpen) + std::strerror(errno));
+        return Fail(errno == EINVAL ? SettingsRefused() : CannotOpen(std::strerror(errno)));
     // tcsetattr succeeds when any one change applied; only reading back tells the rest.
     termios actual{};
     constexpr tcflag_t kLineFlags =
@@ -211,7 +206,7 @@ bool SerialPortPosix::Configure(const SerialSettings& settings, speed_t speed) {
         ::cfgetispeed(&actual) != speed ||
         (actual.c_cflag & kLineFlags) != (wanted.c_cflag & kLineFlags) ||
         actual.c_iflag != wanted.c_iflag || actual.c_lflag != wanted.c_lflag)
-        return Fail(kSettingsRefused);
+        return Fail(SettingsRefused());
     return true;
 }
 
@@ -242,15 +237,15 @@ void SerialPortPosix::Close() {
 
 bool SerialPortPosix::Usable() {
     if (m_fd < 0)
-        return Fail(kNotOpen);
+        return Fail(NotOpen());
     if (m_hungUp)
-        return Fail(kLineLost);
+        return Fail(LineLost());
     return true;
 }
 
 SerialWait SerialPortPosix::HangUp() {
     m_hungUp = true;
-    m_error = kLineLost;
+    m_error = LineLost();
     return SerialWait::Failed;
 }
 
@@ -270,9 +265,9 @@ bool SerialPortPosix::Write(std::string_view bytes) {
             HangUp();
             return false;
         } else if (written < 0 && errno != EAGAIN && errno != EINTR) {
-            return Fail(std::string(kCannotOpen) + std::strerror(errno));
+            return Fail(CannotOpen(std::strerror(errno)));
         } else if (Now() > deadline) {
-            return Fail(kWriteStuck);
+            return Fail(WriteStuck());
         } else if ((PollFor(POLLOUT, deadline - Now()) & kHangUpEvents) != 0) {
             HangUp();
             return false;

@@ -1,6 +1,8 @@
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "base/WideText.h"
 #include "device/SerialPort.h"
+#include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
 #include <algorithm>
@@ -10,14 +12,8 @@
 
 namespace {
 
-constexpr char kNotPresent[] = "Schnittstelle nicht vorhanden.";
-constexpr char kInUse[] = "Schnittstelle wird bereits verwendet.";
-constexpr char kCannotOpen[] = "Schnittstelle kann nicht geöffnet werden: ";
-constexpr char kBadSettings[] = "Ungültige Schnittstellenparameter.";
-constexpr char kSettingsRefused[] = "Schnittstellenparameter werden nicht unterstützt.";
-constexpr char kNotOpen[] = "Schnittstelle ist nicht geöffnet.";
-constexpr char kLineLost[] = "Verbindung zur Schnittstelle unterbrochen.";
-constexpr char kWriteStuck[] = "Daten konnten nicht gesendet werden.";
+using namespace SerialPortTexts;
+
 constexpr DWORD kWriteGraceMs = 1000; ///< beyond the line time, for a driver without room
 
 double Now() {
@@ -43,7 +39,8 @@ std::string SystemMessage(DWORD error) {
     LocalFree(text);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
         message.pop_back();
-    return message.empty() ? "Fehler " + std::to_string(error) + "." : WideToUtf8(message);
+    return message.empty() ? TrArgs(Tr("SerialPort", "Fehler %1."), {std::to_string(error)})
+                           : WideToUtf8(message);
 }
 
 OpenFault FaultOf(DWORD error) {
@@ -67,12 +64,12 @@ std::string OpenFailure(DWORD error) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_BAD_UNIT:
     case ERROR_DEV_NOT_EXIST:
-        return kNotPresent;
+        return NotPresent();
     case ERROR_ACCESS_DENIED: // what another program's open port gives
     case ERROR_SHARING_VIOLATION:
-        return kInUse;
+        return InUse();
     default:
-        return kCannotOpen + SystemMessage(error);
+        return CannotOpen(SystemMessage(error));
     }
 }
 
@@ -147,7 +144,7 @@ bool SerialPortWin32::Open(const std::string& path, const std::string& settings)
     m_openFault = OpenFault::Other;
     const auto parsed = SerialSettings::Parse(settings);
     if (!parsed)
-        return Fail(kBadSettings);
+        return Fail(BadSettings());
     // No sharing: a second opener, in this program or another, is refused.
     m_handle = CreateFileW(DeviceName(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -157,7 +154,7 @@ bool SerialPortWin32::Open(const std::string& path, const std::string& settings)
         return Fail(OpenFailure(error));
     }
     if (GetFileType(m_handle) != FILE_TYPE_CHAR)
-        Fail(std::string(kCannotOpen) + "keine serielle Schnittstelle.");
+        Fail(NoSerialPort());
     else if (Configure(*parsed))
         m_error.clear();
     if (!m_error.empty()) {
@@ -175,7 +172,7 @@ bool SerialPortWin32::Configure(const SerialSettings& settings) {
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     if (!GetCommState(m_handle, &dcb))
-        return Fail(std::string(kCannotOpen) + "keine serielle Schnittstelle.");
+        return Fail(NoSerialPort());
     dcb.BaudRate = static_cast<DWORD>(settings.baud);
     dcb.ByteSize = static_cast<BYTE>(settings.dataBits);
     dcb.Parity = ParityOf(settings.parity);
@@ -187,10 +184,10 @@ bool SerialPortWin32::Configure(const SerialSettings& settings) {
     dcb.fRtsControl = RTS_CONTROL_DISABLE;
     dcb.fOutX = dcb.fInX = dcb.fErrorChar = dcb.fNull = dcb.fAbortOnError = FALSE;
     if (!SetCommState(m_handle, &dcb))
-        return Fail(kSettingsRefused);
+        return Fail(SettingsRefused());
     m_characterSeconds = settings.CharacterSeconds();
     m_readTimeoutMs = 0;
-    return SetReadTimeout(1) || Fail(kSettingsRefused);
+    return SetReadTimeout(1) || Fail(SettingsRefused());
 }
 
 bool SerialPortWin32::SetReadTimeout(DWORD ms) {
@@ -220,15 +217,15 @@ void SerialPortWin32::Close() {
 
 bool SerialPortWin32::Usable() {
     if (m_handle == INVALID_HANDLE_VALUE)
-        return Fail(kNotOpen);
+        return Fail(NotOpen());
     if (m_hungUp)
-        return Fail(kLineLost);
+        return Fail(LineLost());
     return true;
 }
 
 SerialWait SerialPortWin32::HangUp() {
     m_hungUp = true;
-    m_error = kLineLost;
+    m_error = LineLost();
     return SerialWait::Failed;
 }
 
@@ -243,7 +240,7 @@ bool SerialPortWin32::Write(std::string_view bytes) {
             return false;
         }
         if (written == 0) // the write time-out: line time plus the grace passed
-            return Fail(kWriteStuck);
+            return Fail(WriteStuck());
         bytes.remove_prefix(written);
     }
     return true;

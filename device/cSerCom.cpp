@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/Text.h"
+#include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 
 #include <algorithm>
@@ -21,9 +22,6 @@ constexpr char kWriteEepromCommand = 'L'; ///< "L", address high, low, value →
 constexpr char kSeriesCommand = 'B';      ///< "B", mark byte → 1 byte, not evaluated
 constexpr char kReadFlashCommand = 's';   ///< "s", address high, low → 1 byte: the flash byte
 constexpr std::int32_t kAddressCount = 65536; ///< addresses travel as two bytes
-constexpr char kAlreadyOpen[] = "Schnittstelle bereits geöffnet.";
-constexpr char kAvailable[] = "Anschluß vorhanden.";
-constexpr char kInvalidPort[] = "Ungültige Schnittstellennummer.";
 
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
@@ -31,12 +29,12 @@ double Now() {
 
 void CheckAddresses(std::int32_t first, std::int32_t count, const char* what) {
     if (first < 0 || first + count > kAddressCount)
-        throw std::out_of_range(std::string(what) + "-Adresse außerhalb 0 bis 65535.");
+        throw std::out_of_range(TrArgs(Tr("cSerCom", "%1-Adresse außerhalb 0 bis 65535."), {what}));
 }
 
 void CheckPortNumber(std::int16_t comNr) {
     if (comNr < 1 || comNr > cSerCom::kPortCount)
-        throw std::out_of_range("Schnittstellennummer außerhalb 1 bis 16.");
+        throw std::out_of_range(Tr("cSerCom", "Schnittstellennummer außerhalb 1 bis 16."));
 }
 
 /// Up to `count` bytes, least significant first.
@@ -99,14 +97,14 @@ std::int16_t cSerCom::Close(std::int16_t comNr) {
 
 std::string cSerCom::GetStatus(std::int16_t comNr) {
     if (!ValidPort(comNr))
-        return kInvalidPort;
+        return Tr("cSerCom", "Ungültige Schnittstellennummer.");
     SerialPort& port = Port(comNr);
     if (port.IsOpen())
-        return kAlreadyOpen;
+        return Tr("cSerCom", "Schnittstelle bereits geöffnet.");
     if (!port.Open(PortPath(comNr), DeviceProtocol::kLineSettings))
         return port.ErrorDescription();
     port.Close();
-    return kAvailable;
+    return Tr("cSerCom", "Anschluß vorhanden.");
 }
 
 std::string cSerCom::OpenError(std::int16_t comNr) const {

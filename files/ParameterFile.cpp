@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "files/cIniFile.h"
 #include "model/CatalogueNames.h"
 #include "model/Configuration.h"
@@ -16,7 +17,8 @@ constexpr int kDescriptionCount = Configuration::kDescriptionCount;
 
 bool ParameterFile::Write(const std::string& fileName) {
     if (fileName.empty()) {
-        ShowMessage("Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.",
+        ShowMessage(Tr("ParameterFile",
+                       "Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert."),
                     MsgIcon::Critical);
         return false;
     }
@@ -38,7 +40,8 @@ bool ParameterFile::Write(const std::string& fileName) {
     entries.push_back({"Programm", "Version", program.VersionText()});
 
     if (const FileResult<> written = m_ini.setKeys(entries); !written) {
-        ShowMessage("Fehler beim Speichern der Datei '" + fileName + "': " + written.Failure(),
+        ShowMessage(TrArgs(Tr("ParameterFile", "Fehler beim Speichern der Datei '%1': %2"),
+                           {fileName, written.Failure()}),
                     MsgIcon::Critical);
         return false;
     }
@@ -56,7 +59,8 @@ bool ParameterFile::Read(const std::string& fileName) {
         if (*opened == cIniFile::Opened::Existed)
             return Load(fileName);
     }
-    ShowMessage("Datei '" + fileName + "' ist nicht vorhanden", MsgIcon::Information);
+    ShowMessage(TrArgs(Tr("ParameterFile", "Datei '%1' ist nicht vorhanden"), {fileName}),
+                MsgIcon::Information);
     return false;
 }
 
@@ -68,8 +72,9 @@ bool ParameterFile::Load(const std::string& fileName) {
         return false;
     }
     if (!HasGroupSection()) {
-        ShowMessage("Die Datei '" + fileName + "' ist keine Parameterdatei: sie enthält " +
-                        "keinen der Abschnitte " + GroupSectionList() + ".",
+        ShowMessage(TrArgs(Tr("ParameterFile", "Die Datei '%1' ist keine Parameterdatei: sie "
+                                               "enthält keinen der Abschnitte %2."),
+                           {fileName, GroupSectionList()}),
                     MsgIcon::Critical);
         return false;
     }
@@ -78,7 +83,8 @@ bool ParameterFile::Load(const std::string& fileName) {
     try {
         LoadValues();
     } catch (const std::exception& error) {
-        ShowMessage("Fehler beim Öffnen der Datei '" + fileName + "'.\r\n" + error.what(),
+        ShowMessage(TrArgs(Tr("ParameterFile", "Fehler beim Öffnen der Datei '%1'.\r\n%2"),
+                           {fileName, error.what()}),
                     MsgIcon::Critical);
         FinishLoading();
         return false;

@@ -2,6 +2,7 @@
 
 #include "base/FileContent.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "files/Cp1252.h"
 
 bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
@@ -12,7 +13,7 @@ bool cIniFile::OpenIni(const std::string& Dateiname, bool Create) {
 }
 
 std::string cIniFile::OpenFailureText(const std::string& Dateiname, const std::string& failure) {
-    return "Fehler beim Öffnen der Datei '" + Dateiname + "': " + failure;
+    return TrArgs(Tr("cIniFile", "Fehler beim Öffnen der Datei '%1': %2"), {Dateiname, failure});
 }
 
 FileResult<cIniFile::Opened> cIniFile::Open(const std::string& Dateiname, bool Create) {
@@ -42,7 +43,7 @@ bool cIniFile::setKey(const std::string& section, const std::string& key,
 
 FileResult<> cIniFile::setKeys(const std::vector<Entry>& entries) {
     if (m_fileName.empty())
-        return FileResult<>::Failed("Kein Dateiname angegeben.");
+        return FileResult<>::Failed(Tr("cIniFile", "Kein Dateiname angegeben."));
     IniDocument document = Load();
     for (const auto& entry : entries)
         document.Set(Utf8ToCp1252(entry.section), Utf8ToCp1252(entry.key),

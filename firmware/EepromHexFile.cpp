@@ -1,6 +1,7 @@
 #include "firmware/EepromHexFile.h"
 
 #include "base/FileContent.h"
+#include "base/Translation.h"
 #include "firmware/cHexFile.h"
 
 #include <optional>
@@ -26,9 +27,8 @@ std::optional<EepromHexFile::Image> Parse(const std::string& text, std::string& 
     return bytes;
 }
 
-std::string AddressesFault(const std::string& subject) {
-    return subject + " enthält nicht genau die EEPROM-Adressen 0 bis " +
-           cHexRecord::HexStr(EepromHexFile::kSize - 1, 0) + ".";
+std::string LastAddress() {
+    return cHexRecord::HexStr(EepromHexFile::kSize - 1, 0);
 }
 
 } // namespace
@@ -48,20 +48,29 @@ FileResult<EepromHexFile::Image> EepromHexFile::Read(const std::string& text) {
     std::string fault;
     auto bytes = Parse(text, fault);
     if (!bytes)
-        return FileResult<Image>::Failed(fault.empty() ? AddressesFault("Der Text") : fault);
+        return FileResult<Image>::Failed(
+            fault.empty() ? TrArgs(Tr("EepromHexFile", "Der Text enthält nicht genau die "
+                                                       "EEPROM-Adressen 0 bis %1."),
+                                   {LastAddress()})
+                          : fault);
     return *bytes;
 }
 
 FileResult<EepromHexFile::Image> EepromHexFile::Load(const std::string& path) {
     const FileResult<std::string> text = ReadFileContent(path);
     if (!text)
-        return FileResult<Image>::Failed("Die Datei '" + path + "' konnte nicht gelesen werden. " +
-                                         text.Failure());
+        return FileResult<Image>::Failed(
+            TrArgs(Tr("EepromHexFile", "Die Datei '%1' konnte nicht gelesen werden. %2"),
+                   {path, text.Failure()}));
     std::string fault;
     auto bytes = Parse(*text, fault);
     if (!fault.empty())
-        return FileResult<Image>::Failed("Fehler in der Datei '" + path + "', " + fault);
+        return FileResult<Image>::Failed(
+            TrArgs(Tr("EepromHexFile", "Fehler in der Datei '%1', %2"), {path, fault}));
     if (!bytes)
-        return FileResult<Image>::Failed(AddressesFault("Die Datei '" + path + "'"));
+        return FileResult<Image>::Failed(
+            TrArgs(Tr("EepromHexFile", "Die Datei '%1' enthält nicht genau die EEPROM-Adressen 0 "
+                                       "bis %2."),
+                   {path, LastAddress()}));
     return *bytes;
 }

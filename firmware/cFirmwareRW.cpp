@@ -3,6 +3,7 @@
 #include "base/Cancellation.h"
 #include "base/Platform.h"
 #include "base/Text.h"
+#include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/cSerCom.h"
 
@@ -42,7 +43,7 @@ std::string DateAndTime() {
 
 /// A failure at an operation's boundary: its name, CR LF and the description.
 std::string FailureText(const char* function, const std::exception& error) {
-    return "Fehler in Funktion '" + std::string(function) + "'.\r\n" + error.what();
+    return TrArgs(Tr("cFirmwareRW", "Fehler in Funktion '%1'.\r\n%2"), {function, error.what()});
 }
 
 } // namespace
@@ -68,7 +69,7 @@ bool cFirmwareRW::ReadHexFile(std::int32_t Size, const std::string& FileName) {
 bool cFirmwareRW::RefusedWhileBusy() {
     if (!SerCom().Busy())
         return false;
-    Fail("Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
+    Fail(Tr("cFirmwareRW", "Die Schnittstelle ist belegt: eine andere Übertragung läuft."));
     return true;
 }
 
@@ -78,16 +79,19 @@ bool cFirmwareRW::Write(const std::string& fileName) {
     cHexFile image;
     if (!image.OpenHexFile(fileName)) {
         if (!image.Fault().empty())
-            Fail("Fehler in der Datei '" + fileName + "', " + image.Fault());
+            Fail(TrArgs(Tr("cFirmwareRW", "Fehler in der Datei '%1', %2"),
+                        {fileName, image.Fault()}));
         else
-            Fail("Fehler beim Öffnen der Datei '" + fileName +
-                 "'. Datei nicht vorhanden oder keine Hex-Datei.");
+            Fail(TrArgs(Tr("cFirmwareRW", "Fehler beim Öffnen der Datei '%1'. Datei nicht "
+                                          "vorhanden oder keine Hex-Datei."),
+                        {fileName}));
         return false;
     }
-    Report("Datei '" + fileName + "' geöffnet (" + std::to_string(image.ByteSize()) + " Bytes).");
+    Report(TrArgs(Tr("cFirmwareRW", "Datei '%1' geöffnet (%2 Bytes)."),
+                  {fileName, std::to_string(image.ByteSize())}));
     if (!FitsFlash(image, fileName) || !CallBootloader() || !IdentifyBootloader())
         return false;
-    Report("Daten werden geschrieben " + DateAndTime());
+    Report(TrArgs(Tr("cFirmwareRW", "Daten werden geschrieben %1"), {DateAndTime()}));
     DoEvents();
     // Gaps are written as erased bytes, so nothing after a gap is lost; for a file without
     // gaps the end is its byte count.
@@ -98,27 +102,34 @@ bool cFirmwareRW::Write(const std::string& fileName) {
         Progress(static_cast<double>(a) / end * 100);
     }
     Progress(0);
-    Report(
-        (m_echoErrors == 0 ? "Daten erfolgreich geschrieben " : "Daten mit Fehlern geschrieben ") +
-        DateAndTime());
-    Report("Geräte-Reset durchführen.");
+    Report(TrArgs(m_echoErrors == 0 ? Tr("cFirmwareRW", "Daten erfolgreich geschrieben %1")
+                                    : Tr("cFirmwareRW", "Daten mit Fehlern geschrieben %1"),
+                  {DateAndTime()}));
+    Report(Tr("cFirmwareRW", "Geräte-Reset durchführen."));
     SerCom().Command(kReset, kResetReplyLength, kResetTimeoutS);
     if (m_echoErrors == 0)
         return true;
-    Fail("Die Firmware im Gerät weicht von der Datei '" + fileName + "' ab: Echofehler bei " +
-         std::to_string(m_echoErrors) + (m_echoErrors == 1 ? " Byte." : " Bytes."));
+    Fail(m_echoErrors == 1
+             ? TrArgs(
+                   Tr("cFirmwareRW",
+                      "Die Firmware im Gerät weicht von der Datei '%1' ab: Echofehler bei 1 Byte."),
+                   {fileName})
+             : TrArgs(Tr("cFirmwareRW", "Die Firmware im Gerät weicht von der Datei '%1' ab: "
+                                        "Echofehler bei %2 Bytes."),
+                      {fileName, std::to_string(m_echoErrors)}));
     return false;
 }
 
 bool cFirmwareRW::FitsFlash(const cHexFile& image, const std::string& fileName) {
     const std::int64_t highest = image.HighestDataAddress();
     if (highest < 0) {
-        Fail("Die Datei '" + fileName + "' enthält keine Daten.");
+        Fail(TrArgs(Tr("cFirmwareRW", "Die Datei '%1' enthält keine Daten."), {fileName}));
         return false;
     }
     if (image.DataOutsideImage() || highest >= kFlashSize) {
-        Fail("Die Datei '" + fileName + "' enthält Daten außerhalb des Flash-Speichers (0 bis " +
-             Hex(kFlashSize - 1) + ").");
+        Fail(TrArgs(Tr("cFirmwareRW",
+                       "Die Datei '%1' enthält Daten außerhalb des Flash-Speichers (0 bis %2)."),
+                    {fileName, Hex(kFlashSize - 1)}));
         return false;
     }
     return true;
@@ -126,10 +137,10 @@ bool cFirmwareRW::FitsFlash(const cHexFile& image, const std::string& fileName) 
 
 bool cFirmwareRW::CallBootloader() {
     if (SerCom().Command(kCallBootloader, 1, kCallTimeoutS) != 1) {
-        Fail("Fehler beim Aufrufen des Bootloaders.");
+        Fail(Tr("cFirmwareRW", "Fehler beim Aufrufen des Bootloaders."));
         return false;
     }
-    Report("Bootloader aufgerufen.");
+    Report(Tr("cFirmwareRW", "Bootloader aufgerufen."));
     DoEvents();
     return true;
 }
@@ -140,10 +151,10 @@ bool cFirmwareRW::IdentifyBootloader() {
     DoEvents();
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kBootloaderName)) {
-        Fail("Kann Bootloader nicht identifizieren: '" + reply + "'");
+        Fail(TrArgs(Tr("cFirmwareRW", "Kann Bootloader nicht identifizieren: '%1'"), {reply}));
         return false;
     }
-    Report("Bootloader identifiziert: '" + reply + "'");
+    Report(TrArgs(Tr("cFirmwareRW", "Bootloader identifiziert: '%1'"), {reply}));
     return true;
 }
 
@@ -151,7 +162,8 @@ bool cFirmwareRW::WriteBlock(const cHexFile& image, std::int32_t adress) {
     cSerCom& serCom = SerCom();
     const std::string open = DeviceProtocol::Frame(kOpenBlock, adress);
     if (serCom.Command(open, kOpenBlockReplyLength, kOpenBlockTimeoutS) != kOpenBlockReplyLength) {
-        Fail("Fehler beim Flash schreiben auf Blockadresse " + Hex(adress));
+        Fail(TrArgs(Tr("cFirmwareRW", "Fehler beim Flash schreiben auf Blockadresse %1"),
+                    {Hex(adress)}));
         return false;
     }
     const std::string data = Block(image, adress);
@@ -160,8 +172,9 @@ bool cFirmwareRW::WriteBlock(const cHexFile& image, std::int32_t adress) {
             return false;
     if (serCom.Command(std::string_view(&data.back(), 1), kBlockEndReplyLength,
                        kBlockEndTimeoutS) != kBlockEndReplyLength) {
-        Fail("Fehler beim Schreiben auf Blockadresse " + Hex(adress) +
-             ". Timeout oder Anzahl der erwarteten Zeichen nicht geliefert.");
+        Fail(TrArgs(Tr("cFirmwareRW", "Fehler beim Schreiben auf Blockadresse %1. Timeout oder "
+                                      "Anzahl der erwarteten Zeichen nicht geliefert."),
+                    {Hex(adress)}));
         return false;
     }
     return true;
@@ -174,14 +187,18 @@ bool cFirmwareRW::WriteByte(std::int32_t blockAdress, char byte) {
         m_echoErrorsInRow = 0;
         return true;
     }
-    const std::string prefix = "Fehler beim Flash schreiben auf Blockadresse " + Hex(blockAdress);
-    Fail(prefix +
-         (answered ? ". Daten <> Echo" : ". Echo entspricht nicht der erwarteten Antwort."));
+    const std::string block = Hex(blockAdress);
+    Fail(TrArgs(answered ? Tr("cFirmwareRW", "Fehler beim Flash schreiben auf Blockadresse %1. "
+                                             "Daten <> Echo")
+                         : Tr("cFirmwareRW", "Fehler beim Flash schreiben auf Blockadresse %1. "
+                                             "Echo entspricht nicht der erwarteten Antwort."),
+                {block}));
     ++m_echoErrors;
     if (++m_echoErrorsInRow < kMaxEchoErrorsInRow)
         return true; // the transfer goes on; the result will say the device differs
-    Fail(prefix + ". " + std::to_string(kMaxEchoErrorsInRow) +
-         " Echofehler in Folge, Übertragung abgebrochen.");
+    Fail(TrArgs(Tr("cFirmwareRW", "Fehler beim Flash schreiben auf Blockadresse %1. %2 "
+                                  "Echofehler in Folge, Übertragung abgebrochen."),
+                {block, std::to_string(kMaxEchoErrorsInRow)}));
     return false;
 }
 
@@ -199,20 +216,25 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
     m_cancelled = false;
     if (!IdentifyDevice())
         return false;
-    Report("Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern.");
+    Report(
+        Tr("cFirmwareRW",
+           "Die Firmware wird aus dem Gerät ausgelesen. Dieser Vorgang kann einige Zeit dauern."));
     cSerCom& serCom = SerCom();
     cHexFile image;
     for (std::int32_t a = 0; a < size; ++a) {
         if (m_cancel != nullptr && m_cancel->Requested()) {
             m_cancelled = true;
-            Fail("Auslesen abgebrochen, die Datei '" + fileName + "' wurde nicht gespeichert.");
+            Fail(TrArgs(
+                Tr("cFirmwareRW", "Auslesen abgebrochen, die Datei '%1' wurde nicht gespeichert."),
+                {fileName}));
             return false;
         }
         if (serCom.ReadFLASH(a) != 1) {
             // A backup with a hole is no backup: an earlier file stays as it was.
-            Fail("Fehler beim Flash lesen auf Adresse " + Hex(a) +
-                 ". Keine gültige Antwort vom Gerät, die Datei '" + fileName +
-                 "' wurde nicht gespeichert.");
+            Fail(TrArgs(Tr("cFirmwareRW", "Fehler beim Flash lesen auf Adresse %1. Keine gültige "
+                                          "Antwort vom Gerät, die Datei '%2' wurde nicht "
+                                          "gespeichert."),
+                        {Hex(a), fileName}));
             return false;
         }
         image.SetByte(a, serCom.getBufferByte());
@@ -220,24 +242,25 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
     }
     Progress(0);
     image.ReStructHexData(kRecordSize, kFlashSize);
-    Report("Hex-Daten aufbereitet.");
+    Report(Tr("cFirmwareRW", "Hex-Daten aufbereitet."));
     if (!image.SaveHexFile(fileName))
-        throw std::runtime_error("Die Datei '" + fileName + "' konnte nicht gespeichert werden.");
-    Report("Hex-Daten in Datei '" + fileName + "' gespeichert.");
+        throw std::runtime_error(TrArgs(
+            Tr("cFirmwareRW", "Die Datei '%1' konnte nicht gespeichert werden."), {fileName}));
+    Report(TrArgs(Tr("cFirmwareRW", "Hex-Daten in Datei '%1' gespeichert."), {fileName}));
     return true;
 }
 
 bool cFirmwareRW::IdentifyDevice() {
     if (SerCom().Command(kIdentify, -1, kReadIdentTimeoutS) < 1) {
-        Fail("Fehler bei Verbindungsaufnahme zum Gerät.");
+        Fail(Tr("cFirmwareRW", "Fehler bei Verbindungsaufnahme zum Gerät."));
         return false;
     }
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kDeviceName)) {
-        Fail("Unbekannter Gerätename '" + reply + "'.");
+        Fail(TrArgs(Tr("cFirmwareRW", "Unbekannter Gerätename '%1'."), {reply}));
         return false;
     }
-    Report("Verbindung zum Gerät hergestellt: '" + reply + "'.");
+    Report(TrArgs(Tr("cFirmwareRW", "Verbindung zum Gerät hergestellt: '%1'."), {reply}));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "firmware/cHexFile.h"
 
 #include "base/FileContent.h"
+#include "base/Translation.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -16,9 +17,9 @@ bool InImage(std::int64_t adr) {
 }
 
 std::out_of_range OutsideImage(std::int64_t adr) {
-    return std::out_of_range("Adresse " + std::to_string(adr) +
-                             " liegt außerhalb des Speicherabbilds (0 bis " +
-                             std::to_string(cHexFile::kImageEnd) + ").");
+    return std::out_of_range(
+        TrArgs(Tr("cHexFile", "Adresse %1 liegt außerhalb des Speicherabbilds (0 bis %2)."),
+               {std::to_string(adr), std::to_string(cHexFile::kImageEnd)}));
 }
 
 } // namespace
@@ -108,9 +109,10 @@ bool cHexFile::ParseLines(const std::string& text, std::vector<cHexRecord>& reco
             break;
         cHexRecord record;
         const std::string reason =
-            ended ? "Nach dem Dateiende-Datensatz folgen weitere Zeilen." : record.Parse(line);
+            ended ? Tr("cHexFile", "Nach dem Dateiende-Datensatz folgen weitere Zeilen.")
+                  : record.Parse(line);
         if (!reason.empty()) {
-            m_fault = "Zeile " + std::to_string(number) + ": " + reason;
+            m_fault = TrArgs(Tr("cHexFile", "Zeile %1: %2"), {std::to_string(number), reason});
             return false;
         }
         ended = record.RecordTyp() == cHexRecord::kEndOfFile;

@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/Text.h"
+#include "base/Translation.h"
 
 #include <stdexcept>
 
@@ -16,25 +17,27 @@ constexpr std::size_t kCheckSumChars = 2;
 constexpr std::uint8_t kDefaultLength = 16;
 
 std::string TooShort(std::size_t need, std::size_t have) {
-    return "Die Zeile ist zu kurz: " + std::to_string(need) + " Zeichen erwartet, " +
-           std::to_string(have) + " vorhanden.";
+    return TrArgs(Tr("cHexRecord", "Die Zeile ist zu kurz: %1 Zeichen erwartet, %2 vorhanden."),
+                  {std::to_string(need), std::to_string(have)});
 }
 
 std::string TooLong(std::size_t need, std::size_t have) {
-    return "Die Zeile ist zu lang: " + std::to_string(need) + " Zeichen erwartet, " +
-           std::to_string(have) + " vorhanden.";
+    return TrArgs(Tr("cHexRecord", "Die Zeile ist zu lang: %1 Zeichen erwartet, %2 vorhanden."),
+                  {std::to_string(need), std::to_string(have)});
 }
 
 /// Why the character at 0-based `pos` is no hex digit.
 std::string NoHexDigit(const std::string& line, std::size_t pos) {
     const auto code = static_cast<unsigned char>(line[pos]);
-    const std::string at = " an Position " + std::to_string(pos + 1);
+    const std::string at = std::to_string(pos + 1);
     if (code == 0)
-        return "Die Zeile enthält ein Nullbyte" + at + ".";
+        return TrArgs(Tr("cHexRecord", "Die Zeile enthält ein Nullbyte an Position %1."), {at});
     if (code < 0x20 || code >= 0x7F)
-        return "Das Zeichen mit dem Code " + cHexRecord::HexStr(code, 2) + " (hex)" + at +
-               " ist keine Hexadezimalziffer.";
-    return "Das Zeichen '" + std::string(1, line[pos]) + "'" + at + " ist keine Hexadezimalziffer.";
+        return TrArgs(Tr("cHexRecord", "Das Zeichen mit dem Code %1 (hex) an Position %2 ist keine "
+                                       "Hexadezimalziffer."),
+                      {cHexRecord::HexStr(code, 2), at});
+    return TrArgs(Tr("cHexRecord", "Das Zeichen '%1' an Position %2 ist keine Hexadezimalziffer."),
+                  {std::string(1, line[pos]), at});
 }
 
 std::uint8_t ByteAt(const std::string& line, std::size_t pos) {
@@ -42,7 +45,8 @@ std::uint8_t ByteAt(const std::string& line, std::size_t pos) {
 }
 
 void ShowParseError(const std::string& reason) {
-    ShowMessage("Fehler in Funktion 'InitByString()'. \r\n" + reason, MsgIcon::Critical, "");
+    ShowMessage(TrArgs(Tr("cHexRecord", "Fehler in Funktion 'InitByString()'. \r\n%1"), {reason}),
+                MsgIcon::Critical, "");
 }
 
 } // namespace
@@ -65,11 +69,11 @@ std::string cHexRecord::Parse(const std::string& NewRecord) {
 
 cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& reason) {
     if (line.empty()) {
-        reason = "Die Zeile ist leer.";
+        reason = Tr("cHexRecord", "Die Zeile ist leer.");
         return LineFault::Unreadable;
     }
     if (line[0] != kMark) {
-        reason = "Die Zeile beginnt nicht mit ':'.";
+        reason = Tr("cHexRecord", "Die Zeile beginnt nicht mit ':'.");
         return LineFault::NoMark;
     }
     for (std::size_t pos = 1; pos < line.size(); ++pos)
@@ -78,8 +82,9 @@ cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& rea
             return LineFault::Unreadable;
         }
     if (line.size() % 2 == 0) {
-        reason = "Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (" +
-                 std::to_string(line.size() - 1) + ").";
+        reason = TrArgs(
+            Tr("cHexRecord", "Die Zeile enthält eine ungerade Anzahl Hexadezimalziffern (%1)."),
+            {std::to_string(line.size() - 1)});
         return LineFault::Unreadable;
     }
     if (line.size() < kLengthPos + 2) {
@@ -101,14 +106,14 @@ cHexRecord::LineFault cHexRecord::Read(const std::string& line, std::string& rea
     Filled = false;
     if (SetCheckSum() == m_checkSum)
         return LineFault::None;
-    reason = "Die Prüfsumme ist falsch: " + HexStr(m_checkSum, 2) + " gelesen, " +
-             HexStr(SetCheckSum(), 2) + " berechnet.";
+    reason = TrArgs(Tr("cHexRecord", "Die Prüfsumme ist falsch: %1 gelesen, %2 berechnet."),
+                    {HexStr(m_checkSum, 2), HexStr(SetCheckSum(), 2)});
     return LineFault::CheckSum;
 }
 
 void cHexRecord::setRecordLength(std::uint8_t NewLength) {
     if (NewLength == 0)
-        throw std::invalid_argument("Datensatzlänge 0 ist nicht zulässig.");
+        throw std::invalid_argument(Tr("cHexRecord", "Datensatzlänge 0 ist nicht zulässig."));
     m_data.assign(NewLength, 0);
     m_checkSum = SetCheckSum();
 }
@@ -125,9 +130,9 @@ void cHexRecord::setRecordTyp(std::uint8_t NewTyp) {
 
 std::size_t cHexRecord::CheckedIndex(std::uint8_t ByteNr) const {
     if (ByteNr >= m_data.size())
-        throw std::out_of_range("Datenbyte " + std::to_string(ByteNr) +
-                                " liegt außerhalb des Datensatzes (Länge " +
-                                std::to_string(m_data.size()) + ").");
+        throw std::out_of_range(
+            TrArgs(Tr("cHexRecord", "Datenbyte %1 liegt außerhalb des Datensatzes (Länge %2)."),
+                   {std::to_string(ByteNr), std::to_string(m_data.size())}));
     return ByteNr;
 }
 

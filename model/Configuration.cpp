@@ -4,6 +4,7 @@
 #include "base/Platform.h"
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "model/LimitRules.h"
 
 #include <optional>
@@ -77,9 +78,10 @@ bool Configuration::TestData() {
         return false;
     // One box for all: a broken file must not be answered with one box per value.
     if (rangeOrder)
-        ShowFindings(findings, cRange::kOrderRequest, MsgIcon::Critical, "Bereichsfehler");
+        ShowFindings(findings, Tr("cRange", cRange::kOrderRequest), MsgIcon::Critical,
+                     Tr("cRange", cRange::kRangeErrorTitle));
     else
-        ShowFindings(findings, "", MsgIcon::Information, "Eingabefehler");
+        ShowFindings(findings, "", MsgIcon::Information, Tr("cParameter", "Eingabefehler"));
     return true;
 }
 
@@ -173,7 +175,7 @@ Configuration::Field Configuration::Resolve(const std::string& path) const {
         if ((field.parameter = data->Parameters().Find(name)))
             return field;
     }
-    throw std::out_of_range("unbekannter Parameter '" + path + "'");
+    throw std::out_of_range(TrArgs(Tr("Configuration", "unbekannter Parameter '%1'"), {path}));
 }
 
 bool Configuration::Assign(const std::string& path, const std::string& text) {
@@ -233,5 +235,8 @@ int Configuration::DescriptionLineAt(const std::string& path) {
 }
 
 std::string Configuration::DescriptionKey(int line) {
-    return line < kDescriptionLines ? "Zeile" + std::to_string(line + 1) : Catalogue::kPlantKey;
+    // The key stays German in every language; CatalogueText::Caption shows it translated.
+    return line < kDescriptionLines
+               ? TrArgs(TrNoop("Catalogue", "Zeile%1"), {std::to_string(line + 1)})
+               : Catalogue::kPlantKey;
 }

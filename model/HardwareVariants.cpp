@@ -1,16 +1,20 @@
 #include "model/HardwareVariants.h"
 
+#include "base/Translation.h"
+
 std::string HardwareVariants::Text(std::uint8_t variant) {
-    static const std::string kReducedSoftware =
-        "Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). ";
     switch (variant) {
     case 7:
-        return "Alle Software und Hardwarefunktionen";
+        return Tr("HardwareVariants", "Alle Software und Hardwarefunktionen");
     case 1:
-        return kReducedSoftware + "Alle Hardwarefunktionen.";
+        return Tr("HardwareVariants",
+                  "Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). "
+                  "Alle Hardwarefunktionen.");
     case 0:
-        return kReducedSoftware + "Eingeschränkte Hardwarefunktionen (Nur 2 Relais).";
+        return Tr("HardwareVariants",
+                  "Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). "
+                  "Eingeschränkte Hardwarefunktionen (Nur 2 Relais).");
     default:
-        return "Variante " + std::to_string(variant);
+        return TrArgs(Tr("HardwareVariants", "Variante %1"), {std::to_string(variant)});
     }
 }

@@ -1,6 +1,7 @@
 #include "model/cDataGroup.h"
 
 #include "base/IntegerConversion.h"
+#include "base/Translation.h"
 
 void cDataGroup::setEnableTestData(bool enable) {
     m_enableTestData = enable;
@@ -41,9 +42,10 @@ cRange& cDataGroup::AddRange(const std::string& name, bool inverse, const Creati
     range->setEnableTestData(false);
     range->setRangeName(name);
     range->setInverse(inverse);
-    for (auto [parameter, values, suffix] :
-         {std::tuple{&range->RangeBegin(), begin, ".Anfang"}, {&range->RangeEnd(), end, ".Ende"}}) {
-        parameter->setParName(name + suffix);
+    for (auto [parameter, values, pattern] :
+         {std::tuple{&range->RangeBegin(), begin, TrNoop("Catalogue", "%1.Anfang")},
+          {&range->RangeEnd(), end, TrNoop("Catalogue", "%1.Ende")}}) {
+        parameter->setParName(TrArgs(pattern, {name}));
         Build(*parameter, values);
         parameter->setEnableTestData(true);
         parameter->setOwner(range.get());

@@ -2,13 +2,16 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "model/CatalogueText.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 namespace {
-const char* const kInputErrorTitle = "Eingabefehler";
+std::string InputErrorTitle() {
+    return Tr("cParameter", "Eingabefehler");
+}
 constexpr float kLargestKey = 1e6f; ///< choice keys are small; beyond, a value is only a number
 } // namespace
 
@@ -21,7 +24,7 @@ bool cParameter::setValue(double value) {
     bool taken = false;
     if (auto single = ToSingle(value)) {
         if (TestData(*single)) {
-            ShowMessage(OutOfRangeText(*single), MsgIcon::Information, kInputErrorTitle);
+            ShowMessage(OutOfRangeText(*single), MsgIcon::Information, InputErrorTitle());
         } else {
             m_value = *single;
             taken = true;
@@ -44,22 +47,24 @@ bool cParameter::setValue(const std::string& text) {
 }
 
 std::string cParameter::OutOfRangeText(float value) const {
-    return m_parName + " '" + ValueText(value) + "' ausserhalb " + NumberToText(m_lowerLimit) +
-           ".." + NumberToText(m_upperLimit);
+    return TrArgs(Tr("cParameter", "%1 '%2' ausserhalb %3..%4"),
+                  {CatalogueText::Caption(m_parName), ValueText(value), NumberToText(m_lowerLimit),
+                   NumberToText(m_upperLimit)});
 }
 
 std::string cParameter::ValueText(float value) const {
     if (value == std::trunc(value) && std::abs(value) < kLargestKey) {
         const std::string choice = Description(std::to_string(static_cast<int>(value)));
         if (!choice.empty())
-            return choice;
+            return CatalogueText::Choice(choice);
     }
     return NumberToText(value);
 }
 
 void cParameter::RefuseNotNumeric(const std::string& given) {
-    ShowMessage(m_parName + " '" + given + "' nicht numerisch.", MsgIcon::Information,
-                kInputErrorTitle);
+    ShowMessage(TrArgs(Tr("cParameter", "%1 '%2' nicht numerisch."),
+                       {CatalogueText::Caption(m_parName), given}),
+                MsgIcon::Information, InputErrorTitle());
 }
 
 void cParameter::setLowerLimit(float limit) {

@@ -73,7 +73,7 @@ public:
 private:
     bool Outside(double value) const;
     std::string OutOfRangeText(float value) const;
-    /// A choice by its text, any other value as a number.
+    /// A choice by its text as users read it, any other value as a number.
     std::string ValueText(float value) const;
     void RefuseNotNumeric(const std::string& given);
 

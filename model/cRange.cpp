@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "model/CatalogueText.h"
 
 cRange::cRange() : m_begin(std::make_unique<cParameter>()), m_end(std::make_unique<cParameter>()) {}
 
@@ -26,7 +27,8 @@ bool cRange::TestData() {
     bool failed = m_begin->TestData(m_begin->Value()) || m_end->TestData(m_end->Value());
     const std::string order = OrderFinding();
     if (!order.empty()) {
-        ShowMessage(order + "\r\n" + kOrderRequest, MsgIcon::Critical, "Bereichsfehler");
+        ShowMessage(order + "\r\n" + Tr("cRange", kOrderRequest), MsgIcon::Critical,
+                    Tr("cRange", kRangeErrorTitle));
         failed = true;
     }
     return failed;
@@ -35,7 +37,8 @@ bool cRange::TestData() {
 std::string cRange::OrderFinding() const {
     if (!m_enableTestData || m_inverse || m_begin->Value() <= m_end->Value())
         return "";
-    return m_begin->ParName() + " > " + m_end->ParName() + ".";
+    return TrArgs(Tr("cRange", "%1 > %2."), {CatalogueText::Caption(m_begin->ParName()),
+                                             CatalogueText::Caption(m_end->ParName())});
 }
 
 bool cRange::SetIfDiffers(cParameter& parameter, double value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Translation.h"
 #include "model/Notifiable.h"
 #include "model/cParameter.h"
 
@@ -38,8 +39,11 @@ public:
     /// "Begin > End." when testing is on, the range is not inverse and its begin lies above its
     /// end; "" otherwise. No message.
     std::string OrderFinding() const;
-    /// What the "Bereichsfehler" message asks of the user after naming the range.
-    static constexpr const char* kOrderRequest = "Bitte den Anfangs- oder den Endwert korrigieren.";
+    /// What the "Bereichsfehler" message asks of the user after naming the range, and its
+    /// title (shown through Tr("cRange", …)).
+    static constexpr const char* kOrderRequest =
+        TrNoop("cRange", "Bitte den Anfangs- oder den Endwert korrigieren.");
+    static constexpr const char* kRangeErrorTitle = TrNoop("cRange", "Bereichsfehler");
 
     /// Sets the begin value through its setter, unless the entry equals the current value
     /// (then nothing happens and nobody is notified). Texts are compared as the numbers they read

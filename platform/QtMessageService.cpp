@@ -1,5 +1,7 @@
 #include "platform/QtMessageService.h"
 
+#include "base/Translation.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,7 +35,7 @@ void QtMessageService::ShowMessage(const std::string& text, MsgIcon icon,
                                    const std::string& title) {
     QMessageBox box(QApplication::activeWindow());
     Prepare(box, text, ToQt(icon), title);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromStdString(Tr("QtMessageService", "OK")), QMessageBox::AcceptRole);
     box.exec();
 }
 
@@ -41,11 +43,15 @@ MsgAnswer QtMessageService::Ask(const std::string& text, MsgButtons buttons,
                                 const std::string& title) {
     QMessageBox box(QApplication::activeWindow());
     Prepare(box, text, QMessageBox::Question, title);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* cancel = buttons == MsgButtons::YesNoCancel
-                              ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole)
-                              : nullptr;
+    QPushButton* yes =
+        box.addButton(QString::fromStdString(Tr("QtMessageService", "&Ja")), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QString::fromStdString(Tr("QtMessageService", "&Nein")), QMessageBox::NoRole);
+    QPushButton* cancel =
+        buttons == MsgButtons::YesNoCancel
+            ? box.addButton(QString::fromStdString(Tr("QtMessageService", "Abbrechen")),
+                            QMessageBox::RejectRole)
+            : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel ? cancel : no);
     box.exec();

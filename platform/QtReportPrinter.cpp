@@ -1,6 +1,7 @@
 #include "platform/QtReportPrinter.h"
 
 #include "base/FileContent.h"
+#include "base/Translation.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -53,14 +54,15 @@ std::unique_ptr<QtReportPrinter> QtReportPrinter::ForPdfFile(const QString& path
 
 std::unique_ptr<QPagedPaintDevice> QtReportPrinter::OpenDefaultPrinter() {
     if (QPrinterInfo::availablePrinters().isEmpty())
-        throw std::runtime_error("Kein Drucker eingerichtet.");
+        throw std::runtime_error(Tr("QtReportPrinter", "Kein Drucker eingerichtet."));
     return std::make_unique<QPrinter>(QPrinter::HighResolution);
 }
 
 std::unique_ptr<QPagedPaintDevice> QtReportPrinter::OpenPdf(const QString& path) {
     auto pdf = std::make_unique<BufferedPdfWriter>(path);
     pdf->setPageSize(QPageSize(QPageSize::A4));
-    pdf->setTitle(QStringLiteral("Konfigurationsdaten Nivolantis K417"));
+    pdf->setTitle(
+        QString::fromStdString(Tr("QtReportPrinter", "Konfigurationsdaten Nivolantis K417")));
     pdf->setCreator(QStringLiteral("NivoConfig"));
     return pdf;
 }
@@ -80,9 +82,10 @@ void QtReportPrinter::BeginDoc() {
         throw PrintCancelled();
     m_device->setPageMargins(kMargins, QPageLayout::Millimeter);
     if (!m_painter.begin(m_device.get()))
-        throw std::runtime_error(dynamic_cast<QPdfWriter*>(m_device.get())
-                                     ? "Die PDF-Datei kann nicht geschrieben werden."
-                                     : "Der Drucker ist nicht bereit.");
+        throw std::runtime_error(
+            dynamic_cast<QPdfWriter*>(m_device.get())
+                ? Tr("QtReportPrinter", "Die PDF-Datei kann nicht geschrieben werden.")
+                : Tr("QtReportPrinter", "Der Drucker ist nicht bereit."));
 }
 
 void QtReportPrinter::setFontSize(int points) {
@@ -115,10 +118,13 @@ void QtReportPrinter::EndDoc() {
     PaintPages();
     m_items.clear();
     if (!m_painter.end())
-        throw std::runtime_error("Der Bericht konnte nicht ausgegeben werden.");
+        throw std::runtime_error(
+            Tr("QtReportPrinter", "Der Bericht konnte nicht ausgegeben werden."));
     if (const auto* pdf = dynamic_cast<const BufferedPdfWriter*>(m_device.get()))
         if (std::string failure = pdf->Save(); !failure.empty())
-            throw std::runtime_error("Die PDF-Datei kann nicht geschrieben werden. " + failure);
+            throw std::runtime_error(
+                TrArgs(Tr("QtReportPrinter", "Die PDF-Datei kann nicht geschrieben werden. %1"),
+                       {failure}));
 }
 
 void QtReportPrinter::RequireDocument() const {

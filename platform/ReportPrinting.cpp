@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "platform/FileDialogs.h"
 
 #include <QDir>
@@ -20,14 +21,15 @@ QString SuggestedPdf(const cNivolantis& app) {
 
 std::optional<QString> AskForPdfFile(const QString& suggestedFile) {
     const std::string question =
-        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?";
-    if (AskQuestion(question, MsgButtons::YesNo, "Drucken") != MsgAnswer::Yes)
+        Tr("ReportPrinting", "Es ist kein Drucker eingerichtet.\n"
+                             "Soll der Bericht als PDF-Datei gespeichert werden?");
+    if (AskQuestion(question, MsgButtons::YesNo, Tr("ReportPrinting", "Drucken")) != MsgAnswer::Yes)
         return std::nullopt;
     FileDialogOptions options;
-    options.title = QStringLiteral("Bericht als PDF-Datei speichern");
+    options.title = QString::fromStdString(Tr("ReportPrinting", "Bericht als PDF-Datei speichern"));
     options.fileName = suggestedFile;
     options.defaultSuffix = QStringLiteral("pdf");
-    options.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    options.filter = QString::fromStdString(Tr("ReportPrinting", "PDF-Dateien (*.pdf)"));
     return FileDialogs::Current().SaveFile(options);
 }
 

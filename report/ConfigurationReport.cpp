@@ -2,7 +2,9 @@
 
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "model/Configuration.h"
 
 namespace {
@@ -17,15 +19,18 @@ constexpr int kFrameTop = -100;
 constexpr int kFrameRight = 2300;
 constexpr int kFrameBottom = 2250;
 
-/// "ParName : Value Unit"; without a unit the line ends in the blank before it.
+/// "Caption : Value Unit" as the reader's language shows them; without a unit the line ends in
+/// the blank before it.
 std::string ValueLine(const cParameter& parameter) {
-    return parameter.ParName() + " : " + NumberToText(parameter.Value()) + " " + parameter.Unit();
+    return CatalogueText::Caption(parameter.ParName()) + " : " + NumberToText(parameter.Value()) +
+           " " + CatalogueText::Choice(parameter.Unit());
 }
 } // namespace
 
 bool ConfigurationReport::Print(Printer& printer) {
     if (m_config.TestData()) {
-        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gedruckt werden.",
+        ShowMessage(Tr("ConfigurationReport",
+                       "Parameter fehlerhaft.\r\nDie Daten können nicht gedruckt werden."),
                     MsgIcon::Information);
         return false;
     }
@@ -33,7 +38,8 @@ bool ConfigurationReport::Print(Printer& printer) {
     const std::string date = m_config.ParametrierdatumText();
     printer.BeginDoc();
     printer.setFontSize(kHeadingPoints);
-    printer.PrintLine("Konfigurationsdaten Nivolantis K417. " + date);
+    printer.PrintLine(
+        TrArgs(Tr("ConfigurationReport", "Konfigurationsdaten Nivolantis K417. %1"), {date}));
     printer.PrintEmptyLine();
     for (const cDataGroup& group : m_config.Data())
         PrintGroup(printer, group);
@@ -45,14 +51,15 @@ bool ConfigurationReport::Print(Printer& printer) {
 
 void ConfigurationReport::PrintGroup(Printer& printer, const cDataGroup& group) const {
     printer.setFontSize(kHeadingPoints);
-    printer.PrintLine(group.GroupName());
+    printer.PrintLine(CatalogueText::Caption(group.GroupName()));
     printer.setFontSize(kTextPoints);
     for (const cRange& range : group.Ranges()) {
         printer.PrintLine(ValueLine(range.RangeBegin()));
         printer.PrintLine(ValueLine(range.RangeEnd()));
     }
     for (const cParameter& parameter : group.Parameters()) {
-        const std::string choice = parameter.Description(NumberToText(parameter.Value()));
+        const std::string choice =
+            CatalogueText::Choice(parameter.Description(NumberToText(parameter.Value())));
         printer.PrintLine(choice.empty() ? ValueLine(parameter)
                                          : ValueLine(parameter) + "(" + choice + ")");
     }
@@ -61,7 +68,7 @@ void ConfigurationReport::PrintGroup(Printer& printer, const cDataGroup& group) 
 
 void ConfigurationReport::PrintDescriptionBlock(Printer& printer) const {
     printer.setFontSize(kHeadingPoints);
-    printer.PrintLine(Catalogue::kDescriptionSection);
+    printer.PrintLine(CatalogueText::Caption(Catalogue::kDescriptionSection));
     printer.PrintEmptyLine();
     PrintDescriptionLines(printer);
     printer.PrintEmptyLine();
@@ -84,6 +91,7 @@ void ConfigurationReport::PrintDescriptionLines(Printer& printer) const {
 void ConfigurationReport::PrintSignature(Printer& printer, const std::string& date) const {
     printer.setFontSize(kTextPoints);
     printer.PrintEmptyLine();
-    printer.PrintLine("Parameter erstellt durch: " + m_config.Benutzername());
-    printer.PrintLine("am: " + date);
+    printer.PrintLine(TrArgs(Tr("ConfigurationReport", "Parameter erstellt durch: %1"),
+                             {m_config.Benutzername()}));
+    printer.PrintLine(TrArgs(Tr("ConfigurationReport", "am: %1"), {date}));
 }

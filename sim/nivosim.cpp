@@ -2,7 +2,8 @@
 // standard output and serves until SIGINT or SIGTERM. Exit codes: 0 done, 1 failed, 2 usage.
 
 #include "base/FileContent.h"
-#include "commandline/GermanCli.h"
+#include "base/Translation.h"
+#include "commandline/ProgramCli.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 
@@ -28,9 +29,10 @@ void StopServing(int) {
 K417Device::EepromImage LoadEeprom(const std::string& path) {
     const auto bytes = ReadFileContent(path);
     if (!bytes)
-        throw std::runtime_error(path + " kann nicht gelesen werden.");
+        throw std::runtime_error(TrArgs(Tr("nivosim", "%1 kann nicht gelesen werden."), {path}));
     if (bytes->size() != K417Device::kEepromSize)
-        throw std::runtime_error(path + ": ein EEPROM-Abbild hat genau 512 Bytes.");
+        throw std::runtime_error(
+            TrArgs(Tr("nivosim", "%1: ein EEPROM-Abbild hat genau 512 Bytes."), {path}));
     K417Device::EepromImage image;
     std::copy(bytes->begin(), bytes->end(), image.begin());
     return image;
@@ -39,18 +41,21 @@ K417Device::EepromImage LoadEeprom(const std::string& path) {
 void SaveEeprom(const std::string& path, const K417Device::EepromImage& image) {
     const FileResult<> saved = ReplaceFileContent(path, std::string(image.begin(), image.end()));
     if (!saved)
-        throw std::runtime_error(path + " kann nicht gespeichert werden: " + saved.Failure());
+        throw std::runtime_error(
+            TrArgs(Tr("nivosim", "%1 kann nicht gespeichert werden: %2"), {path, saved.Failure()}));
 }
 
 std::string HexBytes(const std::string& hex) {
     if (hex.size() % 2 != 0)
-        throw std::runtime_error("--garbage: eine gerade Anzahl Hex-Ziffern ist nötig.");
+        throw std::runtime_error(
+            Tr("nivosim", "--garbage: eine gerade Anzahl Hex-Ziffern ist nötig."));
     std::string bytes;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
         unsigned value = 0;
         const auto [end, error] = std::from_chars(&hex[i], &hex[i] + 2, value, 16);
         if (error != std::errc() || end != &hex[i] + 2)
-            throw std::runtime_error("--garbage: '" + hex + "' ist nicht hexadezimal.");
+            throw std::runtime_error(
+                TrArgs(Tr("nivosim", "--garbage: '%1' ist nicht hexadezimal."), {hex}));
         bytes += static_cast<char>(value);
     }
     return bytes;
@@ -64,9 +69,9 @@ void ReplaceOwnLink(const std::string& link) {
     if (!fs::exists(status))
         return;
     if (!fs::is_symlink(status) || fs::read_symlink(link).string().rfind("/dev/pts/", 0) != 0)
-        throw std::runtime_error("--link: " + link +
-                                 " gibt es schon und ist kein Link eines früheren Laufs; "
-                                 "nichts geändert.");
+        throw std::runtime_error(TrArgs(Tr("nivosim", "--link: %1 gibt es schon und ist kein Link "
+                                                      "eines früheren Laufs; nichts geändert."),
+                                        {link}));
     fs::remove(link);
 }
 
@@ -82,31 +87,40 @@ struct Options {
 };
 
 void Declare(CLI::App& app, Options& options) {
-    app.add_option("--variant", options.variant, "Byte der Gerätevariante an EEPROM-Adresse 7")
+    app.add_option("--variant", options.variant,
+                   Tr("nivosim", "Byte der Gerätevariante an EEPROM-Adresse 7"))
         ->check(CLI::Range(0, 255));
-    app.add_option("--eeprom", options.eepromFile, "EEPROM-Abbild (512 Bytes) für den Start")
+    app.add_option("--eeprom", options.eepromFile,
+                   Tr("nivosim", "EEPROM-Abbild (512 Bytes) für den Start"))
         ->check(CLI::ExistingFile);
     app.add_option("--save-eeprom", options.saveEepromFile,
-                   "das EEPROM-Abbild beim Beenden hier speichern");
-    app.add_option("--id", options.identification, "Kennung als Antwort auf \"I\"");
-    app.add_option("--link", options.link, "auch über diesen symbolischen Link erreichbar");
-    app.add_option("--baud", options.baud, "Leitungszeit: 10 Bit je Byte bei dieser Baudrate")
+                   Tr("nivosim", "das EEPROM-Abbild beim Beenden hier speichern"));
+    app.add_option("--id", options.identification, Tr("nivosim", "Kennung als Antwort auf \"I\""));
+    app.add_option("--link", options.link,
+                   Tr("nivosim", "auch über diesen symbolischen Link erreichbar"));
+    app.add_option("--baud", options.baud,
+                   Tr("nivosim", "Leitungszeit: 10 Bit je Byte bei dieser Baudrate"))
         ->check(CLI::PositiveNumber);
-    app.add_flag("--silent", options.faults.silent, "nichts antworten");
+    app.add_flag("--silent", options.faults.silent, Tr("nivosim", "nichts antworten"));
     app.add_option("--no-answer-from", options.faults.noAnswerFrom,
-                   "\"c\"/\"L\" ab dieser EEPROM-Adresse nicht beantworten");
-    app.add_option("--wrong-echo-at", options.faults.wrongEchoAt,
-                   "Echo von \"L\" an dieser EEPROM-Adresse invertiert, nichts speichern");
-    app.add_option("--wrong-flash-echo-at", options.faults.wrongFlashEchoAt,
-                   "Echo des Bootloader-Datenbytes an dieser Flash-Adresse invertiert");
-    app.add_option("--garbage", options.garbageHex, "diese Hex-Bytes statt jeder Antwort senden");
-    app.add_option("--delay", options.faults.answerDelayS, "jede Antwort um SEKUNDEN verzögern")
+                   Tr("nivosim", "\"c\"/\"L\" ab dieser EEPROM-Adresse nicht beantworten"));
+    app.add_option(
+        "--wrong-echo-at", options.faults.wrongEchoAt,
+        Tr("nivosim", "Echo von \"L\" an dieser EEPROM-Adresse invertiert, nichts speichern"));
+    app.add_option(
+        "--wrong-flash-echo-at", options.faults.wrongFlashEchoAt,
+        Tr("nivosim", "Echo des Bootloader-Datenbytes an dieser Flash-Adresse invertiert"));
+    app.add_option("--garbage", options.garbageHex,
+                   Tr("nivosim", "diese Hex-Bytes statt jeder Antwort senden"));
+    app.add_option("--delay", options.faults.answerDelayS,
+                   Tr("nivosim", "jede Antwort um SEKUNDEN verzögern"))
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--extra-byte-from", options.faults.extraByteFrom,
-                   "ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen")
+    app.add_option(
+           "--extra-byte-from", options.faults.extraByteFrom,
+           Tr("nivosim", "ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen"))
         ->check(CLI::PositiveNumber);
     app.add_option("--hang-up-after", options.faults.hangUpAfter,
-                   "die Leitung nach so vielen empfangenen Bytes schließen");
+                   Tr("nivosim", "die Leitung nach so vielen empfangenen Bytes schließen"));
 }
 
 void Configure(K417Simulator& simulator, Options& options) {
@@ -123,8 +137,8 @@ void Configure(K417Simulator& simulator, Options& options) {
     if (!options.saveEepromFile.empty()) {
         const auto folder = std::filesystem::absolute(options.saveEepromFile).parent_path();
         if (!std::filesystem::is_directory(folder))
-            throw std::runtime_error("--save-eeprom: Ordner " + folder.string() +
-                                     " gibt es nicht.");
+            throw std::runtime_error(TrArgs(
+                Tr("nivosim", "--save-eeprom: Ordner %1 gibt es nicht."), {folder.string()}));
     }
     if (!options.link.empty()) {
         ReplaceOwnLink(options.link);
@@ -135,8 +149,10 @@ void Configure(K417Simulator& simulator, Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Simulierte Nivolantis K417 an einem Pseudo-Terminal", "nivosim"};
-    GermanCli::Setup(app, "nivosim");
+    Language language = ProgramCli::ChosenLanguage(argc, argv);
+    const auto texts = ProgramCli::InstallTexts(language);
+    CLI::App app{Tr("nivosim", "Simulierte Nivolantis K417 an einem Pseudo-Terminal"), "nivosim"};
+    ProgramCli::Setup(app, "nivosim", language);
     Options options;
     Declare(app, options);
     try {
@@ -153,7 +169,8 @@ int main(int argc, char** argv) {
         std::cout << simulator.SlavePath() << std::endl;
         simulator.Serve();
         if (simulator.HungUp())
-            std::cerr << "nivosim: Leitung geschlossen (Fehler --hang-up-after).\n";
+            std::cerr << "nivosim: "
+                      << Tr("nivosim", "Leitung geschlossen (Fehler --hang-up-after).") << '\n';
         if (!options.link.empty())
             std::filesystem::remove(options.link);
         if (!options.saveEepromFile.empty())

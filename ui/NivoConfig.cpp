@@ -1,16 +1,18 @@
 // NivoConfig: the configuration program with its windows.
-//   NivoConfig [--demo] [--screenshots FOLDER] [--settings FILE] [1] [2] [3] [FILE.par]
+//   NivoConfig [--lang de|en] [--demo] [--screenshots FOLDER] [--settings FILE] [1] [2] [3]
+//              [FILE.par]
 // Arguments of digits only show the service pages: 1, 2 and 3 the pages 6, 7 and 8. Another
 // argument names a parameter file to open. --settings replaces the installed and the user's
-// settings.
+// settings. --lang chooses the language of the texts instead of the user's interface language.
 // --demo serves COM1 with the built-in simulated device; --screenshots writes a picture of every
 // page and of the two small windows into FOLDER and ends. --help and --version answer without
 // a display. Exit codes: 0 done, 1 start failed, 2 usage.
 #include "app/basMain.h"
-#include "commandline/GermanCli.h"
+#include "base/Translation.h"
+#include "commandline/ProgramCli.h"
 #include "device/cSerCom.h"
+#include "platform/ProgramTexts.h"
 #include "platform/QtPlatform.h"
-#include "platform/QtTranslations.h"
 #include "sim/DemoDevice.h"
 #include "ui/QtStartWindows.h"
 #include "ui/Screenshots.h"
@@ -31,26 +33,27 @@ constexpr int kUsage = 2;
 
 /// The exit code when the command line asks for help or the version, or is broken: answered
 /// before the window system is needed. Qt's own options pass as extras.
-std::optional<int> AnswerWithoutWindows(int argc, char** argv) {
-    CLI::App app{"Konfigurationsprogramm für Nivolantis K417", "NivoConfig"};
-    GermanCli::Setup(app, "NivoConfig");
+std::optional<int> AnswerWithoutWindows(int argc, char** argv, Language language) {
+    CLI::App app{Tr("NivoConfig", "Konfigurationsprogramm für Nivolantis K417"), "NivoConfig"};
+    ProgramCli::Setup(app, "NivoConfig", language);
     app.allow_extras();
     // Only checked here; main reads them from the arguments Qt leaves.
     bool demo = false;
     std::string folder;
     std::string settings;
     std::vector<std::string> pages;
-    app.add_flag("--demo", demo, "COM1 ist das eingebaute simulierte Gerät");
+    app.add_flag("--demo", demo, Tr("NivoConfig", "COM1 ist das eingebaute simulierte Gerät"));
     app.add_option("--screenshots", folder,
-                   "Bilder jeder Seite in diesen Ordner schreiben und beenden")
-        ->type_name("ORDNER");
+                   Tr("NivoConfig", "Bilder jeder Seite in diesen Ordner schreiben und beenden"))
+        ->type_name(Tr("NivoConfig", "ORDNER"));
     app.add_option("--settings", settings,
-                   "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini")
-        ->type_name("DATEI");
-    app.add_option("SEITEN", pages,
-                   "die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine "
-                   "Parameterdatei zum Öffnen")
-        ->type_name("ZIFFERN|DATEI");
+                   Tr("NivoConfig",
+                      "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini"))
+        ->type_name(Tr("NivoConfig", "DATEI"));
+    app.add_option(Tr("NivoConfig", "SEITEN"), pages,
+                   Tr("NivoConfig", "die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; "
+                                    "sonst eine Parameterdatei zum Öffnen"))
+        ->type_name(Tr("NivoConfig", "ZIFFERN|DATEI"));
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -62,10 +65,16 @@ std::optional<int> AnswerWithoutWindows(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const auto answered = AnswerWithoutWindows(argc, argv))
+    const Language language = ProgramCli::ChosenLanguage(argc, argv);
+    // Ends before the application object, which its translators leave at the end.
+    std::optional<ProgramTexts> texts(std::in_place, language, ProgramTexts::InstalledFolder());
+    if (const auto answered = AnswerWithoutWindows(argc, argv, language))
         return *answered;
+    if (!texts->Complete())
+        std::cerr << "NivoConfig: the English texts are missing in "
+                  << ProgramTexts::InstalledFolder().toStdString() << "; the texts stay German.\n";
     QApplication application(argc, argv);
-    const auto translations = InstallQtTranslations();
+    texts->InstallIntoApplication();
     InstallQtPlatform();
 
     const StartArguments arguments = StartArguments::Parse(QApplication::arguments().mid(1));
@@ -89,5 +98,6 @@ int main(int argc, char** argv) {
         }
     } // the windows end before the application object they show
     MyNivolantis.reset();
+    texts.reset();
     return result;
 }

@@ -1,6 +1,7 @@
 #include "ui/Screenshots.h"
 
 #include "app/cNivolantis.h"
+#include "base/Translation.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/frmMain.h"
 #include "ui/service/frmSplash.h"
@@ -18,7 +19,10 @@ bool Save(QWidget& window, const QString& path) {
     QApplication::processEvents();
     if (window.grab().save(path))
         return true;
-    std::cerr << "NivoConfig: " << path.toStdString() << " konnte nicht geschrieben werden.\n";
+    std::cerr << "NivoConfig: "
+              << TrArgs(Tr("Screenshots", "%1 konnte nicht geschrieben werden."),
+                        {path.toStdString()})
+              << '\n';
     return false;
 }
 

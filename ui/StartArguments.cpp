@@ -23,6 +23,8 @@ StartArguments StartArguments::Parse(const QStringList& arguments) {
             parsed.pages += "123"; // every page
         } else if (argument == "--settings" && valueFollows) {
             parsed.settings = arguments[++i];
+        } else if (argument == "--lang" && valueFollows) {
+            ++i; // chosen before the windows start; "en" is no file name
         } else if (DigitsOnly(argument)) {
             parsed.pages += argument;
         } else if (parsed.file.isEmpty() && !argument.startsWith('-')) {

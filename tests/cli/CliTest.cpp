@@ -74,7 +74,12 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
         {"--port COM17=/dev/null connect", 1, CliCase::Err,
          "Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n"},
         {"set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
-         "Eingabefehler\nFilter '300' ausserhalb 0..255\n", CliCase::Contains},
+         "Eingabefehler\nFilter '300' ausserhalb 0..255\n"
+         "Nicht gespeichert: eine Eingabe wurde abgelehnt.\n"},
+        {"--lang en set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
+         "Input error\nFilter '300' outside 0..255\nNot saved: an entry was refused.\n"},
+        {"--lang en get x.par", 2, CliCase::Err,
+         "nivoconfig-cli: names is required.\nHelp: nivoconfig-cli --help\n"},
         {"set " + file + out + " 'Grenzwerte/Unterer Grenzwert A=0,95'", 1, CliCase::Err,
          "Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n", CliCase::Contains},
         {"set " + file + out + " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'", 1, CliCase::Err,
@@ -133,8 +138,18 @@ TEST_F(CliTest, ListShowsEveryValueInTheScaleUnitWithWhatItAllows) {
 
     CliResult group = ExpectCli({"list " + metres + " Grenzwerte", 0, CliCase::Out,
                                  "Grenzwerte/Unterer Grenzwert A = 0.1 m [0..1]\n", CliCase::Starts,
-                                 "", "LANG=C"});
+                                 "", "LANGUAGE=de LANG=C"});
     EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
+
+    // English keeps the paths and the regional numbers; the caption closes the line.
+    CliResult english = ExpectCli(
+        {"--lang en list " + metres + " Eingang", 0, CliCase::Out,
+         "Eingang/Messbereich.Anfang = 4 mA [0..20]  # Measuring range start\n", CliCase::Starts});
+    for (const char* line : {"\nEingang/Sondenstörung.Ende = 22 mA [0..22]  # Probe fault end\n",
+                             "\nEingang/Skalierung.Ende = 1 m [-9,9999..9,9999]  # Scaling end\n",
+                             "\nEingang/Filter = 2 [0..255]  # Filter\n"})
+        EXPECT_NE(std::string::npos, english.out.find(line)) << line;
+    EXPECT_EQ(std::string::npos, english.out.find("Grenzwerte/")) << english.out;
 }
 
 TEST_F(CliTest, DemoDeviceIsWrittenAndReadBack) {

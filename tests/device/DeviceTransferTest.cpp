@@ -2,6 +2,7 @@
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/CallbackPump.h"
+#include "support/EnglishTexts.h"
 #include "support/ModelTest.h"
 #include "support/PortMap.h"
 #include "support/RecordingView.h"
@@ -276,4 +277,34 @@ TEST_F(DeviceTransferTest, ACancelStopsReadsAndSearchesNotWritesAndASecondTransf
     Map({{1, sim.SlavePath()}});
     ExpectMessage(kWritten, MsgIcon::Information);
     EXPECT_TRUE(app->Download());
+}
+
+// The same failures for a technician who reads English: the titles, the reasons and the
+// parameters' captions in English.
+TEST_F(DeviceTransferTest, FailuresAreReportedInEnglish) {
+    const EnglishTexts english;
+    sim.SetFaults(K417Faults{.silent = true});
+    ExpectMessage("Communication error.\r\nThe device could not be found.\r\nCOM1 (" +
+                      sim.SlavePath() + "): no answer.\r\nCOM2 to COM16: Port not present.",
+                  MsgIcon::Critical, "Read device");
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
+
+    sim.SetFaults({});
+    P("Eingang", "Filter").setUpperLimit(1000);
+    P("Eingang", "Filter").setValue(300.0);
+    ExpectMessage("Writing the device.\r\nParameter 'Filter' could not be written: 300 does "
+                  "not fit into 1 byte.",
+                  MsgIcon::Critical, "Write device");
+    EXPECT_FALSE(app->Download());
+    VerifyMessages();
+
+    Poke(196, {0xFF});             // decimal places
+    Poke(31, {100});               // support points
+    Poke(207, {0x50, 0xC3, 0, 0}); // upper limit value A
+    ExpectMessage("The device holds no valid configuration.\r\nValues outside the limits: "
+                  "Decimal places, Upper limit A, Support points",
+                  MsgIcon::Critical, "Read device");
+    EXPECT_FALSE(app->Upload());
+    VerifyMessages();
 }

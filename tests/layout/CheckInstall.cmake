@@ -13,7 +13,7 @@ set(faults "")
 set(id example.nivolantis.nivoconfig)
 set(expected
     bin/NivoConfig bin/nivoconfig-cli bin/nivosim
-    share/nivoconfig/NivoConfig.ini
+    share/nivoconfig/NivoConfig.ini share/nivoconfig/translations/nivoconfig_en.qm
     share/applications/${id}.desktop
     share/metainfo/${id}.metainfo.xml
     share/mime/packages/nivoconfig.xml
@@ -54,6 +54,17 @@ foreach(part "<launchable type=\"desktop-id\">${id}.desktop</launchable>" "<id>$
     string(FIND "${metainfo}" "${part}" at)
     if(at EQUAL -1)
         string(APPEND faults "metainfo lacks ${part}\n")
+    endif()
+endforeach()
+
+# The installed command line finds its translations: its help in English is ours, not German.
+execute_process(COMMAND "${PREFIX}/bin/nivoconfig-cli" --lang en --help OUTPUT_VARIABLE help
+                ERROR_VARIABLE notes)
+foreach(part "Save the factory settings as a parameter file"
+        "\nCommands:\n")
+    string(FIND "${help}" "${part}" at)
+    if(at EQUAL -1)
+        string(APPEND faults "nivoconfig-cli --lang en --help lacks '${part}' ${notes}\n")
     endif()
 endforeach()
 

@@ -1,8 +1,8 @@
 #include "platform/QtPlatform.h"
 #include "base/Platform.h"
 #include "platform/FileDialogs.h"
+#include "platform/ProgramTexts.h"
 #include "platform/QtRegionalSettings.h"
-#include "platform/QtTranslations.h"
 
 #include <gtest/gtest.h>
 
@@ -107,11 +107,28 @@ TEST_F(QtPlatformTest, QuestionsOfferGermanButtonsAnsweredByKeyOrByClosing) {
     }
 }
 
-TEST_F(QtPlatformTest, QtsOwnTextsFollowAGermanDesktop) {
-    const auto translations = InstallQtTranslations(QLocale(QLocale::German, QLocale::Germany));
-    ASSERT_NE(nullptr, translations) << "Qt's German translations are missing";
-    EXPECT_EQ("Suchen in:", QCoreApplication::translate("QFileDialog", "Look in:"));
-    EXPECT_EQ("Abbrechen", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+TEST_F(QtPlatformTest, TextsComeInTheChosenLanguageForWindowsCoreAndQtAlike) {
+    {
+        const ProgramTexts german(Language::German, NIVO_TEST_TEXTS);
+        EXPECT_TRUE(german.Complete());
+        EXPECT_EQ("Suchen in:", QCoreApplication::translate("QFileDialog", "Look in:"));
+        EXPECT_EQ("Abbrechen", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+        EXPECT_EQ("Gerät lesen beendet.", Tr("Gerät", "Gerät lesen beendet."));
+    }
+    {
+        const ProgramTexts english(Language::English, NIVO_TEST_TEXTS);
+        EXPECT_TRUE(english.Complete());
+        EXPECT_EQ("Cancel", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+        EXPECT_EQ("&Open", QCoreApplication::translate("frmMain", "&Öffnen"));
+        EXPECT_EQ("Reading the device finished.", Tr("Gerät", "Gerät lesen beendet."));
+        EXPECT_EQ("Gerät", Tr("Gerät", "Gerät")) << "no translation: the German text";
+    }
+    EXPECT_EQ("Gerät lesen beendet.", Tr("Gerät", "Gerät lesen beendet.")) << "German again";
+    EXPECT_EQ("&Öffnen", QCoreApplication::translate("frmMain", "&Öffnen"));
+
+    const ProgramTexts missing(Language::English, "/nonexistent");
+    EXPECT_FALSE(missing.Complete());
+    EXPECT_EQ("Gerät lesen beendet.", Tr("Gerät", "Gerät lesen beendet."));
 }
 
 TEST_F(QtPlatformTest, GermanDatesShowTheFullYearAndTimesAreReadBack) {

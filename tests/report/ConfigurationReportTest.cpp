@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "report/TextPrinter.h"
+#include "support/EnglishTexts.h"
 #include "support/ModelTest.h"
 
 #include <gmock/gmock.h>
@@ -11,6 +12,7 @@
 namespace {
 
 using Log = std::vector<std::string>;
+using ::testing::Contains;
 using ::testing::EndsWith;
 
 class ConfigurationReportTest : public ModelTest {
@@ -32,9 +34,9 @@ TEST_F(ConfigurationReportTest, GroupsThenTheDescriptionTwiceTheSecondFramedThen
     P("Eingang", "Skalenkomma").setValue(2.0);
     P("Eingang", "Skaleneinheit").setValue(3.0); // allowed, but without a text
     R("Eingang", "Skalierung").RangeEnd().setValue("2,5");
-    const Log slots{"Behälter 3", "Halle Nord", "", "Füllstand", "LT-0815"};
+    const Log lines{"Behälter 3", "Halle Nord", "", "Füllstand", "LT-0815"};
     for (int slot = 0; slot < 5; ++slot)
-        app->SetDescription(slot, slots[slot]);
+        app->SetDescription(slot, lines[slot]);
     app->setBenutzername("Erika Muster");
     app->setParametrierdatum(DateTime{2025, 3, 1, 8, 30, 0});
     ASSERT_TRUE(Print());
@@ -50,7 +52,7 @@ TEST_F(ConfigurationReportTest, GroupsThenTheDescriptionTwiceTheSecondFramedThen
               Log(log.begin(), log.begin() + 15));
 
     Log copy; // every line at 9 points with its 6-point spacing line, an empty one too
-    for (const std::string& text : slots)
+    for (const std::string& text : lines)
         copy.insert(copy.end(), {text + " @9", " @6"});
     // The second copy is followed by the frame, "x=", and the signature's four entries.
     const auto [x0, y0] = m_printer->at[log.size() - copy.size() - 6];
@@ -69,6 +71,32 @@ TEST_F(ConfigurationReportTest, GroupsThenTheDescriptionTwiceTheSecondFramedThen
     ASSERT_TRUE(app->PrintAll());
     EXPECT_THAT(text.str(), EndsWith("\nLT-0815\n\n\nParameter erstellt durch: Erika Muster\n"
                                      "am: 01.03.2025 08:30:00\n"));
+}
+
+TEST_F(ConfigurationReportTest, InEnglishCaptionsAndChoicesAreTranslatedWhileNumbersKeepTheRegion) {
+    P("Eingang", "Skalenkomma").setValue(2.0);
+    P("Eingang", "Skaleneinheit").setValue(3.0);
+    R("Eingang", "Skalierung").RangeEnd().setValue("2,5");
+    P("Grenzwerte", "Relaisfunktion B").setValue(1.0);
+    app->setBenutzername("Erika Muster");
+    app->setParametrierdatum(DateTime{2025, 3, 1, 8, 30, 0});
+    const EnglishTexts english;
+    ASSERT_TRUE(Print());
+    const Log& log = m_printer->log;
+    ASSERT_GT(log.size(), 50u);
+
+    EXPECT_EQ((Log{"begin", "Configuration data Nivolantis K417. 01.03.2025 08:30:00 @12", " @12",
+                   "Input @12", "Measuring range start : 4 mA @9", "Measuring range end : 20 mA @9",
+                   "Probe fault start : 2 mA @9", "Probe fault end : 22 mA @9",
+                   "Scaling start : 0 bar @9", "Scaling end : 2,5 bar @9", "Scale unit : 3  @9",
+                   "Decimal places : 2 (000.00) @9", "Filter : 2  @9", " @9", "Output @12"}),
+              Log(log.begin(), log.begin() + 15));
+    for (const char* line : {"Limits @12", "Relay function A : 0 (Energised on alarm) @9",
+                             "Relay function B : 1 (De-energised on alarm) @9",
+                             "On fault A : 0 (Relay off) @9", "Device description @12"})
+        EXPECT_THAT(log, Contains(line));
+    EXPECT_EQ((Log{"Parameters created by: Erika Muster @9", "on: 01.03.2025 08:30:00 @9", "end"}),
+              Log(log.end() - 3, log.end()));
 }
 
 TEST_F(ConfigurationReportTest, FailingModelIsRefusedAndPrinterErrorsReachTheCaller) {

@@ -43,7 +43,8 @@ protected:
 TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     const QString file = WriteTankFile("Anlage 3.par");
     Platform::Install(std::make_unique<FastClock>());
-    QtStartWindows windows(StartArguments::Parse({"2", file}));
+    // "en" after --lang is the language, not a file to open.
+    QtStartWindows windows(StartArguments::Parse({"--lang", "en", "2", file}));
     auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
     ASSERT_TRUE(StartProgram(windows, settings,
                              [this](cNivolantis& app) { MapPorts(app.SerCom(), {}, Dir()); }));

@@ -1,6 +1,7 @@
 #include "DeviceWindowTest.h"
 
 #include "firmware/EepromHexFile.h"
+#include "support/EnglishTexts.h"
 
 #include <QClipboard>
 #include <QListWidget>
@@ -139,6 +140,23 @@ TEST_F(ServicePagesTest, TheEepromGridIsReadShownEditedCopiedWrittenAndExported)
     EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Gerät Schreiben abgebrochen.\r\n"))
         << "Esc stops the writing";
     Recorder().Clear();
+}
+
+TEST_F(ServicePagesTest, InEnglishTheEepromTextsNameTheCellTheEntryAndTheCountOfCells) {
+    const EnglishTexts english;
+    Open();
+    RunAnswered("Command4",
+                "Cell 0x0 does not hold a hexadecimal value from 0 to FF.\r\n"
+                "Nothing was written to the device.",
+                MsgIcon::Exclamation, "Internal EEPROM");
+    Run("Command3");
+    SelectCell(0x10);
+    Enter("txtEEPROM", "1ff");
+    EXPECT_EQ("'1ff' not taken: a cell only takes hexadecimal values from 0 to FF.",
+              main->statusBar()->currentMessage());
+    RunAnswered("Command4",
+                "Writing the device finished.\r\n512 of 512 cells written to the device.",
+                MsgIcon::Information, "Internal EEPROM");
 }
 
 TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndACancelledScanKeepsTheList) {

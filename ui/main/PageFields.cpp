@@ -5,6 +5,7 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/SupportPointEditor.h"
@@ -134,7 +135,7 @@ QString PageFields::LimitsText(const TextField& field) const {
     if (!parameter)
         return {};
     const bool volts = field.binding->form == DisplayForm::Output && OutputInVolts();
-    const QString unit = volts ? QString("V") : Q(parameter->Unit());
+    const QString unit = volts ? QString("V") : Q(CatalogueText::Choice(parameter->Unit()));
     QString text =
         Format(field, parameter->LowerLimit()) + " … " + Format(field, parameter->UpperLimit());
     return unit.isEmpty() ? text : text + " " + unit;

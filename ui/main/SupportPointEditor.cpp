@@ -4,6 +4,7 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
@@ -11,6 +12,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -128,7 +130,8 @@ void SupportPointEditor::UpdateXYGrid() {
 
 void SupportPointEditor::ShowXYPoint(int row) {
     const cParameter& count = m_app.Data(kLinearisation).Parameters(Catalogue::kSupportPoints);
-    SetText(m_page.lblXYPointNr, QString::number(row) + " von " + Q(NumberToText(count.Value())));
+    SetText(m_page.lblXYPointNr, QCoreApplication::translate("SupportPointEditor", "%1 von %2")
+                                     .arg(QString::number(row), Q(NumberToText(count.Value()))));
     auto cell = [this, row](int column) {
         const QTableWidgetItem* item = m_page.grdXY->item(row - 1, column);
         return item ? item->text() : QString();
@@ -140,8 +143,9 @@ void SupportPointEditor::ShowXYPoint(int row) {
 void SupportPointEditor::PasteXYTable() {
     QTableWidget* grid = m_page.grdXY;
     if (grid->rowCount() < kTablePoints) {
-        ShowMessage("Die Tabelle braucht " + std::to_string(kTablePoints) +
-                        " Stützpunkte; eingestellt sind " + std::to_string(grid->rowCount()) + ".",
+        ShowMessage(TrArgs(Tr("SupportPointEditor",
+                              "Die Tabelle braucht %1 Stützpunkte; eingestellt sind %2."),
+                           {std::to_string(kTablePoints), std::to_string(grid->rowCount())}),
                     MsgIcon::None);
         return;
     }

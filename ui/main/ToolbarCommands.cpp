@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
@@ -9,6 +10,7 @@
 
 #include "ui_frmMain.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -27,13 +29,13 @@ void ReportFailure(const char* where, const char* what) {
     std::cerr << "NivoConfig: " << where << ": " << what << '\n';
 }
 
-FileDialogOptions ParameterFileDialog(const char* title, const std::string& fileName) {
+FileDialogOptions ParameterFileDialog(const QString& title, const std::string& fileName) {
     FileDialogOptions options;
     options.title = title;
     options.folder = Q(Platform::Program().folder);
     options.fileName = Q(fileName);
     options.defaultSuffix = "par";
-    options.filter = "Parameterdateien (*.par)";
+    options.filter = QCoreApplication::translate("ToolbarCommands", "Parameterdateien (*.par)");
     return options;
 }
 
@@ -111,7 +113,7 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     } catch (const std::exception& error) {
         ReportFailure(name, error.what());
     } catch (...) {
-        ReportFailure(name, "unbekannter Fehler");
+        ReportFailure(name, Tr("ToolbarCommands", "unbekannter Fehler").c_str());
     }
     SetCommandsEnabled(true);
     m_running = false;
@@ -152,8 +154,9 @@ void ToolbarCommands::OfferCancel(const std::function<void()>& operation) {
 void ToolbarCommands::OpenFile() {
     if (!MayDiscardChanges())
         return;
-    if (const auto path = FileDialogs::Current().OpenFile(
-            ParameterFileDialog("Parameterdatei öffnen", m_app.FileName())))
+    if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog(
+            QCoreApplication::translate("ToolbarCommands", "Parameterdatei öffnen"),
+            m_app.FileName())))
         m_app.ReadIni(path->toStdString());
 }
 
@@ -166,12 +169,14 @@ void ToolbarCommands::OpenParameterFile(const QString& path) {
 
 bool ToolbarCommands::SaveFile() {
     if (m_app.TestData()) {
-        ShowMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
+        ShowMessage(Tr("ToolbarCommands",
+                       "Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden."),
                     MsgIcon::Information);
         return false;
     }
-    const auto path = FileDialogs::Current().SaveFile(
-        ParameterFileDialog("Parameterdatei speichern", m_app.FileName()));
+    const auto path = FileDialogs::Current().SaveFile(ParameterFileDialog(
+        QCoreApplication::translate("ToolbarCommands", "Parameterdatei speichern"),
+        m_app.FileName()));
     return path && m_app.WriteIni(path->toStdString());
 }
 
@@ -179,7 +184,7 @@ bool ToolbarCommands::MayDiscardChanges() {
     m_window.commitFocusedField();
     if (!m_app.Modified())
         return true;
-    switch (AskQuestion("Änderungen speichern?", MsgButtons::YesNoCancel)) {
+    switch (AskQuestion(Tr("ToolbarCommands", "Änderungen speichern?"), MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes:
         return SaveFile();
     case MsgAnswer::No:
@@ -191,7 +196,7 @@ bool ToolbarCommands::MayDiscardChanges() {
 
 void ToolbarCommands::ConnectDevice() {
     QLabel& panel = m_window.connectionPanel;
-    panel.setText("Suche Gerät...");
+    panel.setText(QCoreApplication::translate("ToolbarCommands", "Suche Gerät..."));
     panel.repaint();
     std::int16_t port = 0;
     {
@@ -212,7 +217,7 @@ void ToolbarCommands::ShowRefusedPorts() {
                                                               ? DeviceTransfer::DescribeProbe(probe)
                                                               : probe.detail);
     if (!refused.empty())
-        ShowMessage(refused, MsgIcon::Exclamation, "Verbinden");
+        ShowMessage(refused, MsgIcon::Exclamation, Tr("ToolbarCommands", "Verbinden"));
 }
 
 void ToolbarCommands::ShowInfo() {

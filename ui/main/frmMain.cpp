@@ -11,6 +11,7 @@
 
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,11 @@ constexpr int kServiceTabs = 5; ///< tabs 6 to 8 follow the five working pages
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+/// A choice text of the catalogue as users read it.
+QString Choice(const char* text) {
+    return Q(CatalogueText::Choice(text));
 }
 
 void SetText(QLabel* label, const QString& text) {
@@ -132,34 +138,35 @@ void frmMain::CollectServiceWidgets() {
 
 void frmMain::FillLists() {
     m_pages->labelling.lblDescriptionInfo->setText(
-        "Anmerkung:\nDie Daten zur Gerätekennzeichnung dienen nur zur Information.\n"
-        "Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei.");
+        tr("Anmerkung:\nDie Daten zur Gerätekennzeichnung dienen nur zur Information.\n"
+           "Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei."));
     m_pages->inOut.cmbSComma->addItems({"00000", "0000.0", "000.00", "00.000", "0.0000"});
-    m_pages->misc.cmbSimModus->addItems({"Aus", "Ein", "Ständig Ein"});
+    m_pages->misc.cmbSimModus->addItems({Choice("Aus"), Choice("Ein"), tr("Ständig Ein")});
     const cParameter& units = m_app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
     for (int i = 0; i < units.DescriptionCount(); ++i)
-        m_pages->inOut.cmbSUnit->addItem(Q(units.Description(std::to_string(i))));
+        m_pages->inOut.cmbSUnit->addItem(Choice(units.Description(std::to_string(i)).c_str()));
     const Ui::PageLimits& limits = m_pages->limits;
     for (QComboBox* function : {limits.cmbLimitFunction_0, limits.cmbLimitFunction_1,
                                 limits.cmbLimitFunction_2, limits.cmbLimitFunction_3})
-        function->addItems({"Keine Bearbeitung", "Grenzwert", "Pumpentausch*", "Trend steigend*",
-                            "Trend fallend*"});
+        function->addItems({Choice("Keine Bearbeitung"), Choice("Grenzwert"),
+                            Choice("Pumpentausch*"), Choice("Trend steigend") + "*",
+                            Choice("Trend fallend") + "*"});
     for (QComboBox* swap :
          {limits.cmbPumpSwap_0, limits.cmbPumpSwap_1, limits.cmbPumpSwap_2, limits.cmbPumpSwap_3})
-        swap->addItems({"Aus", "Ein*"});
+        swap->addItems({Choice("Aus"), Choice("Ein") + "*"});
     for (QComboBox* onError :
          {limits.cmbOnError_0, limits.cmbOnError_1, limits.cmbOnError_2, limits.cmbOnError_3})
-        onError->addItems({"Aus", "Ein"});
+        onError->addItems({Choice("Aus"), Choice("Ein")});
     for (QComboBox* relay : {limits.cmbRelayFunction_0, limits.cmbRelayFunction_1,
                              limits.cmbRelayFunction_2, limits.cmbRelayFunction_3})
-        relay->addItems({"Arbeitstrom", "Ruhestrom"});
+        relay->addItems({tr("Arbeitstrom"), Choice("Ruhestrom")});
 }
 
 void frmMain::SetUpStatusBar() {
     auto panel = [this](int stretch) {
         auto* label = new QLabel(this);
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance("Keine Verbindung") + 12);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(tr("Keine Verbindung")) + 12);
         stretch ? m_ui->StatusBar1->addWidget(label, stretch)
                 : m_ui->StatusBar1->addPermanentWidget(label);
         return label;
@@ -175,7 +182,7 @@ void frmMain::SetUpStatusBar() {
     m_progress->setMaximumWidth(200);
     m_progress->hide();
     m_ui->StatusBar1->addPermanentWidget(m_progress);
-    m_cancel = new QPushButton("Abbrechen", this);
+    m_cancel = new QPushButton(tr("Abbrechen"), this);
     m_cancel->setObjectName("cmdAbbrechen");
     m_cancel->setShortcut(Qt::Key_Escape);
     m_cancel->hide();
@@ -219,16 +226,16 @@ void frmMain::RefreshLabels() {
     const QString unit = page.cmbSUnit->currentText();
     const QString scale = page.txtSBegin->text() + ".." + page.txtSEnd->text();
     SetText(m_pages->linearisation.lblSkalenbereich,
-            "X: " + page.txtInBegin->text() + ".." + page.txtInEnd->text() +
-                " mA\nentspricht\nY: " + scale + " " + unit);
-    SetText(m_panelScale, "Skalenbereich: " + scale + " " + unit);
+            tr("X: %1..%2 mA\nentspricht\nY: %3 %4")
+                .arg(page.txtInBegin->text(), page.txtInEnd->text(), scale, unit));
+    SetText(m_panelScale, tr("Skalenbereich: %1 %2").arg(scale, unit));
     for (QLabel* label : m_unitLabels)
         SetText(label, unit);
     for (QLabel* label : m_outUnits)
         SetText(label, m_fields->OutputInVolts() ? "V" : "mA");
     // A port being tried is no connection yet.
-    SetText(m_panelConnection, app.Searching()    ? QString("Suche Gerät...")
-                               : app.PortNr() < 1 ? QString("Keine Verbindung")
+    SetText(m_panelConnection, app.Searching()    ? tr("Suche Gerät...")
+                               : app.PortNr() < 1 ? tr("Keine Verbindung")
                                                   : "COM" + QString::number(app.PortNr()));
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
 #include "ui/service/EepromCellText.h"
@@ -25,11 +26,15 @@ constexpr int kColumns = 16;                            ///< bytes per grid row
 constexpr int kRows = EepromTransfer::kSize / kColumns; ///< 32 rows for addresses 0 … 1FF
 constexpr int kCellTwips = 300;                         ///< column width of the grid
 constexpr int kTwipsPerPixel = 15;                      ///< at 96 dots per inch
-const char* const kTitle = "Internes EEPROM";
+const char* const kTitle = TrNoop("EepromGrid", "Internes EEPROM");
 constexpr int kRefusalShownMs = 10000; ///< the status bar's panels return afterwards
 
 QString Hex(int value) {
     return QString::number(value, 16).toUpper();
+}
+
+void ShowGridMessage(const std::string& text, MsgIcon icon) {
+    ShowMessage(text, icon, Tr("EepromGrid", kTitle));
 }
 
 } // namespace
@@ -122,28 +127,32 @@ void EepromGrid::ReadDevice() {
     const EepromTransfer::CellResults results = transfer.Read(bytes);
     m_grid->show();
     if (transfer.Cancelled()) {
-        ShowMessage("Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
-                    MsgIcon::Information, kTitle);
+        ShowGridMessage(Tr("EepromGrid",
+                           "Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text."),
+                        MsgIcon::Information);
         return;
     }
     for (int adress = 0; adress < EepromTransfer::kSize; ++adress)
         if (results[adress])
             SetCellText(adress, QString::fromStdString(EepromCellText::Of(bytes[adress])));
     if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
-        ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
-                        ".\r\nIhre Zellen zeigen weiter den alten Text.",
-                    MsgIcon::Exclamation, kTitle);
+        ShowGridMessage(TrArgs(Tr("EepromGrid", "Diese EEPROM-Adressen hat das Gerät nicht "
+                                                "beantwortet: %1.\r\nIhre Zellen zeigen weiter "
+                                                "den alten Text."),
+                               {failed}),
+                        MsgIcon::Exclamation);
 }
 
-std::optional<EepromTransfer::Image> EepromGrid::Bytes(const char* title) const {
+std::optional<EepromTransfer::Image> EepromGrid::Bytes(const std::string& outcome) const {
     EepromTransfer::Image bytes{};
     for (int adress = 0; adress < EepromTransfer::kSize; ++adress) {
         const std::optional<std::uint8_t> byte =
             EepromCellText::Value(CellText(adress).toStdString());
         if (!byte) {
-            ShowMessage("Die Zelle 0x" + Hex(adress).toStdString() +
-                            " enthält keinen Hexadezimalwert von 0 bis FF.\r\n" + title,
-                        MsgIcon::Exclamation, kTitle);
+            ShowGridMessage(TrArgs(Tr("EepromGrid", "Die Zelle 0x%1 enthält keinen "
+                                                    "Hexadezimalwert von 0 bis FF.\r\n%2"),
+                                   {Hex(adress).toStdString(), outcome}),
+                            MsgIcon::Exclamation);
             return std::nullopt;
         }
         bytes[adress] = *byte;
@@ -152,51 +161,57 @@ std::optional<EepromTransfer::Image> EepromGrid::Bytes(const char* title) const 
 }
 
 void EepromGrid::WriteDevice() {
-    const auto bytes = Bytes("Es wurde nichts ins Gerät geschrieben.");
+    const auto bytes = Bytes(Tr("EepromGrid", "Es wurde nichts ins Gerät geschrieben."));
     if (!bytes)
         return;
     m_grid->hide();
     EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
     const EepromTransfer::CellResults results = transfer.Write(*bytes);
     m_grid->show();
-    const std::string written = std::to_string(EepromTransfer::Transferred(results)) + " von " +
-                                std::to_string(EepromTransfer::kSize) +
-                                " Zellen ins Gerät geschrieben.";
+    const std::string written = TrArgs(Tr("EepromGrid", "%1 von %2 Zellen ins Gerät geschrieben."),
+                                       {std::to_string(EepromTransfer::Transferred(results)),
+                                        std::to_string(EepromTransfer::kSize)});
     if (transfer.Cancelled())
-        ShowMessage("Gerät Schreiben abgebrochen.\r\n" + written, MsgIcon::Information, kTitle);
+        ShowGridMessage(TrArgs(Tr("EepromGrid", "Gerät Schreiben abgebrochen.\r\n%1"), {written}),
+                        MsgIcon::Information);
     else if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
-        ShowMessage(
-            written + "\r\nDiese EEPROM-Adressen konnten nicht geschrieben werden: " + failed + ".",
-            MsgIcon::Critical, kTitle);
+        ShowGridMessage(
+            TrArgs(Tr("EepromGrid",
+                      "%1\r\nDiese EEPROM-Adressen konnten nicht geschrieben werden: %2."),
+                   {written, failed}),
+            MsgIcon::Critical);
     else
-        ShowMessage("Gerät Schreiben beendet.\r\n" + written, MsgIcon::Information, kTitle);
+        ShowGridMessage(TrArgs(Tr("EepromGrid", "Gerät Schreiben beendet.\r\n%1"), {written}),
+                        MsgIcon::Information);
 }
 
 void EepromGrid::SaveHexFile() {
     FileDialogOptions options; // dlgHexDump
-    options.title = "Intel Hex-File speichern.";
+    options.title = QString::fromStdString(Tr("EepromGrid", "Intel Hex-File speichern."));
     options.defaultSuffix = "eep";
-    options.filter = "EEPROM-Dateien (*.eep)";
+    options.filter = QString::fromStdString(Tr("EepromGrid", "EEPROM-Dateien (*.eep)"));
     const std::optional<QString> path = FileDialogs::Current().SaveFile(options);
     if (!path)
         return;
-    const auto bytes = Bytes("Es wurde keine Datei geschrieben.");
+    const auto bytes = Bytes(Tr("EepromGrid", "Es wurde keine Datei geschrieben."));
     if (!bytes)
         return;
     if (const FileResult<> saved =
             ReplaceFileContent(path->toStdString(), EepromHexFile::Write(*bytes));
         !saved)
-        ShowMessage("Die Datei '" + path->toStdString() + "' konnte nicht geschrieben werden.\r\n" +
-                        saved.Failure(),
-                    MsgIcon::Critical, kTitle);
+        ShowGridMessage(
+            TrArgs(Tr("EepromGrid", "Die Datei '%1' konnte nicht geschrieben werden.\r\n%2"),
+                   {path->toStdString(), saved.Failure()}),
+            MsgIcon::Critical);
 }
 
 void EepromGrid::TakeEntry() {
     const QString text = m_value->text();
     if (!EepromCellText::Value(text.toStdString())) { // the field keeps the text
-        m_window.ShowStatusText("'" + text +
-                                    "' nicht übernommen: eine Zelle nimmt nur "
-                                    "Hexadezimalwerte von 0 bis FF.",
+        m_window.ShowStatusText(QString::fromStdString(TrArgs(
+                                    Tr("EepromGrid", "'%1' nicht übernommen: eine Zelle "
+                                                     "nimmt nur Hexadezimalwerte von 0 bis FF."),
+                                    {text.toStdString()})),
                                 kRefusalShownMs);
         return;
     }

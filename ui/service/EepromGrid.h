@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -36,8 +37,9 @@ private:
     /// The cell's text; empty for a cell never filled.
     QString CellText(int adress) const;
     void SetCellText(int adress, const QString& text);
-    /// Every cell as a byte; empty after a message naming the first cell that holds none.
-    std::optional<EepromTransfer::Image> Bytes(const char* title) const;
+    /// Every cell as a byte; empty after a message naming the first cell that holds none and
+    /// then `outcome`, what did not happen therefore.
+    std::optional<EepromTransfer::Image> Bytes(const std::string& outcome) const;
 
     ServiceWindow& m_window;
     cNivolantis& m_app;

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
@@ -16,13 +17,21 @@
 
 namespace {
 
-const char* const kTitle = "Firmware-Update";
+const char* const kTitle = TrNoop("FirmwareUpdate", "Firmware-Update");
 
-FileDialogOptions FirmwareDialog(const char* title) { // cdDialog2
+std::string Title() {
+    return Tr("FirmwareUpdate", kTitle);
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+FileDialogOptions FirmwareDialog(const std::string& title) { // cdDialog2
     FileDialogOptions options;
-    options.title = title;
+    options.title = Q(title);
     options.defaultSuffix = "hex";
-    options.filter = "Intel Hex Files (*.hex)";
+    options.filter = Q(Tr("FirmwareUpdate", "Intel Hex Files (*.hex)"));
     return options;
 }
 
@@ -58,9 +67,10 @@ bool FirmwareUpdate::RefusesClose() {
     // the bootloader could time out meanwhile.
     if (!m_refusal) {
         m_refusal = new QMessageBox(
-            QMessageBox::Warning, kTitle,
-            "Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
-            "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.",
+            QMessageBox::Warning, Q(Title()),
+            Q(Tr("FirmwareUpdate",
+                 "Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht "
+                 "unterbrochen werden.\r\nDas Programm kann erst danach beendet werden.")),
             QMessageBox::Ok, m_list->window());
         m_refusal->setObjectName("msgCloseRefused");
         m_refusal->setAttribute(Qt::WA_DeleteOnClose);
@@ -85,8 +95,8 @@ void FirmwareUpdate::AddLine(const std::string& line) {
 
 void FirmwareUpdate::WriteToDevice() {
     StartTransfer();
-    const std::optional<QString> path =
-        FileDialogs::Current().OpenFile(FirmwareDialog("Firmwaredatei öffnen"));
+    const std::optional<QString> path = FileDialogs::Current().OpenFile(
+        FirmwareDialog(Tr("FirmwareUpdate", "Firmwaredatei öffnen")));
     if (path) {
         QScopedValueRollback updating(m_updating, true);
         if (BackUpEeprom(*path))
@@ -97,53 +107,59 @@ void FirmwareUpdate::WriteToDevice() {
 
 void FirmwareUpdate::ReadFromDevice() {
     StartTransfer();
-    FileDialogOptions options = FirmwareDialog("Firmwaredatei speichern");
+    FileDialogOptions options = FirmwareDialog(Tr("FirmwareUpdate", "Firmwaredatei speichern"));
     options.confirmOverwrite = true;
     m_firmware->setUserCancel(&m_app.UserCancel());
     if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
         m_firmware->ReadHexFile(cFirmwareRW::kFlashSize, path->toStdString());
     if (m_firmware->Cancelled())
-        ShowMessage("Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben.",
-                    MsgIcon::Information, kTitle);
+        ShowMessage(Tr("FirmwareUpdate",
+                       "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben."),
+                    MsgIcon::Information, Title());
     m_firmware.reset();
 }
 
 bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
-    const MsgAnswer answer = AskQuestion(
-        "Eine neue Firmware kann die Belegung des EEPROMs ändern.\r\nSollen die EEPROM-Daten des "
-        "Geräts vorher in einer Datei gesichert werden?",
-        MsgButtons::YesNoCancel, kTitle);
+    const MsgAnswer answer =
+        AskQuestion(Tr("FirmwareUpdate", "Eine neue Firmware kann die Belegung des EEPROMs "
+                                         "ändern.\r\nSollen die EEPROM-Daten des Geräts vorher "
+                                         "in einer Datei gesichert werden?"),
+                    MsgButtons::YesNoCancel, Title());
     if (answer == MsgAnswer::No)
         return true;
     std::optional<QString> path;
     if (answer == MsgAnswer::Yes) {
         FileDialogOptions options;
-        options.title = "EEPROM-Daten sichern";
+        options.title = Q(Tr("FirmwareUpdate", "EEPROM-Daten sichern"));
         options.fileName = BackupName(firmwareFile);
         options.defaultSuffix = "eep";
-        options.filter = "EEPROM-Dateien (*.eep)";
+        options.filter = Q(Tr("FirmwareUpdate", "EEPROM-Dateien (*.eep)"));
         path = FileDialogs::Current().SaveFile(options);
     }
     if (!path) {
-        AddLine("Firmware-Update abgebrochen, es wurde nichts übertragen.");
+        AddLine(Tr("FirmwareUpdate", "Firmware-Update abgebrochen, es wurde nichts übertragen."));
         return false;
     }
     EepromTransfer::Image bytes{};
     EepromTransfer transfer(m_app.SerCom(), &m_window);
     if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
         !failed.empty()) {
-        ShowMessage("Diese EEPROM-Adressen hat das Gerät nicht beantwortet: " + failed +
-                        ".\r\nDie Firmware wurde nicht übertragen.",
-                    MsgIcon::Critical, kTitle);
+        ShowMessage(TrArgs(Tr("FirmwareUpdate", "Diese EEPROM-Adressen hat das Gerät nicht "
+                                                "beantwortet: %1.\r\nDie Firmware wurde nicht "
+                                                "übertragen."),
+                           {failed}),
+                    MsgIcon::Critical, Title());
         return false;
     }
     const std::string name = path->toStdString();
     if (const FileResult<> saved = ReplaceFileContent(name, EepromHexFile::Write(bytes)); !saved) {
-        ShowMessage("Die Datei '" + name + "' konnte nicht geschrieben werden.\r\n" +
-                        saved.Failure() + "\r\nDie Firmware wurde nicht übertragen.",
-                    MsgIcon::Critical, kTitle);
+        ShowMessage(TrArgs(Tr("FirmwareUpdate", "Die Datei '%1' konnte nicht geschrieben "
+                                                "werden.\r\n%2\r\nDie Firmware wurde nicht "
+                                                "übertragen."),
+                           {name, saved.Failure()}),
+                    MsgIcon::Critical, Title());
         return false;
     }
-    AddLine("EEPROM-Daten in Datei '" + name + "' gesichert.");
+    AddLine(TrArgs(Tr("FirmwareUpdate", "EEPROM-Daten in Datei '%1' gesichert."), {name}));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QHeaderView>
@@ -11,7 +12,7 @@
 PortScan::PortScan(ServiceWindow& window, cNivolantis& app)
     : m_window(window), m_app(app), m_grid(window.Widgets().ports) {
     m_grid->setColumnCount(2);
-    m_grid->setHorizontalHeaderLabels({"", "Status"});
+    m_grid->setHorizontalHeaderLabels({"", QString::fromStdString(Tr("PortScan", "Status"))});
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -30,8 +31,8 @@ void PortScan::Scan() {
     for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
         DoEvents(); // "Abbrechen" is seen between two ports
         if (m_app.UserCancel().Requested()) {
-            ShowMessage("Abtasten abgebrochen.\r\nDie Liste ist unverändert.", MsgIcon::Information,
-                        "Schnittstellen");
+            ShowMessage(Tr("PortScan", "Abtasten abgebrochen.\r\nDie Liste ist unverändert."),
+                        MsgIcon::Information, Tr("PortScan", "Schnittstellen"));
             return;
         }
         scan.setPortPath(n, held.PortPath(n));

@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
+#include "base/Translation.h"
 
 #include "ui_frmOptionen.h"
 
@@ -65,8 +66,9 @@ void frmOptionen::ReadFromDevice() {
         if (serCom.ReadEEPROM(7, 1) == 1)
             m_app.setHardwareVariante(serCom.getBufferByte() & 0x07);
         else
-            ShowMessage("Die Hardwarevariante des Gerätes konnte nicht gelesen werden.",
-                        MsgIcon::Exclamation);
+            ShowMessage(
+                Tr("frmOptionen", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),
+                MsgIcon::Exclamation);
     } catch (const std::exception& error) {
         std::cerr << "NivoConfig: Aus Gerät lesen: " << error.what() << '\n';
     }

@@ -1,6 +1,7 @@
 #include "ui/service/frmSplash.h"
 
 #include "base/Platform.h"
+#include "base/Translation.h"
 
 #include "ui_frmSplash.h"
 
@@ -42,7 +43,7 @@ frmSplash::frmSplash(QWidget* owner)
       m_ui(std::make_unique<Ui::frmSplash>()) {
     m_ui->setupUi(this);
     if (owner)
-        setWindowTitle("Info");
+        setWindowTitle(Q(Tr("frmSplash", "Info")));
     for (QWidget* child : findChildren<QWidget*>()) // a click on a label closes it too
         child->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui->imgLogo->setPixmap(Logo());
@@ -62,14 +63,14 @@ void frmSplash::Fill(const SettingsFiles& settings) {
     for (const char* key : {"Name", "Strasse", "Ort", "Tel", "Fax", "EMail", "Internet"})
         company << Q(settings.getKey("Firma", key));
     m_ui->lblCompany->setText(company.join('\n'));
-    m_ui->lblVersion->setText("Version " + Q(program.VersionText()));
+    m_ui->lblVersion->setText(Q(TrArgs(Tr("frmSplash", "Version %1"), {program.VersionText()})));
     m_ui->lblProgrammname->setText(Q(program.name));
-    m_ui->lblProductName->setText("Konfigurationsprogramm für Nivolantis K417");
+    m_ui->lblProductName->setText(Q(Tr("frmSplash", "Konfigurationsprogramm für Nivolantis K417")));
     adjustSize();
 }
 
 void frmSplash::ShowDeviceVersion(const std::string& firmwareID) {
-    ShowStatus("Geräteversion:\n'" + Q(firmwareID) + "'");
+    ShowStatus(Q(TrArgs(Tr("frmSplash", "Geräteversion:\n'%1'"), {firmwareID})));
 }
 
 void frmSplash::ShowStatus(const QString& text) {

@@ -1,10 +1,12 @@
-#include "commandline/GermanCli.h"
+#include "commandline/ProgramCli.h"
 
 #include "base/ProgramInfo.h"
+#include "base/Translation.h"
 
 #include <CLI/CLI.hpp>
 
 #include <regex>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -51,22 +53,16 @@ public:
     }
 };
 
-std::string FailureMessage(const CLI::App* app, const CLI::Error& error) {
-    std::string text = German(error.what());
+/// "nivosim: <what went wrong>.", then where to find help.
+std::string FailureMessage(const CLI::App* app, const std::string& what) {
+    std::string text = what;
     if (!text.empty() && text.back() != '.')
         text += '.';
-    return app->get_name() + ": " + text + "\nHilfe: " + app->get_name() + " --help\n";
+    return app->get_name() + ": " + text + "\n" +
+           TrArgs(Tr("ProgramCli", "Hilfe: %1 --help"), {app->get_name()}) + "\n";
 }
 
-} // namespace
-
-namespace GermanCli {
-
-std::string VersionText(const std::string& program) {
-    return program + " (NivoConfig " + ProgramInfo{}.VersionText() + ")";
-}
-
-void Setup(CLI::App& app, const std::string& program) {
+void SetGermanTexts(CLI::App& app) {
     auto format = std::make_shared<GermanFormatter>();
     app.formatter(format);
     format->label("Usage", "Aufruf");
@@ -78,9 +74,49 @@ void Setup(CLI::App& app, const std::string& program) {
     format->label("Needs", "Braucht");
     format->label("Excludes", "Schließt aus");
     app.option_defaults()->group("Optionen");
-    app.set_help_flag("-h,--help", "Diese Hilfe zeigen und beenden");
-    app.set_version_flag("--version", VersionText(program), "Die Version zeigen und beenden");
-    app.failure_message(FailureMessage);
+    app.failure_message([](const CLI::App* app, const CLI::Error& error) {
+        return FailureMessage(app, German(error.what()));
+    });
 }
 
-} // namespace GermanCli
+} // namespace
+
+namespace ProgramCli {
+
+std::string VersionText(const std::string& program) {
+    return program + " (NivoConfig " + ProgramInfo{}.VersionText() + ")";
+}
+
+Language ChosenLanguage(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        std::string_view value;
+        if (argument == "--lang" && i + 1 < argc)
+            value = argv[i + 1];
+        else if (argument.substr(0, 7) == "--lang=")
+            value = argument.substr(7);
+        if (value == "de" || value == "en")
+            return value == "de" ? Language::German : Language::English;
+    }
+    return InterfaceLanguage();
+}
+
+void Setup(CLI::App& app, const std::string& program, Language language) {
+    if (language == Language::German) {
+        SetGermanTexts(app);
+    } else {
+        app.failure_message([](const CLI::App* app, const CLI::Error& error) {
+            return FailureMessage(app, error.what());
+        });
+    }
+    app.set_help_flag("-h,--help", Tr("ProgramCli", "Diese Hilfe zeigen und beenden"));
+    app.set_version_flag("--version", VersionText(program),
+                         Tr("ProgramCli", "Die Version zeigen und beenden"));
+    app.add_option_function<std::string>(
+           "--lang", [](const std::string&) {},
+           Tr("ProgramCli", "Sprache der Texte: de oder en (ohne: die Sprache der Sitzung)"))
+        ->check(CLI::IsMember({"de", "en"}))
+        ->type_name(Tr("ProgramCli", "SPRACHE"));
+}
+
+} // namespace ProgramCli

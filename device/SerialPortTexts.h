@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+/// The serial ports' failure texts, the same on every operating system.
+namespace SerialPortTexts {
+
+std::string NotPresent();
+std::string InUse();
+std::string BadSettings();
+std::string SettingsRefused();
+std::string NotOpen();
+std::string LineLost();
+std::string WriteStuck();
+std::string CannotOpen(const std::string& reason);
+std::string NoSerialPort();
+
+} // namespace SerialPortTexts

@@ -1,0 +1,177 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de_DE">
+<context>
+    <name>ConfigurationReport</name>
+    <message>
+        <source>Parameter fehlerhaft.<byte value="xd"/>
+Die Daten können nicht gedruckt werden.</source>
+        <translation>Invalid parameters.<byte value="xd"/>
+The data cannot be printed.</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdaten Nivolantis K417. %1</source>
+        <translation>Configuration data Nivolantis K417. %1</translation>
+    </message>
+    <message>
+        <source>Parameter erstellt durch: %1</source>
+        <translation>Parameters created by: %1</translation>
+    </message>
+    <message>
+        <source>am: %1</source>
+        <translation>on: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>Kein Dateiname angegeben. Die Parameter wurden nicht gespeichert.</source>
+        <translation>No file name given. The parameters were not saved.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern der Datei &apos;%1&apos;: %2</source>
+        <translation>Error saving the file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Datei &apos;%1&apos; ist nicht vorhanden</source>
+        <translation>File &apos;%1&apos; does not exist</translation>
+    </message>
+    <message>
+        <source>Die Datei &apos;%1&apos; ist keine Parameterdatei: sie enthält keinen der Abschnitte %2.</source>
+        <translation>The file &apos;%1&apos; is not a parameter file: it contains none of the sections %2.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Datei &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>Error opening the file &apos;%1&apos;.<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageService</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QtReportPrinter</name>
+    <message>
+        <source>Kein Drucker eingerichtet.</source>
+        <translation>No printer set up.</translation>
+    </message>
+    <message>
+        <source>Konfigurationsdaten Nivolantis K417</source>
+        <translation>Configuration data Nivolantis K417</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei kann nicht geschrieben werden.</source>
+        <translation>The PDF file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Der Drucker ist nicht bereit.</source>
+        <translation>The printer is not ready.</translation>
+    </message>
+    <message>
+        <source>Der Bericht konnte nicht ausgegeben werden.</source>
+        <translation>The report could not be produced.</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei kann nicht geschrieben werden. %1</source>
+        <translation>The PDF file cannot be written. %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>Es ist kein Drucker eingerichtet.
+Soll der Bericht als PDF-Datei gespeichert werden?</source>
+        <translation>No printer is set up.
+Save the report as a PDF file?</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF-Datei speichern</source>
+        <translation>Save report as PDF file</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>Kein Ordner für die eigenen Einstellungen bekannt.</source>
+        <translation>No folder known for your own settings.</translation>
+    </message>
+    <message>
+        <source>Der Ordner für &apos;%1&apos; kann nicht angelegt werden.</source>
+        <translation>The folder for &apos;%1&apos; cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>basMain</name>
+    <message>
+        <source>Fehler beim Programmstart in Modul &apos;basMain&apos;: <byte value="xd"/>
+%1</source>
+        <translation>Error at program start in module &apos;basMain&apos;: <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Suche Gerät...</source>
+        <translation>Searching for device...</translation>
+    </message>
+</context>
+<context>
+    <name>cIniFile</name>
+    <message>
+        <source>Fehler beim Öffnen der Datei &apos;%1&apos;: %2</source>
+        <translation>Error opening the file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Kein Dateiname angegeben.</source>
+        <translation>No file name given.</translation>
+    </message>
+</context>
+<context>
+    <name>cNivolantis</name>
+    <message>
+        <source>Die Einstellungsdatei &apos;%1&apos; ist nicht vorhanden.</source>
+        <translation>The settings file &apos;%1&apos; does not exist.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei &apos;%1&apos; enthält keine gültige Anzahl der Einheiten (&apos;%2&apos;).</source>
+        <translation>The settings file &apos;%1&apos; does not contain a valid number of units (&apos;%2&apos;).</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>NivoConfig: Anzeige nicht aktualisiert: %1</source>
+        <translation>NivoConfig: display not updated: %1</translation>
+    </message>
+    <message>
+        <source>Die Anzeige konnte nicht aktualisiert werden:<byte value="xd"/>
+%1</source>
+        <translation>The display could not be updated:<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,237 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de_DE">
+<context>
+    <name>EepromGrid</name>
+    <message>
+        <source>Internes EEPROM</source>
+        <translation>Internal EEPROM</translation>
+    </message>
+    <message>
+        <source>Gerät Lesen abgebrochen.<byte value="xd"/>
+Die Zellen zeigen weiter den alten Text.</source>
+        <translation>Reading the device cancelled.<byte value="xd"/>
+The cells still show their old text.</translation>
+    </message>
+    <message>
+        <source>Diese EEPROM-Adressen hat das Gerät nicht beantwortet: %1.<byte value="xd"/>
+Ihre Zellen zeigen weiter den alten Text.</source>
+        <translation>The device did not answer for these EEPROM addresses: %1.<byte value="xd"/>
+Their cells still show their old text.</translation>
+    </message>
+    <message>
+        <source>Die Zelle 0x%1 enthält keinen Hexadezimalwert von 0 bis FF.<byte value="xd"/>
+%2</source>
+        <translation>Cell 0x%1 does not hold a hexadecimal value from 0 to FF.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts ins Gerät geschrieben.</source>
+        <translation>Nothing was written to the device.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zellen ins Gerät geschrieben.</source>
+        <translation>%1 of %2 cells written to the device.</translation>
+    </message>
+    <message>
+        <source>Gerät Schreiben abgebrochen.<byte value="xd"/>
+%1</source>
+        <translation>Writing the device cancelled.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Diese EEPROM-Adressen konnten nicht geschrieben werden: %2.</source>
+        <translation>%1<byte value="xd"/>
+These EEPROM addresses could not be written: %2.</translation>
+    </message>
+    <message>
+        <source>Gerät Schreiben beendet.<byte value="xd"/>
+%1</source>
+        <translation>Writing the device finished.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Intel Hex-File speichern.</source>
+        <translation>Save Intel HEX file.</translation>
+    </message>
+    <message>
+        <source>EEPROM-Dateien (*.eep)</source>
+        <translation>EEPROM files (*.eep)</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Datei geschrieben.</source>
+        <translation>No file was written.</translation>
+    </message>
+    <message>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.<byte value="xd"/>
+%2</source>
+        <translation>The file &apos;%1&apos; could not be written.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; nicht übernommen: eine Zelle nimmt nur Hexadezimalwerte von 0 bis FF.</source>
+        <translation>&apos;%1&apos; not taken: a cell only takes hexadecimal values from 0 to FF.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Intel Hex Files (*.hex)</source>
+        <translation>Intel HEX files (*.hex)</translation>
+    </message>
+    <message>
+        <source>Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht unterbrochen werden.<byte value="xd"/>
+Das Programm kann erst danach beendet werden.</source>
+        <translation>The firmware is being transferred to the device. This process must not be interrupted.<byte value="xd"/>
+The program can only be exited afterwards.</translation>
+    </message>
+    <message>
+        <source>Firmwaredatei öffnen</source>
+        <translation>Open firmware file</translation>
+    </message>
+    <message>
+        <source>Firmwaredatei speichern</source>
+        <translation>Save firmware file</translation>
+    </message>
+    <message>
+        <source>Firmware sichern abgebrochen.<byte value="xd"/>
+Es wurde keine Datei geschrieben.</source>
+        <translation>Saving the firmware cancelled.<byte value="xd"/>
+No file was written.</translation>
+    </message>
+    <message>
+        <source>Eine neue Firmware kann die Belegung des EEPROMs ändern.<byte value="xd"/>
+Sollen die EEPROM-Daten des Geräts vorher in einer Datei gesichert werden?</source>
+        <translation>A new firmware can change the layout of the EEPROM.<byte value="xd"/>
+Save the device&apos;s EEPROM data to a file first?</translation>
+    </message>
+    <message>
+        <source>EEPROM-Daten sichern</source>
+        <translation>Save EEPROM data</translation>
+    </message>
+    <message>
+        <source>EEPROM-Dateien (*.eep)</source>
+        <translation>EEPROM files (*.eep)</translation>
+    </message>
+    <message>
+        <source>Firmware-Update abgebrochen, es wurde nichts übertragen.</source>
+        <translation>Firmware update cancelled, nothing was transferred.</translation>
+    </message>
+    <message>
+        <source>Diese EEPROM-Adressen hat das Gerät nicht beantwortet: %1.<byte value="xd"/>
+Die Firmware wurde nicht übertragen.</source>
+        <translation>The device did not answer for these EEPROM addresses: %1.<byte value="xd"/>
+The firmware was not transferred.</translation>
+    </message>
+    <message>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.<byte value="xd"/>
+%2<byte value="xd"/>
+Die Firmware wurde nicht übertragen.</source>
+        <translation>The file &apos;%1&apos; could not be written.<byte value="xd"/>
+%2<byte value="xd"/>
+The firmware was not transferred.</translation>
+    </message>
+    <message>
+        <source>EEPROM-Daten in Datei &apos;%1&apos; gesichert.</source>
+        <translation>EEPROM data saved to file &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>PortScan</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Abtasten abgebrochen.<byte value="xd"/>
+Die Liste ist unverändert.</source>
+        <translation>Scan cancelled.<byte value="xd"/>
+The list is unchanged.</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptionen</name>
+    <message>
+        <source>NivoConfig-Optionen</source>
+        <translation>NivoConfig options</translation>
+    </message>
+    <message>
+        <source>Gerätetyp</source>
+        <translation>Device type</translation>
+    </message>
+    <message>
+        <source>Nivolantis Gerätevariante</source>
+        <translation>Nivolantis device variant</translation>
+    </message>
+    <message>
+        <source>Alle Software und Hardwarefunktionen</source>
+        <translation>All software and hardware functions</translation>
+    </message>
+    <message>
+        <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.</source>
+        <translation>Restricted software functions (no trend processing, no pump alternation). All hardware functions.</translation>
+    </message>
+    <message>
+        <source>Eingeschränkte Softwarefunktionen (keine Trendbearbeitung, kein Pumpentausch). Eingeschränkte Hardwarefunktionen (Nur 2 Relais).</source>
+        <translation>Restricted software functions (no trend processing, no pump alternation). Restricted hardware functions (only 2 relays).</translation>
+    </message>
+    <message>
+        <source>Aus Gerät lesen</source>
+        <translation>Read from device</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Die Hardwarevariante des Gerätes konnte nicht gelesen werden.</source>
+        <translation>The hardware variant of the device could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Produkt</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Unternehmen</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Konfigurationsprogramm für Nivolantis K417</source>
+        <translation>Configuration program for Nivolantis K417</translation>
+    </message>
+    <message>
+        <source>Geräteversion:
+&apos;%1&apos;</source>
+        <translation>Device version:
+&apos;%1&apos;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,633 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de_DE">
+<context>
+    <name>NivoConfig</name>
+    <message>
+        <source>Konfigurationsprogramm für Nivolantis K417</source>
+        <translation>Configuration program for Nivolantis K417</translation>
+    </message>
+    <message>
+        <source>COM1 ist das eingebaute simulierte Gerät</source>
+        <translation>COM1 is the built-in simulated device</translation>
+    </message>
+    <message>
+        <source>Bilder jeder Seite in diesen Ordner schreiben und beenden</source>
+        <translation>Write pictures of every page into this folder and exit</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini</source>
+        <translation>Settings file instead of the installed and the user&apos;s own NivoConfig.ini</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>SEITEN</source>
+        <translation>PAGES</translation>
+    </message>
+    <message>
+        <source>die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine Parameterdatei zum Öffnen</source>
+        <translation>the digits 1, 2, 3 show the service pages 6, 7, 8; otherwise a parameter file to open</translation>
+    </message>
+    <message>
+        <source>ZIFFERN|DATEI</source>
+        <translation>DIGITS|FILE</translation>
+    </message>
+</context>
+<context>
+    <name>PageInOut</name>
+    <message>
+        <source>&amp;1 Ein/Ausgang</source>
+        <translation>&amp;1 Input/output</translation>
+    </message>
+    <message>
+        <source>&amp;Eingangsmessbereich</source>
+        <translation>Input &amp;measuring range</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Störanfang:</source>
+        <translation>Fault start:</translation>
+    </message>
+    <message>
+        <source>Störende:</source>
+        <translation>Fault end:</translation>
+    </message>
+    <message>
+        <source>A&amp;usgangsstellbereich</source>
+        <translation>Output &amp;range</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Bei Fehler:</source>
+        <translation>On fault:</translation>
+    </message>
+    <message>
+        <source>&amp;Filter</source>
+        <translation>&amp;Filter</translation>
+    </message>
+    <message>
+        <source>Wert:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>&amp;Skalierung</source>
+        <translation>S&amp;caling</translation>
+    </message>
+    <message>
+        <source>Einheit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Kommapos.:</source>
+        <translation>Decimals:</translation>
+    </message>
+    <message>
+        <source>Die mit * gekennzeichneten Eigenschaften sind nur bei Geräten mit voller Softwarefunktionalität wirksam.</source>
+        <translation>The properties marked with * only take effect on devices with full software functionality.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLabelling</name>
+    <message>
+        <source>&amp;5 Kennzeichnung</source>
+        <translation>&amp;5 Labelling</translation>
+    </message>
+    <message>
+        <source>&amp;Benutzerdaten</source>
+        <translation>Us&amp;er data</translation>
+    </message>
+    <message>
+        <source>Parametriert am:</source>
+        <translation>Configured on:</translation>
+    </message>
+    <message>
+        <source>durch:</source>
+        <translation>by:</translation>
+    </message>
+    <message>
+        <source>&amp;Gerätekennzeichnung</source>
+        <translation>De&amp;vice labelling</translation>
+    </message>
+    <message>
+        <source>Zeile 1:</source>
+        <translation>Line 1:</translation>
+    </message>
+    <message>
+        <source>Zeile 2:</source>
+        <translation>Line 2:</translation>
+    </message>
+    <message>
+        <source>Zeile 3:</source>
+        <translation>Line 3:</translation>
+    </message>
+    <message>
+        <source>Zeile 4:</source>
+        <translation>Line 4:</translation>
+    </message>
+    <message>
+        <source>Anlagenkennzeichen:</source>
+        <translation>Plant identifier:</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>&amp;2 Grenzwerte</source>
+        <translation>&amp;2 Limits</translation>
+    </message>
+    <message>
+        <source>Grenzwert &amp;A</source>
+        <translation>Limit &amp;A</translation>
+    </message>
+    <message>
+        <source>Grenzwertfunktion:</source>
+        <translation>Limit function:</translation>
+    </message>
+    <message>
+        <source>ob. Schaltpunkt:</source>
+        <translation>Upper switch point:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>unt. Schaltpunkt:</source>
+        <translation>Lower switch point:</translation>
+    </message>
+    <message>
+        <source>Relais &amp;A</source>
+        <translation>&amp;Relay A</translation>
+    </message>
+    <message>
+        <source>Pumpentausch*:</source>
+        <translation>Pump alternation*:</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Operating mode:</translation>
+    </message>
+    <message>
+        <source>Bei Fehler:</source>
+        <translation>On fault:</translation>
+    </message>
+    <message>
+        <source>Verzögerung:</source>
+        <translation>Delay:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Grenzwert &amp;B</source>
+        <translation>Limit &amp;B</translation>
+    </message>
+    <message>
+        <source>Relais &amp;B</source>
+        <translation>R&amp;elay B</translation>
+    </message>
+    <message>
+        <source>Pumpentausch:*</source>
+        <translation>Pump alternation:*</translation>
+    </message>
+    <message>
+        <source>Grenzwert &amp;C *</source>
+        <translation>Limit &amp;C *</translation>
+    </message>
+    <message>
+        <source>Relais &amp;C *</source>
+        <translation>Re&amp;lay C *</translation>
+    </message>
+    <message>
+        <source>Grenzwert &amp;D *</source>
+        <translation>Li&amp;mit D *</translation>
+    </message>
+    <message>
+        <source>Relais &amp;D *</source>
+        <translation>Rela&amp;y D *</translation>
+    </message>
+</context>
+<context>
+    <name>PageLinearisation</name>
+    <message>
+        <source>&amp;3 Linearisierung</source>
+        <translation>&amp;3 Linearisation</translation>
+    </message>
+    <message>
+        <source>Art der &amp;Linearisierung</source>
+        <translation>Type of &amp;linearisation</translation>
+    </message>
+    <message>
+        <source>Keine Linearisierung</source>
+        <translation>No linearisation</translation>
+    </message>
+    <message>
+        <source>Tabelleneingabe</source>
+        <translation>Table input</translation>
+    </message>
+    <message>
+        <source>Rundtank, liegend</source>
+        <translation>Round tank, horizontal</translation>
+    </message>
+    <message>
+        <source>Venturi</source>
+        <translation>Venturi</translation>
+    </message>
+    <message>
+        <source>Aktueller Messbereich</source>
+        <translation>Current measuring range</translation>
+    </message>
+    <message>
+        <source>Stützpunkte</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>An&amp;zahl der Stützpunkte</source>
+        <translation>Num&amp;ber of support points</translation>
+    </message>
+    <message>
+        <source>Aktueller &amp;Punkt</source>
+        <translation>&amp;Current point</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+</context>
+<context>
+    <name>PageMisc</name>
+    <message>
+        <source>&amp;4 Sonstiges</source>
+        <translation>&amp;4 Miscellaneous</translation>
+    </message>
+    <message>
+        <source>&amp;Kontrast</source>
+        <translation>&amp;Contrast</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>&amp;Trend *</source>
+        <translation>T&amp;rend *</translation>
+    </message>
+    <message>
+        <source>Delta steigend:</source>
+        <translation>Delta rising:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Delta fallend:</source>
+        <translation>Delta falling:</translation>
+    </message>
+    <message>
+        <source>Intervall:</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>S&amp;imulation</source>
+        <translation>Si&amp;mulation</translation>
+    </message>
+    <message>
+        <source>Anfang:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Ende:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Schrittweite:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <source>Zeitraster:</source>
+        <translation>Time step:</translation>
+    </message>
+    <message>
+        <source>Modus:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;wort ändern</source>
+        <translation>C&amp;hange password</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Passwortabfrage aktivieren</source>
+        <translation>Ask for the password</translation>
+    </message>
+</context>
+<context>
+    <name>PageService6</name>
+    <message>
+        <source>&amp;6 Service</source>
+        <translation>&amp;6 Service</translation>
+    </message>
+    <message>
+        <source>Hardwarevariante</source>
+        <translation>Hardware variant</translation>
+    </message>
+    <message>
+        <source>Die Hardwarevariante wird im Fenster „Optionen“ gewählt.</source>
+        <translation>The hardware variant is chosen in the “Options” window.</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Nur Rel. A/B</source>
+        <translation>Rel. A/B only</translation>
+    </message>
+    <message>
+        <source>Ohne P.t u. Trend</source>
+        <translation>No pump alt./trend</translation>
+    </message>
+    <message>
+        <source>Komplett</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Schreib.</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>1,2345</source>
+        <translation>1,2345</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>A/D</source>
+        <translation>A/D</translation>
+    </message>
+    <message>
+        <source>Internes EEPROM</source>
+        <translation>Internal EEPROM</translation>
+    </message>
+    <message>
+        <source>0x0 =</source>
+        <translation>0x0 =</translation>
+    </message>
+    <message>
+        <source>&amp;Gerät Lesen</source>
+        <translation>&amp;Read device</translation>
+    </message>
+    <message>
+        <source>&amp;Gerät Schreiben</source>
+        <translation>Writ&amp;e device</translation>
+    </message>
+    <message>
+        <source>Hexfile &amp;speichern</source>
+        <translation>Save &amp;hex file</translation>
+    </message>
+</context>
+<context>
+    <name>PageService7</name>
+    <message>
+        <source>&amp;7 Service</source>
+        <translation>&amp;7 Service</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Abtasten</source>
+        <translation>Scan</translation>
+    </message>
+</context>
+<context>
+    <name>PageService8</name>
+    <message>
+        <source>&amp;8 Service</source>
+        <translation>&amp;8 Service</translation>
+    </message>
+    <message>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Aktionen</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Firmwaredatei ins Gerät übertragen</source>
+        <translation>Transfer firmware file to device</translation>
+    </message>
+    <message>
+        <source>Firmware aus Gerät in Datei sichern</source>
+        <translation>Save firmware from device to file</translation>
+    </message>
+    <message>
+        <source>Beim Firmware-Update kann das Gerät auf den neuesten Softwarestand gebracht werden. Mit dem Kommando &quot;Firmwaredatei ins Gerät übertragen&quot; erscheint eine Dateibox, in der man eine Hex-Datei, die die Firmware enthält, auswählen kann. Die Datei wird anschließend ins Gerät übertragen. Achtung dieser Vorgang ist nicht umkehrbar und darf nicht unterbrochen werden.</source>
+        <translation>A firmware update brings the device up to the latest software version. The command &quot;Transfer firmware file to device&quot; opens a file box in which a hex file holding the firmware can be chosen. The file is then transferred to the device. Caution: this cannot be undone and must not be interrupted.</translation>
+    </message>
+</context>
+<context>
+    <name>Screenshots</name>
+    <message>
+        <source>%1 konnte nicht geschrieben werden.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportPointEditor</name>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Die Tabelle braucht %1 Stützpunkte; eingestellt sind %2.</source>
+        <translation>The table needs %1 support points; %2 are set.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarCommands</name>
+    <message>
+        <source>Parameterdateien (*.par)</source>
+        <translation>Parameter files (*.par)</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Parameterdatei öffnen</source>
+        <translation>Open parameter file</translation>
+    </message>
+    <message>
+        <source>Parameter fehlerhaft.<byte value="xd"/>
+Die Daten können nicht gespeichert werden.</source>
+        <translation>Invalid parameters.<byte value="xd"/>
+The data cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei speichern</source>
+        <translation>Save parameter file</translation>
+    </message>
+    <message>
+        <source>Änderungen speichern?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>Suche Gerät...</source>
+        <translation>Searching for device...</translation>
+    </message>
+    <message>
+        <source>Verbinden</source>
+        <translation>Connect</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Anlagenkennzeichen:</source>
+        <translation>Plant identifier:</translation>
+    </message>
+    <message>
+        <source>Symbolleiste</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>E&amp;nde</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Standa&amp;rd</source>
+        <translation>Defa&amp;ults</translation>
+    </message>
+    <message>
+        <source>&amp;Öffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Speic&amp;hern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Druc&amp;ken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Schre&amp;iben</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>&amp;Lesen</source>
+        <translation>Rea&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Verbinden</source>
+        <translation>Co&amp;nnect</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Op&amp;tionen</source>
+        <translation>Op&amp;tions</translation>
+    </message>
+    <message>
+        <source>Anmerkung:
+Die Daten zur Gerätekennzeichnung dienen nur zur Information.
+Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei.</source>
+        <translation>Note:
+The device labelling data are for information only.
+They are not stored in the device, only in the parameter file.</translation>
+    </message>
+    <message>
+        <source>Ständig Ein</source>
+        <translation>Always on</translation>
+    </message>
+    <message>
+        <source>Arbeitstrom</source>
+        <translation>Energised on alarm</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung</source>
+        <translation>No connection</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>X: %1..%2 mA
+entspricht
+Y: %3 %4</source>
+        <translation>X: %1..%2 mA
+corresponds to
+Y: %3 %4</translation>
+    </message>
+    <message>
+        <source>Skalenbereich: %1 %2</source>
+        <translation>Scale range: %1 %2</translation>
+    </message>
+    <message>
+        <source>Suche Gerät...</source>
+        <translation>Searching for device...</translation>
+    </message>
+</context>
+</TS>
