@@ -22,6 +22,8 @@ step() { echo "+ $*" >&2; "$@"; }
 
 step "$bin/nivoconfig-cli" defaults -o defaults.par
 grep -q '^\[Eingang\]' defaults.par
+# The English texts come with the package and are found from the program's folder.
+"$bin/nivoconfig-cli" --lang en --help | grep -q "Show this help and exit"
 
 "$bin/nivosim" >nivosim.out 2>nivosim.err &
 sim=$!
@@ -37,4 +39,4 @@ grep -q '^\[Eingang\]' read.par
 
 QT_QPA_PLATFORM=offscreen step "$bin/NivoConfig" --demo --screenshots shots
 ls shots/*.png >/dev/null
-echo "Paket läuft aus $deb: defaults, read am Simulator, $(ls shots/*.png | wc -l) Bilder."
+echo "Paket läuft aus $deb: defaults, Englisch, read am Simulator, $(ls shots/*.png | wc -l) Bilder."
