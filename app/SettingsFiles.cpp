@@ -13,6 +13,8 @@
 namespace {
 
 constexpr char kFileName[] = "NivoConfig.ini";
+constexpr char kDisplaySection[] = "Anzeige";
+constexpr char kHighlightKey[] = "AbweichungenHervorheben"; ///< "1" or "0"
 
 std::optional<std::string> ValueIn(const std::string& file, const std::string& section,
                                    const std::string& key) {
@@ -89,4 +91,12 @@ std::string SettingsFiles::setKey(const std::string& section, const std::string&
 
 std::string SettingsFiles::SavePortPath(int port, const std::string& path) const {
     return setKey("Schnittstellen", "COM" + std::to_string(port), path);
+}
+
+bool SettingsFiles::HighlightDefaults() const {
+    return getKey(kDisplaySection, kHighlightKey) != "0";
+}
+
+std::string SettingsFiles::SaveHighlightDefaults(bool on) const {
+    return setKey(kDisplaySection, kHighlightKey, on ? "1" : "0");
 }

@@ -39,6 +39,12 @@ public:
     /// to the default.
     std::string SavePortPath(int port, const std::string& path) const;
 
+    /// Whether the pages mark the values that differ from the factory settings: on unless a
+    /// file says "0".
+    bool HighlightDefaults() const;
+    /// Keeps that choice in the user's file; the result as setKey's.
+    std::string SaveHighlightDefaults(bool on) const;
+
 private:
     SettingsFiles(std::string defaults, std::string user);
 

@@ -28,6 +28,7 @@ cNivolantis::cNivolantis(const SettingsFiles& files, const Settings& settings)
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
         m_serCom.setPortPath(port, settings.portPaths[port - 1]);
     m_kept = m_config.CurrentState();
+    m_highlightDefaults = files.HighlightDefaults();
 }
 
 bool cNivolantis::KeepStateIf(bool done) {
@@ -61,6 +62,12 @@ cNivolantis::Settings cNivolantis::ReadSettings(const SettingsFiles& files) {
     for (int port = 1; port <= cSerCom::kPortCount; ++port)
         settings.portPaths.push_back(files.getKey("Schnittstellen", "COM" + std::to_string(port)));
     return settings;
+}
+
+std::string cNivolantis::setHighlightDefaults(bool on) {
+    m_highlightDefaults = on;
+    Notify();
+    return m_settingsFiles.SaveHighlightDefaults(on);
 }
 
 std::vector<View*> cNivolantis::Views() const {

@@ -36,6 +36,11 @@ public:
     static std::string DefaultSettingsFile();
     /// Where the settings were read, and where the user's choices go.
     const SettingsFiles& SettingsSource() const { return m_settingsFiles; }
+    /// Whether the pages mark the values that differ from the factory settings.
+    bool HighlightDefaults() const { return m_highlightDefaults; }
+    /// Switches the marks, keeps the choice in the user's settings and tells every view. Returns
+    /// an empty text, else why the choice could not be kept (it holds for this run even so).
+    std::string setHighlightDefaults(bool on);
 
     Configuration& Config() { return m_config; }
     const Configuration& Config() const { return m_config; }
@@ -167,5 +172,6 @@ private:
     std::vector<PortProbe> m_lastSearch;
     bool m_transferRunning = false;
     bool m_searching = false;
+    bool m_highlightDefaults = true;
     Cancellation m_userCancel;
 };

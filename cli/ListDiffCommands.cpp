@@ -18,11 +18,12 @@ namespace {
 /// What one entry of the configuration shows: its value and, for parameters, what it allows.
 /// Choice texts and units are in the user's language.
 struct Entry {
-    std::string value;   ///< "2", "0 (Arbeitstrom)", a description line's text
-    std::string allowed; ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
-    double number = 0;   ///< the value; 0 for lines
-    double factor = 0;   ///< steps per unit in the device; 0 for lines
-    std::string caption; ///< the name as users read it: "Relay function A" in English
+    std::string value;    ///< "2", "0 (Arbeitstrom)", a description line's text
+    std::string allowed;  ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
+    double number = 0;    ///< the value; 0 for lines
+    double factor = 0;    ///< steps per unit in the device; 0 for lines
+    std::string caption;  ///< the name as users read it: "Relay function A" in English
+    bool changed = false; ///< the value differs from the factory default; never for lines
 };
 
 /// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
@@ -53,9 +54,10 @@ std::string AllowedText(const cParameter& parameter) {
 std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
     std::vector<std::pair<std::string, Entry>> entries;
     app.ForEachParameter([&entries](const cDataGroup& group, const cParameter& parameter) {
-        entries.push_back({group.GroupName() + "/" + parameter.ParName(),
-                           {ValueText(parameter), AllowedText(parameter), parameter.Value(),
-                            parameter.Factor(), CatalogueText::Caption(parameter.ParName())}});
+        entries.push_back(
+            {group.GroupName() + "/" + parameter.ParName(),
+             {ValueText(parameter), AllowedText(parameter), parameter.Value(), parameter.Factor(),
+              CatalogueText::Caption(parameter.ParName()), parameter.DiffersFromDefault()}});
     });
     for (int line = 0; line < cNivolantis::kDescriptionCount; ++line) {
         const std::string key = Configuration::DescriptionKey(line);
@@ -94,7 +96,7 @@ void AddList(CLI::App& cli, CliContext& context) {
             if (!InGroup(path, context.args.second))
                 continue;
             any = true;
-            std::cout << path << " = " << entry.value
+            std::cout << (entry.changed ? "* " : "  ") << path << " = " << entry.value
                       << (entry.allowed.empty() ? "" : " [" + entry.allowed + "]")
                       << CaptionNote(context, entry) << '\n';
         }

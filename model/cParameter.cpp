@@ -100,6 +100,13 @@ void cParameter::SetDefault() {
     m_value = static_cast<float>(m_defaultValue);
 }
 
+bool cParameter::DiffersFromDefault() const {
+    if (m_factor <= 0)
+        return m_value != static_cast<float>(m_defaultValue);
+    return std::llround(static_cast<double>(m_value) * m_factor) !=
+           std::llround(m_defaultValue * m_factor);
+}
+
 void cParameter::Notify() {
     NotifyOwner(m_owner);
 }

@@ -26,6 +26,10 @@ public:
 
     double DefaultValue() const { return m_defaultValue; }
     void setDefaultValue(double value) { m_defaultValue = value; }
+    /// True when the value lies on another of the device's steps (1 / Factor) than the factory
+    /// default: 0.1 and 0.10000001 are the same setting in the device. Without a factor the
+    /// values themselves are compared.
+    bool DiffersFromDefault() const;
 
     float LowerLimit() const { return m_lowerLimit; }
     /// Stores the limit, pulls a lower value up onto it, and notifies.

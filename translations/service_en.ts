@@ -196,6 +196,14 @@ The list is unchanged.</translation>
         <source>Die Hardwarevariante des Gerätes konnte nicht gelesen werden.</source>
         <translation>The hardware variant of the device could not be read.</translation>
     </message>
+    <message>
+        <source>&amp;Abweichungen von den Werkseinstellungen hervorheben</source>
+        <translation>&amp;Highlight values that differ from the factory settings</translation>
+    </message>
+    <message>
+        <source>Die Einstellung gilt bis zum Programmende, sie konnte nicht gespeichert werden: %1</source>
+        <translation>The setting holds until the program ends; it could not be saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -127,27 +127,30 @@ TEST_F(CliTest, HandEditedFilesAreCheckedAndRefusedWhenUnreadable) {
 TEST_F(CliTest, ListShowsEveryValueInTheScaleUnitWithWhatItAllows) {
     const std::string metres = Set("m.par", "Eingang/Skaleneinheit=2");
     CliResult all = ExpectCli({"list " + metres, 0, CliCase::Out,
-                               "Eingang/Messbereich.Anfang = 4 mA [0..20]\n", CliCase::Starts});
+                               "  Eingang/Messbereich.Anfang = 4 mA [0..20]\n", CliCase::Starts});
     for (const char* line :
-         {"\nEingang/Filter = 2 [0..255]\n", "\nEingang/Skalierung.Ende = 1 m [-9,9999..9,9999]\n",
-          "\nGrenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
-          "\nLinearisierung/Y24 = 1 m [", "\nSonstiges/Simulationsschrittweite = 0,01 m [",
-          "\nGerätebeschreibung/Zeile2 = Beschreibung2\n"})
+         {"\n  Eingang/Filter = 2 [0..255]\n",
+          "\n  Eingang/Skalierung.Ende = 1 m [-9,9999..9,9999]\n",
+          "\n* Eingang/Skaleneinheit = 2 (m) [0: bar, 1: mbar, 2: m, 3: cm, ",
+          "\n  Grenzwerte/Relaisfunktion A = 0 (Arbeitsstrom) [0: Arbeitsstrom, 1: Ruhestrom]\n",
+          "\n  Linearisierung/Y24 = 1 m [", "\n  Sonstiges/Simulationsschrittweite = 0,01 m [",
+          "\n  Gerätebeschreibung/Zeile2 = Beschreibung2\n"})
         EXPECT_NE(std::string::npos, all.out.find(line)) << line;
     EXPECT_EQ(std::string::npos, all.out.find(" bar ")) << all.out;
 
     CliResult group = ExpectCli({"list " + metres + " Grenzwerte", 0, CliCase::Out,
-                                 "Grenzwerte/Unterer Grenzwert A = 0.1 m [0..1]\n", CliCase::Starts,
-                                 "", "LANGUAGE=de LANG=C"});
+                                 "  Grenzwerte/Unterer Grenzwert A = 0.1 m [0..1]\n",
+                                 CliCase::Starts, "", "LANGUAGE=de LANG=C"});
     EXPECT_EQ(std::string::npos, group.out.find("Eingang/"));
 
     // English keeps the paths and the regional numbers; the caption closes the line.
-    CliResult english = ExpectCli(
-        {"--lang en list " + metres + " Eingang", 0, CliCase::Out,
-         "Eingang/Messbereich.Anfang = 4 mA [0..20]  # Measuring range start\n", CliCase::Starts});
-    for (const char* line : {"\nEingang/Sondenstörung.Ende = 22 mA [0..22]  # Probe fault end\n",
-                             "\nEingang/Skalierung.Ende = 1 m [-9,9999..9,9999]  # Scaling end\n",
-                             "\nEingang/Filter = 2 [0..255]  # Filter\n"})
+    CliResult english =
+        ExpectCli({"--lang en list " + metres + " Eingang", 0, CliCase::Out,
+                   "  Eingang/Messbereich.Anfang = 4 mA [0..20]  # Measuring range start\n",
+                   CliCase::Starts});
+    for (const char* line : {"\n  Eingang/Sondenstörung.Ende = 22 mA [0..22]  # Probe fault end\n",
+                             "\n  Eingang/Skalierung.Ende = 1 m [-9,9999..9,9999]  # Scaling end\n",
+                             "\n  Eingang/Filter = 2 [0..255]  # Filter\n"})
         EXPECT_NE(std::string::npos, english.out.find(line)) << line;
     EXPECT_EQ(std::string::npos, english.out.find("Grenzwerte/")) << english.out;
 }

@@ -1,6 +1,8 @@
 #include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
+#include <cmath>
+
 namespace {
 
 using CatalogueTest = ModelTest;
@@ -111,4 +113,18 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     EXPECT_EQ("/dev/ttyUSB0", mapped.SerCom().PortPath(3))
         << "building a second object remaps nothing";
     EXPECT_EQ("", mapped.SerCom().PortPath(1));
+}
+
+// Many defaults (the support points) lie between two of the device's steps: what the device
+// gives back after writing them is the nearest step, which is still the default.
+TEST_F(CatalogueTest, DefaultsDifferNowhereNotEvenAsTheDeviceKeepsThemButOneStepApartDoes) {
+    app->setEnableTestData(false);
+    app->ForEachParameter([](cDataGroup&, cParameter& p) {
+        EXPECT_FALSE(p.DiffersFromDefault()) << p.ParName() << " is its own default";
+        const double kept = std::round(p.DefaultValue() * p.Factor()) / p.Factor();
+        p.setValue(kept);
+        EXPECT_FALSE(p.DiffersFromDefault()) << p.ParName() << " as the device keeps it";
+        p.setValue(kept - 1 / p.Factor());
+        EXPECT_TRUE(p.DiffersFromDefault()) << p.ParName() << ": one step below";
+    });
 }

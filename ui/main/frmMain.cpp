@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
+#include "ui/main/DefaultMarks.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/PageScrollArea.h"
@@ -66,6 +67,7 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
         std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_pages->inOut.cmbSComma,
                                              *m_pages->inOut.cmbSUnit, [this] { Update(); });
     m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, [this] { Update(); });
+    m_defaultMarks = std::make_unique<DefaultMarks>(app, *this, *m_pages);
     m_commands = std::make_unique<ToolbarCommands>(
         app,
         ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel,
@@ -212,6 +214,7 @@ void frmMain::ShowServiceTabs(const QString& commandLine) {
 
 void frmMain::Update() {
     m_fields->Refresh();
+    m_defaultMarks->Refresh(m_app.HighlightDefaults());
     m_points->UpdateXYGrid();
     RefreshLabels();
     const Ui::PageLinearisation& points = m_pages->linearisation;

@@ -29,6 +29,7 @@ frmOptionen::frmOptionen(cNivolantis& app, QWidget* parent)
         });
     connect(m_ui->Command2, &QPushButton::clicked, this, &frmOptionen::ReadFromDevice);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_ui->chkDefaultMarks, &QCheckBox::toggled, this, &frmOptionen::SwitchDefaultMarks);
     m_registration = app.AddView(*this);
 }
 
@@ -40,6 +41,7 @@ void frmOptionen::Update() {
     for (std::size_t i = 0; i < kVariants.size(); ++i)
         if (m_app.HardwareVariante() == kVariants[i] && !options[i]->isChecked())
             options[i]->setChecked(true);
+    m_ui->chkDefaultMarks->setChecked(m_app.HighlightDefaults());
 }
 
 void frmOptionen::showEvent(QShowEvent* event) {
@@ -55,6 +57,16 @@ void frmOptionen::Choose(int option) {
         return;
     }
     m_app.setHardwareVariante(kVariants[option]);
+}
+
+void frmOptionen::SwitchDefaultMarks(bool on) {
+    if (m_refreshing || on == m_app.HighlightDefaults())
+        return;
+    if (const std::string failure = m_app.setHighlightDefaults(on); !failure.empty())
+        ShowMessage(TrArgs(Tr("frmOptionen", "Die Einstellung gilt bis zum Programmende, sie "
+                                             "konnte nicht gespeichert werden: %1"),
+                           {failure}),
+                    MsgIcon::Exclamation);
 }
 
 void frmOptionen::ReadFromDevice() {

@@ -14,14 +14,16 @@ class frmOptionen;
 }
 
 /// The options window: which device variant the model describes, chosen here or read from the
-/// device. A view of the application object from its making to its end, shown or not.
+/// device, and whether the pages mark the values that differ from the factory settings. A view of
+/// the application object from its making to its end, shown or not.
 class frmOptionen : public QWidget, public View {
     Q_OBJECT
 public:
     explicit frmOptionen(cNivolantis& app, QWidget* parent = nullptr);
     ~frmOptionen() override;
 
-    /// Selects the option of the model's variant; other variants leave the selection as it is.
+    /// Selects the option of the model's variant (other variants leave the selection as it is)
+    /// and shows whether the marks are on.
     void Update() override;
 
 protected:
@@ -30,6 +32,8 @@ protected:
 
 private:
     void Choose(int option);
+    /// Takes effect at once and is kept in the user's settings.
+    void SwitchDefaultMarks(bool on);
     void ReadFromDevice();
 
     cNivolantis& m_app;
