@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
+#include "ui/main/CompareMarks.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/PageScrollArea.h"
@@ -66,9 +67,10 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
         std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_pages->inOut.cmbSComma,
                                              *m_pages->inOut.cmbSUnit, [this] { Update(); });
     m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, [this] { Update(); });
+    m_marks = std::make_unique<CompareMarks>(app, *this);
     m_commands = std::make_unique<ToolbarCommands>(
         app,
-        ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel,
+        ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel, *m_marks,
                                 [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
     m_service = std::make_unique<ServicePages>(*this, app);
     ShowServiceTabs(commandLine);
@@ -212,6 +214,7 @@ void frmMain::ShowServiceTabs(const QString& commandLine) {
 
 void frmMain::Update() {
     m_fields->Refresh();
+    m_marks->Refresh();
     m_points->UpdateXYGrid();
     RefreshLabels();
     const Ui::PageLinearisation& points = m_pages->linearisation;

@@ -18,6 +18,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
+class CompareMarks;
 class PageFields;
 class ServicePages;
 class SupportPointEditor;
@@ -103,6 +104,7 @@ private:
     QPushButton* m_cancel = nullptr; ///< "Abbrechen" beside the progress bar
     std::unique_ptr<SupportPointEditor> m_points;
     std::unique_ptr<PageFields> m_fields;
+    std::unique_ptr<CompareMarks> m_marks;
     std::unique_ptr<ToolbarCommands> m_commands;
     std::unique_ptr<ServicePages> m_service;
 
