@@ -23,7 +23,8 @@ cNivolantis::cNivolantis(const std::string& settingsFile)
     : cNivolantis(SettingsFiles::Only(settingsFile)) {}
 
 cNivolantis::cNivolantis(const SettingsFiles& files, const Settings& settings)
-    : m_settingsFiles(files), m_config(settings.units), m_firmwareID(settings.firmwareID) {
+    : m_settingsFiles(files), m_units(settings.units), m_config(m_units),
+      m_firmwareID(settings.firmwareID) {
     m_config.setOwner(this);
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
         m_serCom.setPortPath(port, settings.portPaths[port - 1]);
@@ -140,6 +141,24 @@ bool cNivolantis::Download() {
 }
 bool cNivolantis::Upload() {
     return KeepStateIf(DeviceTransfer(m_config, m_serCom, *this).Upload());
+}
+
+std::unique_ptr<Configuration> cNivolantis::SeparateConfiguration() {
+    auto other = std::make_unique<Configuration>(m_units);
+    other->setHardwareVariante(HardwareVariante());
+    // Its notifications refresh the views, so that a device search shows there as in Upload.
+    other->setOwner(this);
+    return other;
+}
+
+bool cNivolantis::UploadInto(Configuration& other) {
+    return DeviceTransfer(other, m_serCom, *this).Upload();
+}
+
+bool cNivolantis::ReadIniInto(Configuration& other, const std::string& fileName) {
+    cIniFile ini; // the model's file stays where it is for the next save
+    std::string otherFileName;
+    return ParameterFile(other, ini, otherFileName).Read(fileName);
 }
 
 bool cNivolantis::WriteIni(const std::string& NewFileName) {

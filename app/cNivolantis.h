@@ -125,6 +125,17 @@ public:
     Cancellation& UserCancel() { return m_userCancel; }
     const Cancellation& UserCancel() const override { return m_userCancel; }
 
+    /// A configuration apart from the model, with the factory defaults, the program's units and
+    /// the model's variant: what a comparison reads the device or a parameter file into.
+    std::unique_ptr<Configuration> SeparateConfiguration();
+    /// Reads the device into `other` as Upload does into the model (its messages, progress,
+    /// variant, cancel and busy state); the model and its kept state stay untouched. False after
+    /// the failure message, also when the device holds no valid configuration.
+    bool UploadInto(Configuration& other);
+    /// Loads a parameter file into `other`; the model and the current file name stay untouched.
+    /// False after the message when it could not be read.
+    bool ReadIniInto(Configuration& other, const std::string& fileName);
+
     /// Saves the model as a parameter file; false (after a message) when nothing was saved.
     bool WriteIni(const std::string& NewFileName);
     /// Loads a parameter file into the model; false (after a message) when it could not be read.
@@ -161,6 +172,7 @@ private:
     bool KeepStateIf(bool done);
 
     SettingsFiles m_settingsFiles;
+    std::vector<std::string> m_units; ///< the scale units of the settings, in index order
     Configuration m_config;
     Configuration::State m_kept; ///< the state at the last file or device transfer
     std::shared_ptr<RegisteredViews> m_views = std::make_shared<RegisteredViews>();

@@ -1,41 +1,18 @@
 #include "cli/ListDiffCommands.h"
 
+#include "app/ConfigurationDiff.h"
 #include "app/cNivolantis.h"
 #include "base/NumberText.h"
 #include "base/Translation.h"
 #include "cli/CliContext.h"
-#include "model/CatalogueNames.h"
 #include "model/CatalogueText.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cmath>
 #include <iostream>
-#include <map>
 
 namespace {
-
-/// What one entry of the configuration shows: its value and, for parameters, what it allows.
-/// Choice texts and units are in the user's language.
-struct Entry {
-    std::string value;    ///< "2", "0 (Arbeitstrom)", a description line's text
-    std::string allowed;  ///< "0..255 s", "0: Arbeitstrom, 1: Ruhestrom"; empty for lines
-    double number = 0;    ///< the value; 0 for lines
-    double factor = 0;    ///< steps per unit in the device; 0 for lines
-    std::string caption;  ///< the name as users read it: "Relay function A" in English
-    bool changed = false; ///< the value differs from the factory default; never for lines
-};
-
-/// "0 (Arbeitstrom)" for a choice, the number and unit otherwise.
-std::string ValueText(const cParameter& parameter) {
-    const std::string number = NumberToText(parameter.Value());
-    if (parameter.DescriptionCount() > 0) {
-        const std::string text = parameter.Description(number);
-        return text.empty() ? number : number + " (" + CatalogueText::Choice(text) + ")";
-    }
-    return parameter.Unit().empty() ? number
-                                    : number + " " + CatalogueText::Choice(parameter.Unit());
-}
 
 /// The choices within the current limits, or the limits themselves.
 std::string AllowedText(const cParameter& parameter) {
@@ -50,27 +27,10 @@ std::string AllowedText(const cParameter& parameter) {
     return choices;
 }
 
-/// Every entry under its "GROUP/NAME", in the order of the parameter file.
-std::vector<std::pair<std::string, Entry>> Entries(const cNivolantis& app) {
-    std::vector<std::pair<std::string, Entry>> entries;
-    app.ForEachParameter([&entries](const cDataGroup& group, const cParameter& parameter) {
-        entries.push_back(
-            {group.GroupName() + "/" + parameter.ParName(),
-             {ValueText(parameter), AllowedText(parameter), parameter.Value(), parameter.Factor(),
-              CatalogueText::Caption(parameter.ParName()), parameter.DiffersFromDefault()}});
-    });
-    for (int line = 0; line < cNivolantis::kDescriptionCount; ++line) {
-        const std::string key = Configuration::DescriptionKey(line);
-        entries.push_back({std::string(Catalogue::kDescriptionSection) + "/" + key,
-                           {app.GetDescription(line), "", 0, 0, CatalogueText::Caption(key)}});
-    }
-    return entries;
-}
-
 /// The paths stay the German keys that scripts and the parameter file use; in English the
 /// caption follows at the end of the line, where a script reading "PATH = VALUE" passes it by.
-std::string CaptionNote(const CliContext& context, const Entry& entry) {
-    return context.language == Language::English ? "  # " + entry.caption : "";
+std::string CaptionNote(const CliContext& context, const std::string& caption) {
+    return context.language == Language::English ? "  # " + caption : "";
 }
 
 bool InGroup(const std::string& path, const std::string& group) {
@@ -90,15 +50,17 @@ void AddList(CLI::App& cli, CliContext& context) {
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
             return;
-        const auto entries = Entries(context.App());
         bool any = false;
-        for (const auto& [path, entry] : entries) {
-            if (!InGroup(path, context.args.second))
+        for (const ConfigurationEntry& entry : ConfigurationDiff::Entries(context.App().Config())) {
+            if (!InGroup(entry.path, context.args.second))
                 continue;
             any = true;
-            std::cout << (entry.changed ? "* " : "  ") << path << " = " << entry.value
-                      << (entry.allowed.empty() ? "" : " [" + entry.allowed + "]")
-                      << CaptionNote(context, entry) << '\n';
+            const std::string allowed = entry.parameter ? AllowedText(*entry.parameter) : "";
+            // The first column marks what differs from the factory settings.
+            const bool changed = entry.parameter && entry.parameter->DiffersFromDefault();
+            std::cout << (changed ? "* " : "  ") << entry.path << " = " << entry.value
+                      << (allowed.empty() ? "" : " [" + allowed + "]")
+                      << CaptionNote(context, entry.caption) << '\n';
         }
         if (!any)
             throw CLI::ValidationError(
@@ -126,26 +88,15 @@ bool LoadSecond(CliContext& context) {
 void Compare(CliContext& context) {
     if (!context.LoadFile(context.args.file))
         return;
-    const auto before = Entries(context.App());
+    const auto before = ConfigurationDiff::Entries(context.App().Config());
     if (!LoadSecond(context))
         return;
-    const auto after = Entries(context.App());
-    bool equal = true;
-    // The device keeps each value in its own steps: a file value between two steps is what
-    // the device holds when it falls on the same step.
-    const auto differ = [&context](const Entry& file, const Entry& device) {
-        if (!context.args.device)
-            return file.value != device.value;
-        return std::lround(file.number * device.factor) !=
-               std::lround(device.number * device.factor);
-    };
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (differ(before[i].second, after[i].second)) {
-            equal = false;
-            std::cout << before[i].first << ": " << before[i].second.value << " → "
-                      << after[i].second.value << CaptionNote(context, before[i].second) << '\n';
-        }
-    if (!equal)
+    const auto differences = ConfigurationDiff::Compare(
+        before, ConfigurationDiff::Entries(context.App().Config()), context.args.device);
+    for (const ConfigurationDifference& difference : differences)
+        std::cout << difference.path << ": " << difference.mine << " → " << difference.other
+                  << CaptionNote(context, difference.caption) << '\n';
+    if (!differences.empty())
         context.Fail();
 }
 

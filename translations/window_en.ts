@@ -538,6 +538,57 @@ The data cannot be saved.</translation>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
+    <message>
+        <source>Mit dem Gerät vergleichen?<byte value="xd"/>
+Ja: das Gerät wird gelesen; die Werte im Fenster bleiben.<byte value="xd"/>
+Nein: mit einer Parameterdatei vergleichen.</source>
+        <translation>Compare with the device?<byte value="xd"/>
+Yes: the device is read; the values in the window stay.<byte value="xd"/>
+No: compare with a parameter file.</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Mit Parameterdatei vergleichen</source>
+        <translation>Compare with parameter file</translation>
+    </message>
+    <message>
+        <source>Keine Unterschiede: Die Werte im Fenster und im Gerät sind gleich.</source>
+        <translation>No differences: the values in the window and in the device are the same.</translation>
+    </message>
+    <message>
+        <source>Keine Unterschiede: Die Werte im Fenster und in der Datei sind gleich.</source>
+        <translation>No differences: the values in the window and in the file are the same.</translation>
+    </message>
+    <message>
+        <source>Gerät: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Datei: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Verschiedene Werte: Fenster → Gerät (%1). Die Felder sind gestrichelt umrahmt.</source>
+        <translation>Differing values: window → device (%1). Their fields have a dashed frame.</translation>
+    </message>
+    <message>
+        <source>Verschiedene Werte: Fenster → Datei (%1). Die Felder sind gestrichelt umrahmt.</source>
+        <translation>Differing values: window → file (%1). Their fields have a dashed frame.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCompare</name>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -628,6 +679,10 @@ Y: %3 %4</translation>
     <message>
         <source>Suche Gerät...</source>
         <translation>Searching for device...</translation>
+    </message>
+    <message>
+        <source>Vergleichen &amp;mit …</source>
+        <translation>Compare a&amp;gainst …</translation>
     </message>
 </context>
 </TS>

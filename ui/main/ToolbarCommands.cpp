@@ -6,6 +6,8 @@
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
 #include "platform/ReportPrinting.h"
+#include "ui/main/CompareMarks.h"
+#include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
 
 #include "ui_frmMain.h"
@@ -64,16 +66,26 @@ void ToolbarCommands::Bind() {
              if (MayDiscardChanges())
                  m_app.SetDefaults();
          }},
-        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
+        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false,
+         [this] {
+             m_window.marks.Clear();
+             OpenFile();
+         }},
         {form.Save, "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {form.Print, "document-print", QStyle::SP_FileDialogDetailedView, false,
          [this] { PrintReport(m_app); }},
-        {form.Download, "go-down", QStyle::SP_ArrowDown, true, [this] { m_app.Download(); }},
+        {form.Download, "go-down", QStyle::SP_ArrowDown, true,
+         [this] {
+             m_window.marks.Clear();
+             m_app.Download();
+         }},
         {form.Upload, "go-up", QStyle::SP_ArrowUp, true,
          [this] {
+             m_window.marks.Clear();
              if (MayDiscardChanges()) // the values read replace the edits
                  OfferCancel([this] { m_app.Upload(); });
          }},
+        {form.Compare, "edit-find", QStyle::SP_FileDialogContentsView, true, [this] { Compare(); }},
         {form.Connect, "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
         {form.Info, "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
         {form.Options, "preferences-system", QStyle::SP_FileDialogListView, false,
@@ -162,6 +174,7 @@ void ToolbarCommands::OpenFile() {
 
 void ToolbarCommands::OpenParameterFile(const QString& path) {
     Run("Open", false, [this, path] {
+        m_window.marks.Clear();
         if (MayDiscardChanges())
             m_app.ReadIni(path.toStdString());
     });
@@ -220,6 +233,59 @@ void ToolbarCommands::ShowRefusedPorts() {
         ShowMessage(refused, MsgIcon::Exclamation, Tr("ToolbarCommands", "Verbinden"));
 }
 
+void ToolbarCommands::Compare() {
+    const MsgAnswer source = AskQuestion(
+        Tr("ToolbarCommands", "Mit dem Gerät vergleichen?\r\nJa: das Gerät wird gelesen; die "
+                              "Werte im Fenster bleiben.\r\nNein: mit einer Parameterdatei "
+                              "vergleichen."),
+        MsgButtons::YesNoCancel, Tr("ToolbarCommands", "Vergleichen"));
+    if (source == MsgAnswer::Cancel)
+        return;
+    m_window.marks.Clear();
+    if (m_compare)
+        m_compare->close();
+    const auto other = m_app.SeparateConfiguration();
+    const bool device = source == MsgAnswer::Yes;
+    bool read = false;
+    if (device) {
+        OfferCancel([this, &other, &read] { read = m_app.UploadInto(*other); });
+    } else if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog(
+                   QCoreApplication::translate("ToolbarCommands", "Mit Parameterdatei vergleichen"),
+                   m_app.FileName()))) {
+        read = m_app.ReadIniInto(*other, path->toStdString());
+    }
+    // On the device's steps as the device holds them; a file's values as they are written.
+    if (read)
+        ShowDifferences(ConfigurationDiff::Compare(m_app.Config(), *other, device), device);
+}
+
+void ToolbarCommands::ShowDifferences(const std::vector<ConfigurationDifference>& differences,
+                                      bool device) {
+    if (differences.empty()) {
+        ShowMessage(device
+                        ? Tr("ToolbarCommands",
+                             "Keine Unterschiede: Die Werte im Fenster und im Gerät sind gleich.")
+                        : Tr("ToolbarCommands", "Keine Unterschiede: Die Werte im Fenster und "
+                                                "in der Datei sind gleich."),
+                    MsgIcon::Information, Tr("ToolbarCommands", "Vergleichen"));
+        return;
+    }
+    m_window.marks.Mark(differences,
+                        device ? QCoreApplication::translate("ToolbarCommands", "Gerät: %1")
+                               : QCoreApplication::translate("ToolbarCommands", "Datei: %1"));
+    m_compare = new frmCompare(&m_window.window);
+    m_compare->setAttribute(Qt::WA_DeleteOnClose);
+    const QString heading =
+        device ? QCoreApplication::translate("ToolbarCommands",
+                                             "Verschiedene Werte: Fenster → Gerät (%1). Die "
+                                             "Felder sind gestrichelt umrahmt.")
+               : QCoreApplication::translate("ToolbarCommands",
+                                             "Verschiedene Werte: Fenster → Datei (%1). Die "
+                                             "Felder sind gestrichelt umrahmt.");
+    m_compare->Fill(heading.arg(differences.size()), differences);
+    m_compare->show();
+}
+
 void ToolbarCommands::ShowInfo() {
     if (m_info)
         m_info->close();
@@ -252,6 +318,8 @@ void ToolbarCommands::ShowOptions() {
 void ToolbarCommands::CloseOwnedWindows() {
     if (m_info)
         m_info->close();
+    if (m_compare)
+        m_compare->close();
     if (m_options)
         m_options->close();
 }

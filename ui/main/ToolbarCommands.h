@@ -1,15 +1,20 @@
 #pragma once
 
+#include "app/ConfigurationDiff.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QMainWindow;
 class QPushButton;
+class CompareMarks;
 class cNivolantis;
+class frmCompare;
 class frmSplash;
 
 namespace Ui {
@@ -27,6 +32,7 @@ public:
         Ui::frmMain& form;
         QLabel& connectionPanel;
         QPushButton& cancel; ///< "Abbrechen" beside the progress bar
+        CompareMarks& marks; ///< the fields a comparison found different
         std::function<void()> commitFocusedField;
         std::function<void()> refresh;
     };
@@ -53,7 +59,7 @@ public:
     /// The window that "Optionen" shows. It becomes a window of the main one, so that it stays
     /// above it; whoever created it may still delete it first.
     void setOptionsWindow(QWidget* options);
-    /// Closes the information and options windows with the main one.
+    /// Closes the information, options and comparison windows with the main one.
     void CloseOwnedWindows();
 
 private:
@@ -65,6 +71,11 @@ private:
     /// False when nothing was saved (refused by the model check, dialog cancelled, write failed).
     bool SaveFile();
     void ConnectDevice();
+    /// Compares the model with the device or a parameter file, read apart from it: lists and
+    /// marks what differs, or says that nothing does.
+    void Compare();
+    /// Lists and marks the differences with the device or a file, or says there are none.
+    void ShowDifferences(const std::vector<ConfigurationDifference>& differences, bool device);
     /// After a search without a device: names the ports this user has no right to open.
     void ShowRefusedPorts();
     void ShowInfo();
@@ -74,6 +85,7 @@ private:
     Window m_window;
     QPointer<QWidget> m_options;
     QPointer<frmSplash> m_info;
+    QPointer<frmCompare> m_compare;
     bool m_running = false;
     bool m_closePending = false; ///< the window was closed while a device command ran
 };

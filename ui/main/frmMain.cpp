@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
+#include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
@@ -68,9 +69,10 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
                                              *m_pages->inOut.cmbSUnit, [this] { Update(); });
     m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, [this] { Update(); });
     m_defaultMarks = std::make_unique<DefaultMarks>(app, *this, *m_pages);
+    m_compareMarks = std::make_unique<CompareMarks>(app, *this);
     m_commands = std::make_unique<ToolbarCommands>(
         app,
-        ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel,
+        ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel, *m_compareMarks,
                                 [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
     m_service = std::make_unique<ServicePages>(*this, app);
     ShowServiceTabs(commandLine);
@@ -215,6 +217,7 @@ void frmMain::ShowServiceTabs(const QString& commandLine) {
 void frmMain::Update() {
     m_fields->Refresh();
     m_defaultMarks->Refresh(m_app.HighlightDefaults());
+    m_compareMarks->Refresh();
     m_points->UpdateXYGrid();
     RefreshLabels();
     const Ui::PageLinearisation& points = m_pages->linearisation;

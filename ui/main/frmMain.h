@@ -19,6 +19,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class DefaultMarks;
+class CompareMarks;
 class PageFields;
 class ServicePages;
 class SupportPointEditor;
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<SupportPointEditor> m_points;
     std::unique_ptr<PageFields> m_fields;
     std::unique_ptr<DefaultMarks> m_defaultMarks;
+    std::unique_ptr<CompareMarks> m_compareMarks;
     std::unique_ptr<ToolbarCommands> m_commands;
     std::unique_ptr<ServicePages> m_service;
 

@@ -1,0 +1,105 @@
+#include "DeviceWindowTest.h"
+
+#include "sim/FactoryImage.h"
+#include "ui/main/CompareMarks.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace {
+
+const std::string kAsk = "Mit dem Gerät vergleichen?\r\nJa: das Gerät wird gelesen; die Werte im "
+                         "Fenster bleiben.\r\nNein: mit einer Parameterdatei vergleichen.";
+
+/// The main window over a device whose filter is 9 and whose scale unit is the first ("bar"),
+/// read into the window at the start.
+class CompareTest : public DeviceWindowTest {
+protected:
+    void SetUp() override {
+        DeviceWindowTest::SetUp();
+        auto image = FactoryEeprom();
+        image[182] = 9; // Filter
+        image[195] = 0; // Skaleneinheit
+        sim.SetEeprom(image);
+        Open();
+        RunAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
+        watch->seen.clear();
+    }
+
+    /// Runs "Vergleichen" against the device, which must read it with these messages.
+    void CompareWithDevice(const std::vector<std::pair<std::string, std::string>>& messages) {
+        ExpectQuestion(kAsk, MsgButtons::YesNoCancel, "Vergleichen", MsgAnswer::Yes);
+        for (const auto& [text, title] : messages)
+            ExpectMessage(text, MsgIcon::Information, title);
+        Run("Compare");
+        VerifyMessages();
+    }
+
+    /// The listed differences, one a line; empty when no list is shown.
+    std::string Listed() const {
+        QStringList lines;
+        const auto* list = main->findChild<QListWidget*>("lstDifferences");
+        for (int row = 0; list && list->isVisible() && row < list->count(); ++row)
+            lines << list->item(row)->text();
+        return lines.join('\n').toStdString();
+    }
+
+    /// "name=other value" of every marked field, one a line.
+    std::string Marked() const {
+        QStringList marked;
+        for (const QWidget* widget : main->findChildren<QWidget*>())
+            if (const QVariant other = widget->property(CompareMarks::kProperty); other.isValid())
+                marked << widget->objectName() + "=" + other.toString();
+        marked.sort();
+        return marked.join('\n').toStdString();
+    }
+
+    QString Tip(const char* field) const { return Find<QWidget>(field)->toolTip(); }
+};
+
+TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
+    Enter("txtFilter", "3");
+    Find<QComboBox>("cmbSUnit")->setCurrentIndex(2); // "m"
+    CompareWithDevice({{"Gerät lesen beendet.", ""}});
+    ExpectCommandsWereOff(true);
+    EXPECT_EQ("Eingang/Skaleneinheit: 2 (m) → 0 (bar)\nEingang/Filter: 3 → 9", Listed());
+    EXPECT_EQ("cmbSUnit=0 (bar)\ntxtFilter=9", Marked());
+    EXPECT_EQ("0 … 255\nGerät: 9", Tip("txtFilter"));
+    EXPECT_EQ(3.0f, P("Eingang", "Filter").Value()) << "the window's values stay";
+    EXPECT_EQ("3", Text("txtFilter"));
+    EXPECT_EQ(2, Find<QComboBox>("cmbSUnit")->currentIndex());
+    EXPECT_TRUE(app->Modified()) << "the edits are still to be saved";
+
+    Enter("txtFilter", "4"); // any change ends the marks
+    EXPECT_EQ("", Marked());
+    EXPECT_EQ("0 … 255", Tip("txtFilter"));
+}
+
+TEST_F(CompareTest, AnEqualDeviceIsToldAndACancelledComparisonLeavesNoMarks) {
+    CompareWithDevice(
+        {{"Gerät lesen beendet.", ""},
+         {"Keine Unterschiede: Die Werte im Fenster und im Gerät sind gleich.", "Vergleichen"}});
+    EXPECT_EQ("", Listed());
+    EXPECT_EQ("", Marked());
+
+    // Against a file the values are compared as written: the file holds the filter read.
+    const std::string file = PathOf("tank.par");
+    ASSERT_TRUE(app->WriteIni(file));
+    Enter("txtFilter", "3");
+    ExpectQuestion(kAsk, MsgButtons::YesNoCancel, "Vergleichen", MsgAnswer::No);
+    dialogs->Answer(QString::fromStdString(file));
+    Run("Compare");
+    VerifyMessages();
+    EXPECT_EQ("Eingang/Filter: 3 → 9", Listed());
+    EXPECT_EQ("txtFilter=9", Marked());
+    EXPECT_EQ("0 … 255\nDatei: 9", Tip("txtFilter"));
+
+    CancelAfter('c', sim.CommandCount('c') + 20);
+    CompareWithDevice({{"Gerät lesen abgebrochen.", "Gerät lesen"}});
+    ExpectCommandsWereOff(true);
+    EXPECT_EQ("", Listed()) << "the earlier list closed";
+    EXPECT_EQ("", Marked());
+    EXPECT_EQ("3", Text("txtFilter"));
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+#include "ui/main/CompareMarks.h"
+
+#include "app/cNivolantis.h"
+#include "ui/main/FieldBindings.h"
+
+#include <QVariant>
+
+namespace {
+
+constexpr const char* kNoteSeparator = "\n";
+
+QString FrameStyle(const QWidget& widget) {
+    // Selected by name, so that the frame stays on the field and not on the controls inside a
+    // frame of options.
+    return widget.styleSheet() + QString("\n%1#%2 { border: 3px dashed rgb(200, 0, 0); }")
+                                     .arg(widget.metaObject()->className(), widget.objectName());
+}
+
+} // namespace
+
+CompareMarks::CompareMarks(const cNivolantis& app, const QWidget& window)
+    : m_app(app), m_window(window) {}
+
+std::vector<QWidget*> CompareMarks::FieldsOf(const std::string& path) const {
+    std::vector<QString> names;
+    for (const TextBinding& binding : TextBindings())
+        if (binding.path == path)
+            names.push_back(QString::fromStdString(binding.field));
+    for (const ChoiceBinding& binding : ChoiceBindings())
+        if (binding.path == path) // an option family shows in its frame
+            names.push_back(binding.field == "optLinart" ? QString("fraLinart")
+                                                         : QString::fromStdString(binding.field));
+    std::vector<QWidget*> fields;
+    for (const QString& name : names)
+        if (auto* field = m_window.findChild<QWidget*>(name))
+            fields.push_back(field);
+    return fields;
+}
+
+void CompareMarks::Mark(const std::vector<ConfigurationDifference>& differences,
+                        const QString& otherValue) {
+    Clear();
+    for (const ConfigurationDifference& difference : differences)
+        for (QWidget* field : FieldsOf(difference.path)) {
+            const QString other = QString::fromStdString(difference.other);
+            m_marked.push_back({field, otherValue.arg(other), field->styleSheet()});
+            field->setProperty(kProperty, other);
+            field->setStyleSheet(FrameStyle(*field));
+            AddNote(m_marked.back());
+        }
+    m_compared = m_app.Config().CurrentState();
+}
+
+void CompareMarks::AddNote(const Marked& marked) const {
+    const QString tip = marked.widget->toolTip();
+    if (tip.endsWith(marked.note))
+        return;
+    marked.widget->setToolTip(tip.isEmpty() ? marked.note : tip + kNoteSeparator + marked.note);
+}
+
+void CompareMarks::Clear() {
+    for (const Marked& marked : m_marked) {
+        if (!marked.widget)
+            continue;
+        QString tip = marked.widget->toolTip();
+        if (tip.endsWith(marked.note)) {
+            tip.chop(marked.note.size());
+            if (tip.endsWith(kNoteSeparator))
+                tip.chop(1);
+            marked.widget->setToolTip(tip);
+        }
+        marked.widget->setStyleSheet(marked.styleSheet);
+        marked.widget->setProperty(kProperty, QVariant());
+    }
+    m_marked.clear();
+}
+
+void CompareMarks::Refresh() {
+    if (m_marked.empty())
+        return;
+    if (m_app.Config().CurrentState() != m_compared) {
+        Clear();
+        return;
+    }
+    for (const Marked& marked : m_marked)
+        if (marked.widget)
+            AddNote(marked);
+}

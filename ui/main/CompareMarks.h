@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/ConfigurationDiff.h"
+#include "model/Configuration.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class cNivolantis;
+
+/// The marks of a comparison on the pages: every field whose value differs gets a thick dashed
+/// frame (seen without telling colours apart) and the other value in its tool tip. The marks
+/// last until the model changes or the next open, read or write ends them.
+class CompareMarks {
+public:
+    CompareMarks(const cNivolantis& app, const QWidget& window);
+
+    /// Replaces the marks by those of these differences; `otherValue` is the tool tip's line
+    /// with "%1" for the other value. Differences without a field on the pages are not marked.
+    void Mark(const std::vector<ConfigurationDifference>& differences, const QString& otherValue);
+    /// Ends every mark.
+    void Clear();
+    /// After the pages were refreshed: ends the marks once the model differs from what was
+    /// compared, or else puts the other value back into a tool tip the refresh replaced.
+    void Refresh();
+
+    /// The name of the property that holds the other value of a marked field.
+    static constexpr const char* kProperty = "comparedValue";
+
+private:
+    struct Marked {
+        QPointer<QWidget> widget;
+        QString note;       ///< the tool tip's line with the other value
+        QString styleSheet; ///< the field's own, given back at the end
+    };
+    /// The fields that show this "GROUP/NAME"; none for values the pages do not show.
+    std::vector<QWidget*> FieldsOf(const std::string& path) const;
+    void AddNote(const Marked& marked) const;
+
+    const cNivolantis& m_app;
+    const QWidget& m_window;
+    std::vector<Marked> m_marked;
+    Configuration::State m_compared; ///< the model's state the marks belong to
+};
