@@ -12,6 +12,7 @@ struct ProgramInfo {
     /// The user's folder for what programs keep of their own runs ($XDG_STATE_HOME, else
     /// ~/.local/state; %LOCALAPPDATA% on Windows); empty when unknown.
     std::string stateHome;
+    std::string userLogin; ///< the operating system's name of the user running the program
     int versionMajor = NIVO_VERSION_MAJOR;
     int versionMinor = NIVO_VERSION_MINOR;
     int versionRevision = NIVO_VERSION_PATCH;

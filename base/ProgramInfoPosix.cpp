@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +19,13 @@ std::string XdgHome(const char* variable, const char* inHome) {
     return {};
 }
 
+std::string UserLogin() {
+    if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name)
+        return entry->pw_name;
+    const char* user = std::getenv("USER");
+    return user ? user : "";
+}
+
 } // namespace
 
 ProgramInfo ProgramInfo::OfRunningExecutable() {
@@ -25,6 +34,7 @@ ProgramInfo ProgramInfo::OfRunningExecutable() {
     ProgramInfo info;
     info.configHome = XdgHome("XDG_CONFIG_HOME", "/.config");
     info.stateHome = XdgHome("XDG_STATE_HOME", "/.local/state");
+    info.userLogin = UserLogin();
     if (error) {
         info.folder = std::filesystem::current_path(error).string();
         info.name = "NivoConfig";

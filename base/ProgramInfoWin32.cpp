@@ -16,6 +16,12 @@ std::string FolderVariable(const wchar_t* name) {
     return WideToUtf8(value);
 }
 
+std::string UserLogin() {
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    return GetUserNameW(name, &size) ? WideToUtf8(name) : "";
+}
+
 } // namespace
 
 ProgramInfo ProgramInfo::OfRunningExecutable() {
@@ -30,6 +36,7 @@ ProgramInfo ProgramInfo::OfRunningExecutable() {
     ProgramInfo info;
     info.configHome = FolderVariable(L"APPDATA");
     info.stateHome = FolderVariable(L"LOCALAPPDATA");
+    info.userLogin = UserLogin();
     const auto separator = exe.find_last_of(L"\\/");
     if (length == 0 || separator == std::wstring::npos) {
         std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');

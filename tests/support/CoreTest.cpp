@@ -29,7 +29,8 @@ void CoreTest::SetUp() {
     Platform::Install(ProgramInfo{.folder = m_dir.string(),
                                   .name = "NivoConfig",
                                   .configHome = "",
-                                  .stateHome = (m_dir / "state").string()});
+                                  .stateHome = (m_dir / "state").string(),
+                                  .userLogin = "techniker"});
 }
 
 void CoreTest::TearDown() {
