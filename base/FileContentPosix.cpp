@@ -256,6 +256,6 @@ FileResult<> AppendToFile(const std::string& path, const std::string& header,
         return FileResult<>::Failed(ErrorText(errno));
     const std::string text = info.st_size == 0 ? header + bytes : bytes;
     if (!WriteAll(file.fd(), text) || fsync(file.fd()) != 0 || !file.Close())
-        return FileResult<>::Failed(ErrorText(errno) + kMaybeIncomplete);
+        return FileResult<>::Failed(MaybeIncomplete(ErrorText(errno)));
     return {};
 }

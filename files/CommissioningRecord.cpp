@@ -3,6 +3,7 @@
 #include "base/FileContent.h"
 #include "base/Platform.h"
 #include "base/Sha256.h"
+#include "base/Translation.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,7 +56,8 @@ CommissioningRecord CommissioningRecord::ForUser(const ProgramInfo& program) {
 FileResult<> CommissioningRecord::Append(const RecordEntry& entry,
                                          const std::string& userName) const {
     if (m_path.empty())
-        return FileResult<>::Failed("Es gibt keinen Ordner für das Inbetriebnahmeprotokoll.");
+        return FileResult<>::Failed(
+            Tr("CommissioningRecord", "Es gibt keinen Ordner für das Inbetriebnahmeprotokoll."));
     const Clock& clock = Platform::Clocks();
     const ProgramInfo& program = Platform::Program();
     return AppendToFile(m_path, kHeader,

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Es gibt keinen Ordner für das Inbetriebnahmeprotokoll.</source>
+        <translation>There is no folder for the commissioning record.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationReport</name>
     <message>
         <source>Parameter fehlerhaft.<byte value="xd"/>

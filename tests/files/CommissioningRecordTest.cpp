@@ -1,5 +1,5 @@
-#include "base/Platform.h"
 #include "files/CommissioningRecord.h"
+#include "base/Platform.h"
 #include "support/CoreTest.h"
 #include "support/FastClock.h"
 
