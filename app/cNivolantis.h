@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/RecordWriter.h"
 #include "app/SettingsFiles.h"
 #include "app/ViewRegistration.h"
 #include "base/DateTime.h"
 #include "base/ProgressView.h"
 #include "base/View.h"
+#include "device/EepromTransfer.h"
 #include "device/TransferHost.h"
 #include "device/cSerCom.h"
 #include "files/cIniFile.h"
@@ -20,6 +22,8 @@
 
 /// The application object: owns the configuration, the serial channel and the INI access, and
 /// tells the registered views about every change.
+class cFirmwareRW;
+
 class cNivolantis : public Notifiable, public TransferHost {
 public:
     static constexpr int kDescriptionCount = Configuration::kDescriptionCount;
@@ -113,6 +117,20 @@ public:
     bool Download();
     /// Reads the device into the model ("Gerät lesen"); false after its failure message.
     bool Upload();
+
+    /// Every device write and read below, Download and Upload go into the commissioning record
+    /// (one line each, refusals while another transfer runs left out).
+    RecordWriter& Record() { return m_record; }
+    /// Writes the EEPROM bytes through `transfer`; `tell` shows the user the outcome and returns
+    /// the text it showed, which the record keeps.
+    using EepromOutcome = std::function<std::string(const EepromTransfer::CellResults&)>;
+    EepromTransfer::CellResults WriteEeprom(EepromTransfer& transfer,
+                                            const EepromTransfer::Image& bytes,
+                                            const std::string& file, const EepromOutcome& tell);
+    /// Writes the firmware file through the bootloader (see cFirmwareRW::WriteHexFile).
+    bool WriteFirmware(cFirmwareRW& firmware, const std::string& file);
+    /// Saves `size` bytes of the device's firmware in the file (see cFirmwareRW::ReadHexFile).
+    bool ReadFirmware(cFirmwareRW& firmware, std::int32_t size, const std::string& file);
     /// True while a device exchange or transfer runs; device commands are refused meanwhile.
     bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
     void setTransferRunning(bool running) override { m_transferRunning = running; }
@@ -152,6 +170,10 @@ private:
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;
 
+    /// Appends one operation to the record with the port and device as the program knows them.
+    void Keep(const char* operation, const std::string& file, const std::string& bytes, bool ok,
+              const std::string& message);
+
     /// The state is kept where it is now when `done`; returns `done`.
     bool KeepStateIf(bool done);
 
@@ -168,4 +190,5 @@ private:
     bool m_transferRunning = false;
     bool m_searching = false;
     Cancellation m_userCancel;
+    RecordWriter m_record;
 };

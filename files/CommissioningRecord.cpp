@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <vector>
 
 const char* const CommissioningRecord::kHeader =
     "Zeit,Benutzer,Benutzername,Programm,Vorgang,Schnittstelle,Gerätedatei,Gerät,Variante,"
@@ -65,4 +66,40 @@ FileResult<> CommissioningRecord::Append(const RecordEntry& entry,
                               userName, program.name, entry.operation, entry.port, entry.deviceFile,
                               entry.device, entry.variant, entry.file, Sha256Hex(entry.bytes),
                               entry.ok ? "OK" : "Fehler", entry.message}));
+}
+
+std::vector<RecordLine> CommissioningRecord::Lines(const std::string& content) {
+    std::vector<RecordLine> lines;
+    RecordLine line;
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        const char c = content[i];
+        line.text += c;
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < content.size() && content[i + 1] == '"')
+                field += content[++i], line.text += '"';
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            line.fields.push_back(std::move(field));
+            field.clear();
+        } else if (c == '\n') {
+            line.fields.push_back(std::move(field));
+            field.clear();
+            lines.push_back(std::move(line));
+            line = {};
+        } else if (c != '\r') {
+            field += c;
+        }
+    }
+    if (!line.text.empty()) {
+        line.fields.push_back(std::move(field));
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }

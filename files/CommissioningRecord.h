@@ -4,6 +4,7 @@
 #include "base/ProgramInfo.h"
 
 #include <string>
+#include <vector>
 
 /// One device operation as the commissioning record keeps it.
 struct RecordEntry {
@@ -16,6 +17,12 @@ struct RecordEntry {
     std::string bytes;      ///< what went to or came from the device; the record keeps its SHA-256
     bool ok = false;
     std::string message; ///< what the user was told
+};
+
+/// One line of a record file: its text as written (line end included) and its fields unquoted.
+struct RecordLine {
+    std::string text;
+    std::vector<std::string> fields;
 };
 
 /// The commissioning record: a CSV file (UTF-8, one header line) with one line per configuration
@@ -36,6 +43,12 @@ public:
 
     /// The first line of every record file.
     static const char* const kHeader;
+    static constexpr int kTimeField = 0;   ///< "2026-12-06T14:05:09+01:00"
+    static constexpr int kDeviceField = 7; ///< the device's identification
+
+    /// The lines of a record file's content, the header first. A line break inside a quoted
+    /// field belongs to its line; a last line without its line end still counts.
+    static std::vector<RecordLine> Lines(const std::string& content);
 
 private:
     std::string m_path;
