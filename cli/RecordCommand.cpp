@@ -61,10 +61,10 @@ void AddRecordCommand(CLI::App& cli, CliContext& context) {
                                       "Schreiben und Lesen am Gerät)"));
     command
         ->add_option("--since", context.args.since,
-                     Tr("RecordCommand", "nur die Zeilen ab diesem Tag (JJJJ-MM-TT)"))
+                     Tr("RecordCommand", "Nur die Zeilen ab diesem Tag (JJJJ-MM-TT)"))
         ->check(DayRefusal);
     command->add_option(
         "--device", context.args.deviceId,
-        Tr("RecordCommand", "nur die Zeilen der Geräte, deren Kennung diesen Text enthält"));
+        Tr("RecordCommand", "Nur die Zeilen der Geräte, deren Kennung diesen Text enthält"));
     command->callback([&context] { PrintRecord(context); });
 }

@@ -101,6 +101,15 @@ The data cannot be printed.</translation>
     </message>
 </context>
 <context>
+    <name>RecordWriter</name>
+    <message>
+        <source>Das Inbetriebnahmeprotokoll &apos;%1&apos; konnte nicht ergänzt werden. %2<byte value="xd"/>
+Die Vorgänge am Gerät laufen trotzdem; dieser Hinweis erscheint bis zum Programmende nicht wieder.</source>
+        <translation>The commissioning record &apos;%1&apos; could not be added to. %2<byte value="xd"/>
+The device operations still run; this notice does not appear again until the program ends.</translation>
+    </message>
+</context>
+<context>
     <name>ReportPrinting</name>
     <message>
         <source>Es ist kein Drucker eingerichtet.
