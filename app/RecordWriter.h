@@ -11,10 +11,8 @@ class RecordWriter {
 public:
     explicit RecordWriter(CommissioningRecord record) : m_record(std::move(record)) {}
 
-    const CommissioningRecord& Record() const { return m_record; }
     /// Off: the operations of this run are left out of the record.
     void setEnabled(bool enabled) { m_enabled = enabled; }
-    bool Enabled() const { return m_enabled; }
 
     /// Appends the entry for the user `userName`; the first failure of the run is shown as a
     /// warning with the record's path and the reason.
