@@ -20,10 +20,10 @@
 #include <utility>
 #include <vector>
 
-/// The application object: owns the configuration, the serial channel and the INI access, and
-/// tells the registered views about every change.
 class cFirmwareRW;
 
+/// The application object: owns the configuration, the serial channel and the INI access, and
+/// tells the registered views about every change.
 class cNivolantis : public Notifiable, public TransferHost {
 public:
     static constexpr int kDescriptionCount = Configuration::kDescriptionCount;

@@ -77,10 +77,11 @@ std::vector<RecordLine> CommissioningRecord::Lines(const std::string& content) {
         const char c = content[i];
         line.text += c;
         if (quoted) {
-            if (c != '"')
+            const bool doubled = c == '"' && i + 1 < content.size() && content[i + 1] == '"';
+            if (doubled)
+                line.text += content[++i];
+            if (c != '"' || doubled)
                 field += c;
-            else if (i + 1 < content.size() && content[i + 1] == '"')
-                field += content[++i], line.text += '"';
             else
                 quoted = false;
         } else if (c == '"') {

@@ -48,6 +48,16 @@ TEST_F(CommissioningRecordTest, EachOperationAppendsOneLineThatSpreadsheetsRead)
         "\"Keine Antwort, \"\"Bootloader\"\" fehlt.\r\nAbgebrochen.\"\r\n",
         ReadBytes(record.Path()));
 
+    // Read back as spreadsheets split it: the quoted separator, quote and line break stay in
+    // their field, and the lines join to the file again.
+    const std::vector<RecordLine> lines = CommissioningRecord::Lines(ReadBytes(record.Path()));
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ(13u, lines[0].fields.size());
+    EXPECT_EQ("K417 V2.3", lines[1].fields[CommissioningRecord::kDeviceField]);
+    EXPECT_EQ(13u, lines[2].fields.size());
+    EXPECT_EQ(failed.message, lines[2].fields[12]);
+    EXPECT_EQ(ReadBytes(record.Path()), lines[0].text + lines[1].text + lines[2].text);
+
     EXPECT_FALSE(CommissioningRecord("").Append(written, "x")) << "no state folder, no record";
 }
 
