@@ -7,6 +7,7 @@
 #include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
+#include "firmware/cFirmwareRW.h"
 #include "report/ConfigurationReport.h"
 
 #include <algorithm>
@@ -24,7 +25,8 @@ cNivolantis::cNivolantis(const std::string& settingsFile)
 
 cNivolantis::cNivolantis(const SettingsFiles& files, const Settings& settings)
     : m_settingsFiles(files), m_units(settings.units), m_config(m_units),
-      m_firmwareID(settings.firmwareID) {
+      m_firmwareID(settings.firmwareID),
+      m_record(CommissioningRecord::ForUser(Platform::Program())) {
     m_config.setOwner(this);
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
         m_serCom.setPortPath(port, settings.portPaths[port - 1]);
@@ -137,10 +139,53 @@ std::int16_t cNivolantis::Connect() {
 }
 
 bool cNivolantis::Download() {
-    return KeepStateIf(DeviceTransfer(m_config, m_serCom, *this).Download());
+    if (DeviceBusy())
+        return false;
+    DeviceTransfer transfer(m_config, m_serCom, *this);
+    const bool done = transfer.Download();
+    Keep("Konfiguration schreiben", m_fileName, transfer.Bytes(), done, transfer.Told());
+    return KeepStateIf(done);
 }
+
 bool cNivolantis::Upload() {
-    return KeepStateIf(DeviceTransfer(m_config, m_serCom, *this).Upload());
+    if (DeviceBusy())
+        return false;
+    DeviceTransfer transfer(m_config, m_serCom, *this);
+    const bool done = transfer.Upload();
+    Keep("Konfiguration lesen", "", transfer.Bytes(), done, transfer.Told());
+    return KeepStateIf(done);
+}
+
+EepromTransfer::CellResults cNivolantis::WriteEeprom(EepromTransfer& transfer,
+                                                     const EepromTransfer::Image& bytes,
+                                                     const std::string& file,
+                                                     const EepromOutcome& tell) {
+    const EepromTransfer::CellResults results = transfer.Write(bytes);
+    const bool ok = !transfer.Cancelled() && EepromTransfer::FailedCells(results).empty();
+    const std::string message = tell(results);
+    Keep("EEPROM schreiben", file, std::string(bytes.begin(), bytes.end()), ok, message);
+    return results;
+}
+
+bool cNivolantis::WriteFirmware(cFirmwareRW& firmware, const std::string& file) {
+    const bool done = firmware.WriteHexFile(file);
+    Keep("Firmware schreiben", file, firmware.Image(), done, firmware.LastLine());
+    return done;
+}
+
+bool cNivolantis::ReadFirmware(cFirmwareRW& firmware, std::int32_t size, const std::string& file) {
+    const bool done = firmware.ReadHexFile(size, file);
+    Keep("Firmware lesen", file, firmware.Image(), done, firmware.LastLine());
+    return done;
+}
+
+void cNivolantis::Keep(const char* operation, const std::string& file, const std::string& bytes,
+                       bool ok, const std::string& message) {
+    const bool onPort = m_portNr > 0 && m_portNr <= m_serCom.PortCount();
+    m_record.Add({operation, onPort ? "COM" + std::to_string(m_portNr) : "",
+                  onPort ? m_serCom.PortPath(m_portNr) : "", m_firmwareID,
+                  std::to_string(HardwareVariante()), file, bytes, ok, message},
+                 Benutzername());
 }
 
 std::unique_ptr<Configuration> cNivolantis::SeparateConfiguration() {
@@ -152,7 +197,10 @@ std::unique_ptr<Configuration> cNivolantis::SeparateConfiguration() {
 }
 
 bool cNivolantis::UploadInto(Configuration& other) {
-    return DeviceTransfer(other, m_serCom, *this).Upload();
+    DeviceTransfer transfer(other, m_serCom, *this);
+    const bool done = transfer.Upload();
+    Keep("Konfiguration lesen", "", transfer.Bytes(), done, transfer.Told());
+    return done;
 }
 
 bool cNivolantis::ReadIniInto(Configuration& other, const std::string& fileName) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/RecordWriter.h"
 #include "app/SettingsFiles.h"
 #include "app/ViewRegistration.h"
 #include "base/DateTime.h"
 #include "base/ProgressView.h"
 #include "base/View.h"
+#include "device/EepromTransfer.h"
 #include "device/TransferHost.h"
 #include "device/cSerCom.h"
 #include "files/cIniFile.h"
@@ -17,6 +19,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+class cFirmwareRW;
 
 /// The application object: owns the configuration, the serial channel and the INI access, and
 /// tells the registered views about every change.
@@ -118,6 +122,20 @@ public:
     bool Download();
     /// Reads the device into the model ("Gerät lesen"); false after its failure message.
     bool Upload();
+
+    /// Every device write and read below, Download and Upload go into the commissioning record
+    /// (one line each, refusals while another transfer runs left out).
+    RecordWriter& Record() { return m_record; }
+    /// Writes the EEPROM bytes through `transfer`; `tell` shows the user the outcome and returns
+    /// the text it showed, which the record keeps.
+    using EepromOutcome = std::function<std::string(const EepromTransfer::CellResults&)>;
+    EepromTransfer::CellResults WriteEeprom(EepromTransfer& transfer,
+                                            const EepromTransfer::Image& bytes,
+                                            const std::string& file, const EepromOutcome& tell);
+    /// Writes the firmware file through the bootloader (see cFirmwareRW::WriteHexFile).
+    bool WriteFirmware(cFirmwareRW& firmware, const std::string& file);
+    /// Saves `size` bytes of the device's firmware in the file (see cFirmwareRW::ReadHexFile).
+    bool ReadFirmware(cFirmwareRW& firmware, std::int32_t size, const std::string& file);
     /// True while a device exchange or transfer runs; device commands are refused meanwhile.
     bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
     void setTransferRunning(bool running) override { m_transferRunning = running; }
@@ -130,7 +148,8 @@ public:
     std::unique_ptr<Configuration> SeparateConfiguration();
     /// Reads the device into `other` as Upload does into the model (its messages, progress,
     /// variant, cancel and busy state); the model and its kept state stay untouched. False after
-    /// the failure message, also when the device holds no valid configuration.
+    /// the failure message, also when the device holds no valid configuration. Recorded as a
+    /// configuration read.
     bool UploadInto(Configuration& other);
     /// Loads a parameter file into `other`; the model and the current file name stay untouched.
     /// False after the message when it could not be read.
@@ -168,6 +187,10 @@ private:
     /// PortNr and FirmwareID follow the device search.
     void ShowSearch(const SearchState& state) override;
 
+    /// Appends one operation to the record with the port and device as the program knows them.
+    void Keep(const char* operation, const std::string& file, const std::string& bytes, bool ok,
+              const std::string& message);
+
     /// The state is kept where it is now when `done`; returns `done`.
     bool KeepStateIf(bool done);
 
@@ -186,4 +209,5 @@ private:
     bool m_searching = false;
     bool m_highlightDefaults = true;
     Cancellation m_userCancel;
+    RecordWriter m_record;
 };

@@ -34,3 +34,10 @@ FileResult<std::string> ReadFileContent(const std::string& path);
 /// cannot take the temporary file, is overwritten in place instead, after its new size has been
 /// reserved on the disk.
 FileResult<> ReplaceFileContent(const std::string& path, const std::string& bytes);
+
+/// Appends `bytes` to the end of a regular file and waits until they are on the disk. A missing
+/// file is created (and its missing folders) and gets `header` before them. Programs appending
+/// to the same file at the same time take turns: each call's bytes stay together, and the header
+/// comes first once. The file is never truncated or rewritten.
+FileResult<> AppendToFile(const std::string& path, const std::string& header,
+                          const std::string& bytes);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -233,4 +235,27 @@ std::string Replace(const std::string& path, const std::string& bytes) {
 
 FileResult<> ReplaceFileContent(const std::string& path, const std::string& bytes) {
     return FailedIf(Replace(path, bytes));
+}
+
+FileResult<> AppendToFile(const std::string& path, const std::string& header,
+                          const std::string& bytes) {
+    std::error_code ignored; // a folder that cannot be made fails the open below
+    std::filesystem::create_directories(FolderOf(path), ignored);
+    OpenFile file(open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+                       ModeForNewFile()));
+    struct stat info {};
+    if (file.fd() < 0 || fstat(file.fd(), &info) != 0)
+        return FileResult<>::Failed(ErrorText(errno));
+    if (std::string refusal = KindRefusal(info); !refusal.empty())
+        return FileResult<>::Failed(refusal);
+    // The lock makes the size check and the write one step for every appending program.
+    while (flock(file.fd(), LOCK_EX) != 0)
+        if (errno != EINTR)
+            return FileResult<>::Failed(ErrorText(errno));
+    if (fstat(file.fd(), &info) != 0)
+        return FileResult<>::Failed(ErrorText(errno));
+    const std::string text = info.st_size == 0 ? header + bytes : bytes;
+    if (!WriteAll(file.fd(), text) || fsync(file.fd()) != 0 || !file.Close())
+        return FileResult<>::Failed(MaybeIncomplete(ErrorText(errno)));
+    return {};
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <utility>
 #include <windows.h>
 
@@ -165,4 +166,31 @@ PathKind KindOfPath(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return PathKind::Missing;
     return KindRefusal(attributes).empty() ? PathKind::RegularFile : PathKind::Other;
+}
+
+FileResult<> AppendToFile(const std::string& path, const std::string& header,
+                          const std::string& bytes) {
+    std::error_code ignored; // a folder that cannot be made fails the open below
+    std::filesystem::create_directories(std::filesystem::path(Utf8ToWide(path)).parent_path(),
+                                        ignored);
+    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return FileResult<>::Failed(LastErrorText());
+    if (std::string refusal = HandleRefusal(file.handle()); !refusal.empty())
+        return FileResult<>::Failed(refusal);
+    // The lock makes the size check and the write one step for every appending program.
+    OVERLAPPED whole{};
+    if (!LockFileEx(file.handle(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole))
+        return FileResult<>::Failed(LastErrorText());
+    LARGE_INTEGER size{};
+    const bool written = GetFileSizeEx(file.handle(), &size) &&
+                         WriteAll(file.handle(), size.QuadPart == 0 ? header + bytes : bytes) &&
+                         FlushFileBuffers(file.handle());
+    const std::string failure = written ? "" : LastErrorText();
+    UnlockFileEx(file.handle(), 0, MAXDWORD, MAXDWORD, &whole);
+    if (!written || !file.Close())
+        return FileResult<>::Failed(written ? LastErrorText() : failure);
+    return {};
 }

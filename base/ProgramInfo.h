@@ -9,6 +9,10 @@ struct ProgramInfo {
     /// The user's folder for program settings ($XDG_CONFIG_HOME, else ~/.config; %APPDATA% on
     /// Windows); empty when unknown.
     std::string configHome;
+    /// The user's folder for what programs keep of their own runs ($XDG_STATE_HOME, else
+    /// ~/.local/state; %LOCALAPPDATA% on Windows); empty when unknown.
+    std::string stateHome;
+    std::string userLogin; ///< the operating system's name of the user running the program
     int versionMajor = NIVO_VERSION_MAJOR;
     int versionMinor = NIVO_VERSION_MINOR;
     int versionRevision = NIVO_VERSION_PATCH;
@@ -18,6 +22,7 @@ struct ProgramInfo {
     /// The path of a file in the program's folder.
     std::string PathInFolder(const std::string& fileName) const;
 
-    /// Folder and name of the executable of this process, and the user's settings folder.
+    /// Folder and name of the executable of this process, and the user's settings and state
+    /// folders.
     static ProgramInfo OfRunningExecutable();
 };

@@ -6,14 +6,20 @@
 
 namespace {
 
-/// %APPDATA%, the user's roaming folder for program settings; empty when unset.
-std::string ConfigHome() {
-    std::wstring value(GetEnvironmentVariableW(L"APPDATA", nullptr, 0), L'\0');
+/// A folder the environment names (%APPDATA%, the user's roaming folder for program settings;
+/// %LOCALAPPDATA%, the machine's own); empty when unset.
+std::string FolderVariable(const wchar_t* name) {
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
     if (value.empty())
         return {};
-    value.resize(
-        GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size())));
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
     return WideToUtf8(value);
+}
+
+std::string UserLogin() {
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    return GetUserNameW(name, &size) ? WideToUtf8(name) : "";
 }
 
 } // namespace
@@ -28,7 +34,9 @@ ProgramInfo ProgramInfo::OfRunningExecutable() {
         exe.resize(exe.size() * 2);
     exe.resize(length);
     ProgramInfo info;
-    info.configHome = ConfigHome();
+    info.configHome = FolderVariable(L"APPDATA");
+    info.stateHome = FolderVariable(L"LOCALAPPDATA");
+    info.userLogin = UserLogin();
     const auto separator = exe.find_last_of(L"\\/");
     if (length == 0 || separator == std::wstring::npos) {
         std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');

@@ -6,5 +6,6 @@
 class SystemClock : public Clock {
 public:
     DateTime Now() const override;
+    int UtcOffsetMinutes() const override;
     double MonotonicSeconds() const override;
 };

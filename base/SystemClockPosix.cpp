@@ -9,3 +9,10 @@ DateTime SystemClock::Now() const {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
+
+int SystemClock::UtcOffsetMinutes() const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<int>(local.tm_gmtoff / 60);
+}

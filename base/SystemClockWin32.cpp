@@ -7,3 +7,14 @@ DateTime SystemClock::Now() const {
     GetLocalTime(&local);
     return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
 }
+
+int SystemClock::UtcOffsetMinutes() const {
+    TIME_ZONE_INFORMATION zone{};
+    const DWORD kind = GetTimeZoneInformation(&zone);
+    LONG bias = zone.Bias; // UTC = local time + bias
+    if (kind == TIME_ZONE_ID_DAYLIGHT)
+        bias += zone.DaylightBias;
+    else if (kind == TIME_ZONE_ID_STANDARD)
+        bias += zone.StandardBias;
+    return static_cast<int>(-bias);
+}

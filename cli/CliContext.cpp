@@ -21,6 +21,7 @@ bool CliContext::Start() {
         Fail();
         return false;
     }
+    App().Record().setEnabled(!noRecord);
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
     std::vector<std::string> ports;
     /// Serve COM1 with the built-in simulated device.
     bool demo = false;
+    /// --no-record: this run's device operations stay out of the commissioning record.
+    bool noRecord = false;
     /// The language of the texts; in English, list and diff add each entry's caption.
     Language language = Language::German;
 
@@ -44,6 +46,8 @@ public:
         bool verbose = false;           ///< -v: show every step
         bool device = false;            ///< --device: the device takes the second file's place
         double every = 0;               ///< --every: seconds between repetitions, 0: once
+        std::string since;              ///< --since: "YYYY-MM-DD", the first day shown
+        std::string deviceId;           ///< --device: a part of the device's identification
     } args;
 
     /// Shows the progress of device transfers.

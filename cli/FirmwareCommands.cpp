@@ -69,7 +69,7 @@ void AddFirmwareWrite(CLI::App& cli, CliContext& context) {
         ->required();
     command->callback([&context] {
         RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
-            return firmware.WriteHexFile(context.args.file);
+            return context.App().WriteFirmware(firmware, context.args.file);
         });
     });
 }
@@ -89,7 +89,7 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
         ->capture_default_str();
     command->callback([&context] {
         RunFirmwareTransfer(context, [&context](cFirmwareRW& firmware) {
-            return firmware.ReadHexFile(context.args.size, context.args.out);
+            return context.App().ReadFirmware(firmware, context.args.size, context.args.out);
         });
     });
 }
@@ -149,18 +149,30 @@ std::optional<EepromHexFile::Image> LoadEeprom(const std::string& name) {
     return *std::move(bytes);
 }
 
+/// The outcome of an EEPROM write as the user sees it: on standard output when every cell went
+/// through, else on standard error naming the cells that failed.
+std::string TellEepromWrite(const EepromTransfer::CellResults& results) {
+    const std::string failed = EepromTransfer::FailedCells(results);
+    if (failed.empty()) {
+        const std::string text = TrArgs(Tr("FirmwareCommands", "EEPROM geschrieben (%1 Bytes)."),
+                                        {std::to_string(kEepromSize)});
+        PrintStep(text);
+        return text;
+    }
+    const std::string text = TrArgs(
+        Tr("FirmwareCommands", "Diese EEPROM-Adressen konnten nicht geschrieben werden: %1."),
+        {failed});
+    std::cerr << text << '\n';
+    return text;
+}
+
 /// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.
-bool WriteEeprom(cSerCom& serCom, const EepromHexFile::Image& bytes) {
+bool WriteEeprom(CliContext& context, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    EepromTransfer transfer(serCom, &progress);
-    const std::string failed = EepromTransfer::FailedCells(transfer.Write(bytes));
-    if (failed.empty())
-        return true;
-    std::cerr << TrArgs(Tr("FirmwareCommands",
-                           "Diese EEPROM-Adressen konnten nicht geschrieben werden: %1."),
-                        {failed})
-              << '\n';
-    return false;
+    EepromTransfer transfer(context.App().SerCom(), &progress);
+    const EepromTransfer::CellResults results =
+        context.App().WriteEeprom(transfer, bytes, context.args.file, TellEepromWrite);
+    return EepromTransfer::Transferred(results) == kEepromSize;
 }
 
 void AddEepromWrite(CLI::App& cli, CliContext& context) {
@@ -171,12 +183,8 @@ void AddEepromWrite(CLI::App& cli, CliContext& context) {
         ->required();
     command->callback([&context] {
         const auto bytes = LoadEeprom(context.args.file);
-        if (!bytes || !ConnectDevice(context) || !WriteEeprom(context.App().SerCom(), *bytes)) {
+        if (!bytes || !ConnectDevice(context) || !WriteEeprom(context, *bytes))
             context.Fail();
-            return;
-        }
-        PrintStep(TrArgs(Tr("FirmwareCommands", "EEPROM geschrieben (%1 Bytes)."),
-                         {std::to_string(kEepromSize)}));
     });
 }
 

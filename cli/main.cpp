@@ -10,6 +10,7 @@
 #include "cli/ModelCommands.h"
 #include "cli/PlatformServices.h"
 #include "cli/PortSettingCommand.h"
+#include "cli/RecordCommand.h"
 #include "cli/ReportCommand.h"
 #include "commandline/ProgramCli.h"
 
@@ -38,12 +39,16 @@ int main(int argc, char** argv) {
                                  "rfc2217://RECHNER:PORT"));
     cli.add_flag("--demo", context.demo,
                  Tr("CliMain", "COM1 mit dem eingebauten simulierten Gerät verbinden"));
+    cli.add_flag(
+        "--no-record", context.noRecord,
+        Tr("CliMain", "Die Vorgänge am Gerät nicht ins Inbetriebnahmeprotokoll schreiben"));
     AddModelCommands(cli, context);
     AddDeviceCommands(cli, context);
     AddFirmwareCommands(cli, context);
     AddReportCommand(cli, context);
     AddPortSettingCommand(cli, context);
     AddListDiffCommands(cli, context);
+    AddRecordCommand(cli, context);
     for (CLI::App* command : cli.get_subcommands({}))
         command->group(Tr("CliMain", "Befehle"));
 

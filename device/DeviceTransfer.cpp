@@ -55,6 +55,12 @@ std::string NotRead(const std::string& name) {
                   {CatalogueText::Caption(name)});
 }
 
+/// The value's `size` bytes as the device receives them: least significant first.
+void AppendBytes(std::string& bytes, std::int32_t raw, int size) {
+    for (int i = 0; i < size; ++i, raw >>= 8)
+        bytes += static_cast<char>(raw & 0xFF);
+}
+
 /// A failure that ends a transfer with one message box.
 struct TransferFailure : std::runtime_error {
     TransferFailure(std::string heading, std::string detail)
@@ -248,8 +254,13 @@ void DeviceTransfer::ReportProgress(int bytesDone) {
 
 void DeviceTransfer::Fail(const std::string& title, const std::string& heading,
                           const std::string& detail) {
-    ShowMessage(heading + "\r\n" + detail, MsgIcon::Critical, title);
+    Tell(heading + "\r\n" + detail, MsgIcon::Critical, title);
     Recover();
+}
+
+void DeviceTransfer::Tell(const std::string& text, MsgIcon icon, const std::string& title) {
+    m_told = text;
+    ShowMessage(text, icon, title);
 }
 
 void DeviceTransfer::Recover() {
@@ -269,7 +280,7 @@ bool DeviceTransfer::Guarded(const std::string& title, const char* cancelled, Bo
         body();
         return true;
     } catch (const TransferCancelled&) {
-        ShowMessage(Tr(kContext, cancelled), MsgIcon::Information, title);
+        Tell(Tr(kContext, cancelled), MsgIcon::Information, title);
         Recover();
     } catch (const TransferFailure& failure) {
         Fail(title, failure.heading, failure.what());
@@ -284,9 +295,9 @@ bool DeviceTransfer::Download() {
         return false;
     TransferScope scope(m_host);
     if (m_config.TestData()) {
-        ShowMessage(Tr("DeviceTransfer",
-                       "Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden."),
-                    MsgIcon::Critical);
+        Tell(Tr("DeviceTransfer",
+                "Parameter fehlerhaft.\r\nEs kann kein Download durchgeführt werden."),
+             MsgIcon::Critical);
         return false;
     }
     const bool written = Guarded(Tr(kContext, kWriteTexts.title), kWriteTexts.cancelled, [this] {
@@ -306,7 +317,7 @@ bool DeviceTransfer::Download() {
     });
     if (!written)
         return false;
-    ShowMessage(Tr("DeviceTransfer", "Gerät schreiben beendet."), MsgIcon::Information);
+    Tell(Tr("DeviceTransfer", "Gerät schreiben beendet."), MsgIcon::Information);
     m_host.NotifyProgress(0);
     m_serCom.Command("a", 0, kEndTimeoutS);
     return true;
@@ -314,11 +325,13 @@ bool DeviceTransfer::Download() {
 
 /// Every value is coded before the first byte is sent: one the device cannot hold stops the
 /// write with nothing written.
-std::vector<std::int32_t> DeviceTransfer::CodeAll() const {
+std::vector<std::int32_t> DeviceTransfer::CodeAll() {
     std::vector<std::int32_t> raws;
-    m_config.ForEachParameter([&raws](cDataGroup&, cParameter& parameter) {
+    m_bytes.clear();
+    m_config.ForEachParameter([this, &raws](cDataGroup&, cParameter& parameter) {
         try {
             raws.push_back(EepromCoding::Raw(parameter));
+            AppendBytes(m_bytes, raws.back(), parameter.Size());
         } catch (const std::exception& error) {
             throw TransferFailure(
                 WritingFailed(),
@@ -365,9 +378,9 @@ bool DeviceTransfer::Upload() {
     LimitRules::UpdateLimitsKeepingValues(m_config);
     const std::vector<std::string> invalid = m_config.ParametersOutsideLimits();
     if (invalid.empty())
-        ShowMessage(Tr("DeviceTransfer", "Gerät lesen beendet."), MsgIcon::Information);
+        Tell(Tr("DeviceTransfer", "Gerät lesen beendet."), MsgIcon::Information);
     else
-        ShowMessage(InvalidValuesText(invalid), MsgIcon::Critical, Tr(kContext, kReadTexts.title));
+        Tell(InvalidValuesText(invalid), MsgIcon::Critical, Tr(kContext, kReadTexts.title));
     m_config.setHardwareVariante(variant & Configuration::kVariantMask);
     m_host.NotifyProgress(0);
     m_config.setEnableTestData(true);
@@ -387,6 +400,7 @@ cParameter& DeviceTransfer::DecimalPlaces() {
 
 std::uint8_t DeviceTransfer::ReadAll() {
     m_config.setEnableNotify(false);
+    m_bytes.clear();
     const std::uint8_t decimalPlaces = ReadDecimalPlaces();
     std::vector<std::int32_t> raws;
     try {
@@ -419,6 +433,7 @@ void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
             parameter.Size())
             throw TransferFailure(ReadingFailed(), NotRead(parameter.ParName()));
         raws.push_back(m_serCom.getBufferLong());
+        m_bytes += m_serCom.getBufferStr();
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageService.h"
 #include "device/TransferHost.h"
 
 #include <cstdint>
@@ -36,6 +37,13 @@ public:
     /// model and ends with "Gerät lesen abgebrochen.".
     bool Upload();
 
+    /// The configuration bytes of the last Download or Upload in the order they go over the line
+    /// (every parameter in walk order, least significant byte first): for a write every coded
+    /// byte meant for the device, for a read the bytes received before it ended.
+    const std::string& Bytes() const { return m_bytes; }
+    /// The text of the last message box the transfers showed; empty when none was shown.
+    const std::string& Told() const { return m_told; }
+
     /// The device's variant byte (EEPROM address 7); empty when it cannot be read.
     std::optional<std::uint8_t> ReadHardwareVariante();
 
@@ -52,7 +60,8 @@ private:
     template <typename Body>
     bool Guarded(const std::string& title, const char* cancelled, Body body);
     SearchState Search();
-    std::vector<std::int32_t> CodeAll() const;
+    /// Codes every value, keeping their bytes in Bytes.
+    std::vector<std::int32_t> CodeAll();
     void WriteAll(const std::vector<std::int32_t>& raws);
     PortProbe Probe(std::int16_t port);
     /// Reads every value and the variant byte, then takes the values into the model; returns
@@ -68,6 +77,8 @@ private:
     void StopIfCancelled() const;
     void ReportProgress(int bytesDone);
     void Fail(const std::string& title, const std::string& heading, const std::string& detail);
+    /// Shows a message box and keeps its text for Told.
+    void Tell(const std::string& text, MsgIcon icon, const std::string& title = "");
     /// After a failure or a cancel: notification on, progress 0, the views refreshed.
     void Recover();
     static void Wait(double seconds);
@@ -77,4 +88,6 @@ private:
     TransferHost& m_host;
     std::vector<PortProbe> m_report;
     bool m_cancellable = false; ///< only a read stops on the user's request
+    std::string m_bytes;
+    std::string m_told;
 };

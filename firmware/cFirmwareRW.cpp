@@ -49,6 +49,8 @@ std::string FailureText(const char* function, const std::exception& error) {
 } // namespace
 
 bool cFirmwareRW::WriteHexFile(const std::string& FileName) {
+    m_image.clear();
+    m_lastLine.clear();
     try {
         return !RefusedWhileBusy() && Write(FileName);
     } catch (const std::exception& error) {
@@ -58,6 +60,8 @@ bool cFirmwareRW::WriteHexFile(const std::string& FileName) {
 }
 
 bool cFirmwareRW::ReadHexFile(std::int32_t Size, const std::string& FileName) {
+    m_image.clear();
+    m_lastLine.clear();
     try {
         return !RefusedWhileBusy() && Read(Size, FileName);
     } catch (const std::exception& error) {
@@ -89,7 +93,10 @@ bool cFirmwareRW::Write(const std::string& fileName) {
     }
     Report(TrArgs(Tr("cFirmwareRW", "Datei '%1' geöffnet (%2 Bytes)."),
                   {fileName, std::to_string(image.ByteSize())}));
-    if (!FitsFlash(image, fileName) || !CallBootloader() || !IdentifyBootloader())
+    if (!FitsFlash(image, fileName))
+        return false;
+    m_image = Blocks(image);
+    if (!CallBootloader() || !IdentifyBootloader())
         return false;
     Report(TrArgs(Tr("cFirmwareRW", "Daten werden geschrieben %1"), {DateAndTime()}));
     DoEvents();
@@ -202,6 +209,13 @@ bool cFirmwareRW::WriteByte(std::int32_t blockAdress, char byte) {
     return false;
 }
 
+std::string cFirmwareRW::Blocks(const cHexFile& image) {
+    std::string blocks;
+    for (std::int32_t a = 0; a <= image.HighestDataAddress(); a += kBlockSize)
+        blocks += Block(image, a);
+    return blocks;
+}
+
 std::string cFirmwareRW::Block(const cHexFile& image, std::int32_t adress) {
     std::string data;
     for (std::int32_t a = adress; a < adress + kBlockSize; ++a) {
@@ -238,6 +252,7 @@ bool cFirmwareRW::Read(std::int32_t size, const std::string& fileName) {
             return false;
         }
         image.SetByte(a, serCom.getBufferByte());
+        m_image += static_cast<char>(serCom.getBufferByte());
         Progress(static_cast<double>(a) / size * 100);
     }
     Progress(0);
@@ -264,12 +279,14 @@ bool cFirmwareRW::IdentifyDevice() {
     return true;
 }
 
-void cFirmwareRW::Report(const std::string& text) const {
+void cFirmwareRW::Report(const std::string& text) {
+    m_lastLine = text;
     if (OnFirmwareRWMessage)
         OnFirmwareRWMessage(text);
 }
 
-void cFirmwareRW::Fail(const std::string& text) const {
+void cFirmwareRW::Fail(const std::string& text) {
+    m_lastLine = text;
     if (OnFirmwareRWFault)
         OnFirmwareRWFault(text);
     else

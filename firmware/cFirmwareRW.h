@@ -39,6 +39,12 @@ public:
     void setUserCancel(const Cancellation* cancel) { m_cancel = cancel; }
     /// True when the last ReadHexFile stopped because the user cancelled it.
     bool Cancelled() const { return m_cancelled; }
+    /// The firmware bytes of the last transfer from address 0 on: for a write every block the
+    /// file fills (what the file leaves out as 0xFF) once the file was accepted, for a read the
+    /// bytes received before it ended.
+    const std::string& Image() const { return m_image; }
+    /// The last line the last transfer reported, a step or a failure; empty when none.
+    const std::string& LastLine() const { return m_lastLine; }
 
     /// Writes the file's firmware through the bootloader on the channel's current port: every
     /// block from address 0 through the block holding the file's highest data byte, bytes the
@@ -71,8 +77,10 @@ private:
     bool WriteByte(std::int32_t blockAdress, char byte);
     static std::string Block(const cHexFile& image, std::int32_t adress);
     bool IdentifyDevice();
-    void Report(const std::string& text) const;
-    void Fail(const std::string& text) const;
+    /// Every block from address 0 through the one holding the image's highest data byte.
+    static std::string Blocks(const cHexFile& image);
+    void Report(const std::string& text);
+    void Fail(const std::string& text);
     void Progress(double percent) const;
 
     cSerCom& m_serCom;
@@ -80,4 +88,6 @@ private:
     bool m_cancelled = false;
     int m_echoErrors = 0; ///< of the running write
     int m_echoErrorsInRow = 0;
+    std::string m_image;
+    std::string m_lastLine;
 };

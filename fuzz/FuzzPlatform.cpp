@@ -26,6 +26,7 @@ public:
 class SteppingClock : public Clock {
 public:
     DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
+    int UtcOffsetMinutes() const override { return 60; }
     double MonotonicSeconds() const override { return m_now += 0.25; }
 
 private:

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-translations-l10n libcli11-dev
     qt6-l10n-tools qt6-tools-dev
+    libssl-dev
     poppler-utils fonts-dejavu-core
     clang-format ccache
     locales

@@ -42,6 +42,10 @@
         <source>Befehle</source>
         <translation>Commands</translation>
     </message>
+    <message>
+        <source>Die Vorgänge am Gerät nicht ins Inbetriebnahmeprotokoll schreiben</source>
+        <translation>Leave this run&apos;s device operations out of the commissioning record</translation>
+    </message>
 </context>
 <context>
     <name>DeviceCommands</name>
@@ -363,6 +367,29 @@ The data cannot be saved.</translation>
     <message>
         <source>SPRACHE</source>
         <translation>LANGUAGE</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommand</name>
+    <message>
+        <source>&apos;%1&apos; ist kein Datum JJJJ-MM-TT.</source>
+        <translation>&apos;%1&apos; is not a date YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Das Inbetriebnahmeprotokoll &apos;%1&apos; kann nicht gelesen werden. %2</source>
+        <translation>The commissioning record &apos;%1&apos; cannot be read. %2</translation>
+    </message>
+    <message>
+        <source>Das Inbetriebnahmeprotokoll zeigen (CSV, eine Zeile je Schreiben und Lesen am Gerät)</source>
+        <translation>Show the commissioning record (CSV, one line per write and read of the device)</translation>
+    </message>
+    <message>
+        <source>Nur die Zeilen ab diesem Tag (JJJJ-MM-TT)</source>
+        <translation>Only the lines from this day on (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Nur die Zeilen der Geräte, deren Kennung diesen Text enthält</source>
+        <translation>Only the lines of devices whose identification contains this text</translation>
     </message>
 </context>
 <context>

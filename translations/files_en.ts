@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Es gibt keinen Ordner für das Inbetriebnahmeprotokoll.</source>
+        <translation>There is no folder for the commissioning record.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationReport</name>
     <message>
         <source>Parameter fehlerhaft.<byte value="xd"/>
@@ -91,6 +98,15 @@ The data cannot be printed.</translation>
     <message>
         <source>Die PDF-Datei kann nicht geschrieben werden. %1</source>
         <translation>The PDF file cannot be written. %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWriter</name>
+    <message>
+        <source>Das Inbetriebnahmeprotokoll &apos;%1&apos; konnte nicht ergänzt werden. %2<byte value="xd"/>
+Die Vorgänge am Gerät laufen trotzdem; dieser Hinweis erscheint bis zum Programmende nicht wieder.</source>
+        <translation>The commissioning record &apos;%1&apos; could not be added to. %2<byte value="xd"/>
+The device operations still run; this notice does not appear again until the program ends.</translation>
     </message>
 </context>
 <context>

@@ -93,16 +93,21 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissin
     EXPECT_EQ(kInstalled, ReadBytes(installed));
 }
 
-TEST(ProgramInfoTest, TheUsersSettingsFolderFollowsXdgConfigHomeElseHome) {
+TEST(ProgramInfoTest, TheUsersSettingsAndStateFoldersFollowXdgElseHome) {
     const char* saved = std::getenv("XDG_CONFIG_HOME");
     const std::string kept = saved ? saved : "";
     ::setenv("HOME", "/home/erika", 1);
     ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-test", 1);
+    ::setenv("XDG_STATE_HOME", "/tmp/xdg-state", 1);
     EXPECT_EQ("/tmp/xdg-test/NivoConfig/NivoConfig.ini",
               SettingsFiles::UserFile(ProgramInfo::OfRunningExecutable()));
+    EXPECT_EQ("/tmp/xdg-state", ProgramInfo::OfRunningExecutable().stateHome);
     ::setenv("XDG_CONFIG_HOME", "relativ", 1); // not absolute: ignored
+    ::setenv("XDG_STATE_HOME", "relativ", 1);
     EXPECT_EQ("/home/erika/.config", ProgramInfo::OfRunningExecutable().configHome);
+    EXPECT_EQ("/home/erika/.local/state", ProgramInfo::OfRunningExecutable().stateHome);
     saved ? ::setenv("XDG_CONFIG_HOME", kept.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("XDG_STATE_HOME");
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using ::testing::EndsWith;
@@ -136,4 +138,43 @@ TEST_F(FileContentTest, ReadingTakesFilesUpTo16MiB) {
     EXPECT_EQ("", FileReadRefusal(path));
     fs::resize_file(path, 16 * 1024 * 1024 + 1);
     EXPECT_EQ("Die Datei ist größer als 16 MiB.", ReadFileContent(path).Failure());
+}
+
+TEST_F(FileContentTest, AppendingProgramsTakeTurnsAndTheHeaderComesOnce) {
+    const std::string path = PathOf("neu/tiefer/record.csv");
+    constexpr int kLines = 300;
+    // Two programs at once, as the window and the command line may append to one record.
+    pid_t children[2];
+    for (int p = 0; p < 2; ++p) {
+        children[p] = fork();
+        ASSERT_GE(children[p], 0);
+        if (children[p] == 0) {
+            for (int n = 0; n < kLines; ++n)
+                if (!AppendToFile(path, "Kopf\n",
+                                  std::to_string(p) + ":" + std::to_string(n) +
+                                      std::string(200, 'x') + "\n"))
+                    _exit(1);
+            _exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::istringstream lines(ReadBytes(path));
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ("Kopf", line);
+    int next[2] = {0, 0};
+    while (std::getline(lines, line)) {
+        const int p = line[0] - '0';
+        ASSERT_TRUE(p == 0 || p == 1) << line;
+        EXPECT_EQ(std::to_string(p) + ":" + std::to_string(next[p]++) + std::string(200, 'x'),
+                  line);
+    }
+    EXPECT_EQ(kLines, next[0]);
+    EXPECT_EQ(kLines, next[1]);
+
+    EXPECT_FALSE(AppendToFile(Dir().string(), "", "x\n")) << "a folder is no record";
 }

@@ -21,10 +21,12 @@ CliResult RunProgram(const std::string& program, const std::string& arguments,
     if (::mkdtemp(folder.data()) == nullptr)
         return {-1, "", "no temporary folder: " + folder};
     const std::string base = folder + "/cli";
-    // The developer's own settings and language stay out unless the environment names its own.
-    const std::string command =
-        "XDG_CONFIG_HOME=" + folder + " env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC " +
-        environment + " " + program + " " + arguments + " >" + base + ".out 2>" + base + ".err";
+    // The developer's own settings, record and language stay out unless the environment names
+    // its own.
+    const std::string command = "XDG_CONFIG_HOME=" + folder + " XDG_STATE_HOME=" + folder +
+                                " env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC " +
+                                environment + " " + program + " " + arguments + " >" + base +
+                                ".out 2>" + base + ".err";
     const int status = std::system(command.c_str());
     const auto slurp = [](const std::string& path) {
         std::ostringstream content;

@@ -25,8 +25,12 @@ void CoreTest::SetUp() {
     m_dir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
-    Platform::Install(
-        ProgramInfo{.folder = m_dir.string(), .name = "NivoConfig", .configHome = ""});
+    // No user settings; what programs keep of their runs stays in the test's folder.
+    Platform::Install(ProgramInfo{.folder = m_dir.string(),
+                                  .name = "NivoConfig",
+                                  .configHome = "",
+                                  .stateHome = (m_dir / "state").string(),
+                                  .userLogin = "techniker"});
 }
 
 void CoreTest::TearDown() {

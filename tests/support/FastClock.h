@@ -7,6 +7,7 @@
 class FastClock : public Clock {
 public:
     DateTime Now() const override { return {2026, 12, 6, 14, 5, 9}; }
+    int UtcOffsetMinutes() const override { return 60; }
     double MonotonicSeconds() const override { return m_seconds += 1; }
 
 private:

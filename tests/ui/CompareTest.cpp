@@ -55,9 +55,20 @@ protected:
     }
 
     QString Tip(const char* field) const { return Find<QWidget>(field)->toolTip(); }
+
+    /// The configuration reads in the commissioning record.
+    int RecordedReads() const {
+        const std::string record = ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv"));
+        int reads = 0;
+        for (auto at = record.find(",Konfiguration lesen,"); at != std::string::npos;
+             at = record.find(",Konfiguration lesen,", at + 1))
+            ++reads;
+        return reads;
+    }
 };
 
 TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
+    const int readsBefore = RecordedReads();
     Enter("txtFilter", "3");
     Find<QComboBox>("cmbSUnit")->setCurrentIndex(2); // "m"
     CompareWithDevice({{"Gerät lesen beendet.", ""}});
@@ -69,6 +80,7 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     EXPECT_EQ("3", Text("txtFilter"));
     EXPECT_EQ(2, Find<QComboBox>("cmbSUnit")->currentIndex());
     EXPECT_TRUE(app->Modified()) << "the edits are still to be saved";
+    EXPECT_EQ(readsBefore + 1, RecordedReads()) << "the comparison's read is recorded";
 
     Enter("txtFilter", "4"); // any change ends the marks
     EXPECT_EQ("", Marked());

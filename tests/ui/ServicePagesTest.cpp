@@ -1,5 +1,6 @@
 #include "DeviceWindowTest.h"
 
+#include "base/Sha256.h"
 #include "firmware/EepromHexFile.h"
 #include "support/EnglishTexts.h"
 
@@ -9,6 +10,8 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTableWidget>
+
+#include <gmock/gmock.h>
 
 #include <numeric>
 
@@ -140,6 +143,15 @@ TEST_F(ServicePagesTest, TheEepromGridIsReadShownEditedCopiedWrittenAndExported)
     EXPECT_EQ(0u, Recorder().Messages()[0].text.find("Gerät Schreiben abgebrochen.\r\n"))
         << "Esc stops the writing";
     Recorder().Clear();
+
+    // Both writes are in the record: the window's, with all 512 bytes of the grid.
+    const std::string record = ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv"));
+    using ::testing::HasSubstr;
+    EXPECT_THAT(record, HasSubstr(",NivoConfig,EEPROM schreiben,COM1,"));
+    EXPECT_THAT(record, HasSubstr("," + Sha256Hex(std::string(expected.begin(), expected.end())) +
+                                  ",OK,\"Gerät Schreiben beendet.\r\n512 von 512 Zellen ins Gerät "
+                                  "geschrieben.\"\r\n"));
+    EXPECT_THAT(record, HasSubstr(",Fehler,\"Gerät Schreiben abgebrochen.\r\n"));
 }
 
 TEST_F(ServicePagesTest, InEnglishTheEepromTextsNameTheCellTheEntryAndTheCountOfCells) {
@@ -293,6 +305,12 @@ TEST_F(FirmwarePageTest, ReadingSavesAFileOrNoneAndWritingOffersABackupAndCannot
     EXPECT_EQ(device, *EepromHexFile::Read(ReadBytes(backup)));
     const auto flash = sim.Flash();
     EXPECT_TRUE(std::equal(firmware.begin(), firmware.end(), flash.begin()));
+    EXPECT_THAT(ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv")),
+                ::testing::HasSubstr(",Firmware schreiben,COM1," + sim.SlavePath() +
+                                     ",NIVOLANTIS K417 V2.1,7," + firmwareFile + "," +
+                                     Sha256Hex(std::string(firmware.begin(), firmware.end())) +
+                                     ",OK,"))
+        << "four whole blocks: the image is the file";
     const QStringList lines = Lines();
     ASSERT_GE(lines.size(), 5);
     EXPECT_EQ("EEPROM-Daten in Datei '" + QString::fromStdString(backup) + "' gesichert.",

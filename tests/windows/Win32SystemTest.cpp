@@ -26,6 +26,16 @@ TEST_F(Win32SystemTest, UmlautNamesReachTheFileSystemAsTheyAre) {
         << "no temporary file stays behind";
 }
 
+TEST_F(Win32SystemTest, AppendingCreatesFolderAndHeaderOnceAndKeepsWhatWasThere) {
+    const std::string name = Dir().string() + "\\neu\\S\xC3\xBC"
+                                              "d.csv";
+    ASSERT_EQ("", AppendToFile(name, "Kopf\r\n", "eins\r\n").Failure());
+    ASSERT_EQ("", AppendToFile(name, "Kopf\r\n", "zwei\r\n").Failure());
+    ASSERT_TRUE(ReadFileContent(name).Ok());
+    EXPECT_EQ("Kopf\r\neins\r\nzwei\r\n", *ReadFileContent(name));
+    EXPECT_FALSE(AppendToFile(Dir().string(), "", "x")) << "a folder is no file";
+}
+
 TEST_F(Win32SystemTest, RefusalsSayWhy) {
     EXPECT_EQ("Pfad oder Datei nicht gefunden.", ReadFileContent(PathOf("fehlt.par")).Failure());
     EXPECT_NE("", ReplaceFileContent(PathOf("fehlt\\x.par"), "x").Failure());

@@ -37,6 +37,27 @@ void ShowGridMessage(const std::string& text, MsgIcon icon) {
     ShowMessage(text, icon, Tr("EepromGrid", kTitle));
 }
 
+/// Shows how a write of the grid ended; returns the text shown.
+std::string TellWritten(bool cancelled, const EepromTransfer::CellResults& results) {
+    const std::string written = TrArgs(Tr("EepromGrid", "%1 von %2 Zellen ins Gerät geschrieben."),
+                                       {std::to_string(EepromTransfer::Transferred(results)),
+                                        std::to_string(EepromTransfer::kSize)});
+    std::string text;
+    MsgIcon icon = MsgIcon::Information;
+    if (cancelled) {
+        text = TrArgs(Tr("EepromGrid", "Gerät Schreiben abgebrochen.\r\n%1"), {written});
+    } else if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty()) {
+        text = TrArgs(
+            Tr("EepromGrid", "%1\r\nDiese EEPROM-Adressen konnten nicht geschrieben werden: %2."),
+            {written, failed});
+        icon = MsgIcon::Critical;
+    } else {
+        text = TrArgs(Tr("EepromGrid", "Gerät Schreiben beendet.\r\n%1"), {written});
+    }
+    ShowGridMessage(text, icon);
+    return text;
+}
+
 } // namespace
 
 EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
@@ -166,23 +187,11 @@ void EepromGrid::WriteDevice() {
         return;
     m_grid->hide();
     EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
-    const EepromTransfer::CellResults results = transfer.Write(*bytes);
-    m_grid->show();
-    const std::string written = TrArgs(Tr("EepromGrid", "%1 von %2 Zellen ins Gerät geschrieben."),
-                                       {std::to_string(EepromTransfer::Transferred(results)),
-                                        std::to_string(EepromTransfer::kSize)});
-    if (transfer.Cancelled())
-        ShowGridMessage(TrArgs(Tr("EepromGrid", "Gerät Schreiben abgebrochen.\r\n%1"), {written}),
-                        MsgIcon::Information);
-    else if (const std::string failed = EepromTransfer::FailedCells(results); !failed.empty())
-        ShowGridMessage(
-            TrArgs(Tr("EepromGrid",
-                      "%1\r\nDiese EEPROM-Adressen konnten nicht geschrieben werden: %2."),
-                   {written, failed}),
-            MsgIcon::Critical);
-    else
-        ShowGridMessage(TrArgs(Tr("EepromGrid", "Gerät Schreiben beendet.\r\n%1"), {written}),
-                        MsgIcon::Information);
+    m_app.WriteEeprom(transfer, *bytes, "",
+                      [this, &transfer](const EepromTransfer::CellResults& results) {
+                          m_grid->show();
+                          return TellWritten(transfer.Cancelled(), results);
+                      });
 }
 
 void EepromGrid::SaveHexFile() {

@@ -100,7 +100,7 @@ void FirmwareUpdate::WriteToDevice() {
     if (path) {
         QScopedValueRollback updating(m_updating, true);
         if (BackUpEeprom(*path))
-            m_firmware->WriteHexFile(path->toStdString());
+            m_app.WriteFirmware(*m_firmware, path->toStdString());
     }
     m_firmware.reset();
 }
@@ -111,7 +111,7 @@ void FirmwareUpdate::ReadFromDevice() {
     options.confirmOverwrite = true;
     m_firmware->setUserCancel(&m_app.UserCancel());
     if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
-        m_firmware->ReadHexFile(cFirmwareRW::kFlashSize, path->toStdString());
+        m_app.ReadFirmware(*m_firmware, cFirmwareRW::kFlashSize, path->toStdString());
     if (m_firmware->Cancelled())
         ShowMessage(Tr("FirmwareUpdate",
                        "Firmware sichern abgebrochen.\r\nEs wurde keine Datei geschrieben."),
