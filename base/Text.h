@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 /// The text without the given characters at either end (by default blanks and tabs).
@@ -10,3 +12,9 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 
 /// The value of a hexadecimal digit (either letter case); -1 for any other character.
 int HexDigitValue(char c);
+
+/// Bytes from outside (a device, a network peer, a file) as a short, printable quote: at most
+/// `maxBytes` of the input are shown, followed by "…" when it was longer; valid UTF-8 text stays
+/// as it is, every control character and every byte that is not part of a valid UTF-8 sequence
+/// becomes `\xNN` (two upper-case hex digits). Safe for messages, terminals and records.
+std::string EscapedText(std::string_view bytes, std::size_t maxBytes = 64);
