@@ -1,7 +1,9 @@
+#include "support/BuildVersion.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,9 +41,10 @@ const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY LANG=de_DE.UTF-8 Q
 TEST_F(CliTest, DefaultsAreAParameterFileInTheRegionalNumberFormat) {
     const std::string bytes = ReadBytes(PathOf("d.par"));
     EXPECT_EQ(0u, bytes.find("[Eingang]\r\n"));
-    for (const char* excerpt :
-         {"\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n",
-          "\r\nName=nivoconfig-cli\r\nVersion=1.0.5\r\n", "\r\nX2=4,695652\r\n"})
+    const std::vector<std::string> excerpts{
+        "\r\nUnterer Grenzwert A=0,1\r\nOberer Grenzwert A=0,9\r\n",
+        "\r\nName=nivoconfig-cli\r\nVersion=" + BuildVersion() + "\r\n", "\r\nX2=4,695652\r\n"};
+    for (const std::string& excerpt : excerpts)
         EXPECT_NE(std::string::npos, bytes.find(excerpt)) << excerpt;
     ASSERT_EQ(0, RunCli("defaults -o " + file, "LANG=C").exitCode);
     EXPECT_NE(std::string::npos, ReadBytes(PathOf("d.par")).find("\r\nX2=4.695652\r\n"));
@@ -194,8 +197,8 @@ TEST_F(CliTest, VersionAndHelpInGerman) {
     };
     for (const auto& [program, environment] : programs) {
         const std::string name = std::filesystem::path(program).filename().string();
-        ExpectCli({"--version", 0, CliCase::Out, name + " (NivoConfig 1.0.5)\n", CliCase::Whole,
-                   program, environment});
+        ExpectCli({"--version", 0, CliCase::Out, name + " (NivoConfig " + BuildVersion() + ")\n",
+                   CliCase::Whole, program, environment});
         const CliResult help =
             ExpectCli({"--help", 0, CliCase::Out, "\nAufruf: " + name + " [OPTIONEN]",
                        CliCase::Contains, program, environment});

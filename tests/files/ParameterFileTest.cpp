@@ -1,3 +1,4 @@
+#include "support/BuildVersion.h"
 #include "support/ModelTest.h"
 #include "support/RecordingView.h"
 
@@ -39,7 +40,8 @@ TEST_F(ParameterFileTest, SavedFileHasKeysInWalkOrderThenDescriptionAndKeepsFore
     EXPECT_THAT(bytes, HasSubstr("\r\nSkalenkomma=4\r\n[Fremd]\r\nk=v\r\n[Ausgang]\r\n"
                                  "Stellbereich.Anfang=4\r\n"));
     EXPECT_THAT(bytes, testing::EndsWith("\r\nAnlagenkennzeichen=Messung1\r\n[Programm]\r\n"
-                                         "Name=NivoConfig\r\nVersion=1.0.5\r\n"));
+                                         "Name=NivoConfig\r\nVersion=" +
+                                         BuildVersion() + "\r\n"));
     EXPECT_EQ(117, std::count(bytes.begin(), bytes.end(), '\n'))
         << "100 values under five group sections, the nine trailing lines and three foreign ones";
 }
