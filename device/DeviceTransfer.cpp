@@ -2,6 +2,7 @@
 
 #include "base/IntegerConversion.h"
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/EepromCoding.h"
@@ -217,7 +218,10 @@ PortProbe DeviceTransfer::Probe(std::int16_t port) {
             Tr("DeviceTransfer", "Die Schnittstelle ist belegt: eine andere Übertragung läuft.");
         return probe;
     }
-    probe.detail = m_serCom.getBufferStr();
+    // Whatever came back: printable and short, an identification whole (it is bounded).
+    probe.detail =
+        EscapedText(m_serCom.getBufferStr(),
+                    probe.outcome == PortProbe::kFound ? cSerCom::kTextLimit : std::size_t{64});
     return probe;
 }
 

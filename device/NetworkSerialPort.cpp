@@ -16,6 +16,9 @@ constexpr double kNegotiationTimeoutS = 3.0; ///< the server's answers to the li
 constexpr double kTurnAwayS = 0.1;     ///< a raw server closes a second client's connection at once
 constexpr double kEventSliceS = 0.008; ///< longest wait between two event runs while opening
 constexpr double kSendGraceS = 1.0;    ///< beyond the line time, for a server without room
+/// A server's side of the Telnet opening (its options and the four answers) is well under 100
+/// bytes; one that sends far more before it has answered never ends it.
+constexpr std::size_t kNegotiationLimit = 4096;
 
 std::string LineLost() {
     return Tr("SerialPort", "Verbindung zur Schnittstelle unterbrochen.");
@@ -60,6 +63,7 @@ private:
     NetworkAddress m_address;
     std::optional<TelnetCoding> m_telnet; ///< only for RFC 2217
     bool m_hungUp = false;
+    std::size_t m_takenIn = 0; ///< bytes received from the server since the connection opened
     std::string m_received;
     std::string m_error;
     OpenFault m_openFault = OpenFault::None;
@@ -129,6 +133,10 @@ bool NetworkSerialPort::Negotiate(const SerialSettings& settings, const std::str
     while (!m_telnet->SettingsAnswered() && !m_telnet->ComPortRefused()) {
         if (!TakeIn())
             return TurnedAway();
+        if (m_takenIn > kNegotiationLimit)
+            return Fail(TrArgs(Tr("SerialPort", "%1 sendet über %2 Bytes, ohne die "
+                                                "Schnittstellenparameter %3 zu bestätigen."),
+                               {m_address.HostAndPort(), std::to_string(kNegotiationLimit), text}));
         if (Now() >= deadline)
             return Fail(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
                                                 "bestätigt."),
@@ -162,6 +170,7 @@ void NetworkSerialPort::Close() {
     m_socket->Close();
     m_telnet.reset();
     m_hungUp = false;
+    m_takenIn = 0;
     m_received.clear();
 }
 
@@ -184,8 +193,11 @@ SerialWait NetworkSerialPort::HangUp() {
 bool NetworkSerialPort::TakeIn() {
     if (!m_socket->IsOpen() || m_hungUp)
         return false;
+    // Decoding never makes more data than it takes: the buffer stays within its limit.
     std::string raw;
-    const bool open = m_socket->Receive(raw);
+    const bool open =
+        m_socket->Receive(raw, kReceiveLimit - std::min(m_received.size(), kReceiveLimit));
+    m_takenIn += raw.size();
     m_received += m_telnet ? m_telnet->Decode(raw) : raw;
     if (m_telnet)
         if (const std::string replies = m_telnet->TakeReplies(); !replies.empty() && open)
@@ -222,6 +234,8 @@ std::string NetworkSerialPort::ReadAll() {
 SerialWait NetworkSerialPort::WaitReadable(double timeoutSeconds) {
     if (!Usable())
         return SerialWait::Failed;
+    if (m_received.size() >= kReceiveLimit)
+        return SerialWait::Done;
     const double deadline = Now() + timeoutSeconds;
     const std::size_t before = m_received.size();
     // Telnet negotiation may arrive without data: wait on until data, the end or the time.

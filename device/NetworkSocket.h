@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,9 +26,10 @@ public:
     /// Sends every byte, waiting at most timeoutSeconds while the system has no room. False on
     /// failure (closed by the other side, broken, no room in time).
     virtual bool Send(std::string_view bytes, double timeoutSeconds) = 0;
-    /// Appends what has arrived to `received` without waiting. False once the other side closed
-    /// the connection or it broke (what came before the end is still appended).
-    virtual bool Receive(std::string& received) = 0;
+    /// Appends what has arrived, at most maxBytes, to `received` without waiting; the rest stays
+    /// with the system for the next call. False once the other side closed the connection or it
+    /// broke (what came before the end is still appended).
+    virtual bool Receive(std::string& received, std::size_t maxBytes) = 0;
     /// Waits at most timeoutSeconds until bytes or the end of the connection arrive; true then.
     virtual bool WaitReadable(double timeoutSeconds) = 0;
     /// The system's text for the last failure.

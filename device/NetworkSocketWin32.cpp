@@ -52,7 +52,7 @@ public:
     void Close() override;
     bool IsOpen() const override { return m_socket != INVALID_SOCKET; }
     bool Send(std::string_view bytes, double timeoutSeconds) override;
-    bool Receive(std::string& received) override;
+    bool Receive(std::string& received, std::size_t maxBytes) override;
     bool WaitReadable(double timeoutSeconds) override;
     std::string Reason() const override { return m_reason; }
 
@@ -81,10 +81,22 @@ NetworkSocket::ConnectResult NetworkSocketWin32::Connect(const std::string& host
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_protocol = IPPROTO_TCP;
+    hints.ai_flags = AI_NUMERICHOST; // an address needs no lookup
     addrinfo* found = nullptr;
-    if (const int error = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
-        error != 0)
-        return Fail(error);
+    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        // Winsock offers no lookup that can be given up here: the name's lookup waits as long
+        // as the resolver takes, and one that took longer than the limit is named as the cause.
+        hints.ai_flags = 0;
+        if (const int error =
+                getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
+            error != 0)
+            return Fail(error);
+        if (Now() >= deadline) {
+            freeaddrinfo(found);
+            m_reason = Tr("SerialPort", "die Namensauflösung hat nicht rechtzeitig geantwortet");
+            return ConnectResult::Failed;
+        }
+    }
     ConnectResult result = ConnectResult::Failed;
     for (const addrinfo* address = found; address; address = address->ai_next) {
         result = ConnectTo(*address, deadline);
@@ -153,12 +165,14 @@ bool NetworkSocketWin32::Send(std::string_view bytes, double timeoutSeconds) {
     return m_socket != INVALID_SOCKET;
 }
 
-bool NetworkSocketWin32::Receive(std::string& received) {
+bool NetworkSocketWin32::Receive(std::string& received, std::size_t maxBytes) {
     char chunk[4096];
-    while (m_socket != INVALID_SOCKET) {
-        const int got = recv(m_socket, chunk, sizeof chunk, 0);
+    while (m_socket != INVALID_SOCKET && maxBytes > 0) {
+        const int got =
+            recv(m_socket, chunk, static_cast<int>(std::min(sizeof chunk, maxBytes)), 0);
         if (got > 0) {
             received.append(chunk, static_cast<std::size_t>(got));
+            maxBytes -= static_cast<std::size_t>(got);
         } else if (got < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
             return true;
         } else {
@@ -166,7 +180,7 @@ bool NetworkSocketWin32::Receive(std::string& received) {
             return false;
         }
     }
-    return false;
+    return m_socket != INVALID_SOCKET;
 }
 
 bool NetworkSocketWin32::WaitReadable(double timeoutSeconds) {

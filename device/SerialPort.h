@@ -22,10 +22,15 @@ enum class OpenFault {
 };
 
 /// One serial port of the PC, opened for this process alone. Received bytes collect in the
-/// port's own receive buffer until ReadAll takes them. Single-threaded use; waits block the
-/// caller for at most the time given and never spin.
+/// port's own receive buffer until ReadAll takes them; the buffer holds at most kReceiveLimit
+/// bytes, and what comes beyond waits in the driver, so that a device or server that never stops
+/// sending cannot fill the memory. Single-threaded use; waits block the caller for at most the
+/// time given and never spin.
 class SerialPort {
 public:
+    /// Far more than any answer of the device (a few hundred bytes at most).
+    static constexpr std::size_t kReceiveLimit = 4096;
+
     virtual ~SerialPort() = default;
 
     /// Opens the device file (or network address) `path` with line settings such as "19200,n,8,1"
@@ -48,7 +53,8 @@ public:
     /// Takes and returns every byte of the receive buffer, oldest first.
     virtual std::string ReadAll() = 0;
     /// Waits at most timeoutSeconds until at least one further byte has arrived and was put
-    /// into the receive buffer. Failed at once after a hang-up of the other side.
+    /// into the receive buffer; Done at once while the buffer is full. Failed at once after a
+    /// hang-up of the other side.
     virtual SerialWait WaitReadable(double timeoutSeconds) = 0;
 
     /// Seconds one character takes on the line with the settings of the last Open.

@@ -298,9 +298,9 @@ SerialWait SerialPortPosix::WaitTransmitted(double timeoutSeconds) {
 void SerialPortPosix::TakeIn() {
     if (m_fd < 0 || m_hungUp)
         return;
-    char chunk[4096];
-    for (;;) {
-        const ssize_t got = ::read(m_fd, chunk, sizeof chunk);
+    char chunk[kReceiveLimit];
+    while (m_received.size() < kReceiveLimit) {
+        const ssize_t got = ::read(m_fd, chunk, kReceiveLimit - m_received.size());
         if (got > 0) {
             m_received.append(chunk, static_cast<std::size_t>(got));
         } else if (got < 0 && errno == EINTR) {
@@ -327,6 +327,8 @@ std::string SerialPortPosix::ReadAll() {
 SerialWait SerialPortPosix::WaitReadable(double timeoutSeconds) {
     if (!Usable())
         return SerialWait::Failed;
+    if (m_received.size() >= kReceiveLimit)
+        return SerialWait::Done;
     const short events = PollFor(POLLIN, timeoutSeconds);
     if (events == 0)
         return SerialWait::Timeout;

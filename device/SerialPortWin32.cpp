@@ -266,9 +266,11 @@ SerialWait SerialPortWin32::WaitTransmitted(double timeoutSeconds) {
 }
 
 bool SerialPortWin32::ReadChunk() {
-    char chunk[4096];
+    char chunk[kReceiveLimit];
     DWORD got = 0;
-    if (!ReadFile(m_handle, chunk, sizeof chunk, &got, nullptr)) {
+    const auto room =
+        static_cast<DWORD>(kReceiveLimit - std::min(m_received.size(), kReceiveLimit));
+    if (room > 0 && !ReadFile(m_handle, chunk, room, &got, nullptr)) {
         HangUp();
         return false;
     }
@@ -282,7 +284,8 @@ void SerialPortWin32::TakeIn() {
     DWORD errors = 0;
     COMSTAT status{};
     // Only what the driver already holds, so that ReadFile returns at once.
-    while (ClearCommError(m_handle, &errors, &status) && status.cbInQue > 0)
+    while (m_received.size() < kReceiveLimit && ClearCommError(m_handle, &errors, &status) &&
+           status.cbInQue > 0)
         if (!ReadChunk())
             return;
 }
@@ -300,6 +303,8 @@ std::string SerialPortWin32::ReadAll() {
 SerialWait SerialPortWin32::WaitReadable(double timeoutSeconds) {
     if (!Usable())
         return SerialWait::Failed;
+    if (m_received.size() >= kReceiveLimit)
+        return SerialWait::Done;
     if (!SetReadTimeout(Milliseconds(timeoutSeconds)))
         return HangUp();
     const std::size_t before = m_received.size();

@@ -5,6 +5,9 @@
 namespace {
 
 constexpr std::uint8_t kAnswerOffset = 100; ///< a server answers setting n with n + 100
+/// The longest sub-negotiation kept: the answers of RFC 2217 are 3 to 6 bytes; a longer one
+/// (a server's signature text, or one never ended) is read past and ignored.
+constexpr std::size_t kSubLimit = 64;
 
 /// RFC 2217 parity codes: 1 none, 2 odd, 3 even, 4 mark, 5 space.
 std::uint32_t ParityCode(char parity) {
@@ -121,11 +124,11 @@ void TelnetCoding::TakeByte(std::uint8_t byte, std::string& data) {
         if (byte == kIac)
             m_state = State::SubCommand;
         else
-            m_sub += static_cast<char>(byte);
+            KeepSubByte(byte);
         return;
     case State::SubCommand:
         if (byte == kIac) {
-            m_sub += static_cast<char>(byte);
+            KeepSubByte(byte);
             m_state = State::Sub;
             return;
         }
@@ -134,6 +137,11 @@ void TelnetCoding::TakeByte(std::uint8_t byte, std::string& data) {
         m_state = State::Data; // any other command breaks the sub-negotiation off
         return;
     }
+}
+
+void TelnetCoding::KeepSubByte(std::uint8_t byte) {
+    if (m_sub.size() <= kSubLimit) // one beyond the limit marks it too long
+        m_sub += static_cast<char>(byte);
 }
 
 bool TelnetCoding::Supported(std::uint8_t option) {
@@ -151,7 +159,9 @@ void TelnetCoding::TakeOption(std::uint8_t option) {
     if (m_verb == kDont && option == kComPortOption)
         m_comPortRefused = true;
     if (request && !Supported(option)) {
-        Reply(server ? kDont : kWont, option);
+        // Refused once: a server that asks again and again gets no stream of refusals.
+        if (!std::exchange(server ? m_hisRefused[option] : m_mineRefused[option], true))
+            Reply(server ? kDont : kWont, option);
     } else if (request != on) {
         on = request;
         Reply(server ? (request ? kDo : kDont) : (request ? kWill : kWont), option);
@@ -159,7 +169,8 @@ void TelnetCoding::TakeOption(std::uint8_t option) {
 }
 
 void TelnetCoding::EndSub() {
-    if (m_sub.size() < 3 || static_cast<std::uint8_t>(m_sub[0]) != kComPortOption)
+    if (m_sub.size() < 3 || m_sub.size() > kSubLimit ||
+        static_cast<std::uint8_t>(m_sub[0]) != kComPortOption)
         return;
     const int setting = static_cast<std::uint8_t>(m_sub[1]) - kAnswerOffset;
     if (setting < kSetBaudRate || setting > kSetStopSize)

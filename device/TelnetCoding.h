@@ -50,6 +50,7 @@ private:
     enum class State { Data, Command, Option, Sub, SubCommand };
 
     void TakeByte(std::uint8_t byte, std::string& data);
+    void KeepSubByte(std::uint8_t byte);
     void TakeOption(std::uint8_t option);
     void EndSub();
     /// Whether this client uses `option` on its side when asked (DO) and accepts it from the
@@ -66,6 +67,9 @@ private:
     /// already in force gets no answer, which ends every negotiation loop (RFC 854).
     std::array<bool, 256> m_mine{};
     std::array<bool, 256> m_his{};
+    /// Per option: a request for it was refused (this side's / the server's).
+    std::array<bool, 256> m_mineRefused{};
+    std::array<bool, 256> m_hisRefused{};
     bool m_comPortRefused = false;
     std::array<std::optional<std::uint32_t>, 5> m_asked{};    ///< by Setting
     std::array<std::optional<std::uint32_t>, 5> m_answered{}; ///< by Setting

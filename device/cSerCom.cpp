@@ -125,8 +125,7 @@ ConnectResult cSerCom::Connect(std::int16_t conPort, std::string_view conCommand
         return {ConnectResult::kNotOpened, OpenFaultOf(conPort)};
     // A failed exchange leaves the buffer as it was: an earlier answer must not count.
     m_buffer.clear();
-    Exchange(conCommand, -1, conTimeout);
-    if (ContainsIgnoringCase(m_buffer, conReturn))
+    if (Exchange(conCommand, -1, conTimeout) > 0 && ContainsIgnoringCase(m_buffer, conReturn))
         return {ConnectResult::kAnswered, OpenFault::None, conPort};
     Close(conPort);
     return {m_buffer.empty() ? ConnectResult::kNoAnswer : ConnectResult::kWrongAnswer};
@@ -176,6 +175,10 @@ std::int16_t cSerCom::ReceiveText(SerialPort& port, double timeoutSeconds) {
         DoEvents();
         text += port.ReadAll();
         const std::size_t zero = text.find('\0');
+        if (std::min(zero, text.size()) > kTextLimit) {
+            m_buffer = text.substr(0, kTextLimit);
+            return Discard(port, deadline);
+        }
         if (zero != std::string::npos && zero + 1 < text.size())
             return Discard(port, deadline); // bytes after the closing zero byte
         if (zero != std::string::npos)

@@ -20,6 +20,8 @@ class cSerCom {
 public:
     static constexpr std::int16_t kPortCount = 16;
     static constexpr double kByteTimeoutS = 1.0; ///< answer of "c", "L" and "s": 1 byte
+    /// The longest text answer taken (without its zero byte); the device's are far shorter.
+    static constexpr std::size_t kTextLimit = 256;
 
     cSerCom();
     ~cSerCom();
@@ -45,8 +47,9 @@ public:
     OpenFault OpenFaultOf(std::int16_t comNr) const;
     /// Opens conPort, sends conCommand and waits up to conTimeout seconds for a text answer
     /// closed by a zero byte. Answered, with `port` conPort, when the answer contains conReturn
-    /// (letter case ignored; the port stays open and current, the answer in the buffer); a wrong
-    /// or no answer closes the port again; a port that cannot be opened says why (not there,
+    /// (letter case ignored; the port stays open and current, the answer in the buffer); a wrong,
+    /// too long or no answer closes the port again (a too long one leaves its start in the
+    /// buffer); a port that cannot be opened says why (not there,
     /// in use, no permission), with the reason's text in OpenError.
     ConnectResult Connect(std::int16_t conPort, std::string_view conCommand,
                           std::string_view conReturn, const std::string& conSettings,
@@ -61,9 +64,12 @@ public:
     /// follows it, until the line stays quiet for 20 ms (at most until the time-out). After an
     /// exchange that timed out, an answer followed by further bytes within 20 ms fails the same
     /// way: it may be the late answer of the exchange before.
+    /// A text longer than kTextLimit fails as soon as that many bytes came without the zero byte;
+    /// its first kTextLimit bytes stay in the buffer, for a message, and the rest is dropped
+    /// like the bytes after an answer too long.
     /// Returns the number of bytes now in the buffer; 0 on failure (no port open, hang-up,
-    /// nothing received in text mode, an answer too long), the buffer then empty, or unchanged
-    /// when the command could not be sent.
+    /// nothing received in text mode, an answer too long), the buffer then empty (but for the
+    /// start of a text too long), or unchanged when the command could not be sent.
     std::int16_t Command(std::string_view command, std::int16_t expectedLength,
                          double timeoutSeconds);
 

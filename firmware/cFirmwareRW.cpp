@@ -158,10 +158,12 @@ bool cFirmwareRW::IdentifyBootloader() {
     DoEvents();
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kBootloaderName)) {
-        Fail(TrArgs(Tr("cFirmwareRW", "Kann Bootloader nicht identifizieren: '%1'"), {reply}));
+        Fail(TrArgs(Tr("cFirmwareRW", "Kann Bootloader nicht identifizieren: '%1'"),
+                    {EscapedText(reply)}));
         return false;
     }
-    Report(TrArgs(Tr("cFirmwareRW", "Bootloader identifiziert: '%1'"), {reply}));
+    Report(TrArgs(Tr("cFirmwareRW", "Bootloader identifiziert: '%1'"),
+                  {EscapedText(reply, cSerCom::kTextLimit)}));
     return true;
 }
 
@@ -272,10 +274,11 @@ bool cFirmwareRW::IdentifyDevice() {
     }
     const std::string reply = SerCom().getBufferStr();
     if (!ContainsIgnoringCase(reply, kDeviceName)) {
-        Fail(TrArgs(Tr("cFirmwareRW", "Unbekannter Gerätename '%1'."), {reply}));
+        Fail(TrArgs(Tr("cFirmwareRW", "Unbekannter Gerätename '%1'."), {EscapedText(reply)}));
         return false;
     }
-    Report(TrArgs(Tr("cFirmwareRW", "Verbindung zum Gerät hergestellt: '%1'."), {reply}));
+    Report(TrArgs(Tr("cFirmwareRW", "Verbindung zum Gerät hergestellt: '%1'."),
+                  {EscapedText(reply, cSerCom::kTextLimit)}));
     return true;
 }
 

@@ -111,6 +111,8 @@ void K417Simulator::TakeInput() {
     const std::int64_t now = NowNs();
     std::lock_guard lock(m_mutex);
     m_received.append(chunk, static_cast<std::size_t>(got));
+    if (m_received.size() > 2 * kReceivedKept) // cut seldom, so that keeping stays cheap
+        m_received.erase(0, m_received.size() - kReceivedKept);
     // With wire timing the last byte is on the line only `got` byte times after the first.
     m_rxFree = std::max(m_rxFree, now) + got * m_byteNs;
     m_input.push_back({m_byteNs != 0 ? m_rxFree : now, std::string(chunk, got)});
@@ -243,7 +245,7 @@ bool K417Simulator::InBootloader() const {
 
 std::string K417Simulator::Received() const {
     std::lock_guard lock(m_mutex);
-    return m_received;
+    return m_received.substr(m_received.size() - std::min(m_received.size(), kReceivedKept));
 }
 
 void K417Simulator::ClearReceived() {

@@ -45,6 +45,8 @@ struct K417Faults {
 class K417Simulator {
 public:
     static constexpr std::uint8_t kExtraByte = 0xA5; ///< appended by the extra-byte fault
+    /// Received bytes kept for Received: a peer that never stops sending fills no memory.
+    static constexpr std::size_t kReceivedKept = 1 << 20;
 
     /// Opens the pseudo-terminal; throws std::runtime_error when the system refuses.
     K417Simulator();
@@ -77,7 +79,7 @@ public:
     /// Complete commands received with this first byte.
     int CommandCount(char letter) const;
     bool InBootloader() const;
-    /// Every byte received so far, in order.
+    /// The last kReceivedKept bytes received, in order (all of them in any test exchange).
     std::string Received() const;
     void ClearReceived();
     /// True once the hang-up fault closed the line.

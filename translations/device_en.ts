@@ -275,6 +275,14 @@ No download can be carried out.</translation>
         <source>Fehler %1.</source>
         <translation>Error %1.</translation>
     </message>
+    <message>
+        <source>%1 sendet über %2 Bytes, ohne die Schnittstellenparameter %3 zu bestätigen.</source>
+        <translation>%1 sends over %2 bytes without confirming the port settings %3.</translation>
+    </message>
+    <message>
+        <source>die Namensauflösung hat nicht rechtzeitig geantwortet</source>
+        <translation>the name lookup did not answer in time</translation>
+    </message>
 </context>
 <context>
     <name>cFirmwareRW</name>

@@ -1,6 +1,7 @@
 // The device behind a serial device server: ser2net offers the simulator's pseudo-terminal on
 // loopback ports, raw and as a Telnet COM port (RFC 2217), and everything above the port runs
 // through it unchanged.
+#include "device/DeviceTransfer.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/CliRunner.h"
@@ -8,9 +9,18 @@
 #include "support/PortMap.h"
 #include "support/Ser2net.h"
 
+#include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <netinet/in.h>
+#include <numeric>
+#include <poll.h>
+#include <random>
+#include <stdexcept>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -101,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, NetworkPortTest, ::testing::Values(Mode::Raw, Mo
                              return info.param == Mode::Raw ? "Raw" : "Rfc2217";
                          });
 
-class NetworkPortFailureTest : public CoreTest {};
+class NetworkPortFailureTest : public ModelTest {};
 
 TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
     K417Simulator sim;
@@ -112,6 +122,9 @@ TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
     // {address, the reason; the name lookup's own words follow the last one}
     const std::pair<std::string, std::string> failures[] = {
         {"tcp://127.0.0.1:" + free, "Schnittstelle wird bereits verwendet: 127.0.0.1:" + free +
+                                        " hat die Verbindung abgewiesen (Connection refused)."},
+        // A name goes through the lookup, which counts into the connect limit.
+        {"tcp://localhost:" + free, "Schnittstelle wird bereits verwendet: localhost:" + free +
                                         " hat die Verbindung abgewiesen (Connection refused)."},
         {"rfc2217://127.0.0.1",
          "Ungültige Netzwerkadresse 'rfc2217://127.0.0.1' (erwartet: tcp://RECHNER:PORT oder "
@@ -126,6 +139,145 @@ TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
         const std::string error = channel.OpenError(1);
         EXPECT_EQ(reason, reason.back() == ' ' ? error.substr(0, reason.size()) : error);
     }
+}
+
+/// A hostile device server on a loopback port, inside the test: for the first client it sends
+/// `opening`, then `repeated` again and again up to `total` bytes (so that a client that takes
+/// everything ends too), then `closing`, and keeps the connection until the client goes. With
+/// `afterRequest` it first waits for the client's first byte.
+class HostileServer {
+public:
+    HostileServer(std::string opening, std::string repeated, std::size_t total,
+                  std::string closing = "", bool afterRequest = false) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (::bind(m_listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            ::listen(m_listener, 1) != 0 ||
+            ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("Kein freier Port auf 127.0.0.1.");
+        m_port = ntohs(address.sin_port);
+        m_thread =
+            std::thread([=, this] { Serve(opening, repeated, total, closing, afterRequest); });
+    }
+    ~HostileServer() {
+        m_stop = true;
+        ::shutdown(m_client, SHUT_RDWR); // ends a send or receive that waits
+        m_thread.join();
+        ::close(m_client);
+        ::close(m_listener);
+    }
+
+    std::string HostAndPort() const { return "127.0.0.1:" + std::to_string(m_port); }
+
+private:
+    bool SendAll(std::string_view bytes) {
+        while (!bytes.empty() && !m_stop) {
+            const ssize_t sent = ::send(m_client, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+            if (sent <= 0)
+                return false;
+            bytes.remove_prefix(static_cast<std::size_t>(sent));
+        }
+        return !m_stop;
+    }
+
+    void Serve(const std::string& opening, const std::string& repeated, std::size_t total,
+               const std::string& closing, bool afterRequest) {
+        pollfd entry{m_listener, POLLIN, 0};
+        while (!m_stop && ::poll(&entry, 1, 20) == 0) {
+        }
+        m_client = ::accept(m_listener, nullptr, nullptr);
+        char byte = 0;
+        if (m_stop || (afterRequest && ::recv(m_client, &byte, 1, 0) != 1))
+            return;
+        std::string block;
+        while (block.size() < 65536)
+            block += repeated;
+        if (!SendAll(opening))
+            return;
+        for (std::size_t sent = opening.size(); sent < total; sent += block.size())
+            if (!SendAll(std::string_view(block).substr(0, total - sent)))
+                return;
+        if (!SendAll(closing))
+            return;
+        while (!m_stop && ::recv(m_client, &byte, 1, 0) > 0) {
+        }
+    }
+
+    int m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    std::atomic<int> m_client{-1};
+    int m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+double PeakMebibytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Each ends with a message within the time limit of its step, holding a few kilobytes of what
+// the server sent; a client that took everything would need hundreds of megabytes.
+TEST_F(NetworkPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingTheMemory) {
+    constexpr std::size_t kFlood = 256 << 20;
+    const std::string iac = "\xFF", sb = "\xFA", nop = "\xF1", will = "\xFB", doOption = "\xFD";
+    std::string noise(4096, '\0');
+    std::mt19937 random(31);
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    // {opening, repeated} of a Telnet server that never answers the line settings
+    const std::pair<std::string, std::string> telnet[] = {
+        {iac + sb + ",", "A"}, // a sub-negotiation (COM-PORT-OPTION) without end
+        {"", iac + nop},       // no operation, again and again
+        {"", iac + will + "\x05" + iac + doOption + "\x05"}, // an option asked for again and again
+        {"", noise},                                         // random bytes
+    };
+    const double peakBefore = PeakMebibytes();
+    cSerCom channel;
+    for (const auto& [opening, repeated] : telnet) {
+        HostileServer server(opening, repeated, kFlood);
+        channel.setPortPath(1, "rfc2217://" + server.HostAndPort());
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(0, channel.OpenCom(1, kSettings));
+        EXPECT_LT(SecondsSince(start), 3.0) << "the negotiation's limit";
+        EXPECT_EQ(server.HostAndPort() + " sendet über 4096 Bytes, ohne die "
+                                         "Schnittstellenparameter 19200,n,8,1 zu bestätigen.",
+                  channel.OpenError(1));
+    }
+    {
+        // Bytes 1 to 255, without the zero byte that would end a text.
+        std::string bytes(255, '\0');
+        std::iota(bytes.begin(), bytes.end(), '\1');
+        HostileServer server("", bytes, kFlood);
+        channel.setPortPath(1, "tcp://" + server.HostAndPort());
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(ConnectResult::kWrongAnswer,
+                  channel.Connect(1, "I", "NIVOLANTIS", kSettings, 2.0).outcome);
+        EXPECT_LT(SecondsSince(start), 2.5) << "the answer's time-out of 2 s";
+        EXPECT_EQ(256u, channel.getBufferStr().size())
+            << "the start of the answer, for the message";
+    }
+    EXPECT_LT(PeakMebibytes() - peakBefore, 16.0);
+
+    // A 40 MiB answer that names the device is no identification; the message quotes its start,
+    // the escape sequence for the terminal escaped.
+    HostileServer server("NIVOLANTIS K417 \x1B[2J", "A", 40 << 20, std::string(1, '\0'), true);
+    MapPorts(app->SerCom(), {{1, "tcp://" + server.HostAndPort()}}, Dir());
+    EXPECT_EQ(0, app->Connect());
+    EXPECT_EQ("", app->FirmwareID());
+    ASSERT_FALSE(app->LastSearch().empty());
+    EXPECT_EQ("COM1 (tcp://" + server.HostAndPort() +
+                  "): falsche Antwort 'NIVOLANTIS K417 "
+                  "\\x1B[2J" +
+                  std::string(44, 'A') + "…'.",
+              DeviceTransfer::DescribeProbe(app->LastSearch()[0]));
+    EXPECT_LT(PeakMebibytes() - peakBefore, 16.0);
 }
 
 } // namespace

@@ -74,6 +74,22 @@ TEST(TelnetCodingTest, OptionRequestsAreAnsweredOnceAndUnknownOnesRefused) {
     EXPECT_EQ(Bytes({255, 252, 24, 255, 254, 5, 255, 251, 0}), fresh.TakeReplies());
     fresh.Decode(Bytes({255, 254, 0}));
     EXPECT_EQ(Bytes({255, 252, 0}), fresh.TakeReplies()) << "binary switched off on request";
+    // A server that asks again and again after the refusal gets no stream of refusals.
+    for (int i = 0; i < 1000; ++i)
+        fresh.Decode(Bytes({255, 253, 24, 255, 251, 5}));
+    EXPECT_EQ(0u, fresh.TakeReplies().size());
+}
+
+TEST(TelnetCodingTest, ASubNegotiationLongerThanAnyAnswerIsReadPastAndIgnored) {
+    TelnetCoding coding;
+    coding.Opening(SerialSettings{});
+    // The baud rate's answer with 100 bytes 0 in front of 19200: no setting holds that many.
+    const std::string tooLong =
+        Bytes({255, 250, 44, 101}) + std::string(100, '\0') + Bytes({0, 0, 0x4B, 0, 255, 240});
+    EXPECT_EQ("z", coding.Decode(tooLong + "z"));
+    coding.Decode(Bytes({255, 250, 44, 102, 8, 255, 240, 255, 250, 44, 103, 1, 255, 240, //
+                         255, 250, 44, 104, 1, 255, 240}));
+    EXPECT_FALSE(coding.SettingsAnswered());
 }
 
 } // namespace

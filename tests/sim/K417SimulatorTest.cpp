@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -26,6 +27,20 @@ TEST_F(K417SimulatorTest, WireTimingCostsTenBitsPerByte) {
     EXPECT_GE(timed, kWireSeconds);
     sim.SetBaudRate(0);
     EXPECT_LT(fiftyReads(), timed) << "how close to the wire time it gets is nivobench's figure";
+}
+
+TEST_F(K417SimulatorTest, KeepsOnlyTheLastMebibyteItReceived) {
+    OpenSim();
+    // 'x' and 'y' are no commands: the device takes them as noise and answers nothing.
+    constexpr std::size_t kMebibyte = 1 << 20;
+    for (int i = 0; i < 2; ++i)
+        ASSERT_EQ(0, serCom.Command(std::string(kMebibyte, 'x'), 0, 1.0));
+    ASSERT_EQ(0, serCom.Command(std::string(kMebibyte, 'y'), 0, 1.0));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (sim.Received().find('x') != std::string::npos &&
+           std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(std::string(kMebibyte, 'y'), sim.Received());
 }
 
 /// The stand-alone program, started as a user would.
