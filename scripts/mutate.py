@@ -5,11 +5,14 @@ records which test cases notice each of them.
 Every fault is applied alone to a scratch copy of the tree (a detached git work tree of HEAD in
 /tmp), which is rebuilt incrementally (one build folder for all faults) and tested in phases:
 first the tests most likely to notice the fault, then every other unit and serial test, then the
-slow ones (the window tests and the fault matrix). A fault is caught when a test fails (or the
-build refuses it), missed when all pass; without --full the phases stop at the first that
-catches it. The failing GoogleTest cases of every fault are printed and written to a JSON record,
-with the cases that catch no fault alone. Faults that cannot matter carry the reason in
-`harmless` and do not count.
+slow ones (the window tests and the fault matrix). A fault is caught when a test fails and the
+same tests pass again on the unplanted tree; missed when all pass; without --full the phases stop
+at the first that catches it. A test that fails on the unplanted tree too is a flake: the fault
+is tried once more, and stays "undecided" when the flake comes back. A fault whose tree does not
+build is reported apart ("does not build") and, like a harmless fault (`harmless` carries the
+reason), left out of the rate. The failing GoogleTest cases of every fault are printed and
+written to a JSON record, with the commit of the sources and the cases that catch no fault alone.
+The scratch tree is reset to the project's HEAD at every start.
 
 Usage: scripts/mutate.py [--list | --check-list] [--full] [--keep] [--only ID...] [--scratch DIR]
 """
@@ -776,11 +779,11 @@ MUTANTS = [
 ]
 
 SLOW = ["test_faultmatrix"]  # minutes of time-outs: with the window tests in the last phase
-# These check the fault list, the layout of the sources and the installed tree (which needs every
-# target built, the manual page too): a planted fault changes the first two by its nature, and none
+# These check the fault list, the layout of the sources, the translations and the installed tree
+# (which needs every target built, the manual page too): a planted fault changes the first two by its nature, and none
 # of them runs the program.
 NOT_FOR_FAULTS = ["check_mutants", "check_format", "check_install", "check_layers",
-                  "check_layer_build"]
+                  "check_layer_build", "check_translations"]
 PROGRAMS = ["nivoconfig-cli", "nivosim", "nivobench", "NivoConfig"]  # the tests run these
 
 
@@ -843,14 +846,18 @@ def phases(m, tests):
     return [("first", [t for t in m.first if t in tests]), ("fast", fast), ("slow", slow)]
 
 
+def failed_tests(log):
+    """The ctest names of the tests that failed in the last ctest run of the log."""
+    with open(log) as f:
+        return set(re.findall(r"\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess|Exception|"
+                              r"Child aborted|Not Run)", f.read().rsplit("$ ctest", 1)[-1]))
+
+
 def failed_cases(tests, xml_dir, log):
     """GoogleTest cases that failed ("Suite.Case"); a test that failed without naming a case (a
     crash, a time-out, a script) counts under its ctest name."""
-    with open(log) as f:
-        failed = re.findall(r"\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess|Exception|"
-                            r"Child aborted|Not Run)", f.read().rsplit("$ ctest", 1)[-1])
     cases = set()
-    for test in failed:
+    for test in failed_tests(log):
         target = tests.get(test, {}).get("target")
         report = os.path.join(xml_dir, f"{target}.xml")
         found = set()
@@ -881,12 +888,13 @@ def run_tests(tests, names, scratch, build, log):
     return failed_cases(tests, xml_dir, log) or ({"ctest"} if rc != 0 else set())
 
 
-def test_fault(m, tests, scratch, build, log, full):
-    """The phase that caught the fault ("" when none did) and the cases that failed in it."""
+def planted_run(m, tests, scratch, build, log, full):
+    """The phase that caught the fault ("" when none did), the cases that failed in it and the
+    ctest names of the tests that failed."""
     path = os.path.join(scratch, m.path)
     with open(path, encoding="utf-8") as f:
         original = f.read()
-    caught_in, cases = "", set()
+    caught_in, cases, failing = "", set(), set()
     try:
         with open(path, "w", encoding="utf-8") as f:
             f.write(original.replace(m.old, m.new, 1))
@@ -894,44 +902,70 @@ def test_fault(m, tests, scratch, build, log, full):
             if not names:
                 continue
             failed = run_tests(tests, names, scratch, build, log)
+            if failed == {"build"}:
+                return "build", ["build"], set()
             if failed and not caught_in:
                 caught_in = phase
             cases |= failed
-            if failed == {"build"} or (caught_in and not full):
+            failing |= (failed_tests(log) or set(names)) if failed else set()
+            if caught_in and not full:
                 break
-        return caught_in, sorted(cases)
+        return caught_in, sorted(cases), failing
     finally:
         with open(path, "w", encoding="utf-8") as f:
             f.write(original)
 
 
+def test_fault(m, tests, scratch, build, log, full):
+    """The verdict ("caught", "missed", "does not build", "undecided"), the phase that caught the
+    fault and the cases that failed in it. A catch counts only when the failing tests pass on the
+    unplanted tree; otherwise they flaked, and the fault is tried once more."""
+    flakes = set()
+    for _ in range(2):
+        phase, cases, failing = planted_run(m, tests, scratch, build, log, full)
+        if phase == "build":
+            return "does not build", "", [], flakes
+        if not phase:
+            return "missed", "", cases, flakes
+        flaked = set(run_tests(tests, sorted(failing), scratch, build, log)) and failed_tests(log)
+        if not flaked:
+            return "caught", phase, cases, flakes
+        flakes |= flaked
+    return "undecided", phase, cases, flakes
+
+
 def only_catchers(record):
     """Cases that catch some fault no other case catches, and those that catch none alone."""
-    counted = [r for r in record if not r["harmless"] and r["cases"] != ["build"]]
+    counted = [r for r in record if not r["harmless"] and r["verdict"] == "caught"]
     every = sorted({c for r in counted for c in r["cases"]})
     sole = {c for r in counted if len(r["cases"]) == 1 for c in r["cases"]}
     return sole, [c for c in every if c not in sole]
 
 
 def print_summary(record, full):
-    print(f"\n{'verdict':8} {'phase':6} {'fault':26} {'file':36} caught by")
+    print(f"\n{'verdict':14} {'phase':6} {'fault':26} {'file':36} caught by")
     for r in record:
-        verdict = "missed" if not r["phase"] else ("broken" if r["cases"] == ["build"]
-                                                   else "caught")
         cases = ", ".join(r["cases"][:3]) + (f" (+{len(r['cases']) - 3})"
                                               if len(r["cases"]) > 3 else "")
-        print(f"{verdict:8} {r['phase'] or '-':6} {r['id']:26} {r['path']:36} {cases}")
-    counted = [r for r in record if not r["harmless"]]
-    caught = sum(1 for r in counted if r["phase"])
+        print(f"{r['verdict']:14} {r['phase'] or '-':6} {r['id']:26} {r['path']:36} {cases}")
+    counted = [r for r in record
+               if not r["harmless"] and r["verdict"] in ("caught", "missed")]
+    caught = sum(1 for r in counted if r["verdict"] == "caught")
     print(f"\ncaught {caught} of {len(counted)} planted faults "
-          f"({100.0 * caught / max(1, len(counted)):.0f} %)")
+          f"({100.0 * caught / max(1, len(counted)):.0f} %); left out of the rate: harmless "
+          f"{sum(1 for r in record if r['harmless'])}, does not build "
+          f"{sum(1 for r in record if r['verdict'] == 'does not build')}, undecided "
+          f"{sum(1 for r in record if r['verdict'] == 'undecided')}")
     for r in record:
-        if not r["phase"]:
-            print(f"  missed: {r['id']} ({r['what']})" +
+        if r["verdict"] != "caught":
+            print(f"  {r['verdict']}: {r['id']} ({r['what']})" +
                   (f" - harmless: {r['harmless']}" if r["harmless"] else ""))
+    flakes = sorted({t for r in record for t in r["flakes"]})
+    if flakes:
+        print("flakes (failed on the unplanted tree too): " + ", ".join(flakes))
     per_case = {}
     for r in record:
-        if not r["harmless"] and r["cases"] != ["build"]:
+        if not r["harmless"] and r["verdict"] == "caught":
             for case in r["cases"]:
                 per_case.setdefault(case, []).append(r)
     print(f"\n{'faults':>6} {'alone':>5}  test case")
@@ -947,7 +981,8 @@ def print_summary(record, full):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="store_true", help="list the faults and stop")
     parser.add_argument("--check-list", action="store_true",
                         help="only check that every fault still matches its file once")
@@ -982,9 +1017,16 @@ def main():
     log = os.path.join(build, "mutate-log.txt")
     record_file = args.record or os.path.join(build, "mutate-record.json")
     created = not os.path.isdir(scratch)
+    commit = subprocess.run(["git", "rev-parse", "HEAD"], cwd=ROOT, check=True,
+                            capture_output=True, text=True).stdout.strip()
     if created:
-        subprocess.run(["git", "worktree", "add", "--detach", scratch, "HEAD"], cwd=ROOT,
+        subprocess.run(["git", "worktree", "add", "--detach", scratch, commit], cwd=ROOT,
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    else:  # a killed run may have left a fault planted
+        for cmd in (["git", "checkout", "--detach", "--force", commit],
+                    ["git", "clean", "-fdq", "--exclude=build/"]):
+            subprocess.run(cmd, cwd=scratch, check=True, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
     if check_list(scratch):
         print(f"{scratch} is not a clean copy of the sources the list was made for")
         return 2
@@ -1005,16 +1047,18 @@ def main():
     record = []
     for m in (m for m in MUTANTS if not args.only or m.id in args.only):
         start = time.time()
-        phase, cases = test_fault(m, tests, scratch, build, log, args.full)
+        verdict, phase, cases, flakes = test_fault(m, tests, scratch, build, log, args.full)
         record.append({"id": m.id, "path": m.path, "what": m.what, "harmless": m.harmless,
-                       "phase": phase, "cases": cases})
-        print(f"{'caught' if phase else 'missed':7} {phase or '-':6} {m.id:26} "
+                       "verdict": verdict, "phase": phase, "cases": cases,
+                       "flakes": sorted(flakes)})
+        print(f"{verdict:14} {phase or '-':6} {m.id:26} "
               f"{time.time() - start:5.0f} s  {m.what}", flush=True)
         if cases:
             print(textwrap.fill(", ".join(cases), 100, initial_indent=" " * 8,
                                 subsequent_indent=" " * 8), flush=True)
         with open(record_file, "w", encoding="utf-8") as f:
-            json.dump({"full": args.full, "faults": record}, f, indent=1, ensure_ascii=False)
+            json.dump({"commit": commit, "full": args.full, "faults": record}, f, indent=1,
+                      ensure_ascii=False)
     print_summary(record, args.full)
     print(f"\nrecord: {record_file}")
     if not created:  # a tree of one's own: its programs were last built with a fault in them
