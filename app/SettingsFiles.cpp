@@ -31,7 +31,8 @@ FileStamp StampOf(const std::string& file) {
     const std::filesystem::path path(
         std::u8string(reinterpret_cast<const char8_t*>(file.data()), file.size()));
     std::error_code error;
-    FileStamp stamp{std::filesystem::status(path, error).type()};
+    FileStamp stamp;
+    stamp.type = std::filesystem::status(path, error).type();
     if (stamp.type == std::filesystem::file_type::regular) {
         stamp.time = std::filesystem::last_write_time(path, error);
         stamp.size = std::filesystem::file_size(path, error);
