@@ -7,6 +7,7 @@
 #include "files/IniDocument.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <system_error>
 
@@ -16,15 +17,82 @@ constexpr char kFileName[] = "NivoConfig.ini";
 constexpr char kDisplaySection[] = "Anzeige";
 constexpr char kHighlightKey[] = "AbweichungenHervorheben"; ///< "1" or "0"
 
+constexpr std::size_t kMaxValueLength = 254; ///< what a value read from the file keeps
+
+/// What tells one state of a settings file from another.
+struct FileStamp {
+    std::filesystem::file_type type = std::filesystem::file_type::none;
+    std::filesystem::file_time_type time;
+    std::uintmax_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::string& file) {
+    const std::filesystem::path path(
+        std::u8string(reinterpret_cast<const char8_t*>(file.data()), file.size()));
+    std::error_code error;
+    FileStamp stamp;
+    stamp.type = std::filesystem::status(path, error).type();
+    if (stamp.type == std::filesystem::file_type::regular) {
+        stamp.time = std::filesystem::last_write_time(path, error);
+        stamp.size = std::filesystem::file_size(path, error);
+    }
+    return stamp;
+}
+
+/// A settings file as last read; no document when it is missing or was refused.
+struct ReadFile {
+    bool read = false;
+    FileStamp stamp;
+    std::optional<IniDocument> document;
+};
+
+/// Every settings file this run has read, by name: each is read once, and again only after it
+/// changed, however many keys are asked for.
+std::map<std::string, ReadFile>& ReadFiles() {
+    static std::map<std::string, ReadFile> files;
+    return files;
+}
+
+/// Why the file's content is no settings file; empty when it may be one.
+std::string ContentRefusal(const FileResult<std::string>& content) {
+    if (!content)
+        return content.Failure();
+    if (content->find('\0') != std::string::npos)
+        return Tr("SettingsFiles", "Sie enthält Binärdaten (ein Null-Byte).");
+    return "";
+}
+
+/// The file's document, read when it is new or changed. A file that exists but cannot be taken
+/// (a pipe, over 16 MiB, binary) is told once per state and left out, as a missing one is.
+const IniDocument* Document(const std::string& file) {
+    if (file.empty())
+        return nullptr;
+    const FileStamp stamp = StampOf(file);
+    ReadFile& read = ReadFiles()[file];
+    if (read.read && read.stamp == stamp)
+        return read.document ? &*read.document : nullptr;
+    read = {true, stamp, std::nullopt};
+    if (stamp.type == std::filesystem::file_type::not_found)
+        return nullptr;
+    const FileResult<std::string> content = ReadFileContent(file);
+    if (const std::string refusal = ContentRefusal(content); !refusal.empty()) {
+        ShowMessage(TrArgs(Tr("SettingsFiles", "Die Einstellungsdatei '%1' wird nicht gelesen. "
+                                               "%2 Es gelten die übrigen Einstellungen."),
+                           {file, refusal}),
+                    MsgIcon::Exclamation);
+        return nullptr;
+    }
+    read.document.emplace(FileTextToCp1252(*content));
+    return &*read.document;
+}
+
 std::optional<std::string> ValueIn(const std::string& file, const std::string& section,
                                    const std::string& key) {
-    if (file.empty() || KindOfPath(file) != PathKind::RegularFile)
+    const IniDocument* document = Document(file);
+    if (!document)
         return std::nullopt;
-    const auto content = ReadFileContent(file);
-    if (!content)
-        return std::nullopt;
-    const auto value =
-        IniDocument(FileTextToCp1252(*content)).Get(Utf8ToCp1252(section), Utf8ToCp1252(key));
+    const auto value = document->Get(Utf8ToCp1252(section), Utf8ToCp1252(key));
     if (!value)
         return std::nullopt;
     return Cp1252ToUtf8(*value);
@@ -74,6 +142,10 @@ std::string SettingsFiles::setKey(const std::string& section, const std::string&
                                   const std::string& value) const {
     if (m_user.empty())
         return Tr("SettingsFiles", "Kein Ordner für die eigenen Einstellungen bekannt.");
+    if (value.size() > kMaxValueLength)
+        return TrArgs(Tr("SettingsFiles", "Der Wert ist %1 Bytes lang; die Einstellungsdatei "
+                                          "nimmt höchstens %2 Bytes auf."),
+                      {std::to_string(value.size()), std::to_string(kMaxValueLength)});
     std::error_code error;
     const std::string folder = m_user.substr(0, m_user.rfind('/'));
     std::filesystem::create_directories(
@@ -86,6 +158,7 @@ std::string SettingsFiles::setKey(const std::string& section, const std::string&
         return content.Failure();
     IniDocument document(FileTextToCp1252(*content));
     document.Set(Utf8ToCp1252(section), Utf8ToCp1252(key), Utf8ToCp1252(value));
+    ReadFiles().erase(m_user); // a write within the same tick of the file clock is seen too
     return ReplaceFileContent(m_user, document.Bytes()).Failure();
 }
 

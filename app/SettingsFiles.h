@@ -6,7 +6,9 @@
 
 /// The program's settings "NivoConfig.ini": the installed file holds the defaults (units, ports,
 /// the maker's address), and the user's own file overrides them key by key. A file named on the
-/// command line replaces both. Keys are read anew on every call, so a writer in between is seen.
+/// command line replaces both. A file is read once and again only when it has changed, so a
+/// writer in between is seen. A file that cannot be taken (a pipe, over 16 MiB, binary) is left
+/// out with a warning, once.
 class SettingsFiles {
 public:
     /// The installed file found from the program's folder, with the user's file over it.
@@ -31,7 +33,8 @@ public:
     std::string getKey(const std::string& section, const std::string& key) const;
 
     /// Writes one key into the user's file only, through the safe writer, creating the file and
-    /// its folder. Returns an empty text on success, else a description of the failure.
+    /// its folder. Returns an empty text on success, else a description of the failure; a value
+    /// over 254 bytes, which reading would cut, is refused.
     std::string setKey(const std::string& section, const std::string& key,
                        const std::string& value) const;
 

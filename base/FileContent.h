@@ -38,6 +38,8 @@ FileResult<> ReplaceFileContent(const std::string& path, const std::string& byte
 /// Appends `bytes` to the end of a regular file and waits until they are on the disk. A missing
 /// file is created (and its missing folders) and gets `header` before them. Programs appending
 /// to the same file at the same time take turns: each call's bytes stay together, and the header
-/// comes first once. The file is never truncated or rewritten.
+/// comes first once. The bytes land whole or not at all: a write cut short (a full disk) is cut
+/// off again before the lock is given back. A symlink is refused, not followed, and so is a file
+/// that belongs to another user. The file is otherwise never truncated or rewritten.
 FileResult<> AppendToFile(const std::string& path, const std::string& header,
                           const std::string& bytes);

@@ -237,16 +237,46 @@ FileResult<> ReplaceFileContent(const std::string& path, const std::string& byte
     return FailedIf(Replace(path, bytes));
 }
 
+namespace {
+
+/// Why the folders of `path` cannot be made: the folder that takes no new entry when a right is
+/// missing, else the system's reason.
+std::string FolderFailure(const std::string& path, const std::error_code& error) {
+    if (error.value() != EACCES && error.value() != EPERM && error.value() != EROFS)
+        return ErrorText(error.value());
+    std::string folder = FolderOf(path);
+    while (folder != "/" && folder != "." && access(folder.c_str(), F_OK) != 0)
+        folder = FolderOf(folder);
+    return error.value() == EROFS ? ErrorText(EROFS) : NoWriteRight(folder);
+}
+
+/// Why the opened record must not be appended to: not a regular file, or one of another user.
+std::string AppendRefusal(const struct stat& info) {
+    if (std::string refusal = KindRefusal(info); !refusal.empty())
+        return refusal;
+    return info.st_uid == geteuid() ? "" : OtherOwner();
+}
+
+} // namespace
+
 FileResult<> AppendToFile(const std::string& path, const std::string& header,
                           const std::string& bytes) {
-    std::error_code ignored; // a folder that cannot be made fails the open below
-    std::filesystem::create_directories(FolderOf(path), ignored);
-    OpenFile file(open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+    std::error_code error;
+    std::filesystem::create_directories(FolderOf(path), error);
+    if (error)
+        return FileResult<>::Failed(FolderFailure(path, error));
+    // A link is not followed: nobody can point another program's appends at a file of theirs.
+    OpenFile file(open(path.c_str(),
+                       O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW,
                        ModeForNewFile()));
+    if (file.fd() < 0 && errno == ELOOP)
+        return FileResult<>::Failed(LinkRefused());
+    if (file.fd() < 0 && errno == EACCES && access(path.c_str(), F_OK) != 0)
+        return FileResult<>::Failed(NoWriteRight(FolderOf(path)));
     struct stat info {};
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0)
         return FileResult<>::Failed(ErrorText(errno));
-    if (std::string refusal = KindRefusal(info); !refusal.empty())
+    if (std::string refusal = AppendRefusal(info); !refusal.empty())
         return FileResult<>::Failed(refusal);
     // The lock makes the size check and the write one step for every appending program.
     while (flock(file.fd(), LOCK_EX) != 0)
@@ -255,7 +285,14 @@ FileResult<> AppendToFile(const std::string& path, const std::string& header,
     if (fstat(file.fd(), &info) != 0)
         return FileResult<>::Failed(ErrorText(errno));
     const std::string text = info.st_size == 0 ? header + bytes : bytes;
-    if (!WriteAll(file.fd(), text) || fsync(file.fd()) != 0 || !file.Close())
+    if (!WriteAll(file.fd(), text) || fsync(file.fd()) != 0) {
+        // A full disk took part of the line: cut it off, still under the lock, so that the next
+        // line does not continue it.
+        const std::string failure = ErrorText(errno);
+        const bool cut = ftruncate(file.fd(), info.st_size) == 0 && fsync(file.fd()) == 0;
+        return FileResult<>::Failed(cut ? OldFileKept(failure) : MaybeIncomplete(failure));
+    }
+    if (!file.Close())
         return FileResult<>::Failed(MaybeIncomplete(ErrorText(errno)));
     return {};
 }

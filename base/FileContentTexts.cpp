@@ -15,6 +15,20 @@ std::string FileContentTexts::WriteProtected() {
     return Tr("FileContent", "Die Datei ist schreibgeschützt.");
 }
 
+std::string FileContentTexts::LinkRefused() {
+    return Tr("FileContent",
+              "Der Name ist ein symbolischer Link; ihm wird nicht gefolgt, die Datei bleibt "
+              "unverändert.");
+}
+
+std::string FileContentTexts::OtherOwner() {
+    return Tr("FileContent", "Die Datei gehört einem anderen Benutzer und wird nicht ergänzt.");
+}
+
+std::string FileContentTexts::NoWriteRight(const std::string& folder) {
+    return TrArgs(Tr("FileContent", "Im Ordner '%1' fehlt das Recht zu schreiben."), {folder});
+}
+
 /// The failure of a write that left the old content as it was.
 std::string FileContentTexts::OldFileKept(const std::string& failure) {
     return TrArgs(Tr("FileContent", "%1 Die bisherige Datei ist unverändert."), {failure});

@@ -173,11 +173,19 @@ FileResult<> AppendToFile(const std::string& path, const std::string& header,
     std::error_code ignored; // a folder that cannot be made fails the open below
     std::filesystem::create_directories(std::filesystem::path(Utf8ToWide(path)).parent_path(),
                                         ignored);
-    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    // The link itself is opened, not followed (nor its missing target created), and refused.
+    FileHandle file(
+        CreateFileW(Utf8ToWide(path).c_str(),
+                    FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.IsOpen())
         return FileResult<>::Failed(LastErrorText());
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.handle(), &info))
+        return FileResult<>::Failed(LastErrorText());
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return FileResult<>::Failed(LinkRefused());
     if (std::string refusal = HandleRefusal(file.handle()); !refusal.empty())
         return FileResult<>::Failed(refusal);
     // The lock makes the size check and the write one step for every appending program.
@@ -185,10 +193,18 @@ FileResult<> AppendToFile(const std::string& path, const std::string& header,
     if (!LockFileEx(file.handle(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole))
         return FileResult<>::Failed(LastErrorText());
     LARGE_INTEGER size{};
-    const bool written = GetFileSizeEx(file.handle(), &size) &&
+    const bool sized = GetFileSizeEx(file.handle(), &size) &&
+                       SetFilePointerEx(file.handle(), size, nullptr, FILE_BEGIN);
+    const bool written = sized &&
                          WriteAll(file.handle(), size.QuadPart == 0 ? header + bytes : bytes) &&
                          FlushFileBuffers(file.handle());
-    const std::string failure = written ? "" : LastErrorText();
+    std::string failure = written ? "" : LastErrorText();
+    if (sized && !written) {
+        // A full disk took part of the bytes: cut them off again before the lock is given back.
+        const bool cut = SetFilePointerEx(file.handle(), size, nullptr, FILE_BEGIN) &&
+                         SetEndOfFile(file.handle()) && FlushFileBuffers(file.handle());
+        failure = cut ? OldFileKept(failure) : MaybeIncomplete(failure);
+    }
     UnlockFileEx(file.handle(), 0, MAXDWORD, MAXDWORD, &whole);
     if (!written || !file.Close())
         return FileResult<>::Failed(written ? LastErrorText() : failure);

@@ -273,6 +273,7 @@ int main(int argc, char** argv) {
     const SettingsFiles settings =
         settingsFile.empty() ? SettingsFiles::ForUser() : SettingsFiles::Only(settingsFile);
     cNivolantis app(settings);
+    app.Record().setEnabled(false); // a measurement on the simulator is no commissioning
     K417Simulator sim;
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
     sim.SetEeprom(FactoryEeprom());

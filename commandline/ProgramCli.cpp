@@ -5,32 +5,73 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <regex>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
-/// English messages of the framework and their German form (first match wins).
+/// English messages of the framework and their German form (first match wins). "%1" to "%4"
+/// stand for texts of at least one character.
 const std::pair<const char*, const char*> kMessages[] = {
-    {"^A subcommand is required$", "Ein Befehl fehlt."},
-    {"^Requires at most 1 subcommands?$", "Nur ein Befehl ist erlaubt."},
-    {"^(.+) is required$", "Angabe '$1' fehlt."},
-    {"^The following arguments? (?:was|were) not expected: (.*)$", "Unerwartete Angabe: $1"},
-    {"^(.+): ([0-9]+) required (.+) missing$", "$1: Wert fehlt."},
-    {"^Could not convert: (.+) = (.+)$", "$1: '$2' ist kein gültiger Wert."},
-    {"^(.+): Value (.+) not in range (.+) to (.+)$", "$1: $2 liegt nicht im Bereich $3 bis $4."},
-    {"^(.+): (.+) not in \\{(.+)\\}$", "$1: '$2' ist nicht erlaubt (erlaubt: $3)."},
-    {"^(.+): File does not exist: (.+)$", "$1: Datei '$2' gibt es nicht."},
-    {"^(.+): Value must be a positive number$", "$1: eine Zahl größer 0 ist nötig."},
-    {"^(.+): Value must be a non-negative number$", "$1: eine Zahl ab 0 ist nötig."},
+    {"A subcommand is required", "Ein Befehl fehlt."},
+    {"Requires at most 1 subcommand", "Nur ein Befehl ist erlaubt."},
+    {"Requires at most 1 subcommands", "Nur ein Befehl ist erlaubt."},
+    {"%1 is required", "Angabe '%1' fehlt."},
+    {"The following argument was not expected: %1", "Unerwartete Angabe: %1"},
+    {"The following arguments were not expected: %1", "Unerwartete Angabe: %1"},
+    {"%1: %2 required %3 missing", "%1: Wert fehlt."},
+    {"Could not convert: %1 = %2", "%1: '%2' ist kein gültiger Wert."},
+    {"%1: Value %2 not in range %3 to %4", "%1: %2 liegt nicht im Bereich %3 bis %4."},
+    {"%1: %2 not in {%3}", "%1: '%2' ist nicht erlaubt (erlaubt: %3)."},
+    {"%1: File does not exist: %2", "%1: Datei '%2' gibt es nicht."},
+    {"%1: Value must be a positive number", "%1: eine Zahl größer 0 ist nötig."},
+    {"%1: Value must be a non-negative number", "%1: eine Zahl ab 0 ist nötig."},
 };
+
+/// The texts that stand for "%1", "%2", … when `message` has the form `pattern`. A placeholder
+/// ends at the first occurrence of the text after it (the last text at the message's end), so
+/// one pass decides, however long the message (a user's argument) is.
+std::optional<std::vector<std::string>> Match(std::string_view message, std::string_view pattern) {
+    std::vector<std::string> parts;
+    std::size_t at = 0;
+    bool open = false; // a placeholder waits for the text that ends it
+    while (!pattern.empty()) {
+        const std::size_t mark = pattern.find('%');
+        const bool last = mark == std::string_view::npos;
+        const std::string_view literal = pattern.substr(0, mark);
+        pattern.remove_prefix(last ? pattern.size() : mark + 2);
+        std::size_t found = std::string_view::npos;
+        if (!open)
+            found = message.substr(at).starts_with(literal) ? at : found;
+        else if (!last)
+            found = message.find(literal, at + 1);
+        else if (message.size() > at + literal.size() && message.ends_with(literal))
+            found = message.size() - literal.size();
+        if (found == std::string_view::npos)
+            return std::nullopt;
+        if (open)
+            parts.emplace_back(message.substr(at, found - at));
+        at = found + literal.size();
+        open = !last;
+    }
+    if (open && at < message.size()) {
+        parts.emplace_back(message.substr(at));
+        at = message.size();
+    }
+    if (at != message.size())
+        return std::nullopt;
+    return parts;
+}
 
 std::string German(const std::string& message) {
     for (const auto& [english, german] : kMessages) {
-        const std::regex pattern(english);
-        if (std::regex_match(message, pattern))
-            return std::regex_replace(message, pattern, german);
+        if (auto parts = Match(message, english)) {
+            parts->resize(4);
+            return TrArgs(german, {(*parts)[0], (*parts)[1], (*parts)[2], (*parts)[3]});
+        }
     }
     return message;
 }

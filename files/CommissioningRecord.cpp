@@ -3,11 +3,13 @@
 #include "base/FileContent.h"
 #include "base/Platform.h"
 #include "base/Sha256.h"
+#include "base/Text.h"
 #include "base/Translation.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <string_view>
 #include <vector>
 
 const char* const CommissioningRecord::kHeader =
@@ -16,15 +18,50 @@ const char* const CommissioningRecord::kHeader =
 
 namespace {
 
-/// A field as spreadsheets read it: quoted with doubled quotes when it holds a separator, a
-/// quote or a line break.
-std::string Field(const std::string& text) {
+/// At most this much of a text from outside goes into one field.
+constexpr std::size_t kMaxOutsideText = 1024;
+
+/// The characters that make a spreadsheet take a cell for a formula, and the mark that keeps it
+/// text; the mark itself is doubled at the start of a field, so reading drops exactly one.
+constexpr char kFormulaStarts[] = "=+-@\t\r";
+constexpr char kTextMark = '\'';
+
+/// A field as spreadsheets read it: a text mark before a formula's first character, then quoted
+/// with doubled quotes when it holds a separator, a quote or a line break.
+std::string Field(const std::string& value) {
+    const bool marked = !value.empty() &&
+                        (value[0] == kTextMark ||
+                         std::string_view(kFormulaStarts).find(value[0]) != std::string_view::npos);
+    const std::string text = marked ? kTextMark + value : value;
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
     for (char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+/// A text from outside (a device, a file name, a user) as a short printable quote.
+std::string Outside(const std::string& text) {
+    return EscapedText(text, kMaxOutsideText);
+}
+
+/// The message the user got: its line breaks stay, any other control byte is escaped.
+std::string Message(const std::string& text) {
+    std::string escaped;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        const bool crlf = end > start && text[end - 1] == '\r';
+        escaped += Outside(text.substr(start, end - start - crlf)) + (crlf ? "\r\n" : "\n");
+    }
+    return escaped + Outside(text.substr(start));
+}
+
+/// A field's value as it was before Field marked it.
+std::string Unmarked(std::string field) {
+    if (!field.empty() && field[0] == kTextMark)
+        field.erase(0, 1);
+    return field;
 }
 
 /// "2026-12-06T14:05:09+01:00": the local time with its offset from UTC.
@@ -61,11 +98,13 @@ FileResult<> CommissioningRecord::Append(const RecordEntry& entry,
             Tr("CommissioningRecord", "Es gibt keinen Ordner für das Inbetriebnahmeprotokoll."));
     const Clock& clock = Platform::Clocks();
     const ProgramInfo& program = Platform::Program();
-    return AppendToFile(m_path, kHeader,
-                        Line({TimeText(clock.Now(), clock.UtcOffsetMinutes()), program.userLogin,
-                              userName, program.name, entry.operation, entry.port, entry.deviceFile,
-                              entry.device, entry.variant, entry.file, Sha256Hex(entry.bytes),
-                              entry.ok ? "OK" : "Fehler", entry.message}));
+    return AppendToFile(
+        m_path, kHeader,
+        Line({TimeText(clock.Now(), clock.UtcOffsetMinutes()), Outside(program.userLogin),
+              Outside(userName), program.name, entry.operation, Outside(entry.port),
+              Outside(entry.deviceFile), Outside(entry.device), Outside(entry.variant),
+              Outside(entry.file), Sha256Hex(entry.bytes), entry.ok ? "OK" : "Fehler",
+              Message(entry.message)}));
 }
 
 std::vector<RecordLine> CommissioningRecord::Lines(const std::string& content) {
@@ -87,10 +126,10 @@ std::vector<RecordLine> CommissioningRecord::Lines(const std::string& content) {
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
-            line.fields.push_back(std::move(field));
+            line.fields.push_back(Unmarked(std::move(field)));
             field.clear();
         } else if (c == '\n') {
-            line.fields.push_back(std::move(field));
+            line.fields.push_back(Unmarked(std::move(field)));
             field.clear();
             lines.push_back(std::move(line));
             line = {};
@@ -99,7 +138,7 @@ std::vector<RecordLine> CommissioningRecord::Lines(const std::string& content) {
         }
     }
     if (!line.text.empty()) {
-        line.fields.push_back(std::move(field));
+        line.fields.push_back(Unmarked(std::move(field)));
         lines.push_back(std::move(line));
     }
     return lines;

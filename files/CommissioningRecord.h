@@ -28,7 +28,9 @@ struct RecordLine {
 /// The commissioning record: a CSV file (UTF-8, one header line) with one line per configuration
 /// write or read, EEPROM write and firmware write or read — when, by whom, with which program,
 /// on which port and device, which file and which bytes (as SHA-256), and how it ended. Lines are
-/// only ever appended, each synced to the disk, so several programs can keep one record.
+/// only ever appended, each synced to the disk, so several programs can keep one record. Texts
+/// from outside (device, file names, users) are escaped and cut, and a field that a spreadsheet
+/// would take for a formula gets an apostrophe in front (see Lines).
 class CommissioningRecord {
 public:
     explicit CommissioningRecord(std::string path) : m_path(std::move(path)) {}
@@ -47,7 +49,9 @@ public:
     static constexpr int kDeviceField = 7; ///< the device's identification
 
     /// The lines of a record file's content, the header first. A line break inside a quoted
-    /// field belongs to its line; a last line without its line end still counts.
+    /// field belongs to its line; a last line without its line end still counts. A field's
+    /// leading apostrophe, which Append puts before "=", "+", "-", "@", a tab, a carriage return
+    /// and an apostrophe, is dropped.
     static std::vector<RecordLine> Lines(const std::string& content);
 
 private:

@@ -314,6 +314,18 @@
         <source>%1 Die Datei ist möglicherweise unvollständig.</source>
         <translation>%1 The file may be incomplete.</translation>
     </message>
+    <message>
+        <source>Der Name ist ein symbolischer Link; ihm wird nicht gefolgt, die Datei bleibt unverändert.</source>
+        <translation>The name is a symbolic link; it is not followed, the file stays unchanged.</translation>
+    </message>
+    <message>
+        <source>Die Datei gehört einem anderen Benutzer und wird nicht ergänzt.</source>
+        <translation>The file belongs to another user and is not appended to.</translation>
+    </message>
+    <message>
+        <source>Im Ordner &apos;%1&apos; fehlt das Recht zu schreiben.</source>
+        <translation>There is no permission to write in the folder &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>HardwareVariants</name>

@@ -140,6 +140,18 @@ Save the report as a PDF file?</translation>
         <source>Der Ordner für &apos;%1&apos; kann nicht angelegt werden.</source>
         <translation>The folder for &apos;%1&apos; cannot be created.</translation>
     </message>
+    <message>
+        <source>Sie enthält Binärdaten (ein Null-Byte).</source>
+        <translation>It holds binary data (a null byte).</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei &apos;%1&apos; wird nicht gelesen. %2 Es gelten die übrigen Einstellungen.</source>
+        <translation>The settings file &apos;%1&apos; is not read. %2 The other settings apply.</translation>
+    </message>
+    <message>
+        <source>Der Wert ist %1 Bytes lang; die Einstellungsdatei nimmt höchstens %2 Bytes auf.</source>
+        <translation>The value is %1 bytes long; the settings file takes at most %2 bytes.</translation>
+    </message>
 </context>
 <context>
     <name>basMain</name>

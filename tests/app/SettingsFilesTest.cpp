@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -83,6 +84,12 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissin
     EXPECT_EQ("[Schnittstellen]\r\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R-if00-port0\r\n",
               ReadBytes(user));
 
+    // A path that the file would give back cut is refused whole.
+    EXPECT_EQ("Der Wert ist 255 Bytes lang; die Einstellungsdatei nimmt höchstens 254 Bytes auf.",
+              settings.SavePortPath(2, "/dev/" + std::string(250, 'x')));
+    EXPECT_EQ("", settings.SavePortPath(2, "/dev/" + std::string(249, 'x')));
+    EXPECT_EQ("/dev/" + std::string(249, 'x'), cNivolantis(settings).SerCom().PortPath(2));
+
     // A failed write leaves the file as it was and says why.
     std::filesystem::remove(user);
     std::filesystem::create_directories(user);
@@ -91,6 +98,33 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissin
     homeless.configHome.clear();
     EXPECT_NE("", SettingsFiles::ForUser(homeless).SavePortPath(2, "/dev/ttyUSB0"));
     EXPECT_EQ(kInstalled, ReadBytes(installed));
+}
+
+// The program asks for 20 and more keys at each start; each refusal is told once all the same.
+TEST_F(SettingsFilesTest, AUsersFileThatIsNoSettingsFileIsToldOnceAndLeftOut) {
+    const auto refused = [this](const std::string& why) {
+        return "Die Einstellungsdatei '" + user + "' wird nicht gelesen. " + why +
+               " Es gelten die übrigen Einstellungen.";
+    };
+    // A NUL byte in a port's device file would open the name before it.
+    WriteUserFile(std::string("[Schnittstellen]\r\nCOM4=/dev/tty\0S7\r\n", 36));
+    ExpectMessage(refused("Sie enthält Binärdaten (ein Null-Byte)."), MsgIcon::Exclamation);
+    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).SerCom().PortPath(4));
+    VerifyMessages();
+
+    std::filesystem::resize_file(user, 16 * 1024 * 1024 + 1);
+    ExpectMessage(refused("Die Datei ist größer als 16 MiB."), MsgIcon::Exclamation);
+    EXPECT_EQ((std::vector<std::string>{"bar", "mbar", "m"}),
+              Units(cNivolantis(SettingsFiles::ForUser(program))));
+    VerifyMessages();
+
+    // A pipe is not opened: nothing waits for a writer.
+    std::filesystem::remove(user);
+    ASSERT_EQ(0, ::mkfifo(user.c_str(), 0600));
+    ExpectMessage(refused("Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder "
+                          "eine Pipe."),
+                  MsgIcon::Exclamation);
+    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).SerCom().PortPath(4));
 }
 
 TEST(ProgramInfoTest, TheUsersSettingsAndStateFoldersFollowXdgElseHome) {

@@ -10,6 +10,7 @@
 
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <numeric>
 #include <regex>
 
@@ -145,6 +146,12 @@ TEST_F(CliRecordTest, RecordShowsTheLinesOfOneDeviceOrFromOneDayOn) {
                    "' konnte nicht ergänzt werden. Ein Teil des Pfades ist kein Ordner.\n",
                CliCase::Starts, "",
                "XDG_STATE_HOME=" + Quote(PathOf("kein-ordner")) + " LANG=de_DE.UTF-8"});
+
+    // A benchmark's transfers are no commissioning.
+    ExpectCli({"transfers", 0, CliCase::Out, "download_19200", CliCase::Contains, NIVOBENCH_PATH,
+               "XDG_STATE_HOME=" + Quote(PathOf("bank")) +
+                   " XDG_CONFIG_HOME=" + Quote(PathOf("bank")) + " LANG=de_DE.UTF-8"});
+    EXPECT_FALSE(std::filesystem::exists(PathOf("bank/NivoConfig/Inbetriebnahme.csv")));
 }
 
 } // namespace

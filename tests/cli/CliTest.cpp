@@ -72,6 +72,10 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
         // a group's name must be whole: "Grenz" is no "Grenzwerte"
         {"list " + file + " Grenz", 2, CliCase::Err, "", CliCase::Contains},
         {"diff " + file, 2, CliCase::Err, "", CliCase::Contains},
+        // a long argument (or any long usage error) is translated, not a crash
+        {"connect " + std::string(30000, 'y'), 2, CliCase::Err,
+         "nivoconfig-cli: Unerwartete Angabe: " + std::string(30000, 'y') +
+             ".\nHilfe: nivoconfig-cli --help\n"},
         {"--port COM1= connect", 2, CliCase::Err,
          "Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n"},
         {"--port COM17=/dev/null connect", 1, CliCase::Err,
