@@ -15,6 +15,8 @@ namespace {
 constexpr char kFileName[] = "NivoConfig.ini";
 constexpr char kDisplaySection[] = "Anzeige";
 constexpr char kHighlightKey[] = "AbweichungenHervorheben"; ///< "1" or "0"
+constexpr char kDiagnosisSection[] = "Diagnose";
+constexpr char kTraceKey[] = "Mitschnitt"; ///< "1" or "0"
 
 std::optional<std::string> ValueIn(const std::string& file, const std::string& section,
                                    const std::string& key) {
@@ -99,4 +101,12 @@ bool SettingsFiles::HighlightDefaults() const {
 
 std::string SettingsFiles::SaveHighlightDefaults(bool on) const {
     return setKey(kDisplaySection, kHighlightKey, on ? "1" : "0");
+}
+
+bool SettingsFiles::Trace() const {
+    return getKey(kDiagnosisSection, kTraceKey) == "1";
+}
+
+std::string SettingsFiles::SaveTrace(bool on) const {
+    return setKey(kDiagnosisSection, kTraceKey, on ? "1" : "0");
 }
