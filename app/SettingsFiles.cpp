@@ -16,6 +16,8 @@ namespace {
 constexpr char kFileName[] = "NivoConfig.ini";
 constexpr char kDisplaySection[] = "Anzeige";
 constexpr char kHighlightKey[] = "AbweichungenHervorheben"; ///< "1" or "0"
+constexpr char kDiagnosisSection[] = "Diagnose";
+constexpr char kTraceKey[] = "Mitschnitt"; ///< "1" or "0"
 
 constexpr std::size_t kMaxValueLength = 254; ///< what a value read from the file keeps
 
@@ -172,4 +174,12 @@ bool SettingsFiles::HighlightDefaults() const {
 
 std::string SettingsFiles::SaveHighlightDefaults(bool on) const {
     return setKey(kDisplaySection, kHighlightKey, on ? "1" : "0");
+}
+
+bool SettingsFiles::Trace() const {
+    return getKey(kDiagnosisSection, kTraceKey) == "1";
+}
+
+std::string SettingsFiles::SaveTrace(bool on) const {
+    return setKey(kDiagnosisSection, kTraceKey, on ? "1" : "0");
 }

@@ -48,6 +48,11 @@ public:
     /// Keeps that choice in the user's file; the result as setKey's.
     std::string SaveHighlightDefaults(bool on) const;
 
+    /// Whether the window traces the device traffic: off unless a file says "1".
+    bool Trace() const;
+    /// Keeps that choice in the user's file; the result as setKey's.
+    std::string SaveTrace(bool on) const;
+
 private:
     SettingsFiles(std::string defaults, std::string user);
 

@@ -73,6 +73,34 @@ std::string cNivolantis::setHighlightDefaults(bool on) {
     return m_settingsFiles.SaveHighlightDefaults(on);
 }
 
+std::string cNivolantis::TraceFile() {
+    const ProgramInfo& program = Platform::Program();
+    if (program.stateHome.empty())
+        return "";
+    ProgramInfo state;
+    state.folder = program.stateHome;
+    return state.PathInFolder("NivoConfig/Mitschnitt.txt");
+}
+
+bool cNivolantis::Tracing() {
+    return !m_serCom.Trace().File().empty();
+}
+
+std::string cNivolantis::StartTrace(bool on) {
+    std::string failure;
+    if (on && TraceFile().empty())
+        failure = Tr("cNivolantis", "Kein Ordner für den Mitschnitt bekannt.");
+    else
+        failure = m_serCom.Trace().setFile(on ? TraceFile() : "");
+    Notify();
+    return failure;
+}
+
+std::string cNivolantis::setTracing(bool on) {
+    const std::string failure = StartTrace(on);
+    return failure.empty() ? m_settingsFiles.SaveTrace(on) : failure;
+}
+
 std::vector<View*> cNivolantis::Views() const {
     std::vector<View*> views;
     for (const RegisteredView& entry : *m_views)

@@ -45,6 +45,17 @@ public:
     /// Switches the marks, keeps the choice in the user's settings and tells every view. Returns
     /// an empty text, else why the choice could not be kept (it holds for this run even so).
     std::string setHighlightDefaults(bool on);
+    /// "NivoConfig/Mitschnitt.txt" in the user's state folder, where the window traces the device
+    /// traffic; "" when that folder is unknown.
+    static std::string TraceFile();
+    /// Whether the serial channel traces into TraceFile.
+    bool Tracing();
+    /// Starts or stops the trace into TraceFile from the next exchange on and tells every view.
+    /// Returns an empty text, else why the trace could not start.
+    std::string StartTrace(bool on);
+    /// StartTrace, and keeps the choice in the user's settings; the result as StartTrace's, or
+    /// why the choice could not be kept.
+    std::string setTracing(bool on);
 
     Configuration& Config() { return m_config; }
     const Configuration& Config() const { return m_config; }

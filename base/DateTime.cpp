@@ -18,5 +18,6 @@ bool DateTime::IsValid() const {
         return false;
     if (day < 1 || day > DaysInMonth(year, month))
         return false;
-    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
+    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 &&
+           millisecond >= 0 && millisecond < 1000;
 }

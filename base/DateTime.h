@@ -10,8 +10,10 @@ struct DateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0; ///< 0 to 999; only time stamps of fast events show it
 
-    /// True for a real calendar date (leap years included) and a time from 00:00:00 to 23:59:59.
+    /// True for a real calendar date (leap years included) and a time from 00:00:00.000 to
+    /// 23:59:59.999.
     bool IsValid() const;
 
     auto operator<=>(const DateTime&) const = default;

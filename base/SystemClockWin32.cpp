@@ -5,7 +5,8 @@
 DateTime SystemClock::Now() const {
     SYSTEMTIME local{};
     GetLocalTime(&local);
-    return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+    return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,
+            local.wMinute, local.wSecond, local.wMilliseconds};
 }
 
 int SystemClock::UtcOffsetMinutes() const {

@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "base/Translation.h"
 #include "device/DeviceProtocol.h"
 #include "device/DeviceTransfer.h"
@@ -17,7 +18,7 @@ CliContext::~CliContext() = default;
 bool CliContext::Start() {
     if (MyNivolantis)
         return true;
-    if (!CreateApplication(Settings()) || !MapPorts()) {
+    if (!CreateApplication(Settings()) || !MapPorts() || !StartTrace()) {
         Fail();
         return false;
     }
@@ -59,6 +60,26 @@ bool CliContext::MapPorts() {
         App().SerCom().setPortPath(1, m_demoDevice->PortPath());
     }
     return true;
+}
+
+bool CliContext::StartTrace() {
+    if (traceFile.empty())
+        return true;
+    const std::string failure = App().SerCom().Trace().setFile(traceFile);
+    if (!failure.empty())
+        std::cerr << TrArgs(Tr("CliContext", "Der Mitschnitt in '%1' ist nicht möglich: %2"),
+                            {EscapedText(traceFile, 255), failure})
+                  << '\n';
+    return failure.empty();
+}
+
+void CliContext::EndTrace() {
+    if (!MyNivolantis)
+        return;
+    ByteTrace& trace = App().SerCom().Trace();
+    trace.Flush();
+    if (!trace.Failure().empty())
+        std::cerr << trace.Failure() << '\n';
 }
 
 bool CliContext::ConnectDevice(bool quiet) {

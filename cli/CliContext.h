@@ -30,6 +30,8 @@ public:
     std::vector<std::string> ports;
     /// Serve COM1 with the built-in simulated device.
     bool demo = false;
+    /// --trace: the file that takes every byte to and from the device; empty: no trace.
+    std::string traceFile;
     /// --no-record: this run's device operations stay out of the commissioning record.
     bool noRecord = false;
     /// The language of the texts; in English, list and diff add each entry's caption.
@@ -72,6 +74,10 @@ public:
     /// window does. False (and a failed command) when the device could not tell.
     bool ApplyVariant();
 
+    /// Writes the rest of the trace and tells on standard error when it stopped early (its
+    /// limit, a failed write); the command's result stays.
+    void EndTrace();
+
     /// Message boxes shown so far.
     int MessageCount() const { return m_messages.Count(); }
 
@@ -81,6 +87,7 @@ public:
 
 private:
     bool MapPorts();
+    bool StartTrace();
 
     CliMessageService& m_messages;
     std::unique_ptr<DemoDevice> m_demoDevice;

@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
                                  "rfc2217://RECHNER:PORT"));
     cli.add_flag("--demo", context.demo,
                  Tr("CliMain", "COM1 mit dem eingebauten simulierten Gerät verbinden"));
+    cli.add_option("--trace", context.traceFile,
+                   Tr("CliMain", "Jedes Byte zum und vom Gerät mit Uhrzeit in diese Textdatei "
+                                 "anhängen (Mitschnitt)"))
+        ->type_name(Tr("CliMain", "DATEI"));
     cli.add_flag(
         "--no-record", context.noRecord,
         Tr("CliMain", "Die Vorgänge am Gerät nicht ins Inbetriebnahmeprotokoll schreiben"));
@@ -63,6 +67,7 @@ int main(int argc, char** argv) {
         const int code = cli.exit(error);
         return code == 0 ? kExitOk : kExitUsage;
     }
+    context.EndTrace();
     MyNivolantis.reset();
     return context.exitCode;
 }

@@ -47,21 +47,26 @@ std::uint32_t LittleEndian(std::string_view bytes, std::size_t count) {
 
 } // namespace
 
-/// Marks the channel busy for the lifetime of one public operation.
+/// Marks the channel busy for the lifetime of one public operation, and writes its trace at its
+/// end.
 class cSerCom::BusyScope {
 public:
-    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
-    ~BusyScope() { m_busy = false; }
+    BusyScope(bool& busy, ByteTrace& trace) : m_busy(busy), m_trace(trace) { m_busy = true; }
+    ~BusyScope() {
+        m_busy = false;
+        m_trace.Flush();
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     bool& m_busy;
+    ByteTrace& m_trace;
 };
 
 cSerCom::cSerCom() {
-    for (auto& port : m_ports)
-        port = MakeSerialPort();
+    for (std::size_t i = 0; i < m_ports.size(); ++i)
+        m_ports[i] = m_trace.Watch(MakeSerialPort(), static_cast<int>(i + 1));
     FindPorts();
 }
 
@@ -120,7 +125,7 @@ ConnectResult cSerCom::Connect(std::int16_t conPort, std::string_view conCommand
                                double conTimeout) {
     if (m_busy)
         return {};
-    BusyScope scope(m_busy);
+    BusyScope scope(m_busy, m_trace);
     if (Open(conPort, conSettings) != conPort)
         return {ConnectResult::kNotOpened, OpenFaultOf(conPort)};
     // A failed exchange leaves the buffer as it was: an earlier answer must not count.
@@ -135,7 +140,7 @@ std::int16_t cSerCom::Command(std::string_view command, std::int16_t expectedLen
                               double timeoutSeconds) {
     if (m_busy)
         return 0;
-    BusyScope scope(m_busy);
+    BusyScope scope(m_busy, m_trace);
     return Exchange(command, expectedLength, timeoutSeconds);
 }
 
@@ -267,7 +272,7 @@ std::int16_t cSerCom::ReadEEPROM(std::int32_t adress, std::uint8_t size) {
     if (m_busy)
         return 0;
     CheckAddresses(adress, size, "EEPROM");
-    BusyScope scope(m_busy);
+    BusyScope scope(m_busy, m_trace);
     m_buffer.clear();
     std::string bytes;
     std::int16_t result = 0;
@@ -287,7 +292,7 @@ std::int16_t cSerCom::WriteEEPROM(std::int32_t adress, std::uint8_t size, std::i
     if (m_busy)
         return 0;
     CheckAddresses(adress, size, "EEPROM");
-    BusyScope scope(m_busy);
+    BusyScope scope(m_busy, m_trace);
     for (int i = 1; i <= size; ++i, ++adress) {
         const auto byte = static_cast<char>(value & 0xFF);
         if (Exchange(Frame(kWriteEepromCommand, adress) + byte, 1, kByteTimeoutS) != 1 ||
@@ -302,7 +307,7 @@ std::int16_t cSerCom::ReadFLASH(std::int32_t adress) {
     if (m_busy)
         return 0;
     CheckAddresses(adress, 1, "Flash");
-    BusyScope scope(m_busy);
+    BusyScope scope(m_busy, m_trace);
     m_buffer.clear();
     return Exchange(Frame(kReadFlashCommand, adress), 1, kByteTimeoutS);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ByteTrace.h"
 #include "device/ConnectResult.h"
 #include "device/PortDiscovery.h"
 #include "device/SerialPort.h"
@@ -105,6 +106,9 @@ public:
     bool Busy() const { return m_busy; }
     /// The port commands go to; 0 when none.
     std::int16_t CurrentPort() const { return m_current; }
+    /// The trace of every byte on the ports, off until a file is set; written at the end of
+    /// every operation.
+    ByteTrace& Trace() { return m_trace; }
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
@@ -147,6 +151,7 @@ private:
     /// Gives the ports found, in order, to the COMn without a path of their own.
     void AssignFoundPorts();
 
+    ByteTrace m_trace; ///< made before the ports that write into it
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
     std::array<std::string, kPortCount> m_portPaths; ///< empty: the port found
     PortDiscovery m_discovery;

@@ -19,6 +19,10 @@
         <source>Die Hardwarevariante des Gerätes konnte nicht gelesen werden.</source>
         <translation>The hardware variant of the device could not be read.</translation>
     </message>
+    <message>
+        <source>Der Mitschnitt in &apos;%1&apos; ist nicht möglich: %2</source>
+        <translation>Cannot trace into &apos;%1&apos;: %2</translation>
+    </message>
 </context>
 <context>
     <name>CliMain</name>
@@ -45,6 +49,14 @@
     <message>
         <source>Die Vorgänge am Gerät nicht ins Inbetriebnahmeprotokoll schreiben</source>
         <translation>Leave this run&apos;s device operations out of the commissioning record</translation>
+    </message>
+    <message>
+        <source>Jedes Byte zum und vom Gerät mit Uhrzeit in diese Textdatei anhängen (Mitschnitt)</source>
+        <translation>Append every byte to and from the device, with its time, to this text file (trace)</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>ByteTrace</name>
+    <message>
+        <source>Mitschnitt beginnt am %1</source>
+        <translation>Trace begins on %1</translation>
+    </message>
+    <message>
+        <source>Mitschnitt beendet: die Datei hat ihre Grenze von %1 Bytes erreicht.</source>
+        <translation>Trace ended: the file has reached its limit of %1 bytes.</translation>
+    </message>
+</context>
+<context>
     <name>DemoDevice</name>
     <message>
         <source>--demo gibt es in diesem Programm nicht: der Simulator braucht ein Pseudo-Terminal (Linux).</source>

@@ -201,5 +201,9 @@ Save the report as a PDF file?</translation>
         <translation>The display could not be updated:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Kein Ordner für den Mitschnitt bekannt.</source>
+        <translation>No folder known for the trace.</translation>
+    </message>
 </context>
 </TS>

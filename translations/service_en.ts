@@ -204,6 +204,18 @@ The list is unchanged.</translation>
         <source>Die Einstellung gilt bis zum Programmende, sie konnte nicht gespeichert werden: %1</source>
         <translation>The setting holds until the program ends; it could not be saved: %1</translation>
     </message>
+    <message>
+        <source>Datenverkehr mit dem Gerät &amp;mitschneiden</source>
+        <translation>&amp;Trace the traffic with the device</translation>
+    </message>
+    <message>
+        <source>Mitschnitt in: %1</source>
+        <translation>Trace file: %1</translation>
+    </message>
+    <message>
+        <source>Mitschnitt des Datenverkehrs: %1</source>
+        <translation>Trace of the device traffic: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -1,6 +1,7 @@
 #include "base/Platform.h"
 #include "sim/SimulatorTest.h"
 #include "support/CallbackPump.h"
+#include "support/SkippingClock.h"
 
 #include <tuple>
 #include <utility>
@@ -104,6 +105,60 @@ TEST_F(cSerComTest, MemoryFramesAndValuesOnTheWireAndNothingAfterAWrongEcho) {
     sim.ClearReceived();
     EXPECT_EQ(0, serCom.WriteEEPROM(10, 2, 2000));
     EXPECT_EQ(Bytes({'L', 0x00, 0x0A, 0xD0}), sim.Received());
+}
+
+TEST_F(cSerComTest, TheTraceShowsEveryByteOnTheLineAndStopsAtItsLimit) {
+    struct TraceClock : SkippingClock {
+        DateTime Now() const override { return {2026, 12, 6, 14, 5, 9, 87}; }
+    };
+    Platform::Install(std::make_unique<TraceClock>());
+    auto image = K417Device::BlankEeprom();
+    image[7] = 'A';
+    sim.SetEeprom(image);
+    serCom.setPortPath(2, PathOf("missing-port"));
+    const std::string file = PathOf("trace/Mitschnitt.txt");
+    ASSERT_EQ("", serCom.Trace().setFile(file));
+    EXPECT_EQ(0, serCom.OpenCom(2, kSettings));
+    ASSERT_EQ(kSimPort, serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 2.0).port);
+    EXPECT_EQ(1, serCom.ReadEEPROM(7, 1));
+    // "I" is 49 hex; the answer "NIVOLANTIS K417 V2.1" and its zero byte, all on one line however
+    // it came in; then the EEPROM read "c", address 0007, answered by the byte there.
+    EXPECT_EQ("14:05:09.087 -- Mitschnitt beginnt am 2026-12-06\n"
+              "14:05:09.087 COM2 = " +
+                  PathOf("missing-port") +
+                  " 19200,n,8,1 ! Schnittstelle nicht vorhanden.\n"
+                  "14:05:09.087 COM1 = " +
+                  sim.SlavePath() +
+                  " 19200,n,8,1\n"
+                  "14:05:09.087 COM1 > 49  |I|\n"
+                  "14:05:09.087 COM1 < 4E 49 56 4F 4C 41 4E 54 49 53 20 4B 34 31 37 20 56 32 2E "
+                  "31 00  |NIVOLANTIS K417 V2.1.|\n"
+                  "14:05:09.087 COM1 > 63 00 07  |c..|\n"
+                  "14:05:09.087 COM1 < 41  |A|\n",
+              ReadBytes(file))
+        << "written at the end of each operation, before the channel ends";
+    EXPECT_EQ("", serCom.Trace().setFile(""));
+
+    // The file never grows past its limit: the line that would pass it becomes the closing note.
+    constexpr std::uintmax_t kLimit = 1000;
+    ByteTrace small(kLimit);
+    const std::string limited = PathOf("limited.txt");
+    ASSERT_EQ("", small.setFile(limited));
+    for (int i = 0; i < 100; ++i)
+        small.Sent(3, std::string(8, '\x1b'));
+    small.Received(3, "late");
+    small.Flush();
+    const std::string note =
+        "Mitschnitt beendet: die Datei hat ihre Grenze von 1000 Bytes erreicht.";
+    EXPECT_EQ(note, small.Failure());
+    EXPECT_EQ("", small.File()) << "the trace stopped";
+    const std::string content = ReadBytes(limited);
+    EXPECT_LE(content.size(), kLimit);
+    EXPECT_NE(std::string::npos,
+              content.find("14:05:09.087 COM3 > 1B 1B 1B 1B 1B 1B 1B 1B  |........|\n"));
+    EXPECT_EQ("14:05:09.087 -- " + note + "\n",
+              content.substr(content.rfind('\n', content.size() - 2) + 1));
+    EXPECT_EQ("", small.setFile(PathOf("other.txt"))) << "a new file starts anew";
 }
 
 // Connecting to ports without a device: see the device transfer test.

@@ -5,6 +5,7 @@
 #include "sim/FactoryImage.h"
 #include "ui/service/frmOptionen.h"
 
+#include <QCheckBox>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QWindow>
@@ -126,6 +127,32 @@ TEST_F(WindowCommandsTest,
                   MsgIcon::Exclamation);
     read->click();
     EXPECT_EQ(0, app->HardwareVariante());
+
+    // The trace, off at first, takes the window's next exchange into the user's state folder.
+    sim.SetFaults({});
+    auto* trace = options.findChild<QCheckBox*>("chkTrace");
+    EXPECT_FALSE(trace->isChecked());
+    const std::string file = PathOf("state/NivoConfig/Mitschnitt.txt");
+    EXPECT_EQ("Mitschnitt in: " + file,
+              options.findChild<QLabel*>("lblTraceFile")->text().toStdString());
+    trace->click();
+    read->click(); // "c" 00 07, answered by the device's byte 0B
+    const std::string start = "14:05:09.000 -- Mitschnitt beginnt am 2026-12-06\n";
+    const std::string traced =
+        start + "14:05:09.000 COM1 > 63 00 07  |c..|\n14:05:09.000 COM1 < 0B  |.|\n";
+    EXPECT_EQ(traced, ReadBytes(file));
+    {
+        cNivolantis next(app->SettingsSource()); // the next program run
+        frmOptionen nextOptions(next);
+        nextOptions.show();
+        EXPECT_TRUE(nextOptions.findChild<QCheckBox*>("chkTrace")->isChecked())
+            << "kept in the user's settings";
+    }
+    trace->click();
+    read->click();
+    EXPECT_FALSE(app->SettingsSource().Trace());
+    EXPECT_EQ(traced + start, ReadBytes(file))
+        << "the next run's start, nothing after switching off";
 }
 
 TEST_F(WindowCommandsTest, PrintWithoutAPrinterOffersAPdfFileNamedAfterTheParameterFile) {

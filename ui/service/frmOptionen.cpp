@@ -30,7 +30,13 @@ frmOptionen::frmOptionen(cNivolantis& app, QWidget* parent)
     connect(m_ui->Command2, &QPushButton::clicked, this, &frmOptionen::ReadFromDevice);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_ui->chkDefaultMarks, &QCheckBox::toggled, this, &frmOptionen::SwitchDefaultMarks);
+    connect(m_ui->chkTrace, &QCheckBox::toggled, this, &frmOptionen::SwitchTrace);
+    m_ui->lblTraceFile->setText(QString::fromStdString(
+        TrArgs(Tr("frmOptionen", "Mitschnitt in: %1"), {cNivolantis::TraceFile()})));
     m_registration = app.AddView(*this);
+    if (app.SettingsSource().Trace())
+        if (const std::string failure = app.StartTrace(true); !failure.empty())
+            ShowTraceFailure(failure);
 }
 
 frmOptionen::~frmOptionen() = default;
@@ -42,6 +48,7 @@ void frmOptionen::Update() {
         if (m_app.HardwareVariante() == kVariants[i] && !options[i]->isChecked())
             options[i]->setChecked(true);
     m_ui->chkDefaultMarks->setChecked(m_app.HighlightDefaults());
+    m_ui->chkTrace->setChecked(m_app.Tracing());
 }
 
 void frmOptionen::showEvent(QShowEvent* event) {
@@ -67,6 +74,18 @@ void frmOptionen::SwitchDefaultMarks(bool on) {
                                              "konnte nicht gespeichert werden: %1"),
                            {failure}),
                     MsgIcon::Exclamation);
+}
+
+void frmOptionen::SwitchTrace(bool on) {
+    if (m_refreshing || on == m_app.Tracing())
+        return;
+    if (const std::string failure = m_app.setTracing(on); !failure.empty())
+        ShowTraceFailure(failure);
+}
+
+void frmOptionen::ShowTraceFailure(const std::string& failure) {
+    ShowMessage(TrArgs(Tr("frmOptionen", "Mitschnitt des Datenverkehrs: %1"), {failure}),
+                MsgIcon::Exclamation);
 }
 
 void frmOptionen::ReadFromDevice() {

@@ -14,7 +14,8 @@ class frmOptionen;
 }
 
 /// The options window: which device variant the model describes, chosen here or read from the
-/// device, and whether the pages mark the values that differ from the factory settings. A view of
+/// device, whether the pages mark the values that differ from the factory settings, and whether
+/// the device traffic is traced (on from the start when the user's settings say so). A view of
 /// the application object from its making to its end, shown or not.
 class frmOptionen : public QWidget, public View {
     Q_OBJECT
@@ -34,6 +35,9 @@ private:
     void Choose(int option);
     /// Takes effect at once and is kept in the user's settings.
     void SwitchDefaultMarks(bool on);
+    /// Takes effect from the next device exchange on and is kept in the user's settings.
+    void SwitchTrace(bool on);
+    static void ShowTraceFailure(const std::string& failure);
     void ReadFromDevice();
 
     cNivolantis& m_app;
