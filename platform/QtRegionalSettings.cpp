@@ -13,13 +13,6 @@ QString FullYearDateFormat(const QLocale& locale) {
     return format;
 }
 
-/// The long time form without its time-zone part.
-QString TimeFormatWithSeconds(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression("\\s*t+\\s*"));
-    return format.trimmed();
-}
-
 DateTime FromQt(const QDateTime& value) {
     const QDate d = value.date();
     const QTime t = value.time();
@@ -27,6 +20,12 @@ DateTime FromQt(const QDateTime& value) {
 }
 
 } // namespace
+
+QString QtRegionalSettings::TimeFormatWithSeconds(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression("\\s*t+\\s*"));
+    return format.trimmed();
+}
 
 QtRegionalSettings::QtRegionalSettings(QLocale locale)
     : m_locale(std::move(locale)), m_dateFormat(FullYearDateFormat(m_locale)),

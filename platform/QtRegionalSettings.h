@@ -13,6 +13,9 @@ public:
     std::string FormatDateTime(const DateTime& value) const override;
     std::optional<DateTime> ParseDateTime(const std::string& text) const override;
 
+    /// The locale's long time form without its time-zone part: "HH:mm:ss", "h:mm:ss AP".
+    static QString TimeFormatWithSeconds(const QLocale& locale);
+
 private:
     QLocale m_locale;
     QString m_dateFormat;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev qt6-translations-l10n libcli11-dev
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n libcli11-dev
     qt6-l10n-tools qt6-tools-dev
     libssl-dev
     poppler-utils fonts-dejavu-core

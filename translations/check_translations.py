@@ -2,8 +2,9 @@
 """Fails when a text shown to users has no proper translation.
 
 Runs lupdate over each area's sources into a copy of the area's .ts file and lists every entry
-left unfinished (a new or changed German text) and every translation that does not keep the
-German text's %1..%9 arguments or its line breaks.
+left unfinished (a new or changed German text), every translation that does not keep the
+German text's %1..%9 arguments or its line breaks, and every English text that names a thing
+otherwise than the one term the program uses for it everywhere (window, report, messages, CLI).
 
   check_translations.py LUPDATE TS_FOLDER WORK_FOLDER LANGUAGES AREA=SOURCE|SOURCE... ...
       (lupdate options follow after "--")
@@ -29,7 +30,19 @@ def text_of(element):
     return text
 
 
+# One term per thing in English: what a text must not say, and the term it says instead.
+ENGLISH_TERMS = [
+    (re.compile(r"\b(down|up)load", re.I), "write / read (the device)"),
+    (re.compile(r"\b(upper|lower) limit\b", re.I), "upper / lower switch point"),
+    (re.compile(r"\bdecimals\b", re.I), "decimal places"),
+    (re.compile(r"\boperating mode\b", re.I), "relay function"),
+    (re.compile(r"\bLimits (%\d|[A-D1-4])\b"), "Limit 1, Limit A"),
+    (re.compile(r":\*"), "*: (the mark before the colon)"),
+]
+
+
 def problems(ts_file, name):
+    english = name.endswith("_en.ts")
     for context in ET.parse(ts_file).getroot().iter("context"):
         context_name = context.findtext("name")
         for message in context.iter("message"):
@@ -44,6 +57,9 @@ def problems(ts_file, name):
                 yield f"{where}: \"{text}\" does not keep the arguments"
             if source.count("\r\n") != text.count("\r\n"):
                 yield f"{where}: \"{text}\" does not keep the line breaks"
+            for wrong, term in ENGLISH_TERMS if english else []:
+                if wrong.search(text):
+                    yield f"{where}: \"{text}\" says \"{wrong.search(text)[0]}\", not {term}"
 
 
 def main():

@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Unterer Grenzwert %1</source>
-        <translation>Lower limit %1</translation>
+        <translation>Lower switch point %1</translation>
     </message>
     <message>
         <source>Oberer Grenzwert %1</source>
-        <translation>Upper limit %1</translation>
+        <translation>Upper switch point %1</translation>
     </message>
     <message>
         <source>Verzögerung %1</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Grenzwert%1</source>
-        <translation>Limits %1</translation>
+        <translation>Limit %1</translation>
     </message>
     <message>
         <source>Grenzwertfunktion %1</source>

@@ -107,7 +107,7 @@ Please set the correct device variant under Options.</translation>
         <source>Parameter fehlerhaft.<byte value="xd"/>
 Es kann kein Download durchgeführt werden.</source>
         <translation>Invalid parameters.<byte value="xd"/>
-No download can be carried out.</translation>
+The device cannot be written.</translation>
     </message>
     <message>
         <source>Gerätevariante konnte nicht gelesen werden.</source>

@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Kommapos.:</source>
-        <translation>Decimals:</translation>
+        <translation>Decimal places:</translation>
     </message>
     <message>
         <source>Die mit * gekennzeichneten Eigenschaften sind nur bei Geräten mit voller Softwarefunktionalität wirksam.</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Betriebsart:</source>
-        <translation>Operating mode:</translation>
+        <translation>Relay function:</translation>
     </message>
     <message>
         <source>Bei Fehler:</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pumpentausch:*</source>
-        <translation>Pump alternation:*</translation>
+        <translation>Pump alternation*:</translation>
     </message>
     <message>
         <source>Grenzwert &amp;C *</source>
@@ -617,15 +617,15 @@ No: compare with a parameter file.</translation>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>Druc&amp;ken</source>
+        <source>Drucken</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>Schre&amp;iben</source>
+        <source>Schreiben</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <source>&amp;Lesen</source>
+        <source>Lesen</source>
         <translation>Rea&amp;d</translation>
     </message>
     <message>
@@ -637,7 +637,7 @@ No: compare with a parameter file.</translation>
         <translation>&amp;Info</translation>
     </message>
     <message>
-        <source>Op&amp;tionen</source>
+        <source>Optionen</source>
         <translation>Op&amp;tions</translation>
     </message>
     <message>

@@ -303,7 +303,7 @@ TEST_F(DeviceTransferTest, FailuresAreReportedInEnglish) {
     Poke(31, {100});               // support points
     Poke(207, {0x50, 0xC3, 0, 0}); // upper limit value A
     ExpectMessage("The device holds no valid configuration.\r\nValues outside the limits: "
-                  "Decimal places, Upper limit A, Support points",
+                  "Decimal places, Upper switch point A, Support points",
                   MsgIcon::Critical, "Read device");
     EXPECT_FALSE(app->Upload());
     VerifyMessages();

@@ -14,7 +14,7 @@ TEST_F(ModelTextsTest, RefusalsAndCaptionsFollowTheInterfaceLanguage) {
     };
     const Case captions[] = {{"Relaisfunktion C", "Relay function C"},
                              {"Messbereich.Anfang", "Measuring range start"},
-                             {"Grenzwert3", "Limits 3"},
+                             {"Grenzwert3", "Limit 3"},
                              {"X7", "X7"},
                              {"Zeile2", "Line 2"},
                              {"Eingang", "Input"}};

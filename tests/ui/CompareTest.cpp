@@ -1,10 +1,12 @@
 #include "DeviceWindowTest.h"
 
 #include "sim/FactoryImage.h"
+#include "support/EnglishTexts.h"
 #include "ui/main/CompareMarks.h"
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QScrollBar>
 
 namespace {
 
@@ -54,6 +56,16 @@ protected:
         return marked.join('\n').toStdString();
     }
 
+    /// Whether a dash of red lies a few pixels left of the field, along its height.
+    static bool RedLeftOf(const QWidget& field) {
+        const QImage around = field.parentWidget()->grab().toImage();
+        const QRect at = field.geometry();
+        for (int y = at.top(); y <= at.bottom(); ++y)
+            if (around.pixelColor(at.left() - 3, y) == QColor(200, 0, 0))
+                return true;
+        return false;
+    }
+
     QString Tip(const char* field) const { return Find<QWidget>(field)->toolTip(); }
 
     /// The configuration reads in the commissioning record.
@@ -81,10 +93,17 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     EXPECT_EQ(2, Find<QComboBox>("cmbSUnit")->currentIndex());
     EXPECT_TRUE(app->Modified()) << "the edits are still to be saved";
     EXPECT_EQ(readsBefore + 1, RecordedReads()) << "the comparison's read is recorded";
+    // The frame lies around the field: red just outside it, the field's own look unchanged.
+    auto* unit = Find<QComboBox>("cmbSUnit");
+    const QImage marked = unit->grab().toImage();
+    EXPECT_TRUE(RedLeftOf(*unit));
+    EXPECT_EQ("", unit->styleSheet().toStdString() + Find("txtFilter")->styleSheet().toStdString());
 
     Enter("txtFilter", "4"); // any change ends the marks
     EXPECT_EQ("", Marked());
     EXPECT_EQ("0 … 255", Tip("txtFilter"));
+    EXPECT_EQ(marked, unit->grab().toImage()) << "the mark changed the field's look";
+    EXPECT_FALSE(RedLeftOf(*unit));
 }
 
 TEST_F(CompareTest, AnEqualDeviceIsToldAndACancelledComparisonLeavesNoMarks) {
@@ -112,6 +131,32 @@ TEST_F(CompareTest, AnEqualDeviceIsToldAndACancelledComparisonLeavesNoMarks) {
     EXPECT_EQ("", Listed()) << "the earlier list closed";
     EXPECT_EQ("", Marked());
     EXPECT_EQ("3", Text("txtFilter"));
+}
+
+TEST_F(CompareTest, InEnglishTheListNamesTheValuesInEnglishAndWrapsLongOnesInTheWindow) {
+    const EnglishTexts english;
+    const std::string file = PathOf("tank.par");
+    ASSERT_TRUE(app->WriteIni(file));
+    Enter("txtFilter", "3");
+    const QString line(60, 'x'); // a description line as long as the device takes
+    Enter("txtDescription_1", line);
+    ExpectQuestion("Compare with the device?\r\nYes: the device is read; the values in the window "
+                   "stay.\r\nNo: compare with a parameter file.",
+                   MsgButtons::YesNoCancel, "Compare", MsgAnswer::No);
+    dialogs->Answer(QString::fromStdString(file));
+    Run("Compare");
+    VerifyMessages();
+    EXPECT_EQ("Input/Filter: 3 → 9\nDevice description/Line 2: " + line.toStdString() +
+                  " → Beschreibung2",
+              Listed());
+    auto* list = main->findChild<QListWidget*>("lstDifferences");
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ("Eingang/Filter", list->item(0)->toolTip()) << "the command line's path";
+    list->window()->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(0, list->horizontalScrollBar()->maximum()) << "no line wider than the window";
+    for (int row = 0; row < list->count(); ++row)
+        EXPECT_LE(list->visualItemRect(list->item(row)).right(), list->viewport()->width());
 }
 
 } // namespace

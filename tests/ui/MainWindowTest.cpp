@@ -8,12 +8,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStandardItemModel>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
 
 #include <filesystem>
 #include <functional>
@@ -158,6 +162,35 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabsAndEndedWindowsHearNoMore
     EXPECT_EQ("11111111", visible("x3 -2a 1"));
     EXPECT_TRUE(app->Views().empty());
     P("Eingang", "Filter").setValue(7.0); // would reach a freed window
+}
+
+TEST_F(MainWindowTest, ToolbarImagesAreTheProgramsOwnAndTheEepromGridFillsItsFrame) {
+    OpenMain("1");
+    // Every button shows the image of its key, drawn from the program's SVG whatever the
+    // desktop's theme: "Exit" for "End", "New" for "Standard".
+    for (QAction* action : Find<QToolBar>("Toolbar1")->actions()) {
+        const QString key = action->property("key").toString();
+        const QString name = key == "End" ? "Exit" : key == "Standard" ? "New" : key;
+        QSvgRenderer drawing(":/icons/" + name + ".svg");
+        ASSERT_TRUE(drawing.isValid()) << name.toStdString();
+        QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        drawing.render(&painter);
+        painter.end();
+        EXPECT_EQ(expected, action->icon().pixmap(32, 32).toImage().convertToFormat(
+                                QImage::Format_ARGB32_Premultiplied))
+            << name.toStdString();
+    }
+
+    main->resize(1400, 800);
+    main->PageTabs()->setCurrentIndex(5);
+    QApplication::processEvents();
+    const auto* grid = Find<QTableWidget>("grdEEPROM");
+    EXPECT_GE(grid->horizontalHeader()->length(), grid->viewport()->width() - 1)
+        << "the 16 columns fill the grid's width";
+    EXPECT_GE(grid->width(), Find<QGroupBox>("fraEEPROM")->contentsRect().width() - 30)
+        << "the grid fills its frame's width";
 }
 
 TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {

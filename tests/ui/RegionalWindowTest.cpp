@@ -4,6 +4,8 @@
 #include "platform/QtRegionalSettings.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <cstdlib>
@@ -25,7 +27,6 @@ protected:
     /// A number text written with a comma, in the form of this test's desktop.
     QString L(QString german) const { return m_english ? german.replace(',', '.') : german; }
 
-private:
     bool m_english = false;
 };
 
@@ -54,6 +55,19 @@ TEST_F(RegionalWindowTest, FractionsAreShownAndKeptWithTheDesktopsSeparator) {
     EXPECT_EQ(12.5f, R("Eingang", "Skalierung").GetRangeEnd());
     EXPECT_EQ(L("012,50"), Text("txtSEnd"));
     EXPECT_EQ(L("000,90"), Text("txtUL_0"));
+}
+
+TEST_F(RegionalWindowTest, ClockAndMeasuredValuePlaceholdersFollowTheDesktop) {
+    OpenMain("1");
+    // Before the first read: a decimal fraction in mA and scaled, a whole converter value.
+    EXPECT_EQ(L("1,2345"), Find<QLabel>("lblMesswert_0")->text());
+    EXPECT_EQ(L("1,2345"), Find<QLabel>("lblMesswert_1")->text());
+    EXPECT_EQ("12345", Find<QLabel>("lblMesswert_2")->text());
+    // German desktops count the hours to 24, American ones to 12 with AM or PM.
+    const QRegularExpression time(m_english ? "^([1-9]|1[0-2]):[0-5]\\d:[0-5]\\d[ \\x{202F}][AP]M$"
+                                            : "^([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d$");
+    const QString clock = Find<QLabel>("StatusBar1_Panel4")->text();
+    EXPECT_TRUE(time.match(clock).hasMatch()) << clock.toStdString();
 }
 
 } // namespace

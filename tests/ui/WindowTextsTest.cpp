@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 
 #include <map>
 #include <optional>
@@ -114,17 +115,21 @@ std::string GermanTexts(const QWidget& window) {
     return found.join('\n').toStdString();
 }
 
-/// The accelerator letters ("&x", lower case) that more than one control of these widgets uses,
-/// with the texts that use them: "a: Grenzwert &A | Relais &A".
-QStringList SharedAccelerators(const std::vector<Shown>& texts) {
+/// The accelerator letter of the text ("&x", lower case), empty when it has none.
+QString AcceleratorOf(QString text) {
     static const QRegularExpression accelerator("&([^&\\s])");
+    text.replace("&&", "");
+    const auto match = accelerator.match(text);
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+/// The accelerator letters that more than one control of these widgets uses, with the texts
+/// that use them: "a: Grenzwert &A | Relais &A".
+QStringList SharedAccelerators(const std::vector<Shown>& texts) {
     std::map<QString, QStringList> users;
-    for (const Shown& shown : texts) {
-        QString text = shown.text;
-        text.replace("&&", "");
-        if (const auto match = accelerator.match(text); match.hasMatch())
-            users[match.captured(1).toLower()] << shown.text;
-    }
+    for (const Shown& shown : texts)
+        if (const QString letter = AcceleratorOf(shown.text); !letter.isEmpty())
+            users[letter] << shown.text;
     QStringList shared;
     for (auto& [letter, uses] : users) {
         uses.removeDuplicates(); // an action's text and its toolbar button's are one control
@@ -187,6 +192,28 @@ protected:
         main.reset();
         return shared;
     }
+
+    /// Every toolbar command's keyboard path on every page, broken ones listed: an Alt letter
+    /// that a control of a page uses as well ("page 3: l: &Lesen | Art der &Linearisierung"),
+    /// or a command with neither a letter nor a shortcut shown in its tool tip.
+    QStringList ToolbarKeysTakenByPages() {
+        OpenMain("123");
+        QStringList broken;
+        const QTabWidget* tabs = main->PageTabs();
+        for (const QAction* action : Find<QToolBar>("Toolbar1")->actions()) {
+            const QString letter = AcceleratorOf(action->iconText());
+            const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+            if (letter.isEmpty() && (shortcut.isEmpty() || !action->toolTip().contains(shortcut)))
+                broken << action->objectName() + ": no key in '" + action->toolTip() + "'";
+            for (int page = 0; page < tabs->count() && !letter.isEmpty(); ++page)
+                for (const Shown& shown : AcceleratorTexts(*tabs->widget(page), nullptr))
+                    if (AcceleratorOf(shown.text) == letter)
+                        broken << "page " + QString::number(page + 1) + ": " + letter + ": " +
+                                      action->iconText() + " | " + shown.text;
+        }
+        main.reset();
+        return broken;
+    }
 };
 
 TEST_F(WindowTextsTest, EnglishMainWindowShowsNoGermanWord) {
@@ -205,6 +232,13 @@ TEST_F(WindowTextsTest, EnglishMainWindowShowsNoGermanWord) {
     EXPECT_EQ("Scale range: 0,0000..1,0000 bar", Find<QLabel>("StatusBar1_Panel2")->text());
     EXPECT_EQ("X: 4,00..20,00 mA\ncorresponds to\nY: 0,0000..1,0000 bar",
               Find<QLabel>("lblSkalenbereich")->text());
+    // The delay's unit stands right beside its field, however wide the relay function's list.
+    main->PageTabs()->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (const QString i : {"0", "1", "2", "3"}) {
+        const QRect field = Find<QWidget>("txtDelay_" + i)->geometry();
+        EXPECT_LE(Find<QWidget>("lblDelayUnit_" + i)->x() - field.right(), 12) << i.toStdString();
+    }
 }
 
 TEST_F(WindowTextsTest, EnglishSmallWindowsShowNoGermanWord) {
@@ -220,20 +254,20 @@ TEST_F(WindowTextsTest, EnglishSmallWindowsShowNoGermanWord) {
 TEST_F(WindowTextsTest, AcceleratorsAreUniquePerWindowInEachLanguage) {
     // German shared these letters before English came; they stay as they are.
     const QStringList german = {
-        "page 2: a: Grenzwert &A | Relais &A",
-        "page 2: b: Grenzwert &B | Relais &B",
-        "page 2: c: Grenzwert &C * | Relais &C *",
-        "page 2: d: Grenzwert &D * | Relais &D *",
-        "page 3: l: &Lesen | Art der &Linearisierung",
-        "page 4: i: Schre&iben | S&imulation",
-        "page 4: k: Druc&ken | &Kontrast",
-        "page 4: t: Op&tionen | &Trend *",
+        "page 2: a: Grenzwert &A | Relais &A",        "page 2: b: Grenzwert &B | Relais &B",
+        "page 2: c: Grenzwert &C * | Relais &C *",    "page 2: d: Grenzwert &D * | Relais &D *",
         "page 6: g: &Gerät Lesen | &Gerät Schreiben",
     };
     EXPECT_EQ(german.join('\n').toStdString(),
               SharedAcceleratorsOfAllWindows().join('\n').toStdString());
     EnglishTexts english;
     EXPECT_EQ("", SharedAcceleratorsOfAllWindows().join('\n').toStdString());
+}
+
+TEST_F(WindowTextsTest, EveryToolbarCommandHasAKeyThatNoPageTakesInEachLanguage) {
+    EXPECT_EQ("", ToolbarKeysTakenByPages().join('\n').toStdString());
+    EnglishTexts english;
+    EXPECT_EQ("", ToolbarKeysTakenByPages().join('\n').toStdString());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/main/CompareMarks.h"
 
 #include "app/cNivolantis.h"
+#include "ui/main/DashedFrame.h"
 #include "ui/main/FieldBindings.h"
 
 #include <QVariant>
@@ -8,13 +9,6 @@
 namespace {
 
 constexpr const char* kNoteSeparator = "\n";
-
-QString FrameStyle(const QWidget& widget) {
-    // Selected by name, so that the frame stays on the field and not on the controls inside a
-    // frame of options.
-    return widget.styleSheet() + QString("\n%1#%2 { border: 3px dashed rgb(200, 0, 0); }")
-                                     .arg(widget.metaObject()->className(), widget.objectName());
-}
 
 } // namespace
 
@@ -43,9 +37,8 @@ void CompareMarks::Mark(const std::vector<ConfigurationDifference>& differences,
     for (const ConfigurationDifference& difference : differences)
         for (QWidget* field : FieldsOf(difference.path)) {
             const QString other = QString::fromStdString(difference.other);
-            m_marked.push_back({field, otherValue.arg(other), field->styleSheet()});
+            m_marked.push_back({field, otherValue.arg(other), new DashedFrame(*field)});
             field->setProperty(kProperty, other);
-            field->setStyleSheet(FrameStyle(*field));
             AddNote(m_marked.back());
         }
     m_compared = m_app.Config().CurrentState();
@@ -60,6 +53,7 @@ void CompareMarks::AddNote(const Marked& marked) const {
 
 void CompareMarks::Clear() {
     for (const Marked& marked : m_marked) {
+        delete marked.frame;
         if (!marked.widget)
             continue;
         QString tip = marked.widget->toolTip();
@@ -69,7 +63,6 @@ void CompareMarks::Clear() {
                 tip.chop(1);
             marked.widget->setToolTip(tip);
         }
-        marked.widget->setStyleSheet(marked.styleSheet);
         marked.widget->setProperty(kProperty, QVariant());
     }
     m_marked.clear();

@@ -33,8 +33,8 @@ public:
 private:
     struct Marked {
         QPointer<QWidget> widget;
-        QString note;       ///< the tool tip's line with the other value
-        QString styleSheet; ///< the field's own, given back at the end
+        QString note;            ///< the tool tip's line with the other value
+        QPointer<QWidget> frame; ///< drawn around the field, which keeps its look
     };
     /// The fields that show this "GROUP/NAME"; none for values the pages do not show.
     std::vector<QWidget*> FieldsOf(const std::string& path) const;

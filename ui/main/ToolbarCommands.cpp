@@ -15,9 +15,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStyle>
+#include <QSvgRenderer>
 
 #include <iostream>
 
@@ -43,6 +44,24 @@ FileDialogOptions ParameterFileDialog(const QString& title, const std::string& f
 
 } // namespace
 
+QIcon ToolbarCommands::ToolbarIcon(const QString& name) {
+    // Drawn from the program's SVG at every size a toolbar asks for, screens at 150 % included,
+    // so that no desktop theme and no image plug-in decides how the toolbar looks.
+    QSvgRenderer drawing(":/icons/" + name + ".svg");
+    if (!drawing.isValid())
+        return {};
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 36, 48, 64, 96}) {
+        QPixmap image(size, size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(image);
+    }
+    return icon;
+}
+
 ToolbarCommands::ToolbarCommands(cNivolantis& app, Window window)
     : m_app(app), m_window(std::move(window)) {
     connect(&m_window.cancel, &QPushButton::clicked, this,
@@ -53,48 +72,44 @@ ToolbarCommands::ToolbarCommands(cNivolantis& app, Window window)
 void ToolbarCommands::Bind() {
     struct Command {
         QAction* action;
-        const char* themeIcon;
-        QStyle::StandardPixmap fallback;
+        const char* image; ///< of the program's own, the same on every desktop
         bool usesDevice;
         std::function<void()> run;
     };
     Ui::frmMain& form = m_window.form;
     const Command commands[] = {
-        {form.End, "application-exit", QStyle::SP_DialogCloseButton, false, {}},
-        {form.Standard, "document-new", QStyle::SP_FileIcon, false,
+        {form.End, "Exit", false, {}},
+        {form.Standard, "New", false,
          [this] {
              if (MayDiscardChanges())
                  m_app.SetDefaults();
          }},
-        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false,
+        {form.Open, "Open", false,
          [this] {
              m_window.marks.Clear();
              OpenFile();
          }},
-        {form.Save, "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
-        {form.Print, "document-print", QStyle::SP_FileDialogDetailedView, false,
-         [this] { PrintReport(m_app); }},
-        {form.Download, "go-down", QStyle::SP_ArrowDown, true,
+        {form.Save, "Save", false, [this] { SaveFile(); }},
+        {form.Print, "Print", false, [this] { PrintReport(m_app); }},
+        {form.Download, "Download", true,
          [this] {
              m_window.marks.Clear();
              m_app.Download();
          }},
-        {form.Upload, "go-up", QStyle::SP_ArrowUp, true,
+        {form.Upload, "Upload", true,
          [this] {
              m_window.marks.Clear();
              if (MayDiscardChanges()) // the values read replace the edits
                  OfferCancel([this] { m_app.Upload(); });
          }},
-        {form.Compare, "edit-find", QStyle::SP_FileDialogContentsView, true, [this] { Compare(); }},
-        {form.Connect, "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
-        {form.Info, "help-about", QStyle::SP_MessageBoxInformation, false, [this] { ShowInfo(); }},
-        {form.Options, "preferences-system", QStyle::SP_FileDialogListView, false,
-         [this] { ShowOptions(); }},
+        {form.Compare, "Compare", true, [this] { Compare(); }},
+        {form.Connect, "Connect", true, [this] { ConnectDevice(); }},
+        {form.Info, "Info", false, [this] { ShowInfo(); }},
+        {form.Options, "Options", false, [this] { ShowOptions(); }},
     };
-    const QStyle* style = m_window.window.style();
     for (const Command& command : commands) {
         QAction* action = command.action;
-        action->setIcon(QIcon::fromTheme(command.themeIcon, style->standardIcon(command.fallback)));
+        action->setIcon(ToolbarIcon(command.image));
         // Qt leaves the "&" out of a toolbar button unless the icon text is set: Alt+letter
         // then presses the button, umlauts included.
         action->setIconText(action->text());

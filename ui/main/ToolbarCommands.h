@@ -2,6 +2,7 @@
 
 #include "app/ConfigurationDiff.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -61,6 +62,10 @@ public:
     void setOptionsWindow(QWidget* options);
     /// Closes the information, options and comparison windows with the main one.
     void CloseOwnedWindows();
+
+    /// The image of a toolbar command by its key's name ("Exit" for "End", "New" for
+    /// "Standard"); a null icon for a name the program has no image of.
+    static QIcon ToolbarIcon(const QString& name);
 
 private:
     void Bind();

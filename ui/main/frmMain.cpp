@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
+#include "platform/QtRegionalSettings.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
 #include "ui/main/PageFields.h"
@@ -195,11 +196,13 @@ void frmMain::SetUpStatusBar() {
     m_panelTime = panel(0);
     m_panelConnection->setObjectName("StatusBar1_Panel1");
     m_panelScale->setObjectName("StatusBar1_Panel2");
+    m_panelDate->setObjectName("StatusBar1_Panel3");
+    m_panelTime->setObjectName("StatusBar1_Panel4");
     auto* clock = new QTimer(this);
-    auto tick = [this] {
+    auto tick = [this, timeFormat = QtRegionalSettings::TimeFormatWithSeconds(QLocale())] {
         const QLocale locale;
         SetText(m_panelDate, locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-        SetText(m_panelTime, locale.toString(QTime::currentTime(), "HH:mm:ss"));
+        SetText(m_panelTime, locale.toString(QTime::currentTime(), timeFormat));
     };
     connect(clock, &QTimer::timeout, this, tick);
     tick();

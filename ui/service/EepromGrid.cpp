@@ -107,8 +107,7 @@ void EepromGrid::SetUpGrid() {
     const int cellWidth =
         std::max(kCellTwips / kTwipsPerPixel, m_grid->fontMetrics().horizontalAdvance("FF") + 18);
     m_grid->horizontalHeader()->setMinimumSectionSize(cellWidth);
-    for (int c = 0; c < kColumns; ++c)
-        m_grid->setColumnWidth(c, cellWidth);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // the frame's width
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
