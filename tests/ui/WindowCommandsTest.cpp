@@ -70,7 +70,9 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
         EXPECT_EQ(!message.empty(), connected > 0);
         EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
         ExpectCommandsWereOff(cancel);
-        EXPECT_EQ("NivoConfig []", main->windowTitle()) << "the device's state";
+        EXPECT_EQ(std::string(command) == "Connect" ? "NivoConfig []" : "NivoConfig []*",
+                  main->windowTitle())
+            << "the device holds no file";
     }
     EXPECT_EQ(1, app->PortNr());
     EXPECT_EQ(7, sim.Eeprom()[182]);
@@ -78,10 +80,20 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
     SetDeviceByte(182, 11);
     const int asked = sim.CommandCount('c');
     CancelAfter('c', asked + 20);
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     RunAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "nothing read reached the model";
     EXPECT_EQ("7", Text("txtFilter"));
     ExpectCommandsWereOff(true);
+
+    // A description line lives only in the file: written to the device, it is still to be saved.
+    Enter("txtDescription_0", "Tank 3");
+    RunAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
+    QTest::keyClick(main.get(), Qt::Key_Q, Qt::ControlModifier);
+    VerifyMessages();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ("Tank 3", app->GetDescription(0));
 }
 
 TEST_F(WindowCommandsTest,

@@ -52,7 +52,7 @@ public:
     void OfferCancel(const std::function<void()>& operation);
     /// The command "Öffnen" without its dialog, asking first about unsaved edits.
     void OpenParameterFile(const QString& path);
-    /// Asks "Änderungen speichern?" when the model holds edits not yet saved or transferred:
+    /// Asks "Änderungen speichern?" when the model holds edits not yet saved in a file:
     /// true when they may go (saved, or the user said "Nein"), false to keep them.
     bool MayDiscardChanges();
 
