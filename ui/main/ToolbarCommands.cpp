@@ -8,11 +8,13 @@
 #include "platform/RecentFolders.h"
 #include "platform/ReportPrinting.h"
 #include "ui/main/CompareMarks.h"
+#include "ui/main/EditHistory.h"
 #include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
 
 #include "ui_frmMain.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -120,8 +122,9 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     m_running = true;
     if (usesDevice)
         SetCommandsEnabled(false);
+    const QAction* action = m_window.window.findChild<QAction*>(name);
     try {
-        command();
+        m_window.history.Record(action ? action->iconText().remove('&') : QString(name), command);
     } catch (const std::exception& error) {
         ReportFailure(name, error.what());
     } catch (...) {

@@ -13,6 +13,7 @@ class QLabel;
 class QMainWindow;
 class QPushButton;
 class CompareMarks;
+class EditHistory;
 class cNivolantis;
 class frmCompare;
 class frmSplash;
@@ -31,8 +32,9 @@ public:
         QMainWindow& window;
         Ui::frmMain& form;
         QLabel& connectionPanel;
-        QPushButton& cancel; ///< "Abbrechen" beside the progress bar
-        CompareMarks& marks; ///< the fields a comparison found different
+        QPushButton& cancel;  ///< "Abbrechen" beside the progress bar
+        CompareMarks& marks;  ///< the fields a comparison found different
+        EditHistory& history; ///< every command is one step to undo
         std::function<void()> commitFocusedField;
         std::function<void()> refresh;
     };
