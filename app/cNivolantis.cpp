@@ -172,7 +172,7 @@ bool cNivolantis::Download() {
     DeviceTransfer transfer(m_config, m_serCom, *this);
     const bool done = transfer.Download();
     Keep("Konfiguration schreiben", m_fileName, transfer.Bytes(), done, transfer.Told());
-    return KeepStateIf(done);
+    return done; // the device is no file: the edits still wait to be saved
 }
 
 bool cNivolantis::Upload() {
@@ -181,7 +181,7 @@ bool cNivolantis::Upload() {
     DeviceTransfer transfer(m_config, m_serCom, *this);
     const bool done = transfer.Upload();
     Keep("Konfiguration lesen", "", transfer.Bytes(), done, transfer.Told());
-    return KeepStateIf(done);
+    return done;
 }
 
 EepromTransfer::CellResults cNivolantis::WriteEeprom(EepromTransfer& transfer,

@@ -171,8 +171,9 @@ public:
     /// Loads a parameter file into the model; false (after a message) when it could not be read.
     bool ReadIni(const std::string& NewFileName);
 
-    /// True while the model differs from what was last opened, saved, read from or written to
-    /// the device, or before any of these from the state the program started with.
+    /// True while the model differs from the parameter file last opened or saved, or before
+    /// either from the state the program started with. A device transfer saves no file: the
+    /// description lines and user data live only there.
     bool Modified() const { return m_config.CurrentState() != m_kept; }
 
     /// Prints the configuration report on the platform printer; false (after a message) when the

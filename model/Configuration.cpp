@@ -140,6 +140,25 @@ Configuration::State Configuration::CurrentState() const {
     return state;
 }
 
+void Configuration::Restore(const State& state) {
+    const bool notify = m_enableNotify;
+    m_enableNotify = false;
+    const bool testing = Data(Catalogue::kInputGroup).EnableTestData();
+    setEnableTestData(false);
+    auto value = state.values.begin();
+    ForEachParameter([&](cDataGroup&, cParameter& p) {
+        if (value != state.values.end())
+            p.setValue(*value++);
+    });
+    LimitRules::UpdateLimitsKeepingValues(*this);
+    setEnableTestData(testing);
+    m_descriptions = state.descriptions;
+    m_benutzername = state.benutzername;
+    m_parametrierdatum = state.parametrierdatum;
+    m_enableNotify = notify;
+    Notify();
+}
+
 void Configuration::SetDefaults() {
     ForEachParameter([](cDataGroup&, cParameter& p) { p.SetDefault(); });
     UpdateLimits();

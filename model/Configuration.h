@@ -97,6 +97,9 @@ public:
         bool operator==(const State&) const = default;
     };
     State CurrentState() const;
+    /// Puts a state taken before back, without tests: the values, then the limits and units
+    /// that follow them, the description lines and the user data. One notification.
+    void Restore(const State& state);
 
     /// Every value back to its factory default, limits recomputed, description lines reset.
     void SetDefaults();

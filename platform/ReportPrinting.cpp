@@ -4,6 +4,7 @@
 #include "base/Platform.h"
 #include "base/Translation.h"
 #include "platform/FileDialogs.h"
+#include "platform/RecentFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,15 +12,15 @@
 
 namespace {
 
-/// The parameter file's name with ".pdf", or "Konfiguration.pdf" in the home folder.
+/// The parameter file's name with ".pdf" beside it, or "Konfiguration.pdf" in the reports' folder.
 QString SuggestedPdf(const cNivolantis& app) {
     if (app.FileName().empty())
-        return QDir::home().filePath(QStringLiteral("Konfiguration.pdf"));
+        return QStringLiteral("Konfiguration.pdf");
     const QFileInfo file(QString::fromStdString(app.FileName()));
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-std::optional<QString> AskForPdfFile(const QString& suggestedFile) {
+std::optional<QString> AskForPdfFile(const QString& suggestedFile, const RecentFolders& folders) {
     const std::string question =
         Tr("ReportPrinting", "Es ist kein Drucker eingerichtet.\n"
                              "Soll der Bericht als PDF-Datei gespeichert werden?");
@@ -30,22 +31,25 @@ std::optional<QString> AskForPdfFile(const QString& suggestedFile) {
     options.fileName = suggestedFile;
     options.defaultSuffix = QStringLiteral("pdf");
     options.filter = QString::fromStdString(Tr("ReportPrinting", "PDF-Dateien (*.pdf)"));
-    return FileDialogs::Current().SaveFile(options);
+    return folders.SaveFile(RecentFolders::kReports, options);
 }
 
 } // namespace
 
-QtReportPrinter::DeviceOpener SystemPrinterOrPdf(const QString& suggestedFile) {
-    return [suggestedFile]() -> std::unique_ptr<QPagedPaintDevice> {
-        if (!QPrinterInfo::availablePrinters().isEmpty())
-            return QtReportPrinter::OpenDefaultPrinter();
-        const std::optional<QString> path = AskForPdfFile(suggestedFile);
-        return path ? QtReportPrinter::OpenPdf(*path) : nullptr;
-    };
+QtReportPrinter::DeviceOpener SystemPrinterOrPdf(const QString& suggestedFile,
+                                                 const SettingsFiles& settings) {
+    return
+        [suggestedFile, folders = RecentFolders(settings)]() -> std::unique_ptr<QPagedPaintDevice> {
+            if (!QPrinterInfo::availablePrinters().isEmpty())
+                return QtReportPrinter::OpenDefaultPrinter();
+            const std::optional<QString> path = AskForPdfFile(suggestedFile, folders);
+            return path ? QtReportPrinter::OpenPdf(*path) : nullptr;
+        };
 }
 
 bool PrintReport(cNivolantis& app) {
-    Platform::Install(std::make_unique<QtReportPrinter>(SystemPrinterOrPdf(SuggestedPdf(app))));
+    Platform::Install(std::make_unique<QtReportPrinter>(
+        SystemPrinterOrPdf(SuggestedPdf(app), app.SettingsSource())));
     try {
         return app.PrintAll();
     } catch (const PrintCancelled&) {

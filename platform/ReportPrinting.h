@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsFiles.h"
 #include "platform/QtReportPrinter.h"
 
 class cNivolantis;
@@ -12,5 +13,7 @@ bool PrintReport(cNivolantis& app);
 
 /// Opens the system's default printer; when the system has none, asks (through the message
 /// service) whether to save the report as a PDF file and for its name (through the file
-/// dialogs, suggesting suggestedFile), and gives nullptr when the user declines.
-QtReportPrinter::DeviceOpener SystemPrinterOrPdf(const QString& suggestedFile);
+/// dialogs, suggesting suggestedFile, starting in the reports' folder kept in the settings), and
+/// gives nullptr when the user declines.
+QtReportPrinter::DeviceOpener SystemPrinterOrPdf(const QString& suggestedFile,
+                                                 const SettingsFiles& settings);

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>EditHistory</name>
+    <message>
+        <source>Eingabe</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>1 weiterer Wert wurde angepasst (Rückgängig: Strg+Z).</source>
+        <translation>1 more value was adjusted (undo: Ctrl+Z).</translation>
+    </message>
+    <message>
+        <source>%1 weitere Werte wurden angepasst (Rückgängig: Strg+Z).</source>
+        <translation>%1 more values were adjusted (undo: Ctrl+Z).</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
     <name>NivoConfig</name>
     <message>
         <source>Konfigurationsprogramm für Nivolantis K417</source>
@@ -500,6 +523,10 @@
     <message>
         <source>Die Tabelle braucht %1 Stützpunkte; eingestellt sind %2.</source>
         <translation>The table needs %1 support points; %2 are set.</translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen</source>
+        <translation>Paste table</translation>
     </message>
 </context>
 <context>

@@ -214,8 +214,8 @@ TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
     EXPECT_EQ("12,34", Text("txtX"));
     EXPECT_EQ("0,0870", Text("txtY")) << "2/23";
     Find("txtX")->setFocus();
-    Find("txtY")->setFocus(); // leaving txtX stores the cut value
-    EXPECT_FLOAT_EQ(12.34f, P("Linearisierung", "X3").Value());
+    Find("txtY")->setFocus(); // leaving txtX unedited stores nothing: the text is shortened
+    EXPECT_EQ(12.345f, P("Linearisierung", "X3").Value());
 
     grid->setCurrentCell(9, 0);
     Enter("txtStützpunkte", "5");

@@ -9,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QUrl>
 
@@ -91,6 +92,54 @@ TEST_F(OpenFileTest, ADroppedFileIsRefusedAsOeffnenRefusesItOrOpenedAfterTheQues
     }
     EXPECT_EQ(5.0f, P("Eingang", "Filter").Value()) << "opened on the second drop only";
     EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), main->windowTitle().toStdString());
+}
+
+TEST_F(OpenFileTest, FileDialogsStartInTheFolderLastUsedForTheirKindElseInTheDocuments) {
+    // A home of the test's own: its documents folder is known, the user's settings untouched.
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    });
+    std::filesystem::create_directories(Dir() / "home/Documents");
+    std::filesystem::create_directories(Dir() / "anlage");
+    qputenv("HOME", QByteArray::fromStdString(PathOf("home")));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(PathOf("home/.config")));
+    const QString documents = QString::fromStdString(PathOf("home/Documents"));
+    const QString plant = QString::fromStdString(PathOf("anlage"));
+
+    OpenMain("123");
+    dialogs->Answer(plant + "/tank.par");
+    Run("Save");
+    for (const char* command : {"Open", "Command7", "cmdFirmware1", "Command8"}) {
+        dialogs->Answer(std::nullopt);
+        Run(command);
+    }
+    const auto& asked = dialogs->Requests();
+    ASSERT_EQ(5u, asked.size());
+    EXPECT_EQ(documents, asked[0].options.folder) << "a fresh window saves into the documents";
+    EXPECT_TRUE(std::filesystem::exists(PathOf("anlage/tank.par")));
+    EXPECT_EQ(plant, asked[1].options.folder) << "where the last parameter file went";
+    for (std::size_t i = 2; i < asked.size(); ++i)
+        EXPECT_EQ(documents, asked[i].options.folder) << asked[i].options.title.toStdString();
+
+    // The folder is kept in the settings: the next run starts there, each kind in its own.
+    main.reset();
+    app = std::make_unique<cNivolantis>(PathOf("NivoConfig.ini"));
+    OpenMain("3");
+    dialogs->Answer(plant + "/neu.hex");
+    ExpectQuestion("Eine neue Firmware kann die Belegung des EEPROMs ändern.\r\nSollen die "
+                   "EEPROM-Daten des Geräts vorher in einer Datei gesichert werden?",
+                   MsgButtons::YesNoCancel, "Firmware-Update", MsgAnswer::Cancel);
+    Run("Command8");
+    for (const char* command : {"Open", "cmdFirmware1"}) {
+        dialogs->Answer(std::nullopt);
+        Run(command);
+    }
+    ASSERT_EQ(8u, asked.size());
+    EXPECT_EQ(documents, asked[5].options.folder);
+    EXPECT_EQ(plant, asked[6].options.folder);
+    EXPECT_EQ(plant, asked[7].options.folder) << "where the last firmware file came from";
 }
 
 } // namespace

@@ -3,11 +3,16 @@
 #include "device/DeviceProtocol.h"
 #include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
+#include "ui/main/FieldBindings.h"
 #include "ui/service/frmOptionen.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QWindow>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +34,55 @@ protected:
     }
     QRadioButton* Variant(const frmOptionen& options, int i) {
         return options.findChild<QRadioButton*>("optVarianten_" + QString::number(i));
+    }
+
+    /// Enters and leaves every enabled text field of pages 1 to 5 and every support point's
+    /// fields as a user tabbing through them would, without typing.
+    void PassThroughEveryField() {
+        auto pass = [this](QLineEdit* edit) {
+            if (!edit->isEnabled())
+                return;
+            auto* tabs = Find<QTabWidget>("SSTab1");
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(edit))
+                    tabs->setCurrentIndex(i);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Tab);
+        };
+        for (const TextBinding& binding : TextBindings())
+            pass(Find(QString::fromStdString(binding.field)));
+        auto* grid = Find<QTableWidget>("grdXY");
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            grid->setCurrentCell(row, 0);
+            pass(Find("txtX"));
+            pass(Find("txtY"));
+        }
+    }
+    /// The names of the values that differ between the two states, and the other differences.
+    std::string Differences(const Configuration::State& a, const Configuration::State& b) {
+        std::string names;
+        std::size_t i = 0;
+        app->ForEachParameter([&](cDataGroup&, cParameter& p) {
+            if (i < a.values.size() && i < b.values.size() && a.values[i] != b.values[i])
+                names += " " + p.ParName();
+            ++i;
+        });
+        if (a.descriptions != b.descriptions || a.benutzername != b.benutzername ||
+            !(a.parametrierdatum == b.parametrierdatum))
+            names += " (description or user data)";
+        return names;
+    }
+    /// Sets every value onto its lower or upper limit, as a file might hold them.
+    void SetAllTo(bool upper) {
+        app->setEnableNotify(false);
+        app->setEnableTestData(false);
+        app->ForEachParameter([upper](cDataGroup&, cParameter& p) {
+            p.setValue(upper ? p.UpperLimit() : p.LowerLimit());
+        });
+        app->setEnableTestData(true);
+        app->setEnableNotify(true);
+        app->Notify();
     }
 };
 
@@ -71,7 +125,9 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
         EXPECT_EQ(!message.empty(), connected > 0);
         EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
         ExpectCommandsWereOff(cancel);
-        EXPECT_EQ("NivoConfig []", main->windowTitle()) << "the device's state";
+        EXPECT_EQ(std::string(command) == "Connect" ? "NivoConfig []" : "NivoConfig []*",
+                  main->windowTitle())
+            << "the device holds no file";
     }
     EXPECT_EQ(1, app->PortNr());
     EXPECT_EQ(7, sim.Eeprom()[182]);
@@ -79,10 +135,20 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
     SetDeviceByte(182, 11);
     const int asked = sim.CommandCount('c');
     CancelAfter('c', asked + 20);
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
     RunAnswered("Upload", "Gerät lesen abgebrochen.", MsgIcon::Information, "Gerät lesen");
     EXPECT_EQ(7.0f, P("Eingang", "Filter").Value()) << "nothing read reached the model";
     EXPECT_EQ("7", Text("txtFilter"));
     ExpectCommandsWereOff(true);
+
+    // A description line lives only in the file: written to the device, it is still to be saved.
+    Enter("txtDescription_0", "Tank 3");
+    RunAnswered("Download", "Gerät schreiben beendet.", MsgIcon::Information);
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
+    QTest::keyClick(main.get(), Qt::Key_Q, Qt::ControlModifier);
+    VerifyMessages();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ("Tank 3", app->GetDescription(0));
 }
 
 TEST_F(WindowCommandsTest,
@@ -169,6 +235,84 @@ TEST_F(WindowCommandsTest, PrintWithoutAPrinterOffersAPdfFileNamedAfterTheParame
               dialogs->Requests().back().options.fileName)
         << "named after the parameter file";
     EXPECT_EQ("%PDF", ReadBytes(PathOf("bericht.pdf")).substr(0, 4));
+}
+
+TEST_F(WindowCommandsTest, PassingThroughTheFieldsChangesNoValueInAnyFormOrSetting) {
+    SetDeviceByte(196, 1); // "0000.0"
+    Open();
+    const std::function<void()> cases[] = {
+        [] {}, // the defaults: point 8 lies at 8.8696 mA, shown as 8,86
+        [this] {
+            RunAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
+            ASSERT_EQ("0000.0", Find<QComboBox>("cmbSComma")->currentText());
+        },
+        [this] {
+            UseEnglish();
+            SetAllTo(false);
+        },
+        [this] { SetAllTo(true); },
+    };
+    int step = 0;
+    for (const auto& prepare : cases) {
+        SCOPED_TRACE(step++);
+        prepare();
+        const Configuration::State before = app->Config().CurrentState();
+        PassThroughEveryField();
+        EXPECT_EQ("", Differences(before, app->Config().CurrentState()));
+    }
+}
+
+TEST_F(WindowCommandsTest, UndoTakesBackOneStepWithEverythingItMovedButNeverTheDevice) {
+    Open();
+    Find<QComboBox>("cmbSComma")->setCurrentIndex(2); // "000.00": room for a scale end of 100
+    Enter("txtSEnd", "100");
+    const Configuration::State before = app->Config().CurrentState();
+    // A begin of 3 clamps what lay below it: the four limits' two values (0,1 and 0,9), the 24
+    // Y points (0 to 1), both trend deltas (0,1), the simulation's begin, end and step.
+    Enter("txtSBegin", "3");
+    EXPECT_EQ("37 weitere Werte wurden angepasst (Rückgängig: Strg+Z).",
+              main->statusBar()->currentMessage());
+    const Configuration::State after = app->Config().CurrentState();
+    EXPECT_EQ(3.0f, P("Linearisierung", "Y24").Value());
+    QTest::keyClick(Find("txtSBegin"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ("", Differences(before, app->Config().CurrentState()));
+    EXPECT_EQ("000,00", Text("txtSBegin"));
+    QTest::keyClick(Find("txtSBegin"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ("", Differences(after, app->Config().CurrentState()));
+    QTest::keyClick(Find("txtSBegin"), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(Find("txtSBegin"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(1.0f, R("Eingang", "Skalierung").GetRangeEnd()) << "one step at a time";
+    EXPECT_EQ(2.0f, P("Eingang", "Skalenkomma").Value());
+
+    // "Standard", a file and a device read are one step each; undo leaves the device alone.
+    SetDeviceByte(182, 9); // Filter
+    const auto device = sim.Eeprom();
+    Enter("txtFilter", "5");
+    const std::string file = PathOf("tank.par");
+    ASSERT_TRUE(app->WriteIni(file));
+    Enter("txtFilter", "7");
+    const Configuration::State edited = app->Config().CurrentState();
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
+    Run("Standard");
+    EXPECT_EQ(2.0f, P("Eingang", "Filter").Value());
+    auto* undo = main->findChild<QAction*>("actUndo");
+    undo->trigger(); // the pages' context menu entry
+    EXPECT_EQ("", Differences(edited, app->Config().CurrentState()));
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
+    dialogs->Answer(QString::fromStdString(file));
+    Run("Open");
+    EXPECT_EQ(5.0f, P("Eingang", "Filter").Value());
+    undo->trigger();
+    EXPECT_EQ("", Differences(edited, app->Config().CurrentState()));
+    ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::No);
+    RunAnswered("Upload", "Gerät lesen beendet.", MsgIcon::Information);
+    EXPECT_EQ(9.0f, P("Eingang", "Filter").Value());
+    sim.ClearReceived();
+    undo->trigger();
+    EXPECT_EQ("", Differences(edited, app->Config().CurrentState()));
+    EXPECT_EQ("7", Text("txtFilter"));
+    EXPECT_EQ("", sim.Received());
+    EXPECT_TRUE(device == sim.Eeprom());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "base/Platform.h"
 #include "model/CatalogueNames.h"
 #include "model/CatalogueText.h"
+#include "ui/main/EditHistory.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/SupportPointEditor.h"
@@ -40,8 +41,10 @@ template <typename T> T* FormChild(const QWidget& window, const QString& name) {
 } // namespace
 
 PageFields::PageFields(cNivolantis& app, const QWidget& window, PageForms& pages,
-                       SupportPointEditor& points, std::function<void()> refresh)
-    : m_app(app), m_pages(pages), m_points(points), m_refresh(std::move(refresh)) {
+                       SupportPointEditor& points, EditHistory& history,
+                       std::function<void()> refresh)
+    : m_app(app), m_pages(pages), m_points(points), m_history(history),
+      m_refresh(std::move(refresh)) {
     BindFields(window);
 }
 
@@ -51,8 +54,10 @@ void PageFields::Refresh() {
     for (const ChoiceField& field : m_choices)
         ShowChoice(field);
     for (const TextField& field : m_texts) {
-        if (const QString text = DisplayText(field); field.edit->text() != text)
+        const QString text = DisplayText(field);
+        if (field.edit->text() != text)
             field.edit->setText(text);
+        EditHistory::NoteShown(*field.edit, text);
         if (const QString limits = LimitsText(field); field.edit->toolTip() != limits)
             field.edit->setToolTip(limits);
     }
@@ -65,6 +70,7 @@ void PageFields::BindFields(const QWidget& window) {
                            ParameterAt(app, binding.path)});
     for (std::size_t i = 0; i < m_texts.size(); ++i) {
         m_texts[i].edit->installEventFilter(this);
+        m_history.Watch(*m_texts[i].edit);
         connect(m_texts[i].edit, &QLineEdit::returnPressed, this,
                 [this, i] { CommitText(m_texts[i], true); });
     }
@@ -191,18 +197,26 @@ void PageFields::CommitText(TextField& field, bool byEnter) {
     const std::string& path = field.binding->path;
     std::string text = field.edit->text().toStdString();
     try {
-        if (field.binding->form == DisplayForm::Output && OutputInVolts()) {
-            const std::optional<double> volts = TextToNumber(text);
-            if (!volts)
-                return; // not taken, no message; the text stays until the next refresh
-            text = NumberToText(*volts * 2);
+        // The text as the refresh showed it is no entry: taken back, a value shown shortened
+        // (8.8696 as 8,87) would change.
+        if (EditHistory::Edited(*field.edit)) {
+            if (field.binding->form == DisplayForm::Output && OutputInVolts()) {
+                const std::optional<double> volts = TextToNumber(text);
+                if (!volts)
+                    return; // not taken, no message; the text stays until the next refresh
+                text = NumberToText(*volts * 2);
+            }
+            m_history.RecordEntry(
+                [&] {
+                    if (path == std::string(kUserSection) + "/Benutzername")
+                        app.setBenutzername(text);
+                    else if (path == std::string(kUserSection) + "/Parametrierdatum")
+                        app.setParametrierdatum(text);
+                    else
+                        app.Assign(path, text);
+                },
+                field.parameter);
         }
-        if (path == std::string(kUserSection) + "/Benutzername")
-            app.setBenutzername(text);
-        else if (path == std::string(kUserSection) + "/Parametrierdatum")
-            app.setParametrierdatum(text);
-        else
-            app.Assign(path, text);
         if (byEnter && path == std::string(kLinearisation) + "/" + Catalogue::kSupportPoints) {
             m_points.UpdateXYGrid();
             DoEvents();
@@ -218,7 +232,8 @@ void PageFields::CommitChoice(const ChoiceField& field, int position) {
     if (m_updating || m_points.Updating() || position < 0)
         return;
     try {
-        m_app.Assign(field.path, std::to_string(position));
+        m_history.RecordEntry([&] { m_app.Assign(field.path, std::to_string(position)); },
+                              field.parameter);
     } catch (const std::exception& error) {
         ReportFailure(field.path.c_str(), error.what());
     }

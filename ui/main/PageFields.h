@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class QWidget;
+class EditHistory;
 class SupportPointEditor;
 class cNivolantis;
 class cParameter;
@@ -22,7 +23,7 @@ public:
     /// Looks up the table's fields among the window's children; `refresh` refreshes the whole
     /// window (after an edit that brought none, and when the output unit changes).
     PageFields(cNivolantis& app, const QWidget& window, PageForms& pages,
-               SupportPointEditor& points, std::function<void()> refresh);
+               SupportPointEditor& points, EditHistory& history, std::function<void()> refresh);
 
     /// Shows every field's value (list positions first: the comma applies to the texts).
     void Refresh();
@@ -62,6 +63,7 @@ private:
     cNivolantis& m_app;
     PageForms& m_pages;
     SupportPointEditor& m_points;
+    EditHistory& m_history;
     std::function<void()> m_refresh;
     std::vector<TextField> m_texts;
     std::vector<ChoiceField> m_choices;

@@ -8,6 +8,7 @@
 
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
+#include "ui/main/EditHistory.h"
 #include "ui/main/PageForms.h"
 
 #include <QClipboard>
@@ -54,12 +55,13 @@ void SetText(QLabel* label, const QString& text) {
 
 SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page,
                                        const QComboBox& scaleComma, const QComboBox& scaleUnit,
-                                       std::function<void()> refresh)
+                                       EditHistory& history, std::function<void()> refresh)
     : m_app(app), m_page(page), m_scaleComma(scaleComma), m_scaleUnit(scaleUnit),
-      m_refresh(std::move(refresh)) {
+      m_history(history), m_refresh(std::move(refresh)) {
     SetUpGrid();
     for (QLineEdit* point : {page.txtX, page.txtY}) {
         point->installEventFilter(this);
+        history.Watch(*point);
         connect(point, &QLineEdit::returnPressed, this,
                 [this, point] { Commit(point == m_page.txtX ? "X" : "Y", point); });
     }
@@ -136,8 +138,10 @@ void SupportPointEditor::ShowXYPoint(int row) {
         const QTableWidgetItem* item = m_page.grdXY->item(row - 1, column);
         return item ? item->text() : QString();
     };
-    SetText(m_page.txtX, cell(0));
-    SetText(m_page.txtY, cell(1));
+    for (auto [edit, column] : {std::pair{m_page.txtX, 0}, std::pair{m_page.txtY, 1}}) {
+        SetText(edit, cell(column));
+        EditHistory::NoteShown(*edit, cell(column));
+    }
 }
 
 void SupportPointEditor::PasteXYTable() {
@@ -163,20 +167,22 @@ void SupportPointEditor::PasteXYTable() {
                     ->setText(QString(cells[column]).replace(',', '.').trimmed());
         }
     }
-    m_app.setEnableNotify(false);
-    try {
-        for (int n = 1; n <= kTablePoints; ++n) {
-            const std::string number = std::to_string(n);
-            m_app.Assign(std::string(kLinearisation) + "/X" + number,
-                         grid->item(n - 1, 0)->text().toStdString());
-            m_app.Assign(std::string(kLinearisation) + "/Y" + number,
-                         grid->item(n - 1, 1)->text().toStdString());
+    m_history.Record(QCoreApplication::translate("SupportPointEditor", "Tabelle einfügen"), [&] {
+        m_app.setEnableNotify(false);
+        try {
+            for (int n = 1; n <= kTablePoints; ++n) {
+                const std::string number = std::to_string(n);
+                m_app.Assign(std::string(kLinearisation) + "/X" + number,
+                             grid->item(n - 1, 0)->text().toStdString());
+                m_app.Assign(std::string(kLinearisation) + "/Y" + number,
+                             grid->item(n - 1, 1)->text().toStdString());
+            }
+        } catch (const std::exception& error) {
+            m_app.setEnableNotify(true);
+            ShowMessage(error.what(), MsgIcon::None);
         }
-    } catch (const std::exception& error) {
         m_app.setEnableNotify(true);
-        ShowMessage(error.what(), MsgIcon::None);
-    }
-    m_app.setEnableNotify(true);
+    });
     m_refresh();
 }
 
@@ -197,10 +203,14 @@ void SupportPointEditor::Commit(const char* name, QLineEdit* edit) {
     if (m_committing)
         return;
     QScopedValueRollback committing(m_committing, true);
+    if (!EditHistory::Edited(*edit))
+        return; // the grid's text, shortened, is no entry
     const int updates = m_updateCount;
     try {
-        m_app.Assign(std::string(kLinearisation) + "/" + name + std::to_string(CurrentRow()),
-                     edit->text().toStdString());
+        const std::string path =
+            std::string(kLinearisation) + "/" + name + std::to_string(CurrentRow());
+        m_history.RecordEntry([&] { m_app.Assign(path, edit->text().toStdString()); },
+                              m_app.Config().ParameterAt(path));
         if (m_updateCount == updates) // an unchanged value notifies nobody: reformat anyway
             m_refresh();
     } catch (const std::exception& error) {

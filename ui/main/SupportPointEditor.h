@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLineEdit;
+class EditHistory;
 class cNivolantis;
 
 namespace Ui {
@@ -19,7 +20,8 @@ public:
     /// `scaleComma` and `scaleUnit` give the Y column's pattern and the plot's unit; `refresh`
     /// refreshes the whole window after a pasted table.
     SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page, const QComboBox& scaleComma,
-                       const QComboBox& scaleUnit, std::function<void()> refresh);
+                       const QComboBox& scaleUnit, EditHistory& history,
+                       std::function<void()> refresh);
 
     /// Rebuilds the grid from the model, keeping the current row; the plot follows.
     void UpdateXYGrid();
@@ -42,6 +44,7 @@ private:
     Ui::PageLinearisation& m_page;
     const QComboBox& m_scaleComma;
     const QComboBox& m_scaleUnit;
+    EditHistory& m_history;
     std::function<void()> m_refresh;
     bool m_updating = false;
     bool m_committing = false; ///< a commit's message box must not commit the field again

@@ -5,13 +5,16 @@
 #include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
+#include "platform/RecentFolders.h"
 #include "platform/ReportPrinting.h"
 #include "ui/main/CompareMarks.h"
+#include "ui/main/EditHistory.h"
 #include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
 
 #include "ui_frmMain.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -35,7 +38,6 @@ void ReportFailure(const char* where, const char* what) {
 FileDialogOptions ParameterFileDialog(const QString& title, const std::string& fileName) {
     FileDialogOptions options;
     options.title = title;
-    options.folder = Q(Platform::Program().folder);
     options.fileName = Q(fileName);
     options.defaultSuffix = "par";
     options.filter = QCoreApplication::translate("ToolbarCommands", "Parameterdateien (*.par)");
@@ -135,8 +137,9 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     m_running = true;
     if (usesDevice)
         SetCommandsEnabled(false);
+    const QAction* action = m_window.window.findChild<QAction*>(name);
     try {
-        command();
+        m_window.history.Record(action ? action->iconText().remove('&') : QString(name), command);
     } catch (const std::exception& error) {
         ReportFailure(name, error.what());
     } catch (...) {
@@ -181,9 +184,12 @@ void ToolbarCommands::OfferCancel(const std::function<void()>& operation) {
 void ToolbarCommands::OpenFile() {
     if (!MayDiscardChanges())
         return;
-    if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog(
-            QCoreApplication::translate("ToolbarCommands", "Parameterdatei öffnen"),
-            m_app.FileName())))
+    if (const auto path =
+            RecentFolders(m_app.SettingsSource())
+                .OpenFile(RecentFolders::kParameterFiles,
+                          ParameterFileDialog(QCoreApplication::translate("ToolbarCommands",
+                                                                          "Parameterdatei öffnen"),
+                                              m_app.FileName())))
         m_app.ReadIni(path->toStdString());
 }
 
@@ -202,9 +208,12 @@ bool ToolbarCommands::SaveFile() {
                     MsgIcon::Information);
         return false;
     }
-    const auto path = FileDialogs::Current().SaveFile(ParameterFileDialog(
-        QCoreApplication::translate("ToolbarCommands", "Parameterdatei speichern"),
-        m_app.FileName()));
+    const auto path =
+        RecentFolders(m_app.SettingsSource())
+            .SaveFile(RecentFolders::kParameterFiles,
+                      ParameterFileDialog(QCoreApplication::translate("ToolbarCommands",
+                                                                      "Parameterdatei speichern"),
+                                          m_app.FileName()));
     return path && m_app.WriteIni(path->toStdString());
 }
 
@@ -264,9 +273,13 @@ void ToolbarCommands::Compare() {
     bool read = false;
     if (device) {
         OfferCancel([this, &other, &read] { read = m_app.UploadInto(*other); });
-    } else if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog(
-                   QCoreApplication::translate("ToolbarCommands", "Mit Parameterdatei vergleichen"),
-                   m_app.FileName()))) {
+    } else if (const auto path =
+                   RecentFolders(m_app.SettingsSource())
+                       .OpenFile(RecentFolders::kParameterFiles,
+                                 ParameterFileDialog(
+                                     QCoreApplication::translate("ToolbarCommands",
+                                                                 "Mit Parameterdatei vergleichen"),
+                                     m_app.FileName()))) {
         read = m_app.ReadIniInto(*other, path->toStdString());
     }
     // On the device's steps as the device holds them; a file's values as they are written.

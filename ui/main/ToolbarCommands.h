@@ -14,6 +14,7 @@ class QLabel;
 class QMainWindow;
 class QPushButton;
 class CompareMarks;
+class EditHistory;
 class cNivolantis;
 class frmCompare;
 class frmSplash;
@@ -32,8 +33,9 @@ public:
         QMainWindow& window;
         Ui::frmMain& form;
         QLabel& connectionPanel;
-        QPushButton& cancel; ///< "Abbrechen" beside the progress bar
-        CompareMarks& marks; ///< the fields a comparison found different
+        QPushButton& cancel;  ///< "Abbrechen" beside the progress bar
+        CompareMarks& marks;  ///< the fields a comparison found different
+        EditHistory& history; ///< every command is one step to undo
         std::function<void()> commitFocusedField;
         std::function<void()> refresh;
     };
@@ -53,7 +55,7 @@ public:
     void OfferCancel(const std::function<void()>& operation);
     /// The command "Öffnen" without its dialog, asking first about unsaved edits.
     void OpenParameterFile(const QString& path);
-    /// Asks "Änderungen speichern?" when the model holds edits not yet saved or transferred:
+    /// Asks "Änderungen speichern?" when the model holds edits not yet saved in a file:
     /// true when they may go (saved, or the user said "Nein"), false to keep them.
     bool MayDiscardChanges();
 

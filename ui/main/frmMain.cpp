@@ -5,6 +5,7 @@
 #include "platform/QtRegionalSettings.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
+#include "ui/main/EditHistory.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/PageScrollArea.h"
@@ -35,6 +36,7 @@
 namespace {
 
 constexpr int kServiceTabs = 5; ///< tabs 6 to 8 follow the five working pages
+constexpr int kNoteMs = 10000;  ///< how long a note stays in the status bar
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -65,16 +67,24 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
     BuildPages();
     FillLists();
     SetUpStatusBar();
-    m_points =
-        std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_pages->inOut.cmbSComma,
-                                             *m_pages->inOut.cmbSUnit, [this] { Update(); });
-    m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, [this] { Update(); });
+    m_history = std::make_unique<EditHistory>(
+        app, [this](const QString& text) { ShowStatusText(text, kNoteMs); });
+    m_points = std::make_unique<SupportPointEditor>(
+        app, m_pages->linearisation, *m_pages->inOut.cmbSComma, *m_pages->inOut.cmbSUnit,
+        *m_history, [this] { Update(); });
+    m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, *m_history,
+                                            [this] { Update(); });
     m_defaultMarks = std::make_unique<DefaultMarks>(app, *this, *m_pages);
     m_compareMarks = std::make_unique<CompareMarks>(app, *this);
     m_commands = std::make_unique<ToolbarCommands>(
-        app,
-        ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel, *m_compareMarks,
-                                [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
+        app, ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel, *m_compareMarks,
+                                     *m_history, [this] { m_fields->CommitFocusedField(); },
+                                     [this] { Update(); }});
+    // In the pages' context menu and by key; the toolbar stays as it is.
+    m_ui->SSTab1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_history->AddActions(
+        *m_ui->SSTab1, [this] { m_fields->CommitFocusedField(); },
+        [this] { return !m_commands->Running(); });
     m_service = std::make_unique<ServicePages>(*this, app);
     ShowServiceTabs(commandLine);
     m_points->UpdateXYGrid();

@@ -19,6 +19,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class DefaultMarks;
+class EditHistory;
 class CompareMarks;
 class PageFields;
 class ServicePages;
@@ -103,6 +104,7 @@ private:
     QLabel* m_panelTime = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr; ///< "Abbrechen" beside the progress bar
+    std::unique_ptr<EditHistory> m_history;
     std::unique_ptr<SupportPointEditor> m_points;
     std::unique_ptr<PageFields> m_fields;
     std::unique_ptr<DefaultMarks> m_defaultMarks;

@@ -6,6 +6,7 @@
 #include "base/Translation.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
+#include "platform/RecentFolders.h"
 #include "ui/service/EepromCellText.h"
 #include "ui/service/ServiceWindow.h"
 
@@ -198,7 +199,8 @@ void EepromGrid::SaveHexFile() {
     options.title = QString::fromStdString(Tr("EepromGrid", "Intel Hex-File speichern."));
     options.defaultSuffix = "eep";
     options.filter = QString::fromStdString(Tr("EepromGrid", "EEPROM-Dateien (*.eep)"));
-    const std::optional<QString> path = FileDialogs::Current().SaveFile(options);
+    const std::optional<QString> path =
+        RecentFolders(m_app.SettingsSource()).SaveFile(RecentFolders::kEeprom, options);
     if (!path)
         return;
     const auto bytes = Bytes(Tr("EepromGrid", "Es wurde keine Datei geschrieben."));

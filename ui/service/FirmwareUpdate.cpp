@@ -7,6 +7,7 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
+#include "platform/RecentFolders.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QDir>
@@ -95,8 +96,10 @@ void FirmwareUpdate::AddLine(const std::string& line) {
 
 void FirmwareUpdate::WriteToDevice() {
     StartTransfer();
-    const std::optional<QString> path = FileDialogs::Current().OpenFile(
-        FirmwareDialog(Tr("FirmwareUpdate", "Firmwaredatei öffnen")));
+    const std::optional<QString> path =
+        RecentFolders(m_app.SettingsSource())
+            .OpenFile(RecentFolders::kFirmware,
+                      FirmwareDialog(Tr("FirmwareUpdate", "Firmwaredatei öffnen")));
     if (path) {
         QScopedValueRollback updating(m_updating, true);
         if (BackUpEeprom(*path))
@@ -110,7 +113,8 @@ void FirmwareUpdate::ReadFromDevice() {
     FileDialogOptions options = FirmwareDialog(Tr("FirmwareUpdate", "Firmwaredatei speichern"));
     options.confirmOverwrite = true;
     m_firmware->setUserCancel(&m_app.UserCancel());
-    if (const std::optional<QString> path = FileDialogs::Current().SaveFile(options))
+    if (const std::optional<QString> path =
+            RecentFolders(m_app.SettingsSource()).SaveFile(RecentFolders::kFirmware, options))
         m_app.ReadFirmware(*m_firmware, cFirmwareRW::kFlashSize, path->toStdString());
     if (m_firmware->Cancelled())
         ShowMessage(Tr("FirmwareUpdate",
@@ -134,7 +138,7 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
         options.fileName = BackupName(firmwareFile);
         options.defaultSuffix = "eep";
         options.filter = Q(Tr("FirmwareUpdate", "EEPROM-Dateien (*.eep)"));
-        path = FileDialogs::Current().SaveFile(options);
+        path = RecentFolders(m_app.SettingsSource()).SaveFile(RecentFolders::kEeprom, options);
     }
     if (!path) {
         AddLine(Tr("FirmwareUpdate", "Firmware-Update abgebrochen, es wurde nichts übertragen."));
