@@ -179,7 +179,7 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndACancelledScanKeepsT
     const auto state = [grid](int row) {
         return grid->item(row, 1) ? grid->item(row, 1)->text() : "";
     };
-    EXPECT_EQ("Schnittstelle wird bereits verwendet.", state(0));
+    EXPECT_EQ("Schnittstelle wird bereits verwendet (von diesem Programm).", state(0));
     EXPECT_EQ("Schnittstelle nicht vorhanden.", state(15)) << "every port is scanned";
     EXPECT_EQ(1, app->SerCom().CurrentPort()) << "the application keeps its port";
 
