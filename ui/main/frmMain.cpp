@@ -197,6 +197,7 @@ void frmMain::SetUpStatusBar() {
     m_panelScale->setObjectName("StatusBar1_Panel2");
     auto* clock = new QTimer(this);
     auto tick = [this] {
+        m_app.CheckConnection(); // an adapter pulled out, a server gone: no connection shown
         const QLocale locale;
         SetText(m_panelDate, locale.toString(QDate::currentDate(), QLocale::ShortFormat));
         SetText(m_panelTime, locale.toString(QTime::currentTime(), "HH:mm:ss"));
@@ -243,6 +244,8 @@ void frmMain::RefreshLabels() {
     SetText(m_panelConnection, app.Searching()    ? tr("Suche Gerät...")
                                : app.PortNr() < 1 ? tr("Keine Verbindung")
                                                   : "COM" + QString::number(app.PortNr()));
+    if (const QString where = Q(m_app.ConnectionText()); m_panelConnection->toolTip() != where)
+        m_panelConnection->setToolTip(where);
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)
         setWindowTitle(caption);
