@@ -2,6 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
+#include "ui/main/AltKeyGuard.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
 #include "ui/main/PageFields.h"
@@ -61,6 +62,7 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_ui(std::make_unique<Ui::frmMain>()),
       m_pages(std::make_unique<PageForms>()) {
     m_ui->setupUi(this);
+    new AltKeyGuard(this);
     BuildPages();
     FillLists();
     SetUpStatusBar();
