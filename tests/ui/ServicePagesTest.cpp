@@ -288,6 +288,8 @@ TEST_F(FirmwarePageTest, ReadingSavesAFileOrNoneAndWritingOffersABackupAndCannot
     dialogs->Answer(QString::fromStdString(file));
     Run("cmdFirmware1");
     EXPECT_EQ("Firmwaredatei speichern", dialogs->Requests().back().options.title);
+    EXPECT_EQ("Intel-HEX-Dateien (*.hex)", dialogs->Requests().back().options.filter)
+        << "in the desktop's language";
     EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
               Lines().back());
     EXPECT_TRUE(std::filesystem::exists(file));
