@@ -15,6 +15,18 @@ void ShowStartError(const std::string& description) {
     ShowMessage(text, MsgIcon::None);
 }
 
+/// The ports this user may not open, each with what to do about it; empty when a device was
+/// found or no port was refused.
+std::string RefusedPorts(const cNivolantis& app) {
+    std::string refused;
+    if (app.PortNr() > 0)
+        return refused;
+    for (const PortProbe& probe : app.LastSearch())
+        if (probe.outcome == PortProbe::kNoPermission)
+            refused += (refused.empty() ? "" : "\r\n") + probe.detail;
+    return refused;
+}
+
 void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
                       const std::function<void(cNivolantis&)>& configure) {
     windows.ShowSplash();
@@ -24,9 +36,14 @@ void RunStartSequence(StartWindows& windows, const SettingsFiles& settings,
         configure(*MyNivolantis);
     windows.ShowSplashStatus(Tr("basMain", "Suche Gerät..."));
     MyNivolantis->Connect();
+    const std::string refused = RefusedPorts(*MyNivolantis);
+    if (!refused.empty())
+        windows.ShowSplashStatus(refused);
     windows.CloseSplash();
     windows.ShowMain(*MyNivolantis);
     windows.MakeOptions(*MyNivolantis);
+    if (!refused.empty())
+        windows.ShowStartNote(refused);
 }
 
 } // namespace

@@ -22,12 +22,17 @@ public:
     virtual void ShowMain(cNivolantis& app) = 0;
     /// Makes the options window over the application object, registered without being shown.
     virtual void MakeOptions(cNivolantis& app) = 0;
+    /// Something the user must know after start-up (lines joined by CR LF), in the main
+    /// window's status bar.
+    virtual void ShowStartNote(const std::string& text) = 0;
 };
 
 /// Program start in the order of the start-up sequence: splash shown and one event run,
 /// application object built into MyNivolantis, `configure` called on it (e.g. the demo's port
 /// map), device search (announced on the splash: it may take seconds), splash closed, main window
-/// shown and registered, options registered. Any error ends it with the box "Fehler beim
+/// shown and registered, options registered. When no device was found and this user may not
+/// open some port, that is said once, on the splash and in the main window. Any error ends it
+/// with the box "Fehler beim
 /// Programmstart in Modul 'basMain': " + line break + the error's description (OK button only, no
 /// title, no icon) and returns false.
 bool StartProgram(StartWindows& windows, const SettingsFiles& settings = SettingsFiles::ForUser(),

@@ -4,6 +4,7 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
@@ -16,7 +17,8 @@
 
 namespace {
 constexpr int kMaxUnitCount = 1000; ///< more units than any list shows: a broken settings file
-}
+constexpr std::size_t kMaxPathShown = 160; ///< bytes of a device path from the settings shown
+} // namespace
 
 cNivolantis::cNivolantis(const SettingsFiles& files) : cNivolantis(files, ReadSettings(files)) {}
 
@@ -164,6 +166,24 @@ std::int16_t cNivolantis::Connect() {
     if (found)
         m_lastSearch = transfer.SearchReport();
     return found ? found->port : 0;
+}
+
+void cNivolantis::CheckConnection() {
+    if (m_portNr < 1 || m_searching || DeviceBusy() || m_serCom.LineAlive())
+        return;
+    m_serCom.CloseCom(m_portNr);
+    m_portNr = 0;
+    m_firmwareID.clear();
+    Notify();
+}
+
+std::string cNivolantis::ConnectionText() {
+    if (m_portNr < 1 || m_searching || m_portNr > m_serCom.PortCount())
+        return "";
+    const std::string kind = m_serCom.PortKind(m_portNr);
+    return "COM" + std::to_string(m_portNr) + ": " +
+           EscapedText(m_serCom.PortPath(m_portNr), kMaxPathShown) +
+           (kind.empty() ? "" : " (" + EscapedText(kind, kMaxPathShown) + ")");
 }
 
 bool cNivolantis::Download() {

@@ -125,6 +125,12 @@ public:
     /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.
     /// Sets PortNr and FirmwareID.
     std::int16_t Connect();
+    /// Once the device's line is gone, closes its port and tells the views: PortNr is 0 and
+    /// FirmwareID empty then. Does nothing while a device exchange runs.
+    void CheckConnection();
+    /// "COM1: /dev/ttyUSB0 (USB-Adapter …)": the port the device answered on, with its device
+    /// file or server address; empty without a device.
+    std::string ConnectionText();
     /// True while a device search tries a port: PortNr then names a port not yet answering.
     bool Searching() const { return m_searching; }
     /// What the last Connect found at each port it tried.

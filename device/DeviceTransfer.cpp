@@ -56,6 +56,20 @@ std::string NotRead(const std::string& name) {
                   {CatalogueText::Caption(name)});
 }
 
+/// What a write that broke off left behind, and what to do about it.
+std::string WriteBrokenOff() {
+    return Tr("DeviceTransfer",
+              "Die Verbindung zum Gerät ist abgebrochen oder gestört. Das Gerät enthält jetzt eine "
+              "unvollständige Konfiguration: die Parameter davor sind neu, die übrigen alt.\r\n"
+              "Bitte die Verbindung prüfen und das Gerät erneut schreiben.");
+}
+
+/// A read that broke off takes nothing: a mix of device and earlier values is no configuration.
+std::string ReadBrokenOff() {
+    return Tr("DeviceTransfer", "Es wurde kein Wert übernommen; die bisherigen Werte bleiben "
+                                "unverändert.\r\nBitte die Verbindung prüfen und erneut lesen.");
+}
+
 /// The value's `size` bytes as the device receives them: least significant first.
 void AppendBytes(std::string& bytes, std::int32_t raw, int size) {
     for (int i = 0; i < size; ++i, raw >>= 8)
@@ -353,8 +367,11 @@ void DeviceTransfer::WriteAll(const std::vector<std::int32_t>& raws) {
     auto raw = raws.begin();
     m_config.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
         if (m_serCom.WriteEEPROM(parameter.Adress(), static_cast<std::uint8_t>(parameter.Size()),
-                                 *raw++) != parameter.Size())
-            throw TransferFailure(WritingFailed(), NotWritten(parameter.ParName()));
+                                 *raw++) != parameter.Size()) {
+            m_bytes.resize(static_cast<std::size_t>(bytesDone)); // what the device confirmed
+            throw TransferFailure(WritingFailed(),
+                                  NotWritten(parameter.ParName()) + "\r\n" + WriteBrokenOff());
+        }
         bytesDone += parameter.Size();
         ReportProgress(bytesDone);
         DoEvents();
@@ -374,20 +391,26 @@ bool DeviceTransfer::Upload() {
                 throw NotFound(m_report);
             m_config.Notify();
             m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
-            variant = ReadAll();
+            try {
+                variant = ReadAll();
+            } catch (const TransferFailure& failure) {
+                throw TransferFailure(failure.heading,
+                                      std::string(failure.what()) + "\r\n" + ReadBrokenOff());
+            }
         });
     if (!read)
         return false;
     // The limits follow the decimal places and scaling just read before the values are judged.
     LimitRules::UpdateLimitsKeepingValues(m_config);
     const std::vector<std::string> invalid = m_config.ParametersOutsideLimits();
+    // The views show what was read, the variant applied, before the message says it is done.
+    m_config.setHardwareVariante(variant & Configuration::kVariantMask);
+    m_config.setEnableTestData(true);
     if (invalid.empty())
         Tell(Tr("DeviceTransfer", "Gerät lesen beendet."), MsgIcon::Information);
     else
         Tell(InvalidValuesText(invalid), MsgIcon::Critical, Tr(kContext, kReadTexts.title));
-    m_config.setHardwareVariante(variant & Configuration::kVariantMask);
     m_host.NotifyProgress(0);
-    m_config.setEnableTestData(true);
     m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
     return invalid.empty();
 }
@@ -416,9 +439,6 @@ std::uint8_t DeviceTransfer::ReadAll() {
                 Tr("DeviceTransfer", "Gerätevariante konnte nicht gelesen werden"));
         TakeValues(decimalPlaces, raws);
         return *variant;
-    } catch (const TransferFailure&) {
-        TakeValues(decimalPlaces, raws); // the values read before a failure stay
-        throw;
     } catch (const TransferCancelled&) {
         m_serCom.MarkSeries(DeviceProtocol::kReadSeriesEnd);
         throw;

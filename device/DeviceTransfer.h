@@ -32,14 +32,15 @@ public:
     /// Reads every parameter from the device into the model. When values lie outside their
     /// limits they stay in the model as read, but one message names them instead of "Gerät lesen
     /// beendet." and the result is false. True when complete and valid. The values reach the
-    /// model only once all are read (after a failure those read before it): a read the user
-    /// cancels (the host's UserCancel, looked at between exchanges) changes nothing in the
-    /// model and ends with "Gerät lesen abgebrochen.".
+    /// model only once all are read: a read that fails, or that the user cancels (the host's
+    /// UserCancel, looked at between exchanges), changes nothing in the model; its message says
+    /// so, or is "Gerät lesen abgebrochen.".
     bool Upload();
 
     /// The configuration bytes of the last Download or Upload in the order they go over the line
     /// (every parameter in walk order, least significant byte first): for a write every coded
-    /// byte meant for the device, for a read the bytes received before it ended.
+    /// byte meant for the device, after a failed one only those of the parameters the device
+    /// confirmed; for a read the bytes received before it ended.
     const std::string& Bytes() const { return m_bytes; }
     /// The text of the last message box the transfers showed; empty when none was shown.
     const std::string& Told() const { return m_told; }

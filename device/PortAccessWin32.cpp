@@ -10,3 +10,7 @@ std::string PortAccess::PermissionDenied(const std::string& path) {
 std::string PortAccess::Access(const std::string&) {
     return Tr("PortAccess", "Zugriff erlaubt.");
 }
+
+std::string PortAccess::Holder(const std::string&) {
+    return ""; // Windows names no holder of a port without administrator rights
+}

@@ -123,6 +123,8 @@ public:
 private:
     bool Fail(std::string description);
     bool Lock();
+    /// The port is in use: the description names who holds it, where the system can tell.
+    void NameHolder(const std::string& path);
     bool Configure(const SerialSettings& settings, speed_t speed);
     void DropDtr();
     void AskLowLatency();
@@ -156,12 +158,17 @@ bool SerialPortPosix::Open(const std::string& path, const std::string& settings)
     if (m_fd < 0) {
         const int error = errno;
         m_openFault = FaultOf(error);
-        return Fail(m_openFault == OpenFault::NoPermission ? PortAccess::PermissionDenied(path)
-                                                           : OpenFailure(error));
+        Fail(m_openFault == OpenFault::NoPermission ? PortAccess::PermissionDenied(path)
+                                                    : OpenFailure(error));
+        if (m_openFault == OpenFault::InUse)
+            NameHolder(path);
+        return false;
     }
     // Lock before touching the line settings, so a port in use keeps its own.
     if (!Lock() || !Configure(*parsed, speed)) {
         Close();
+        if (m_openFault == OpenFault::InUse)
+            NameHolder(path);
         return false;
     }
     DropDtr();
@@ -171,6 +178,11 @@ bool SerialPortPosix::Open(const std::string& path, const std::string& settings)
     m_error.clear();
     m_openFault = OpenFault::None;
     return true;
+}
+
+void SerialPortPosix::NameHolder(const std::string& path) {
+    if (const std::string holder = PortAccess::Holder(path); !holder.empty())
+        m_error = InUseBy(holder);
 }
 
 bool SerialPortPosix::Lock() {

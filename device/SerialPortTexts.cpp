@@ -10,6 +10,10 @@ std::string SerialPortTexts::InUse() {
     return Tr("SerialPort", "Schnittstelle wird bereits verwendet.");
 }
 
+std::string SerialPortTexts::InUseBy(const std::string& holder) {
+    return TrArgs(Tr("SerialPort", "Schnittstelle wird bereits verwendet (%1)."), {holder});
+}
+
 std::string SerialPortTexts::BadSettings() {
     return Tr("SerialPort", "Ungültige Schnittstellenparameter.");
 }

@@ -7,6 +7,8 @@ namespace SerialPortTexts {
 
 std::string NotPresent();
 std::string InUse();
+/// "Schnittstelle wird bereits verwendet (von diesem Programm)." for the holder's description.
+std::string InUseBy(const std::string& holder);
 std::string BadSettings();
 std::string SettingsRefused();
 std::string NotOpen();

@@ -144,6 +144,15 @@ std::int16_t cSerCom::Command(std::string_view command, std::int16_t expectedLen
     return Exchange(command, expectedLength, timeoutSeconds);
 }
 
+bool cSerCom::LineAlive() {
+    if (m_busy)
+        return true;
+    if (!ValidPort(m_current))
+        return false;
+    SerialPort& port = Port(m_current);
+    return port.IsOpen() && port.WaitReadable(0) != SerialWait::Failed;
+}
+
 std::int16_t cSerCom::Exchange(std::string_view command, std::int16_t expectedLength,
                                double timeoutSeconds) {
     if (!ValidPort(m_current))

@@ -109,6 +109,10 @@ public:
     /// The trace of every byte on the ports, off until a file is set; written at the end of
     /// every operation.
     ByteTrace& Trace() { return m_trace; }
+
+    /// False when no port is current or its line is gone (hang-up, vanished adapter, closed
+    /// server connection); looks without waiting. True while an operation runs.
+    bool LineAlive();
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
@@ -122,6 +126,8 @@ public:
     /// What the device file of COMn is, as found (by-id name, "eingebaute Schnittstelle");
     /// "" for a path that was set and not found.
     std::string PortKind(std::int16_t comNr) const;
+    /// The system's serial ports as the last FindPorts found them.
+    const std::vector<SystemPort>& FoundPorts() const { return m_found; }
     /// Reads the system's serial ports again; the COMn without a path of their own follow them.
     /// The channel reads them once when it is made.
     void FindPorts();

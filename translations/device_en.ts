@@ -129,6 +129,18 @@ The device cannot be written.</translation>
         <source>Gerätevariante konnte nicht gelesen werden</source>
         <translation>The device variant could not be read</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Gerät ist abgebrochen oder gestört. Das Gerät enthält jetzt eine unvollständige Konfiguration: die Parameter davor sind neu, die übrigen alt.<byte value="xd"/>
+Bitte die Verbindung prüfen und das Gerät erneut schreiben.</source>
+        <translation>The connection to the device was lost or disturbed. The device now holds an incomplete configuration: the parameters before this one are new, the others old.<byte value="xd"/>
+Please check the connection and write the device again.</translation>
+    </message>
+    <message>
+        <source>Es wurde kein Wert übernommen; die bisherigen Werte bleiben unverändert.<byte value="xd"/>
+Bitte die Verbindung prüfen und erneut lesen.</source>
+        <translation>No value was taken; the previous values are unchanged.<byte value="xd"/>
+Please check the connection and read again.</translation>
+    </message>
 </context>
 <context>
     <name>EepromCoding</name>
@@ -199,6 +211,14 @@ The device cannot be written.</translation>
     <message>
         <source>Keine Berechtigung für %1.</source>
         <translation>No permission for %1.</translation>
+    </message>
+    <message>
+        <source>von diesem Programm</source>
+        <translation>by this program</translation>
+    </message>
+    <message>
+        <source>von &apos;%1&apos;, Prozess %2</source>
+        <translation>by &apos;%1&apos;, process %2</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,10 @@ The device cannot be written.</translation>
     <message>
         <source>die Namensauflösung hat nicht rechtzeitig geantwortet</source>
         <translation>the name lookup did not answer in time</translation>
+    </message>
+    <message>
+        <source>Schnittstelle wird bereits verwendet (%1).</source>
+        <translation>Port already in use (%1).</translation>
     </message>
 </context>
 <context>

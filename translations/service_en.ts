@@ -81,10 +81,6 @@ These EEPROM addresses could not be written: %2.</translation>
         <translation>Firmware update</translation>
     </message>
     <message>
-        <source>Intel Hex Files (*.hex)</source>
-        <translation>Intel HEX files (*.hex)</translation>
-    </message>
-    <message>
         <source>Die Firmware wird gerade ins Gerät übertragen. Dieser Vorgang darf nicht unterbrochen werden.<byte value="xd"/>
 Das Programm kann erst danach beendet werden.</source>
         <translation>The firmware is being transferred to the device. This process must not be interrupted.<byte value="xd"/>
@@ -139,6 +135,47 @@ The firmware was not transferred.</translation>
     <message>
         <source>EEPROM-Daten in Datei &apos;%1&apos; gesichert.</source>
         <translation>EEPROM data saved to file &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Intel-HEX-Dateien (*.hex)</source>
+        <translation>Intel HEX files (*.hex)</translation>
+    </message>
+</context>
+<context>
+    <name>PortPathList</name>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Gerätedatei oder Adresse</source>
+        <translation>Device file or address</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Geräteserver</source>
+        <translation>Device server</translation>
+    </message>
+    <message>
+        <source>COM%1: &apos;%2&apos; ist keine gültige Adresse.<byte value="xd"/>
+Erwartet: tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT.</source>
+        <translation>COM%1: &apos;%2&apos; is no valid address.<byte value="xd"/>
+Expected: tcp://HOST:PORT or rfc2217://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern der Datei &apos;%1&apos;: %2</source>
+        <translation>Error saving the file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1 gespeichert in %2.</source>
+        <translation>%1 saved in %2.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +252,22 @@ The list is unchanged.</translation>
     <message>
         <source>Mitschnitt des Datenverkehrs: %1</source>
         <translation>Trace of the device traffic: %1</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Gerätedateien und Adressen der Schnittstellen</source>
+        <translation>Device files and addresses of the ports</translation>
+    </message>
+    <message>
+        <source>Gerätedatei, gefundener Adapter oder tcp://RECHNER:PORT bzw. rfc2217://RECHNER:PORT; leer: die Vorgabe.</source>
+        <translation>Device file, adapter found, or tcp://HOST:PORT or rfc2217://HOST:PORT; empty: the default.</translation>
+    </message>
+    <message>
+        <source>&amp;Zuordnung speichern</source>
+        <translation>&amp;Save assignment</translation>
     </message>
 </context>
 <context>

@@ -200,10 +200,6 @@
         <translation>Lower switch point:</translation>
     </message>
     <message>
-        <source>Relais &amp;A</source>
-        <translation>&amp;Relay A</translation>
-    </message>
-    <message>
         <source>Pumpentausch*:</source>
         <translation>Pump alternation*:</translation>
     </message>
@@ -228,10 +224,6 @@
         <translation>Limit &amp;B</translation>
     </message>
     <message>
-        <source>Relais &amp;B</source>
-        <translation>R&amp;elay B</translation>
-    </message>
-    <message>
         <source>Pumpentausch:*</source>
         <translation>Pump alternation*:</translation>
     </message>
@@ -240,15 +232,23 @@
         <translation>Limit &amp;C *</translation>
     </message>
     <message>
-        <source>Relais &amp;C *</source>
-        <translation>Re&amp;lay C *</translation>
-    </message>
-    <message>
         <source>Grenzwert &amp;D *</source>
         <translation>Li&amp;mit D *</translation>
     </message>
     <message>
-        <source>Relais &amp;D *</source>
+        <source>Relais A</source>
+        <translation>&amp;Relay A</translation>
+    </message>
+    <message>
+        <source>Relais B</source>
+        <translation>R&amp;elay B</translation>
+    </message>
+    <message>
+        <source>Relais C *</source>
+        <translation>Re&amp;lay C *</translation>
+    </message>
+    <message>
+        <source>Relais D *</source>
         <translation>Rela&amp;y D *</translation>
     </message>
 </context>
@@ -457,12 +457,12 @@
         <translation>&amp;Read device</translation>
     </message>
     <message>
-        <source>&amp;Gerät Schreiben</source>
-        <translation>Writ&amp;e device</translation>
-    </message>
-    <message>
         <source>Hexfile &amp;speichern</source>
         <translation>Save &amp;hex file</translation>
+    </message>
+    <message>
+        <source>Gerät Schr&amp;eiben</source>
+        <translation>Writ&amp;e device</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,11 @@ void QtStartWindows::MakeOptions(cNivolantis& app) {
         m_options = std::make_unique<frmOptionen>(app);
 }
 
+void QtStartWindows::ShowStartNote(const std::string& text) {
+    if (m_main)
+        m_main->ShowStatusText(QString::fromStdString(text).replace("\r\n", " "), 0);
+}
+
 void QtStartWindows::OpenFileArgument() {
     if (m_main && !m_arguments.file.isEmpty())
         m_main->OpenParameterFile(m_arguments.file);

@@ -24,6 +24,7 @@ public:
     void CloseSplash() override;
     void ShowMain(cNivolantis& app) override;
     void MakeOptions(cNivolantis& app) override;
+    void ShowStartNote(const std::string& text) override;
 
     /// The main window once shown; nullptr before.
     frmMain* Main() const { return m_main.get(); }

@@ -3,6 +3,11 @@
 #include "support/CallbackPump.h"
 #include "support/CoreTest.h"
 #include "support/FastClock.h"
+#include "support/PortMap.h"
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <stdexcept>
 
@@ -33,6 +38,8 @@ public:
         log.push_back("options, views " + std::to_string(app.Views().size()));
         options.registration = app.AddView(options);
     }
+
+    void ShowStartNote(const std::string& text) override { log.push_back("note '" + text + "'"); }
 
     static std::string Firmware() { return MyNivolantis->FirmwareID(); }
 
@@ -99,4 +106,28 @@ TEST_F(ProgramStartTest, ErrorEndsTheStartWithOneUntitledBox) {
     ASSERT_FALSE(log.empty());
     EXPECT_EQ("main, views 0", log.back()) << "nothing runs after the failing step";
     EXPECT_TRUE(MyNivolantis->Views().empty());
+}
+
+TEST_F(ProgramStartTest, APortThisUserMayNotOpenIsSaidOnceAfterTheSearch) {
+    // COM1's device file is closed to this user; root is made an ordinary one for the search.
+    const std::string settings = WriteSettings();
+    const std::string device = PathOf("ttyUSB0");
+    WriteBytes(device, "");
+    ASSERT_EQ(0, ::chmod(device.c_str(), 0));
+    ASSERT_EQ(0, ::chmod(Dir().c_str(), 0755));
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(StartProgram(windows, SettingsFiles::Only(settings), [&](cNivolantis& app) {
+        MapPorts(app.SerCom(), {{1, device}}, Dir());
+        ASSERT_TRUE(!root || ::seteuid(65534) == 0);
+    }));
+    ASSERT_TRUE(!root || ::seteuid(0) == 0);
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(device.c_str(), &info));
+    const std::string refused =
+        "Keine Berechtigung für " + device + " (Gruppe '" + ::getgrgid(info.st_gid)->gr_name +
+        "' ohne Lese- und Schreibrecht). Der Verwalter des Rechners muss den Zugriff freigeben.";
+    EXPECT_EQ((Log{"splash", "events", "splash 'Suche Gerät...', firmware 'K417 V2.1'",
+                   "splash '" + refused + "', firmware ''", "close splash, found ''",
+                   "main, views 0", "options, views 1", "note '" + refused + "'"}),
+              log);
 }

@@ -13,6 +13,7 @@
 #include <numeric>
 #include <regex>
 #include <sstream>
+#include <unistd.h>
 
 using ::testing::EndsWith;
 using ::testing::StartsWith;
@@ -152,20 +153,23 @@ TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
                                            {4, silent.SlavePath()},
                                            {5, stranger.SlavePath()},
                                            {6, sim.SlavePath()}};
+    // The command line names this test's process as the holder.
+    const std::string byTest =
+        " (von 'test_cli_device', Prozess " + std::to_string(::getpid()) + ")";
     const std::string notSerial = "COM3 (/dev/null): Schnittstelle kann nicht geöffnet werden: "
                                   "keine serielle Schnittstelle.\n";
     ExpectCli({Ports(ports) + "connect -v", 0, CliCase::Out,
-               "COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet.\nCOM2 (" +
-                   PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" + notSerial +
-                   "COM4 (" + silent.SlavePath() + "): keine Antwort.\nCOM5 (" +
+               "COM1 (" + held.SlavePath() + "): Schnittstelle wird bereits verwendet" + byTest +
+                   ".\nCOM2 (" + PathOf("kein-tty2") + "): Schnittstelle nicht vorhanden.\n" +
+                   notSerial + "COM4 (" + silent.SlavePath() + "): keine Antwort.\nCOM5 (" +
                    stranger.SlavePath() + "): falsche Antwort 'ANDERES GERAET'.\nCOM6 (" +
                    sim.SlavePath() + "): Gerät gefunden: NIVOLANTIS K417 V2.1\n" +
                    "COM6: NIVOLANTIS K417 V2.1\n"});
     ExpectCli(
         {Ports({{1, held.SlavePath()}, {3, "/dev/null"}}) + "write " + defaults, 1, CliCase::Err,
          "Gerät schreiben\nKommunikationsfehler.\nGerät konnte nicht gefunden werden.\nCOM1 (" +
-             held.SlavePath() + "): Schnittstelle wird bereits verwendet.\n" + notSerial +
-             "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n"});
+             held.SlavePath() + "): Schnittstelle wird bereits verwendet" + byTest + ".\n" +
+             notSerial + "COM2, COM4 bis COM16: Schnittstelle nicht vorhanden.\n"});
     ExpectCli({Ports({}) + "connect", 1, CliCase::Err,
                "Kein Gerät gefunden.\nCOM1 bis COM16: Schnittstelle nicht vorhanden.\n"});
 
@@ -175,7 +179,7 @@ TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
                0, CliCase::Out,
                "COM1: " + silent.SlavePath() +
                    ", aus den Einstellungen, Zugriff erlaubt.\nCOM2: " + held.SlavePath() +
-                   ", aus den Einstellungen, Schnittstelle wird bereits verwendet.\n",
+                   ", aus den Einstellungen, Schnittstelle wird bereits verwendet" + byTest + ".\n",
                CliCase::Starts});
 }
 

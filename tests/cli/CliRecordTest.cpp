@@ -72,6 +72,12 @@ TEST_F(CliRecordTest, EveryDeviceOperationAddsItsLineWithTheDigestOfItsBytes) {
     ASSERT_EQ(253u, configuration.size());
     ASSERT_EQ(0, Run("read -o " + Quote(PathOf("r.par"))).exitCode);
     sim.SetFaults({.wrongEchoAt = 182}); // the filter
+    std::size_t filterAt = 0;            // its place among the configuration's bytes
+    bool beforeFilter = true;
+    Configuration({"bar"}).ForEachParameter([&](cDataGroup&, cParameter& p) {
+        beforeFilter = beforeFilter && p.ParName() != "Filter";
+        filterAt += beforeFilter ? p.Size() : 0;
+    });
     ASSERT_EQ(1, Run("write " + defaults).exitCode);
     sim.SetFaults({});
     ASSERT_EQ(0, Run("--no-record read -o " + Quote(PathOf("r.par"))).exitCode);
@@ -102,10 +108,14 @@ TEST_F(CliRecordTest, EveryDeviceOperationAddsItsLineWithTheDigestOfItsBytes) {
                                                       ",OK,Gerät schreiben beendet.") +
                   line("Konfiguration lesen",
                        "," + Sha256Hex(configuration) + ",OK,Gerät lesen beendet.") +
+                  // The bytes the device confirmed: every value before the filter.
                   line("Konfiguration schreiben",
-                       PathOf("d.par") + "," + Sha256Hex(configuration) +
+                       PathOf("d.par") + "," + Sha256Hex(configuration.substr(0, filterAt)) +
                            ",Fehler,\"Schreiben des Gerätes.\r\nParameter 'Filter' konnte nicht "
-                           "geschrieben werden\"") +
+                           "geschrieben werden\r\nDie Verbindung zum Gerät ist abgebrochen oder "
+                           "gestört. Das Gerät enthält jetzt eine unvollständige Konfiguration: "
+                           "die Parameter davor sind neu, die übrigen alt.\r\nBitte die "
+                           "Verbindung prüfen und das Gerät erneut schreiben.\"") +
                   line("Firmware lesen", hex + "," + Sha256Hex(std::string(16, '\xFF')) +
                                              ",OK,Hex-Daten in Datei '" + hex + "' gespeichert.") +
                   line("Firmware schreiben",

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <numeric>
 #include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -71,8 +74,34 @@ TEST_F(SerialPortTest, EveryByteValueTravelsUnchangedBothWaysUntilTheOtherSideCl
 TEST_F(SerialPortTest, OpeningTellsWhyItFails) {
     auto other = MakeSerialPort();
     EXPECT_FALSE(other->Open(pty.SlavePath(), "19200,n,8,1")) << "held by `port`, also for root";
-    EXPECT_EQ("Schnittstelle wird bereits verwendet.", other->ErrorDescription());
+    EXPECT_EQ("Schnittstelle wird bereits verwendet (von diesem Programm).",
+              other->ErrorDescription());
     port->Close();
+    {
+        // Another program holds it: named by its process. The child tells when it holds it.
+        int ready[2];
+        ASSERT_EQ(0, ::pipe(ready));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::prctl(PR_SET_NAME, "minicom\x1B[2J");
+            auto held = MakeSerialPort();
+            const char result = held->Open(pty.SlavePath(), "19200,n,8,1") ? 'y' : 'n';
+            [[maybe_unused]] const auto told = ::write(ready[1], &result, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char result = 0;
+        EXPECT_EQ(1, ::read(ready[0], &result, 1));
+        EXPECT_EQ('y', result);
+        EXPECT_FALSE(other->Open(pty.SlavePath(), "19200,n,8,1"));
+        EXPECT_EQ("Schnittstelle wird bereits verwendet (von 'minicom\\x1B[2J', Prozess " +
+                      std::to_string(child) + ").",
+                  other->ErrorDescription());
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
     for (const char* bad : {"", "19200,n,8", "19200,n,8,1,0", "0,n,8,1", "19200,n,9,1",
                             "19200,nn,8,1", "19200,x,8,1", "19200,n,8,3", "fast,n,8,1"}) {
         EXPECT_FALSE(other->Open(pty.SlavePath(), bad)) << bad;

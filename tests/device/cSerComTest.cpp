@@ -180,7 +180,8 @@ TEST_F(cSerComTest, PortNumbersStatusAndWhatConnectTellsApart) {
     const ConnectResult busy = serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 0.2);
     EXPECT_EQ(ConnectResult::kNotOpened, busy.outcome);
     EXPECT_EQ(OpenFault::InUse, busy.fault);
-    EXPECT_EQ("Schnittstelle wird bereits verwendet.", serCom.OpenError(kSimPort));
+    EXPECT_EQ("Schnittstelle wird bereits verwendet (von diesem Programm).",
+              serCom.OpenError(kSimPort));
     holder.CloseCom(kSimPort);
 
     sim.SetFaults({.silent = true});

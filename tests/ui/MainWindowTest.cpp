@@ -14,11 +14,13 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -205,6 +207,16 @@ TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
     EXPECT_EQ(5, Find<XYPlot>("plotXY")->Points().size()) << "the plot follows the table";
     EXPECT_EQ("6,78", grid->item(4, 0)->text()) << "4 + 16 * 4/23 = 6.7826 cut down";
     EXPECT_EQ("0,1739", grid->item(4, 1)->text()) << "4/23 in the pattern 0.0000";
+    // The axes are labelled at round values: X 4 to 6.78 mA, Y 0 to 0.1739 (not "0,173913").
+    const auto near = [](const QVector<double>& ticks, const QVector<double>& expected) {
+        bool same = ticks.size() == expected.size();
+        for (qsizetype i = 0; same && i < ticks.size(); ++i)
+            same = std::abs(ticks[i] - expected[i]) < 1e-12;
+        return same;
+    };
+    const XYPlot* plot = Find<XYPlot>("plotXY");
+    EXPECT_TRUE(near(plot->Ticks(Qt::Horizontal), {4, 5, 6}));
+    EXPECT_TRUE(near(plot->Ticks(Qt::Vertical), {0, 0.05, 0.1, 0.15}));
 
     Enter("txtStützpunkte", "24");
     P("Linearisierung", "X3").setValue(12.345);
@@ -221,6 +233,19 @@ TEST_F(MainWindowTest, SupportPointGridFollowsCountAndCurrentRow) {
     Enter("txtStützpunkte", "5");
     EXPECT_EQ(4, grid->currentRow()) << "the current row stays inside the table";
     EXPECT_EQ("5 von 5", Find<QLabel>("lblXYPointNr")->text());
+    // The row numbers keep one width that fits the highest one in bold, also after the count
+    // went down.
+    QHeaderView* numbers = grid->verticalHeader();
+    QFont bold = numbers->font();
+    bold.setBold(true);
+    const int margins =
+        2 * numbers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, numbers);
+    main->PageTabs()->setCurrentIndex(2);
+    const int width = numbers->width();
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance("24") + margins);
+    Enter("txtStützpunkte", "24");
+    QApplication::processEvents();
+    EXPECT_EQ(width, numbers->width());
 }
 
 TEST_F(MainWindowTest, PasteTakesA24PointTableInTheGridOnlyAndNoneWithFewerPoints) {

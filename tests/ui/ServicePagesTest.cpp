@@ -179,7 +179,7 @@ TEST_F(ServicePagesTest, ThePortListShowsTheHeldPortInUseAndACancelledScanKeepsT
     const auto state = [grid](int row) {
         return grid->item(row, 1) ? grid->item(row, 1)->text() : "";
     };
-    EXPECT_EQ("Schnittstelle wird bereits verwendet.", state(0));
+    EXPECT_EQ("Schnittstelle wird bereits verwendet (von diesem Programm).", state(0));
     EXPECT_EQ("Schnittstelle nicht vorhanden.", state(15)) << "every port is scanned";
     EXPECT_EQ(1, app->SerCom().CurrentPort()) << "the application keeps its port";
 
@@ -288,6 +288,8 @@ TEST_F(FirmwarePageTest, ReadingSavesAFileOrNoneAndWritingOffersABackupAndCannot
     dialogs->Answer(QString::fromStdString(file));
     Run("cmdFirmware1");
     EXPECT_EQ("Firmwaredatei speichern", dialogs->Requests().back().options.title);
+    EXPECT_EQ("Intel-HEX-Dateien (*.hex)", dialogs->Requests().back().options.filter)
+        << "in the desktop's language";
     EXPECT_EQ("Hex-Daten in Datei '" + QString::fromStdString(file) + "' gespeichert.",
               Lines().back());
     EXPECT_TRUE(std::filesystem::exists(file));

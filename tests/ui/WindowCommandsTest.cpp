@@ -3,6 +3,7 @@
 #include "device/DeviceProtocol.h"
 #include "device/PortAccess.h"
 #include "sim/FactoryImage.h"
+#include "sim/PseudoTerminal.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/service/frmOptionen.h"
 
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWindow>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,8 +121,13 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
         };
         if (!message.empty())
             ExpectMessage(message, MsgIcon::Information);
+        QString filterAtMessage;
+        Recorder().onShow = [&](const auto&) { filterAtMessage = Text("txtFilter"); };
         Run(command);
         VerifyMessages();
+        Recorder().onShow = nullptr;
+        if (std::string(command) == "Upload")
+            EXPECT_EQ("9", filterAtMessage) << "the fields show what was read before it is done";
         EXPECT_GT(searching, 0);
         EXPECT_EQ(!message.empty(), connected > 0);
         EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
@@ -149,6 +156,72 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
     VerifyMessages();
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ("Tank 3", app->GetDescription(0));
+}
+
+TEST_F(WindowCommandsTest, TheConnectionPanelNamesTheDeviceFileUntilTheLineIsGone) {
+    Open();
+    auto* panel = Find<QLabel>("StatusBar1_Panel1");
+    EXPECT_EQ("", panel->toolTip());
+    Run("Connect");
+    EXPECT_EQ("COM1", panel->text());
+    EXPECT_EQ("COM1: " + sim.SlavePath(), panel->toolTip().toStdString());
+    // The line drops with the next byte the device receives; the window notices by itself.
+    sim.SetFaults({.hangUpAfter = 1});
+    app->SerCom().Command("Q", 2, 0.1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sim.HungUp(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->text() == "Keine Verbindung"; }, 3000));
+    EXPECT_EQ("", panel->toolTip());
+    EXPECT_EQ(0, app->PortNr());
+}
+
+TEST_F(WindowCommandsTest, OptionsKeepPortChoicesInTheUsersSettingsAndCloseOnEsc) {
+    // One USB adapter is plugged in; COM1 keeps the simulator, the other ports follow the
+    // ports found.
+    PseudoTerminal adapter;
+    const std::filesystem::path byId = Dir() / "root/dev/serial/by-id";
+    std::filesystem::create_directories(byId);
+    std::filesystem::create_symlink(adapter.SlavePath(), byId / "usb-FTDI_FT232R_A-if00-port0");
+    app->SerCom().setPortDiscovery(PortDiscovery((Dir() / "root").string()));
+    for (std::int16_t n = 2; n <= cSerCom::kPortCount; ++n)
+        app->SerCom().setPortPath(n, "");
+    Open();
+    frmOptionen options(*app);
+    options.show();
+    auto path = [&options](int row) {
+        return options.findChild<QComboBox*>("cmbPortPath_" + QString::number(row));
+    };
+    auto* grid = options.findChild<QTableWidget*>("grdPortPaths");
+    ASSERT_NE(nullptr, path(15));
+    EXPECT_EQ(sim.SlavePath(), path(0)->currentText().toStdString());
+    EXPECT_EQ(adapter.SlavePath(), path(1)->currentText().toStdString());
+    EXPECT_EQ("usb-FTDI_FT232R_A-if00-port0", grid->item(1, 2)->text());
+    EXPECT_EQ(0, path(2)->findText(QString::fromStdString(adapter.SlavePath())))
+        << "every port offers the adapters found";
+
+    // A server address needs its port; nothing is kept until every row is sound.
+    path(3)->setEditText("/dev/ttyUSB7");
+    path(2)->setEditText("rfc2217://geraeteserver");
+    ExpectMessage("COM3: 'rfc2217://geraeteserver' ist keine gültige Adresse.\r\nErwartet: "
+                  "tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT.",
+                  MsgIcon::Exclamation, "Schnittstellen");
+    options.findChild<QPushButton*>("cmdPortsSave")->click();
+    VerifyMessages();
+    const SettingsFiles& settings = app->SettingsSource();
+    EXPECT_EQ("", settings.getKey("Schnittstellen", "COM4"));
+
+    path(2)->setEditText("rfc2217://127.0.0.1:4001");
+    options.findChild<QPushButton*>("cmdPortsSave")->click();
+    EXPECT_EQ("rfc2217://127.0.0.1:4001", settings.getKey("Schnittstellen", "COM3"));
+    EXPECT_EQ("/dev/ttyUSB7", settings.getKey("Schnittstellen", "COM4"));
+    EXPECT_EQ("", settings.getKey("Schnittstellen", "COM1")) << "unchanged rows are not kept";
+    EXPECT_EQ("rfc2217://127.0.0.1:4001", app->SerCom().PortPath(3));
+    EXPECT_EQ("Geräteserver", grid->item(2, 2)->text());
+
+    options.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
+    path(0)->setFocus();
+    QTest::keyClick(path(0), Qt::Key_Escape);
+    EXPECT_FALSE(options.isVisible());
 }
 
 TEST_F(WindowCommandsTest,
@@ -324,7 +397,8 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHoldsOrTheUserMayNo
         other.setPortPath(1, sim.SlavePath());
         ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
         RunAnswered("Connect",
-                    "COM1 (" + sim.SlavePath() + "): Schnittstelle wird bereits verwendet.",
+                    "COM1 (" + sim.SlavePath() +
+                        "): Schnittstelle wird bereits verwendet (von diesem Programm).",
                     MsgIcon::Exclamation, "Verbinden");
         EXPECT_EQ(0, app->PortNr());
     }

@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <iostream>
@@ -79,7 +80,15 @@ void SupportPointEditor::SetUpGrid() {
     grid->setHorizontalHeaderLabels({"X", "Y"});
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QHeaderView* numbers = grid->verticalHeader();
+    numbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Wide enough for the highest row number in bold (the current row's) whatever the count:
+    // no number is clipped, and the columns stay where they are when the count changes.
+    QFont bold = numbers->font();
+    bold.setBold(true);
+    const int margin = numbers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, numbers);
+    numbers->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(QString::number(kTablePoints)) +
+                             2 * margin + 2);
     const int cellWidth = grid->fontMetrics().horizontalAdvance("-00000,00") + 12;
     grid->setColumnWidth(0, cellWidth);
     grid->horizontalHeader()->setStretchLastSection(true);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -32,7 +33,29 @@ template <typename F> Span SpanOf(const QVector<QPointF>& points, F coordinate) 
     return span;
 }
 
+constexpr int kMostTicks = 5; ///< labels per axis, so that they never crowd
+
+/// Round values within the span: multiples of 1, 2 or 5 times a power of ten.
+QVector<double> RoundSteps(const Span& span) {
+    const double rough = (span.high - span.low) / kMostTicks;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double fraction = rough / power;
+    const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+    QVector<double> ticks;
+    for (double k = std::ceil(span.low / step - 1e-9); k * step <= span.high + step * 1e-9; ++k)
+        ticks.append(std::abs(k) < 0.5 ? 0.0 : k * step); // never "-0"
+    return ticks;
+}
+
 } // namespace
+
+QVector<double> XYPlot::Ticks(Qt::Orientation axis) const {
+    if (m_points.isEmpty())
+        return {};
+    return RoundSteps(axis == Qt::Horizontal
+                          ? SpanOf(m_points, [](const QPointF& p) { return p.x(); })
+                          : SpanOf(m_points, [](const QPointF& p) { return p.y(); }));
+}
 
 XYPlot::XYPlot(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Base);
@@ -70,13 +93,19 @@ void XYPlot::paintEvent(QPaintEvent*) {
                        area.bottom() - y.Fraction(p.y()) * area.height());
     };
     const int below = static_cast<int>(area.bottom()) + lineHeight + 2;
-    painter.drawText(QPointF(area.left() - 4, below), Axis(x.low));
-    const QString xEnd = Axis(x.high);
-    painter.drawText(QPointF(area.right() - metrics.horizontalAdvance(xEnd), below), xEnd);
-    for (double value : {y.low, y.high}) {
+    for (double value : Ticks(Qt::Horizontal)) {
         const QString text = Axis(value);
-        const double top = value == y.low ? area.bottom() : area.top() + metrics.ascent();
-        painter.drawText(QPointF(area.left() - 6 - metrics.horizontalAdvance(text), top), text);
+        const double left = at({value, y.low}).x() - metrics.horizontalAdvance(text) / 2.0;
+        painter.drawText(
+            QPointF(std::clamp(left, 0.0, width() - 1.0 * metrics.horizontalAdvance(text)), below),
+            text);
+        painter.drawLine(at({value, y.low}), at({value, y.low}) + QPointF(0, 4));
+    }
+    for (double value : Ticks(Qt::Vertical)) {
+        const QString text = Axis(value);
+        const double middle = at({x.low, value}).y() + metrics.ascent() / 2.0;
+        painter.drawText(QPointF(area.left() - 6 - metrics.horizontalAdvance(text), middle), text);
+        painter.drawLine(at({x.low, value}), at({x.low, value}) - QPointF(4, 0));
     }
 
     QPainterPath line(at(m_points.front()));

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
 #include "platform/QtRegionalSettings.h"
+#include "ui/main/AltKeyGuard.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
 #include "ui/main/EditHistory.h"
@@ -64,6 +65,7 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_ui(std::make_unique<Ui::frmMain>()),
       m_pages(std::make_unique<PageForms>()) {
     m_ui->setupUi(this);
+    new AltKeyGuard(this);
     BuildPages();
     FillLists();
     SetUpStatusBar();
@@ -210,6 +212,7 @@ void frmMain::SetUpStatusBar() {
     m_panelTime->setObjectName("StatusBar1_Panel4");
     auto* clock = new QTimer(this);
     auto tick = [this, timeFormat = QtRegionalSettings::TimeFormatWithSeconds(QLocale())] {
+        m_app.CheckConnection(); // an adapter pulled out, a server gone: no connection shown
         const QLocale locale;
         SetText(m_panelDate, locale.toString(QDate::currentDate(), QLocale::ShortFormat));
         SetText(m_panelTime, locale.toString(QTime::currentTime(), timeFormat));
@@ -256,6 +259,8 @@ void frmMain::RefreshLabels() {
     SetText(m_panelConnection, app.Searching()    ? tr("Suche Gerät...")
                                : app.PortNr() < 1 ? tr("Keine Verbindung")
                                                   : "COM" + QString::number(app.PortNr()));
+    if (const QString where = Q(m_app.ConnectionText()); m_panelConnection->toolTip() != where)
+        m_panelConnection->setToolTip(where);
     const QString caption = "NivoConfig [" + Q(app.FileName()) + "]" + (app.Modified() ? "*" : "");
     if (windowTitle() != caption)
         setWindowTitle(caption);

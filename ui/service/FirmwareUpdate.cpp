@@ -32,7 +32,7 @@ FileDialogOptions FirmwareDialog(const std::string& title) { // cdDialog2
     FileDialogOptions options;
     options.title = Q(title);
     options.defaultSuffix = "hex";
-    options.filter = Q(Tr("FirmwareUpdate", "Intel Hex Files (*.hex)"));
+    options.filter = Q(Tr("FirmwareUpdate", "Intel-HEX-Dateien (*.hex)"));
     return options;
 }
 

@@ -3,10 +3,12 @@
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "ui/service/PortPathList.h"
 
 #include "ui_frmOptionen.h"
 
 #include <QScopedValueRollback>
+#include <QShortcut>
 
 #include <array>
 #include <iostream>
@@ -29,10 +31,13 @@ frmOptionen::frmOptionen(cNivolantis& app, QWidget* parent)
         });
     connect(m_ui->Command2, &QPushButton::clicked, this, &frmOptionen::ReadFromDevice);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
+    // Esc closes it as "OK" does, as in any dialog.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
     connect(m_ui->chkDefaultMarks, &QCheckBox::toggled, this, &frmOptionen::SwitchDefaultMarks);
     connect(m_ui->chkTrace, &QCheckBox::toggled, this, &frmOptionen::SwitchTrace);
     m_ui->lblTraceFile->setText(QString::fromStdString(
         TrArgs(Tr("frmOptionen", "Mitschnitt in: %1"), {cNivolantis::TraceFile()})));
+    m_ports = new PortPathList(app, *m_ui->grdPortPaths, *m_ui->cmdPortsSave, *m_ui->lblPortsNote);
     m_registration = app.AddView(*this);
     if (app.SettingsSource().Trace())
         if (const std::string failure = app.StartTrace(true); !failure.empty())
@@ -54,6 +59,7 @@ void frmOptionen::Update() {
 void frmOptionen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Update();
+    m_ports->Refresh();
 }
 
 void frmOptionen::Choose(int option) {

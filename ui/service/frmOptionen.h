@@ -8,6 +8,7 @@
 #include <memory>
 
 class cNivolantis;
+class PortPathList;
 
 namespace Ui {
 class frmOptionen;
@@ -28,7 +29,8 @@ public:
     void Update() override;
 
 protected:
-    /// Shows the model's variant from the first moment on, even if no change came meanwhile.
+    /// Shows the model's variant from the first moment on, even if no change came meanwhile,
+    /// and the ports as they are now.
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -42,6 +44,7 @@ private:
 
     cNivolantis& m_app;
     std::unique_ptr<Ui::frmOptionen> m_ui;
+    PortPathList* m_ports = nullptr; ///< owned by its grid
     bool m_refreshing = false;
     ViewRegistration m_registration;
 };
