@@ -80,7 +80,7 @@ add_source_entries() {
     mv "$list.new" "$list"
     [ -s /etc/apt/sources.list.d/nivoconfig-deb-src.list ] && found=yes
     [ -n "$found" ] || die "no Debian 'deb' entry found in /etc/apt to add a 'deb-src' entry for"
-    apt-get update -qq
+    apt-get update -qq || die "apt-get update failed after adding $list; Qt for Windows is not built"
 }
 
 fetch_sources() {
