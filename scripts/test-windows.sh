@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # About 1.3 GB; locales for the German locale the wine tests run under.
-scripts/install-missing.sh g++-mingw-w64-x86-64 wine64 wine locales
+scripts/install-missing.sh g++-mingw-w64-x86-64-posix wine64 wine locales
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 locale -a | grep -qix 'de_DE.utf8' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8

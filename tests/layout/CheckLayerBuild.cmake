@@ -4,6 +4,15 @@
 # Run as: cmake -DBUILD_DIR=<build tree> -DHIDDEN=<target=header...> -DVISIBLE=<targets>
 #               -P CheckLayerBuild.cmake
 set(faults "")
+# The include directories hold no symbolic links, which a Windows account may not be allowed to
+# create; the search lists links without following them.
+cmake_policy(SET CMP0009 NEW)
+file(GLOB_RECURSE entries LIST_DIRECTORIES true ${BUILD_DIR}/layers/* ${BUILD_DIR}/host-headers/*)
+foreach(entry IN LISTS entries)
+    if(IS_SYMLINK ${entry})
+        string(APPEND faults "  ${entry} is a symbolic link\n")
+    endif()
+endforeach()
 foreach(probe IN LISTS HIDDEN)
     string(REPLACE "=" ";" probe "${probe}")
     list(GET probe 0 target)
