@@ -126,8 +126,9 @@ TEST_F(WindowCommandsTest, DeviceCommandsSearchThePortLockTheWindowAndOnlyReadin
         Run(command);
         VerifyMessages();
         Recorder().onShow = nullptr;
-        if (std::string(command) == "Upload")
+        if (std::string(command) == "Upload") {
             EXPECT_EQ("9", filterAtMessage) << "the fields show what was read before it is done";
+        }
         EXPECT_GT(searching, 0);
         EXPECT_EQ(!message.empty(), connected > 0);
         EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
