@@ -66,11 +66,7 @@ void ToolbarCommands::Bind() {
              if (MayDiscardChanges())
                  m_app.SetDefaults();
          }},
-        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false,
-         [this] {
-             m_window.marks.Clear();
-             OpenFile();
-         }},
+        {form.Open, "document-open", QStyle::SP_DialogOpenButton, false, [this] { OpenFile(); }},
         {form.Save, "document-save", QStyle::SP_DialogSaveButton, false, [this] { SaveFile(); }},
         {form.Print, "document-print", QStyle::SP_FileDialogDetailedView, false,
          [this] { PrintReport(m_app); }},
@@ -81,9 +77,10 @@ void ToolbarCommands::Bind() {
          }},
         {form.Upload, "go-up", QStyle::SP_ArrowUp, true,
          [this] {
+             if (!MayDiscardChanges()) // the values read replace the edits
+                 return;
              m_window.marks.Clear();
-             if (MayDiscardChanges()) // the values read replace the edits
-                 OfferCancel([this] { m_app.Upload(); });
+             OfferCancel([this] { m_app.Upload(); });
          }},
         {form.Compare, "edit-find", QStyle::SP_FileDialogContentsView, true, [this] { Compare(); }},
         {form.Connect, "network-wired", QStyle::SP_DriveNetIcon, true, [this] { ConnectDevice(); }},
@@ -168,15 +165,18 @@ void ToolbarCommands::OpenFile() {
         return;
     if (const auto path = FileDialogs::Current().OpenFile(ParameterFileDialog(
             QCoreApplication::translate("ToolbarCommands", "Parameterdatei öffnen"),
-            m_app.FileName())))
+            m_app.FileName()))) {
+        m_window.marks.Clear();
         m_app.ReadIni(path->toStdString());
+    }
 }
 
 void ToolbarCommands::OpenParameterFile(const QString& path) {
     Run("Open", false, [this, path] {
+        if (!MayDiscardChanges())
+            return;
         m_window.marks.Clear();
-        if (MayDiscardChanges())
-            m_app.ReadIni(path.toStdString());
+        m_app.ReadIni(path.toStdString());
     });
 }
 
