@@ -5,6 +5,7 @@
 #include "model/CatalogueText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
