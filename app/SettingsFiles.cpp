@@ -149,9 +149,14 @@ std::string SettingsFiles::setKey(const std::string& section, const std::string&
                                           "nimmt höchstens %2 Bytes auf."),
                       {std::to_string(value.size()), std::to_string(kMaxValueLength)});
     std::error_code error;
-    const std::string folder = m_user.substr(0, m_user.rfind('/'));
-    std::filesystem::create_directories(
-        std::u8string(reinterpret_cast<const char8_t*>(folder.data()), folder.size()), error);
+    // A name without a folder ("NivoConfig.ini") lies in the current one; the path knows the
+    // separators of the system ("C:\\Anlage\\NivoConfig.ini" on Windows).
+    const std::filesystem::path folder =
+        std::filesystem::path(
+            std::u8string(reinterpret_cast<const char8_t*>(m_user.data()), m_user.size()))
+            .parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, error);
     if (error)
         return TrArgs(Tr("SettingsFiles", "Der Ordner für '%1' kann nicht angelegt werden."),
                       {m_user});

@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
     ProgramCli::Setup(cli, "nivobench", language);
     std::vector<std::string> figures;
     cli.add_option(Tr("nivobench", "messungen"), figures,
-                   Tr("nivobench", "nur diese Messungen (Standard: alle)"))
+                   Tr("nivobench", "Nur diese Messungen (Standard: alle)"))
         ->check(CLI::IsMember({"transfers", "exchanges", "firmware", "refresh"}))
         ->type_name(Tr("nivobench", "MESSUNG"));
     std::string settingsFile;

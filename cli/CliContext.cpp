@@ -40,6 +40,7 @@ bool CliContext::MapPorts() {
                                    "Unbekannte Schnittstelle in '%1' (erwartet: COM1 bis COM16)."),
                                 {port})
                       << '\n';
+            Fail(kExitUsage);
             return false;
         }
         if (equals != std::string::npos && equals + 1 == port.size()) {
@@ -99,7 +100,7 @@ bool CliContext::ConnectDevice(bool quiet) {
 bool CliContext::ApplyVariant() {
     if (args.variant.empty())
         return true;
-    if (args.variant != "geraet") {
+    if (args.variant != "geraet" && args.variant != "device") { // the keyword in either language
         App().setHardwareVariante(static_cast<std::uint8_t>(std::stoi(args.variant)));
         return true;
     }

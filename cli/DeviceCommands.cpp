@@ -139,7 +139,7 @@ void AddVariantOption(CLI::App& command, CliContext& context) {
                     Tr("DeviceCommands",
                        "Gerätevariante: 7 alle Funktionen, 1 eingeschränkte Software, 0 auch "
                        "nur 2 Relais, geraet aus dem Gerät lesen"))
-        ->check(CLI::IsMember({"7", "1", "0", "geraet"}));
+        ->check(CLI::IsMember({"7", "1", "0", "geraet", "device"}));
 }
 
 void AddDeviceCommands(CLI::App& cli, CliContext& context) {

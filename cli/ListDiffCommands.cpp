@@ -46,7 +46,7 @@ void AddList(CLI::App& cli, CliContext& context) {
                      Tr("ListDiffCommands", "Parameterdatei"))
         ->required();
     command->add_option(Tr("ListDiffCommands", "gruppe"), context.args.second,
-                        Tr("ListDiffCommands", "nur diese GRUPPE, z. B. Grenzwerte"));
+                        Tr("ListDiffCommands", "Nur diese GRUPPE, z. B. Grenzwerte"));
     command->callback([&context] {
         if (!context.LoadFile(context.args.file))
             return;
@@ -109,10 +109,10 @@ void AddDiff(CLI::App& cli, CliContext& context) {
                      Tr("ListDiffCommands", "Parameterdatei"))
         ->required();
     auto* second = command->add_option(Tr("ListDiffCommands", "datei2"), context.args.second,
-                                       Tr("ListDiffCommands", "zweite Parameterdatei"));
+                                       Tr("ListDiffCommands", "Zweite Parameterdatei"));
     auto* device =
         command->add_flag("--device", context.args.device,
-                          Tr("ListDiffCommands", "mit dem Gerät vergleichen (es wird gelesen)"));
+                          Tr("ListDiffCommands", "Mit dem Gerät vergleichen (es wird gelesen)"));
     second->excludes(device);
     command->callback([&context] {
         if (context.args.second.empty() && !context.args.device)

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/Translation.h"
 #include "cli/CliContext.h"
+#include "commandline/ProgramCli.h"
 #include "device/Measurement.h"
 #include "device/cSerCom.h"
 #include "model/CatalogueNames.h"
@@ -86,7 +87,7 @@ void AddMeasureCommand(CLI::App& cli, CliContext& context) {
     command
         ->add_option("--every", context.args.every,
                      Tr("MeasureCommand", "Alle SEKUNDEN wiederholen, bis Strg+C"))
-        ->check(CLI::PositiveNumber)
+        ->check(ProgramCli::PositiveNumber())
         ->type_name(Tr("MeasureCommand", "SEKUNDEN"));
     command->callback([&context] { Measure(context); });
 }

@@ -1,5 +1,6 @@
 #include "cli/RecordCommand.h"
 
+#include "base/DateTime.h"
 #include "base/FileContent.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
@@ -13,13 +14,17 @@
 
 namespace {
 
-/// Refuses a day that is not written YYYY-MM-DD, the way the record's times begin.
+/// Refuses a day that is not written YYYY-MM-DD, the way the record's times begin, or that no
+/// calendar has.
 std::string DayRefusal(const std::string& text) {
     static const std::string pattern = "dddd-dd-dd";
     bool fits = text.size() == pattern.size();
     for (std::size_t i = 0; fits && i < text.size(); ++i)
         fits = pattern[i] == 'd' ? std::isdigit(static_cast<unsigned char>(text[i])) != 0
                                  : text[i] == pattern[i];
+    fits = fits && DateTime{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
+                            std::stoi(text.substr(8, 2))}
+                       .IsValid();
     return fits ? "" : TrArgs(Tr("RecordCommand", "'%1' ist kein Datum JJJJ-MM-TT."), {text});
 }
 

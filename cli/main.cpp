@@ -64,7 +64,12 @@ int main(int argc, char** argv) {
     try {
         cli.parse(argc, utf8Argv.data());
     } catch (const CLI::Error& error) {
-        const int code = cli.exit(error);
+        // The framework checks for a command before it looks at what it did not know: "foo" or
+        // "--foo" would be reported as a missing command.
+        const std::vector<std::string> unknown = cli.remaining();
+        const bool missing = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr;
+        const int code =
+            missing && !unknown.empty() ? cli.exit(CLI::ExtrasError(unknown)) : cli.exit(error);
         return code == 0 ? kExitOk : kExitUsage;
     }
     context.EndTrace();

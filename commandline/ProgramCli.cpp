@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <optional>
 #include <regex>
 #include <string_view>
@@ -27,6 +28,8 @@ const std::pair<const char*, const char*> kMessages[] = {
     {"%1: Value %2 not in range %3 to %4", "%1: %2 liegt nicht im Bereich %3 bis %4."},
     {"%1: %2 not in {%3}", "%1: '%2' ist nicht erlaubt (erlaubt: %3)."},
     {"%1: File does not exist: %2", "%1: Datei '%2' gibt es nicht."},
+    {"%1 excludes %2", "%1 und %2 schließen einander aus."},
+    {"%1 requires %2", "%1 braucht %2."},
     {"%1: Value must be a positive number", "%1: eine Zahl größer 0 ist nötig."},
     {"%1: Value must be a non-negative number", "%1: eine Zahl ab 0 ist nötig."},
 };
@@ -92,7 +95,33 @@ public:
             text = std::regex_replace(text, english, german);
         return text;
     }
+
+    /// The framework pads the left column by bytes; "GERÄTEDATEI" would push its description one
+    /// column to the right of the others.
+    std::string make_option(const CLI::Option* option, bool positional) const override {
+        std::string text = "  " + make_option_name(option, positional) + make_option_opts(option);
+        const std::size_t width = get_column_width();
+        const auto shown = static_cast<std::size_t>(
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        text.append(width > shown ? width - shown : 0, ' ');
+        const std::string description = make_option_desc(option);
+        if (!description.empty() && shown >= width)
+            text += "\n" + std::string(width, ' ');
+        for (const char c : description)
+            text += c == '\n' ? "\n" + std::string(width, ' ') : std::string(1, c);
+        return text + "\n";
+    }
 };
+
+/// A subcommand's help flag is made before it takes the group of its parent's options, so its
+/// help would show it under an English heading of its own.
+void GroupHelpFlags(CLI::App& app, const std::string& group) {
+    for (CLI::App* command : app.get_subcommands({})) {
+        if (CLI::Option* help = command->get_help_ptr())
+            help->group(group);
+        GroupHelpFlags(*command, group);
+    }
+}
 
 /// "nivosim: <what went wrong>.", then where to find help.
 std::string FailureMessage(const CLI::App* app, const std::string& what) {
@@ -115,6 +144,7 @@ void SetGermanTexts(CLI::App& app) {
     format->label("Needs", "Braucht");
     format->label("Excludes", "Schließt aus");
     app.option_defaults()->group("Optionen");
+    app.preparse_callback([&app](std::size_t) { GroupHelpFlags(app, "Optionen"); });
     app.failure_message([](const CLI::App* app, const CLI::Error& error) {
         return FailureMessage(app, German(error.what()));
     });
@@ -126,6 +156,28 @@ namespace ProgramCli {
 
 std::string VersionText(const std::string& program) {
     return program + " (NivoConfig " + ProgramInfo{}.VersionText() + ")";
+}
+
+CLI::Validator PositiveNumber() {
+    return CLI::Validator(
+        [](const std::string& text) -> std::string {
+            double number = 0;
+            return CLI::detail::lexical_cast(text, number) && number > 0
+                       ? ""
+                       : "Value must be a positive number";
+        },
+        "POSITIVE");
+}
+
+CLI::Validator NonNegativeNumber() {
+    return CLI::Validator(
+        [](const std::string& text) -> std::string {
+            double number = -1;
+            return CLI::detail::lexical_cast(text, number) && number >= 0
+                       ? ""
+                       : "Value must be a non-negative number";
+        },
+        "NONNEGATIVE");
 }
 
 Language ChosenLanguage(int argc, const char* const* argv) {

@@ -7,7 +7,8 @@
 
 namespace CLI {
 class App;
-}
+class Validator;
+} // namespace CLI
 
 /// What every program of the project has on its command line: the framework's own texts (help
 /// layout, the help and version flags, the messages of usage errors) in the program's language,
@@ -16,6 +17,11 @@ namespace ProgramCli {
 
 /// "nivosim (NivoConfig 1.0.5)" for the running program.
 std::string VersionText(const std::string& program);
+
+/// Numbers above 0, and from 0 on: the framework's own checks name the largest double as the
+/// upper end of the range.
+CLI::Validator PositiveNumber();
+CLI::Validator NonNegativeNumber();
 
 /// The language of the program's texts: "--lang de|en" (or "--lang=de|en") among the
 /// arguments, else the user's interface language. A value other than de and en is left to the

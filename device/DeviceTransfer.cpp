@@ -104,13 +104,21 @@ TransferFailure NotFound(const std::vector<PortProbe>& report) {
     return {CommunicationError(), detail};
 }
 
+/// A variant's text in quotes, without the full stop that ends it elsewhere.
+std::string QuotableVariant(std::uint8_t variant) {
+    std::string text = HardwareVariants::Text(variant);
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 /// Names both variants, so the user sees which one to choose.
 TransferFailure WrongVariant(std::uint8_t device, std::uint8_t chosen) {
     return {Tr("DeviceTransfer", "Falsche Gerätevariante."),
             TrArgs(Tr("DeviceTransfer", "Das Gerät meldet: '%1'.\r\nIn den Optionen eingestellt: "
                                         "'%2'.\r\nBitte unter Optionen die richtige Gerätevariante "
                                         "einstellen."),
-                   {HardwareVariants::Text(device), HardwareVariants::Text(chosen)})};
+                   {QuotableVariant(device), QuotableVariant(chosen)})};
 }
 
 PortProbe::Outcome OutcomeOf(OpenFault fault) {

@@ -19,6 +19,24 @@ std::optional<int> DescriptionLine(const std::string& name) {
     return std::nullopt;
 }
 
+/// One box for all findings of the whole-model check: a broken file must not be answered with
+/// one box per value. Its title and closing line fit what it lists: the request to correct a
+/// begin or an end follows the reversed ranges, which come first, and nothing else.
+void ShowCheckFindings(const std::vector<std::string>& values, std::vector<std::string> ranges) {
+    if (ranges.empty()) {
+        ShowFindings(values, "", MsgIcon::Information, Tr("cParameter", "Eingabefehler"));
+        return;
+    }
+    const std::string request = Tr("cRange", cRange::kOrderRequest);
+    if (values.empty()) {
+        ShowFindings(ranges, request, MsgIcon::Critical, Tr("cRange", cRange::kRangeErrorTitle));
+        return;
+    }
+    ranges.push_back(request);
+    ranges.insert(ranges.end(), values.begin(), values.end());
+    ShowFindings(ranges, "", MsgIcon::Critical, Tr("Configuration", "Eingabe- und Bereichsfehler"));
+}
+
 } // namespace
 
 /// What a "GROUP/NAME" path names: a range end, a plain parameter or a description line.
@@ -57,31 +75,24 @@ void Configuration::Notify() {
 
 bool Configuration::TestData() {
     setEnableTestData(true);
-    std::vector<std::string> findings;
-    bool rangeOrder = false;
-    const auto note = [&findings](std::string finding) {
+    std::vector<std::string> values;
+    std::vector<std::string> ranges;
+    const auto note = [](std::vector<std::string>& findings, std::string finding) {
         if (!finding.empty())
             findings.push_back(std::move(finding));
     };
     for (cDataGroup& group : m_data) {
         for (cRange& range : group.Ranges()) {
-            note(range.RangeBegin().ValueFinding());
-            note(range.RangeEnd().ValueFinding());
-            const std::string order = range.OrderFinding();
-            rangeOrder = rangeOrder || !order.empty();
-            note(order);
+            note(values, range.RangeBegin().ValueFinding());
+            note(values, range.RangeEnd().ValueFinding());
+            note(ranges, range.OrderFinding());
         }
         for (cParameter& parameter : group.Parameters())
-            note(parameter.ValueFinding());
+            note(values, parameter.ValueFinding());
     }
-    if (findings.empty())
+    if (values.empty() && ranges.empty())
         return false;
-    // One box for all: a broken file must not be answered with one box per value.
-    if (rangeOrder)
-        ShowFindings(findings, Tr("cRange", cRange::kOrderRequest), MsgIcon::Critical,
-                     Tr("cRange", cRange::kRangeErrorTitle));
-    else
-        ShowFindings(findings, "", MsgIcon::Information, Tr("cParameter", "Eingabefehler"));
+    ShowCheckFindings(values, std::move(ranges));
     return true;
 }
 

@@ -56,8 +56,9 @@ public:
     /// The whole-model check: switches testing on everywhere and tests, in walk order, every
     /// parameter against its limits and every range's begin against its end. All failures show in
     /// one box, one line each (the refusal that entering the value would show, or "Begin >
-    /// End."): titled "Bereichsfehler" with the request to correct when a range is reversed,
-    /// "Eingabefehler" otherwise. True when an error was found.
+    /// End."): "Bereichsfehler" with the request to correct for reversed ranges, "Eingabefehler"
+    /// for values, and both kinds under one title with the reversed ranges and their request
+    /// first. True when an error was found.
     bool TestData();
     /// The names of the parameters whose value lies outside their limits, in walk order,
     /// whatever the testing switches say. No message.

@@ -12,7 +12,6 @@ namespace {
 std::string InputErrorTitle() {
     return Tr("cParameter", "Eingabefehler");
 }
-constexpr float kLargestKey = 1e6f; ///< choice keys are small; beyond, a value is only a number
 } // namespace
 
 void cParameter::setParName(const std::string& name) {
@@ -48,17 +47,8 @@ bool cParameter::setValue(const std::string& text) {
 
 std::string cParameter::OutOfRangeText(float value) const {
     return TrArgs(Tr("cParameter", "%1 '%2' ausserhalb %3..%4"),
-                  {CatalogueText::Caption(m_parName), ValueText(value), NumberToText(m_lowerLimit),
-                   NumberToText(m_upperLimit)});
-}
-
-std::string cParameter::ValueText(float value) const {
-    if (value == std::trunc(value) && std::abs(value) < kLargestKey) {
-        const std::string choice = Description(std::to_string(static_cast<int>(value)));
-        if (!choice.empty())
-            return CatalogueText::Choice(choice);
-    }
-    return NumberToText(value);
+                  {CatalogueText::Caption(m_parName), NumberToText(value),
+                   NumberToText(m_lowerLimit), NumberToText(m_upperLimit)});
 }
 
 void cParameter::RefuseNotNumeric(const std::string& given) {

@@ -17,8 +17,8 @@ public:
 
     float Value() const { return m_value; }
     /// Takes a number after the range test; a refused one keeps the old value and shows
-    /// "… ausserhalb lo..hi" (naming a choice by its text) or, beyond the single range, "… nicht
-    /// numerisch.". Always notifies. True when the value was taken.
+    /// "… ausserhalb lo..hi" (a choice by its number, as the device keeps it) or, beyond the single
+    /// range, "… nicht numerisch.". Always notifies. True when the value was taken.
     bool setValue(double value);
     /// Reads the text with the regional settings first; non-numeric text shows "… nicht
     /// numerisch.".
@@ -77,8 +77,6 @@ public:
 private:
     bool Outside(double value) const;
     std::string OutOfRangeText(float value) const;
-    /// A choice by its text as users read it, any other value as a number.
-    std::string ValueText(float value) const;
     void RefuseNotNumeric(const std::string& given);
 
     std::string m_parName;

@@ -94,14 +94,14 @@ void Declare(CLI::App& app, Options& options) {
                    Tr("nivosim", "EEPROM-Abbild (512 Bytes) für den Start"))
         ->check(CLI::ExistingFile);
     app.add_option("--save-eeprom", options.saveEepromFile,
-                   Tr("nivosim", "das EEPROM-Abbild beim Beenden hier speichern"));
+                   Tr("nivosim", "Das EEPROM-Abbild beim Beenden hier speichern"));
     app.add_option("--id", options.identification, Tr("nivosim", "Kennung als Antwort auf \"I\""));
     app.add_option("--link", options.link,
-                   Tr("nivosim", "auch über diesen symbolischen Link erreichbar"));
+                   Tr("nivosim", "Auch über diesen symbolischen Link erreichbar"));
     app.add_option("--baud", options.baud,
                    Tr("nivosim", "Leitungszeit: 10 Bit je Byte bei dieser Baudrate"))
-        ->check(CLI::PositiveNumber);
-    app.add_flag("--silent", options.faults.silent, Tr("nivosim", "nichts antworten"));
+        ->check(ProgramCli::PositiveNumber());
+    app.add_flag("--silent", options.faults.silent, Tr("nivosim", "Nichts antworten"));
     app.add_option("--no-answer-from", options.faults.noAnswerFrom,
                    Tr("nivosim", "\"c\"/\"L\" ab dieser EEPROM-Adresse nicht beantworten"));
     app.add_option(
@@ -111,16 +111,16 @@ void Declare(CLI::App& app, Options& options) {
         "--wrong-flash-echo-at", options.faults.wrongFlashEchoAt,
         Tr("nivosim", "Echo des Bootloader-Datenbytes an dieser Flash-Adresse invertiert"));
     app.add_option("--garbage", options.garbageHex,
-                   Tr("nivosim", "diese Hex-Bytes statt jeder Antwort senden"));
+                   Tr("nivosim", "Diese Hex-Bytes statt jeder Antwort senden"));
     app.add_option("--delay", options.faults.answerDelayS,
-                   Tr("nivosim", "jede Antwort um SEKUNDEN verzögern"))
-        ->check(CLI::NonNegativeNumber);
+                   Tr("nivosim", "Jede Antwort um SEKUNDEN verzögern"))
+        ->check(ProgramCli::NonNegativeNumber());
     app.add_option(
            "--extra-byte-from", options.faults.extraByteFrom,
-           Tr("nivosim", "ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen"))
-        ->check(CLI::PositiveNumber);
+           Tr("nivosim", "Ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen"))
+        ->check(ProgramCli::PositiveNumber());
     app.add_option("--hang-up-after", options.faults.hangUpAfter,
-                   Tr("nivosim", "die Leitung nach so vielen empfangenen Bytes schließen"));
+                   Tr("nivosim", "Die Leitung nach so vielen empfangenen Bytes schließen"));
 }
 
 void Configure(K417Simulator& simulator, Options& options) {

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Gerätevariante: 7 alle Funktionen, 1 eingeschränkte Software, 0 auch nur 2 Relais, geraet aus dem Gerät lesen</source>
-        <translation>Device variant: 7 all functions, 1 restricted software, 0 also only 2 relays, geraet read from the device</translation>
+        <translation>Device variant: 7 all functions, 1 restricted software, 0 also only 2 relays, device read from the device</translation>
     </message>
 </context>
 <context>
@@ -192,8 +192,8 @@
         <translation>group</translation>
     </message>
     <message>
-        <source>nur diese GRUPPE, z. B. Grenzwerte</source>
-        <translation>only this GROUP, e.g. Grenzwerte</translation>
+        <source>Nur diese GRUPPE, z. B. Grenzwerte</source>
+        <translation>Only this GROUP, e.g. Grenzwerte</translation>
     </message>
     <message>
         <source>GRUPPE</source>
@@ -212,12 +212,12 @@
         <translation>file2</translation>
     </message>
     <message>
-        <source>zweite Parameterdatei</source>
-        <translation>second parameter file</translation>
+        <source>Zweite Parameterdatei</source>
+        <translation>Second parameter file</translation>
     </message>
     <message>
-        <source>mit dem Gerät vergleichen (es wird gelesen)</source>
-        <translation>compare with the device (it is read)</translation>
+        <source>Mit dem Gerät vergleichen (es wird gelesen)</source>
+        <translation>Compare with the device (it is read)</translation>
     </message>
     <message>
         <source>zweite Parameterdatei oder --device fehlt</source>
@@ -434,8 +434,8 @@ The data cannot be saved.</translation>
         <translation>measurements</translation>
     </message>
     <message>
-        <source>nur diese Messungen (Standard: alle)</source>
-        <translation>only these measurements (default: all)</translation>
+        <source>Nur diese Messungen (Standard: alle)</source>
+        <translation>Only these measurements (default: all)</translation>
     </message>
     <message>
         <source>MESSUNG</source>

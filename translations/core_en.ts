@@ -241,6 +241,10 @@
         <source>unbekannter Parameter &apos;%1&apos;</source>
         <translation>unknown parameter &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Eingabe- und Bereichsfehler</source>
+        <translation>Input and range errors</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleMessageService</name>

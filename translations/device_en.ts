@@ -39,11 +39,11 @@
     </message>
     <message>
         <source>Schreiben des Gerätes.</source>
-        <translation>Writing the device.</translation>
+        <translation>Writing to the device failed.</translation>
     </message>
     <message>
         <source>Lesen des Gerätes.</source>
-        <translation>Reading the device.</translation>
+        <translation>Reading from the device failed.</translation>
     </message>
     <message>
         <source>Kommunikationsfehler.</source>
@@ -574,7 +574,7 @@ Please check the connection and read again.</translation>
         <translation>EEPROM image (512 bytes) to start with</translation>
     </message>
     <message>
-        <source>das EEPROM-Abbild beim Beenden hier speichern</source>
+        <source>Das EEPROM-Abbild beim Beenden hier speichern</source>
         <translation>Save the EEPROM image here on exit</translation>
     </message>
     <message>
@@ -582,7 +582,7 @@ Please check the connection and read again.</translation>
         <translation>Identifier as the answer to &quot;I&quot;</translation>
     </message>
     <message>
-        <source>auch über diesen symbolischen Link erreichbar</source>
+        <source>Auch über diesen symbolischen Link erreichbar</source>
         <translation>Also reachable through this symbolic link</translation>
     </message>
     <message>
@@ -590,7 +590,7 @@ Please check the connection and read again.</translation>
         <translation>Line time: 10 bits per byte at this baud rate</translation>
     </message>
     <message>
-        <source>nichts antworten</source>
+        <source>Nichts antworten</source>
         <translation>Answer nothing</translation>
     </message>
     <message>
@@ -606,19 +606,19 @@ Please check the connection and read again.</translation>
         <translation>Echo of the boot loader data byte inverted at this flash address</translation>
     </message>
     <message>
-        <source>diese Hex-Bytes statt jeder Antwort senden</source>
+        <source>Diese Hex-Bytes statt jeder Antwort senden</source>
         <translation>Send these hex bytes instead of every answer</translation>
     </message>
     <message>
-        <source>jede Antwort um SEKUNDEN verzögern</source>
+        <source>Jede Antwort um SEKUNDEN verzögern</source>
         <translation>Delay every answer by SECONDS</translation>
     </message>
     <message>
-        <source>ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen</source>
+        <source>Ab dieser Antwort (1: der ersten) jeder Antwort ein Byte anhängen</source>
         <translation>From this answer on (1: the first) append a byte to every answer</translation>
     </message>
     <message>
-        <source>die Leitung nach so vielen empfangenen Bytes schließen</source>
+        <source>Die Leitung nach so vielen empfangenen Bytes schließen</source>
         <translation>Close the line after this many received bytes</translation>
     </message>
     <message>

@@ -8,7 +8,7 @@
         <translation>Internal EEPROM</translation>
     </message>
     <message>
-        <source>Gerät Lesen abgebrochen.<byte value="xd"/>
+        <source>Gerät lesen abgebrochen.<byte value="xd"/>
 Die Zellen zeigen weiter den alten Text.</source>
         <translation>Reading the device cancelled.<byte value="xd"/>
 The cells still show their old text.</translation>
@@ -268,6 +268,10 @@ The list is unchanged.</translation>
     <message>
         <source>&amp;Zuordnung speichern</source>
         <translation>&amp;Save assignment</translation>
+    </message>
+    <message>
+        <source>NivoConfig: Aus Gerät lesen: %1</source>
+        <translation>NivoConfig: Read from device: %1</translation>
     </message>
 </context>
 <context>

@@ -55,12 +55,12 @@
         <translation>PAGES</translation>
     </message>
     <message>
-        <source>die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; sonst eine Parameterdatei zum Öffnen</source>
-        <translation>the digits 1, 2, 3 show the service pages 6, 7, 8; otherwise a parameter file to open</translation>
-    </message>
-    <message>
         <source>ZIFFERN|DATEI</source>
         <translation>DIGITS|FILE</translation>
+    </message>
+    <message>
+        <source>Eine vorhandene Parameterdatei wird geöffnet; in jedem anderen Argument zeigen die Ziffern 1, 2, 3 die Service-Seiten 6, 7, 8</source>
+        <translation>An existing parameter file is opened; in any other argument the digits 1, 2, 3 show the service pages 6, 7, 8</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 // NivoConfig: the configuration program with its windows.
 //   NivoConfig [--lang de|en] [--demo] [--screenshots FOLDER] [--settings FILE] [1] [2] [3]
 //              [FILE.par]
-// Arguments of digits only show the service pages: 1, 2 and 3 the pages 6, 7 and 8. Another
-// argument names a parameter file to open. --settings replaces the installed and the user's
-// settings. --lang chooses the language of the texts instead of the user's interface language.
+// An argument that names an existing file is the parameter file to open. In every other argument
+// the digits 1, 2 and 3 show the service pages 6, 7 and 8, wherever they stand. --settings replaces
+// the installed and the user's settings. --lang chooses the language of the texts instead of the
+// user's interface language.
 // --demo serves COM1 with the built-in simulated device; --screenshots writes a picture of every
 // page and of the two small windows into FOLDER and ends. --help and --version answer without
 // a display. Exit codes: 0 done, 1 start failed, 2 usage.
@@ -51,8 +52,9 @@ std::optional<int> AnswerWithoutWindows(int argc, char** argv, Language language
                       "Einstellungsdatei statt der installierten und der eigenen NivoConfig.ini"))
         ->type_name(Tr("NivoConfig", "DATEI"));
     app.add_option(Tr("NivoConfig", "SEITEN"), pages,
-                   Tr("NivoConfig", "die Ziffern 1, 2, 3 zeigen die Service-Seiten 6, 7, 8; "
-                                    "sonst eine Parameterdatei zum Öffnen"))
+                   Tr("NivoConfig", "Eine vorhandene Parameterdatei wird geöffnet; in jedem "
+                                    "anderen Argument zeigen die Ziffern 1, 2, 3 die "
+                                    "Service-Seiten 6, 7, 8"))
         ->type_name(Tr("NivoConfig", "ZIFFERN|DATEI"));
     try {
         app.parse(argc, argv);

@@ -1,15 +1,6 @@
 #include "ui/StartArguments.h"
 
-#include <algorithm>
-
-namespace {
-
-bool DigitsOnly(const QString& argument) {
-    return !argument.isEmpty() &&
-           std::all_of(argument.begin(), argument.end(), [](QChar c) { return c.isDigit(); });
-}
-
-} // namespace
+#include <QFileInfo>
 
 StartArguments StartArguments::Parse(const QStringList& arguments) {
     StartArguments parsed;
@@ -25,10 +16,11 @@ StartArguments StartArguments::Parse(const QStringList& arguments) {
             parsed.settings = arguments[++i];
         } else if (argument == "--lang" && valueFollows) {
             ++i; // chosen before the windows start; "en" is no file name
-        } else if (DigitsOnly(argument)) {
-            parsed.pages += argument;
-        } else if (parsed.file.isEmpty() && !argument.startsWith('-')) {
-            parsed.file = argument; // "Anlage 2.par" names a file, not the tab of "2"
+        } else if (QFileInfo(argument).isFile()) {
+            if (parsed.file.isEmpty())
+                parsed.file = argument; // "Anlage 2.par" names a file, not the tab of "2"
+        } else {
+            parsed.pages += argument; // shortcuts start the program with "/s123" and the like
         }
     }
     return parsed;

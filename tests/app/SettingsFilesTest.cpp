@@ -90,6 +90,15 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissin
     EXPECT_EQ("", settings.SavePortPath(2, "/dev/" + std::string(249, 'x')));
     EXPECT_EQ("/dev/" + std::string(249, 'x'), cNivolantis(settings).SerCom().PortPath(2));
 
+    // A file named without a folder lies in the current one.
+    const std::filesystem::path current = std::filesystem::current_path();
+    std::filesystem::current_path(Dir());
+    for (const std::string name : {"NivoConfig.ini", "Anlage\\NivoConfig.ini"}) {
+        EXPECT_EQ("", SettingsFiles::Only(name).SavePortPath(3, "/dev/ttyS3")) << name;
+        EXPECT_EQ("[Schnittstellen]\r\nCOM3=/dev/ttyS3\r\n", ReadBytes(PathOf(name))) << name;
+    }
+    std::filesystem::current_path(current);
+
     // A failed write leaves the file as it was and says why.
     std::filesystem::remove(user);
     std::filesystem::create_directories(user);

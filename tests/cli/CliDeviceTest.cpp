@@ -64,7 +64,7 @@ TEST_F(CliDeviceTest, ReducedVariantIsWrittenOnlyWhenChosen) {
     // {call, exit code, start of standard error, the filter byte in the device afterwards}
     const std::tuple<std::string, int, std::string, int> writes[] = {
         {"write " + file, 1, "Gerät schreiben\nFalsche Gerätevariante.\n", 0xFF},
-        {"write --variant geraet " + file, 0, "Gerät schreiben beendet.\n", 9},
+        {"--lang en write --variant device " + file, 0, "Writing the device finished.\n", 9},
         {"write --variant 1 " + defaults, 0, "", 2},
     };
     for (const auto& [call, exitCode, err, filter] : writes) {

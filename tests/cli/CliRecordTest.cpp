@@ -144,9 +144,10 @@ TEST_F(CliRecordTest, RecordShowsTheLinesOfOneDeviceOrFromOneDayOn) {
     EXPECT_EQ(kHeader, Record("--device K418"));
     EXPECT_EQ(3, count(Record("--since 2000-01-01")));
     EXPECT_EQ(kHeader, Record("--since 2999-01-01"));
-    ExpectCli({"record --since 2026-1-1", 2, CliCase::Err,
-               "nivoconfig-cli: --since: '2026-1-1' ist kein Datum JJJJ-MM-TT.\n",
-               CliCase::Starts});
+    for (const std::string day : {"2026-1-1", "2026-13-01", "2026-02-29"})
+        ExpectCli({"record --since " + day, 2, CliCase::Err,
+                   "nivoconfig-cli: --since: '" + day + "' ist kein Datum JJJJ-MM-TT.\n",
+                   CliCase::Starts});
 
     // A record that cannot be written leaves the write alone and says so.
     WriteBytes(PathOf("kein-ordner"), "");

@@ -2,6 +2,10 @@
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -78,7 +82,14 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
              ".\nHilfe: nivoconfig-cli --help\n"},
         {"--port COM1= connect", 2, CliCase::Err,
          "Gerätedatei fehlt in 'COM1=' (erwartet: COMn=GERÄTEDATEI).\n"},
-        {"--port COM17=/dev/null connect", 1, CliCase::Err,
+        {"measure --every -1", 2, CliCase::Err,
+         "nivoconfig-cli: --every: eine Zahl größer 0 ist nötig.\n", CliCase::Starts},
+        {"foo", 2, CliCase::Err, "nivoconfig-cli: Unerwartete Angabe: foo.\n", CliCase::Starts},
+        {"--lang en --foo", 2, CliCase::Err,
+         "nivoconfig-cli: The following argument was not expected: --foo.\n", CliCase::Starts},
+        {"diff " + file + " " + file + " --device", 2, CliCase::Err,
+         "nivoconfig-cli: datei2 und --device schließen einander aus.\n", CliCase::Starts},
+        {"--port COM17=/dev/null connect", 2, CliCase::Err,
          "Unbekannte Schnittstelle in 'COM17=/dev/null' (erwartet: COM1 bis COM16).\n"},
         {"set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
          "Eingabefehler\nFilter '300' ausserhalb 0..255\n"
@@ -90,7 +101,7 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
         {"set " + file + out + " 'Grenzwerte/Unterer Grenzwert A=0,95'", 1, CliCase::Err,
          "Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n", CliCase::Contains},
         {"set " + file + out + " --variant 1 'Grenzwerte/Grenzwertfunktion B=3'", 1, CliCase::Err,
-         "Grenzwertfunktion B 'Trend steigend' ausserhalb 0..1", CliCase::Contains},
+         "Grenzwertfunktion B '3' ausserhalb 0..1\n", CliCase::Contains},
         {"check " + Quote(PathOf("fehlt.par")), 1, CliCase::Err, "", CliCase::Contains},
         {"--settings " + Quote(PathOf("keine.ini")) + " defaults" + out, 1, CliCase::Err,
          "Fehler beim Programmstart in Modul 'basMain': \n", CliCase::Starts},
@@ -125,6 +136,13 @@ TEST_F(CliTest, HandEditedFilesAreCheckedAndRefusedWhenUnreadable) {
     EXPECT_NE(std::string::npos,
               check.err.find("\nSimulationsschrittweite '0,01' ausserhalb 5..1\n"));
     EXPECT_EQ(std::string::npos, check.err.find("weitere"));
+    // With a reversed range too, the request to correct a begin or end follows that range only.
+    Replace("Unterer Grenzwert A=0,1\r", "Unterer Grenzwert A=0,95\r");
+    ExpectCli({"check " + file, 1, CliCase::Err,
+               "Eingabe- und Bereichsfehler\nUnterer Grenzwert A > Oberer Grenzwert A.\nBitte den "
+               "Anfangs- oder den Endwert korrigieren.\nUnterer Grenzwert A '0,95' ausserhalb "
+               "5..1\n",
+               CliCase::Starts});
     // A value that is no number is reported, and the command fails instead of going on.
     Replace("Filter=2\r", "Filter=abc\r");
     ExpectCli({"get " + file + " Eingang/Filter", 1, CliCase::Err,
@@ -209,7 +227,25 @@ TEST_F(CliTest, VersionAndHelpInGerman) {
         EXPECT_NE(std::string::npos, help.out.find("Diese Hilfe zeigen und beenden"));
         for (const char* english : {"Usage", "Options", "Print this help", "REQUIRED", "INT"})
             EXPECT_EQ(std::string::npos, help.out.find(english)) << name << ": " << english;
+        // Every description starts with a capital in one column; "Ä" is one character wide.
+        std::set<std::ptrdiff_t> columns;
+        std::istringstream lines(help.out);
+        for (std::string line; std::getline(lines, line);) {
+            const auto gap = line.find("  ", 2);
+            if (line.rfind("  -", 0) != 0 || gap == std::string::npos)
+                continue;
+            const auto start = line.begin() + line.find_first_not_of(' ', gap);
+            columns.insert(
+                std::count_if(line.begin(), start, [](char c) { return (c & 0xC0) != 0x80; }));
+            EXPECT_FALSE(std::islower(static_cast<unsigned char>(*start))) << line;
+        }
+        EXPECT_EQ(1u, columns.size()) << help.out;
     }
+    const CliResult command =
+        ExpectCli({"get --help", 0, CliCase::Out, "\nOptionen:\n", CliCase::Contains});
+    EXPECT_EQ(std::string::npos, command.out.find("Options")) << command.out;
+    ExpectCli({"--lang en write --help", 0, CliCase::Out, ", device read from the device",
+               CliCase::Contains});
 }
 
 TEST_F(CliTest, SimulatorTakesOverALinkAnEarlierRunLeftBehind) {

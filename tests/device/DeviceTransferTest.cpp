@@ -136,7 +136,7 @@ TEST_F(DeviceTransferTest, VariantByteCountsWithItsLowThreeBits) {
     const int writes = sim.CommandCount('L');
     ExpectMessage("Falsche Gerätevariante.\r\nDas Gerät meldet: 'Variante 2'.\r\nIn den "
                   "Optionen eingestellt: 'Eingeschränkte Softwarefunktionen (keine "
-                  "Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen.'.\r\nBitte "
+                  "Trendbearbeitung, kein Pumpentausch). Alle Hardwarefunktionen'.\r\nBitte "
                   "unter Optionen die richtige Gerätevariante einstellen.",
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
@@ -296,11 +296,20 @@ TEST_F(DeviceTransferTest, FailuresAreReportedInEnglish) {
     VerifyMessages();
 
     sim.SetFaults({});
+    R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95); // after the range's box:
+    EXPECT_FALSE(app->Download());
+    ASSERT_EQ(2u, Recorder().Messages().size());
+    EXPECT_EQ("Invalid parameters.\r\nThe device cannot be written.",
+              Recorder().Messages()[1].text);
+    Recorder().Clear();
+    R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.1);
+
     P("Eingang", "Filter").setUpperLimit(1000);
     P("Eingang", "Filter").setValue(300.0);
-    ExpectMessage("Writing the device.\r\nParameter 'Filter' could not be written: 300 does "
-                  "not fit into 1 byte.",
-                  MsgIcon::Critical, "Write device");
+    ExpectMessage(
+        "Writing to the device failed.\r\nParameter 'Filter' could not be written: 300 does "
+        "not fit into 1 byte.",
+        MsgIcon::Critical, "Write device");
     EXPECT_FALSE(app->Download());
     VerifyMessages();
 

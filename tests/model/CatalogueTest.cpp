@@ -75,7 +75,7 @@ TEST_F(CatalogueTest, EachEditNotifiesTheRegisteredViewsInOrderAndAFailingOneIsR
     app.reset(); // the registration outlives the application object and then ends harmlessly
 }
 
-TEST_F(CatalogueTest, WholeModelCheckNamesEveryFailingRangeAndValueInWalkOrder) {
+TEST_F(CatalogueTest, WholeModelCheckNamesEveryReversedRangeThenEveryFailingValueInOneBox) {
     EXPECT_FALSE(app->TestData());
     app->setEnableTestData(false); // as after loading a file or reading a device
     R("Eingang", "Sondenstörung").SetRangeEnd(1.0);
@@ -83,13 +83,14 @@ TEST_F(CatalogueTest, WholeModelCheckNamesEveryFailingRangeAndValueInWalkOrder) 
     P("Eingang", "Filter").setValue(300.0);
     R("Grenzwerte", "Grenzwert2").SetRangeBegin(0.95);
     P("Linearisierung", "Stützpunkte").setValue(100000.0);
+    // The request to correct a begin or an end follows the ranges; the values have neither.
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\n"
+                  "Unterer Grenzwert B > Oberer Grenzwert B.\r\n"
+                  "Bitte den Anfangs- oder den Endwert korrigieren.\r\n"
                   "Skalierung.Ende '50' ausserhalb -9,9999..9,9999\r\n"
                   "Filter '300' ausserhalb 0..255\r\n"
-                  "Unterer Grenzwert B > Oberer Grenzwert B.\r\n"
-                  "Stützpunkte '100000' ausserhalb 3..24\r\n"
-                  "Bitte den Anfangs- oder den Endwert korrigieren.",
-                  MsgIcon::Critical, "Bereichsfehler");
+                  "Stützpunkte '100000' ausserhalb 3..24",
+                  MsgIcon::Critical, "Eingabe- und Bereichsfehler");
     EXPECT_TRUE(app->TestData());
     VerifyMessages();
     EXPECT_TRUE(P("Linearisierung", "X1").EnableTestData());

@@ -106,7 +106,7 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     EXPECT_FALSE(RedLeftOf(*unit));
 }
 
-TEST_F(CompareTest, AnEqualDeviceIsToldAndACancelledComparisonLeavesNoMarks) {
+TEST_F(CompareTest, AnEqualDeviceIsToldAndOnlyAReadOrComparisonThatGoesAheadEndsTheMarks) {
     CompareWithDevice(
         {{"Gerät lesen beendet.", ""},
          {"Keine Unterschiede: Die Werte im Fenster und im Gerät sind gleich.", "Vergleichen"}});
@@ -124,6 +124,16 @@ TEST_F(CompareTest, AnEqualDeviceIsToldAndACancelledComparisonLeavesNoMarks) {
     EXPECT_EQ("Eingang/Filter: 3 → 9", Listed());
     EXPECT_EQ("txtFilter=9", Marked());
     EXPECT_EQ("0 … 255\nDatei: 9", Tip("txtFilter"));
+    // Keeping the edits opens or reads nothing, so the marks stay.
+    for (const char* command : {"Open", "Upload", "drop"}) {
+        ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
+        if (command == std::string("drop"))
+            main->OpenParameterFile(QString::fromStdString(file));
+        else
+            Run(command);
+        VerifyMessages();
+        EXPECT_EQ("txtFilter=9", Marked()) << command;
+    }
 
     CancelAfter('c', sim.CommandCount('c') + 20);
     CompareWithDevice({{"Gerät lesen abgebrochen.", "Gerät lesen"}});

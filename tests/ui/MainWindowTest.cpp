@@ -285,9 +285,11 @@ TEST_F(MainWindowTest, SaveRefusedByTheModelCheckLeavesTheDiskUntouched) {
     OpenMain();
     R("Eingang", "Sondenstörung").SetRangeBegin(10.0);
     R("Eingang", "Sondenstörung").SetRangeEnd(5.0);
+    app->setEnableTestData(false); // as a loaded file leaves a value beyond its limits
+    P("Eingang", "Filter").setValue(300.0);
     ExpectMessage("Sondenstörung.Anfang > Sondenstörung.Ende.\r\nBitte den Anfangs- oder den "
-                  "Endwert korrigieren.",
-                  MsgIcon::Critical, "Bereichsfehler");
+                  "Endwert korrigieren.\r\nFilter '300' ausserhalb 0..255",
+                  MsgIcon::Critical, "Eingabe- und Bereichsfehler");
     ExpectMessage("Parameter fehlerhaft.\r\nDie Daten können nicht gespeichert werden.",
                   MsgIcon::Information);
     Run("Save");

@@ -44,8 +44,10 @@ protected:
 TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     const QString file = WriteTankFile("Anlage 3.par");
     Platform::Install(std::make_unique<FastClock>());
-    // "en" after --lang is the language, not a file to open.
-    QtStartWindows windows(StartArguments::Parse({"--lang", "en", "2", file}));
+    // "en" after --lang is the language, not a file to open; an argument that names no file
+    // shows the pages of its digits, as shortcuts with "/s2" expect.
+    // (No folder for the missing file: the test folder's name may hold digits of its own.)
+    QtStartWindows windows(StartArguments::Parse({"--lang", "en", "/s2", file, "fehlt1.par"}));
     auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
     ASSERT_TRUE(StartProgram(windows, settings,
                              [this](cNivolantis& app) { MapPorts(app.SerCom(), {}, Dir()); }));
@@ -56,8 +58,9 @@ TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     EXPECT_EQ(5.0f, MyNivolantis->Data("Eingang").Parameters("Filter").Value());
     EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text().toStdString());
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
-    EXPECT_TRUE(tabs->isTabVisible(6)) << "the digits-only argument still shows tab 7";
-    EXPECT_FALSE(tabs->isTabVisible(7)) << "the 3 in the file's name shows no tab 8";
+    EXPECT_TRUE(tabs->isTabVisible(5)) << "the 1 in the missing file's name shows tab 6";
+    EXPECT_TRUE(tabs->isTabVisible(6)) << "the 2 in /s2 shows tab 7";
+    EXPECT_FALSE(tabs->isTabVisible(7)) << "the 3 in the opened file's name shows no tab 8";
 }
 
 TEST_F(OpenFileTest, ADroppedFileIsRefusedAsOeffnenRefusesItOrOpenedAfterTheQuestion) {

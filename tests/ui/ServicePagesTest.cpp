@@ -74,7 +74,7 @@ TEST_F(ServicePagesTest, TheEepromGridIsReadShownEditedCopiedWrittenAndExported)
     SelectCell(0x123);
     Enter("txtEEPROM", "7");
     CancelAfter('c', 100);
-    RunAnswered("Command3", "Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
+    RunAnswered("Command3", "Gerät lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text.",
                 MsgIcon::Information, "Internes EEPROM");
     EXPECT_EQ("", Cell(0));
     EXPECT_EQ("7", Cell(0x123));

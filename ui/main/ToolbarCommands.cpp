@@ -86,11 +86,7 @@ void ToolbarCommands::Bind() {
              if (MayDiscardChanges())
                  m_app.SetDefaults();
          }},
-        {form.Open, "Open", false,
-         [this] {
-             m_window.marks.Clear();
-             OpenFile();
-         }},
+        {form.Open, "Open", false, [this] { OpenFile(); }},
         {form.Save, "Save", false, [this] { SaveFile(); }},
         {form.Print, "Print", false, [this] { PrintReport(m_app); }},
         {form.Download, "Download", true,
@@ -100,9 +96,10 @@ void ToolbarCommands::Bind() {
          }},
         {form.Upload, "Upload", true,
          [this] {
+             if (!MayDiscardChanges()) // the values read replace the edits
+                 return;
              m_window.marks.Clear();
-             if (MayDiscardChanges()) // the values read replace the edits
-                 OfferCancel([this] { m_app.Upload(); });
+             OfferCancel([this] { m_app.Upload(); });
          }},
         {form.Compare, "Compare", true, [this] { Compare(); }},
         {form.Connect, "Connect", true, [this] { ConnectDevice(); }},
@@ -189,15 +186,18 @@ void ToolbarCommands::OpenFile() {
                 .OpenFile(RecentFolders::kParameterFiles,
                           ParameterFileDialog(QCoreApplication::translate("ToolbarCommands",
                                                                           "Parameterdatei öffnen"),
-                                              m_app.FileName())))
+                                              m_app.FileName()))) {
+        m_window.marks.Clear();
         m_app.ReadIni(path->toStdString());
+    }
 }
 
 void ToolbarCommands::OpenParameterFile(const QString& path) {
     Run("Open", false, [this, path] {
+        if (!MayDiscardChanges())
+            return;
         m_window.marks.Clear();
-        if (MayDiscardChanges())
-            m_app.ReadIni(path.toStdString());
+        m_app.ReadIni(path.toStdString());
     });
 }
 

@@ -149,7 +149,7 @@ void EepromGrid::ReadDevice() {
     m_grid->show();
     if (transfer.Cancelled()) {
         ShowGridMessage(Tr("EepromGrid",
-                           "Gerät Lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text."),
+                           "Gerät lesen abgebrochen.\r\nDie Zellen zeigen weiter den alten Text."),
                         MsgIcon::Information);
         return;
     }

@@ -107,7 +107,8 @@ void frmOptionen::ReadFromDevice() {
                 Tr("frmOptionen", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),
                 MsgIcon::Exclamation);
     } catch (const std::exception& error) {
-        std::cerr << "NivoConfig: Aus Gerät lesen: " << error.what() << '\n';
+        std::cerr << TrArgs(Tr("frmOptionen", "NivoConfig: Aus Gerät lesen: %1"), {error.what()})
+                  << '\n';
     }
     setEnabled(true);
 }
