@@ -22,15 +22,18 @@
 
 namespace {
 
-bool Save(QWidget& window, const QString& path) {
-    QApplication::processEvents();
-    if (window.grab().save(path))
-        return true;
+/// Says that `path` could not be written; false.
+bool CannotWrite(const QString& path) {
     std::cerr << "NivoConfig: "
               << TrArgs(Tr("Screenshots", "%1 konnte nicht geschrieben werden."),
                         {path.toStdString()})
               << '\n';
     return false;
+}
+
+bool Save(QWidget& window, const QString& path) {
+    QApplication::processEvents();
+    return window.grab().save(path) || CannotWrite(path);
 }
 
 /// The text a control shows of its own, in quotes, with every number as "#": what was read or
@@ -81,14 +84,9 @@ QString LayoutOf(frmMain& main, QTabWidget& tabs) {
 
 bool WriteText(const QString& text, const QString& path) {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(text.toUtf8()) == text.toUtf8().size())
-        return true;
-    std::cerr << "NivoConfig: "
-              << TrArgs(Tr("Screenshots", "%1 konnte nicht geschrieben werden."),
-                        {path.toStdString()})
-              << '\n';
-    return false;
+    return (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(text.toUtf8()) == text.toUtf8().size()) ||
+           CannotWrite(path);
 }
 
 /// The service pages as a technician sees them after reading the device.
