@@ -69,6 +69,7 @@ protected:
     bool Start(const std::string& settings) {
         return StartProgram(windows, SettingsFiles::Only(settings), [this](cNivolantis& app) {
             log.push_back("configure, firmware '" + app.FirmwareID() + "'");
+            MapPorts(app.SerCom(), {}, Dir()); // none of the machine's ports
         });
     }
 

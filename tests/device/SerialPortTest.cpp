@@ -102,13 +102,16 @@ TEST_F(SerialPortTest, OpeningTellsWhyItFails) {
         ::close(ready[0]);
         ::close(ready[1]);
     }
+    // The child's exclusive hold outlives it while the master side stays open, and only root
+    // may pass it: the rest on a terminal of its own.
+    PseudoTerminal fresh;
     for (const char* bad : {"", "19200,n,8", "19200,n,8,1,0", "0,n,8,1", "19200,n,9,1",
                             "19200,nn,8,1", "19200,x,8,1", "19200,n,8,3", "fast,n,8,1"}) {
-        EXPECT_FALSE(other->Open(pty.SlavePath(), bad)) << bad;
+        EXPECT_FALSE(other->Open(fresh.SlavePath(), bad)) << bad;
         EXPECT_EQ("Ungültige Schnittstellenparameter.", other->ErrorDescription()) << bad;
     }
     // A pseudo-terminal keeps 8 data bits without parity whatever it is asked for.
-    EXPECT_FALSE(other->Open(pty.SlavePath(), " 19200 , E , 7 , 2 "));
+    EXPECT_FALSE(other->Open(fresh.SlavePath(), " 19200 , E , 7 , 2 "));
     EXPECT_EQ("Schnittstellenparameter werden nicht unterstützt.", other->ErrorDescription());
     WriteBytes(PathOf("not-a-port"), "x");
     EXPECT_FALSE(other->Open(PathOf("not-a-port"), "19200,n,8,1"));
