@@ -2,7 +2,8 @@
 # Writes every picture in docs/ from the built programs: the pages, information and options
 # windows in German (docs/) and English (docs/en/) with their layout descriptions (layout.txt,
 # which check_pictures_de and check_pictures_en compare with the program's), the page with values
-# apart from the factory settings (docs/defaults.png), and the whole window on a desktop with a
+# apart from the factory settings (docs/defaults.png) and its comparison with the factory-set
+# device (docs/compare.png), and the whole window on a desktop with a
 # window manager at 1366x768 and at 1920x1080 and 150 % in both languages (scripts/window-shot.sh).
 # Look at the pictures afterwards. Usage: scripts/pictures.sh
 set -euo pipefail
@@ -22,6 +23,7 @@ trap 'rm -rf "$scratch"' EXIT
 "${de[@]}" QT_QPA_PLATFORM=offscreen "$bin/NivoConfig" --demo "$scratch/tank4.par" \
     --screenshots "$scratch/shots"
 cp "$scratch/shots/page-1.png" docs/defaults.png
+cp "$scratch/shots/compare.png" docs/compare.png
 
 scripts/window-shot.sh 1366x768 1 docs/screen-1366x768.png
 scripts/window-shot.sh 1920x1080 1.5 docs/screen-1920x1080-150.png

@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/Translation.h"
 #include "ui/main/PageForms.h"
+#include "ui/main/ToolbarCommands.h"
 #include "ui/main/frmMain.h"
 #include "ui/service/frmSplash.h"
 
@@ -13,11 +14,15 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -99,6 +104,32 @@ void ReadServicePages(frmMain& main, const QTabWidget& tabs) {
             button->click();
 }
 
+/// The first page with the fields a comparison with the device framed, and the list of the
+/// differences below it, as one picture.
+bool SaveComparison(frmMain& main, const QString& path) {
+    QTimer notices; // the read ends with its notice, which the picture does not wait for
+    notices.callOnTimeout([] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    notices.start(100);
+    main.Commands().CompareWithDevice();
+    notices.stop();
+    QWidget* list = main.Commands().CompareWindow();
+    if (!list)
+        return CannotWrite(path);
+    QApplication::processEvents();
+    const QPixmap top = main.grab(), bottom = list->grab();
+    QPixmap both(std::max(top.width(), bottom.width()), top.height() + bottom.height());
+    both.fill(main.palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, top);
+    painter.drawPixmap(0, top.height(), bottom);
+    painter.end();
+    list->close();
+    return both.save(path) || CannotWrite(path);
+}
+
 } // namespace
 
 bool WriteScreenshots(frmMain& main, QWidget& options, const cNivolantis& app,
@@ -128,5 +159,7 @@ bool WriteScreenshots(frmMain& main, QWidget& options, const cNivolantis& app,
     options.show();
     written &= Save(options, dir.filePath("options.png"));
     options.hide();
+    if (!app.FileName().empty()) // the file's values against the device's
+        written &= SaveComparison(main, dir.filePath("compare.png"));
     return written;
 }

@@ -263,13 +263,23 @@ void ToolbarCommands::Compare() {
                               "Werte im Fenster bleiben.\r\nNein: mit einer Parameterdatei "
                               "vergleichen."),
         MsgButtons::YesNoCancel, Tr("ToolbarCommands", "Vergleichen"));
-    if (source == MsgAnswer::Cancel)
-        return;
+    if (source != MsgAnswer::Cancel)
+        CompareWith(source == MsgAnswer::Yes);
+}
+
+void ToolbarCommands::CompareWithDevice() {
+    Run("Compare", true, [this] { CompareWith(true); });
+}
+
+QWidget* ToolbarCommands::CompareWindow() const {
+    return m_compare.data();
+}
+
+void ToolbarCommands::CompareWith(bool device) {
     m_window.marks.Clear();
     if (m_compare)
         m_compare->close();
     const auto other = m_app.SeparateConfiguration();
-    const bool device = source == MsgAnswer::Yes;
     bool read = false;
     if (device) {
         OfferCancel([this, &other, &read] { read = m_app.UploadInto(*other); });

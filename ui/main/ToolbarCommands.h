@@ -59,6 +59,12 @@ public:
     /// true when they may go (saved, or the user said "Nein"), false to keep them.
     bool MayDiscardChanges();
 
+    /// "Vergleichen mit …" with the device, without asking which: reads the device apart from
+    /// the window's values, then lists and marks what differs (or says that nothing does).
+    void CompareWithDevice();
+    /// The list of the last comparison while it is open; null otherwise.
+    QWidget* CompareWindow() const;
+
     /// The window that "Optionen" shows. It becomes a window of the main one, so that it stays
     /// above it; whoever created it may still delete it first.
     void setOptionsWindow(QWidget* options);
@@ -78,9 +84,11 @@ private:
     /// False when nothing was saved (refused by the model check, dialog cancelled, write failed).
     bool SaveFile();
     void ConnectDevice();
+    /// Asks whether to compare the model with the device or a parameter file, then compares.
+    void Compare();
     /// Compares the model with the device or a parameter file, read apart from it: lists and
     /// marks what differs, or says that nothing does.
-    void Compare();
+    void CompareWith(bool device);
     /// Lists and marks the differences with the device or a file, or says there are none.
     void ShowDifferences(const std::vector<ConfigurationDifference>& differences, bool device);
     /// After a search without a device: names the ports this user has no right to open.

@@ -62,6 +62,8 @@ public:
     const ServiceWidgets& Widgets() const override { return m_serviceWidgets; }
     /// The pages' form objects.
     PageForms& Pages() { return *m_pages; }
+    /// The toolbar's commands.
+    ToolbarCommands& Commands() { return *m_commands; }
     /// The tab widget of the eight pages.
     QTabWidget* PageTabs() const;
 
