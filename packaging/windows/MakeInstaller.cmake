@@ -1,0 +1,47 @@
+# Writes the installer of the program folder DIST into OUTFILE: the lists of files to install and
+# to remove are made from the folder's contents, so that the uninstaller removes exactly what the
+# installer put there. Run by the windows build's `installer` target:
+#   cmake -DDIST=<folder> -DVERSION=<x.y.z> -DOUTFILE=<setup.exe> -DWORK=<folder> -P MakeInstaller.cmake
+cmake_minimum_required(VERSION 3.25)
+file(GLOB_RECURSE files RELATIVE ${DIST} ${DIST}/*)
+list(SORT files)
+if(NOT files)
+    message(FATAL_ERROR "${DIST} holds no files to install")
+endif()
+set(install_list "")
+set(remove_list "")
+set(folders "")
+set(current_folder "-")
+foreach(file IN LISTS files)
+    get_filename_component(folder "${file}" DIRECTORY)
+    string(REPLACE "/" "\\" windows_file "${file}")
+    if(NOT folder STREQUAL current_folder)
+        set(current_folder "${folder}")
+        string(REPLACE "/" "\\" windows_folder "\\${folder}")
+        if(NOT folder)
+            set(windows_folder "")
+        endif()
+        string(APPEND install_list "SetOutPath \"$INSTDIR${windows_folder}\"\n")
+    endif()
+    string(APPEND install_list "File \"${DIST}/${file}\"\n")
+    string(APPEND remove_list "Delete \"$INSTDIR\\${windows_file}\"\n")
+    while(folder AND NOT folder IN_LIST folders)
+        list(APPEND folders "${folder}")
+        get_filename_component(folder "${folder}" DIRECTORY)
+    endwhile()
+endforeach()
+# Deepest folders first, each removed only when empty.
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" windows_folder "${folder}")
+    string(APPEND remove_list "RMDir \"$INSTDIR\\${windows_folder}\"\n")
+endforeach()
+file(WRITE ${WORK}/install-files.nsh "${install_list}")
+file(WRITE ${WORK}/remove-files.nsh "${remove_list}")
+execute_process(COMMAND makensis -V2 -DVERSION=${VERSION} -DFILES=${WORK}/install-files.nsh
+                        -DREMOVE=${WORK}/remove-files.nsh -DOUTFILE=${OUTFILE}
+                        ${CMAKE_CURRENT_LIST_DIR}/NivoConfig.nsi
+                RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "makensis failed")
+endif()
