@@ -34,6 +34,7 @@ TEST_F(AssignTest, UnknownPathsThrowRefusedTextsKeepTheValueAndAnUnmovedRangeEnd
                 testing::ThrowsMessage<std::out_of_range>(
                     testing::StrEq("unbekannter Parameter 'Eingang/Unbekannt'")));
     EXPECT_THROW(config->Show("Gerätebeschreibung/Zeile5"), std::out_of_range);
+    config->Restore(config->CurrentState()); // as an undo does: the checks stay on
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
     EXPECT_EQ(Configuration::Assigned::Refused, config->Assign("Eingang/Filter", "300"));
     VerifyMessages();
