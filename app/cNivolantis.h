@@ -117,7 +117,7 @@ public:
     void UpdateLimits() { m_config.UpdateLimits(); }
 
     /// A text for "GROUP/NAME" as the main window's field hands it over (see Configuration).
-    bool Assign(const std::string& path, const std::string& text) {
+    Configuration::Assigned Assign(const std::string& path, const std::string& text) {
         return m_config.Assign(path, text);
     }
     std::string Show(const std::string& path) const { return m_config.Show(path); }

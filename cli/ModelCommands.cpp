@@ -116,7 +116,8 @@ void AddSet(CLI::App& cli, CliContext& context) {
         }
         bool refused = false;
         for (const auto& [path, text] : changes)
-            refused = !context.App().Assign(path, text) || refused;
+            refused =
+                context.App().Assign(path, text) == Configuration::Assigned::Refused || refused;
         if (refused) {
             std::cerr << Tr("ModelCommands", "Nicht gespeichert: eine Eingabe wurde abgelehnt.")
                       << '\n';

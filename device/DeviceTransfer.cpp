@@ -290,7 +290,6 @@ void DeviceTransfer::Tell(const std::string& text, MsgIcon icon, const std::stri
 }
 
 void DeviceTransfer::Recover() {
-    m_config.setEnableNotify(true);
     m_host.NotifyProgress(0);
     m_config.Notify();
 }
@@ -370,7 +369,7 @@ std::vector<std::int32_t> DeviceTransfer::CodeAll() {
 }
 
 void DeviceTransfer::WriteAll(const std::vector<std::int32_t>& raws) {
-    m_config.setEnableNotify(false);
+    const Configuration::Batch batch(m_config);
     int bytesDone = 0;
     auto raw = raws.begin();
     m_config.ForEachParameter([&](cDataGroup&, cParameter& parameter) {
@@ -384,7 +383,6 @@ void DeviceTransfer::WriteAll(const std::vector<std::int32_t>& raws) {
         ReportProgress(bytesDone);
         DoEvents();
     });
-    m_config.setEnableNotify(true);
 }
 
 bool DeviceTransfer::Upload() {
@@ -392,28 +390,30 @@ bool DeviceTransfer::Upload() {
         return false;
     TransferScope scope(m_host);
     m_cancellable = true;
-    std::uint8_t variant = 0;
+    std::vector<std::string> invalid;
     const bool read =
-        Guarded(Tr(kContext, kReadTexts.title), kReadTexts.cancelled, [this, &variant] {
+        Guarded(Tr(kContext, kReadTexts.title), kReadTexts.cancelled, [this, &invalid] {
             if (Search().port < 1)
                 throw NotFound(m_report);
             m_config.Notify();
             m_serCom.MarkSeries(DeviceProtocol::kSeriesStart);
+            // The views show what was read, the variant applied, once, before the message says
+            // it is done; the values are taken without limit checks.
+            const Configuration::Batch batch(m_config, Configuration::Batch::Checks::Off);
+            std::uint8_t variant = 0;
             try {
                 variant = ReadAll();
             } catch (const TransferFailure& failure) {
                 throw TransferFailure(failure.heading,
                                       std::string(failure.what()) + "\r\n" + ReadBrokenOff());
             }
+            // The limits follow the decimal places and scaling read before the values are judged.
+            LimitRules::UpdateLimitsKeepingValues(m_config);
+            invalid = m_config.ParametersOutsideLimits();
+            m_config.setHardwareVariante(variant & Configuration::kVariantMask);
         });
     if (!read)
         return false;
-    // The limits follow the decimal places and scaling just read before the values are judged.
-    LimitRules::UpdateLimitsKeepingValues(m_config);
-    const std::vector<std::string> invalid = m_config.ParametersOutsideLimits();
-    // The views show what was read, the variant applied, before the message says it is done.
-    m_config.setHardwareVariante(variant & Configuration::kVariantMask);
-    m_config.setEnableTestData(true);
     if (invalid.empty())
         Tell(Tr("DeviceTransfer", "Gerät lesen beendet."), MsgIcon::Information);
     else
@@ -434,7 +434,6 @@ cParameter& DeviceTransfer::DecimalPlaces() {
 }
 
 std::uint8_t DeviceTransfer::ReadAll() {
-    m_config.setEnableNotify(false);
     m_bytes.clear();
     const std::uint8_t decimalPlaces = ReadDecimalPlaces();
     std::vector<std::int32_t> raws;
@@ -474,13 +473,10 @@ void DeviceTransfer::ReadRaws(std::vector<std::int32_t>& raws) {
 }
 
 /// The decimal places come first so that the scaled values' factors and limits follow them;
-/// the values are taken without limit checks, which the read switches on again once they are
-/// judged.
+/// the values are taken without limit checks (the read's batch switches them off).
 void DeviceTransfer::TakeValues(std::uint8_t decimalPlaces, const std::vector<std::int32_t>& raws) {
-    m_config.setEnableTestData(false);
     DecimalPlaces().setValue(decimalPlaces);
     m_config.UpdateLimits();
-    m_config.setEnableNotify(false);
     auto raw = raws.begin();
     m_config.ForEachParameter([&raw, &raws](cDataGroup&, cParameter& parameter) {
         if (raw != raws.end())

@@ -78,20 +78,21 @@ bool ParameterFile::Load(const std::string& fileName) {
                     MsgIcon::Critical);
         return false;
     }
-    m_config.setEnableNotify(false);
-    m_config.setEnableTestData(false);
+    const Configuration::Batch batch(m_config, Configuration::Batch::Checks::Off);
+    bool loaded = true;
     try {
         LoadValues();
+        m_fileName = fileName;
     } catch (const std::exception& error) {
         ShowMessage(TrArgs(Tr("ParameterFile", "Fehler beim Öffnen der Datei '%1'.\r\n%2"),
                            {fileName, error.what()}),
                     MsgIcon::Critical);
-        FinishLoading();
-        return false;
+        loaded = false;
     }
-    m_fileName = fileName;
-    FinishLoading();
-    return true;
+    // The factors and limits must follow the loaded decimal places and scaling before anything
+    // is coded for the device.
+    LimitRules::UpdateLimitsKeepingValues(m_config);
+    return loaded;
 }
 
 bool ParameterFile::HasGroupSection() const {
@@ -121,12 +122,4 @@ void ParameterFile::LoadValues() {
     for (int line = 0; line < kDescriptionCount; ++line)
         m_config.SetDescription(
             line, m_ini.getKey(kDescriptionSection, Configuration::DescriptionKey(line)));
-}
-
-/// The factors and limits must follow the loaded decimal places and scaling before anything is
-/// coded for the device.
-void ParameterFile::FinishLoading() {
-    LimitRules::UpdateLimitsKeepingValues(m_config);
-    m_config.setEnableTestData(true);
-    m_config.Notify();
 }

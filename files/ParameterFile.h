@@ -22,7 +22,7 @@ public:
     /// non-numeric value shows its "nicht numerisch." message and keeps the old value.
     /// False, after one message and with the model untouched, when the file does not exist,
     /// cannot be read or has none of the group sections; false, after a message, when loading
-    /// failed part-way (values loaded so far stay; checks and notification are on again either
+    /// failed part-way (values loaded so far stay; checks and notification are as before either
     /// way). The current file name changes only when the file was loaded.
     bool Read(const std::string& fileName);
 
@@ -31,7 +31,6 @@ private:
     bool HasGroupSection() const;
     std::string GroupSectionList() const;
     void LoadValues();
-    void FinishLoading();
 
     Configuration& m_config;
     cIniFile& m_ini;

@@ -90,7 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     app.ForEachParameter([](const cDataGroup&, const cParameter& parameter) {
         FuzzPlatform::Check(std::isfinite(parameter.Value()), "a value read is not finite");
     });
-    app.setEnableTestData(true);
     app.Download();
     return 0;
 }

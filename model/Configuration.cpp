@@ -69,8 +69,29 @@ void Configuration::setEnableTestData(bool enable) {
 }
 
 void Configuration::Notify() {
+    ++m_changes;
     if (m_enableNotify)
         NotifyOwner(m_owner);
+}
+
+Configuration::Batch::Batch(Configuration& config, Checks checks)
+    : m_config(config), m_notify(config.m_enableNotify),
+      // The groups' own switches stay off until set for all; every parameter holds its own.
+      m_testing(config.Data(Catalogue::kInputGroup)
+                    .Parameters(Catalogue::kDecimalPlaces)
+                    .EnableTestData()) {
+    if (m_config.m_batches++ == 0)
+        m_config.m_batchStart = m_config.m_changes;
+    m_config.m_enableNotify = false;
+    if (checks == Checks::Off)
+        m_config.setEnableTestData(false);
+}
+
+Configuration::Batch::~Batch() {
+    m_config.setEnableTestData(m_testing);
+    m_config.m_enableNotify = m_notify;
+    if (--m_config.m_batches == 0 && m_config.m_changes != m_config.m_batchStart)
+        m_config.Notify(); // NotifyOwner lets nothing escape
 }
 
 bool Configuration::TestData() {
@@ -138,10 +159,9 @@ std::string Configuration::ParametrierdatumText() const {
 }
 
 void Configuration::setHardwareVariante(std::uint8_t variant) {
-    m_enableNotify = false;
+    const Batch batch(*this);
     LimitRules::ApplyVariant(*this, variant);
     m_hardwareVariante = variant;
-    m_enableNotify = true;
     Notify();
 }
 
@@ -152,25 +172,21 @@ Configuration::State Configuration::CurrentState() const {
 }
 
 void Configuration::Restore(const State& state) {
-    const bool notify = m_enableNotify;
-    m_enableNotify = false;
-    const bool testing = Data(Catalogue::kInputGroup).EnableTestData();
-    setEnableTestData(false);
+    const Batch batch(*this, Batch::Checks::Off);
     auto value = state.values.begin();
     ForEachParameter([&](cDataGroup&, cParameter& p) {
         if (value != state.values.end())
             p.setValue(*value++);
     });
     LimitRules::UpdateLimitsKeepingValues(*this);
-    setEnableTestData(testing);
     m_descriptions = state.descriptions;
     m_benutzername = state.benutzername;
     m_parametrierdatum = state.parametrierdatum;
-    m_enableNotify = notify;
     Notify();
 }
 
 void Configuration::SetDefaults() {
+    const Batch batch(*this);
     ForEachParameter([](cDataGroup&, cParameter& p) { p.SetDefault(); });
     UpdateLimits();
     for (int line = 0; line < kDescriptionLines; ++line)
@@ -208,13 +224,18 @@ Configuration::Field Configuration::Resolve(const std::string& path) const {
     throw std::out_of_range(TrArgs(Tr("Configuration", "unbekannter Parameter '%1'"), {path}));
 }
 
-bool Configuration::Assign(const std::string& path, const std::string& text) {
-    const Field field = Resolve(path);
+Configuration::Assigned Configuration::Assign(const std::string& path, const std::string& text) {
+    const unsigned long changes = m_changes;
+    if (!Apply(Resolve(path), text))
+        return Assigned::Refused;
+    return m_changes == changes ? Assigned::Unchanged : Assigned::Changed;
+}
+
+bool Configuration::Apply(const Field& field, const std::string& text) {
     if (field.descriptionLine >= 0) {
         SetDescription(field.descriptionLine, text);
         return true;
     }
-    const float before = field.parameter->Value();
     bool taken;
     bool scaling;
     if (field.range) {
@@ -228,21 +249,15 @@ bool Configuration::Assign(const std::string& path, const std::string& text) {
         taken = field.parameter->setValue(text);
         scaling = field.parameter->ParName() == Catalogue::kDecimalPlaces;
     }
-    if (field.inInput && scaling) {
-        UpdateLimits();
-        if (field.parameter->Value() != before)
-            Notify(); // the new limits may have cut other values: show them, not the old ones
-    }
+    if (field.inInput && scaling)
+        UpdateLimits(); // the new limits may have cut other values: show them, not the old ones
     return taken;
 }
 
 bool Configuration::AssignUnit(cParameter& unitIndex, const std::string& text) {
-    const bool notifying = m_enableNotify;
-    m_enableNotify = false; // the views hear of the index and the units together
+    const Batch batch(*this); // the views hear of the index and the units together
     const bool taken = unitIndex.setValue(text);
     LimitRules::FollowUnit(*this);
-    m_enableNotify = notifying;
-    Notify();
     return taken;
 }
 

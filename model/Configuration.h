@@ -47,11 +47,31 @@ public:
     }
 
     bool EnableNotify() const { return m_enableNotify; }
+    /// The switch itself; bulk changes hold a Batch instead, which puts it back.
     void setEnableNotify(bool enable) { m_enableNotify = enable; }
-    /// Passes the testing switch on to every group.
+    /// Passes the testing switch on to every group; bulk loads hold a Batch instead.
     void setEnableTestData(bool enable);
-    /// Passes the change on to the owner while notification is on.
+    /// Passes the change on to the owner while notification is on; inside a Batch it is kept
+    /// for the batch's end.
     void Notify() override;
+
+    /// A bulk change, in the manner of QSignalBlocker: notification off while it lives, and the
+    /// limit checks too with Checks::Off (values taken as a file or the device holds them). Its
+    /// end puts both switches back as they were, also when an exception ends it; when the
+    /// outermost batch ends and anything changed meanwhile, the owner hears of it once.
+    class Batch {
+    public:
+        enum class Checks { Keep, Off };
+        explicit Batch(Configuration& config, Checks checks = Checks::Keep);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Configuration& m_config;
+        bool m_notify;
+        bool m_testing;
+    };
 
     /// The whole-model check: switches testing on everywhere and tests, in walk order, every
     /// parameter against its limits and every range's begin against its end. All failures show in
@@ -104,16 +124,20 @@ public:
 
     /// Every value back to its factory default, limits recomputed, description lines reset.
     void SetDefaults();
-    /// Recomputes the factors and limits that follow the scaling; leaves notification on.
+    /// Recomputes the factors and limits that follow the scaling, as one batch.
     void UpdateLimits();
 
+    /// What an Assign did: Refused (after the model's message), Unchanged (taken, but nothing
+    /// in the model moved and nobody was told: a range end given the value it has), Changed
+    /// (the owner was told, or will be at the end of the batch around it).
+    enum class Assigned { Refused, Unchanged, Changed };
     /// Applies a text to "GROUP/NAME" as the main window's field does: range ends only when
     /// they change, the limit update after the measuring range, the scaling and the decimal
-    /// places of "Eingang" (after a change, one more notification for what it changed), the
+    /// places of "Eingang" (the limit update notifies once more for what it cut), the
     /// unit of every scaled value after "Skaleneinheit", and "Gerätebeschreibung/Zeile1".."Zeile4"
-    /// and "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. False when the
+    /// and "Gerätebeschreibung/Anlagenkennzeichen" for the description lines. Refused when the
     /// model refused the text (after its message). Throws std::out_of_range for an unknown path.
-    bool Assign(const std::string& path, const std::string& text);
+    Assigned Assign(const std::string& path, const std::string& text);
     /// The value of "GROUP/NAME" as text under the regional settings (description lines as they
     /// are). Throws std::out_of_range for an unknown path.
     std::string Show(const std::string& path) const;
@@ -129,12 +153,17 @@ public:
 private:
     struct Field;
     Field Resolve(const std::string& path) const;
+    /// Assign's work on a resolved path; false when the model refused the text.
+    bool Apply(const Field& field, const std::string& text);
     /// "Skaleneinheit" and the units that follow it, with one notification.
     bool AssignUnit(cParameter& unitIndex, const std::string& text);
 
     KeyedCollection<cDataGroup> m_data;
     Notifiable* m_owner = nullptr;
     bool m_enableNotify = false;
+    int m_batches = 0;              ///< batches open now
+    unsigned long m_changes = 0;    ///< changes reported so far, told or not
+    unsigned long m_batchStart = 0; ///< m_changes when the outermost batch began
     std::int16_t m_maxUnits = 0;
     std::uint8_t m_hardwareVariante = kFullVariant;
     std::string m_benutzername = "Benutzername";

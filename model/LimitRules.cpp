@@ -29,7 +29,7 @@ float ScaleFactor(float places) {
 } // namespace
 
 void LimitRules::UpdateLimits(Configuration& config) {
-    config.setEnableNotify(false);
+    const Configuration::Batch batch(config);
     cDataGroup& input = config.Data(Catalogue::kInputGroup);
     cRange& scale = input.Ranges(Catalogue::kScaling);
     scale.RangeEnd().setFactor(ScaleFactor(input.Parameters(Catalogue::kDecimalPlaces).Value()));
@@ -66,7 +66,6 @@ void LimitRules::UpdateLimits(Configuration& config) {
     step.setUpperLimit(e);
     step.setFactor(f);
     FollowUnit(config);
-    config.setEnableNotify(true);
 }
 
 void LimitRules::FollowUnit(Configuration& config) {
@@ -93,14 +92,10 @@ void LimitRules::FollowUnit(Configuration& config) {
 void LimitRules::UpdateLimitsKeepingValues(Configuration& config) {
     std::vector<float> values;
     config.ForEachParameter([&values](cDataGroup&, cParameter& p) { values.push_back(p.Value()); });
+    const Configuration::Batch batch(config, Configuration::Batch::Checks::Off);
     UpdateLimits(config);
-    config.setEnableNotify(false);
-    const bool testing = config.Data(Catalogue::kInputGroup).EnableTestData();
-    config.setEnableTestData(false);
     auto value = values.begin();
     config.ForEachParameter([&value](cDataGroup&, cParameter& p) { p.setValue(*value++); });
-    config.setEnableTestData(testing);
-    config.setEnableNotify(true);
 }
 
 void LimitRules::ApplyVariant(Configuration& config, std::uint8_t variant) {

@@ -11,7 +11,7 @@ namespace LimitRules {
 /// limited to ±99999 ÷ factor; relay limits, Y points, trend thresholds and simulation values
 /// limited to the scaling range, X points to the measuring range. Values outside a new limit
 /// move onto it; the order of the assignments decides where reversed pairs end. The scaled
-/// values take the unit (FollowUnit). Leaves notification on.
+/// values take the unit (FollowUnit). One batch: one notification, or none inside a caller's.
 void UpdateLimits(Configuration& config);
 
 /// The text of "Skaleneinheit" as the unit of the scaling and of every value in its scale
@@ -21,7 +21,7 @@ void FollowUnit(Configuration& config);
 
 /// The same limits and factors, but every value stays as it is: for values taken from a
 /// file or the device, which must not be moved (a reversed scaling would otherwise pull
-/// every dependent value onto its begin).
+/// every dependent value onto its begin). One batch, as UpdateLimits.
 void UpdateLimitsKeepingValues(Configuration& config);
 
 /// Variant 7 widens the relay functions and pump alternation, 1 and 0 narrow them (values

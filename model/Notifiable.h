@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/Translation.h"
+#include "base/UnexpectedError.h"
+
 #include <exception>
-#include <iostream>
 
 /// Anything a change can be reported to: the owner of a parameter (a range or a group),
 /// the owner of a range or group, and the application object at the top.
@@ -20,8 +22,9 @@ inline void NotifyOwner(Notifiable* owner) noexcept {
     try {
         owner->Notify();
     } catch (const std::exception& error) {
-        std::cerr << "NivoConfig: Änderung nicht weitergegeben: " << error.what() << '\n';
+        ReportUnexpected(Tr("Notifiable", "Änderung nicht weitergegeben"), error.what());
     } catch (...) {
-        std::cerr << "NivoConfig: Änderung nicht weitergegeben: unbekannter Fehler\n";
+        ReportUnexpected(Tr("Notifiable", "Änderung nicht weitergegeben"),
+                         Tr("Notifiable", "unbekannter Fehler"));
     }
 }

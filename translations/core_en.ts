@@ -365,10 +365,28 @@
     </message>
 </context>
 <context>
+    <name>Notifiable</name>
+    <message>
+        <source>Änderung nicht weitergegeben</source>
+        <translation>Change not passed on</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Kein Drucker eingerichtet.</source>
         <translation>No printer set up.</translation>
+    </message>
+</context>
+<context>
+    <name>UnexpectedError</name>
+    <message>
+        <source>NivoConfig: %1: %2</source>
+        <translation>NivoConfig: %1: %2</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@ using AssignTest = ConfigurationTest;
 TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     CountingOwner owner;
     config->setOwner(&owner);
-    EXPECT_TRUE(config->Assign("Eingang/Skaleneinheit", "2"));
+    EXPECT_EQ(Configuration::Assigned::Changed, config->Assign("Eingang/Skaleneinheit", "2"));
     EXPECT_EQ(1, owner.count);
     const auto units = [this] {
         return std::vector<std::string>{R("Grenzwerte", "Grenzwert4").RangeBegin().Unit(),
@@ -22,13 +22,54 @@ TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     EXPECT_EQ(std::vector<std::string>(3, "bar"), units());
 }
 
-TEST_F(AssignTest, UnknownPathsThrowAndRefusedTextsKeepTheValue) {
+TEST_F(AssignTest, UnknownPathsThrowRefusedTextsKeepTheValueAndAnUnmovedRangeEndTellsNobody) {
+    CountingOwner owner;
+    config->setOwner(&owner);
+    const std::string end = "Ausgang/Stellbereich.Ende";
+    EXPECT_EQ(Configuration::Assigned::Unchanged, config->Assign(end, config->Show(end)));
+    EXPECT_EQ(0, owner.count);
+    EXPECT_EQ(Configuration::Assigned::Changed, config->Assign(end, "19"));
+    EXPECT_EQ(1, owner.count);
     EXPECT_THAT([&] { config->Assign("Eingang/Unbekannt", "1"); },
                 testing::ThrowsMessage<std::out_of_range>(
                     testing::StrEq("unbekannter Parameter 'Eingang/Unbekannt'")));
     EXPECT_THROW(config->Show("Gerätebeschreibung/Zeile5"), std::out_of_range);
+    config->Restore(config->CurrentState()); // as an undo does: the checks stay on
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-    EXPECT_FALSE(config->Assign("Eingang/Filter", "300"));
+    EXPECT_EQ(Configuration::Assigned::Refused, config->Assign("Eingang/Filter", "300"));
     VerifyMessages();
     EXPECT_EQ("2", config->Show("Eingang/Filter"));
+}
+
+TEST_F(AssignTest, BatchesNestPutBothSwitchesBackEvenAfterAnExceptionAndTellTheOwnerOnce) {
+    CountingOwner owner;
+    config->setOwner(&owner);
+    using Batch = Configuration::Batch;
+    {
+        const Batch outer(*config);
+        {
+            const Batch inner(*config, Batch::Checks::Off);
+            P("Eingang", "Filter").setValue(300.0); // taken unchecked, as from a file
+            config->UpdateLimits();                 // a batch of its own inside the caller's
+            EXPECT_FALSE(config->EnableNotify()) << "the limit update keeps the caller's switch";
+        }
+        EXPECT_FALSE(config->EnableNotify()) << "the outer batch still holds";
+        EXPECT_TRUE(P("Linearisierung", "X1").EnableTestData());
+        EXPECT_THROW(
+            {
+                const Batch failing(*config, Batch::Checks::Off);
+                throw std::runtime_error("cut off");
+            },
+            std::runtime_error);
+        EXPECT_TRUE(P("Linearisierung", "X1").EnableTestData());
+        EXPECT_EQ(0, owner.count);
+    }
+    EXPECT_TRUE(config->EnableNotify());
+    EXPECT_EQ(300.0f, P("Eingang", "Filter").Value());
+    EXPECT_EQ(1, owner.count) << "one notification for all the batch changed";
+    {
+        const Batch idle(*config);
+        config->Show("Eingang/Filter");
+    }
+    EXPECT_EQ(1, owner.count) << "nothing changed, nobody told";
 }

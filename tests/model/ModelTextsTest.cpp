@@ -22,14 +22,14 @@ TEST_F(ModelTextsTest, RefusalsAndCaptionsFollowTheInterfaceLanguage) {
     for (const Case& c : captions)
         EXPECT_EQ(c.name, CatalogueText::Caption(c.name)) << "German";
     ExpectMessage("Filter '300' ausserhalb 0..255", MsgIcon::Information, "Eingabefehler");
-    EXPECT_FALSE(config->Assign("Eingang/Filter", "300"));
+    EXPECT_EQ(Configuration::Assigned::Refused, config->Assign("Eingang/Filter", "300"));
     VerifyMessages();
 
     const EnglishTexts english;
     for (const Case& c : captions)
         EXPECT_EQ(c.english, CatalogueText::Caption(c.name));
     ExpectMessage("Filter '300' outside 0..255", MsgIcon::Information, "Input error");
-    EXPECT_FALSE(config->Assign("Eingang/Filter", "300"));
+    EXPECT_EQ(Configuration::Assigned::Refused, config->Assign("Eingang/Filter", "300"));
     VerifyMessages();
     EXPECT_EQ("Zeile2", Configuration::DescriptionKey(1)) << "the file's key stays German";
     EXPECT_EQ("2", config->Show("Eingang/Filter"));

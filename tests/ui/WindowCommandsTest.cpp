@@ -77,14 +77,10 @@ protected:
     }
     /// Sets every value onto its lower or upper limit, as a file might hold them.
     void SetAllTo(bool upper) {
-        app->setEnableNotify(false);
-        app->setEnableTestData(false);
+        const Configuration::Batch batch(app->Config(), Configuration::Batch::Checks::Off);
         app->ForEachParameter([upper](cDataGroup&, cParameter& p) {
             p.setValue(upper ? p.UpperLimit() : p.LowerLimit());
         });
-        app->setEnableTestData(true);
-        app->setEnableNotify(true);
-        app->Notify();
     }
 };
 

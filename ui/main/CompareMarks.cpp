@@ -2,7 +2,7 @@
 
 #include "app/cNivolantis.h"
 #include "ui/main/DashedFrame.h"
-#include "ui/main/FieldBindings.h"
+#include "ui/main/FieldRegistry.h"
 
 #include <QVariant>
 
@@ -12,30 +12,14 @@ constexpr const char* kNoteSeparator = "\n";
 
 } // namespace
 
-CompareMarks::CompareMarks(const cNivolantis& app, const QWidget& window)
-    : m_app(app), m_window(window) {}
-
-std::vector<QWidget*> CompareMarks::FieldsOf(const std::string& path) const {
-    std::vector<QString> names;
-    for (const TextBinding& binding : TextBindings())
-        if (binding.path == path)
-            names.push_back(QString::fromStdString(binding.field));
-    for (const ChoiceBinding& binding : ChoiceBindings())
-        if (binding.path == path) // an option family shows in its frame
-            names.push_back(binding.field == "optLinart" ? QString("fraLinart")
-                                                         : QString::fromStdString(binding.field));
-    std::vector<QWidget*> fields;
-    for (const QString& name : names)
-        if (auto* field = m_window.findChild<QWidget*>(name))
-            fields.push_back(field);
-    return fields;
-}
+CompareMarks::CompareMarks(const cNivolantis& app, const FieldRegistry& fields)
+    : m_app(app), m_fields(fields) {}
 
 void CompareMarks::Mark(const std::vector<ConfigurationDifference>& differences,
                         const QString& otherValue) {
     Clear();
     for (const ConfigurationDifference& difference : differences)
-        for (QWidget* field : FieldsOf(difference.path)) {
+        for (QWidget* field : m_fields.FieldsOf(difference.path)) {
             const QString other = QString::fromStdString(difference.other);
             m_marked.push_back({field, otherValue.arg(other), new DashedFrame(*field)});
             field->setProperty(kProperty, other);

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class FieldRegistry;
 class cNivolantis;
 
 /// The marks of a comparison on the pages: every field whose value differs gets a thick dashed
@@ -16,7 +17,7 @@ class cNivolantis;
 /// last until the model changes or the next open, read or write ends them.
 class CompareMarks {
 public:
-    CompareMarks(const cNivolantis& app, const QWidget& window);
+    CompareMarks(const cNivolantis& app, const FieldRegistry& fields);
 
     /// Replaces the marks by those of these differences; `otherValue` is the tool tip's line
     /// with "%1" for the other value. Differences without a field on the pages are not marked.
@@ -36,12 +37,10 @@ private:
         QString note;            ///< the tool tip's line with the other value
         QPointer<QWidget> frame; ///< drawn around the field, which keeps its look
     };
-    /// The fields that show this "GROUP/NAME"; none for values the pages do not show.
-    std::vector<QWidget*> FieldsOf(const std::string& path) const;
     void AddNote(const Marked& marked) const;
 
     const cNivolantis& m_app;
-    const QWidget& m_window;
+    const FieldRegistry& m_fields;
     std::vector<Marked> m_marked;
     Configuration::State m_compared; ///< the model's state the marks belong to
 };

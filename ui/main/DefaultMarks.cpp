@@ -1,22 +1,15 @@
 #include "ui/main/DefaultMarks.h"
 
 #include "model/cParameter.h"
-#include "ui/main/FieldBindings.h"
-#include "ui/main/PageForms.h"
+#include "ui/main/FieldRegistry.h"
 
 #include <QFont>
-#include <QWidget>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <cmath>
-#include <stdexcept>
 
 namespace {
-
-QWidget* Field(const QWidget& window, const std::string& name) {
-    if (QWidget* field = window.findChild<QWidget*>(QString::fromStdString(name)))
-        return field;
-    throw std::logic_error("frmMain: no control " + name);
-}
 
 /// A font with only the weight set: everything else still comes from the parent, and the
 /// empty font gives the field back to the parent entirely.
@@ -31,19 +24,15 @@ void ShowBold(QWidget& widget, bool bold) {
 
 } // namespace
 
-DefaultMarks::DefaultMarks(const cNivolantis& app, const QWidget& window, const PageForms& pages) {
-    for (const TextBinding& binding : TextBindings())
-        if (const cParameter* parameter = ParameterAt(app, binding.path))
-            m_marks.push_back({Field(window, binding.field), parameter, -1});
-    for (const ChoiceBinding& binding : ChoiceBindings()) {
-        const cParameter* parameter = ParameterAt(app, binding.path);
-        if (binding.field != "optLinart") {
-            m_marks.push_back({Field(window, binding.field), parameter, -1});
-            continue;
-        }
-        const auto modes = LinearisationModes(pages.linearisation);
-        for (int mode = 0; mode < static_cast<int>(modes.size()); ++mode)
-            m_marks.push_back({modes[mode], parameter, mode});
+DefaultMarks::DefaultMarks(const FieldRegistry& fields) {
+    for (const FieldRegistry::Text& text : fields.Texts())
+        if (text.parameter)
+            m_marks.push_back({text.edit, text.parameter, -1});
+    for (const FieldRegistry::Choice& choice : fields.Choices()) {
+        if (choice.options.empty())
+            m_marks.push_back({choice.widget, choice.parameter, -1});
+        for (int position = 0; position < static_cast<int>(choice.options.size()); ++position)
+            m_marks.push_back({choice.options[position], choice.parameter, position});
     }
 }
 

@@ -3,18 +3,17 @@
 #include <vector>
 
 class QWidget;
-class cNivolantis;
+class FieldRegistry;
 class cParameter;
-struct PageForms;
 
 /// Shows in bold every field of the pages whose value differs from the factory settings, so that
 /// what was set for this plant stands out quietly. Description lines and user data are always
 /// the plant's own and stay unmarked.
 class DefaultMarks {
 public:
-    /// Looks up the binding table's fields among the window's children; the option family of
-    /// the linearisation mode is marked at the chosen mode's button.
-    DefaultMarks(const cNivolantis& app, const QWidget& window, const PageForms& pages);
+    /// Marks the registry's fields of model values; an option family is marked at the chosen
+    /// button.
+    explicit DefaultMarks(const FieldRegistry& fields);
 
     /// Marks the fields that differ now and unmarks the others; `on` false unmarks all.
     void Refresh(bool on);

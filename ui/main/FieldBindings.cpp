@@ -4,6 +4,8 @@
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -84,6 +86,17 @@ const std::vector<TextBinding>& TextBindings() {
 const std::vector<ChoiceBinding>& ChoiceBindings() {
     static const std::vector<ChoiceBinding> table = BuildChoiceBindings();
     return table;
+}
+
+std::string ScalePattern(double places) {
+    const double held = std::clamp(std::nearbyint(places), 0.0, 4.0);
+    const std::size_t whole = held >= 0 ? static_cast<std::size_t>(held) : 0; // NaN: none
+    const std::string integer(5 - whole, '0');
+    return whole == 0 ? integer : integer + "." + std::string(whole, '0');
+}
+
+double DecimalPlaces(const cNivolantis& app) {
+    return app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kDecimalPlaces).Value();
 }
 
 cParameter* ParameterAt(const cNivolantis& app, const std::string& path) {

@@ -11,7 +11,7 @@ class cParameter;
 /// How a text field shows its item.
 enum class DisplayForm {
     TwoDecimals, ///< "#0.00"
-    Scale,       ///< the pattern chosen in cmbSComma
+    Scale,       ///< ScalePattern of the decimal places ("Skalenkomma")
     Plain,       ///< the general number form
     Output,      ///< "#0.00" of milliamperes, or of volts (half the value) in the "V" view
     Text,        ///< a description line or user data, as it stands
@@ -43,6 +43,12 @@ const std::vector<ChoiceBinding>& ChoiceBindings();
 
 constexpr const char* kUserSection = "Benutzerdaten";
 using Catalogue::kDescriptionSection;
+
+/// The pattern of the scaled values for `places` decimal places ("Skalenkomma"), held to 0..4 as
+/// their factor is: "00000", "0000.0" … "0.0000".
+std::string ScalePattern(double places);
+/// The decimal places ("Skalenkomma") of the model.
+double DecimalPlaces(const cNivolantis& app);
 
 /// The parameter a "GROUP/NAME" path names; nullptr for description lines and user data.
 /// Throws std::out_of_range for an unknown group or name.

@@ -4,8 +4,10 @@
 #include "base/IntegerConversion.h"
 #include "base/NumberText.h"
 #include "base/Platform.h"
+#include "base/UnexpectedError.h"
 #include "model/CatalogueNames.h"
 #include "model/CatalogueText.h"
+#include "ui/QtText.h"
 #include "ui/main/EditHistory.h"
 #include "ui/main/FieldBindings.h"
 #include "ui/main/PageForms.h"
@@ -16,44 +18,27 @@
 #include <QStandardItemModel>
 
 #include <algorithm>
-#include <iostream>
 #include <stdexcept>
 
 namespace {
 
 constexpr const char* kLinearisation = Catalogue::kLinearisationGroup;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void ReportFailure(const char* where, const char* what) {
-    std::cerr << "NivoConfig: " << where << ": " << what << '\n';
-}
-
-/// A field of the binding table, looked up by its name once.
-template <typename T> T* FormChild(const QWidget& window, const QString& name) {
-    if (T* child = window.findChild<T*>(name))
-        return child;
-    throw std::logic_error("frmMain: no control " + name.toStdString());
-}
-
 } // namespace
 
-PageFields::PageFields(cNivolantis& app, const QWidget& window, PageForms& pages,
+PageFields::PageFields(cNivolantis& app, const FieldRegistry& fields, PageForms& pages,
                        SupportPointEditor& points, EditHistory& history,
                        std::function<void()> refresh)
-    : m_app(app), m_pages(pages), m_points(points), m_history(history),
+    : m_app(app), m_fields(fields), m_pages(pages), m_points(points), m_history(history),
       m_refresh(std::move(refresh)) {
-    BindFields(window);
+    BindFields();
 }
 
 void PageFields::Refresh() {
-    ++m_updateCount;
     QScopedValueRollback updating(m_updating, true);
-    for (const ChoiceField& field : m_choices)
+    for (const ChoiceField& field : m_fields.Choices())
         ShowChoice(field);
-    for (const TextField& field : m_texts) {
+    for (const TextField& field : m_fields.Texts()) {
         const QString text = DisplayText(field);
         if (field.edit->text() != text)
             field.edit->setText(text);
@@ -63,33 +48,23 @@ void PageFields::Refresh() {
     }
 }
 
-void PageFields::BindFields(const QWidget& window) {
-    const cNivolantis& app = m_app;
-    for (const TextBinding& binding : TextBindings())
-        m_texts.push_back({FormChild<QLineEdit>(window, Q(binding.field)), &binding,
-                           ParameterAt(app, binding.path)});
-    for (std::size_t i = 0; i < m_texts.size(); ++i) {
-        m_texts[i].edit->installEventFilter(this);
-        m_history.Watch(*m_texts[i].edit);
-        connect(m_texts[i].edit, &QLineEdit::returnPressed, this,
-                [this, i] { CommitText(m_texts[i], true); });
+void PageFields::BindFields() {
+    for (const TextField& field : m_fields.Texts()) {
+        field.edit->installEventFilter(this);
+        m_history.Watch(*field.edit);
+        connect(field.edit, &QLineEdit::returnPressed, this,
+                [this, &field] { CommitText(field, true); });
     }
-    for (const ChoiceBinding& binding : ChoiceBindings()) {
-        const QString name = Q(binding.field);
-        QWidget* widget =
-            FormChild<QWidget>(window, binding.field == "optLinart" ? QString("fraLinart") : name);
-        m_choices.push_back({widget, binding.path, ParameterAt(app, binding.path)});
-        const ChoiceField field = m_choices.back();
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    for (const ChoiceField& field : m_fields.Choices()) {
+        if (auto* combo = qobject_cast<QComboBox*>(field.widget)) {
             connect(combo, &QComboBox::currentIndexChanged, this,
-                    [this, field](int position) { CommitChoice(field, position); });
-        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+                    [this, &field](int position) { CommitChoice(field, position); });
+        } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
             connect(check, &QCheckBox::toggled, this,
-                    [this, field](bool on) { CommitChoice(field, on ? 1 : 0); });
+                    [this, &field](bool on) { CommitChoice(field, on ? 1 : 0); });
         } else {
-            const auto modes = LinearisationModes(m_pages.linearisation);
-            for (int i = 0; i < 4; ++i)
-                connect(modes[i], &QRadioButton::toggled, this, [this, field, i](bool on) {
+            for (int i = 0; i < static_cast<int>(field.options.size()); ++i)
+                connect(field.options[i], &QRadioButton::toggled, this, [this, &field, i](bool on) {
                     if (on)
                         CommitChoice(field, i);
                 });
@@ -104,10 +79,6 @@ void PageFields::BindFields(const QWidget& window) {
 
 bool PageFields::OutputInVolts() const {
     return !m_pages.inOut.optOutSignal_0->isChecked();
-}
-
-QString PageFields::ScalePattern() const {
-    return m_pages.inOut.cmbSComma->currentText();
 }
 
 QString PageFields::DisplayText(const TextField& field) const {
@@ -130,7 +101,7 @@ QString PageFields::Format(const TextField& field, double value) const {
     case DisplayForm::Output:
         return Q(FormatPattern(OutputInVolts() ? value / 2 : value, "#0.00"));
     case DisplayForm::Scale:
-        return Q(FormatPattern(value, ScalePattern().toStdString()));
+        return Q(FormatPattern(value, ScalePattern(DecimalPlaces(m_app))));
     default:
         return Q(NumberToText(value));
     }
@@ -175,25 +146,25 @@ void PageFields::ShowChoice(const ChoiceField& field) {
             combo->setCurrentIndex(position);
     } else if (auto* check = qobject_cast<QCheckBox*>(field.widget)) {
         check->setChecked(position == 1);
-    } else if (position >= 0 && position < 4) {
-        LinearisationModes(m_pages.linearisation)[position]->setChecked(true);
+    } else if (position >= 0 && position < static_cast<int>(field.options.size())) {
+        field.options[position]->setChecked(true);
     }
 }
 
 bool PageFields::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
-        for (TextField& field : m_texts)
+        for (const TextField& field : m_fields.Texts())
             if (field.edit == watched)
                 CommitText(field, false);
     return QObject::eventFilter(watched, event);
 }
 
-void PageFields::CommitText(TextField& field, bool byEnter) {
+void PageFields::CommitText(const TextField& field, bool byEnter) {
     if (m_committing)
         return;
     QScopedValueRollback committing(m_committing, true);
     cNivolantis& app = m_app;
-    const int updates = m_updateCount;
+    auto assigned = Configuration::Assigned::Unchanged;
     const std::string& path = field.binding->path;
     std::string text = field.edit->text().toStdString();
     try {
@@ -208,12 +179,13 @@ void PageFields::CommitText(TextField& field, bool byEnter) {
             }
             m_history.RecordEntry(
                 [&] {
+                    assigned = Configuration::Assigned::Changed; // the user data always tell
                     if (path == std::string(kUserSection) + "/Benutzername")
                         app.setBenutzername(text);
                     else if (path == std::string(kUserSection) + "/Parametrierdatum")
                         app.setParametrierdatum(text);
                     else
-                        app.Assign(path, text);
+                        assigned = app.Assign(path, text);
                 },
                 field.parameter);
         }
@@ -221,10 +193,10 @@ void PageFields::CommitText(TextField& field, bool byEnter) {
             m_points.UpdateXYGrid();
             DoEvents();
         }
-        if (m_updateCount == updates) // an unchanged range end notifies nobody: reformat anyway
+        if (assigned == Configuration::Assigned::Unchanged) // nobody was told: reformat anyway
             m_refresh();
     } catch (const std::exception& error) {
-        ReportFailure(field.binding->field.c_str(), error.what());
+        ReportUnexpected(field.binding->field, error.what());
     }
 }
 
@@ -232,15 +204,15 @@ void PageFields::CommitChoice(const ChoiceField& field, int position) {
     if (m_updating || m_points.Updating() || position < 0)
         return;
     try {
-        m_history.RecordEntry([&] { m_app.Assign(field.path, std::to_string(position)); },
+        m_history.RecordEntry([&] { m_app.Assign(field.binding->path, std::to_string(position)); },
                               field.parameter);
     } catch (const std::exception& error) {
-        ReportFailure(field.path.c_str(), error.what());
+        ReportUnexpected(field.binding->path, error.what());
     }
 }
 
 void PageFields::CommitFocusedField() {
-    for (TextField& field : m_texts)
+    for (const TextField& field : m_fields.Texts())
         if (field.edit->hasFocus())
             CommitText(field, false);
 }

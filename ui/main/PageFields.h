@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main/FieldRegistry.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,22 +9,18 @@
 #include <string>
 #include <vector>
 
-class QLineEdit;
-class QWidget;
 class EditHistory;
 class SupportPointEditor;
 class cNivolantis;
-class cParameter;
 struct PageForms;
-struct TextBinding;
 
 /// The text and choice fields of the pages, bound to the model through the binding table: each
 /// refresh shows the model's values in their display form, each edit goes to the model.
 class PageFields : public QObject {
 public:
-    /// Looks up the table's fields among the window's children; `refresh` refreshes the whole
-    /// window (after an edit that brought none, and when the output unit changes).
-    PageFields(cNivolantis& app, const QWidget& window, PageForms& pages,
+    /// Binds the registry's fields; `refresh` refreshes the whole window (after an edit that
+    /// brought none, and when the output unit changes).
+    PageFields(cNivolantis& app, const FieldRegistry& fields, PageForms& pages,
                SupportPointEditor& points, EditHistory& history, std::function<void()> refresh);
 
     /// Shows every field's value (list positions first: the comma applies to the texts).
@@ -37,37 +35,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    /// A text field with its model item resolved once.
-    struct TextField {
-        QLineEdit* edit;
-        const TextBinding* binding;
-        cParameter* parameter; ///< nullptr for description lines and user data
-    };
-    /// A choice field with its model item resolved once.
-    struct ChoiceField {
-        QWidget* widget;
-        std::string path;
-        cParameter* parameter;
-    };
+    using TextField = FieldRegistry::Text;
+    using ChoiceField = FieldRegistry::Choice;
 
-    void BindFields(const QWidget& window);
-    QString ScalePattern() const;
+    void BindFields();
     QString DisplayText(const TextField& field) const;
     QString Format(const TextField& field, double value) const;
     /// "lower … upper unit" in the field's display form: the tool tip of a value field.
     QString LimitsText(const TextField& field) const;
     void ShowChoice(const ChoiceField& field);
-    void CommitText(TextField& field, bool byEnter);
+    void CommitText(const TextField& field, bool byEnter);
     void CommitChoice(const ChoiceField& field, int position);
 
     cNivolantis& m_app;
+    const FieldRegistry& m_fields;
     PageForms& m_pages;
     SupportPointEditor& m_points;
     EditHistory& m_history;
     std::function<void()> m_refresh;
-    std::vector<TextField> m_texts;
-    std::vector<ChoiceField> m_choices;
     bool m_updating = false;   ///< true while Refresh runs: choice handlers do nothing
     bool m_committing = false; ///< a commit's message box must not commit the field again
-    int m_updateCount = 0;     ///< refreshes so far, to tell whether a commit brought one
 };

@@ -5,14 +5,17 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "base/UnexpectedError.h"
+#include "ui/QtText.h"
 
 #include "model/Catalogue.h"
 #include "model/CatalogueNames.h"
+#include "model/CatalogueText.h"
 #include "ui/main/EditHistory.h"
+#include "ui/main/FieldBindings.h"
 #include "ui/main/PageForms.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -22,16 +25,11 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
 constexpr int kTablePoints = Catalogue::kPointCount; ///< rows a pasted support-point table fills
 constexpr const char* kLinearisation = Catalogue::kLinearisationGroup;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 /// Spaces only: a leading tab is an empty first cell.
 QString WithoutBlanks(QString text) {
@@ -55,10 +53,8 @@ void SetText(QLabel* label, const QString& text) {
 } // namespace
 
 SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page,
-                                       const QComboBox& scaleComma, const QComboBox& scaleUnit,
                                        EditHistory& history, std::function<void()> refresh)
-    : m_app(app), m_page(page), m_scaleComma(scaleComma), m_scaleUnit(scaleUnit),
-      m_history(history), m_refresh(std::move(refresh)) {
+    : m_app(app), m_page(page), m_history(history), m_refresh(std::move(refresh)) {
     SetUpGrid();
     for (QLineEdit* point : {page.txtX, page.txtY}) {
         point->installEventFilter(this);
@@ -102,7 +98,6 @@ int SupportPointEditor::CurrentRow() const {
 }
 
 void SupportPointEditor::UpdateXYGrid() {
-    ++m_updateCount;
     QTableWidget* grid = m_page.grdXY;
     const cDataGroup& points = m_app.Data(kLinearisation);
     const int remembered = CurrentRow();
@@ -111,7 +106,7 @@ void SupportPointEditor::UpdateXYGrid() {
     QScopedValueRollback updating(m_updating, true);
     if (grid->rowCount() != count)
         grid->setRowCount(count);
-    const std::string pattern = m_scaleComma.currentText().toStdString();
+    const std::string pattern = ScalePattern(DecimalPlaces(m_app));
     QVector<QPointF> plot;
     for (int n = 1; n <= count; ++n) {
         const double x = points.Parameters(Catalogue::PointName('X', n)).Value();
@@ -135,7 +130,8 @@ void SupportPointEditor::UpdateXYGrid() {
     const int row = std::clamp(remembered, 1, std::max(count, 1));
     if (count > 0 && grid->currentRow() != row - 1)
         grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
-    m_page.plotXY->setPoints(plot, m_scaleUnit.currentText());
+    m_page.plotXY->setPoints(
+        plot, Q(CatalogueText::Choice(points.Parameters(Catalogue::PointName('Y', 1)).Unit())));
     ShowXYPoint(row);
 }
 
@@ -177,8 +173,8 @@ void SupportPointEditor::PasteXYTable() {
         }
     }
     m_history.Record(QCoreApplication::translate("SupportPointEditor", "Tabelle einfügen"), [&] {
-        m_app.setEnableNotify(false);
         try {
+            const Configuration::Batch batch(m_app.Config()); // one refresh for the table
             for (int n = 1; n <= kTablePoints; ++n) {
                 const std::string number = std::to_string(n);
                 m_app.Assign(std::string(kLinearisation) + "/X" + number,
@@ -187,12 +183,9 @@ void SupportPointEditor::PasteXYTable() {
                              grid->item(n - 1, 1)->text().toStdString());
             }
         } catch (const std::exception& error) {
-            m_app.setEnableNotify(true);
             ShowMessage(error.what(), MsgIcon::None);
         }
-        m_app.setEnableNotify(true);
     });
-    m_refresh();
 }
 
 bool SupportPointEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -214,15 +207,15 @@ void SupportPointEditor::Commit(const char* name, QLineEdit* edit) {
     QScopedValueRollback committing(m_committing, true);
     if (!EditHistory::Edited(*edit))
         return; // the grid's text, shortened, is no entry
-    const int updates = m_updateCount;
     try {
         const std::string path =
             std::string(kLinearisation) + "/" + name + std::to_string(CurrentRow());
-        m_history.RecordEntry([&] { m_app.Assign(path, edit->text().toStdString()); },
+        auto assigned = Configuration::Assigned::Unchanged;
+        m_history.RecordEntry([&] { assigned = m_app.Assign(path, edit->text().toStdString()); },
                               m_app.Config().ParameterAt(path));
-        if (m_updateCount == updates) // an unchanged value notifies nobody: reformat anyway
+        if (assigned == Configuration::Assigned::Unchanged) // nobody was told: reformat anyway
             m_refresh();
     } catch (const std::exception& error) {
-        std::cerr << "NivoConfig: " << name << ": " << error.what() << '\n';
+        ReportUnexpected(name, error.what());
     }
 }

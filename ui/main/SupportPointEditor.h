@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class QComboBox;
 class QLineEdit;
 class EditHistory;
 class cNivolantis;
@@ -17,10 +16,8 @@ class PageLinearisation;
 /// it, a table pasted from the clipboard, and the plot of the curve.
 class SupportPointEditor : public QObject {
 public:
-    /// `scaleComma` and `scaleUnit` give the Y column's pattern and the plot's unit; `refresh`
-    /// refreshes the whole window after a pasted table.
-    SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page, const QComboBox& scaleComma,
-                       const QComboBox& scaleUnit, EditHistory& history,
+    /// `refresh` refreshes the whole window after an entry that changed nothing.
+    SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page, EditHistory& history,
                        std::function<void()> refresh);
 
     /// Rebuilds the grid from the model, keeping the current row; the plot follows.
@@ -42,11 +39,8 @@ private:
 
     cNivolantis& m_app;
     Ui::PageLinearisation& m_page;
-    const QComboBox& m_scaleComma;
-    const QComboBox& m_scaleUnit;
     EditHistory& m_history;
     std::function<void()> m_refresh;
     bool m_updating = false;
     bool m_committing = false; ///< a commit's message box must not commit the field again
-    int m_updateCount = 0;     ///< refreshes so far, to tell whether a commit brought one
 };

@@ -3,16 +3,16 @@
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "base/UnexpectedError.h"
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
 #include "platform/RecentFolders.h"
 #include "platform/ReportPrinting.h"
+#include "ui/QtText.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/EditHistory.h"
 #include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
-
-#include "ui_frmMain.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,18 +22,11 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSvgRenderer>
+#include <QToolBar>
 
-#include <iostream>
+#include <stdexcept>
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void ReportFailure(const char* where, const char* what) {
-    std::cerr << "NivoConfig: " << where << ": " << what << '\n';
-}
 
 FileDialogOptions ParameterFileDialog(const QString& title, const std::string& fileName) {
     FileDialogOptions options;
@@ -78,33 +71,37 @@ void ToolbarCommands::Bind() {
         bool usesDevice;
         std::function<void()> run;
     };
-    Ui::frmMain& form = m_window.form;
+    const auto command = [this](const char* name) {
+        if (QAction* action = Action(name))
+            return action;
+        throw std::logic_error(std::string("frmMain: no command ") + name);
+    };
     const Command commands[] = {
-        {form.End, "Exit", false, {}},
-        {form.Standard, "New", false,
+        {command("End"), "Exit", false, {}},
+        {command("Standard"), "New", false,
          [this] {
              if (MayDiscardChanges())
                  m_app.SetDefaults();
          }},
-        {form.Open, "Open", false, [this] { OpenFile(); }},
-        {form.Save, "Save", false, [this] { SaveFile(); }},
-        {form.Print, "Print", false, [this] { PrintReport(m_app); }},
-        {form.Download, "Download", true,
+        {command("Open"), "Open", false, [this] { OpenFile(); }},
+        {command("Save"), "Save", false, [this] { SaveFile(); }},
+        {command("Print"), "Print", false, [this] { PrintReport(m_app); }},
+        {command("Download"), "Download", true,
          [this] {
              m_window.marks.Clear();
              m_app.Download();
          }},
-        {form.Upload, "Upload", true,
+        {command("Upload"), "Upload", true,
          [this] {
              if (!MayDiscardChanges()) // the values read replace the edits
                  return;
              m_window.marks.Clear();
              OfferCancel([this] { m_app.Upload(); });
          }},
-        {form.Compare, "Compare", true, [this] { Compare(); }},
-        {form.Connect, "Connect", true, [this] { ConnectDevice(); }},
-        {form.Info, "Info", false, [this] { ShowInfo(); }},
-        {form.Options, "Options", false, [this] { ShowOptions(); }},
+        {command("Compare"), "Compare", true, [this] { Compare(); }},
+        {command("Connect"), "Connect", true, [this] { ConnectDevice(); }},
+        {command("Info"), "Info", false, [this] { ShowInfo(); }},
+        {command("Options"), "Options", false, [this] { ShowOptions(); }},
     };
     for (const Command& command : commands) {
         QAction* action = command.action;
@@ -127,6 +124,13 @@ void ToolbarCommands::Bind() {
     }
 }
 
+QAction* ToolbarCommands::Action(const char* name) const {
+    for (QAction* action : m_window.toolbar.actions())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
 void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function<void()>& command) {
     if (m_running)
         return;
@@ -134,27 +138,27 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     m_running = true;
     if (usesDevice)
         SetCommandsEnabled(false);
-    const QAction* action = m_window.window.findChild<QAction*>(name);
+    const QAction* action = Action(name);
     try {
         m_window.history.Record(action ? action->iconText().remove('&') : QString(name), command);
     } catch (const std::exception& error) {
-        ReportFailure(name, error.what());
+        ReportUnexpected(name, error.what());
     } catch (...) {
-        ReportFailure(name, Tr("ToolbarCommands", "unbekannter Fehler").c_str());
+        ReportUnexpected(name, Tr("ToolbarCommands", "unbekannter Fehler"));
     }
     SetCommandsEnabled(true);
     m_running = false;
     try {
         m_window.refresh();
     } catch (const std::exception& error) {
-        ReportFailure(name, error.what());
+        ReportUnexpected(name, error.what());
     }
     if (m_closePending)
         m_window.window.close();
 }
 
 void ToolbarCommands::SetCommandsEnabled(bool enabled) {
-    m_window.form.Toolbar1->setEnabled(enabled);
+    m_window.toolbar.setEnabled(enabled);
     m_window.window.centralWidget()->setEnabled(enabled);
     if (m_options)
         m_options->setEnabled(enabled);

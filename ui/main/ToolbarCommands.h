@@ -10,18 +10,16 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QMainWindow;
 class QPushButton;
+class QToolBar;
 class CompareMarks;
 class EditHistory;
 class cNivolantis;
 class frmCompare;
 class frmSplash;
-
-namespace Ui {
-class frmMain;
-}
 
 /// The commands of the main window's toolbar and how every command runs: one at a time, the
 /// field being edited committed first, device commands with the toolbar and pages disabled,
@@ -31,7 +29,7 @@ public:
     /// What the commands need of the window beyond its widgets.
     struct Window {
         QMainWindow& window;
-        Ui::frmMain& form;
+        QToolBar& toolbar; ///< with an action per command, named as the command
         QLabel& connectionPanel;
         QPushButton& cancel;  ///< "Abbrechen" beside the progress bar
         CompareMarks& marks;  ///< the fields a comparison found different
@@ -77,6 +75,8 @@ public:
 
 private:
     void Bind();
+    /// The toolbar's action of that name; nullptr for a command without one.
+    QAction* Action(const char* name) const;
     /// Failures end a command (printed to standard error).
     void Run(const char* name, bool usesDevice, const std::function<void()>& command);
     void SetCommandsEnabled(bool enabled);

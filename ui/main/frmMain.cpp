@@ -3,10 +3,13 @@
 #include "app/cNivolantis.h"
 #include "base/IntegerConversion.h"
 #include "platform/QtRegionalSettings.h"
+#include "ui/QtText.h"
 #include "ui/main/AltKeyGuard.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/DefaultMarks.h"
 #include "ui/main/EditHistory.h"
+#include "ui/main/FieldBindings.h"
+#include "ui/main/FieldRegistry.h"
 #include "ui/main/PageFields.h"
 #include "ui/main/PageForms.h"
 #include "ui/main/PageScrollArea.h"
@@ -39,10 +42,6 @@ namespace {
 constexpr int kServiceTabs = 5; ///< tabs 6 to 8 follow the five working pages
 constexpr int kNoteMs = 10000;  ///< how long a note stays in the status bar
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 /// A choice text of the catalogue as users read it.
 QString Choice(const char* text) {
     return Q(CatalogueText::Choice(text));
@@ -71,17 +70,17 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
     SetUpStatusBar();
     m_history = std::make_unique<EditHistory>(
         app, [this](const QString& text) { ShowStatusText(text, kNoteMs); });
-    m_points = std::make_unique<SupportPointEditor>(
-        app, m_pages->linearisation, *m_pages->inOut.cmbSComma, *m_pages->inOut.cmbSUnit,
-        *m_history, [this] { Update(); });
-    m_fields = std::make_unique<PageFields>(app, *this, *m_pages, *m_points, *m_history,
+    m_points = std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_history,
+                                                    [this] { Update(); });
+    m_registry = std::make_unique<FieldRegistry>(app, *this, *m_pages);
+    m_fields = std::make_unique<PageFields>(app, *m_registry, *m_pages, *m_points, *m_history,
                                             [this] { Update(); });
-    m_defaultMarks = std::make_unique<DefaultMarks>(app, *this, *m_pages);
-    m_compareMarks = std::make_unique<CompareMarks>(app, *this);
+    m_defaultMarks = std::make_unique<DefaultMarks>(*m_registry);
+    m_compareMarks = std::make_unique<CompareMarks>(app, *m_registry);
     m_commands = std::make_unique<ToolbarCommands>(
-        app, ToolbarCommands::Window{*this, *m_ui, *m_panelConnection, *m_cancel, *m_compareMarks,
-                                     *m_history, [this] { m_fields->CommitFocusedField(); },
-                                     [this] { Update(); }});
+        app, ToolbarCommands::Window{
+                 *this, *m_ui->Toolbar1, *m_panelConnection, *m_cancel, *m_compareMarks, *m_history,
+                 [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
     // In the pages' context menu and by key; the toolbar stays as it is.
     m_ui->SSTab1->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_history->AddActions(
@@ -157,7 +156,8 @@ void frmMain::FillLists() {
     m_pages->labelling.lblDescriptionInfo->setText(
         tr("Anmerkung:\nDie Daten zur Gerätekennzeichnung dienen nur zur Information.\n"
            "Sie werden nicht im Gerät gespeichert, sondern nur in der Parameterdatei."));
-    m_pages->inOut.cmbSComma->addItems({"00000", "0000.0", "000.00", "00.000", "0.0000"});
+    for (int places = 0; places <= 4; ++places)
+        m_pages->inOut.cmbSComma->addItem(Q(ScalePattern(places)));
     m_pages->misc.cmbSimModus->addItems({Choice("Aus"), Choice("Ein"), tr("Ständig Ein")});
     const cParameter& units = m_app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
     for (int i = 0; i < units.DescriptionCount(); ++i)

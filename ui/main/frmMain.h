@@ -21,6 +21,7 @@ class QTabWidget;
 class DefaultMarks;
 class EditHistory;
 class CompareMarks;
+class FieldRegistry;
 class PageFields;
 class ServicePages;
 class SupportPointEditor;
@@ -106,6 +107,7 @@ private:
     QLabel* m_panelTime = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr; ///< "Abbrechen" beside the progress bar
+    std::unique_ptr<FieldRegistry> m_registry;
     std::unique_ptr<EditHistory> m_history;
     std::unique_ptr<SupportPointEditor> m_points;
     std::unique_ptr<PageFields> m_fields;

@@ -8,6 +8,7 @@
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/RecentFolders.h"
+#include "ui/QtText.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QDir>
@@ -22,10 +23,6 @@ const char* const kTitle = TrNoop("FirmwareUpdate", "Firmware-Update");
 
 std::string Title() {
     return Tr("FirmwareUpdate", kTitle);
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 FileDialogOptions FirmwareDialog(const std::string& title) { // cdDialog2

@@ -5,6 +5,7 @@
 #include "base/Text.h"
 #include "base/Translation.h"
 #include "device/NetworkAddress.h"
+#include "ui/QtText.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kMaxPathLength = 256;        ///< characters of a typed path or address
 constexpr std::size_t kMaxPathShown = 160; ///< bytes of a path from outside in a message
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 

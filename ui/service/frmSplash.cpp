@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "ui/QtText.h"
 
 #include "ui_frmSplash.h"
 
@@ -9,10 +10,6 @@
 #include <QPainterPath>
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 /// A tank with a level line and a wave: the product's picture.
 QPixmap Logo() {
