@@ -333,7 +333,7 @@ MUTANTS = [
       ["test_reportpdf"]),
     M("pdf-margins-swapped", "platform/QtReportPrinter.cpp", "kMargins(20, 15, 15, 15)",
       "kMargins(15, 15, 20, 15)", "left and right margins swapped", ["test_reportpdf"]),
-    M("pdf-suggested-base", "platform/ReportPrinting.cpp", "file.completeBaseName()",
+    M("pdf-suggested-base", "ui/main/ReportPrinting.cpp", "file.completeBaseName()",
       "file.baseName()", "a file named a.b.par suggests a.pdf", ["test_windowcommands"]),
     # cli/
     M("cli-usage-exit", "cli/main.cpp", "return code == 0 ? kExitOk : kExitUsage;",
@@ -741,7 +741,7 @@ MUTANTS = [
       "    std::transform(extension.begin(), extension.end(), extension.begin(),\n"
       "                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });\n",
       "", "a report file named .PDF is written as text", ["test_reportpdf", "test_cli"]),
-    M("report-no-opens-dialog", "platform/ReportPrinting.cpp",
+    M("report-no-opens-dialog", "ui/main/ReportPrinting.cpp",
       "!= MsgAnswer::Yes)", "== MsgAnswer::Cancel)",
       "the answer No to saving the report as PDF still opens the file dialog",
       ["test_reportpdf"]),

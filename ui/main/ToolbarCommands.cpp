@@ -5,10 +5,10 @@
 #include "base/Translation.h"
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
-#include "platform/ReportPrinting.h"
+#include "ui/RecentFolders.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/EditHistory.h"
+#include "ui/main/ReportPrinting.h"
 #include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
 

@@ -6,7 +6,7 @@
 #include "base/Translation.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
+#include "ui/RecentFolders.h"
 #include "ui/service/EepromCellText.h"
 #include "ui/service/ServiceWindow.h"
 

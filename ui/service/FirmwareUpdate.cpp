@@ -7,7 +7,7 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
+#include "ui/RecentFolders.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QDir>
