@@ -6,6 +6,7 @@
 #include "base/Platform.h"
 #include "base/Text.h"
 #include "base/Translation.h"
+#include "device/DeviceProtocol.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
 #include "firmware/cFirmwareRW.h"
@@ -30,8 +31,8 @@ cNivolantis::cNivolantis(const SettingsFiles& files, const Settings& settings)
       m_firmwareID(settings.firmwareID),
       m_record(CommissioningRecord::ForUser(Platform::Program())) {
     m_config.setOwner(this);
-    for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port)
-        m_serCom.setPortPath(port, settings.portPaths[port - 1]);
+    for (std::int16_t port = 1; port <= PortNames::kPortCount; ++port)
+        Ports().setPortPath(port, settings.portPaths[port - 1]);
     m_kept = m_config.CurrentState();
     m_highlightDefaults = files.HighlightDefaults();
 }
@@ -64,7 +65,7 @@ cNivolantis::Settings cNivolantis::ReadSettings(const SettingsFiles& files) {
     for (int i = 0; i < ToInt16(*number); ++i)
         settings.units.push_back(files.getKey("Einheiten", "Einheit" + std::to_string(i)));
     settings.firmwareID = files.getKey("ID", "Firmware");
-    for (int port = 1; port <= cSerCom::kPortCount; ++port)
+    for (int port = 1; port <= PortNames::kPortCount; ++port)
         settings.portPaths.push_back(files.getKey("Schnittstellen", "COM" + std::to_string(port)));
     return settings;
 }
@@ -88,12 +89,22 @@ bool cNivolantis::Tracing() {
     return !m_serCom.Trace().File().empty();
 }
 
+std::string cNivolantis::TraceInto(const std::string& file) {
+    return m_serCom.Trace().setFile(file);
+}
+
+std::string cNivolantis::FinishTrace() {
+    ByteTrace& trace = m_serCom.Trace();
+    trace.Flush();
+    return trace.Failure();
+}
+
 std::string cNivolantis::StartTrace(bool on) {
     std::string failure;
     if (on && TraceFile().empty())
         failure = Tr("cNivolantis", "Kein Ordner für den Mitschnitt bekannt.");
     else
-        failure = m_serCom.Trace().setFile(on ? TraceFile() : "");
+        failure = TraceInto(on ? TraceFile() : "");
     Notify();
     return failure;
 }
@@ -180,10 +191,64 @@ void cNivolantis::CheckConnection() {
 std::string cNivolantis::ConnectionText() {
     if (m_portNr < 1 || m_searching || m_portNr > m_serCom.PortCount())
         return "";
-    const std::string kind = m_serCom.PortKind(m_portNr);
+    const std::string kind = Ports().PortKind(m_portNr);
     return "COM" + std::to_string(m_portNr) + ": " +
-           EscapedText(m_serCom.PortPath(m_portNr), kMaxPathShown) +
+           EscapedText(Ports().PortPath(m_portNr), kMaxPathShown) +
            (kind.empty() ? "" : " (" + EscapedText(kind, kMaxPathShown) + ")");
+}
+
+cNivolantis::PortState cNivolantis::TryPort(std::int16_t comNr) {
+    const std::string text = m_serCom.GetStatus(comNr);
+    return {m_serCom.Names().PortPath(comNr), text, m_serCom.OpenFaultOf(comNr)};
+}
+
+std::vector<cNivolantis::PortState> cNivolantis::ScanPorts(const std::function<bool()>& goOn) {
+    cSerCom scan;                 // not the device's channel: the port it holds shows as in use
+    m_serCom.Names().FindPorts(); // an adapter plugged in since the last search is listed too
+    std::vector<PortState> states;
+    for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
+        if (!goOn())
+            return {};
+        scan.Names().setPortPath(n, m_serCom.Names().PortPath(n));
+        const std::string text = scan.GetStatus(n);
+        states.push_back({scan.Names().PortPath(n), text, scan.OpenFaultOf(n)});
+    }
+    return states;
+}
+
+bool cNivolantis::OpenPort(std::int16_t comNr) {
+    return m_serCom.OpenCom(comNr, DeviceProtocol::kLineSettings) == comNr;
+}
+
+void cNivolantis::ClosePort() {
+    m_serCom.CloseCom(m_serCom.CurrentPort());
+}
+
+Measurement cNivolantis::Measure() {
+    return Measurement::Read(m_serCom, m_config);
+}
+
+std::optional<std::uint8_t> cNivolantis::ReadEepromByte(std::int32_t adress) {
+    if (m_serCom.ReadEEPROM(adress, 1) != 1)
+        return std::nullopt;
+    return m_serCom.getBufferByte();
+}
+
+bool cNivolantis::WriteEepromByte(std::int32_t adress, std::uint8_t value) {
+    return m_serCom.WriteEEPROM(adress, 1, value) == 1;
+}
+
+bool cNivolantis::SendCommand(std::string_view command, std::int16_t answerLength,
+                              double timeoutSeconds) {
+    return m_serCom.Command(command, answerLength, timeoutSeconds) == answerLength;
+}
+
+EepromTransfer cNivolantis::NewEepromTransfer(ProgressView* progress, const Cancellation* cancel) {
+    return EepromTransfer(m_serCom, progress, cancel);
+}
+
+std::unique_ptr<cFirmwareRW> cNivolantis::NewFirmwareTransfer() {
+    return std::make_unique<cFirmwareRW>(m_serCom);
 }
 
 bool cNivolantis::Download() {
@@ -231,7 +296,7 @@ void cNivolantis::Keep(const char* operation, const std::string& file, const std
                        bool ok, const std::string& message) {
     const bool onPort = m_portNr > 0 && m_portNr <= m_serCom.PortCount();
     m_record.Add({operation, onPort ? "COM" + std::to_string(m_portNr) : "",
-                  onPort ? m_serCom.PortPath(m_portNr) : "", m_firmwareID,
+                  onPort ? Ports().PortPath(m_portNr) : "", m_firmwareID,
                   std::to_string(HardwareVariante()), file, bytes, ok, message},
                  Benutzername());
 }

@@ -7,6 +7,7 @@
 #include "base/ProgressView.h"
 #include "base/View.h"
 #include "device/EepromTransfer.h"
+#include "device/Measurement.h"
 #include "device/TransferHost.h"
 #include "device/cSerCom.h"
 #include "files/cIniFile.h"
@@ -16,7 +17,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,6 +39,8 @@ public:
     explicit cNivolantis(const std::string& settingsFile);
     ~cNivolantis() override;
 
+    // --- Settings and views ---
+
     /// The installed settings file, found from the program's folder.
     static std::string DefaultSettingsFile();
     /// Where the settings were read, and where the user's choices go.
@@ -45,17 +50,19 @@ public:
     /// Switches the marks, keeps the choice in the user's settings and tells every view. Returns
     /// an empty text, else why the choice could not be kept (it holds for this run even so).
     std::string setHighlightDefaults(bool on);
-    /// "NivoConfig/Mitschnitt.txt" in the user's state folder, where the window traces the device
-    /// traffic; "" when that folder is unknown.
-    static std::string TraceFile();
-    /// Whether the serial channel traces into TraceFile.
-    bool Tracing();
-    /// Starts or stops the trace into TraceFile from the next exchange on and tells every view.
-    /// Returns an empty text, else why the trace could not start.
-    std::string StartTrace(bool on);
-    /// StartTrace, and keeps the choice in the user's settings; the result as StartTrace's, or
-    /// why the choice could not be kept.
-    std::string setTracing(bool on);
+
+    /// The registered views in registration order.
+    std::vector<View*> Views() const;
+    /// Registers a view until the returned registration ends.
+    ViewRegistration AddView(View& view) { return ViewRegistration(m_views, view); }
+    /// Calls `Update` on every view in registration order while notification is on. A failing
+    /// view does not stop the others: its failure goes to standard error each time, and to the
+    /// user once per registration.
+    void Notify() override;
+    /// Calls `UpdateProgress` on every view that offers it, whatever the notification switch.
+    void NotifyProgress(int percent) override;
+
+    // --- The configuration ---
 
     Configuration& Config() { return m_config; }
     const Configuration& Config() const { return m_config; }
@@ -67,30 +74,10 @@ public:
         m_config.ForEachParameter(std::forward<F>(f));
     }
 
-    /// The registered views in registration order.
-    std::vector<View*> Views() const;
-    /// Registers a view until the returned registration ends.
-    ViewRegistration AddView(View& view) { return ViewRegistration(m_views, view); }
-
-    cIniFile& IniFile() { return m_iniFile; }
-    cSerCom& SerCom() { return m_serCom; }
-
-    std::int16_t PortNr() const { return m_portNr; }
-    void setPortNr(std::int16_t port) { m_portNr = port; }
-    const std::string& FileName() const { return m_fileName; }
-    void setFileName(const std::string& name) { m_fileName = name; }
     bool EnableNotify() const { return m_config.EnableNotify(); }
     void setEnableNotify(bool enable) { m_config.setEnableNotify(enable); }
     /// Passes the testing switch on to every group.
     void setEnableTestData(bool enable) { m_config.setEnableTestData(enable); }
-
-    /// Calls `Update` on every view in registration order while notification is on. A failing
-    /// view does not stop the others: its failure goes to standard error each time, and to the
-    /// user once per registration.
-    void Notify() override;
-    /// Calls `UpdateProgress` on every view that offers it, whatever the notification switch.
-    void NotifyProgress(int percent) override;
-
     /// The whole-model check (see Configuration::TestData). True when an error was found.
     bool TestData() { return m_config.TestData(); }
 
@@ -107,7 +94,6 @@ public:
     std::string ParametrierdatumText() const { return m_config.ParametrierdatumText(); }
 
     std::int16_t MaxUnits() const { return m_config.MaxUnits(); }
-    const std::string& FirmwareID() const { return m_firmwareID; }
     int TotalByteCount() const { return m_config.TotalByteCount(); }
 
     std::uint8_t HardwareVariante() const { return m_config.HardwareVariante(); }
@@ -122,23 +108,106 @@ public:
     }
     std::string Show(const std::string& path) const { return m_config.Show(path); }
 
+    /// A configuration apart from the model, with the factory defaults, the program's units and
+    /// the model's variant: what a comparison reads the device or a parameter file into.
+    std::unique_ptr<Configuration> SeparateConfiguration();
+
+    // --- Parameter files and the report ---
+
+    const std::string& FileName() const { return m_fileName; }
+    void setFileName(const std::string& name) { m_fileName = name; }
+    /// Saves the model as a parameter file; false (after a message) when nothing was saved.
+    bool WriteIni(const std::string& NewFileName);
+    /// Loads a parameter file into the model; false (after a message) when it could not be read.
+    bool ReadIni(const std::string& NewFileName);
+    /// Loads a parameter file into `other`; the model and the current file name stay untouched.
+    /// False after the message when it could not be read.
+    bool ReadIniInto(Configuration& other, const std::string& fileName);
+    /// True while the model differs from the parameter file last opened or saved, or before
+    /// either from the state the program started with. A device transfer saves no file: the
+    /// description lines and user data live only there.
+    bool Modified() const { return m_config.CurrentState() != m_kept; }
+    /// Prints the configuration report on the platform printer; false (after a message) when the
+    /// whole-model check refused it. Printer errors reach the caller.
+    bool PrintAll();
+
+    // --- Device session: the ports ---
+
+    /// What COM1 to COM16 stand for (device files, network addresses, the ports found); a
+    /// change takes effect at the port's next opening.
+    PortNames& Ports() { return m_serCom.Names(); }
+    const PortNames& Ports() const { return m_serCom.Names(); }
+    /// What trying a port found.
+    struct PortState {
+        std::string path;  ///< the device file or address tried
+        std::string text;  ///< "Anschluß vorhanden.", "Schnittstelle nicht vorhanden." ...
+        OpenFault fault{}; ///< the kind of failure of that opening
+    };
+    /// Opens COMn with the device's line settings and closes it at once (see cSerCom::GetStatus).
+    PortState TryPort(std::int16_t comNr);
+    /// Tries COM1 to COM16 on a channel of its own, so that the port the device holds shows as
+    /// in use, after reading the system's ports again. `goOn` is asked before each port; empty
+    /// when it said no.
+    std::vector<PortState> ScanPorts(const std::function<bool()>& goOn);
+
+    // --- Device session: the connection ---
+
     /// Searches COM1 to COM16 for the device; the port where it answered (left open), or 0.
     /// Sets PortNr and FirmwareID.
     std::int16_t Connect();
+    /// Opens COMn with the device's line settings as the device's port, without a search; false
+    /// when it cannot be opened.
+    bool OpenPort(std::int16_t comNr);
+    /// Closes the device's port; PortNr and FirmwareID stay as the last search left them.
+    void ClosePort();
     /// Once the device's line is gone, closes its port and tells the views: PortNr is 0 and
     /// FirmwareID empty then. Does nothing while a device exchange runs.
     void CheckConnection();
     /// "COM1: /dev/ttyUSB0 (USB-Adapter …)": the port the device answered on, with its device
     /// file or server address; empty without a device.
     std::string ConnectionText();
+    std::int16_t PortNr() const { return m_portNr; }
+    const std::string& FirmwareID() const { return m_firmwareID; }
     /// True while a device search tries a port: PortNr then names a port not yet answering.
     bool Searching() const { return m_searching; }
     /// What the last Connect found at each port it tried.
     const std::vector<PortProbe>& LastSearch() const { return m_lastSearch; }
+    /// True while a device exchange or transfer runs; device commands are refused meanwhile.
+    bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
+    void setTransferRunning(bool running) override { m_transferRunning = running; }
+    /// The window's "Abbrechen" requests it; Upload stops at the next exchange then.
+    Cancellation& UserCancel() { return m_userCancel; }
+    const Cancellation& UserCancel() const override { return m_userCancel; }
+
+    // --- Device session: transfers and exchanges on the device's port ---
+
     /// Writes the model into the device ("Gerät schreiben"); false after its failure message.
     bool Download();
     /// Reads the device into the model ("Gerät lesen"); false after its failure message.
     bool Upload();
+    /// Reads the device into `other` as Upload does into the model (its messages, progress,
+    /// variant, cancel and busy state); the model and its kept state stay untouched. False after
+    /// the failure message, also when the device holds no valid configuration. Recorded as a
+    /// configuration read.
+    bool UploadInto(Configuration& other);
+    /// The device's live values (see Measurement::Read).
+    Measurement Measure();
+    /// One EEPROM byte of the device; empty when it did not answer. Throws std::out_of_range
+    /// for an address outside 0 to 65535.
+    std::optional<std::uint8_t> ReadEepromByte(std::int32_t adress);
+    /// Writes one EEPROM byte; false when the device did not confirm it.
+    bool WriteEepromByte(std::int32_t adress, std::uint8_t value);
+    /// Sends a command and awaits `answerLength` bytes (see cSerCom::Command); false when they
+    /// did not come.
+    bool SendCommand(std::string_view command, std::int16_t answerLength, double timeoutSeconds);
+    /// A transfer of the whole EEPROM on the device's port; `progress` and `cancel` as
+    /// EepromTransfer takes them.
+    EepromTransfer NewEepromTransfer(ProgressView* progress = nullptr,
+                                     const Cancellation* cancel = nullptr);
+    /// A firmware transfer through the bootloader on the device's port.
+    std::unique_ptr<cFirmwareRW> NewFirmwareTransfer();
+
+    // --- Device session: the commissioning record and the trace ---
 
     /// Every device write and read below, Download and Upload go into the commissioning record
     /// (one line each, refusals while another transfer runs left out).
@@ -153,38 +222,26 @@ public:
     bool WriteFirmware(cFirmwareRW& firmware, const std::string& file);
     /// Saves `size` bytes of the device's firmware in the file (see cFirmwareRW::ReadHexFile).
     bool ReadFirmware(cFirmwareRW& firmware, std::int32_t size, const std::string& file);
-    /// True while a device exchange or transfer runs; device commands are refused meanwhile.
-    bool DeviceBusy() const override { return m_transferRunning || m_serCom.Busy(); }
-    void setTransferRunning(bool running) override { m_transferRunning = running; }
-    /// The window's "Abbrechen" requests it; Upload stops at the next exchange then.
-    Cancellation& UserCancel() { return m_userCancel; }
-    const Cancellation& UserCancel() const override { return m_userCancel; }
 
-    /// A configuration apart from the model, with the factory defaults, the program's units and
-    /// the model's variant: what a comparison reads the device or a parameter file into.
-    std::unique_ptr<Configuration> SeparateConfiguration();
-    /// Reads the device into `other` as Upload does into the model (its messages, progress,
-    /// variant, cancel and busy state); the model and its kept state stay untouched. False after
-    /// the failure message, also when the device holds no valid configuration. Recorded as a
-    /// configuration read.
-    bool UploadInto(Configuration& other);
-    /// Loads a parameter file into `other`; the model and the current file name stay untouched.
-    /// False after the message when it could not be read.
-    bool ReadIniInto(Configuration& other, const std::string& fileName);
+    /// "NivoConfig/Mitschnitt.txt" in the user's state folder, where the window traces the device
+    /// traffic; "" when that folder is unknown.
+    static std::string TraceFile();
+    /// Whether the serial channel traces into a file.
+    bool Tracing();
+    /// Starts or stops the trace into TraceFile from the next exchange on and tells every view.
+    /// Returns an empty text, else why the trace could not start.
+    std::string StartTrace(bool on);
+    /// StartTrace, and keeps the choice in the user's settings; the result as StartTrace's, or
+    /// why the choice could not be kept.
+    std::string setTracing(bool on);
+    /// Traces into `file` from the next exchange on ("" stops); the result as StartTrace's.
+    std::string TraceInto(const std::string& file);
+    /// Writes what the trace still holds; why the trace could not be written, else "".
+    std::string FinishTrace();
 
-    /// Saves the model as a parameter file; false (after a message) when nothing was saved.
-    bool WriteIni(const std::string& NewFileName);
-    /// Loads a parameter file into the model; false (after a message) when it could not be read.
-    bool ReadIni(const std::string& NewFileName);
-
-    /// True while the model differs from the parameter file last opened or saved, or before
-    /// either from the state the program started with. A device transfer saves no file: the
-    /// description lines and user data live only there.
-    bool Modified() const { return m_config.CurrentState() != m_kept; }
-
-    /// Prints the configuration report on the platform printer; false (after a message) when the
-    /// whole-model check refused it. Printer errors reach the caller.
-    bool PrintAll();
+    /// The channel itself, for the tests of the device layer; the front ends use the session
+    /// above.
+    cSerCom& SerCom() { return m_serCom; }
 
 private:
     /// What construction takes from the settings file.

@@ -109,7 +109,7 @@ void TimedTransfers(cNivolantis& app, K417Simulator& sim, const std::string& por
     TransferRun run = RunTransfers(app, sim);
     sim.SetBaudRate(0);
     if (!port.empty()) {
-        app.SerCom().setPortPath(1, port);
+        app.Ports().setPortPath(1, port);
         const TransferRun there = RunTransfers(app, sim);
         run.downloadS = there.downloadS;
         run.uploadS = there.uploadS;
@@ -120,15 +120,14 @@ void TimedTransfers(cNivolantis& app, K417Simulator& sim, const std::string& por
 
 void ExchangeRate(cNivolantis& app) {
     constexpr int kExchanges = 20000;
-    cSerCom& serCom = app.SerCom();
-    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
+    app.OpenPort(1);
     const auto start = std::chrono::steady_clock::now();
     for (int n = 0; n < kExchanges; ++n)
-        if (serCom.ReadEEPROM(n % 512, 1) != 1)
+        if (!app.ReadEepromByte(n % 512))
             std::fprintf(stderr, "exchange %d failed\n", n);
     std::cout << "eeprom_exchanges: " << Figure(kExchanges / Seconds(start), 0) << " exchanges/s"
               << std::endl;
-    serCom.CloseCom(1);
+    app.ClosePort();
 
     auto transfer = std::chrono::steady_clock::now();
     app.Upload();
@@ -137,9 +136,10 @@ void ExchangeRate(cNivolantis& app) {
 
 /// Runs one firmware transfer and returns its wall time; its messages are kept, and printed
 /// on standard error when it fails.
-double TimedFirmware(cSerCom& serCom, std::vector<std::string>& messages,
+double TimedFirmware(cNivolantis& app, std::vector<std::string>& messages,
                      const std::function<bool(cFirmwareRW&)>& transfer) {
-    cFirmwareRW firmware(serCom);
+    const std::unique_ptr<cFirmwareRW> made = app.NewFirmwareTransfer();
+    cFirmwareRW& firmware = *made;
     firmware.OnFirmwareRWMessage = [&messages](const std::string& text) {
         messages.push_back(text);
     };
@@ -166,7 +166,7 @@ std::size_t QuotedReplyLength(const std::vector<std::string>& messages, const st
 
 /// A firmware write of 32 KiB and a read of 32768 bytes; the limit counts both directions:
 /// what the simulator received, and the answers the protocol prescribes for it.
-void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
+void FirmwareTransfers(cNivolantis& app, K417Simulator& sim) {
     constexpr std::int32_t kSize = cFirmwareRW::kFlashSize;
     const std::string file = (std::filesystem::temp_directory_path() /
                               ("nivobench-" + std::to_string(::getpid()) + ".hex"))
@@ -176,14 +176,14 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
         hex.SetByte(a, static_cast<std::uint8_t>(a * 7 + 3));
     hex.ReStructHexData(16, kSize);
     hex.SaveHexFile(file);
-    serCom.OpenCom(1, DeviceProtocol::kLineSettings);
+    app.OpenPort(1);
     sim.SetBaudRate(kBaud);
 
     std::vector<std::string> messages;
     const int blocksBefore = sim.CommandCount('#');
     sim.ClearReceived();
     double wall =
-        TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
+        TimedFirmware(app, messages, [&](cFirmwareRW& f) { return f.WriteHexFile(file); });
     const std::size_t blocks = sim.CommandCount('#') - blocksBefore;
     // "R": 1, identification and its zero byte, per block 3 + 127 echoes + 2, reset: 3
     std::size_t answers =
@@ -193,8 +193,7 @@ void FirmwareTransfers(cSerCom& serCom, K417Simulator& sim) {
     messages.clear();
     const int readsBefore = sim.CommandCount('s');
     sim.ClearReceived();
-    wall =
-        TimedFirmware(serCom, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
+    wall = TimedFirmware(app, messages, [&](cFirmwareRW& f) { return f.ReadHexFile(kSize, file); });
     // identification and its zero byte, one byte per "s"
     answers = QuotedReplyLength(messages, "NIVOLANTIS") + 1 + (sim.CommandCount('s') - readsBefore);
     PrintRatio("firmware_read_19200", wall, WireSeconds(sim.Received().size() + answers));
@@ -264,7 +263,7 @@ int main(int argc, char** argv) {
         return cli.exit(error) == 0 ? 0 : 2;
     }
     if (!port.empty() && (port.find('=') == std::string::npos ||
-                          cSerCom::PortNumber(port.substr(0, port.find('='))) != 1)) {
+                          PortNames::PortNumber(port.substr(0, port.find('='))) != 1)) {
         std::cerr << TrArgs(Tr("nivobench", "--port: erwartet COM1=ADRESSE, nicht '%1'."), {port})
                   << '\n';
         return 2;
@@ -278,14 +277,14 @@ int main(int argc, char** argv) {
     sim.SetIdentification("NIVOLANTIS K417 V2.1");
     sim.SetEeprom(FactoryEeprom());
     sim.Start();
-    app.SerCom().setPortPath(1, sim.SlavePath());
+    app.Ports().setPortPath(1, sim.SlavePath());
 
     if (Wanted(figures, "transfers"))
         TimedTransfers(app, sim, port.empty() ? "" : port.substr(port.find('=') + 1));
     if (Wanted(figures, "exchanges"))
         ExchangeRate(app);
     if (Wanted(figures, "firmware"))
-        FirmwareTransfers(app.SerCom(), sim);
+        FirmwareTransfers(app, sim);
     if (Wanted(figures, "refresh"))
         RefreshTime(argc, argv, settings);
     return 0;

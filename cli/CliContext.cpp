@@ -34,7 +34,7 @@ bool CliContext::MapPorts() {
     for (const std::string& port : ports) {
         const auto equals = port.find('=');
         const std::int16_t number =
-            equals == std::string::npos ? 1 : cSerCom::PortNumber(port.substr(0, equals));
+            equals == std::string::npos ? 1 : PortNames::PortNumber(port.substr(0, equals));
         if (number == 0) {
             std::cerr << TrArgs(Tr("CliContext",
                                    "Unbekannte Schnittstelle in '%1' (erwartet: COM1 bis COM16)."),
@@ -51,14 +51,14 @@ bool CliContext::MapPorts() {
             Fail(kExitUsage);
             return false;
         }
-        App().SerCom().setPortPath(number,
-                                   equals == std::string::npos ? port : port.substr(equals + 1));
+        App().Ports().setPortPath(number,
+                                  equals == std::string::npos ? port : port.substr(equals + 1));
     }
     if (demo) {
         m_demoDevice = StartDemoDevice();
         if (!m_demoDevice)
             return false;
-        App().SerCom().setPortPath(1, m_demoDevice->PortPath());
+        App().Ports().setPortPath(1, m_demoDevice->PortPath());
     }
     return true;
 }
@@ -66,7 +66,7 @@ bool CliContext::MapPorts() {
 bool CliContext::StartTrace() {
     if (traceFile.empty())
         return true;
-    const std::string failure = App().SerCom().Trace().setFile(traceFile);
+    const std::string failure = App().TraceInto(traceFile);
     if (!failure.empty())
         std::cerr << TrArgs(Tr("CliContext", "Der Mitschnitt in '%1' ist nicht möglich: %2"),
                             {EscapedText(traceFile, 255), failure})
@@ -77,10 +77,8 @@ bool CliContext::StartTrace() {
 void CliContext::EndTrace() {
     if (!MyNivolantis)
         return;
-    ByteTrace& trace = App().SerCom().Trace();
-    trace.Flush();
-    if (!trace.Failure().empty())
-        std::cerr << trace.Failure() << '\n';
+    if (const std::string failure = App().FinishTrace(); !failure.empty())
+        std::cerr << failure << '\n';
 }
 
 bool CliContext::ConnectDevice(bool quiet) {
@@ -104,18 +102,18 @@ bool CliContext::ApplyVariant() {
         App().setHardwareVariante(static_cast<std::uint8_t>(std::stoi(args.variant)));
         return true;
     }
-    cSerCom& serCom = App().SerCom();
-    const std::int16_t port = App().Connect();
-    const bool read = port > 0 && serCom.ReadEEPROM(DeviceProtocol::kVariantAdress, 1) == 1;
-    serCom.CloseCom(port);
-    if (!read) {
+    std::optional<std::uint8_t> variant;
+    if (App().Connect() > 0)
+        variant = App().ReadEepromByte(DeviceProtocol::kVariantAdress);
+    App().ClosePort();
+    if (!variant) {
         ShowMessage(
             Tr("CliContext", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),
             MsgIcon::Exclamation);
         Fail();
         return false;
     }
-    App().setHardwareVariante(serCom.getBufferByte() & Configuration::kVariantMask);
+    App().setHardwareVariante(*variant & Configuration::kVariantMask);
     return true;
 }
 

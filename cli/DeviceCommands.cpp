@@ -49,10 +49,9 @@ void AddConnect(CLI::App& cli, CliContext& context) {
 
 /// Whether the port may be opened; a port that another program holds says so, which the file's
 /// rights alone cannot tell.
-std::string PortState(cSerCom& serCom, std::int16_t n, const std::string& path) {
-    serCom.GetStatus(n); // opens the port and closes it at once
-    return serCom.OpenFaultOf(n) == OpenFault::InUse ? serCom.OpenError(n)
-                                                     : PortAccess::Access(path);
+std::string PortState(cNivolantis& app, std::int16_t n, const std::string& path) {
+    const cNivolantis::PortState tried = app.TryPort(n);
+    return tried.fault == OpenFault::InUse ? tried.text : PortAccess::Access(path);
 }
 
 /// What a network address is, and that it has no device file whose rights could be checked.
@@ -64,9 +63,9 @@ std::string NetworkPortText(const NetworkAddress& address) {
 
 /// "COM1: /dev/ttyUSB0, usb-FTDI_…-port0, Zugriff erlaubt." for every COMn with a device file
 /// or a network address.
-void PrintPorts(cSerCom& serCom) {
-    for (std::int16_t n = 1; n <= serCom.PortCount(); ++n) {
-        const std::string path = serCom.PortPath(n);
+void PrintPorts(cNivolantis& app) {
+    for (std::int16_t n = 1; n <= PortNames::kPortCount; ++n) {
+        const std::string path = app.Ports().PortPath(n);
         if (path.empty())
             continue;
         std::cout << "COM" << n << ": " << path << ", ";
@@ -77,9 +76,9 @@ void PrintPorts(cSerCom& serCom) {
                       << '\n';
             continue;
         }
-        const std::string kind = serCom.PortKind(n);
+        const std::string kind = app.Ports().PortKind(n);
         std::cout << (kind.empty() ? Tr("DeviceCommands", "aus den Einstellungen") : kind) << ", "
-                  << PortState(serCom, n, path) << '\n';
+                  << PortState(app, n, path) << '\n';
     }
 }
 
@@ -89,7 +88,7 @@ void AddPorts(CLI::App& cli, CliContext& context) {
         Tr("DeviceCommands", "Die Schnittstellen mit Gerätedatei, Art und Zugriffsrecht zeigen"));
     command->callback([&context] {
         if (context.Start())
-            PrintPorts(context.App().SerCom());
+            PrintPorts(context.App());
     });
 }
 

@@ -48,7 +48,8 @@ void RunFirmwareTransfer(CliContext& context, const std::function<bool(cFirmware
     if (!ConnectDevice(context))
         return;
     TerminalProgress progress;
-    cFirmwareRW firmware(context.App().SerCom());
+    const std::unique_ptr<cFirmwareRW> made = context.App().NewFirmwareTransfer();
+    cFirmwareRW& firmware = *made;
     firmware.OnFirmwareRWMessage = PrintStep;
     firmware.OnFirmwareRWFault = [&progress](const std::string& text) {
         progress.UpdateProgress(0); // the line of the percent display is free for the text
@@ -95,9 +96,9 @@ void AddFirmwareRead(CLI::App& cli, CliContext& context) {
 }
 
 /// Reads addresses 0 to 511 as the service page does; false after naming the cells that failed.
-bool ReadEeprom(cSerCom& serCom, EepromHexFile::Image& bytes) {
+bool ReadEeprom(cNivolantis& app, EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    EepromTransfer transfer(serCom, &progress);
+    EepromTransfer transfer = app.NewEepromTransfer(&progress);
     const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
     if (failed.empty())
         return true;
@@ -119,7 +120,7 @@ void AddEepromRead(CLI::App& cli, CliContext& context) {
     command->callback([&context] {
         const std::string& out = context.args.out;
         EepromHexFile::Image bytes{};
-        if (!ConnectDevice(context) || !ReadEeprom(context.App().SerCom(), bytes)) {
+        if (!ConnectDevice(context) || !ReadEeprom(context.App(), bytes)) {
             context.Fail();
             return;
         }
@@ -169,7 +170,7 @@ std::string TellEepromWrite(const EepromTransfer::CellResults& results) {
 /// Writes addresses 0 to 511 as the service page does; false after naming the cells that failed.
 bool WriteEeprom(CliContext& context, const EepromHexFile::Image& bytes) {
     TerminalProgress progress;
-    EepromTransfer transfer(context.App().SerCom(), &progress);
+    EepromTransfer transfer = context.App().NewEepromTransfer(&progress);
     const EepromTransfer::CellResults results =
         context.App().WriteEeprom(transfer, bytes, context.args.file, TellEepromWrite);
     return EepromTransfer::Transferred(results) == kEepromSize;

@@ -30,9 +30,10 @@ bool ReadScaling(cNivolantis& app) {
     cDataGroup& input = app.Data(Catalogue::kInputGroup);
     for (const char* name : {Catalogue::kDecimalPlaces, Catalogue::kScaleUnit}) {
         cParameter& parameter = input.Parameters(name);
-        if (app.SerCom().ReadEEPROM(parameter.Adress(), 1) != 1)
+        const std::optional<std::uint8_t> byte = app.ReadEepromByte(parameter.Adress());
+        if (!byte)
             return false;
-        parameter.setValue(app.SerCom().getBufferByte());
+        parameter.setValue(*byte);
     }
     app.UpdateLimits();
     return true;
@@ -40,7 +41,7 @@ bool ReadScaling(cNivolantis& app) {
 
 /// One line "12 mA  123,45 m  2048 A/D"; false when a value did not arrive.
 bool PrintValues(cNivolantis& app, const std::string& unit) {
-    const Measurement values = Measurement::Read(app.SerCom(), app.Config());
+    const Measurement values = app.Measure();
     const auto texts = values.Texts();
     std::cout << texts[0] << " mA  " << texts[1] << ' ' << unit << "  " << texts[2] << " A/D"
               << std::endl;
@@ -75,7 +76,7 @@ void Measure(CliContext& context) {
     } while (context.args.every > 0 && !g_stop);
     if (!complete)
         context.Fail();
-    app.SerCom().CloseCom(app.PortNr());
+    app.ClosePort();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "base/Translation.h"
 #include "cli/CliContext.h"
-#include "device/cSerCom.h"
+#include "device/PortNames.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,7 +15,7 @@ std::pair<int, std::string> PortChoice(const std::string& text) {
     const auto equals = text.find('=');
     if (equals == std::string::npos)
         return {0, {}};
-    return {cSerCom::PortNumber(text.substr(0, equals)), text.substr(equals + 1)};
+    return {PortNames::PortNumber(text.substr(0, equals)), text.substr(equals + 1)};
 }
 
 } // namespace

@@ -200,7 +200,7 @@ std::optional<SearchState> DeviceTransfer::Connect() {
 SearchState DeviceTransfer::Search() {
     m_host.ShowSearch({});
     m_report.clear();
-    m_serCom.FindPorts(); // an adapter plugged in since the last search
+    m_serCom.Names().FindPorts(); // an adapter plugged in since the last search
     for (std::int16_t port = 1; port <= m_serCom.PortCount(); ++port) {
         StopIfCancelled();
         m_host.ShowSearch({port, ""});
@@ -218,7 +218,7 @@ SearchState DeviceTransfer::Search() {
 }
 
 PortProbe DeviceTransfer::Probe(std::int16_t port) {
-    PortProbe probe{port, m_serCom.PortPath(port), PortProbe::kNoAnswer, ""};
+    PortProbe probe{port, m_serCom.Names().PortPath(port), PortProbe::kNoAnswer, ""};
     const ConnectResult result =
         m_serCom.Connect(port, "I", "NIVOLANTIS", DeviceProtocol::kLineSettings, kIdentTimeoutS);
     switch (result.outcome) {

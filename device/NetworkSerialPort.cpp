@@ -1,8 +1,8 @@
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "device/BufferedSerialPort.h"
 #include "device/NetworkAddress.h"
 #include "device/NetworkSocket.h"
-#include "device/SerialPort.h"
 #include "device/TelnetCoding.h"
 
 #include <algorithm>
@@ -20,10 +20,6 @@ constexpr double kSendGraceS = 1.0;    ///< beyond the line time, for a server w
 /// bytes; one that sends far more before it has answered never ends it.
 constexpr std::size_t kNegotiationLimit = 4096;
 
-std::string LineLost() {
-    return Tr("SerialPort", "Verbindung zur Schnittstelle unterbrochen.");
-}
-
 double Now() {
     return Platform::Clocks().MonotonicSeconds();
 }
@@ -31,7 +27,7 @@ double Now() {
 /// A serial line of a serial device server, reached over TCP: raw or as a Telnet COM port
 /// (RFC 2217). The server's own line runs at the settings asked for; this side only passes
 /// bytes, so a command has left once the server took it.
-class NetworkSerialPort final : public SerialPort {
+class NetworkSerialPort final : public BufferedSerialPort {
 public:
     ~NetworkSerialPort() override { Close(); }
 
@@ -40,40 +36,29 @@ public:
     bool IsOpen() const override { return m_socket->IsOpen(); }
     bool Write(std::string_view bytes) override;
     SerialWait WaitTransmitted(double timeoutSeconds) override;
-    std::size_t BytesWaiting() override;
-    std::string ReadAll() override;
-    SerialWait WaitReadable(double timeoutSeconds) override;
-    double CharacterSeconds() const override { return m_characterSeconds; }
-    std::string ErrorDescription() const override { return m_error; }
-    OpenFault LastOpenFault() const override { return m_openFault; }
 
 private:
-    bool Fail(std::string description);
+    /// Closes the connection and keeps why; returns false.
+    bool Drop(std::string description);
     bool Connect();
     bool Negotiate(const SerialSettings& settings, const std::string& text);
     bool CheckNotTurnedAway();
     bool TurnedAway();
+    void TakeIn() override { Pull(); }
+    SerialWait WaitForBytes(double timeoutSeconds) override;
     /// Takes in what arrived and answers the server's option requests; false once the
     /// connection ended.
-    bool TakeIn();
-    SerialWait HangUp();
-    bool Usable();
+    bool Pull();
 
     std::unique_ptr<NetworkSocket> m_socket = MakeNetworkSocket();
     NetworkAddress m_address;
     std::optional<TelnetCoding> m_telnet; ///< only for RFC 2217
-    bool m_hungUp = false;
     std::size_t m_takenIn = 0; ///< bytes received from the server since the connection opened
-    std::string m_received;
-    std::string m_error;
-    OpenFault m_openFault = OpenFault::None;
-    double m_characterSeconds = 10.0 / 19200;
 };
 
-bool NetworkSerialPort::Fail(std::string description) {
-    m_error = std::move(description);
+bool NetworkSerialPort::Drop(std::string description) {
     m_socket->Close();
-    return false;
+    return Fail(std::move(description));
 }
 
 bool NetworkSerialPort::Open(const std::string& path, const std::string& settings) {
@@ -81,10 +66,10 @@ bool NetworkSerialPort::Open(const std::string& path, const std::string& setting
     m_openFault = OpenFault::Other;
     const auto parsed = SerialSettings::Parse(settings);
     if (!parsed)
-        return Fail(Tr("SerialPort", "Ungültige Schnittstellenparameter."));
+        return Drop(Tr("SerialPort", "Ungültige Schnittstellenparameter."));
     const auto address = NetworkAddress::Parse(path);
     if (!address)
-        return Fail(TrArgs(Tr("SerialPort", "Ungültige Netzwerkadresse '%1' (erwartet: "
+        return Drop(TrArgs(Tr("SerialPort", "Ungültige Netzwerkadresse '%1' (erwartet: "
                                             "tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT)."),
                            {path}));
     m_address = *address;
@@ -95,7 +80,7 @@ bool NetworkSerialPort::Open(const std::string& path, const std::string& setting
                            : CheckNotTurnedAway();
     if (!ready)
         return false;
-    m_received.clear(); // like the flush of a device's buffers when it is opened
+    ResetLine(); // like the flush of a device's buffers when it is opened
     m_characterSeconds = parsed->CharacterSeconds();
     m_error.clear();
     m_openFault = OpenFault::None;
@@ -108,18 +93,18 @@ bool NetworkSerialPort::Connect() {
         return true;
     case NetworkSocket::ConnectResult::Refused:
         m_openFault = OpenFault::InUse;
-        return Fail(TrArgs(Tr("SerialPort", "Schnittstelle wird bereits verwendet: %1 hat die "
+        return Drop(TrArgs(Tr("SerialPort", "Schnittstelle wird bereits verwendet: %1 hat die "
                                             "Verbindung abgewiesen (%2)."),
                            {m_address.HostAndPort(), m_socket->Reason()}));
     default:
-        return Fail(TrArgs(Tr("SerialPort", "Keine Verbindung zu %1: %2."),
+        return Drop(TrArgs(Tr("SerialPort", "Keine Verbindung zu %1: %2."),
                            {m_address.HostAndPort(), m_socket->Reason()}));
     }
 }
 
 bool NetworkSerialPort::TurnedAway() {
     m_openFault = OpenFault::InUse;
-    return Fail(
+    return Drop(
         TrArgs(Tr("SerialPort",
                   "Schnittstelle wird bereits verwendet: %1 hat die Verbindung geschlossen."),
                {m_address.HostAndPort()}));
@@ -131,25 +116,25 @@ bool NetworkSerialPort::Negotiate(const SerialSettings& settings, const std::str
         return TurnedAway();
     const double deadline = Now() + kNegotiationTimeoutS;
     while (!m_telnet->SettingsAnswered() && !m_telnet->ComPortRefused()) {
-        if (!TakeIn())
+        if (!Pull())
             return TurnedAway();
         if (m_takenIn > kNegotiationLimit)
-            return Fail(TrArgs(Tr("SerialPort", "%1 sendet über %2 Bytes, ohne die "
+            return Drop(TrArgs(Tr("SerialPort", "%1 sendet über %2 Bytes, ohne die "
                                                 "Schnittstellenparameter %3 zu bestätigen."),
                                {m_address.HostAndPort(), std::to_string(kNegotiationLimit), text}));
         if (Now() >= deadline)
-            return Fail(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
+            return Drop(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
                                                 "bestätigt."),
                                {m_address.HostAndPort(), text}));
         m_socket->WaitReadable(std::min(kEventSliceS, deadline - Now()));
         DoEvents();
     }
     if (m_telnet->ComPortRefused())
-        return Fail(TrArgs(Tr("SerialPort", "%1 bietet keine Schnittstelle nach RFC 2217 an "
+        return Drop(TrArgs(Tr("SerialPort", "%1 bietet keine Schnittstelle nach RFC 2217 an "
                                             "(COM-PORT-OPTION abgelehnt)."),
                            {m_address.HostAndPort()}));
     if (!m_telnet->SettingsConfirmed())
-        return Fail(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
+        return Drop(TrArgs(Tr("SerialPort", "%1 hat die Schnittstellenparameter %2 nicht "
                                             "übernommen."),
                            {m_address.HostAndPort(), text}));
     return true;
@@ -159,7 +144,7 @@ bool NetworkSerialPort::CheckNotTurnedAway() {
     const double deadline = Now() + kTurnAwayS;
     while (Now() < deadline) {
         m_socket->WaitReadable(std::min(kEventSliceS, deadline - Now()));
-        if (!TakeIn())
+        if (!Pull())
             return TurnedAway();
         DoEvents();
     }
@@ -169,36 +154,18 @@ bool NetworkSerialPort::CheckNotTurnedAway() {
 void NetworkSerialPort::Close() {
     m_socket->Close();
     m_telnet.reset();
-    m_hungUp = false;
     m_takenIn = 0;
-    m_received.clear();
+    ResetLine();
 }
 
-bool NetworkSerialPort::Usable() {
-    if (!m_socket->IsOpen())
-        return Fail(Tr("SerialPort", "Schnittstelle ist nicht geöffnet."));
-    if (m_hungUp) {
-        m_error = LineLost();
-        return false;
-    }
-    return true;
-}
-
-SerialWait NetworkSerialPort::HangUp() {
-    m_hungUp = true;
-    m_error = LineLost();
-    return SerialWait::Failed;
-}
-
-bool NetworkSerialPort::TakeIn() {
-    if (!m_socket->IsOpen() || m_hungUp)
+bool NetworkSerialPort::Pull() {
+    if (!m_socket->IsOpen() || HungUp())
         return false;
     // Decoding never makes more data than it takes: the buffer stays within its limit.
     std::string raw;
-    const bool open =
-        m_socket->Receive(raw, kReceiveLimit - std::min(m_received.size(), kReceiveLimit));
+    const bool open = m_socket->Receive(raw, Room());
     m_takenIn += raw.size();
-    m_received += m_telnet ? m_telnet->Decode(raw) : raw;
+    Receive(m_telnet ? m_telnet->Decode(raw) : raw);
     if (m_telnet)
         if (const std::string replies = m_telnet->TakeReplies(); !replies.empty() && open)
             m_socket->Send(replies, kSendGraceS);
@@ -221,27 +188,13 @@ SerialWait NetworkSerialPort::WaitTransmitted(double) {
     return Usable() ? SerialWait::Done : SerialWait::Failed;
 }
 
-std::size_t NetworkSerialPort::BytesWaiting() {
-    TakeIn();
-    return m_received.size();
-}
-
-std::string NetworkSerialPort::ReadAll() {
-    TakeIn();
-    return std::exchange(m_received, {});
-}
-
-SerialWait NetworkSerialPort::WaitReadable(double timeoutSeconds) {
-    if (!Usable())
-        return SerialWait::Failed;
-    if (m_received.size() >= kReceiveLimit)
-        return SerialWait::Done;
+SerialWait NetworkSerialPort::WaitForBytes(double timeoutSeconds) {
     const double deadline = Now() + timeoutSeconds;
-    const std::size_t before = m_received.size();
+    const std::size_t before = Received();
     // Telnet negotiation may arrive without data: wait on until data, the end or the time.
     while (m_socket->WaitReadable(deadline - Now())) {
-        const bool open = TakeIn();
-        if (m_received.size() > before)
+        const bool open = Pull();
+        if (Received() > before)
             return SerialWait::Done;
         if (!open)
             return HangUp();

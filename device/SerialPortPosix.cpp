@@ -1,8 +1,8 @@
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "device/BufferedSerialPort.h"
 #include "device/PollPosix.h"
 #include "device/PortAccess.h"
-#include "device/SerialPort.h"
 #include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
@@ -102,9 +102,9 @@ std::string OpenFailure(int error) {
     }
 }
 
-/// A serial port through termios. The receive buffer is filled from the driver whenever the
-/// caller asks how much is waiting or waits for more, so poll() only wakes for new bytes.
-class SerialPortPosix final : public SerialPort {
+/// A serial port through termios; poll() only wakes for new bytes, as the buffer is filled
+/// whenever the caller asks.
+class SerialPortPosix final : public BufferedSerialPort {
 public:
     ~SerialPortPosix() override { Close(); }
 
@@ -113,39 +113,21 @@ public:
     bool IsOpen() const override { return m_fd >= 0; }
     bool Write(std::string_view bytes) override;
     SerialWait WaitTransmitted(double timeoutSeconds) override;
-    std::size_t BytesWaiting() override;
-    std::string ReadAll() override;
-    SerialWait WaitReadable(double timeoutSeconds) override;
-    double CharacterSeconds() const override { return m_characterSeconds; }
-    std::string ErrorDescription() const override { return m_error; }
-    OpenFault LastOpenFault() const override { return m_openFault; }
 
 private:
-    bool Fail(std::string description);
     bool Lock();
     /// The port is in use: the description names who holds it, where the system can tell.
     void NameHolder(const std::string& path);
     bool Configure(const SerialSettings& settings, speed_t speed);
     void DropDtr();
     void AskLowLatency();
-    void TakeIn();
-    SerialWait HangUp();
-    bool Usable();
+    void TakeIn() override;
+    SerialWait WaitForBytes(double timeoutSeconds) override;
     /// poll() on the port for `events` (hang-up is always reported); the revents, 0 on time-out.
     short PollFor(short events, double timeoutSeconds);
 
     int m_fd = -1;
-    bool m_hungUp = false;
-    std::string m_received;
-    std::string m_error;
-    OpenFault m_openFault = OpenFault::None;
-    double m_characterSeconds = 10.0 / 19200;
 };
-
-bool SerialPortPosix::Fail(std::string description) {
-    m_error = std::move(description);
-    return false;
-}
 
 bool SerialPortPosix::Open(const std::string& path, const std::string& settings) {
     Close();
@@ -243,22 +225,7 @@ void SerialPortPosix::Close() {
     ::ioctl(m_fd, TIOCNXCL); // the tty may stay open elsewhere; let the next program in
     ::close(m_fd);           // also releases the flock
     m_fd = -1;
-    m_hungUp = false;
-    m_received.clear();
-}
-
-bool SerialPortPosix::Usable() {
-    if (m_fd < 0)
-        return Fail(NotOpen());
-    if (m_hungUp)
-        return Fail(LineLost());
-    return true;
-}
-
-SerialWait SerialPortPosix::HangUp() {
-    m_hungUp = true;
-    m_error = LineLost();
-    return SerialWait::Failed;
+    ResetLine();
 }
 
 short SerialPortPosix::PollFor(short events, double timeoutSeconds) {
@@ -308,13 +275,11 @@ SerialWait SerialPortPosix::WaitTransmitted(double timeoutSeconds) {
 }
 
 void SerialPortPosix::TakeIn() {
-    if (m_fd < 0 || m_hungUp)
-        return;
     char chunk[kReceiveLimit];
-    while (m_received.size() < kReceiveLimit) {
-        const ssize_t got = ::read(m_fd, chunk, kReceiveLimit - m_received.size());
+    while (Room() > 0) {
+        const ssize_t got = ::read(m_fd, chunk, Room());
         if (got > 0) {
-            m_received.append(chunk, static_cast<std::size_t>(got));
+            Receive({chunk, static_cast<std::size_t>(got)});
         } else if (got < 0 && errno == EINTR) {
             continue;
         } else {
@@ -326,30 +291,16 @@ void SerialPortPosix::TakeIn() {
     }
 }
 
-std::size_t SerialPortPosix::BytesWaiting() {
-    TakeIn();
-    return m_received.size();
-}
-
-std::string SerialPortPosix::ReadAll() {
-    TakeIn();
-    return std::exchange(m_received, {});
-}
-
-SerialWait SerialPortPosix::WaitReadable(double timeoutSeconds) {
-    if (!Usable())
-        return SerialWait::Failed;
-    if (m_received.size() >= kReceiveLimit)
-        return SerialWait::Done;
+SerialWait SerialPortPosix::WaitForBytes(double timeoutSeconds) {
     const short events = PollFor(POLLIN, timeoutSeconds);
     if (events == 0)
         return SerialWait::Timeout;
-    const std::size_t before = m_received.size();
+    const std::size_t before = Received();
     if ((events & POLLIN) != 0)
         TakeIn();
-    if (m_received.size() > before)
+    if (Received() > before)
         return SerialWait::Done;
-    return (events & kHangUpEvents) != 0 || m_hungUp ? HangUp() : SerialWait::Timeout;
+    return (events & kHangUpEvents) != 0 || HungUp() ? HangUp() : SerialWait::Timeout;
 }
 
 } // namespace

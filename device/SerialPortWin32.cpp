@@ -1,7 +1,7 @@
 #include "base/Platform.h"
 #include "base/Translation.h"
 #include "base/WideText.h"
-#include "device/SerialPort.h"
+#include "device/BufferedSerialPort.h"
 #include "device/SerialPortTexts.h"
 #include "device/SerialSettings.h"
 
@@ -96,9 +96,8 @@ BYTE StopBitsOf(const SerialSettings& settings) {
 
 /// A serial port through the Win32 communications API. Waits are ReadFile calls bounded by
 /// COMMTIMEOUTS, not WaitCommEvent, which not every driver (nor wine on a pseudo-terminal)
-/// offers. The receive buffer is filled from the driver whenever the caller asks how much is
-/// waiting or waits for more.
-class SerialPortWin32 final : public SerialPort {
+/// offers.
+class SerialPortWin32 final : public BufferedSerialPort {
 public:
     ~SerialPortWin32() override { Close(); }
 
@@ -107,37 +106,19 @@ public:
     bool IsOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
     bool Write(std::string_view bytes) override;
     SerialWait WaitTransmitted(double timeoutSeconds) override;
-    std::size_t BytesWaiting() override;
-    std::string ReadAll() override;
-    SerialWait WaitReadable(double timeoutSeconds) override;
-    double CharacterSeconds() const override { return m_characterSeconds; }
-    std::string ErrorDescription() const override { return m_error; }
-    OpenFault LastOpenFault() const override { return m_openFault; }
 
 private:
-    bool Fail(std::string description);
     bool Configure(const SerialSettings& settings);
     /// Read time-out of the next ReadFile: it returns at the first byte or after `ms`.
     bool SetReadTimeout(DWORD ms);
-    void TakeIn();
+    void TakeIn() override;
+    SerialWait WaitForBytes(double timeoutSeconds) override;
     /// Reads what arrives within the read time-out; false after a failure of the line.
     bool ReadChunk();
-    SerialWait HangUp();
-    bool Usable();
 
     HANDLE m_handle = INVALID_HANDLE_VALUE;
-    bool m_hungUp = false;
     DWORD m_readTimeoutMs = 0;
-    std::string m_received;
-    std::string m_error;
-    OpenFault m_openFault = OpenFault::None;
-    double m_characterSeconds = 10.0 / 19200;
 };
-
-bool SerialPortWin32::Fail(std::string description) {
-    m_error = std::move(description);
-    return false;
-}
 
 bool SerialPortWin32::Open(const std::string& path, const std::string& settings) {
     Close();
@@ -211,22 +192,7 @@ void SerialPortWin32::Close() {
         return;
     CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
-    m_hungUp = false;
-    m_received.clear();
-}
-
-bool SerialPortWin32::Usable() {
-    if (m_handle == INVALID_HANDLE_VALUE)
-        return Fail(NotOpen());
-    if (m_hungUp)
-        return Fail(LineLost());
-    return true;
-}
-
-SerialWait SerialPortWin32::HangUp() {
-    m_hungUp = true;
-    m_error = LineLost();
-    return SerialWait::Failed;
+    ResetLine();
 }
 
 bool SerialPortWin32::Write(std::string_view bytes) {
@@ -268,49 +234,31 @@ SerialWait SerialPortWin32::WaitTransmitted(double timeoutSeconds) {
 bool SerialPortWin32::ReadChunk() {
     char chunk[kReceiveLimit];
     DWORD got = 0;
-    const auto room =
-        static_cast<DWORD>(kReceiveLimit - std::min(m_received.size(), kReceiveLimit));
+    const auto room = static_cast<DWORD>(Room());
     if (room > 0 && !ReadFile(m_handle, chunk, room, &got, nullptr)) {
         HangUp();
         return false;
     }
-    m_received.append(chunk, got);
+    Receive({chunk, got});
     return true;
 }
 
 void SerialPortWin32::TakeIn() {
-    if (m_handle == INVALID_HANDLE_VALUE || m_hungUp)
-        return;
     DWORD errors = 0;
     COMSTAT status{};
     // Only what the driver already holds, so that ReadFile returns at once.
-    while (m_received.size() < kReceiveLimit && ClearCommError(m_handle, &errors, &status) &&
-           status.cbInQue > 0)
+    while (Room() > 0 && ClearCommError(m_handle, &errors, &status) && status.cbInQue > 0)
         if (!ReadChunk())
             return;
 }
 
-std::size_t SerialPortWin32::BytesWaiting() {
-    TakeIn();
-    return m_received.size();
-}
-
-std::string SerialPortWin32::ReadAll() {
-    TakeIn();
-    return std::exchange(m_received, {});
-}
-
-SerialWait SerialPortWin32::WaitReadable(double timeoutSeconds) {
-    if (!Usable())
-        return SerialWait::Failed;
-    if (m_received.size() >= kReceiveLimit)
-        return SerialWait::Done;
+SerialWait SerialPortWin32::WaitForBytes(double timeoutSeconds) {
     if (!SetReadTimeout(Milliseconds(timeoutSeconds)))
         return HangUp();
-    const std::size_t before = m_received.size();
+    const std::size_t before = Received();
     if (!ReadChunk())
         return SerialWait::Failed;
-    return m_received.size() > before ? SerialWait::Done : SerialWait::Timeout;
+    return Received() > before ? SerialWait::Done : SerialWait::Timeout;
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "device/DeviceProtocol.h"
 
 #include <algorithm>
-#include <charconv>
 #include <stdexcept>
 #include <utility>
 
@@ -30,11 +29,6 @@ double Now() {
 void CheckAddresses(std::int32_t first, std::int32_t count, const char* what) {
     if (first < 0 || first + count > kAddressCount)
         throw std::out_of_range(TrArgs(Tr("cSerCom", "%1-Adresse außerhalb 0 bis 65535."), {what}));
-}
-
-void CheckPortNumber(std::int16_t comNr) {
-    if (comNr < 1 || comNr > cSerCom::kPortCount)
-        throw std::out_of_range(Tr("cSerCom", "Schnittstellennummer außerhalb 1 bis 16."));
 }
 
 /// Up to `count` bytes, least significant first.
@@ -67,7 +61,6 @@ private:
 cSerCom::cSerCom() {
     for (std::size_t i = 0; i < m_ports.size(); ++i)
         m_ports[i] = m_trace.Watch(MakeSerialPort(), static_cast<int>(i + 1));
-    FindPorts();
 }
 
 cSerCom::~cSerCom() {
@@ -86,7 +79,7 @@ std::int16_t cSerCom::CloseCom(std::int16_t comNr) {
 std::int16_t cSerCom::Open(std::int16_t comNr, const std::string& settings) {
     m_current = 0;
     m_lateAnswerDue = false;
-    if (!ValidPort(comNr) || !Port(comNr).Open(PortPath(comNr), settings))
+    if (!ValidPort(comNr) || !Port(comNr).Open(m_names.PortPath(comNr), settings))
         return 0;
     m_current = comNr;
     return comNr;
@@ -106,7 +99,7 @@ std::string cSerCom::GetStatus(std::int16_t comNr) {
     SerialPort& port = Port(comNr);
     if (port.IsOpen())
         return Tr("cSerCom", "Schnittstelle bereits geöffnet.");
-    if (!port.Open(PortPath(comNr), DeviceProtocol::kLineSettings))
+    if (!port.Open(m_names.PortPath(comNr), DeviceProtocol::kLineSettings))
         return port.ErrorDescription();
     port.Close();
     return Tr("cSerCom", "Anschluß vorhanden.");
@@ -331,60 +324,4 @@ std::int32_t cSerCom::getBufferLong() const {
 
 std::int16_t cSerCom::getBufferInt() const {
     return static_cast<std::int16_t>(LittleEndian(m_buffer, 2));
-}
-
-void cSerCom::setPortPath(std::int16_t comNr, std::string path) {
-    CheckPortNumber(comNr);
-    m_portPaths[comNr - 1] = std::move(path);
-    AssignFoundPorts();
-}
-
-std::string cSerCom::PortPath(std::int16_t comNr) const {
-    CheckPortNumber(comNr);
-    const std::string& path = m_portPaths[comNr - 1];
-    return path.empty() ? m_foundPaths[comNr - 1] : path;
-}
-
-std::string cSerCom::PortKind(std::int16_t comNr) const {
-    const std::string path = PortPath(comNr);
-    const auto found = std::find_if(m_found.begin(), m_found.end(),
-                                    [&path](const SystemPort& port) { return port.path == path; });
-    return found == m_found.end() ? "" : found->kind;
-}
-
-void cSerCom::FindPorts() {
-    m_found = m_discovery.Ports();
-    AssignFoundPorts();
-}
-
-void cSerCom::AssignFoundPorts() {
-    const auto named = [this](const SystemPort& port) {
-        return std::find(m_portPaths.begin(), m_portPaths.end(), port.path) != m_portPaths.end();
-    };
-    auto next = m_found.begin();
-    for (std::size_t i = 0; i < m_foundPaths.size(); ++i) {
-        m_foundPaths[i].clear();
-        if (!m_portPaths[i].empty())
-            continue;
-        next = std::find_if_not(next, m_found.end(), named);
-        if (next != m_found.end())
-            m_foundPaths[i] = (next++)->path;
-    }
-}
-
-void cSerCom::setPortDiscovery(PortDiscovery discovery) {
-    m_discovery = std::move(discovery);
-    FindPorts();
-}
-
-std::int16_t cSerCom::PortNumber(std::string_view name) {
-    if (name.size() < 4 || !ContainsIgnoringCase(name.substr(0, 3), "COM"))
-        return 0;
-    const std::string_view digits = name.substr(3);
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || number < 1 ||
-        number > kPortCount)
-        return 0;
-    return static_cast<std::int16_t>(number);
 }

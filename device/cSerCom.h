@@ -2,7 +2,7 @@
 
 #include "device/ByteTrace.h"
 #include "device/ConnectResult.h"
-#include "device/PortDiscovery.h"
+#include "device/PortNames.h"
 #include "device/SerialPort.h"
 
 #include <array>
@@ -13,13 +13,14 @@
 #include <string_view>
 #include <vector>
 
-/// The serial channel to the device: one port object for each of COM1 to COM16, one of them
-/// current, and the answer of the last exchange in a byte buffer. Never shows a message; every
-/// operation reports through its result. Not re-entrant: an operation started while another one
-/// waits (from an event run during the wait) is refused at once with 0 and changes nothing.
+/// The serial channel to the device: one port object for each of COM1 to COM16 (named by its
+/// PortNames), one of them current, and the answer of the last exchange in a byte buffer. Never
+/// shows a message; every operation reports through its result. Not re-entrant: an operation
+/// started while another one waits (from an event run during the wait) is refused at once with 0
+/// and changes nothing.
 class cSerCom {
 public:
-    static constexpr std::int16_t kPortCount = 16;
+    static constexpr std::int16_t kPortCount = PortNames::kPortCount;
     static constexpr double kByteTimeoutS = 1.0; ///< answer of "c", "L" and "s": 1 byte
     /// The longest text answer taken (without its zero byte); the device's are far shorter.
     static constexpr std::size_t kTextLimit = 256;
@@ -116,25 +117,10 @@ public:
     /// Number of port objects (COM1 to COM16).
     std::int16_t PortCount() const { return kPortCount; }
 
-    /// The device path of this channel's COMn, which takes effect at the next opening of the
-    /// port; an empty path gives COMn back to the ports found (FindPorts). Throws
-    /// std::out_of_range for n outside 1 to 16. Other channels keep their own paths.
-    void setPortPath(std::int16_t comNr, std::string path);
-    /// The path set for COMn; else the next port found that no COMn names, in the order found,
-    /// for the COMn without a path of their own; else "" (no such port).
-    std::string PortPath(std::int16_t comNr) const;
-    /// What the device file of COMn is, as found (by-id name, "eingebaute Schnittstelle");
-    /// "" for a path that was set and not found.
-    std::string PortKind(std::int16_t comNr) const;
-    /// The system's serial ports as the last FindPorts found them.
-    const std::vector<SystemPort>& FoundPorts() const { return m_found; }
-    /// Reads the system's serial ports again; the COMn without a path of their own follow them.
-    /// The channel reads them once when it is made.
-    void FindPorts();
-    /// Where FindPorts looks from now on (a prepared tree in tests); reads the ports at once.
-    void setPortDiscovery(PortDiscovery discovery);
-    /// The number n of a port name "COMn" (any letter case, n from 1 to 16); 0 for other texts.
-    static std::int16_t PortNumber(std::string_view name);
+    /// What COM1 to COM16 stand for; a port takes its path at its next opening. Other channels
+    /// keep their own names.
+    PortNames& Names() { return m_names; }
+    const PortNames& Names() const { return m_names; }
 
 private:
     class BusyScope;
@@ -154,15 +140,10 @@ private:
     /// Drops an answer that is too long and the bytes that follow it; returns 0.
     std::int16_t Discard(SerialPort& port, double deadline);
     std::int16_t BufferLength() const;
-    /// Gives the ports found, in order, to the COMn without a path of their own.
-    void AssignFoundPorts();
 
     ByteTrace m_trace; ///< made before the ports that write into it
     std::array<std::unique_ptr<SerialPort>, kPortCount> m_ports;
-    std::array<std::string, kPortCount> m_portPaths; ///< empty: the port found
-    PortDiscovery m_discovery;
-    std::vector<SystemPort> m_found;
-    std::array<std::string, kPortCount> m_foundPaths; ///< what each COMn without a path gets
+    PortNames m_names;
     std::int16_t m_current = 0;
     std::string m_buffer;
     bool m_busy = false;

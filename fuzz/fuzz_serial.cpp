@@ -81,9 +81,9 @@ Line& TheLine() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Line& line = TheLine();
     cNivolantis app(line.settings);
-    app.SerCom().setPortPath(1, line.pty.SlavePath());
+    app.Ports().setPortPath(1, line.pty.SlavePath());
     for (std::int16_t port = 2; port <= cSerCom::kPortCount; ++port)
-        app.SerCom().setPortPath(port, "/nonexistent/tty" + std::to_string(port));
+        app.Ports().setPortPath(port, "/nonexistent/tty" + std::to_string(port));
 
     line.device->Script(data, size);
     app.Upload();

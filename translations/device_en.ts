@@ -233,6 +233,13 @@ Please check the connection and read again.</translation>
     </message>
 </context>
 <context>
+    <name>PortNames</name>
+    <message>
+        <source>Schnittstellennummer außerhalb 1 bis 16.</source>
+        <translation>Port number outside 1 to 16.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPort</name>
     <message>
         <source>Verbindung zur Schnittstelle unterbrochen.</source>
@@ -521,10 +528,6 @@ Please check the connection and read again.</translation>
     <message>
         <source>%1-Adresse außerhalb 0 bis 65535.</source>
         <translation>%1 address outside 0 to 65535.</translation>
-    </message>
-    <message>
-        <source>Schnittstellennummer außerhalb 1 bis 16.</source>
-        <translation>Port number outside 1 to 16.</translation>
     </message>
     <message>
         <source>Ungültige Schnittstellennummer.</source>

@@ -110,27 +110,6 @@ The device operations still run; this notice does not appear again until the pro
     </message>
 </context>
 <context>
-    <name>ReportPrinting</name>
-    <message>
-        <source>Es ist kein Drucker eingerichtet.
-Soll der Bericht als PDF-Datei gespeichert werden?</source>
-        <translation>No printer is set up.
-Save the report as a PDF file?</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Bericht als PDF-Datei speichern</source>
-        <translation>Save report as PDF file</translation>
-    </message>
-    <message>
-        <source>PDF-Dateien (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
-    </message>
-</context>
-<context>
     <name>SettingsFiles</name>
     <message>
         <source>Kein Ordner für die eigenen Einstellungen bekannt.</source>

@@ -142,6 +142,135 @@ The firmware was not transferred.</translation>
     </message>
 </context>
 <context>
+    <name>PageService6</name>
+    <message>
+        <source>&amp;6 Service</source>
+        <translation>&amp;6 Service</translation>
+    </message>
+    <message>
+        <source>Hardwarevariante</source>
+        <translation>Hardware variant</translation>
+    </message>
+    <message>
+        <source>Die Hardwarevariante wird im Fenster „Optionen“ gewählt.</source>
+        <translation>The hardware variant is chosen in the “Options” window.</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Nur Rel. A/B</source>
+        <translation>Rel. A/B only</translation>
+    </message>
+    <message>
+        <source>Ohne P.t u. Trend</source>
+        <translation>No pump alt./trend</translation>
+    </message>
+    <message>
+        <source>Komplett</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Schreib.</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Messwert</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>1,2345</source>
+        <translation>1,2345</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>A/D</source>
+        <translation>A/D</translation>
+    </message>
+    <message>
+        <source>Internes EEPROM</source>
+        <translation>Internal EEPROM</translation>
+    </message>
+    <message>
+        <source>0x0 =</source>
+        <translation>0x0 =</translation>
+    </message>
+    <message>
+        <source>&amp;Gerät Lesen</source>
+        <translation>&amp;Read device</translation>
+    </message>
+    <message>
+        <source>Hexfile &amp;speichern</source>
+        <translation>Save &amp;hex file</translation>
+    </message>
+    <message>
+        <source>Gerät Schr&amp;eiben</source>
+        <translation>Writ&amp;e device</translation>
+    </message>
+</context>
+<context>
+    <name>PageService7</name>
+    <message>
+        <source>&amp;7 Service</source>
+        <translation>&amp;7 Service</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Abtasten</source>
+        <translation>Scan</translation>
+    </message>
+</context>
+<context>
+    <name>PageService8</name>
+    <message>
+        <source>&amp;8 Service</source>
+        <translation>&amp;8 Service</translation>
+    </message>
+    <message>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Aktionen</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Firmwaredatei ins Gerät übertragen</source>
+        <translation>Transfer firmware file to device</translation>
+    </message>
+    <message>
+        <source>Firmware aus Gerät in Datei sichern</source>
+        <translation>Save firmware from device to file</translation>
+    </message>
+    <message>
+        <source>Beim Firmware-Update kann das Gerät auf den neuesten Softwarestand gebracht werden. Mit dem Kommando &quot;Firmwaredatei ins Gerät übertragen&quot; erscheint eine Dateibox, in der man eine Hex-Datei, die die Firmware enthält, auswählen kann. Die Datei wird anschließend ins Gerät übertragen. Achtung dieser Vorgang ist nicht umkehrbar und darf nicht unterbrochen werden.</source>
+        <translation>A firmware update brings the device up to the latest software version. The command &quot;Transfer firmware file to device&quot; opens a file box in which a hex file holding the firmware can be chosen. The file is then transferred to the device. Caution: this cannot be undone and must not be interrupted.</translation>
+    </message>
+</context>
+<context>
     <name>PortPathList</name>
     <message>
         <source>Schnittstelle</source>

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<DemoDevice> device;
     auto configure = [&device, demo = arguments.demo](cNivolantis& app) {
         if (demo && (device = StartDemoDevice()))
-            app.SerCom().setPortPath(1, device->PortPath());
+            app.Ports().setPortPath(1, device->PortPath());
     };
     int result = 1;
     {

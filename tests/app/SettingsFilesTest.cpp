@@ -58,9 +58,9 @@ TEST_F(SettingsFilesTest, TheUsersFileOverridesTheInstalledOneKeyByKey) {
     EXPECT_EQ("K417 V2.1", app.FirmwareID());
     EXPECT_EQ("Pegel AG", settings.getKey("Firma", "Name"));
     EXPECT_EQ("D-12345 Neustadt", settings.getKey("Firma", "Ort"));
-    EXPECT_EQ("/dev/ttyUSB0", app.SerCom().PortPath(3));
-    EXPECT_EQ("/dev/ttyS3", app.SerCom().PortPath(4));
-    EXPECT_NE("/dev/pts/9", app.SerCom().PortPath(2)) << "an empty key is the user's choice too";
+    EXPECT_EQ("/dev/ttyUSB0", app.Ports().PortPath(3));
+    EXPECT_EQ("/dev/ttyS3", app.Ports().PortPath(4));
+    EXPECT_NE("/dev/pts/9", app.Ports().PortPath(2)) << "an empty key is the user's choice too";
 
     // A file named on the command line replaces both, and takes the choices made then.
     const std::string other = PathOf("andere.ini");
@@ -69,7 +69,7 @@ TEST_F(SettingsFilesTest, TheUsersFileOverridesTheInstalledOneKeyByKey) {
     EXPECT_EQ((std::vector<std::string>{"cm", "mm"}), Units(cNivolantis(only)));
     EXPECT_EQ("", only.getKey("Firma", "Ort"));
     EXPECT_EQ("", only.SavePortPath(5, "/dev/ttyACM0"));
-    EXPECT_EQ("/dev/ttyACM0", cNivolantis(other).SerCom().PortPath(5));
+    EXPECT_EQ("/dev/ttyACM0", cNivolantis(other).Ports().PortPath(5));
 
     // Without the installed file nothing starts, whatever the user's file holds.
     WriteUserFile(kInstalled);
@@ -88,7 +88,7 @@ TEST_F(SettingsFilesTest, PortChoicesGoToTheUsersFileOnlyItsFolderMadeWhenMissin
     EXPECT_EQ("Der Wert ist 255 Bytes lang; die Einstellungsdatei nimmt höchstens 254 Bytes auf.",
               settings.SavePortPath(2, "/dev/" + std::string(250, 'x')));
     EXPECT_EQ("", settings.SavePortPath(2, "/dev/" + std::string(249, 'x')));
-    EXPECT_EQ("/dev/" + std::string(249, 'x'), cNivolantis(settings).SerCom().PortPath(2));
+    EXPECT_EQ("/dev/" + std::string(249, 'x'), cNivolantis(settings).Ports().PortPath(2));
 
     // A file named without a folder lies in the current one.
     const std::filesystem::path current = std::filesystem::current_path();
@@ -118,7 +118,7 @@ TEST_F(SettingsFilesTest, AUsersFileThatIsNoSettingsFileIsToldOnceAndLeftOut) {
     // A NUL byte in a port's device file would open the name before it.
     WriteUserFile(std::string("[Schnittstellen]\r\nCOM4=/dev/tty\0S7\r\n", 36));
     ExpectMessage(refused("Sie enthält Binärdaten (ein Null-Byte)."), MsgIcon::Exclamation);
-    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).SerCom().PortPath(4));
+    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).Ports().PortPath(4));
     VerifyMessages();
 
     std::filesystem::resize_file(user, 16 * 1024 * 1024 + 1);
@@ -133,7 +133,7 @@ TEST_F(SettingsFilesTest, AUsersFileThatIsNoSettingsFileIsToldOnceAndLeftOut) {
     ExpectMessage(refused("Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder "
                           "eine Pipe."),
                   MsgIcon::Exclamation);
-    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).SerCom().PortPath(4));
+    EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).Ports().PortPath(4));
 }
 
 TEST(ProgramInfoTest, TheUsersSettingsAndStateFoldersFollowXdgElseHome) {

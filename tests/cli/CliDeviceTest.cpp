@@ -143,7 +143,7 @@ TEST_F(CliDeviceTest, MeasureShowsTheLiveValuesInTheDevicesScaling) {
 TEST_F(CliDeviceTest, SearchAndPortsTellWhatEachPortDid) {
     PseudoTerminal held, silent;
     cSerCom other; // another program holding a port
-    other.setPortPath(1, held.SlavePath());
+    other.Names().setPortPath(1, held.SlavePath());
     ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
     K417Simulator stranger;
     stranger.SetIdentification("ANDERES GERAET");

@@ -18,7 +18,7 @@ protected:
         P("Eingang", "Skalenkomma").setValue(2); // scale factor 100
         app->UpdateLimits();
         sim.Start();
-        app->SerCom().setPortPath(1, sim.SlavePath());
+        app->Ports().setPortPath(1, sim.SlavePath());
         ASSERT_EQ(1, app->SerCom().OpenCom(1, DeviceProtocol::kLineSettings));
     }
 

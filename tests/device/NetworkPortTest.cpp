@@ -58,7 +58,7 @@ TEST_P(NetworkPortTest, AConfigurationWithBytes255GoesThereAndBackForOneClientOn
         << ports.out << ports.err;
     ASSERT_EQ(1, app->Connect());
     cSerCom other;
-    other.setPortPath(1, Address());
+    other.Names().setPortPath(1, Address());
     EXPECT_EQ(0, other.OpenCom(1, kSettings));
     EXPECT_EQ("Schnittstelle wird bereits verwendet: " + HostAndPort(Address()) +
                   " hat die Verbindung geschlossen.",
@@ -134,7 +134,7 @@ TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
     };
     cSerCom channel;
     for (const auto& [address, reason] : failures) {
-        channel.setPortPath(1, address);
+        channel.Names().setPortPath(1, address);
         EXPECT_EQ(0, channel.OpenCom(1, kSettings)) << address;
         const std::string error = channel.OpenError(1);
         EXPECT_EQ(reason, reason.back() == ' ' ? error.substr(0, reason.size()) : error);
@@ -251,7 +251,7 @@ TEST_F(NetworkPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingT
     cSerCom channel;
     for (const auto& [opening, repeated] : telnet) {
         HostileServer server(opening, repeated, kFlood);
-        channel.setPortPath(1, "rfc2217://" + server.HostAndPort());
+        channel.Names().setPortPath(1, "rfc2217://" + server.HostAndPort());
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(0, channel.OpenCom(1, kSettings));
         EXPECT_LT(SecondsSince(start), 3.0) << "the negotiation's limit";
@@ -264,7 +264,7 @@ TEST_F(NetworkPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingT
         std::string bytes(255, '\0');
         std::iota(bytes.begin(), bytes.end(), '\1');
         HostileServer server("", bytes, kFlood);
-        channel.setPortPath(1, "tcp://" + server.HostAndPort());
+        channel.Names().setPortPath(1, "tcp://" + server.HostAndPort());
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(ConnectResult::kWrongAnswer,
                   channel.Connect(1, "I", "NIVOLANTIS", kSettings, 2.0).outcome);

@@ -94,9 +94,11 @@ TEST_F(PortDiscoveryTest, AnAdapterPluggedInAfterStartIsFoundByTheNextSearch) {
     AddUart(0, "pnp");
     const std::string settingsPort = PathOf("aus-den-einstellungen"), uart = Root() / "dev/ttyS0";
     cSerCom& serCom = app->SerCom();
-    serCom.setPortPath(3, settingsPort);
-    serCom.setPortDiscovery(Discovery());
-    const auto com = [&](int n) { return serCom.PortPath(n) + " " + serCom.PortKind(n); };
+    serCom.Names().setPortPath(3, settingsPort);
+    serCom.Names().setPortDiscovery(Discovery());
+    const auto com = [&](int n) {
+        return serCom.Names().PortPath(n) + " " + serCom.Names().PortKind(n);
+    };
     EXPECT_EQ(0, app->Connect());
     PlugAdapter("usb-FTDI_FT232R-if00-port0", sim.SlavePath());
     EXPECT_EQ(1, app->Connect());
@@ -106,7 +108,7 @@ TEST_F(PortDiscoveryTest, AnAdapterPluggedInAfterStartIsFoundByTheNextSearch) {
               (Lines{com(1), com(2), com(3), com(4)}))
         << "the settings' port stays";
 
-    serCom.setPortPath(6, silent.SlavePath());
+    serCom.Names().setPortPath(6, silent.SlavePath());
     EXPECT_EQ((Lines{uart + " eingebaute Schnittstelle", " "}), (Lines{com(2), com(4)}))
         << "a port the settings name moves there";
 }

@@ -63,6 +63,20 @@ TEST_F(SerialPortTest, EveryByteValueTravelsUnchangedBothWaysUntilTheOtherSideCl
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
     EXPECT_EQ(bytes, port->ReadAll());
 
+    // More than the buffer holds: the rest waits in the driver, and a full buffer waits no more.
+    const std::string flood(SerialPort::kReceiveLimit + 100, 'x');
+    ASSERT_EQ(static_cast<ssize_t>(flood.size()),
+              ::write(pty.MasterFd(), flood.data(), flood.size()));
+    while (port->BytesWaiting() < SerialPort::kReceiveLimit)
+        ASSERT_EQ(SerialWait::Done, port->WaitReadable(1.0));
+    EXPECT_EQ(SerialPort::kReceiveLimit, port->BytesWaiting());
+    start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SerialWait::Done, port->WaitReadable(5.0));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(SerialPort::kReceiveLimit, port->ReadAll().size());
+    EXPECT_EQ(100u, port->BytesWaiting());
+    port->ReadAll();
+
     pty.HangUp();
     start = std::chrono::steady_clock::now();
     EXPECT_EQ(SerialWait::Failed, port->WaitReadable(5.0)) << "at once instead of hanging";

@@ -115,7 +115,7 @@ TEST_F(cSerComTest, TheTraceShowsEveryByteOnTheLineAndStopsAtItsLimit) {
     auto image = K417Device::BlankEeprom();
     image[7] = 'A';
     sim.SetEeprom(image);
-    serCom.setPortPath(2, PathOf("missing-port"));
+    serCom.Names().setPortPath(2, PathOf("missing-port"));
     const std::string file = PathOf("trace/Mitschnitt.txt");
     ASSERT_EQ("", serCom.Trace().setFile(file));
     EXPECT_EQ(0, serCom.OpenCom(2, kSettings));
@@ -163,18 +163,18 @@ TEST_F(cSerComTest, TheTraceShowsEveryByteOnTheLineAndStopsAtItsLimit) {
 
 // Connecting to ports without a device: see the device transfer test.
 TEST_F(cSerComTest, PortNumbersStatusAndWhatConnectTellsApart) {
-    EXPECT_THROW(serCom.setPortPath(17, "/dev/x"), std::out_of_range);
+    EXPECT_THROW(serCom.Names().setPortPath(17, "/dev/x"), std::out_of_range);
     EXPECT_EQ("Ungültige Schnittstellennummer.", serCom.GetStatus(17));
-    EXPECT_EQ(16, cSerCom::PortNumber("com16"));
+    EXPECT_EQ(16, PortNames::PortNumber("com16"));
     for (const char* bad : {"COM0", "COM17", "COM", "COM1x", "COM-1", "LPT1", "1"})
-        EXPECT_EQ(0, cSerCom::PortNumber(bad)) << bad;
-    serCom.setPortPath(2, PathOf("missing-port"));
+        EXPECT_EQ(0, PortNames::PortNumber(bad)) << bad;
+    serCom.Names().setPortPath(2, PathOf("missing-port"));
     EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(2));
     EXPECT_EQ(0, serCom.OpenCom(2, kSettings));
     EXPECT_EQ(0, serCom.Command("Q", 2, 1.0)) << "a failed open leaves no port current";
 
     cSerCom holder; // another handle holds the port open for itself
-    holder.setPortPath(kSimPort, sim.SlavePath());
+    holder.Names().setPortPath(kSimPort, sim.SlavePath());
     ASSERT_EQ(kSimPort, holder.OpenCom(kSimPort, kSettings));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", holder.GetStatus(kSimPort));
     const ConnectResult busy = serCom.Connect(kSimPort, "I", "NIVOLANTIS", kSettings, 0.2);

@@ -146,7 +146,7 @@ TEST_F(FirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
             EXPECT_EQ(ssize_t(reply.size()), ::write(line.MasterFd(), reply.data(), reply.size()));
         }
     }));
-    serCom.setPortPath(2, line.SlavePath());
+    serCom.Names().setPortPath(2, line.SlavePath());
     ASSERT_EQ(2, serCom.OpenCom(2, kSettings));
     EXPECT_FALSE(firmware.WriteHexFile(File(Data(0, 16))));
     EXPECT_EQ("Kann Bootloader nicht identifizieren: 'BOOTLOAD'", messages.back());

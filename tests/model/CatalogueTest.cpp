@@ -103,17 +103,17 @@ TEST_F(CatalogueTest, EachApplicationObjectKeepsThePortsOfItsSettingsFile) {
     const std::string first = WriteSettings();
     WriteBytes(first, ReadBytes(first) + "[Schnittstellen]\r\nCOM3=/dev/ttyUSB0\r\n");
     cNivolantis mapped(first);
-    mapped.SerCom().setPortDiscovery(none);
+    mapped.Ports().setPortDiscovery(none);
 
     const std::string second = PathOf("zweite.ini");
     WriteBytes(second, ReadBytes(WriteSettings()) + "[Schnittstellen]\r\nCOM1=/dev/pts/7\r\n");
     cNivolantis other(second);
-    other.SerCom().setPortDiscovery(none);
-    EXPECT_EQ("/dev/pts/7", other.SerCom().PortPath(1));
-    EXPECT_EQ("", other.SerCom().PortPath(3));
-    EXPECT_EQ("/dev/ttyUSB0", mapped.SerCom().PortPath(3))
+    other.Ports().setPortDiscovery(none);
+    EXPECT_EQ("/dev/pts/7", other.Ports().PortPath(1));
+    EXPECT_EQ("", other.Ports().PortPath(3));
+    EXPECT_EQ("/dev/ttyUSB0", mapped.Ports().PortPath(3))
         << "building a second object remaps nothing";
-    EXPECT_EQ("", mapped.SerCom().PortPath(1));
+    EXPECT_EQ("", mapped.Ports().PortPath(1));
 }
 
 // Many defaults (the support points) lie between two of the device's steps: what the device

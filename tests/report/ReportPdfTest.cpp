@@ -1,11 +1,11 @@
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "platform/QtReportPrinter.h"
-#include "platform/ReportPrinting.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
 #include "support/DesktopLocale.h"
 #include "support/ScriptedFileDialogs.h"
+#include "ui/main/ReportPrinting.h"
 
 #include <gmock/gmock.h>
 

@@ -54,7 +54,7 @@ TEST_F(K417SimulatorTest, ProgramPrintsItsPortAndServesUntilTerminated) {
     ASSERT_NE(nullptr, std::fgets(line, sizeof line, output));
     const pid_t pid = std::atoi(line); // the shell's, which the program took over
     EXPECT_NE(nullptr, std::fgets(line, sizeof line, output)) << "the port's path";
-    serCom.setPortPath(2, std::string(line, std::strcspn(line, "\n")));
+    serCom.Names().setPortPath(2, std::string(line, std::strcspn(line, "\n")));
     EXPECT_EQ(2, serCom.Connect(2, "I", "NIVOLANTIS", kSettings, 2.0).port);
     EXPECT_EQ(1, serCom.ReadEEPROM(7, 1));
     EXPECT_EQ(10, serCom.getBufferByte());

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         sim.Start();
-        serCom.setPortPath(kSimPort, sim.SlavePath());
+        serCom.Names().setPortPath(kSimPort, sim.SlavePath());
     }
 
     void OpenSim() { ASSERT_EQ(kSimPort, serCom.OpenCom(kSimPort, kSettings)); }

@@ -17,5 +17,5 @@ inline std::string PortPath(const std::map<int, std::string>& paths, int n,
 inline void MapPorts(cSerCom& serCom, const std::map<int, std::string>& paths,
                      const std::filesystem::path& folder) {
     for (std::int16_t n = 1; n <= cSerCom::kPortCount; ++n)
-        serCom.setPortPath(n, PortPath(paths, n, folder));
+        serCom.Names().setPortPath(n, PortPath(paths, n, folder));
 }

@@ -178,9 +178,9 @@ TEST_F(WindowCommandsTest, OptionsKeepPortChoicesInTheUsersSettingsAndCloseOnEsc
     const std::filesystem::path byId = Dir() / "root/dev/serial/by-id";
     std::filesystem::create_directories(byId);
     std::filesystem::create_symlink(adapter.SlavePath(), byId / "usb-FTDI_FT232R_A-if00-port0");
-    app->SerCom().setPortDiscovery(PortDiscovery((Dir() / "root").string()));
+    app->Ports().setPortDiscovery(PortDiscovery((Dir() / "root").string()));
     for (std::int16_t n = 2; n <= cSerCom::kPortCount; ++n)
-        app->SerCom().setPortPath(n, "");
+        app->Ports().setPortPath(n, "");
     Open();
     frmOptionen options(*app);
     options.show();
@@ -211,7 +211,7 @@ TEST_F(WindowCommandsTest, OptionsKeepPortChoicesInTheUsersSettingsAndCloseOnEsc
     EXPECT_EQ("rfc2217://127.0.0.1:4001", settings.getKey("Schnittstellen", "COM3"));
     EXPECT_EQ("/dev/ttyUSB7", settings.getKey("Schnittstellen", "COM4"));
     EXPECT_EQ("", settings.getKey("Schnittstellen", "COM1")) << "unchanged rows are not kept";
-    EXPECT_EQ("rfc2217://127.0.0.1:4001", app->SerCom().PortPath(3));
+    EXPECT_EQ("rfc2217://127.0.0.1:4001", app->Ports().PortPath(3));
     EXPECT_EQ("Geräteserver", grid->item(2, 2)->text());
 
     options.activateWindow();
@@ -391,7 +391,7 @@ TEST_F(WindowCommandsTest, ConnectNamesThePortsAnotherProgramHoldsOrTheUserMayNo
     Open();
     {
         cSerCom other;
-        other.setPortPath(1, sim.SlavePath());
+        other.Names().setPortPath(1, sim.SlavePath());
         ASSERT_EQ(1, other.OpenCom(1, DeviceProtocol::kLineSettings));
         RunAnswered("Connect",
                     "COM1 (" + sim.SlavePath() +

@@ -101,10 +101,10 @@ TEST_F(Com1ChannelTest, EveryByteValueTravelsUnchangedBothWays) {
 }
 
 TEST_F(Com1ChannelTest, PortsHaveTheirWindowsNamesUnlessMapped) {
-    EXPECT_EQ("COM1", serCom.PortPath(1));
-    EXPECT_EQ("COM16", serCom.PortPath(16));
-    serCom.setPortPath(16, "\\\\.\\COM1");
-    EXPECT_EQ("\\\\.\\COM1", serCom.PortPath(16));
+    EXPECT_EQ("COM1", serCom.Names().PortPath(1));
+    EXPECT_EQ("COM16", serCom.Names().PortPath(16));
+    serCom.Names().setPortPath(16, "\\\\.\\COM1");
+    EXPECT_EQ("\\\\.\\COM1", serCom.Names().PortPath(16));
     EXPECT_EQ(16, serCom.Connect(16, "I", "NIVOLANTIS", kSettings, 2.0).port)
         << "COM1 under another name";
 }

@@ -6,11 +6,11 @@
 #include "base/UnexpectedError.h"
 #include "device/DeviceTransfer.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
-#include "platform/ReportPrinting.h"
 #include "ui/QtText.h"
+#include "ui/RecentFolders.h"
 #include "ui/main/CompareMarks.h"
 #include "ui/main/EditHistory.h"
+#include "ui/main/ReportPrinting.h"
 #include "ui/main/frmCompare.h"
 #include "ui/service/frmSplash.h"
 

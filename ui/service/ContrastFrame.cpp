@@ -25,22 +25,22 @@ ContrastFrame::ContrastFrame(ServiceWindow& window, cNivolantis& app)
 }
 
 void ContrastFrame::ReadFromDevice() {
-    cSerCom& serCom = m_app.SerCom();
-    if (serCom.ReadEEPROM(kContrastAdress, 1) != 1)
+    const std::optional<std::uint8_t> contrast = m_app.ReadEepromByte(kContrastAdress);
+    if (!contrast)
         return;
     const QSignalBlocker quiet(m_slider); // the device has this value already
-    m_slider->setValue(static_cast<int>(serCom.getBufferLong()));
+    m_slider->setValue(*contrast);
 }
 
 void ContrastFrame::Send(int value) {
     m_window.RunServiceCommand("Kontrast", [this, value] {
         const std::string command{kSetCommand, kContrastSelector, static_cast<char>(value)};
-        m_app.SerCom().Command(command, 1, kSetTimeoutS);
+        m_app.SendCommand(command, 1, kSetTimeoutS);
     });
 }
 
 void ContrastFrame::Store() {
     m_window.RunServiceCommand("Kontrast speichern", [this] {
-        m_app.SerCom().WriteEEPROM(kContrastAdress, 1, m_slider->value());
+        m_app.WriteEepromByte(kContrastAdress, static_cast<std::uint8_t>(m_slider->value()));
     });
 }

@@ -6,7 +6,7 @@
 #include "base/Translation.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
+#include "ui/RecentFolders.h"
 #include "ui/service/EepromCellText.h"
 #include "ui/service/ServiceWindow.h"
 
@@ -144,7 +144,7 @@ void EepromGrid::ShowCurrentCell() {
 void EepromGrid::ReadDevice() {
     m_grid->hide(); // not redrawn cell by cell
     EepromTransfer::Image bytes{};
-    EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
+    EepromTransfer transfer = m_app.NewEepromTransfer(&m_window, &m_app.UserCancel());
     const EepromTransfer::CellResults results = transfer.Read(bytes);
     m_grid->show();
     if (transfer.Cancelled()) {
@@ -186,7 +186,7 @@ void EepromGrid::WriteDevice() {
     if (!bytes)
         return;
     m_grid->hide();
-    EepromTransfer transfer(m_app.SerCom(), &m_window, &m_app.UserCancel());
+    EepromTransfer transfer = m_app.NewEepromTransfer(&m_window, &m_app.UserCancel());
     m_app.WriteEeprom(transfer, *bytes, "",
                       [this, &transfer](const EepromTransfer::CellResults& results) {
                           m_grid->show();

@@ -7,8 +7,8 @@
 #include "device/EepromTransfer.h"
 #include "firmware/EepromHexFile.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
 #include "ui/QtText.h"
+#include "ui/RecentFolders.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QDir>
@@ -80,7 +80,7 @@ bool FirmwareUpdate::RefusesClose() {
 }
 
 void FirmwareUpdate::StartTransfer() {
-    m_firmware = std::make_unique<cFirmwareRW>(m_app.SerCom());
+    m_firmware = m_app.NewFirmwareTransfer();
     m_firmware->OnFirmwareRWMessage = [this](const std::string& line) { AddLine(line); };
     m_firmware->OnFirmwareRWProgress = [this](double percent) { m_window.UpdateProgress(percent); };
     m_list->clear();
@@ -142,7 +142,7 @@ bool FirmwareUpdate::BackUpEeprom(const QString& firmwareFile) {
         return false;
     }
     EepromTransfer::Image bytes{};
-    EepromTransfer transfer(m_app.SerCom(), &m_window);
+    EepromTransfer transfer = m_app.NewEepromTransfer(&m_window);
     if (const std::string failed = EepromTransfer::FailedCells(transfer.Read(bytes));
         !failed.empty()) {
         ShowMessage(TrArgs(Tr("FirmwareUpdate", "Diese EEPROM-Adressen hat das Gerät nicht "

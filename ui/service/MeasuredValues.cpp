@@ -26,7 +26,7 @@ MeasuredValues::MeasuredValues(ServiceWindow& window, cNivolantis& app)
 }
 
 void MeasuredValues::Read() {
-    const auto texts = Measurement::Read(m_app.SerCom(), m_app.Config()).Texts();
+    const auto texts = m_app.Measure().Texts();
     for (std::size_t i = 0; i < texts.size(); ++i)
         m_values[i]->setText(QString::fromStdString(texts[i]));
 }

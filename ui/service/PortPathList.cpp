@@ -23,7 +23,7 @@ constexpr std::size_t kMaxPathShown = 160; ///< bytes of a path from outside in 
 
 PortPathList::PortPathList(cNivolantis& app, QTableWidget& grid, QPushButton& save, QLabel& note)
     : QObject(&grid), m_app(app), m_grid(grid), m_note(note) {
-    const int count = app.SerCom().PortCount();
+    const int count = PortNames::kPortCount;
     m_grid.setColumnCount(3);
     m_grid.setRowCount(count);
     m_grid.setHorizontalHeaderLabels({Q(Tr("PortPathList", "Schnittstelle")),
@@ -48,22 +48,22 @@ PortPathList::PortPathList(cNivolantis& app, QTableWidget& grid, QPushButton& sa
 }
 
 void PortPathList::Refresh() {
-    cSerCom& serCom = m_app.SerCom();
+    PortNames& ports = m_app.Ports();
     if (!m_app.DeviceBusy())
-        serCom.FindPorts(); // an adapter plugged in since the last search
+        ports.FindPorts(); // an adapter plugged in since the last search
     QStringList found;
-    for (const SystemPort& port : serCom.FoundPorts())
+    for (const SystemPort& port : ports.FoundPorts())
         found << Q(port.path);
     for (std::size_t i = 0; i < m_paths.size(); ++i) {
         const auto n = static_cast<std::int16_t>(i + 1);
         QComboBox* path = m_paths[i];
         path->clear();
         path->addItems(found);
-        m_shown[i] = Q(serCom.PortPath(n));
+        m_shown[i] = Q(ports.PortPath(n));
         path->setEditText(m_shown[i]);
-        const std::string kind = NetworkAddress::IsNetworkName(serCom.PortPath(n))
+        const std::string kind = NetworkAddress::IsNetworkName(ports.PortPath(n))
                                      ? Tr("PortPathList", "Geräteserver")
-                                     : serCom.PortKind(n);
+                                     : ports.PortKind(n);
         m_grid.item(static_cast<int>(i), 2)->setText(Q(EscapedText(kind, kMaxPathShown)));
     }
     m_grid.resizeColumnToContents(0);
@@ -101,7 +101,7 @@ void PortPathList::Save() {
                         MsgIcon::Critical, Tr("PortPathList", "Schnittstellen"));
             break;
         }
-        m_app.SerCom().setPortPath(static_cast<std::int16_t>(n), path);
+        m_app.Ports().setPortPath(static_cast<std::int16_t>(n), path);
         saved << "COM" + QString::number(n);
     }
     Refresh();

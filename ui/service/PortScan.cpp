@@ -24,26 +24,21 @@ PortScan::PortScan(ServiceWindow& window, cNivolantis& app)
 }
 
 void PortScan::Scan() {
-    cSerCom scan; // not the application's channel: the port it holds shows as in use
-    cSerCom& held = m_app.SerCom();
-    held.FindPorts(); // an adapter plugged in since the last search is listed too
-    QStringList states;
-    for (std::int16_t n = 1; n <= scan.PortCount(); ++n) {
+    const std::vector<cNivolantis::PortState> states = m_app.ScanPorts([this] {
         DoEvents(); // "Abbrechen" is seen between two ports
-        if (m_app.UserCancel().Requested()) {
-            ShowMessage(Tr("PortScan", "Abtasten abgebrochen.\r\nDie Liste ist unverändert."),
-                        MsgIcon::Information, Tr("PortScan", "Schnittstellen"));
-            return;
-        }
-        scan.setPortPath(n, held.PortPath(n));
-        states << QString::fromStdString(scan.GetStatus(n));
+        return !m_app.UserCancel().Requested();
+    });
+    if (states.empty()) {
+        ShowMessage(Tr("PortScan", "Abtasten abgebrochen.\r\nDie Liste ist unverändert."),
+                    MsgIcon::Information, Tr("PortScan", "Schnittstellen"));
+        return;
     }
     m_grid->setRowCount(0);
-    m_grid->setRowCount(scan.PortCount());
-    for (int row = 0; row < states.size(); ++row) {
+    m_grid->setRowCount(static_cast<int>(states.size()));
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
         auto* name = new QTableWidgetItem("COM" + QString::number(row + 1));
-        name->setToolTip(QString::fromStdString(scan.PortPath(static_cast<std::int16_t>(row + 1))));
+        name->setToolTip(QString::fromStdString(states[row].path));
         m_grid->setItem(row, 0, name);
-        m_grid->setItem(row, 1, new QTableWidgetItem(states[row]));
+        m_grid->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(states[row].text)));
     }
 }

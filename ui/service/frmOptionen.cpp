@@ -99,9 +99,8 @@ void frmOptionen::ReadFromDevice() {
         return;
     setEnabled(false); // one device exchange at a time
     try {
-        cSerCom& serCom = m_app.SerCom();
-        if (serCom.ReadEEPROM(7, 1) == 1)
-            m_app.setHardwareVariante(serCom.getBufferByte() & 0x07);
+        if (const std::optional<std::uint8_t> byte = m_app.ReadEepromByte(7))
+            m_app.setHardwareVariante(*byte & 0x07);
         else
             ShowMessage(
                 Tr("frmOptionen", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),

@@ -1,4 +1,4 @@
-#include "platform/RecentFolders.h"
+#include "ui/RecentFolders.h"
 
 #include <QDir>
 #include <QFileInfo>

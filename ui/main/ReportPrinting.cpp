@@ -1,10 +1,10 @@
-#include "platform/ReportPrinting.h"
+#include "ui/main/ReportPrinting.h"
 
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
 #include "platform/FileDialogs.h"
-#include "platform/RecentFolders.h"
+#include "ui/RecentFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
