@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz", clang with ASan and UBSan) and runs each for
 # SECONDS (default 20) with its dictionary, on a working corpus in build-fuzz/corpus/ seeded
-# from the committed one in fuzz/corpus/. Stops with an error at the first finding; the input
+# from the committed one in fuzz/corpus/, two at a time. Fails when one finds a fault; the input
 # is kept in build-fuzz/findings/. Skips cleanly when clang or its fuzzer runtime is missing.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -28,17 +28,32 @@ fi
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 mkdir -p build-fuzz/findings build-fuzz/logs
-for target in "${targets[@]}"; do
-    work=build-fuzz/corpus/$target
+# One target on its own core: each gets its full time, two run at once.
+fuzz_one() {
+    local target=$1 work=build-fuzz/corpus/$1 log=build-fuzz/logs/$1.log
     mkdir -p "$work"
-    log=build-fuzz/logs/$target.log
-    options=(-max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
-             -artifact_prefix="build-fuzz/findings/$target-" -dict="fuzz/dict/$target.dict")
+    local options=(-max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
+                   -artifact_prefix="build-fuzz/findings/$target-" -dict="fuzz/dict/$target.dict")
     if ! build-fuzz/fuzz/"$target" "${options[@]}" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
         tail -n 40 "$log"
         echo "fuzz: $target found a fault; the input is in build-fuzz/findings/."
-        exit 1
+        return 1
     fi
+    local runs
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz: $target ok, $runs runs in $seconds s, corpus $(ls "$work" | wc -l) + $(ls "fuzz/corpus/$target" | wc -l) seeds"
+}
+failed=0
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -eq 2 ]; then
+        wait -n || failed=1
+        running=1
+    fi
+    fuzz_one "$target" &
+    running=$((running + 1))
 done
+for _ in $(seq "$running"); do
+    wait -n || failed=1
+done
+exit "$failed"

@@ -5,12 +5,11 @@
 #include "sim/PseudoTerminal.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
-#include "support/PortMap.h"
+#include "support/CountingEeprom.h"
 
 #include <gmock/gmock.h>
 
 #include <map>
-#include <numeric>
 #include <regex>
 #include <sstream>
 #include <unistd.h>
@@ -33,14 +32,9 @@ protected:
         ASSERT_EQ(0, RunCli("defaults -o " + defaults).exitCode);
     }
 
-    static std::string Quote(const std::string& text) { return "'" + text + "'"; }
-
     /// Every port mapped: the given ones, the others to files that do not exist.
     std::string Ports(const std::map<int, std::string>& paths) const {
-        std::string options;
-        for (int n = 1; n <= cSerCom::kPortCount; ++n)
-            options += " --port COM" + std::to_string(n) + "=" + Quote(PortPath(paths, n, Dir()));
-        return options + " ";
+        return PortOptions(paths, Dir());
     }
     std::string OnCom1() const { return Ports({{1, sim.SlavePath()}}); }
 
@@ -235,8 +229,7 @@ TEST_F(CliDeviceTest, FirmwareIsWrittenAndReadBackWithFailuresOnStandardError) {
 
 // The dump's format is the dump file's own test; here it goes from the device and back.
 TEST_F(CliDeviceTest, EepromDumpIsReadAndWrittenBackAndCellsThatFailAreNamed) {
-    K417Device::EepromImage image;
-    std::iota(image.begin(), image.end(), std::uint8_t{3});
+    const K417Device::EepromImage image = CountingEeprom(3);
     sim.SetEeprom(image);
     const std::string dump = PathOf("e.eep");
     ASSERT_EQ(0, RunCli(OnCom1() + "eeprom-read -o " + Quote(dump)).exitCode);

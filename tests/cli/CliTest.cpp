@@ -21,7 +21,6 @@ protected:
         ASSERT_EQ(0, defaults.exitCode) << defaults.err;
     }
 
-    std::string Quote(const std::string& path) const { return "'" + path + "'"; }
     /// d.par with the given assignments, saved under `name`.
     std::string Set(const std::string& name, const std::string& assignments) {
         CliResult set = RunCli("set " + file + " -o " + Quote(PathOf(name)) + " " + assignments);

@@ -3,9 +3,11 @@
 #include "sim/K417Simulator.h"
 #include "support/CallbackPump.h"
 #include "support/EnglishTexts.h"
+#include "support/FastClock.h"
 #include "support/ModelTest.h"
 #include "support/PortMap.h"
 #include "support/RecordingView.h"
+#include "support/SkippingClock.h"
 
 #include <chrono>
 #include <cmath>
@@ -292,8 +294,10 @@ TEST_F(DeviceTransferTest, FailuresAreReportedInEnglish) {
     ExpectMessage("Communication error.\r\nThe device could not be found.\r\nCOM1 (" +
                       sim.SlavePath() + "): no answer.\r\nCOM2 to COM16: Port not present.",
                   MsgIcon::Critical, "Read device");
+    Platform::Install(std::make_unique<FastClock>()); // the search's pauses and time-out
     EXPECT_FALSE(app->Upload());
     VerifyMessages();
+    Platform::Install(std::make_unique<SkippingClock>());
 
     sim.SetFaults({});
     R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.95); // after the range's box:

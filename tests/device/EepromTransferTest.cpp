@@ -1,21 +1,16 @@
 #include "device/EepromTransfer.h"
 #include "base/Cancellation.h"
 #include "base/Platform.h"
-#include "base/ProgressView.h"
-#include "sim/SimulatorTest.h"
 #include "support/CallbackPump.h"
+#include "support/CountingEeprom.h"
+#include "support/RecordingView.h"
+#include "support/SimulatorTest.h"
 #include "support/SkippingClock.h"
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
 
 namespace {
-
-struct RecordingProgress : ProgressView {
-    void UpdateProgress(int percent) override { shown.push_back(percent); }
-    std::vector<int> shown;
-};
 
 /// A device holding 7, 8, 9, … in its cells, reached through the serial channel.
 class EepromTransferTest : public SimulatorTest {
@@ -26,7 +21,7 @@ protected:
         clock = skipping.get();
         Platform::Install(std::move(skipping));
         OpenSim();
-        std::iota(device.begin(), device.end(), std::uint8_t{7});
+        device = CountingEeprom(7);
         sim.SetEeprom(device);
         sim.ClearReceived();
     }
@@ -51,7 +46,8 @@ protected:
 
     SkippingClock* clock = nullptr;
     K417Device::EepromImage device;
-    RecordingProgress progress;
+    std::vector<std::string> shown; ///< the progress shown, ":Progress 33"
+    RecordingProgressView progress{"", shown};
     Cancellation cancel;
     EepromTransfer transfer{serCom, &progress, &cancel};
 };
@@ -65,22 +61,21 @@ TEST_F(EepromTransferTest, ReadingIsASeriesBetweenBZeroAndBTwoHundredFiftyFive) 
     const std::string received = sim.Received();
     EXPECT_EQ(Bytes({'B', 0, 'c', 0, 0}), received.substr(0, 5));
     EXPECT_EQ(Bytes({'c', 1, 0xFF, 'B', 0xFF}), received.substr(received.size() - 5));
-    ASSERT_EQ(513u, progress.shown.size()) << "one step per cell, then 0";
-    EXPECT_EQ(50, progress.shown[256]) << "256 × 100 ÷ 512";
-    EXPECT_EQ(100, progress.shown[511]) << "511 × 100 ÷ 512 = 99.8";
-    EXPECT_EQ(0, progress.shown.back());
+    ASSERT_EQ(513u, shown.size()) << "one step per cell, then 0";
+    EXPECT_EQ(":Progress 50", shown[256]) << "256 × 100 ÷ 512";
+    EXPECT_EQ(":Progress 100", shown[511]) << "511 × 100 ÷ 512 = 99.8";
+    EXPECT_EQ(":Progress 0", shown.back());
 }
 
 TEST_F(EepromTransferTest, WritingSkipsACellTheDeviceDoesNotConfirmAndNamesTheFailedCells) {
     sim.SetFaults({.wrongEchoAt = 5});
-    EepromTransfer::Image bytes;
-    std::iota(bytes.begin(), bytes.end(), std::uint8_t{100});
+    const EepromTransfer::Image bytes = CountingEeprom(100);
     EXPECT_EQ("0x5", EepromTransfer::FailedCells(transfer.Write(bytes)));
     const auto written = sim.Eeprom();
     EXPECT_EQ(device[5], written[5]);
     EXPECT_TRUE(std::equal(bytes.begin() + 6, bytes.end(), written.begin() + 6));
     EXPECT_EQ(0, sim.CommandCount('B'));
-    EXPECT_EQ(512u, progress.shown.size()) << "511 cells written, then 0";
+    EXPECT_EQ(512u, shown.size()) << "511 cells written, then 0";
 
     EepromTransfer::CellResults mixed;
     mixed.fill(true);
@@ -117,7 +112,7 @@ TEST_F(EepromTransferTest, ACancelledReadChangesNoByteAndACancelledWriteStopsAtO
     EXPECT_LE(sim.CommandCount('c'), 101) << "stopped at the next cell";
     EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](auto b) { return b == 0xEE; }));
     EXPECT_EQ(2, sim.CommandCount('B')) << "the series is still closed";
-    EXPECT_EQ(0, progress.shown.back());
+    EXPECT_EQ(":Progress 0", shown.back());
 
     cancel.Clear();
     OnWait('L', cancelFrom(10));

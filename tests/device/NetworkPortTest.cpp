@@ -1,10 +1,12 @@
 // The device behind a serial device server: ser2net offers the simulator's pseudo-terminal on
 // loopback ports, raw and as a Telnet COM port (RFC 2217), and everything above the port runs
 // through it unchanged.
+#include "base/Platform.h"
 #include "device/DeviceTransfer.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/CliRunner.h"
+#include "support/FastClock.h"
 #include "support/ModelTest.h"
 #include "support/PortMap.h"
 #include "support/Ser2net.h"
@@ -132,6 +134,7 @@ TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
         {"rfc2217://" + raw, raw + " hat die Schnittstellenparameter 19200,n,8,1 nicht bestätigt."},
         {"tcp://[fe80::invalid]:65535", "Keine Verbindung zu [fe80::invalid]:65535: "},
     };
+    Platform::Install(std::make_unique<FastClock>()); // the negotiation's limit
     cSerCom channel;
     for (const auto& [address, reason] : failures) {
         channel.Names().setPortPath(1, address);

@@ -2,10 +2,13 @@
 // adapter links lead to pseudo-terminals, and what a user is told when a port is refused.
 #include "device/PortDiscovery.h"
 #include "app/cNivolantis.h"
+#include "base/Platform.h"
 #include "device/PortAccess.h"
 #include "sim/K417Simulator.h"
 #include "sim/PseudoTerminal.h"
+#include "support/FastClock.h"
 #include "support/ModelTest.h"
+#include "support/SkippingClock.h"
 
 #include <filesystem>
 #include <grp.h>
@@ -99,7 +102,9 @@ TEST_F(PortDiscoveryTest, AnAdapterPluggedInAfterStartIsFoundByTheNextSearch) {
     const auto com = [&](int n) {
         return serCom.Names().PortPath(n) + " " + serCom.Names().PortKind(n);
     };
+    Platform::Install(std::make_unique<FastClock>()); // the search's pauses and time-out
     EXPECT_EQ(0, app->Connect());
+    Platform::Install(std::make_unique<SkippingClock>());
     PlugAdapter("usb-FTDI_FT232R-if00-port0", sim.SlavePath());
     EXPECT_EQ(1, app->Connect());
     EXPECT_EQ((Lines{sim.SlavePath() + " usb-FTDI_FT232R-if00-port0",

@@ -3,14 +3,11 @@
 // (COM-PORT-OPTION 44; SET-BAUDRATE 1, SET-DATASIZE 2, SET-PARITY 3, SET-STOPSIZE 4; answers +
 // 100).
 #include "device/TelnetCoding.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    return std::string(values.begin(), values.end());
-}
 
 TEST(TelnetCodingTest, DataBytes255AreDoubledAndUndoubledEvenWhenCutBetweenChunks) {
     EXPECT_EQ(Bytes({1, 255, 255, 0, 255, 255, 255, 255}),

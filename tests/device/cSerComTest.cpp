@@ -1,6 +1,6 @@
 #include "base/Platform.h"
-#include "sim/SimulatorTest.h"
 #include "support/CallbackPump.h"
+#include "support/SimulatorTest.h"
 #include "support/SkippingClock.h"
 
 #include <tuple>

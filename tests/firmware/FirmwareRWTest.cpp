@@ -2,8 +2,8 @@
 #include "base/Platform.h"
 #include "firmware/cFirmwareRW.h"
 #include "sim/PseudoTerminal.h"
-#include "sim/SimulatorTest.h"
 #include "support/CallbackPump.h"
+#include "support/SimulatorTest.h"
 
 #include <gmock/gmock.h>
 

@@ -1,39 +1,81 @@
 # Fails when a layer's library can include a header of a layer it does not link, or cannot
 # include one of a layer it links. Each probe target compiles tests/layout/LayerProbe.cpp with
-# one include, in the include context of one library (see tests/CMakeLists.txt).
-# Run as: cmake -DBUILD_DIR=<build tree> -DHIDDEN=<target=header...> -DVISIBLE=<targets>
-#               -P CheckLayerBuild.cmake
+# one include, in the include context of one library (see tests/CMakeLists.txt); all of them go
+# through one build that keeps going after a failure, and each probe's outcome is read from it.
+# Run as: cmake -DBUILD_DIR=<build tree> -DGENERATOR=<its generator> -DHIDDEN=<target=header...>
+#               -DVISIBLE=<targets> -P CheckLayerBuild.cmake
 set(faults "")
 # The include directories hold no symbolic links, which a Windows account may not be allowed to
 # create; the search lists links without following them.
 cmake_policy(SET CMP0009 NEW)
+cmake_policy(SET CMP0057 NEW) # if(IN_LIST)
 file(GLOB_RECURSE entries LIST_DIRECTORIES true ${BUILD_DIR}/layers/* ${BUILD_DIR}/host-headers/*)
 foreach(entry IN LISTS entries)
     if(IS_SYMLINK ${entry})
         string(APPEND faults "  ${entry} is a symbolic link\n")
     endif()
 endforeach()
+set(targets ${VISIBLE})
+set(headers "")
 foreach(probe IN LISTS HIDDEN)
     string(REPLACE "=" ";" probe "${probe}")
     list(GET probe 0 target)
     list(GET probe 1 header)
-    execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
-                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    # The compiler must refuse that include itself, not one inside the header.
-    if(result EQUAL 0)
+    list(APPEND targets ${target})
+    list(APPEND headers ${header})
+endforeach()
+if(GENERATOR MATCHES "Ninja")
+    set(keepGoing -k 0)
+else()
+    set(keepGoing -k)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --parallel 2 --target ${targets} -- ${keepGoing}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+# Make names a failed object "*** [<object>] Error", Ninja "FAILED: <object>". Brackets and
+# semicolons would break the lists below.
+string(REGEX REPLACE "[][;]" " " text "${output}")
+string(REGEX MATCHALL "(FAILED: |\\*\\*\\* )[^\n]*CMakeFiles/probe_[A-Za-z0-9_]+\\.dir/" lines "${text}")
+set(failed "")
+foreach(line IN LISTS lines)
+    string(REGEX MATCH "probe_[A-Za-z0-9_]+" target "${line}")
+    list(APPEND failed ${target})
+endforeach()
+list(REMOVE_DUPLICATES failed)
+foreach(probe IN LISTS HIDDEN)
+    string(REPLACE "=" ";" probe "${probe}")
+    list(GET probe 0 target)
+    list(GET probe 1 header)
+    if(NOT target IN_LIST failed)
         string(APPEND faults "  ${target}: compiled, ${header} is visible\n")
-    elseif(NOT output MATCHES "fatal error: '?${header}'?(: No such file| file not found)")
-        string(APPEND faults "  ${target}: failed for another reason:\n${output}\n")
     endif()
 endforeach()
 foreach(target IN LISTS VISIBLE)
-    execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
-                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        string(APPEND faults "  ${target}: a header of a linked layer is hidden:\n${output}\n")
+    if(target IN_LIST failed)
+        string(APPEND faults "  ${target}: a header of a linked layer is hidden\n")
     endif()
 endforeach()
+# The compiler must refuse each hidden include itself, not one inside a header: every error is
+# one of them, and there is one for each failed probe.
+string(REGEX MATCHALL "[^\n]*error:[^\n]*" errors "${text}")
+list(LENGTH failed failures)
+set(refusals 0)
+foreach(error IN LISTS errors)
+    set(refused FALSE)
+    foreach(header IN LISTS headers)
+        if(error MATCHES "fatal error: '?${header}'?(: No such file| file not found)")
+            set(refused TRUE)
+        endif()
+    endforeach()
+    if(refused)
+        math(EXPR refusals "${refusals} + 1")
+    else()
+        string(APPEND faults "  another error: ${error}\n")
+    endif()
+endforeach()
+if(NOT refusals EQUAL failures)
+    string(APPEND faults "  ${failures} probes failed, ${refusals} of them for a hidden header\n")
+endif()
 if(faults)
-    message(FATAL_ERROR "Layer include visibility:\n${faults}")
+    message(FATAL_ERROR "Layer include visibility:\n${faults}\n${output}")
 endif()
 message(STATUS "Each library sees the headers of its own and lower layers only.")

@@ -1,4 +1,4 @@
-#include "sim/SimulatorTest.h"
+#include "support/SimulatorTest.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "support/CliRunner.h"
+#include "support/PortMap.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,14 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+
+std::string PortOptions(const std::map<int, std::string>& paths,
+                        const std::filesystem::path& folder) {
+    std::string options;
+    for (int n = 1; n <= cSerCom::kPortCount; ++n)
+        options += " --port COM" + std::to_string(n) + "=" + Quote(PortPath(paths, n, folder));
+    return options + " ";
+}
 
 CliResult RunCli(const std::string& arguments, const std::string& environment) {
     return RunProgram(NIVO_CLI, arguments, environment);

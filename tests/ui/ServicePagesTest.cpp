@@ -2,6 +2,8 @@
 
 #include "base/Sha256.h"
 #include "firmware/EepromHexFile.h"
+#include "support/Bytes.h"
+#include "support/CountingEeprom.h"
 #include "support/EnglishTexts.h"
 
 #include <QClipboard>
@@ -13,16 +15,7 @@
 
 #include <gmock/gmock.h>
 
-#include <numeric>
-
 namespace {
-
-std::string Frame(std::initializer_list<int> bytes) {
-    std::string frame;
-    for (int b : bytes)
-        frame += static_cast<char>(b);
-    return frame;
-}
 
 /// The main window with all service pages over a device whose EEPROM counts up from 30 (hex),
 /// but for 0A at 0x10 and the contrast 55 at 20.
@@ -30,7 +23,7 @@ class ServicePagesTest : public DeviceWindowTest {
 protected:
     void SetUp() override {
         DeviceWindowTest::SetUp();
-        std::iota(device.begin(), device.end(), std::uint8_t{0x30});
+        device = CountingEeprom(0x30);
         device[0x10] = 0x0A;
         device[20] = 0x55;
         sim.SetEeprom(device);
@@ -198,10 +191,10 @@ TEST_F(ServicePagesTest, ContrastComesFromTheDeviceAndGoesBackAndMeasuredValuesO
     EXPECT_EQ(0x55, slider->value());
     EXPECT_EQ(0, sim.CommandCount('S')) << "the value read is not sent back";
     slider->setValue(200);
-    EXPECT_EQ(Frame({'S', 92, 200}), sim.Received());
+    EXPECT_EQ(Bytes({'S', 92, 200}), sim.Received());
     sim.ClearReceived();
     Run("cmdKontrastSpeichern");
-    EXPECT_EQ(Frame({'L', 0, 20, 200}), sim.Received());
+    EXPECT_EQ(Bytes({'L', 0, 20, 200}), sim.Received());
     EXPECT_EQ(200, sim.Eeprom()[20]);
     ExpectCommandsWereOff();
 

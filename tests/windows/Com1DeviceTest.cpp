@@ -9,7 +9,6 @@
 #include "support/ModelTest.h"
 
 #include <chrono>
-#include <windows.h>
 
 namespace {
 
@@ -34,18 +33,6 @@ protected:
 
     std::unique_ptr<SerialPort> port = MakeSerialPort();
 };
-
-bool UnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-TEST_F(Com1PortTest, APortInUseIsRefused) {
-    if (UnderWine())
-        GTEST_SKIP() << "wine does not keep serial ports exclusive as Windows' drivers do";
-    auto other = MakeSerialPort();
-    EXPECT_FALSE(other->Open("COM1", kSettings)) << "held by `port`";
-    EXPECT_EQ("Schnittstelle wird bereits verwendet.", other->ErrorDescription());
-}
 
 TEST_F(Com1PortTest, OpeningTellsWhyItFails) {
     auto other = MakeSerialPort();

@@ -2,6 +2,7 @@
 
 #include "device/cSerCom.h"
 #include "sim/K417Simulator.h"
+#include "support/Bytes.h"
 #include "support/CoreTest.h"
 
 #include <chrono>
@@ -25,10 +26,6 @@ protected:
         const auto start = std::chrono::steady_clock::now();
         call();
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
-
-    static std::string Bytes(std::initializer_list<int> values) {
-        return std::string(values.begin(), values.end());
     }
 
     K417Simulator sim;
