@@ -28,7 +28,8 @@ sources="$cache/qt-$version-source"
 stamp="$prefix/nivoconfig-qt.stamp"
 
 # Everything the program does not use stays out; the Windows platform plugin without tablet
-# support, whose Wintab header the Debian source lacks.
+# support, whose Wintab header the Debian source lacks; without Direct2D, whose absence leaves out
+# the DirectWrite font engine that the print support would still call, so DirectWrite goes too.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -43,6 +44,7 @@ options=(
     -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite=OFF
     -DFEATURE_vulkan=OFF
     -DFEATURE_jpeg=OFF
     -DFEATURE_gif=OFF
