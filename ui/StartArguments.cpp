@@ -2,7 +2,17 @@
 
 #include <QFileInfo>
 
-StartArguments StartArguments::Parse(const QStringList& arguments) {
+StartArguments StartArguments::Parse(const QStringList& given) {
+    // "--settings=FILE" is the same as "--settings FILE", as the command line's check takes it.
+    QStringList arguments;
+    for (const QString& argument : given) {
+        const qsizetype equals = argument.indexOf('=');
+        const QString name = argument.left(equals);
+        if (equals > 0 && (name == "--screenshots" || name == "--settings" || name == "--lang"))
+            arguments << name << argument.mid(equals + 1);
+        else
+            arguments << argument;
+    }
     StartArguments parsed;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];

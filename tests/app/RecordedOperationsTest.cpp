@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 const char* const kWritten = "Gerät schreiben beendet.";
@@ -37,6 +39,21 @@ TEST_F(RecordedOperationsTest, AnUnwritableRecordIsToldOnceAndTheOperationsStill
     EXPECT_TRUE(app->Download());
     EXPECT_TRUE(app->Upload());
     EXPECT_TRUE(app->Download());
+
+    // Once the record can be written: a read comes from the device, not from the file open in
+    // the window; a write names the file whose values it wrote.
+    std::filesystem::remove(PathOf("state"));
+    const std::string file = PathOf("tank.par");
+    ASSERT_TRUE(app->WriteIni(file));
+    ExpectMessage(kRead, MsgIcon::Information);
+    ExpectMessage(kWritten, MsgIcon::Information);
+    EXPECT_TRUE(app->Upload());
+    EXPECT_TRUE(app->Download());
+    const std::string record = ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv"));
+    const std::string on = ",COM1," + sim.SlavePath() + "," + app->FirmwareID() + "," +
+                           std::to_string(app->HardwareVariante()) + ","; // … Variante,Datei,
+    EXPECT_NE(std::string::npos, record.find(",Konfiguration lesen" + on + ",")) << record;
+    EXPECT_NE(std::string::npos, record.find(",Konfiguration schreiben" + on + file + ","));
 }
 
 } // namespace

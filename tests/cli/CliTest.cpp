@@ -68,6 +68,7 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
     const std::string out = " -o " + Quote(PathOf("x.par")), precious = PathOf("precious.txt");
     WriteBytes(precious, "keep");
     const CliCase refusals[] = {
+        {"", 2, CliCase::Err, "nivoconfig-cli: Ein Befehl fehlt.\nHilfe: nivoconfig-cli --help\n"},
         {"get x.par", 2, CliCase::Err,
          "nivoconfig-cli: Angabe 'namen' fehlt.\nHilfe: nivoconfig-cli --help\n"},
         {"get " + file + " Eingang/Keiner", 2, CliCase::Err,
@@ -95,7 +96,7 @@ TEST_F(CliTest, UsageErrorsAndRefusalsExitNonZeroAndSayWhy) {
          "Nicht gespeichert: eine Eingabe wurde abgelehnt.\n"},
         {"--lang en set " + file + out + " Eingang/Filter=300", 1, CliCase::Err,
          "Input error\nFilter '300' outside 0..255\nNot saved: an entry was refused.\n"},
-        {"--lang en get x.par", 2, CliCase::Err,
+        {"--lang=en get x.par", 2, CliCase::Err,
          "nivoconfig-cli: names is required.\nHelp: nivoconfig-cli --help\n"},
         {"set " + file + out + " 'Grenzwerte/Unterer Grenzwert A=0,95'", 1, CliCase::Err,
          "Parameter fehlerhaft.\nDie Daten können nicht gespeichert werden.\n", CliCase::Contains},

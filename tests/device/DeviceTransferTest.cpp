@@ -210,12 +210,13 @@ TEST_F(DeviceTransferTest, AFailingModelOrAValueTooBigForItsBytesReachesNoDevice
     EXPECT_FALSE(app->Download());
     VerifyMessages();
 
-    // Within its limits, but 300 does not fit the one byte the device keeps it in.
+    // Within its limits (as a scale unit of a settings file with many units), but 256 is the
+    // first value the one byte the device keeps it in cannot hold.
     R("Grenzwerte", "Grenzwert1").SetRangeBegin(0.1);
     P("Eingang", "Filter").setUpperLimit(1000);
-    P("Eingang", "Filter").setValue(300.0);
+    P("Eingang", "Filter").setValue(256.0);
     ExpectMessage("Schreiben des Gerätes.\r\nParameter 'Filter' konnte nicht geschrieben werden: "
-                  "300 passt nicht in 1 Byte.",
+                  "256 passt nicht in 1 Byte.",
                   MsgIcon::Critical, kWriteTitle);
     EXPECT_FALSE(app->Download());
     EXPECT_EQ("", sim.Received()) << "nothing is sent, not even the search";

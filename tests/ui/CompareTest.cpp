@@ -88,8 +88,9 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     EXPECT_EQ("Eingang/Skaleneinheit: 2 (m) → 0 (bar)\nEingang/Filter: 3 → 9", Listed());
     EXPECT_EQ("cmbSUnit=0 (bar)\ntxtFilter=9", Marked());
     EXPECT_EQ("0 … 255\nGerät: 9", Tip("txtFilter"));
-    EXPECT_EQ(3.0f, P("Eingang", "Filter").Value()) << "the window's values stay";
-    EXPECT_EQ("3", Text("txtFilter"));
+    main->Update(); // every refresh shows the note once, the comparison's own too
+    EXPECT_EQ("Gerät: 0 (bar)", Tip("cmbSUnit"));
+    EXPECT_EQ("3", Text("txtFilter")) << "the window's values stay";
     EXPECT_EQ(2, Find<QComboBox>("cmbSUnit")->currentIndex());
     EXPECT_TRUE(app->Modified()) << "the edits are still to be saved";
     EXPECT_EQ(readsBefore + 1, RecordedReads()) << "the comparison's read is recorded";
@@ -102,6 +103,7 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     Enter("txtFilter", "4"); // any change ends the marks
     EXPECT_EQ("", Marked());
     EXPECT_EQ("0 … 255", Tip("txtFilter"));
+    EXPECT_EQ("", Tip("cmbSUnit"));
     EXPECT_EQ(marked, unit->grab().toImage()) << "the mark changed the field's look";
     EXPECT_FALSE(RedLeftOf(*unit));
 }
@@ -113,14 +115,20 @@ TEST_F(CompareTest, AnEqualDeviceIsToldAndOnlyAReadOrComparisonThatGoesAheadEnds
     EXPECT_EQ("", Listed());
     EXPECT_EQ("", Marked());
 
-    // Against a file the values are compared as written: the file holds the filter read.
-    const std::string file = PathOf("tank.par");
+    // Against a file the values are compared as written: the file holds the filter read. The
+    // window's own file stays the one to save to, with its edits unsaved.
+    const std::string compared = PathOf("vorher.par"), file = PathOf("tank.par");
+    ASSERT_TRUE(app->WriteIni(compared));
     ASSERT_TRUE(app->WriteIni(file));
     Enter("txtFilter", "3");
     ExpectQuestion(kAsk, MsgButtons::YesNoCancel, "Vergleichen", MsgAnswer::No);
-    dialogs->Answer(QString::fromStdString(file));
+    dialogs->Answer(QString::fromStdString(compared));
     Run("Compare");
     VerifyMessages();
+    const FileDialogOptions& asked = dialogs->Requests().back().options;
+    EXPECT_EQ("Mit Parameterdatei vergleichen|" + file,
+              (asked.title + "|" + asked.fileName).toStdString());
+    EXPECT_EQ("NivoConfig [" + file + "]*", main->windowTitle().toStdString());
     EXPECT_EQ("Eingang/Filter: 3 → 9", Listed());
     EXPECT_EQ("txtFilter=9", Marked());
     EXPECT_EQ("0 … 255\nDatei: 9", Tip("txtFilter"));

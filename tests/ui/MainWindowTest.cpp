@@ -37,12 +37,13 @@ protected:
 
 TEST_F(MainWindowTest, FieldsTellTheirLimitsTakeReformatOrRefuseEntriesAndShowVoltsAsHalf) {
     OpenMain();
-    EXPECT_EQ("0 … 255", Tip("txtFilter"));
     EXPECT_EQ("0 … 255 s", Tip("txtDelay_3"));
     EXPECT_EQ("0,00 … 20,00 mA", Tip("txtOutEnd"));
+    EXPECT_EQ("0,00 … 21,00 mA", Tip("txtOutOnError"));
     Find<QRadioButton>("optOutSignal_1")->click(); // the output in volts: half the current
     EXPECT_EQ("10,00", Text("txtOutEnd"));
     EXPECT_EQ("0,00 … 10,00 V", Tip("txtOutEnd"));
+    EXPECT_EQ("0,00 … 10,50 V", Tip("txtOutOnError"));
     struct Entry {
         const char* field;
         QString typed, shown;

@@ -44,18 +44,21 @@ protected:
 TEST_F(OpenFileTest, AFileNamedOnTheCommandLineIsOpenedOnceTheWindowIsThere) {
     const QString file = WriteTankFile("Anlage 3.par");
     Platform::Install(std::make_unique<FastClock>());
-    // "en" after --lang is the language, not a file to open; an argument that names no file
-    // shows the pages of its digits, as shortcuts with "/s2" expect.
-    // (No folder for the missing file: the test folder's name may hold digits of its own.)
-    QtStartWindows windows(StartArguments::Parse({"--lang", "en", "/s2", file, "fehlt1.par"}));
-    auto settings = SettingsFiles::Only(PathOf("NivoConfig.ini"));
-    ASSERT_TRUE(StartProgram(windows, settings,
+    // "en" after --lang is the language, not a file to open, and so is the settings file, in
+    // either form; an argument that names no file shows the pages of its digits, as shortcuts
+    // with "/s2" expect. (No folder for the missing file: the test folder's name may hold digits
+    // of its own.)
+    const QString ini = QString::fromStdString(PathOf("NivoConfig.ini"));
+    const StartArguments arguments =
+        StartArguments::Parse({"--lang", "en", "--settings=" + ini, "/s2", file, "fehlt1.par"});
+    EXPECT_EQ(ini, arguments.settings);
+    QtStartWindows windows(arguments);
+    ASSERT_TRUE(StartProgram(windows, arguments.Settings(),
                              [this](cNivolantis& app) { MapPorts(app.SerCom(), {}, Dir()); }));
     windows.OpenFileArgument();
 
     frmMain& window = *windows.Main();
     EXPECT_EQ(("NivoConfig [" + file + "]").toStdString(), window.windowTitle().toStdString());
-    EXPECT_EQ(5.0f, MyNivolantis->Data("Eingang").Parameters("Filter").Value());
     EXPECT_EQ("5", window.findChild<QLineEdit*>("txtFilter")->text().toStdString());
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     EXPECT_TRUE(tabs->isTabVisible(5)) << "the 1 in the missing file's name shows tab 6";

@@ -45,4 +45,13 @@ TEST_F(ScreenFitTest, TheWindowFitsASmallScreenAndItsPagesScroll) {
     EXPECT_GE(smaller.width(), toolbar->sizeHint().width());
 }
 
+// A screen smaller than the window's least size (800 × 800 at 150 %): it still opens whole.
+TEST_F(ScreenFitTest, OnAScreenSmallerThanTheLeastSizeTheWindowStillFits) {
+    OpenMain();
+    const QRect available = main->screen()->availableGeometry();
+    ASSERT_EQ(QSize(533, 533), available.size()) << "the test needs its screen";
+    ASSERT_GT(Find<QToolBar>("Toolbar1")->sizeHint().width(), available.width());
+    EXPECT_TRUE(available.contains(main->frameGeometry()));
+}
+
 } // namespace

@@ -271,6 +271,14 @@ TEST_F(WindowCommandsTest,
     const std::string file = PathOf("state/NivoConfig/Mitschnitt.txt");
     EXPECT_EQ("Mitschnitt in: " + file,
               options.findChild<QLabel*>("lblTraceFile")->text().toStdString());
+    // One that cannot start says so and leaves the box off and the setting as it was.
+    VerifyMessages();
+    std::filesystem::create_directories(file); // a folder where the file should be
+    trace->click();
+    EXPECT_EQ(0u, Recorder().Messages().back().text.find("Mitschnitt des Datenverkehrs: "));
+    Recorder().Clear();
+    EXPECT_FALSE(trace->isChecked() || app->SettingsSource().Trace());
+    std::filesystem::remove(file);
     trace->click();
     read->click(); // "c" 00 07, answered by the device's byte 0B
     const std::string start = "14:05:09.000 -- Mitschnitt beginnt am 2026-12-06\n";
@@ -381,6 +389,9 @@ TEST_F(WindowCommandsTest, UndoTakesBackOneStepWithEverythingItMovedButNeverTheD
     undo->trigger();
     EXPECT_EQ("", Differences(edited, app->Config().CurrentState()));
     EXPECT_EQ("7", Text("txtFilter"));
+    EXPECT_EQ(
+        "Eingabe|Lesen", // each names its next step
+        (undo->toolTip() + "|" + main->findChild<QAction*>("actRedo")->toolTip()).toStdString());
     EXPECT_EQ("", sim.Received());
     EXPECT_TRUE(device == sim.Eeprom());
 }
