@@ -819,8 +819,8 @@ MUTANTS = [
       "redo->setToolTip(m_stack.undoText());", "Wiederherstellen's tool tip names the step "
       "Rückgängig would take back", ["test_windowcommands"]),
     M("app-trace-failure-checked", "app/cNivolantis.cpp",
-      "        failure = m_serCom.Trace().setFile(on ? TraceFile() : \"\");\n    Notify();",
-      "        failure = m_serCom.Trace().setFile(on ? TraceFile() : \"\");",
+      "        failure = TraceInto(on ? TraceFile() : \"\");\n    Notify();",
+      "        failure = TraceInto(on ? TraceFile() : \"\");",
       "a trace that could not start still shows as switched on", ["test_windowcommands"]),
 ]
 
