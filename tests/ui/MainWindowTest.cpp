@@ -15,7 +15,9 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QStyle>
+#ifndef _WIN32
 #include <QSvgRenderer>
+#endif
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -170,11 +172,13 @@ TEST_F(MainWindowTest, CommandLineDigitsShowServiceTabsAndEndedWindowsHearNoMore
 TEST_F(MainWindowTest, ToolbarImagesAreTheProgramsOwnAndTheEepromGridFillsItsFrame) {
     OpenMain("1");
     // Every button shows the image of its key, drawn from the program's SVG whatever the
-    // desktop's theme: "Exit" for "End", "New" for "Standard".
+    // desktop's theme: "Exit" for "End", "New" for "Standard"; sharp at 150 % too.
     for (QAction* action : Find<QToolBar>("Toolbar1")->actions()) {
         const QString key = action->property("key").toString();
         const QString name = key == "End" ? "Exit" : key == "Standard" ? "New" : key;
-        QSvgRenderer drawing(":/icons/" + name + ".svg");
+        EXPECT_TRUE(action->icon().availableSizes().contains(QSize(36, 36))) << name.toStdString();
+#ifndef _WIN32 // the Windows build has no SVG support to draw the expected image with
+        QSvgRenderer drawing(NIVO_ICONS "/" + name + ".svg");
         ASSERT_TRUE(drawing.isValid()) << name.toStdString();
         QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
         expected.fill(Qt::transparent);
@@ -184,6 +188,7 @@ TEST_F(MainWindowTest, ToolbarImagesAreTheProgramsOwnAndTheEepromGridFillsItsFra
         EXPECT_EQ(expected, action->icon().pixmap(32, 32).toImage().convertToFormat(
                                 QImage::Format_ARGB32_Premultiplied))
             << name.toStdString();
+#endif
     }
 
     main->resize(1400, 800);

@@ -16,12 +16,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSvgRenderer>
 #include <QToolBar>
 
 #include <stdexcept>
@@ -40,20 +39,13 @@ FileDialogOptions ParameterFileDialog(const QString& title, const std::string& f
 } // namespace
 
 QIcon ToolbarCommands::ToolbarIcon(const QString& name) {
-    // Drawn from the program's SVG at every size a toolbar asks for, screens at 150 % included,
-    // so that no desktop theme and no image plug-in decides how the toolbar looks.
-    QSvgRenderer drawing(":/icons/" + name + ".svg");
-    if (!drawing.isValid())
-        return {};
+    // Drawn from the program's SVG at build time (icons/<name>-<size>.png) for every size a
+    // toolbar asks for, screens at 150 % included, so that no desktop theme and no image
+    // plug-in decides how the toolbar looks.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 36, 48, 64, 96}) {
-        QPixmap image(size, size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(image);
-    }
+    const QDir images(":/icons");
+    for (const QString& file : images.entryList({name + "-*.png"}, QDir::Files))
+        icon.addFile(images.filePath(file));
     return icon;
 }
 
