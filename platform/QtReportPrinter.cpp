@@ -4,7 +4,6 @@
 #include "base/Translation.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -30,7 +29,7 @@ struct PdfBuffer {
 class BufferedPdfWriter : private PdfBuffer, public QPdfWriter {
 public:
     explicit BufferedPdfWriter(const QString& path)
-        : QPdfWriter(&buffer), m_path(QFile::encodeName(path).toStdString()) {
+        : QPdfWriter(&buffer), m_path(path.toStdString()) { // file names are UTF-8 in the core
         buffer.open(QIODevice::WriteOnly);
     }
     /// Empty text on success, else why the file was not written.
