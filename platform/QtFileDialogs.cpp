@@ -29,5 +29,6 @@ std::optional<QString> QtFileDialogs::Run(QFileDialog& dialog, const FileDialogO
         dialog.selectFile(options.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // Backslashes on Windows, as the program names files everywhere else.
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }

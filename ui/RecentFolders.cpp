@@ -18,10 +18,10 @@ QString RecentFolders::StartFolder(const char* kind) const {
     if (!kept.empty() && kept.size() <= kMaxPath) {
         const QString folder = QString::fromStdString(kept);
         if (QFileInfo(folder).isDir())
-            return folder;
+            return QDir::toNativeSeparators(folder);
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return QDir::toNativeSeparators(QFileInfo(documents).isDir() ? documents : QDir::homePath());
 }
 
 std::optional<QString> RecentFolders::OpenFile(const char* kind, FileDialogOptions options) const {
@@ -36,7 +36,7 @@ std::optional<QString> RecentFolders::SaveFile(const char* kind, FileDialogOptio
 
 std::optional<QString> RecentFolders::Keep(const char* kind, std::optional<QString> path) const {
     if (path) {
-        const QString folder = QFileInfo(*path).absolutePath();
+        const QString folder = QDir::toNativeSeparators(QFileInfo(*path).absolutePath());
         // A folder that cannot be kept only costs the next dialog its start.
         if (const std::string failed = m_settings.setKey(kSection, kind, folder.toStdString());
             !failed.empty() && !m_settings.ChoicesFile().empty())

@@ -101,6 +101,10 @@ TEST_F(OpenFileTest, ADroppedFileIsRefusedAsOeffnenRefusesItOrOpenedAfterTheQues
 }
 
 TEST_F(OpenFileTest, FileDialogsStartInTheFolderLastUsedForTheirKindElseInTheDocuments) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names the documents folder in the user's shell folders, which the "
+                    "test cannot point into a folder of its own";
+#endif
     // A home of the test's own: its documents folder is known, the user's settings untouched.
     const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
     const auto restore = qScopeGuard([&] {

@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLocale>
@@ -349,7 +350,7 @@ namespace {
 QString DroppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return {};
-    return data->urls().front().toLocalFile();
+    return QDir::toNativeSeparators(data->urls().front().toLocalFile());
 }
 
 } // namespace
