@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds Qt's base module and Qt SVG (the toolbar's images) for 64-bit Windows (MinGW-w64, POSIX
-# threads; shared libraries, Release) from Debian's source packages of the installed host Qt, and
-# installs them into
+# Builds Qt's base module for 64-bit Windows (MinGW-w64, POSIX threads; shared libraries, Release)
+# from Debian's source package of the installed host Qt, and installs it into
 #   ${XDG_CACHE_HOME:-~/.cache}/nivoconfig/qt-<version>-mingw
 # for the windows preset. The build folder beside it is kept, so a build that was stopped goes on
 # where it stopped (ninja is incremental); a stamp in the install folder makes a second call
@@ -54,15 +53,7 @@ options=(
 )
 wanted="$host_version ${options[*]}"
 
-# Qt SVG has its own stamp, so that the base module's build is not repeated when only it is missing.
-svg_version="$(dpkg-query -W -f='${Version}' qt6-svg-dev 2>/dev/null || true)"
-svg_sources="$cache/qt-svg-$version-source"
-svg_build="$cache/qt-svg-$version-mingw-build"
-svg_stamp="$prefix/nivoconfig-qtsvg.stamp"
-svg_ready() {
-    [ -n "$svg_version" ] && [ -f "$svg_stamp" ] && [ "$(cat "$svg_stamp")" = "$svg_version $wanted" ]
-}
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ] && svg_ready; then
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
     echo "Qt $version for Windows is in $prefix"
     exit 0
 fi
@@ -70,7 +61,7 @@ fi
 # The host Qt's tools (moc, rcc, uic) generate code for the cross build; qt6-translations-l10n
 # brings Qt's own German texts, which do not depend on the platform.
 scripts/install-missing.sh g++-mingw-w64-x86-64-posix ninja-build dpkg-dev qt6-base-dev \
-    qt6-base-dev-tools qt6-translations-l10n qt6-svg-dev
+    qt6-base-dev-tools qt6-translations-l10n
 
 # A deb-src entry beside each deb entry of Debian's archive, for the same suites.
 add_source_entries() {
@@ -132,35 +123,6 @@ configure() {
     echo "$wanted" >"$build/nivoconfig-options"
 }
 
-# Qt SVG, built against the installed base module.
-build_svg() {
-    svg_ready && return 0
-    svg_version="$(dpkg-query -W -f='${Version}' qt6-svg-dev)" # installed above
-    if [ ! -f "$svg_sources/CMakeLists.txt" ]; then
-        local download="$cache/qt-svg-download"
-        rm -rf "$download"
-        mkdir -p "$download"
-        (cd "$download" && apt-get source -qq "qt6-svg=$svg_version") ||
-            die "cannot get Debian's source package qt6-svg=$svg_version through apt"
-        rm -rf "$svg_sources"
-        mv "$(find "$download" -mindepth 1 -maxdepth 1 -type d -name 'qt6-svg-*' | head -n 1)" \
-            "$svg_sources"
-        rm -rf "$download"
-    fi
-    echo "== Qt SVG $(date -u +%H:%M:%S)"
-    cmake -G Ninja -S "$svg_sources" -B "$svg_build" \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_FIND_ROOT_PATH="$prefix;/usr/x86_64-w64-mingw32" \
-        -DCMAKE_PREFIX_PATH="$prefix" \
-        -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF >/dev/null
-    time ninja -C "$svg_build" -j "${NIVO_QT_JOBS:-2}"
-    cmake --install "$svg_build" >/dev/null
-    echo "$svg_version $wanted" >"$svg_stamp"
-}
-
 mkdir -p "$cache"
 cmp -s cmake/mingw-w64-posix.cmake "$toolchain" || cp cmake/mingw-w64-posix.cmake "$toolchain"
 if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wanted" ]; then
@@ -175,5 +137,4 @@ if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wanted" ]; then
     cp /usr/share/qt6/translations/qtbase_de.qm "$prefix/translations/"
     echo "$wanted" >"$stamp"
 fi
-build_svg
 echo "Qt $version for Windows is in $prefix ($(date -u +%H:%M:%S))"

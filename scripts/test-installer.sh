@@ -2,7 +2,8 @@
 # Builds the Windows installer (build-windows/NivoConfig-<version>-setup.exe) and checks it under
 # wine as a technician's laptop would see it, in a wine prefix of its own: a silent install into
 # Program Files with its Start menu entry and .par association, the installed programs run from
-# there, and a silent uninstall that leaves no program file, entry or association behind, but the
+# there, a parameter file opened through the association on a desktop (Xvfb), the window's
+# pictures, and a silent uninstall that leaves no program file, entry or association behind, but the
 # user's settings and commissioning record.
 # Needs the windows preset configured (scripts/test-windows.sh does that).
 set -euo pipefail
@@ -13,7 +14,7 @@ fail() {
     exit 1
 }
 
-scripts/install-missing.sh nsis wine
+scripts/install-missing.sh nsis wine xvfb x11-utils
 cmake --build --preset windows --target installer
 version="$(sed -n 's/^project(NivoConfig VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 setup="build-windows/NivoConfig-$version-setup.exe"
@@ -46,13 +47,41 @@ registry 'HKCR\NivoConfig.Parameters\shell\open\command' /ve |
 echo "== the installed programs"
 run "C:\\Program Files\\NivoConfig\\nivoconfig-cli.exe" --version | tr -d '\r' | grep -q "$version" ||
     fail "the installed nivoconfig-cli.exe does not say $version"
-if [ -f "$folder/NivoConfig.exe" ]; then
-    run "C:\\Program Files\\NivoConfig\\NivoConfig.exe" --version | tr -d '\r' | grep -q "$version" ||
-        fail "the installed NivoConfig.exe does not say $version"
-else
-    echo "NOTE: this build has no NivoConfig.exe (Qt for Windows not configured):" \
-        "the window's checks did not run" >&2
-fi
+run "C:\\Program Files\\NivoConfig\\NivoConfig.exe" --version | tr -d '\r' | grep -q "$version" ||
+    fail "the installed NivoConfig.exe does not say $version"
+
+echo "== a parameter file opened through its association, on a desktop"
+documents="$drive/users/$user/Documents"
+mkdir -p "$documents"
+windows_par="C:\\users\\$user\\Documents\\Anlage Süd.par"
+run "C:\\Program Files\\NivoConfig\\nivoconfig-cli.exe" defaults -o "$windows_par" >/dev/null
+[ -f "$documents/Anlage Süd.par" ] || fail "the installed nivoconfig-cli.exe wrote no parameter file"
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'timeout 60 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+# "start" opens the file as Explorer would: through the registered command.
+DISPLAY="$display" timeout 60 wine start "$windows_par" </dev/null
+opened=""
+for _ in $(seq 60); do
+    if DISPLAY="$display" xwininfo -root -tree | grep -q 'NivoConfig \[C:.*Anlage S.*d\.par\]'; then
+        opened=yes
+        break
+    fi
+    sleep 1
+done
+[ -n "$opened" ] || fail "no window titled with the opened file: $(DISPLAY="$display" xwininfo -root -tree | grep -o '"[^"]*"' | sort -u | tr '\n' ' ')"
+timeout 60 wineserver -k || true
+timeout 60 wineserver -w || true
+
+echo "== the installed window's pictures"
+shots="$drive/shots"
+DISPLAY="$display" run "C:\\Program Files\\NivoConfig\\NivoConfig.exe" 123 --screenshots 'C:\shots'
+for picture in page-1 page-6 page-8 info options; do
+    [ -s "$shots/$picture.png" ] || fail "--screenshots wrote no $picture.png"
+done
+kill $xvfb 2>/dev/null || true
 
 echo "== silent uninstall"
 # What the user made stays: settings and record are not the program's files.

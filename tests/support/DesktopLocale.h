@@ -1,15 +1,8 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <clocale>
-#include <cstdlib>
-
-/// Fails unless the C library runs in the locale that LC_ALL names, as QApplication sets it on
-/// a desktop: under "C" no decimal comma reaches it, and text that depends on it passes unseen.
-inline void AssertDesktopLocale() {
-    const char* wanted = std::getenv("LC_ALL");
-    ASSERT_NE(nullptr, wanted) << "the test sets LC_ALL";
-    ASSERT_STREQ(wanted, std::setlocale(LC_NUMERIC, nullptr))
-        << wanted << " is not generated on this machine";
-}
+/// Fails unless the test runs on the desktop that LC_ALL names ("de_DE.UTF-8": a German one).
+/// On Linux QApplication sets the C library's locale from LC_ALL: under "C" no decimal comma
+/// reaches it, and text that depends on it passes unseen. Windows takes the regional settings
+/// from the user's locale (wine: from the environment), and the C library gets the matching
+/// German_Germany.1252 here, so that nothing may follow the C locale unseen there either.
+void AssertDesktopLocale();
