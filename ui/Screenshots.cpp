@@ -94,8 +94,25 @@ bool WriteText(const QString& text, const QString& path) {
            CannotWrite(path);
 }
 
+/// Closes every notice a device operation ends with while it lives: a picture does not wait
+/// for them, and without a device they would wait for a user forever.
+class ClosingNotices {
+public:
+    ClosingNotices() {
+        m_timer.callOnTimeout([] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        m_timer.start(100);
+    }
+
+private:
+    QTimer m_timer;
+};
+
 /// The service pages as a technician sees them after reading the device.
 void ReadServicePages(frmMain& main, const QTabWidget& tabs) {
+    const ClosingNotices notices;
     PageForms& pages = main.Pages();
     const std::pair<int, QPushButton*> reads[] = {
         {5, pages.service6.Command6}, {5, pages.service6.Command3}, {6, pages.service7.Command5}};
@@ -107,14 +124,10 @@ void ReadServicePages(frmMain& main, const QTabWidget& tabs) {
 /// The first page with the fields a comparison with the device framed, and the list of the
 /// differences below it, as one picture.
 bool SaveComparison(frmMain& main, const QString& path) {
-    QTimer notices; // the read ends with its notice, which the picture does not wait for
-    notices.callOnTimeout([] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-    });
-    notices.start(100);
-    main.Commands().CompareWithDevice();
-    notices.stop();
+    {
+        const ClosingNotices notices;
+        main.Commands().CompareWithDevice();
+    }
     QWidget* list = main.Commands().CompareWindow();
     if (!list)
         return CannotWrite(path);

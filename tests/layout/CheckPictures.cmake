@@ -13,6 +13,12 @@ endif()
 if(NOT EXISTS "${PICTURES}/layout.txt")
     message(FATAL_ERROR "${PICTURES}/layout.txt is missing: run scripts/pictures.sh")
 endif()
+# Without a device the pictures come too: the reads' notices do not wait for a user.
+execute_process(COMMAND "${PROGRAM}" ${ARGUMENTS} 123 --screenshots "${SCRATCH}/no-device"
+                TIMEOUT 120 RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+if(NOT result EQUAL 0 OR NOT EXISTS "${SCRATCH}/no-device/page-6.png")
+    message(FATAL_ERROR "${PROGRAM} --screenshots without a device failed (${result})")
+endif()
 execute_process(COMMAND diff -u "${PICTURES}/layout.txt" "${SCRATCH}/layout.txt"
                 RESULT_VARIABLE differs OUTPUT_VARIABLE changes)
 if(NOT differs EQUAL 0)
