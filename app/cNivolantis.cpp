@@ -6,6 +6,7 @@
 #include "base/Platform.h"
 #include "base/Text.h"
 #include "base/Translation.h"
+#include "base/UnexpectedError.h"
 #include "device/DeviceProtocol.h"
 #include "device/DeviceTransfer.h"
 #include "files/ParameterFile.h"
@@ -13,7 +14,6 @@
 #include "report/ConfigurationReport.h"
 
 #include <algorithm>
-#include <iostream>
 #include <stdexcept>
 
 namespace {
@@ -154,8 +154,7 @@ RegisteredView* cNivolantis::Registered(View* view) {
 
 void cNivolantis::ReportViewFailure(View* view, const std::string& what) {
     // One failing view must not keep the others stale, nor flood the user with boxes.
-    std::cerr << TrArgs(Tr("cNivolantis", "NivoConfig: Anzeige nicht aktualisiert: %1"), {what})
-              << '\n';
+    ReportUnexpected(Tr("cNivolantis", "Anzeige nicht aktualisiert"), what);
     RegisteredView* entry = Registered(view);
     if (!entry || entry->failureShown)
         return;

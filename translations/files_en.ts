@@ -171,8 +171,8 @@ The device operations still run; this notice does not appear again until the pro
         <translation>unknown error</translation>
     </message>
     <message>
-        <source>NivoConfig: Anzeige nicht aktualisiert: %1</source>
-        <translation>NivoConfig: display not updated: %1</translation>
+        <source>Anzeige nicht aktualisiert</source>
+        <translation>display not updated</translation>
     </message>
     <message>
         <source>Die Anzeige konnte nicht aktualisiert werden:<byte value="xd"/>

@@ -398,10 +398,6 @@ The list is unchanged.</translation>
         <source>&amp;Zuordnung speichern</source>
         <translation>&amp;Save assignment</translation>
     </message>
-    <message>
-        <source>NivoConfig: Aus Gerät lesen: %1</source>
-        <translation>NivoConfig: Read from device: %1</translation>
-    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -31,7 +31,7 @@ void QtStartWindows::CloseSplash() {
 void QtStartWindows::ShowMain(cNivolantis& app) {
     m_main = std::make_unique<frmMain>(app, m_arguments.pages);
     MakeOptions(app);
-    m_main->setOptionsWindow(m_options.get());
+    m_main->Commands().setOptionsWindow(m_options.get());
     m_main->show();
 }
 
@@ -47,5 +47,5 @@ void QtStartWindows::ShowStartNote(const std::string& text) {
 
 void QtStartWindows::OpenFileArgument() {
     if (m_main && !m_arguments.file.isEmpty())
-        m_main->OpenParameterFile(m_arguments.file);
+        m_main->Commands().OpenParameterFile(m_arguments.file);
 }

@@ -88,7 +88,7 @@ TEST_F(CompareTest, ChangedFilterAndUnitAreListedAndMarkedUntilTheNextChange) {
     EXPECT_EQ("Eingang/Skaleneinheit: 2 (m) → 0 (bar)\nEingang/Filter: 3 → 9", Listed());
     EXPECT_EQ("cmbSUnit=0 (bar)\ntxtFilter=9", Marked());
     EXPECT_EQ("0 … 255\nGerät: 9", Tip("txtFilter"));
-    main->Update(); // every refresh shows the note once, the comparison's own too
+    app->Notify(); // every refresh shows the note once, the comparison's own too
     EXPECT_EQ("Gerät: 0 (bar)", Tip("cmbSUnit"));
     EXPECT_EQ("3", Text("txtFilter")) << "the window's values stay";
     EXPECT_EQ(2, Find<QComboBox>("cmbSUnit")->currentIndex());
@@ -136,7 +136,7 @@ TEST_F(CompareTest, AnEqualDeviceIsToldAndOnlyAReadOrComparisonThatGoesAheadEnds
     for (const char* command : {"Open", "Upload", "drop"}) {
         ExpectQuestion("Änderungen speichern?", MsgButtons::YesNoCancel, "", MsgAnswer::Cancel);
         if (command == std::string("drop"))
-            main->OpenParameterFile(QString::fromStdString(file));
+            main->Commands().OpenParameterFile(QString::fromStdString(file));
         else
             Run(command);
         VerifyMessages();

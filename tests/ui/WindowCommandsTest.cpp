@@ -227,7 +227,7 @@ TEST_F(WindowCommandsTest,
     SetDeviceByte(7, 1);
     Open();
     frmOptionen options(*app);
-    main->setOptionsWindow(&options);
+    main->Commands().setOptionsWindow(&options);
     main->setGeometry(300, 200, main->width(), main->height());
     Run("Options");
     ASSERT_TRUE(options.isVisible());

@@ -12,8 +12,8 @@ constexpr const char* kNoteSeparator = "\n";
 
 } // namespace
 
-CompareMarks::CompareMarks(const cNivolantis& app, const FieldRegistry& fields)
-    : m_app(app), m_fields(fields) {}
+CompareMarks::CompareMarks(cNivolantis& app, const FieldRegistry& fields)
+    : m_app(app), m_fields(fields), m_registration(app.AddView(*this)) {}
 
 void CompareMarks::Mark(const std::vector<ConfigurationDifference>& differences,
                         const QString& otherValue) {
@@ -52,7 +52,7 @@ void CompareMarks::Clear() {
     m_marked.clear();
 }
 
-void CompareMarks::Refresh() {
+void CompareMarks::Update() {
     if (m_marked.empty())
         return;
     if (m_app.Config().CurrentState() != m_compared) {

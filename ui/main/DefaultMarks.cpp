@@ -1,5 +1,6 @@
 #include "ui/main/DefaultMarks.h"
 
+#include "app/cNivolantis.h"
 #include "model/cParameter.h"
 #include "ui/main/FieldRegistry.h"
 
@@ -24,7 +25,7 @@ void ShowBold(QWidget& widget, bool bold) {
 
 } // namespace
 
-DefaultMarks::DefaultMarks(const FieldRegistry& fields) {
+DefaultMarks::DefaultMarks(cNivolantis& app, const FieldRegistry& fields) : m_app(app) {
     for (const FieldRegistry::Text& text : fields.Texts())
         if (text.parameter)
             m_marks.push_back({text.edit, text.parameter, -1});
@@ -34,9 +35,12 @@ DefaultMarks::DefaultMarks(const FieldRegistry& fields) {
         for (int position = 0; position < static_cast<int>(choice.options.size()); ++position)
             m_marks.push_back({choice.options[position], choice.parameter, position});
     }
+    Update();
+    m_registration = app.AddView(*this);
 }
 
-void DefaultMarks::Refresh(bool on) {
+void DefaultMarks::Update() {
+    const bool on = m_app.HighlightDefaults();
     for (const Mark& mark : m_marks) {
         const bool chosen =
             mark.position < 0 || std::lround(mark.parameter->Value()) == mark.position;

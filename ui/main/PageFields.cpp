@@ -27,14 +27,14 @@ constexpr const char* kLinearisation = Catalogue::kLinearisationGroup;
 } // namespace
 
 PageFields::PageFields(cNivolantis& app, const FieldRegistry& fields, PageForms& pages,
-                       SupportPointEditor& points, EditHistory& history,
-                       std::function<void()> refresh)
-    : m_app(app), m_fields(fields), m_pages(pages), m_points(points), m_history(history),
-      m_refresh(std::move(refresh)) {
+                       SupportPointEditor& points, EditHistory& history)
+    : m_app(app), m_fields(fields), m_pages(pages), m_points(points), m_history(history) {
     BindFields();
+    Update();
+    m_registration = app.AddView(*this);
 }
 
-void PageFields::Refresh() {
+void PageFields::Update() {
     QScopedValueRollback updating(m_updating, true);
     for (const ChoiceField& field : m_fields.Choices())
         ShowChoice(field);
@@ -73,12 +73,19 @@ void PageFields::BindFields() {
     for (QRadioButton* signal : {m_pages.inOut.optOutSignal_0, m_pages.inOut.optOutSignal_1})
         connect(signal, &QRadioButton::toggled, this, [this](bool on) {
             if (on && !m_updating)
-                m_refresh();
+                m_app.Notify(); // no value changed: the output fields switch between mA and V
         });
 }
 
 bool PageFields::OutputInVolts() const {
     return !m_pages.inOut.optOutSignal_0->isChecked();
+}
+
+QString PageFields::Shown(const std::string& path) const {
+    for (const TextField& field : m_fields.Texts())
+        if (field.binding->path == path)
+            return DisplayText(field);
+    throw std::out_of_range("PageFields: no field shows " + path);
 }
 
 QString PageFields::DisplayText(const TextField& field) const {
@@ -194,7 +201,7 @@ void PageFields::CommitText(const TextField& field, bool byEnter) {
             DoEvents();
         }
         if (assigned == Configuration::Assigned::Unchanged) // nobody was told: reformat anyway
-            m_refresh();
+            m_app.Notify();
     } catch (const std::exception& error) {
         ReportUnexpected(field.binding->field, error.what());
     }

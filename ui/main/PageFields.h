@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/ViewRegistration.h"
+#include "base/View.h"
 #include "ui/main/FieldRegistry.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,19 @@ class cNivolantis;
 struct PageForms;
 
 /// The text and choice fields of the pages, bound to the model through the binding table: each
-/// refresh shows the model's values in their display form, each edit goes to the model.
-class PageFields : public QObject {
+/// refresh shows the model's values in their display form, each edit goes to the model. A view of
+/// the application object while it lives.
+class PageFields : public QObject, public View {
 public:
-    /// Binds the registry's fields; `refresh` refreshes the whole window (after an edit that
-    /// brought none, and when the output unit changes).
+    /// Binds the registry's fields and shows the model.
     PageFields(cNivolantis& app, const FieldRegistry& fields, PageForms& pages,
-               SupportPointEditor& points, EditHistory& history, std::function<void()> refresh);
+               SupportPointEditor& points, EditHistory& history);
 
-    /// Shows every field's value (list positions first: the comma applies to the texts).
-    void Refresh();
+    /// Shows every field's value.
+    void Update() override;
+    /// The text the field of "GROUP/NAME" shows for the model's value. Throws
+    /// std::out_of_range for a path no text field shows.
+    QString Shown(const std::string& path) const;
     /// Toolbar buttons take no focus: the field being edited commits first, so that a command
     /// works on what the user sees.
     void CommitFocusedField();
@@ -52,7 +56,7 @@ private:
     PageForms& m_pages;
     SupportPointEditor& m_points;
     EditHistory& m_history;
-    std::function<void()> m_refresh;
     bool m_updating = false;   ///< true while Refresh runs: choice handlers do nothing
     bool m_committing = false; ///< a commit's message box must not commit the field again
+    ViewRegistration m_registration;
 };

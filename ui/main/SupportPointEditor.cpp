@@ -53,8 +53,8 @@ void SetText(QLabel* label, const QString& text) {
 } // namespace
 
 SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page,
-                                       EditHistory& history, std::function<void()> refresh)
-    : m_app(app), m_page(page), m_history(history), m_refresh(std::move(refresh)) {
+                                       EditHistory& history)
+    : m_app(app), m_page(page), m_history(history) {
     SetUpGrid();
     for (QLineEdit* point : {page.txtX, page.txtY}) {
         point->installEventFilter(this);
@@ -68,6 +68,8 @@ SupportPointEditor::SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& 
         if (!m_updating && row >= 0)
             ShowXYPoint(row + 1);
     });
+    UpdateXYGrid();
+    m_registration = app.AddView(*this);
 }
 
 void SupportPointEditor::SetUpGrid() {
@@ -124,9 +126,10 @@ void SupportPointEditor::UpdateXYGrid() {
                 item->setText(texts[column]);
         }
     }
-    if (const int mode = ToInt16(points.Parameters(Catalogue::kLinearisationMode).Value());
-        mode >= 0 && mode < 4)
+    const int mode = ToInt16(points.Parameters(Catalogue::kLinearisationMode).Value());
+    if (mode >= 0 && mode < 4)
         LinearisationModes(m_page)[mode]->setChecked(true);
+    m_page.frmStützpunkte->setEnabled(mode == 1); // the table
     const int row = std::clamp(remembered, 1, std::max(count, 1));
     if (count > 0 && grid->currentRow() != row - 1)
         grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
@@ -214,7 +217,7 @@ void SupportPointEditor::Commit(const char* name, QLineEdit* edit) {
         m_history.RecordEntry([&] { assigned = m_app.Assign(path, edit->text().toStdString()); },
                               m_app.Config().ParameterAt(path));
         if (assigned == Configuration::Assigned::Unchanged) // nobody was told: reformat anyway
-            m_refresh();
+            m_app.Notify();
     } catch (const std::exception& error) {
         ReportUnexpected(name, error.what());
     }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "app/ViewRegistration.h"
+#include "base/View.h"
 
-#include <functional>
+#include <QObject>
 
 class QLineEdit;
 class EditHistory;
@@ -13,14 +14,16 @@ class PageLinearisation;
 }
 
 /// The support points of page 3: the grid of X and Y values, the current point's fields below
-/// it, a table pasted from the clipboard, and the plot of the curve.
-class SupportPointEditor : public QObject {
+/// it, a table pasted from the clipboard, and the plot of the curve. A view of the application
+/// object while it lives.
+class SupportPointEditor : public QObject, public View {
 public:
-    /// `refresh` refreshes the whole window after an entry that changed nothing.
-    SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page, EditHistory& history,
-                       std::function<void()> refresh);
+    /// Sets up the grid and shows the model's points.
+    SupportPointEditor(cNivolantis& app, Ui::PageLinearisation& page, EditHistory& history);
 
-    /// Rebuilds the grid from the model, keeping the current row; the plot follows.
+    void Update() override { UpdateXYGrid(); }
+    /// Rebuilds the grid from the model, keeping the current row; the plot follows. The table's
+    /// frame takes input only while the mode is the table.
     void UpdateXYGrid();
     /// Shows grid row `row` (from 1) in the current-point fields.
     void ShowXYPoint(int row);
@@ -40,7 +43,7 @@ private:
     cNivolantis& m_app;
     Ui::PageLinearisation& m_page;
     EditHistory& m_history;
-    std::function<void()> m_refresh;
     bool m_updating = false;
     bool m_committing = false; ///< a commit's message box must not commit the field again
+    ViewRegistration m_registration;
 };

@@ -140,11 +140,7 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     }
     SetCommandsEnabled(true);
     m_running = false;
-    try {
-        m_window.refresh();
-    } catch (const std::exception& error) {
-        ReportUnexpected(name, error.what());
-    }
+    m_app.Notify(); // also after a command that changed no value: a search, an EEPROM read
     if (m_closePending)
         m_window.window.close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ConfigurationDiff.h"
+#include "ui/service/ServiceWindow.h"
 
 #include <QIcon>
 #include <QObject>
@@ -23,8 +24,8 @@ class frmSplash;
 
 /// The commands of the main window's toolbar and how every command runs: one at a time, the
 /// field being edited committed first, device commands with the toolbar and pages disabled,
-/// the window refreshed afterwards.
-class ToolbarCommands : public QObject {
+/// the application object's views refreshed afterwards.
+class ToolbarCommands : public QObject, public ServiceCommands {
 public:
     /// What the commands need of the window beyond its widgets.
     struct Window {
@@ -35,7 +36,6 @@ public:
         CompareMarks& marks;  ///< the fields a comparison found different
         EditHistory& history; ///< every command is one step to undo
         std::function<void()> commitFocusedField;
-        std::function<void()> refresh;
     };
 
     ToolbarCommands(cNivolantis& app, Window window);
@@ -47,10 +47,10 @@ public:
 
     /// Runs an operation of the service pages as a device command: the application is busy
     /// meanwhile.
-    void RunServiceCommand(const char* name, const std::function<void()>& command);
+    void RunServiceCommand(const char* name, const std::function<void()>& command) override;
     /// Runs a device operation that can stop safely between two exchanges: meanwhile
     /// "Abbrechen" (or Esc) asks it to stop through the application's UserCancel().
-    void OfferCancel(const std::function<void()>& operation);
+    void OfferCancel(const std::function<void()>& operation) override;
     /// The command "Öffnen" without its dialog, asking first about unsaved edits.
     void OpenParameterFile(const QString& path);
     /// Asks "Änderungen speichern?" when the model holds edits not yet saved in a file:

@@ -48,6 +48,12 @@ QString Choice(const char* text) {
     return Q(CatalogueText::Choice(text));
 }
 
+/// The model's scale unit as the unit list shows it.
+QString ScaleUnit(const cNivolantis& app) {
+    const cParameter& unit = app.Data(Catalogue::kInputGroup).Parameters(Catalogue::kScaleUnit);
+    return Choice(unit.Description(std::to_string(ToInt16(unit.Value()))).c_str());
+}
+
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
@@ -71,17 +77,17 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
     SetUpStatusBar();
     m_history = std::make_unique<EditHistory>(
         app, [this](const QString& text) { ShowStatusText(text, kNoteMs); });
-    m_points = std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_history,
-                                                    [this] { Update(); });
+    // Each part is a view of its own, refreshed in the order made: the comparison's marks
+    // after the fields, whose tool tips they extend.
+    m_points = std::make_unique<SupportPointEditor>(app, m_pages->linearisation, *m_history);
     m_registry = std::make_unique<FieldRegistry>(app, *this, *m_pages);
-    m_fields = std::make_unique<PageFields>(app, *m_registry, *m_pages, *m_points, *m_history,
-                                            [this] { Update(); });
-    m_defaultMarks = std::make_unique<DefaultMarks>(*m_registry);
+    m_fields = std::make_unique<PageFields>(app, *m_registry, *m_pages, *m_points, *m_history);
+    m_defaultMarks = std::make_unique<DefaultMarks>(app, *m_registry);
     m_compareMarks = std::make_unique<CompareMarks>(app, *m_registry);
     m_commands = std::make_unique<ToolbarCommands>(
-        app, ToolbarCommands::Window{
-                 *this, *m_ui->Toolbar1, *m_panelConnection, *m_cancel, *m_compareMarks, *m_history,
-                 [this] { m_fields->CommitFocusedField(); }, [this] { Update(); }});
+        app, ToolbarCommands::Window{*this, *m_ui->Toolbar1, *m_panelConnection, *m_cancel,
+                                     *m_compareMarks, *m_history,
+                                     [this] { m_fields->CommitFocusedField(); }});
     // In the pages' context menu and by key; the toolbar stays as it is.
     m_ui->SSTab1->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_history->AddActions(
@@ -89,7 +95,6 @@ frmMain::frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent)
         [this] { return !m_commands->Running(); });
     m_service = std::make_unique<ServicePages>(*this, app);
     ShowServiceTabs(commandLine);
-    m_points->UpdateXYGrid();
     m_service->ReadContrast();
     m_ui->SSTab1->setCurrentIndex(0);
     setAcceptDrops(true);
@@ -232,25 +237,20 @@ void frmMain::ShowServiceTabs(const QString& commandLine) {
 // ---- refresh ---------------------------------------------------------------------------------
 
 void frmMain::Update() {
-    m_fields->Refresh();
-    m_defaultMarks->Refresh(m_app.HighlightDefaults());
-    m_compareMarks->Refresh();
-    m_points->UpdateXYGrid();
     RefreshLabels();
-    const Ui::PageLinearisation& points = m_pages->linearisation;
-    points.frmStützpunkte->setEnabled(points.optLinart_1->isChecked()); // table input only
-    m_service->Update();
     RefreshEnabling();
 }
 
 void frmMain::RefreshLabels() {
     const cNivolantis& app = m_app;
-    const Ui::PageInOut& page = m_pages->inOut;
-    const QString unit = page.cmbSUnit->currentText();
-    const QString scale = page.txtSBegin->text() + ".." + page.txtSEnd->text();
+    const PageFields& fields = *m_fields;
+    const QString unit = ScaleUnit(app);
+    const QString scale =
+        fields.Shown("Eingang/Skalierung.Anfang") + ".." + fields.Shown("Eingang/Skalierung.Ende");
     SetText(m_pages->linearisation.lblSkalenbereich,
             tr("X: %1..%2 mA\nentspricht\nY: %3 %4")
-                .arg(page.txtInBegin->text(), page.txtInEnd->text(), scale, unit));
+                .arg(fields.Shown("Eingang/Messbereich.Anfang"),
+                     fields.Shown("Eingang/Messbereich.Ende"), scale, unit));
     SetText(m_panelScale, tr("Skalenbereich: %1 %2").arg(scale, unit));
     for (QLabel* label : m_unitLabels)
         SetText(label, unit);
@@ -326,23 +326,7 @@ void frmMain::ClearStatusText() {
     statusBar()->clearMessage();
 }
 
-// ---- commands --------------------------------------------------------------------------------
-
-void frmMain::RunServiceCommand(const char* name, const std::function<void()>& command) {
-    m_commands->RunServiceCommand(name, command);
-}
-
-void frmMain::OfferCancel(const std::function<void()>& operation) {
-    m_commands->OfferCancel(operation);
-}
-
-void frmMain::OpenParameterFile(const QString& path) {
-    m_commands->OpenParameterFile(path);
-}
-
-void frmMain::setOptionsWindow(QWidget* options) {
-    m_commands->setOptionsWindow(options);
-}
+// ---- dropped files ---------------------------------------------------------------------------
 
 namespace {
 
@@ -365,7 +349,7 @@ void frmMain::dropEvent(QDropEvent* event) {
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenParameterFile(path);
+    m_commands->OpenParameterFile(path);
 }
 
 // ---- window ----------------------------------------------------------------------------------

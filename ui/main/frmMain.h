@@ -2,15 +2,14 @@
 
 #include "app/ViewRegistration.h"
 #include "base/View.h"
+#include "ui/main/ToolbarCommands.h"
 #include "ui/service/ServiceWindow.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
 class QComboBox;
@@ -25,7 +24,6 @@ class FieldRegistry;
 class PageFields;
 class ServicePages;
 class SupportPointEditor;
-class ToolbarCommands;
 class cNivolantis;
 struct PageForms;
 
@@ -34,9 +32,9 @@ class frmMain;
 }
 
 /// The working window: eight pages of fields over the application object's model, the toolbar
-/// of commands, the status and progress bars. A view of the application object from its making
-/// to its end, it refreshes every field after each change of the model and hands every edit to
-/// the model.
+/// of commands, the status and progress bars. Its parts (the fields, their marks, the support
+/// points, the EEPROM grid) are views of the application object of their own; the window itself
+/// is one for the labels, the status bar and the enabling by tag, from its making to its end.
 class frmMain : public QMainWindow, public View, public ServiceWindow {
     Q_OBJECT
 public:
@@ -45,35 +43,25 @@ public:
     frmMain(cNivolantis& app, const QString& commandLine, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    /// The window that "Optionen" shows. It becomes a window of this one, so that it stays above
-    /// it; whoever created it may still delete it first.
-    void setOptionsWindow(QWidget* options);
-
     void Update() override;
     void UpdateProgress(int percent) override;
     /// The percent rounded half to even and written back; shown above 0, hidden at 0 or below;
     /// a value above 100 leaves the bar as it was.
     void UpdateProgress(double& NewPercent) override;
 
-    void RunServiceCommand(const char* name, const std::function<void()>& command) override;
-    void OfferCancel(const std::function<void()>& operation) override;
-    void Refresh() override { Update(); }
     void ShowStatusText(const QString& text, int shownMs) override;
     void ClearStatusText() override;
     const ServiceWidgets& Widgets() const override { return m_serviceWidgets; }
     /// The pages' form objects.
     PageForms& Pages() { return *m_pages; }
-    /// The toolbar's commands.
-    ToolbarCommands& Commands() { return *m_commands; }
+    /// The toolbar's commands: opening a file named on the command line or dropped, the options
+    /// window, and the service pages' device commands.
+    ToolbarCommands& Commands() override { return *m_commands; }
     /// The tab widget of the eight pages.
     QTabWidget* PageTabs() const;
 
     /// Enables or disables every control whose tag contains the text.
     void EnableByTag(const QString& tag, bool enabled);
-
-    /// Opens a parameter file named on the command line or dropped on the window: the command
-    /// "Öffnen" without its dialog, asking first about unsaved edits.
-    void OpenParameterFile(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;

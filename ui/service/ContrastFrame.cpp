@@ -33,14 +33,14 @@ void ContrastFrame::ReadFromDevice() {
 }
 
 void ContrastFrame::Send(int value) {
-    m_window.RunServiceCommand("Kontrast", [this, value] {
+    m_window.Commands().RunServiceCommand("Kontrast", [this, value] {
         const std::string command{kSetCommand, kContrastSelector, static_cast<char>(value)};
         m_app.SendCommand(command, 1, kSetTimeoutS);
     });
 }
 
 void ContrastFrame::Store() {
-    m_window.RunServiceCommand("Kontrast speichern", [this] {
+    m_window.Commands().RunServiceCommand("Kontrast speichern", [this] {
         m_app.WriteEepromByte(kContrastAdress, static_cast<std::uint8_t>(m_slider->value()));
     });
 }

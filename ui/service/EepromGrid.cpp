@@ -68,14 +68,15 @@ EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
     const ServiceWidgets& widgets = window.Widgets();
     auto run = [this](const char* name, void (EepromGrid::*operation)()) {
         return [this, name, operation] {
-            m_window.RunServiceCommand(name, [this, operation] { (this->*operation)(); });
+            m_window.Commands().RunServiceCommand(name,
+                                                  [this, operation] { (this->*operation)(); });
         };
     };
     // The cell loops can stop between two cells.
     auto cancellable = [this](const char* name, void (EepromGrid::*operation)()) {
         return [this, name, operation] {
-            m_window.RunServiceCommand(name, [this, operation] {
-                m_window.OfferCancel([this, operation] { (this->*operation)(); });
+            m_window.Commands().RunServiceCommand(name, [this, operation] {
+                m_window.Commands().OfferCancel([this, operation] { (this->*operation)(); });
             });
         };
     };
@@ -85,10 +86,12 @@ EepromGrid::EepromGrid(ServiceWindow& window, cNivolantis& app)
             cancellable("Gerät Schreiben", &EepromGrid::WriteDevice));
     connect(widgets.saveEepromFile, &QPushButton::clicked, this,
             run("Hexfile speichern", &EepromGrid::SaveHexFile));
-    connect(m_grid, &QTableWidget::cellClicked, this, [this] { m_window.Refresh(); });
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { m_window.Refresh(); });
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { ShowCurrentCell(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { ShowCurrentCell(); });
     connect(m_value, &QLineEdit::returnPressed, this, [this] { TakeEntry(); });
     m_grid->installEventFilter(this);
+    ShowCurrentCell();
+    m_registration = app.AddView(*this);
 }
 
 void EepromGrid::SetUpGrid() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ViewRegistration.h"
+#include "base/View.h"
 #include "device/EepromTransfer.h"
 
 #include <QObject>
@@ -15,19 +17,21 @@ class cNivolantis;
 
 /// The frame "Internes EEPROM" of page 6: the device's 512 EEPROM bytes as a hex grid of 32
 /// rows by 16 columns, read from the device, edited cell by cell, written back, copied and
-/// saved as an Intel HEX file.
-class EepromGrid : public QObject {
+/// saved as an Intel HEX file. A view of the application object while it lives: each refresh
+/// shows the current cell again.
+class EepromGrid : public QObject, public View {
 public:
     EepromGrid(ServiceWindow& window, cNivolantis& app);
 
-    /// Shows the current cell's text and address in `txtEEPROM` and `lblEEPROM`.
-    void ShowCurrentCell();
+    void Update() override { ShowCurrentCell(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetUpGrid();
+    /// Shows the current cell's text and address in `txtEEPROM` and `lblEEPROM`.
+    void ShowCurrentCell();
     void ReadDevice();
     void WriteDevice();
     void SaveHexFile();
@@ -46,4 +50,5 @@ private:
     QTableWidget* m_grid;
     QLineEdit* m_value;
     QLabel* m_adress;
+    ViewRegistration m_registration;
 };

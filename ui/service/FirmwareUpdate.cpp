@@ -48,11 +48,12 @@ FirmwareUpdate::FirmwareUpdate(ServiceWindow& window, cNivolantis& app)
     : m_window(window), m_app(app), m_list(window.Widgets().firmwareLines) {
     const ServiceWidgets& widgets = window.Widgets();
     QObject::connect(widgets.writeFirmware, &QPushButton::clicked, widgets.writeFirmware, [this] {
-        m_window.RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); });
+        m_window.Commands().RunServiceCommand("Firmware übertragen", [this] { WriteToDevice(); });
     });
     QObject::connect(widgets.saveFirmware, &QPushButton::clicked, widgets.saveFirmware, [this] {
-        m_window.RunServiceCommand("Firmware sichern",
-                                   [this] { m_window.OfferCancel([this] { ReadFromDevice(); }); });
+        m_window.Commands().RunServiceCommand("Firmware sichern", [this] {
+            m_window.Commands().OfferCancel([this] { ReadFromDevice(); });
+        });
     });
 }
 

@@ -21,8 +21,9 @@ MeasuredValues::MeasuredValues(ServiceWindow& window, cNivolantis& app)
     m_values[1]->setText(fraction);
     m_values[2]->setText("12345");
     QPushButton* read = window.Widgets().readMeasuredValues;
-    QObject::connect(read, &QPushButton::clicked, read,
-                     [this] { m_window.RunServiceCommand("Messwert", [this] { Read(); }); });
+    QObject::connect(read, &QPushButton::clicked, read, [this] {
+        m_window.Commands().RunServiceCommand("Messwert", [this] { Read(); });
+    });
 }
 
 void MeasuredValues::Read() {

@@ -18,8 +18,8 @@ PortScan::PortScan(ServiceWindow& window, cNivolantis& app)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QPushButton* scan = window.Widgets().scanPorts;
     QObject::connect(scan, &QPushButton::clicked, scan, [this] {
-        m_window.RunServiceCommand("Abtasten",
-                                   [this] { m_window.OfferCancel([this] { Scan(); }); });
+        m_window.Commands().RunServiceCommand(
+            "Abtasten", [this] { m_window.Commands().OfferCancel([this] { Scan(); }); });
     });
 }
 

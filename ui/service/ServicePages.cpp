@@ -19,10 +19,6 @@ void ServicePages::ReadContrast() {
     m_contrast->ReadFromDevice();
 }
 
-void ServicePages::Update() {
-    m_eeprom->ShowCurrentCell();
-}
-
 bool ServicePages::RefusesClose() {
     return m_firmware->RefusesClose();
 }

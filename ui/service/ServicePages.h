@@ -12,8 +12,9 @@ class cNivolantis;
 
 /// The service side of the main window: the contrast frame of page 4, the measured values and
 /// the EEPROM grid of page 6, the port list of page 7 and the firmware update of page 8. The
-/// window creates it once its pages exist and forwards its refresh, its opening and its close
-/// to it; the parts reach the window only through `ServiceWindow`.
+/// window creates it once its pages exist and forwards its opening and its close to it; the
+/// parts reach the window only through `ServiceWindow`, and the EEPROM grid refreshes as a view
+/// of the application object.
 class ServicePages {
 public:
     ServicePages(ServiceWindow& window, cNivolantis& app);
@@ -21,8 +22,6 @@ public:
 
     /// Sets the contrast slider from the device when the window opens.
     void ReadContrast();
-    /// The part of the window's refresh that shows the current EEPROM cell.
-    void Update();
     /// True (after telling the user) while closing must wait: a firmware update is running.
     bool RefusesClose();
 

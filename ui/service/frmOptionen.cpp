@@ -3,6 +3,7 @@
 #include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "base/Translation.h"
+#include "base/UnexpectedError.h"
 #include "ui/service/PortPathList.h"
 
 #include "ui_frmOptionen.h"
@@ -11,7 +12,6 @@
 #include <QShortcut>
 
 #include <array>
-#include <iostream>
 
 namespace {
 
@@ -106,8 +106,7 @@ void frmOptionen::ReadFromDevice() {
                 Tr("frmOptionen", "Die Hardwarevariante des Gerätes konnte nicht gelesen werden."),
                 MsgIcon::Exclamation);
     } catch (const std::exception& error) {
-        std::cerr << TrArgs(Tr("frmOptionen", "NivoConfig: Aus Gerät lesen: %1"), {error.what()})
-                  << '\n';
+        ReportUnexpected(Tr("frmOptionen", "Aus Gerät lesen"), error.what());
     }
     setEnabled(true);
 }
