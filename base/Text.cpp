@@ -73,8 +73,10 @@ std::string EscapedText(std::string_view bytes, std::size_t maxBytes) {
     text.reserve(shown.size() + 8);
     for (std::size_t i = 0; i < shown.size();) {
         const auto c = static_cast<unsigned char>(shown[i]);
-        const std::size_t sequence =
+        std::size_t sequence =
             c < 0x80 ? (IsControl(c) ? 0 : 1) : Utf8SequenceLength(shown.substr(i));
+        if (sequence == 2 && c == 0xC2 && static_cast<unsigned char>(shown[i + 1]) < 0xA0)
+            sequence = 0; // C1 controls (U+0080 to U+009F): a terminal takes U+009B for CSI
         if (sequence == 0) {
             text += "\\x";
             text += kHex[c >> 4];

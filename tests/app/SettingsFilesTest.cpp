@@ -121,12 +121,6 @@ TEST_F(SettingsFilesTest, AUsersFileThatIsNoSettingsFileIsToldOnceAndLeftOut) {
     EXPECT_EQ("/dev/ttyS3", cNivolantis(SettingsFiles::ForUser(program)).Ports().PortPath(4));
     VerifyMessages();
 
-    std::filesystem::resize_file(user, 16 * 1024 * 1024 + 1);
-    ExpectMessage(refused("Die Datei ist größer als 16 MiB."), MsgIcon::Exclamation);
-    EXPECT_EQ((std::vector<std::string>{"bar", "mbar", "m"}),
-              Units(cNivolantis(SettingsFiles::ForUser(program))));
-    VerifyMessages();
-
     // A pipe is not opened: nothing waits for a writer.
     std::filesystem::remove(user);
     ASSERT_EQ(0, ::mkfifo(user.c_str(), 0600));

@@ -1,4 +1,5 @@
 #include "base/Platform.h"
+#include "files/CommissioningRecord.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
 #include "support/CallbackPump.h"
@@ -9,11 +10,15 @@
 #include "support/RecordingView.h"
 #include "support/SkippingClock.h"
 
+#include <gmock/gmock.h>
+
 #include <chrono>
 #include <cmath>
 #include <thread>
 
 namespace {
+
+using ::testing::_;
 
 const char* const kWriteTitle = "Gerät schreiben";
 const char* const kReadTitle = "Gerät lesen";
@@ -280,6 +285,13 @@ TEST_F(DeviceTransferTest, ACancelStopsReadsAndSearchesNotWritesAndASecondTransf
     EXPECT_FALSE(app->Upload());
     VerifyMessages();
     EXPECT_EQ("", sim.Received());
+    // The record keeps each cancel as a failure with its message; this one found no device.
+    const auto lines =
+        CommissioningRecord::Lines(ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv")));
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_THAT(lines[2].fields,
+                ::testing::ElementsAre(_, _, _, _, "Konfiguration lesen", "", _, _, _, "", _,
+                                       "Fehler", "Gerät lesen abgebrochen."));
 
     // A write does not stop on the request: a half-written device is worse than a wait.
     Map({{1, sim.SlavePath()}});

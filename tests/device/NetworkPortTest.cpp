@@ -5,6 +5,7 @@
 #include "device/DeviceTransfer.h"
 #include "sim/FactoryImage.h"
 #include "sim/K417Simulator.h"
+#include "support/Bytes.h"
 #include "support/CliRunner.h"
 #include "support/FastClock.h"
 #include "support/ModelTest.h"
@@ -134,9 +135,10 @@ TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
         {"rfc2217://" + raw, raw + " hat die Schnittstellenparameter 19200,n,8,1 nicht bestätigt."},
         {"tcp://[fe80::invalid]:65535", "Keine Verbindung zu [fe80::invalid]:65535: "},
     };
-    Platform::Install(std::make_unique<FastClock>()); // the negotiation's limit
     cSerCom channel;
     for (const auto& [address, reason] : failures) {
+        if (address == "rfc2217://" + raw) // its negotiation's limit; the name lookup's is real
+            Platform::Install(std::make_unique<FastClock>());
         channel.Names().setPortPath(1, address);
         EXPECT_EQ(0, channel.OpenCom(1, kSettings)) << address;
         const std::string error = channel.OpenError(1);
@@ -261,6 +263,19 @@ TEST_F(NetworkPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingT
         EXPECT_EQ(server.HostAndPort() + " sendet über 4096 Bytes, ohne die "
                                          "Schnittstellenparameter 19200,n,8,1 zu bestätigen.",
                   channel.OpenError(1));
+    }
+    // Servers that answer at once: one without the COM port, one whose line keeps 9600 baud.
+    const std::pair<std::string, std::string> refusals[] = {
+        {iac + "\xFE,",
+         " bietet keine Schnittstelle nach RFC 2217 an (COM-PORT-OPTION abgelehnt)."},
+        {Bytes({255, 250, 44, 101, 0, 0,   0x25, 0x80, 255, 240, 255, 250, 44,  102, 8, 255, 240, //
+                255, 250, 44, 103, 1, 255, 240,  255,  250, 44,  104, 1,   255, 240}),
+         " hat die Schnittstellenparameter 19200,n,8,1 nicht übernommen."}};
+    for (const auto& [opening, reason] : refusals) {
+        HostileServer server(opening, "-", 0);
+        channel.Names().setPortPath(1, "rfc2217://" + server.HostAndPort());
+        EXPECT_EQ(0, channel.OpenCom(1, kSettings));
+        EXPECT_EQ(server.HostAndPort() + reason, channel.OpenError(1));
     }
     {
         // Bytes 1 to 255, without the zero byte that would end a text.

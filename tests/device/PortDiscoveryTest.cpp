@@ -105,9 +105,13 @@ TEST_F(PortDiscoveryTest, AnAdapterPluggedInAfterStartIsFoundByTheNextSearch) {
     Platform::Install(std::make_unique<FastClock>()); // the search's pauses and time-out
     EXPECT_EQ(0, app->Connect());
     Platform::Install(std::make_unique<SkippingClock>());
-    PlugAdapter("usb-FTDI_FT232R-if00-port0", sim.SlavePath());
+    // A maker's cable with a long product name, which the connection panel's tip shows whole.
+    const std::string cable =
+        "usb-FTDI_Nivolantis_K417_USB_Service_Interface_Cable_NV4170012345-if00-port0";
+    PlugAdapter(cable, sim.SlavePath());
     EXPECT_EQ(1, app->Connect());
-    EXPECT_EQ((Lines{sim.SlavePath() + " usb-FTDI_FT232R-if00-port0",
+    EXPECT_EQ("COM1: " + sim.SlavePath() + " (" + cable + ")", app->ConnectionText());
+    EXPECT_EQ((Lines{sim.SlavePath() + " " + cable,
                      silent.SlavePath() + " usb-Prolific_PL2303-if00-port0", settingsPort + " ",
                      uart + " eingebaute Schnittstelle"}),
               (Lines{com(1), com(2), com(3), com(4)}))

@@ -104,24 +104,27 @@ TEST_F(CommissioningRecordTest, FieldsFromOutsideAreNoFormulaAndNoControlBytes) 
                               "/dev/tty\x1B[2J",
                               "=HYPERLINK(\"http://x\")",
                               "+7",
-                              "-rf.par",
+                              "-" + std::string(1100, 'r'), // a field keeps 1024 bytes
                               "",
                               false,
                               "\r\n=1\x07"};
     ASSERT_TRUE(record.Append(hostile, "'Erika"));
     const std::string content = ReadBytes(record.Path());
     EXPECT_EQ("2026-12-06T14:05:09+01:00,techniker,''Erika,NivoConfig,Konfiguration lesen,'@COM1,"
-              "/dev/tty\\x1B[2J,\"'=HYPERLINK(\"\"http://x\"\")\",'+7,'-rf.par,"
-              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855,Fehler,"
-              "\"'\r\n=1\\x07\"\r\n",
+              "/dev/tty\\x1B[2J,\"'=HYPERLINK(\"\"http://x\"\")\",'+7,'-" +
+                  std::string(1023, 'r') +
+                  "…,"
+                  "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855,Fehler,"
+                  "\"'\r\n=1\\x07\"\r\n",
               content.substr(content.find("\r\n") + 2));
 
-    // Read back, each field is what it was (escaped bytes aside).
+    // Read back, each field is what it was (escaped and cut bytes aside).
     const std::vector<std::string> fields = CommissioningRecord::Lines(content)[1].fields;
     EXPECT_THAT(fields, ::testing::ElementsAre("2026-12-06T14:05:09+01:00", "techniker", "'Erika",
                                                "NivoConfig", "Konfiguration lesen", "@COM1",
-                                               "/dev/tty\\x1B[2J", hostile.device, "+7", "-rf.par",
-                                               ::testing::_, "Fehler", "\r\n=1\\x07"));
+                                               "/dev/tty\\x1B[2J", hostile.device, "+7",
+                                               "-" + std::string(1023, 'r') + "…", ::testing::_,
+                                               "Fehler", "\r\n=1\\x07"));
 }
 
 TEST_F(CommissioningRecordTest, AnAppendGoesWholeIntoTheUsersOwnFileOrNowhere) {

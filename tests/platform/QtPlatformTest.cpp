@@ -147,6 +147,7 @@ TEST_F(QtPlatformTest, SaveDialogCarriesTheOptionsAndCancelGivesNothing) {
     OnModal<QFileDialog>([](QFileDialog& dialog) {
         EXPECT_EQ("Parameterdatei speichern", dialog.windowTitle().toStdString());
         EXPECT_EQ("par", dialog.defaultSuffix().toStdString());
+        EXPECT_EQ(QDir::tempPath(), dialog.directory().absolutePath()) << "where the dialog starts";
         EXPECT_EQ("anlage",
                   QFileInfo(dialog.selectedFiles().value(0)).completeBaseName().toStdString())
             << "the name proposed";

@@ -1,16 +1,12 @@
-#include "app/cNivolantis.h"
 #include "base/Platform.h"
 #include "platform/QtReportPrinter.h"
 #include "support/CliRunner.h"
 #include "support/CoreTest.h"
 #include "support/DesktopLocale.h"
-#include "support/ScriptedFileDialogs.h"
-#include "ui/main/ReportPrinting.h"
 
 #include <gmock/gmock.h>
 
 #include <QApplication>
-#include <QPrinterInfo>
 
 #include <algorithm>
 #include <charconv>
@@ -93,27 +89,6 @@ TEST_F(ReportPdfTest, FrameThatWouldCrossAPageBreakMovesWholeToTheNextPage) {
     double left = 0;
     std::from_chars(boxes.data() + at + 6, boxes.data() + boxes.size(), left);
     EXPECT_TRUE(left > 56.6 && left < 58.0) << left;
-}
-
-TEST_F(ReportPdfTest, WithoutPrinterTheUserMaySaveAPdfInstead) {
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        GTEST_SKIP() << "this system has a printer";
-    cNivolantis app(WriteSettings());
-    app.setFileName(PathOf("anlage.par"));
-    auto installed = std::make_unique<ScriptedFileDialogs>();
-    ScriptedFileDialogs& dialogs = *installed;
-    FileDialogs::Install(std::move(installed));
-    const std::string question =
-        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?";
-
-    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::No);
-    EXPECT_FALSE(PrintReport(app));
-    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
-    dialogs.Answer(std::nullopt);
-    EXPECT_FALSE(PrintReport(app)) << "cancelled in the dialog";
-    ASSERT_EQ(1u, dialogs.Requests().size()) << "none after the answer Nein";
-    EXPECT_EQ(PathOf("anlage.pdf"), dialogs.Requests()[0].options.fileName.toStdString());
-    FileDialogs::Install(nullptr);
 }
 
 // The format follows the output file's name; the PDF needs no display and shows every line of

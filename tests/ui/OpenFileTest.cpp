@@ -147,9 +147,12 @@ TEST_F(OpenFileTest, FileDialogsStartInTheFolderLastUsedForTheirKindElseInTheDoc
         Run(command);
     }
     ASSERT_EQ(8u, asked.size());
-    EXPECT_EQ(documents, asked[5].options.folder);
     EXPECT_EQ(plant, asked[6].options.folder);
     EXPECT_EQ(plant, asked[7].options.folder) << "where the last firmware file came from";
+    std::filesystem::remove_all(Dir() / "anlage");
+    dialogs->Answer(std::nullopt);
+    Run("Open");
+    EXPECT_EQ(documents, asked.back().options.folder) << "the kept folder is gone";
 }
 
 } // namespace

@@ -303,9 +303,12 @@ TEST_F(WindowCommandsTest, PrintWithoutAPrinterOffersAPdfFileNamedAfterTheParame
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "a system printer would print for real";
     Open();
-    ExpectQuestion(
-        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?",
-        MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
+    const std::string question =
+        "Es ist kein Drucker eingerichtet.\nSoll der Bericht als PDF-Datei gespeichert werden?";
+    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::No);
+    Run("Print");
+    EXPECT_TRUE(dialogs->Requests().empty()) << "no file dialog after the answer Nein";
+    ExpectQuestion(question, MsgButtons::YesNo, "Drucken", MsgAnswer::Yes);
     app->setFileName(PathOf("tank.v2.par"));
     dialogs->Answer(QString::fromStdString(PathOf("bericht.pdf")));
     Run("Print");
