@@ -824,8 +824,8 @@ MUTANTS = [
       "a trace that could not start still shows as switched on", ["test_windowcommands"]),
     # Outputs of recent folders, network ports, port discovery, cancelling and escaping.
     M("ui-recent-folder-gone", "ui/RecentFolders.cpp",
-      "        if (QFileInfo(folder).isDir())\n            return folder;",
-      "        return folder;",
+      "        if (QFileInfo(folder).isDir())\n            return QDir::toNativeSeparators(folder);",
+      "        return QDir::toNativeSeparators(folder);",
       "a file dialog starts in a kept folder that has since been removed", ["test_openfile"]),
     M("qt-dialog-folder-ignored", "platform/QtFileDialogs.cpp",
       "dialog.setDirectory(options.folder.isEmpty() ? QDir::currentPath() : options.folder);",
