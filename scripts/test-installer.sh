@@ -81,6 +81,7 @@ DISPLAY="$display" run "C:\\Program Files\\NivoConfig\\NivoConfig.exe" 123 --scr
 for picture in page-1 page-6 page-8 info options; do
     [ -s "$shots/$picture.png" ] || fail "--screenshots wrote no $picture.png"
 done
+timeout 60 wineserver -k || true # before its display goes
 kill $xvfb 2>/dev/null || true
 
 echo "== silent uninstall"
