@@ -4,7 +4,10 @@
 
 #include "../ui/GuiTest.h"
 
+#include "firmware/EepromHexFile.h"
+
 #include <QLabel>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -47,6 +50,30 @@ TEST_F(Com1WindowTest, AValueWrittenFromItsPageIsInTheGridAndACellWrittenThereIs
     EXPECT_EQ("11", Text("txtFilter"));
     EXPECT_EQ("COM1", Find<QLabel>("StatusBar1_Panel1")->text());
     Write(original);
+}
+
+TEST_F(Com1WindowTest, AFirmwareFileIsWrittenThroughTheBootloader) {
+    EepromHexFile::Image firmware;
+    for (std::size_t a = 0; a < firmware.size(); ++a)
+        firmware[a] = static_cast<std::uint8_t>(a * 7 + 1);
+    const std::string file = PathOf("fw.hex");
+    WriteBytes(file, EepromHexFile::Write(firmware));
+    ASSERT_EQ(1, app->Connect());
+    OpenMain("123");
+    dialogs->Answer(QString::fromStdString(file));
+    ExpectQuestion("Eine neue Firmware kann die Belegung des EEPROMs ändern.\r\nSollen die "
+                   "EEPROM-Daten des Geräts vorher in einer Datei gesichert werden?",
+                   MsgButtons::YesNoCancel, "Firmware-Update", MsgAnswer::No);
+    Run("Command8");
+    VerifyMessages();
+    auto* list = Find<QListWidget>("lstFirmwareActions");
+    ASSERT_GT(list->count(), 1);
+    EXPECT_EQ("Datei '" + QString::fromStdString(file) + "' geöffnet (512 Bytes).",
+              list->item(0)->text());
+    EXPECT_EQ("Geräte-Reset durchführen.", list->item(list->count() - 1)->text());
+    EXPECT_NE(
+        std::string::npos,
+        ReadBytes(PathOf("state/NivoConfig/Inbetriebnahme.csv")).find(",Firmware schreiben,COM1,"));
 }
 
 } // namespace
