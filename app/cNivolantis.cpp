@@ -139,10 +139,8 @@ void cNivolantis::CallView(View* view, const std::function<void()>& call) {
         return;
     try {
         call();
-    } catch (const std::exception& error) {
-        ReportViewFailure(view, error.what());
     } catch (...) {
-        ReportViewFailure(view, Tr("cNivolantis", "unbekannter Fehler"));
+        ReportViewFailure(view, CurrentErrorText());
     }
 }
 

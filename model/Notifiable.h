@@ -3,8 +3,6 @@
 #include "base/Translation.h"
 #include "base/UnexpectedError.h"
 
-#include <exception>
-
 /// Anything a change can be reported to: the owner of a parameter (a range or a group),
 /// the owner of a range or group, and the application object at the top.
 class Notifiable {
@@ -21,10 +19,7 @@ inline void NotifyOwner(Notifiable* owner) noexcept {
         return;
     try {
         owner->Notify();
-    } catch (const std::exception& error) {
-        ReportUnexpected(Tr("Notifiable", "Änderung nicht weitergegeben"), error.what());
     } catch (...) {
-        ReportUnexpected(Tr("Notifiable", "Änderung nicht weitergegeben"),
-                         Tr("Notifiable", "unbekannter Fehler"));
+        ReportUnexpected(Tr("Notifiable", "Änderung nicht weitergegeben"), CurrentErrorText());
     }
 }

@@ -370,10 +370,6 @@
         <source>Änderung nicht weitergegeben</source>
         <translation>Change not passed on</translation>
     </message>
-    <message>
-        <source>unbekannter Fehler</source>
-        <translation>unknown error</translation>
-    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -387,6 +383,10 @@
     <message>
         <source>NivoConfig: %1: %2</source>
         <translation>NivoConfig: %1: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
     </message>
 </context>
 <context>

@@ -167,10 +167,6 @@ The device operations still run; this notice does not appear again until the pro
         <translation>The settings file &apos;%1&apos; does not contain a valid number of units (&apos;%2&apos;).</translation>
     </message>
     <message>
-        <source>unbekannter Fehler</source>
-        <translation>unknown error</translation>
-    </message>
-    <message>
         <source>Anzeige nicht aktualisiert</source>
         <translation>display not updated</translation>
     </message>

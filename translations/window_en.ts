@@ -428,10 +428,6 @@ Save the report as a PDF file?</translation>
         <translation>Parameter files (*.par)</translation>
     </message>
     <message>
-        <source>unbekannter Fehler</source>
-        <translation>unknown error</translation>
-    </message>
-    <message>
         <source>Parameterdatei öffnen</source>
         <translation>Open parameter file</translation>
     </message>

@@ -1,11 +1,13 @@
 #include "base/InterfaceLanguage.h"
 #include "base/Platform.h"
+#include "base/UnexpectedError.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -20,7 +22,8 @@ public:
 private:
     std::map<std::pair<std::string, std::string>, const char*> m_texts{
         {{"Transfer", "Gerät lesen beendet."}, "Reading the device finished."},
-        {{"HexFile", "Zeile %1: %2"}, "%2 in line %1"}};
+        {{"HexFile", "Zeile %1: %2"}, "%2 in line %1"},
+        {{"UnexpectedError", "unbekannter Fehler"}, "unknown error"}};
 };
 
 /// Sets the language variables for one check and puts them back afterwards.
@@ -44,6 +47,14 @@ private:
     std::map<std::string, std::optional<std::string>> m_saved;
 };
 
+template <typename Thrown> std::string TextOfCaught(const Thrown& thrown) {
+    try {
+        throw thrown;
+    } catch (...) {
+        return CurrentErrorText();
+    }
+}
+
 } // namespace
 
 TEST(TranslationTest, TextsStayGermanUntilATranslatorIsInstalledAndKeepTheirArguments) {
@@ -53,7 +64,10 @@ TEST(TranslationTest, TextsStayGermanUntilATranslatorIsInstalledAndKeepTheirArgu
     EXPECT_EQ("Gerät lesen beendet.", Tr("HexFile", "Gerät lesen beendet.")) << "another context";
     EXPECT_EQ("Prüfsumme falsch in line 3",
               TrArgs(Tr("HexFile", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
+    EXPECT_EQ("unknown error", TextOfCaught(42)) << "a catch-all names a foreign exception";
+    EXPECT_EQ("kaputt", TextOfCaught(std::runtime_error("kaputt")));
     Platform::Install(std::unique_ptr<Translator>());
+    EXPECT_EQ("unbekannter Fehler", TextOfCaught(42));
     EXPECT_EQ("Zeile 3: Prüfsumme falsch",
               TrArgs(Tr("HexFile", "Zeile %1: %2"), {"3", "Prüfsumme falsch"}));
 

@@ -133,10 +133,8 @@ void ToolbarCommands::Run(const char* name, bool usesDevice, const std::function
     const QAction* action = Action(name);
     try {
         m_window.history.Record(action ? action->iconText().remove('&') : QString(name), command);
-    } catch (const std::exception& error) {
-        ReportUnexpected(name, error.what());
     } catch (...) {
-        ReportUnexpected(name, Tr("ToolbarCommands", "unbekannter Fehler"));
+        ReportUnexpected(name, CurrentErrorText());
     }
     SetCommandsEnabled(true);
     m_running = false;
