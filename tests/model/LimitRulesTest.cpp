@@ -1,6 +1,6 @@
-#include "support/ConfigurationTest.h"
+#include "support/ConfigurationFixture.h"
 
-using LimitRulesTest = ConfigurationTest;
+using LimitRulesTest = ConfigurationFixture;
 
 TEST_F(LimitRulesTest, DecimalPlacesAndRangesSetLimitsAndFactorOfEveryDependentValue) {
     EXPECT_EQ(20.0f, P("Linearisierung", "X5").UpperLimit()) << "the tables hold from the start";

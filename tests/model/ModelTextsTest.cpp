@@ -1,10 +1,10 @@
 #include "model/CatalogueText.h"
-#include "support/ConfigurationTest.h"
+#include "support/ConfigurationFixture.h"
 #include "support/EnglishTexts.h"
 
 #include <string>
 
-using ModelTextsTest = ConfigurationTest;
+using ModelTextsTest = ConfigurationFixture;
 
 // Catalogue names are keys: users read them in their language, files and paths keep German.
 TEST_F(ModelTextsTest, RefusalsAndCaptionsFollowTheInterfaceLanguage) {

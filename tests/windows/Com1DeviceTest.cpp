@@ -1,12 +1,11 @@
-// The Windows serial back end and the device transfers against the simulator that serves COM1
-// from outside this program (under wine: nivosim on a pseudo-terminal, mapped by
-// scripts/wine-session.sh). The device keeps its factory configuration between the tests.
+// The Windows serial back end against the simulator that serves COM1 from outside this program
+// (under wine: nivosim on a pseudo-terminal, mapped by scripts/wine-session.sh). Whole transfers
+// through COM1 are checked by the window's tests (Com1WindowTest).
 
 #include "device/DeviceProtocol.h"
-#include "device/EepromCoding.h"
 #include "device/SerialPort.h"
 #include "device/cSerCom.h"
-#include "support/ModelTest.h"
+#include "support/CoreTest.h"
 
 #include <chrono>
 
@@ -101,44 +100,6 @@ TEST_F(Com1ChannelTest, PortWithoutDeviceIsNotConnected) {
     EXPECT_EQ("Schnittstelle nicht vorhanden.", serCom.GetStatus(9));
     EXPECT_EQ(1, serCom.OpenCom(1, kSettings));
     EXPECT_EQ("Schnittstelle bereits geöffnet.", serCom.GetStatus(1));
-}
-
-class Com1TransferTest : public ModelTest {
-protected:
-    /// Every value as the device keeps it (values between two steps of 1 ÷ factor cannot survive).
-    std::vector<std::string> DeviceValues() {
-        std::vector<std::string> values;
-        for (cParameter* p : WalkOrder())
-            values.push_back(p->ParName() + "=" + std::to_string(EepromCoding::Raw(*p)));
-        return values;
-    }
-};
-
-TEST_F(Com1TransferTest, WriteThenReadBringsBackANonDefaultConfiguration) {
-    R("Eingang", "Skalierung").SetRangeBegin(-9.9999);
-    R("Eingang", "Skalierung").SetRangeEnd(9.9999);
-    R("Eingang", "Messbereich").SetRangeBegin(20.0);
-    R("Eingang", "Messbereich").SetRangeEnd(4.0);
-    app->UpdateLimits();
-    P("Linearisierung", "Y3").setValue(-0.0001);
-    P("Sonstiges", "Passwort").setValue(99999.0);
-    const auto written = DeviceValues();
-
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    ASSERT_TRUE(app->Download());
-    VerifyMessages();
-    EXPECT_EQ(1, app->PortNr());
-
-    app->SetDefaults();
-    ExpectMessage("Gerät lesen beendet.", MsgIcon::Information);
-    ASSERT_TRUE(app->Upload());
-    VerifyMessages();
-    EXPECT_EQ(written, DeviceValues());
-
-    // Back to the factory configuration for whoever reads the device next.
-    app->SetDefaults();
-    ExpectMessage("Gerät schreiben beendet.", MsgIcon::Information);
-    EXPECT_TRUE(app->Download());
 }
 
 } // namespace

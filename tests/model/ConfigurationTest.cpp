@@ -1,12 +1,12 @@
-#include "support/ConfigurationTest.h"
+#include "support/ConfigurationFixture.h"
 
 #include <gmock/gmock.h>
 
 #include <stdexcept>
 
-using AssignTest = ConfigurationTest;
+using ConfigurationTest = ConfigurationFixture;
 
-TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
+TEST_F(ConfigurationTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     CountingOwner owner;
     config->setOwner(&owner);
     EXPECT_EQ(Configuration::Assigned::Changed, config->Assign("Eingang/Skaleneinheit", "2"));
@@ -22,7 +22,8 @@ TEST_F(AssignTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
     EXPECT_EQ(std::vector<std::string>(3, "bar"), units());
 }
 
-TEST_F(AssignTest, UnknownPathsThrowRefusedTextsKeepTheValueAndAnUnmovedRangeEndTellsNobody) {
+TEST_F(ConfigurationTest,
+       UnknownPathsThrowRefusedTextsKeepTheValueAndAnUnmovedRangeEndTellsNobody) {
     CountingOwner owner;
     config->setOwner(&owner);
     const std::string end = "Ausgang/Stellbereich.Ende";
@@ -41,7 +42,7 @@ TEST_F(AssignTest, UnknownPathsThrowRefusedTextsKeepTheValueAndAnUnmovedRangeEnd
     EXPECT_EQ("2", config->Show("Eingang/Filter"));
 }
 
-TEST_F(AssignTest, BatchesNestPutBothSwitchesBackEvenAfterAnExceptionAndTellTheOwnerOnce) {
+TEST_F(ConfigurationTest, BatchesNestPutBothSwitchesBackEvenAfterAnExceptionAndTellTheOwnerOnce) {
     CountingOwner owner;
     config->setOwner(&owner);
     using Batch = Configuration::Batch;

@@ -1,6 +1,6 @@
+#include "firmware/cFirmwareRW.h"
 #include "base/Cancellation.h"
 #include "base/Platform.h"
-#include "firmware/cFirmwareRW.h"
 #include "sim/PseudoTerminal.h"
 #include "support/CallbackPump.h"
 #include "support/SimulatorTest.h"
@@ -17,7 +17,7 @@ using ::testing::Pointwise;
 
 namespace {
 
-class FirmwareRWTest : public SimulatorTest {
+class cFirmwareRWTest : public SimulatorTest {
 protected:
     void SetUp() override {
         SimulatorTest::SetUp();
@@ -57,7 +57,7 @@ protected:
 
 } // namespace
 
-TEST_F(FirmwareRWTest, FileGoesOutBlockByBlockPastAnEchoErrorWhichTheResultReports) {
+TEST_F(cFirmwareRWTest, FileGoesOutBlockByBlockPastAnEchoErrorWhichTheResultReports) {
     sim.SetFaults({.wrongFlashEchoAt = 130});
     const std::string file = File(Data(0, 1000));
     EXPECT_FALSE(firmware.WriteHexFile(file));
@@ -77,7 +77,7 @@ TEST_F(FirmwareRWTest, FileGoesOutBlockByBlockPastAnEchoErrorWhichTheResultRepor
     EXPECT_EQ(3 + 8 * (3 + 128) + 3u, sim.Received().size()) << "R 0 I, 8 × (# hi lo data), 3 0 0";
 }
 
-TEST_F(FirmwareRWTest, AnswersOneByteTooLongFailAtOnceAndFiveInARowStopTheWrite) {
+TEST_F(cFirmwareRWTest, AnswersOneByteTooLongFailAtOnceAndFiveInARowStopTheWrite) {
     sim.SetFaults({.extraByteFrom = 3 + 11}); // "R", "I", "#", then the echo of data byte 10 on
     const std::string echo = "Fehler beim Flash schreiben auf Blockadresse 0. Echo entspricht "
                              "nicht der erwarteten Antwort.";
@@ -95,7 +95,7 @@ TEST_F(FirmwareRWTest, AnswersOneByteTooLongFailAtOnceAndFiveInARowStopTheWrite)
     EXPECT_TRUE(sim.InBootloader()) << "no reset after the stop";
 }
 
-TEST_F(FirmwareRWTest, GapsAreErasedBytesAndExtendedAddressesPlaceTheData) {
+TEST_F(cFirmwareRWTest, GapsAreErasedBytesAndExtendedAddressesPlaceTheData) {
     // A gap inside block 0, data across into block 80h, then 32 bytes moved to 1000h by a
     // segment base of 100h; a device programming a block for 1,5 s is waited for (up to 6 s).
     EXPECT_TRUE(firmware.WriteHexFile(
@@ -109,7 +109,7 @@ TEST_F(FirmwareRWTest, GapsAreErasedBytesAndExtendedAddressesPlaceTheData) {
     EXPECT_EQ("Geräte-Reset durchführen.", messages.back());
 }
 
-TEST_F(FirmwareRWTest, WritesThatCannotStartSayWhyAndSendNothing) {
+TEST_F(cFirmwareRWTest, WritesThatCannotStartSayWhyAndSendNothing) {
     const std::string file = PathOf("fw.hex"), missing = PathOf("fehlt.hex");
     const std::pair<std::string, std::string> refused[] = {
         {"", "Die Datei '" + file + "' enthält keine Daten."},
@@ -132,7 +132,7 @@ TEST_F(FirmwareRWTest, WritesThatCannotStartSayWhyAndSendNothing) {
     EXPECT_EQ("I", sim.Received());
 }
 
-TEST_F(FirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
+TEST_F(cFirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
     // A bootloader whose texts the simulator does not offer, answering from the channel's waits.
     PseudoTerminal line;
     std::map<std::string, std::string> replies{
@@ -153,7 +153,7 @@ TEST_F(FirmwareRWTest, ABootloaderNamedOnlyBootloadIsRefused) {
     EXPECT_EQ(Bytes({'R', 0, 'I'}), received);
 }
 
-TEST_F(FirmwareRWTest, EachReadSavesAllFlashRecordsFromItsOwnImageOrSaysWhyNot) {
+TEST_F(cFirmwareRWTest, EachReadSavesAllFlashRecordsFromItsOwnImageOrSaysWhyNot) {
     K417Device::FlashImage flash;
     std::iota(flash.begin(), flash.end(), std::uint8_t{3});
     sim.SetFlash(flash);
@@ -187,7 +187,7 @@ TEST_F(FirmwareRWTest, EachReadSavesAllFlashRecordsFromItsOwnImageOrSaysWhyNot) 
               messages.back());
 }
 
-TEST_F(FirmwareRWTest, ACancelEndsTheReadAtOnceAndLeavesAnEarlierFileAsItWas) {
+TEST_F(cFirmwareRWTest, ACancelEndsTheReadAtOnceAndLeavesAnEarlierFileAsItWas) {
     const std::string file = PathOf("aus.hex");
     WriteBytes(file, "alt");
     Cancellation cancel;

@@ -13,10 +13,10 @@ int Cell(const cHexFile& file, std::int32_t adr) {
 
 } // namespace
 
-using HexFileTest = CoreTest;
+using cHexFileTest = CoreTest;
 
 // What is wrong with a record is the record's to say; the file names the line.
-TEST_F(HexFileTest, OneBadLineRefusesTheWholeFileAndNamesTheLine) {
+TEST_F(cHexFileTest, OneBadLineRefusesTheWholeFileAndNamesTheLine) {
     cHexFile file;
     const std::pair<std::string, std::string> bad[] = {
         {std::string(kTwoRecords) + ":0400200001020304D3\r\n:00000001FF\r\n",
@@ -39,7 +39,7 @@ TEST_F(HexFileTest, OneBadLineRefusesTheWholeFileAndNamesTheLine) {
     EXPECT_EQ(3u, file.HexRecords().size()) << "lone CR and lone LF end lines too";
 }
 
-TEST_F(HexFileTest, GetRecordFillsFromTheFirstGapOn) {
+TEST_F(cHexFileTest, GetRecordFillsFromTheFirstGapOn) {
     cHexFile file;
     for (std::int32_t a = 0; a < 128; ++a)
         if (a != 100)
@@ -57,7 +57,7 @@ TEST_F(HexFileTest, GetRecordFillsFromTheFirstGapOn) {
     EXPECT_FALSE(file.SetByte(cHexFile::kImageEnd + 1, 7));
 }
 
-TEST_F(HexFileTest, RestructuredFirmwareAreaIsSavedAsFullRecords) {
+TEST_F(cHexFileTest, RestructuredFirmwareAreaIsSavedAsFullRecords) {
     cHexFile file;
     for (std::int32_t a = 0x7FF0; a <= 0x7FF3; ++a)
         file.SetByte(a, static_cast<std::uint8_t>(a));
@@ -71,7 +71,7 @@ TEST_F(HexFileTest, RestructuredFirmwareAreaIsSavedAsFullRecords) {
     EXPECT_FALSE(file.ReStructHexData(16, cHexFile::kImageEnd + 2));
 }
 
-TEST_F(HexFileTest, ExtendedAddressRecordsPlaceTheDataThatFollows) {
+TEST_F(cHexFileTest, ExtendedAddressRecordsPlaceTheDataThatFollows) {
     cHexFile file;
     ASSERT_TRUE(file.OpenHexText(":020000040001F9\n:0400100001020304E2\n"
                                  ":020000020100FB\n:0400100001020304E2\n"

@@ -1,12 +1,12 @@
-#include "support/ConfigurationTest.h"
+#include "support/ConfigurationFixture.h"
 
 namespace {
 
 /// A group of its own whose notifications are counted at the top of the owner chain.
-class ParameterTest : public ConfigurationTest {
+class cParameterTest : public ConfigurationFixture {
 protected:
     void SetUp() override {
-        ConfigurationTest::SetUp();
+        ConfigurationFixture::SetUp();
         group.setOwner(&owner);
     }
     CountingOwner owner;
@@ -15,7 +15,7 @@ protected:
 
 } // namespace
 
-TEST_F(ParameterTest, LimitsInEitherOrderAreInclusiveAndNonNumericEntriesAlwaysRefused) {
+TEST_F(cParameterTest, LimitsInEitherOrderAreInclusiveAndNonNumericEntriesAlwaysRefused) {
     cParameter& p = group.AddParameter("Strom", 4, 20, 10, 0, 2, 1000); // upper 4, lower 20
     p.setValue(20.0);
     p.setValue(4.0);
@@ -37,7 +37,7 @@ TEST_F(ParameterTest, LimitsInEitherOrderAreInclusiveAndNonNumericEntriesAlwaysR
     EXPECT_EQ(4.0f, p.Value());
 }
 
-TEST_F(ParameterTest, LimitSettersPullTheValueAndDefaultRestoresSilently) {
+TEST_F(cParameterTest, LimitSettersPullTheValueAndDefaultRestoresSilently) {
     cParameter& p = group.AddParameter("Wert", 10, 0, 5, 0, 1, 1);
     p.setUpperLimit(3);
     EXPECT_EQ(3.0f, p.Value());
@@ -49,7 +49,7 @@ TEST_F(ParameterTest, LimitSettersPullTheValueAndDefaultRestoresSilently) {
     EXPECT_EQ(before, owner.count);
 }
 
-TEST_F(ParameterTest, RangeChecksBeginAgainstEndUnlessInverseAndNotifiesOnlyChanges) {
+TEST_F(cParameterTest, RangeChecksBeginAgainstEndUnlessInverseAndNotifiesOnlyChanges) {
     cRange& r = group.AddRange("Grenzwert1", false, {1, 0, 0.75, 211, 4, 10000},
                                {1, 0, 0.25, 207, 4, 10000});
     r.RangeBegin().setParName("Unterer Grenzwert A");

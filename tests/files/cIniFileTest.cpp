@@ -1,13 +1,13 @@
+#include "files/cIniFile.h"
 #include "files/Cp1252.h"
 #include "files/IniDocument.h"
-#include "files/cIniFile.h"
 #include "support/CoreTest.h"
 
 #include <filesystem>
 
-using IniFileTest = CoreTest;
+using cIniFileTest = CoreTest;
 
-TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissingAndReadsOnce) {
+TEST_F(cIniFileTest, OpenTellsExistingFromCreatedFromMissingAndReadsOnce) {
     cIniFile ini;
     const std::string path = PathOf("a.ini");
     EXPECT_FALSE(ini.OpenIni(path, true)) << "a created file still answers false";
@@ -32,7 +32,7 @@ TEST_F(IniFileTest, OpenTellsExistingFromCreatedFromMissingAndReadsOnce) {
         << "the write keeps others' keys";
 }
 
-TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
+TEST_F(cIniFileTest, ReadsLikeTheWindowsProfileFunctions) {
     const std::string bytes =
         "; Kommentar\r\n[Eingang]\r\n  Filter =  7 \r\n;Skalenkomma=3\r\nName=\"  quoted  \"\r\n"
         "Einzel='x'\r\nHalb=\"offen\r\nPaar=\"\"\r\n[eingang]\r\nFilter=9\n[Zwei]\nFilter=1\n";
@@ -47,7 +47,7 @@ TEST_F(IniFileTest, ReadsLikeTheWindowsProfileFunctions) {
     EXPECT_FALSE(doc.Get("Drei", "Filter").has_value());
 }
 
-TEST_F(IniFileTest, WritesInPlaceAtSectionEndOrAsNewSection) {
+TEST_F(cIniFileTest, WritesInPlaceAtSectionEndOrAsNewSection) {
     IniDocument doc("[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");
     doc.Set("a", "X", "10");
     doc.Set("A", "neu", "4");
@@ -57,7 +57,7 @@ TEST_F(IniFileTest, WritesInPlaceAtSectionEndOrAsNewSection) {
               doc.Bytes());
 }
 
-TEST_F(IniFileTest, FilesAreWindows1252AndLongValuesAreCutButUtf8FilesAreReadAsUtf8) {
+TEST_F(cIniFileTest, FilesAreWindows1252AndLongValuesAreCutButUtf8FilesAreReadAsUtf8) {
     cIniFile ini;
     const std::string path = PathOf("utf8.par");
     for (const std::string mark : {"", "\xEF\xBB\xBF"}) {

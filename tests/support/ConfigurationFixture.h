@@ -9,7 +9,7 @@
 #include <vector>
 
 /// Core test with a configuration of its own: no settings file, no serial channel.
-class ConfigurationTest : public CoreTest {
+class ConfigurationFixture : public CoreTest {
 protected:
     /// Counts the changes the configuration passes on to its owner.
     struct CountingOwner : Notifiable {

@@ -3,9 +3,9 @@
 
 #include <stdexcept>
 
-using HexRecordTest = CoreTest;
+using cHexRecordTest = CoreTest;
 
-TEST_F(HexRecordTest, ReadsEitherCaseAndHighOffsetsAndChecksTheChecksum) {
+TEST_F(cHexRecordTest, ReadsEitherCaseAndHighOffsetsAndChecksTheChecksum) {
     cHexRecord record;
     ASSERT_TRUE(record.InitByString(":0280000012abc1"));
     EXPECT_EQ(":0280000012ABC1", record.RecordStr());
@@ -16,7 +16,7 @@ TEST_F(HexRecordTest, ReadsEitherCaseAndHighOffsetsAndChecksTheChecksum) {
     EXPECT_EQ(cHexRecord::kEndOfFile, record.RecordTyp()) << "Parse reads the fields too";
 }
 
-TEST_F(HexRecordTest, UnreadableLinesShowOneMessageAndLeaveTheRecord) {
+TEST_F(cHexRecordTest, UnreadableLinesShowOneMessageAndLeaveTheRecord) {
     cHexRecord record;
     ASSERT_TRUE(record.InitByString(":0400000001020304F2"));
     const std::pair<std::string, std::string> refused[] = {
@@ -39,7 +39,7 @@ TEST_F(HexRecordTest, UnreadableLinesShowOneMessageAndLeaveTheRecord) {
     EXPECT_EQ(":0400000001020304F2", record.RecordStr());
 }
 
-TEST_F(HexRecordTest, SettersKeepTheChecksumRightUntilItIsSetByHand) {
+TEST_F(cHexRecordTest, SettersKeepTheChecksumRightUntilItIsSetByHand) {
     cHexRecord record;
     record.setOffset(0x0100);
     EXPECT_TRUE(record.InAdressRange(0x010F));

@@ -35,7 +35,7 @@ std::string HostAndPort(const std::string& address) {
     return address.substr(address.find("//") + 2);
 }
 
-class NetworkPortTest : public ModelTest, public ::testing::WithParamInterface<Mode> {
+class NetworkSerialPortTest : public ModelTest, public ::testing::WithParamInterface<Mode> {
 protected:
     void SetUp() override {
         ModelTest::SetUp();
@@ -53,7 +53,7 @@ protected:
     std::unique_ptr<Ser2net> server;
 };
 
-TEST_P(NetworkPortTest, AConfigurationWithBytes255GoesThereAndBackForOneClientOnly) {
+TEST_P(NetworkSerialPortTest, AConfigurationWithBytes255GoesThereAndBackForOneClientOnly) {
     const CliResult ports = RunCli(" --port COM1=" + Address() + " ports");
     EXPECT_NE(std::string::npos, ports.out.find("COM1: " + Address() + ", Geräteserver (" +
                                                 (GetParam() == Mode::Raw ? "TCP" : "RFC 2217") +
@@ -84,7 +84,7 @@ TEST_P(NetworkPortTest, AConfigurationWithBytes255GoesThereAndBackForOneClientOn
     EXPECT_EQ(written, sim.Eeprom()) << "what was read writes the same bytes again";
 }
 
-TEST_P(NetworkPortTest, ALostConnectionEndsTheTransferAtOnce) {
+TEST_P(NetworkSerialPortTest, ALostConnectionEndsTheTransferAtOnce) {
     // The server goes at byte k, well inside the write of the configuration.
     constexpr std::size_t k = 300;
     std::atomic<bool> done{false};
@@ -109,14 +109,14 @@ TEST_P(NetworkPortTest, ALostConnectionEndsTheTransferAtOnce) {
     EXPECT_GE(sim.Received().size(), k);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, NetworkPortTest, ::testing::Values(Mode::Raw, Mode::Rfc2217),
+INSTANTIATE_TEST_SUITE_P(Modes, NetworkSerialPortTest, ::testing::Values(Mode::Raw, Mode::Rfc2217),
                          [](const ::testing::TestParamInfo<Mode>& info) {
                              return info.param == Mode::Raw ? "Raw" : "Rfc2217";
                          });
 
-class NetworkPortFailureTest : public ModelTest {};
+class NetworkSerialPortFailureTest : public ModelTest {};
 
-TEST_F(NetworkPortFailureTest, OpeningFailuresNameHostPortAndReason) {
+TEST_F(NetworkSerialPortFailureTest, OpeningFailuresNameHostPortAndReason) {
     K417Simulator sim;
     sim.Start();
     Ser2net server(sim.SlavePath(), PathOf(""));
@@ -238,7 +238,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 
 // Each ends with a message within the time limit of its step, holding a few kilobytes of what
 // the server sent; a client that took everything would need hundreds of megabytes.
-TEST_F(NetworkPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingTheMemory) {
+TEST_F(NetworkSerialPortFailureTest, AServerThatKeepsSendingFailsInTimeWithoutFillingTheMemory) {
     constexpr std::size_t kFlood = 256 << 20;
     const std::string iac = "\xFF", sb = "\xFA", nop = "\xF1", will = "\xFB", doOption = "\xFD";
     std::string noise(4096, '\0');
