@@ -6,15 +6,12 @@ cd "$(dirname "$0")/.."
 
 scripts/install-missing.sh lintian desktop-file-utils appstream dpkg-dev fakeroot
 
-# Only the three programs are built: the tests stay in build/. Hardened as Debian builds its
-# packages; the flags name no path, so a clone elsewhere still hits the compiler cache.
+# The package holds the programs the suite ran against: those of build/, which the default preset
+# hardens as Debian builds its packages. Built here only when ./test.sh has not built them.
+scripts/build.sh NivoConfig nivoconfig-cli nivosim packaging_data
 dir=build-package
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
-    -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro -Wl,-z,now" >/dev/null
-cmake --build "$dir" -j2 --target NivoConfig nivoconfig-cli nivosim packaging_data
-rm -f "$dir"/nivoconfig_*.deb
-(cd "$dir" && cpack -G DEB >/dev/null)
+rm -rf "$dir"
+(cd build && cpack -G DEB -B "$PWD/../$dir" >/dev/null)
 deb=$(ls "$dir"/nivoconfig_*_amd64.deb)
 echo "Paket: $deb"
 dpkg-deb --field "$deb"
