@@ -1131,7 +1131,10 @@ def main():
     everything = [t for t, p in tests.items()
                   if set(p["labels"]) & {"unit", "serial", "gui"} and t not in NOT_FOR_FAULTS]
     if run_tests(tests, everything, scratch, build, log):
-        print(f"the tree fails without any fault; see {log}")
+        with open(log, encoding="utf-8", errors="replace") as f:
+            timed_out = f.read().endswith("time-out\n")
+        print("a command on the unplanted tree ran out of its hour" if timed_out
+              else "the tree fails without any fault", f"; see {log}", sep="")
         return 2
 
     record = []
