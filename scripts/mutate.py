@@ -1120,7 +1120,9 @@ def main():
     if check_list(scratch):
         print(f"{scratch} is not a clean copy of the sources the list was made for")
         return 2
-    subprocess.run(["cmake", "--preset", "default"], cwd=scratch, check=True,
+    # Every fault relinks the programs twice; lld links them in a quarter of ld's time.
+    lld = ["-DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-fuse-ld=lld"] if shutil.which("ld.lld") else []
+    subprocess.run(["cmake", "--preset", "default"] + lld, cwd=scratch, check=True,
                    stdout=subprocess.DEVNULL)
     tests = suite(build)
     for m in MUTANTS:
