@@ -6,11 +6,16 @@
 
 using ConfigurationTest = ConfigurationFixture;
 
-TEST_F(ConfigurationTest, TheScaleUnitReachesEveryScaledValueWithOneNotification) {
-    CountingOwner owner;
+TEST_F(ConfigurationTest, TheScaleUnitReachesEveryScaledValueBeforeItsOneNotification) {
+    struct UnitOwner : Notifiable { // the views refresh from what a notification finds
+        const cParameter& scaled;
+        std::vector<std::string> heard;
+        explicit UnitOwner(const cParameter& parameter) : scaled(parameter) {}
+        void Notify() override { heard.push_back(scaled.Unit()); }
+    } owner(P("Linearisierung", "Y24"));
     config->setOwner(&owner);
     EXPECT_EQ(Configuration::Assigned::Changed, config->Assign("Eingang/Skaleneinheit", "2"));
-    EXPECT_EQ(1, owner.count);
+    EXPECT_EQ(std::vector<std::string>{"m"}, owner.heard);
     const auto units = [this] {
         return std::vector<std::string>{R("Grenzwerte", "Grenzwert4").RangeBegin().Unit(),
                                         P("Linearisierung", "Y24").Unit(),
